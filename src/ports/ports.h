@@ -1,0 +1,118 @@
+// The ports: the only ways the core reaches the outside world. The platform
+// layer implements them with Qt and SDL; the tests use recording fakes; the
+// headless tools use the silent ones of null_ports.h.
+//
+// Everything is in the window's own units: twips (1/1440 inch) from the top
+// left of the window's client area, palette colour indices 0..15, picture
+// numbers (a piece code -27..27 with EMPTY for the empty square, 31 the
+// title, 32..36 the background tiles).
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace velmora {
+
+inline constexpr int PICTURE_TITLE = 31;
+inline constexpr int PICTURE_MIDORI = 32;
+inline constexpr int PICTURE_TATAMI = 33;
+inline constexpr int PICTURE_TAKE = 34;
+inline constexpr int PICTURE_UCHU = 35;
+inline constexpr int PICTURE_RENGA = 36;
+
+struct TwipRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+  bool operator==(const TwipRect&) const = default;
+};
+
+class Screen {
+ public:
+  virtual ~Screen() = default;
+  // Pastes picture `picture` in shade `shade` (0 or 1; only piece pictures
+  // have two) with its top-left corner at (left, top), in its own size.
+  virtual void paste_picture(int picture, int shade, double left, double top) = 0;
+  // Outlines the rectangle in palette colour `colour`.
+  virtual void outline(int colour, double left, double top, double right, double bottom) = 0;
+  // Prints UTF-8 text with its top-left corner at (left, top).
+  virtual void print_text(const std::string& text, double left, double top, int size, int colour, bool bold) = 0;
+  // Makes everything drawn so far visible now (during long routines).
+  virtual void refresh() = 0;
+  virtual TwipRect window_rect() const = 0;
+  virtual void set_window_rect(const TwipRect& rect) = 0;
+};
+
+enum class Buttons { Ok, YesNo };
+enum class Icon { None, Exclamation };
+enum class Answer { Ok, Yes, No };
+
+// The record-file panel's text fields (Text1..Text4).
+struct RecordFields {
+  std::string file_name;  // Text1, without extension
+  std::string title;      // Text2
+  std::string first;      // Text3, 先手 (the main army)
+  std::string second;     // Text4, 後手 (the chess army)
+};
+
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  virtual Answer message_box(const std::string& text, const std::string& title, Buttons buttons, Icon icon) = 0;
+
+  // The promotion dialog, modal. `side` is -1 when the own side is to move
+  // (its pictures, negative codes, are shown) and +1 for the enemy side.
+  // Returns the chosen signed code, or 0 when it was closed without a choice.
+  virtual int promotion_dialog(int side, int left, int top) = 0;
+  // The computer's promotion display: shows the dialog without waiting, then
+  // (after the core's wait) presses the enemy-side button of `final_code`,
+  // which shows the pressed picture for 0.3 seconds and closes it.
+  virtual void show_promotion_display(int left, int top) = 0;
+  virtual void press_promotion_display(int final_code) = 0;
+
+  virtual void about_box() = 0;
+  virtual void open_web_page(const std::string& url) = 0;
+
+  // Record-file panel: drive list, folder list and file list visibility.
+  virtual void set_record_lists_visible(bool drive, bool folder, bool files) = 0;
+  // Shows the four fields, their labels and the RETURN button, or hides them.
+  virtual void set_record_fields_visible(bool visible) = 0;
+  virtual RecordFields record_fields() const = 0;
+  virtual void set_record_fields(const RecordFields& fields) = 0;
+  // The folder shown in the folder list; saved files go there.
+  virtual std::string record_folder() const = 0;
+  virtual void refresh_record_files() = 0;
+};
+
+// The sound library's functions, one to one (every value a 32-bit integer;
+// the wave-file image is handed over as bytes).
+class Sound {
+ public:
+  virtual ~Sound() = default;
+  virtual int dsInitialize(int window) = 0;
+  virtual void dsTerminate(int device) = 0;
+  virtual int dsCreateDSB(int device, const std::vector<unsigned char>& image, int flags) = 0;
+  virtual void dsFree(int buffer) = 0;
+  virtual void dsPlay(int buffer) = 0;
+  virtual void dsPlayLooping(int buffer) = 0;
+  virtual void dsStop(int buffer) = 0;
+};
+
+class Clock {
+ public:
+  virtual ~Clock() = default;
+  // Time of day in seconds since midnight, with fractions.
+  virtual double time_of_day() = 0;
+  // Returns after `seconds`, keeping the window painted and taking no input.
+  virtual void wait(double seconds) = 0;
+};
+
+struct Ports {
+  Screen& screen;
+  Dialogs& dialogs;
+  Sound& sound;
+  Clock& clock;
+};
+
+}  // namespace velmora

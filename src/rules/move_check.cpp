@@ -1,0 +1,191 @@
+#include "rules/move_check.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace velmora {
+namespace {
+
+int sgn(int v) { return (v > 0) - (v < 0); }
+
+bool one_step(int dx, int dy) { return std::abs(dx) <= 1 && std::abs(dy) <= 1; }
+
+bool in_palace(int side, int x, int y) {
+  const bool rows = side < 0 ? (y >= 7 && y <= 9) : (y >= 1 && y <= 3);
+  return x >= 4 && x <= 6 && rows;
+}
+
+// Rows a dropped piece may land on; kinds not named here may go anywhere.
+bool drop_row_allowed(int code, int tx, int ty) {
+  const int side = sign_of(code);
+  const int row = side < 0 ? ty : 10 - ty;  // counted from the top as the own side sees it
+  switch (kind_of(code)) {
+    case HU:
+    case KYOU: return row >= 2;
+    case KEI:
+    case PORN: return row >= 3;
+    case TUKAE: {  // the five palace points, seen from the side's own edge
+      const int col = side < 0 ? tx : 10 - tx;
+      return ((row == 7 || row == 9) && (col == 4 || col == 6)) || (row == 8 && col == 5);
+    }
+    default: return true;
+  }
+}
+
+int drop_check(const Game& g, int tx, int ty, int code) {
+  if (g.board(tx, ty) != EMPTY) return 0;
+  if (code == -HU && g.hu_column_own[tx] == 1) return 0;
+  if (code == +HU && g.hu_column_enemy[tx] == 1) return 0;
+  return drop_row_allowed(code, tx, ty) ? 1 : 0;
+}
+
+bool gold_step(int dx, int dy, int f) {
+  return (dy == f && std::abs(dx) <= 1) || (dy == 0 && std::abs(dx) == 1) || (dy == -f && dx == 0);
+}
+
+int pawn_check(const Game& g, int fx, int fy, int tx, int ty, int code) {
+  const int f = code < 0 ? -1 : +1;
+  const int start_row = code < 0 ? 8 : 2;
+  const int en_passant_row = code < 0 ? 4 : 6;
+  const int dx = tx - fx, dy = ty - fy;
+  const int target = g.board.at(tx, ty);
+  if (dx == 0 && target != EMPTY) return 0;
+  if (dx == 0 && dy == f) return 1;
+  if (std::abs(dx) == 1 && dy == f) {
+    if (target != EMPTY) return 1;
+    const HistorySlot& last = g.history.slot(g.move_number);
+    return (fy == en_passant_row && g.board.at(tx, fy) == -code && last.move_to_x == tx && last.move_to_y == fy &&
+            last.move_code == -code)
+               ? 1
+               : 0;
+  }
+  if (fy == start_row && dx == 0 && dy == 2 * f && g.board.at(fx, fy + f) == EMPTY &&
+      g.board.at(fx, fy + 2 * f) == EMPTY)
+    return 1;
+  return 0;
+}
+
+int castling_check(const Board& b, int fx, int fy, int tx, int ty, int code) {
+  if (code == +KING && fx == 6 && fy == 1 && ty == 1) {
+    if (tx == 8) return b(7, 1) == EMPTY && b(8, 1) == EMPTY && b(9, 1) == +ROOK;
+    if (tx == 4) return b(3, 1) == EMPTY && b(4, 1) == EMPTY && b(5, 1) == EMPTY && b(2, 1) == +ROOK;
+  }
+  if (code == -KING && fx == 4 && fy == 9 && ty == 9) {
+    if (tx == 6) return b(5, 9) == EMPTY && b(6, 9) == EMPTY && b(7, 9) == EMPTY && b(8, 9) == -ROOK;
+    if (tx == 2) return b(2, 9) == EMPTY && b(3, 9) == EMPTY && b(1, 9) == -ROOK;
+  }
+  return 0;
+}
+
+int board_move_check(const Game& g, int fx, int fy, int tx, int ty, int code) {
+  const Board& b = g.board;
+  const int dx = tx - fx, dy = ty - fy;
+  const int f = code < 0 ? -1 : +1;
+  const int side = sign_of(code);
+  switch (kind_of(code)) {
+    case HU: return dx == 0 && dy == f;
+    case KYOU: return dx == 0 && sgn(dy) == f && 移動チェック飛車(b, fx, fy, tx, ty);
+    case KEI: return std::abs(dx) == 1 && dy == 2 * f;
+    case GIN: return (dy == f && std::abs(dx) <= 1) || (dy == -f && std::abs(dx) == 1);
+    case KIN:
+    case HU_N:
+    case KYOU_N:
+    case KEI_N:
+    case GIN_N: return gold_step(dx, dy, f);
+    case KAKU: return 移動チェック角(b, fx, fy, tx, ty);
+    case KAKU_N: return one_step(dx, dy) || 移動チェック角(b, fx, fy, tx, ty);
+    case SYA:
+    case KURUMA: return 移動チェック飛車(b, fx, fy, tx, ty);
+    case SYA_N: return one_step(dx, dy) || 移動チェック飛車(b, fx, fy, tx, ty);
+    case OU: return one_step(dx, dy);
+    case UMA: return 移動チェック馬(b, fx, fy, tx, ty);
+    case ZOU: {
+      const bool own_half = side < 0 ? ty >= 5 : ty <= 5;
+      return own_half && 移動チェック象相(b, fx, fy, tx, ty);
+    }
+    case HOU:
+      if (b.at(tx, ty) == EMPTY) return 移動チェック飛車(b, fx, fy, tx, ty);
+      return (fx == tx || fy == ty) && 移動チェック砲取(b, fx, fy, tx, ty);
+    case TUKAE: return in_palace(side, tx, ty) && std::abs(dx) == 1 && std::abs(dy) == 1;
+    case SYOU: return in_palace(side, tx, ty) && std::abs(dx) + std::abs(dy) == 1;
+    case HEISI: {
+      const bool crossed = side < 0 ? fy <= 4 : fy >= 6;
+      return (dx == 0 && dy == f) || (crossed && dy == 0 && std::abs(dx) == 1);
+    }
+    case ROOK: return 移動チェックルーク(b, fx, fy, tx, ty);
+    case BISH: return 移動チェックビショ(b, fx, fy, tx, ty);
+    case QEEN: return 移動チェックルーク(b, fx, fy, tx, ty) || 移動チェックビショ(b, fx, fy, tx, ty);
+    case KNIG:
+      return (std::abs(dx) == 1 && std::abs(dy) == 2) || (std::abs(dx) == 2 && std::abs(dy) == 1);
+    case PORN: return pawn_check(g, fx, fy, tx, ty, code);
+    case KING: return one_step(dx, dy) || castling_check(b, fx, fy, tx, ty, code);
+    default: return 0;
+  }
+}
+
+}  // namespace
+
+int 移動チェック(const Game& g, int fx, int fy, int tx, int ty, int code) {
+  if (!on_board(tx, ty)) return 0;
+  if (fx == tx && fy == ty) return 0;
+  if (!is_piece(code)) return 0;
+  const int target = g.board(tx, ty);
+  if (target != EMPTY && sign_of(target) == sign_of(code)) return 0;
+  if (is_hand_column(fx)) return drop_check(g, tx, ty, code);
+  return board_move_check(g, fx, fy, tx, ty, code) ? 1 : 0;
+}
+
+int 移動チェック角(const Board& board, int fx, int fy, int tx, int ty) {
+  const int dx = tx - fx, dy = ty - fy;
+  if (std::abs(dx) != std::abs(dy)) return 0;
+  const int sx = sgn(dx), sy = sgn(dy);
+  for (int i = 1; i < std::abs(dx); ++i)
+    if (board.at(fx + i * sx, fy + i * sy) != EMPTY) return 0;
+  return 1;
+}
+
+int 移動チェックビショ(const Board& board, int fx, int fy, int tx, int ty) {
+  return 移動チェック角(board, fx, fy, tx, ty);
+}
+
+int 移動チェック飛車(const Board& board, int fx, int fy, int tx, int ty) {
+  if (fx != tx && fy != ty) return 0;
+  for (int y = std::min(fy, ty) + 1; y < std::max(fy, ty); ++y)
+    if (board.at(tx, y) != EMPTY) return 0;
+  for (int x = std::min(fx, tx) + 1; x < std::max(fx, tx); ++x)
+    if (board.at(x, ty) != EMPTY) return 0;
+  return 1;
+}
+
+int 移動チェックルーク(const Board& board, int fx, int fy, int tx, int ty) {
+  return 移動チェック飛車(board, fx, fy, tx, ty);
+}
+
+int 移動チェック馬(const Board& board, int fx, int fy, int tx, int ty) {
+  const int dx = tx - fx, dy = ty - fy;
+  if (dx == 0 || dy == 0) return 0;
+  if (std::abs(dx) > 2 || std::abs(dy) > 2) return 0;
+  if (one_step(dx, dy)) return 0;
+  if (std::abs(dx) == std::abs(dy)) return 0;
+  const int leg = std::abs(dx) == 2 ? board.at(fx + sgn(dx), fy) : board.at(fx, fy + sgn(dy));
+  return leg == EMPTY ? 1 : 0;
+}
+
+int 移動チェック象相(const Board& board, int fx, int fy, int tx, int ty) {
+  if (std::abs(tx - fx) != 2 || std::abs(ty - fy) != 2) return 0;
+  return 移動チェック角(board, fx, fy, tx, ty);
+}
+
+int 移動チェック砲取(const Board& board, int fx, int fy, int tx, int ty) {
+  int screens = 0;
+  if (fx == tx) {
+    for (int y = std::min(fy, ty) + 1; y < std::max(fy, ty); ++y) screens += board.at(fx, y) != EMPTY;
+  } else if (fy == ty) {
+    for (int x = std::min(fx, tx) + 1; x < std::max(fx, tx); ++x) screens += board.at(x, fy) != EMPTY;
+  } else {
+    return 0;
+  }
+  return screens == 1 ? 1 : 0;
+}
+
+}  // namespace velmora

@@ -1,0 +1,129 @@
+// Recording fakes of the four ports: what the core drew, showed and played
+// can be read back, dialog answers are scripted, and time is under the
+// test's control.
+#pragma once
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "game/game.h"
+#include "ports/ports.h"
+
+namespace velmora::testing {
+
+struct DrawOp {
+  enum Kind { Picture, Outline, Text, Refresh } kind = Picture;
+  int picture = 0;  // Picture
+  int shade = 0;    // Picture
+  double left = 0, top = 0, right = 0, bottom = 0;
+  int colour = 0;    // Outline, Text
+  std::string text;  // Text
+  int size = 0;      // Text
+  bool bold = false;  // Text
+};
+
+class RecordingScreen final : public Screen {
+ public:
+  void paste_picture(int picture, int shade, double left, double top) override;
+  void outline(int colour, double left, double top, double right, double bottom) override;
+  void print_text(const std::string& text, double left, double top, int size, int colour, bool bold) override;
+  void refresh() override;
+  TwipRect window_rect() const override { return rect; }
+  void set_window_rect(const TwipRect& r) override { rect = r; }
+
+  // The last picture pasted with its top-left corner on cell (x, y).
+  std::optional<DrawOp> last_picture_at_cell(double x, double y) const;
+  // The last outline drawn around cell (x, y).
+  std::optional<DrawOp> last_outline_at_cell(int x, int y) const;
+  // Every text printed, in order.
+  std::vector<std::string> texts() const;
+  std::vector<DrawOp> ops_of(DrawOp::Kind kind) const;
+  void clear() { ops.clear(); }
+
+  std::vector<DrawOp> ops;
+  TwipRect rect{};
+};
+
+struct ShownBox {
+  std::string text;
+  std::string title;
+  Buttons buttons = Buttons::Ok;
+  Icon icon = Icon::None;
+};
+
+class ScriptedDialogs final : public Dialogs {
+ public:
+  // Answers to Yes/No boxes, taken in order; when none is left, Yes.
+  std::deque<Answer> yes_no_answers;
+  // Codes the promotion dialog returns, taken in order; when none is left, 0.
+  std::deque<int> promotion_answers;
+
+  std::vector<ShownBox> boxes;
+  std::vector<std::string> calls;  // every other call, as a short text
+  RecordFields fields;
+  std::string folder = ".";
+
+  Answer message_box(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
+  int promotion_dialog(int side, int left, int top) override;
+  void show_promotion_display(int left, int top) override;
+  void press_promotion_display(int final_code) override;
+  void about_box() override;
+  void open_web_page(const std::string& url) override;
+  void set_record_lists_visible(bool drive, bool folder_list, bool files) override;
+  void set_record_fields_visible(bool visible) override;
+  RecordFields record_fields() const override { return fields; }
+  void set_record_fields(const RecordFields& f) override { fields = f; }
+  std::string record_folder() const override { return folder; }
+  void refresh_record_files() override;
+
+  // Texts of the boxes shown so far.
+  std::vector<std::string> box_texts() const;
+};
+
+class RecordingSound final : public Sound {
+ public:
+  bool device_opens = true;
+  std::vector<std::string> calls;  // e.g. "dsPlay 3"
+  int next_handle = 1;
+  std::vector<std::vector<unsigned char>> images;  // handed to dsCreateDSB, by handle - 1
+
+  int dsInitialize(int window) override;
+  void dsTerminate(int device) override;
+  int dsCreateDSB(int device, const std::vector<unsigned char>& image, int flags) override;
+  void dsFree(int buffer) override;
+  void dsPlay(int buffer) override;
+  void dsPlayLooping(int buffer) override;
+  void dsStop(int buffer) override;
+
+  // Buffers started with dsPlay, in order.
+  std::vector<int> played() const;
+};
+
+class FakeClock final : public Clock {
+ public:
+  double now = 0;     // time of day in seconds
+  double waited = 0;  // sum of all waits
+  double time_of_day() override { return now; }
+  void wait(double seconds) override {
+    now += seconds;
+    waited += seconds;
+  }
+};
+
+struct FakePorts {
+  RecordingScreen screen;
+  ScriptedDialogs dialogs;
+  RecordingSound sound;
+  FakeClock clock;
+  Ports ports() { return Ports{screen, dialogs, sound, clock}; }
+};
+
+// A game wired to fresh fakes. The board starts empty; tests set it up.
+struct TestGame {
+  FakePorts fakes;
+  Game game{fakes.ports()};
+};
+
+}  // namespace velmora::testing
