@@ -123,6 +123,7 @@ struct ViewState {
   int guidance_on = 0;
   int guidance_colour = COLOUR_GREEN;
   Grid<int> square_shade;  // 1 where x + y is even
+  bool font_bold = false;  // the coordinate labels make the window font bold for good
 };
 
 // The check marks of the menu items: the live option state. The platform
@@ -177,8 +178,9 @@ struct Game {
   MenuChecks menu;
   SoundHandles sound;
 
-  // Where the settings file lives (the working directory by default).
-  std::string settings_path = "Velmora.ini";
+  // The program's working directory: Velmora.ini and the wave files are
+  // looked up there by their bare names.
+  std::string working_directory = ".";
 
   // Set when the program must end (Esc, 終わり, "No" to a new game); the
   // platform closes the window once the running event has returned, and the

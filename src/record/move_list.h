@@ -1,0 +1,15 @@
+// Recording a move in the move list.
+#pragma once
+
+#include "game/game.h"
+
+namespace velmora {
+
+// Stores the position now on the board (and both hands), the destination,
+// the final code and the four clock values in slot move_number, and cuts the
+// list there (record_length := move_number). from_*, code_before and captured
+// are part of the call but not stored.
+void 手順保存(Game& g, int from_x, int from_y, int to_x, int to_y, int code_before, int final_code, int captured,
+              double own_before, double own_after, double enemy_before, double enemy_after);
+
+}  // namespace velmora

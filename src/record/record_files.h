@@ -1,0 +1,22 @@
+// Saving and loading ".棋譜" game-record files through the record-file panel.
+#pragma once
+
+#include <string>
+
+#include "game/game.h"
+
+namespace velmora {
+
+void 描画_可視(Game& g, bool drive, bool folder, bool files);
+void 描画_棋譜_IO(Game& g, int mode);
+// Hides the panel: 描画_可視(false, false, false) then 描画_棋譜_IO(1).
+void close_record_panel(Game& g);
+
+void kifu_read_click(Game& g);
+void kifu_write_click(Game& g);
+// Command1 ("RETURN"): saves the move list under the panel's folder and file name.
+void record_save_click(Game& g);
+// File1 click: loads folder/file_name.
+void record_file_click(Game& g, const std::string& folder, const std::string& file_name);
+
+}  // namespace velmora

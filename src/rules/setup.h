@@ -1,0 +1,19 @@
+// A new game: the starting position of the chosen main army, and the switch
+// between the Japanese and the Korean line-up.
+#pragma once
+
+#include "game/game.h"
+
+namespace velmora {
+
+// Resets the match state, empties both hands, sets up the starting position
+// of the main army chosen in the menu against the chess army, records it as
+// move 0 and redraws the window.
+void 初期設定(Game& g);
+
+// Exchanges every main-army piece on the board for its counterpart of the
+// other nation (OU<->SYOU, KIN<->TUKAE, ...; KAKU and SYA become HOU, HOU
+// becomes KAKU under 日本 and SYA under 韓国), then redraws the board.
+void 初期設定_自駒配置(Game& g);
+
+}  // namespace velmora

@@ -1,0 +1,12 @@
+// Movement guidance, the computer's blink and its pawn-promotion display.
+#pragma once
+
+#include "game/game.h"
+
+namespace velmora {
+
+void 描画_移動可能桝色(Game& g, int fx, int fy, int colour, int code);
+void 描画_駒点滅(Game& g, int code, int x, int y, int n);
+void 描画_桝駒成アニメ(Game& g, int final_code);
+
+}  // namespace velmora

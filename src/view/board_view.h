@@ -1,0 +1,28 @@
+// Drawing the board, the pieces, the hands, the background and the window.
+// Positions are cells of the window grid: cell (x, y) has its top-left corner
+// at (2700 + 495 x, 700 + 615 y) twips; board squares are cells 1..9.
+#pragma once
+
+#include "game/game.h"
+
+namespace velmora {
+
+// Picture v at cell (x, y): 32..36 a background tile, 31 the title, else v is
+// a piece code (EMPTY = the empty square) drawn in the shade of the square.
+void 描画_絵(Game& g, int v, double x, double y);
+// Piece picture `index` (0 or 1) of `code` at cell (x, y).
+void 描画_絵駒(Game& g, int index, int code, double x, double y);
+// Outline of cell (x, y) in palette colour `colour` (board squares and hand slots).
+void 描画_桝輪郭(Game& g, int colour, int x, int y);
+// Every square with its piece, outlined in the background colour.
+void 描画_盤(Game& g);
+// Every square outlined in the normal frame colour (removes all highlights).
+void 描画_将棋盤桝(Game& g);
+// The background picture in every cell around the board.
+void 描画_背景(Game& g, int picture);
+void 描画_自持盤(Game& g);
+void 描画_敵持盤(Game& g);
+// The whole window: background, labels, hands, board, clocks, level, grade, title.
+void 画面_再描画(Game& g);
+
+}  // namespace velmora

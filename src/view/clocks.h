@@ -1,0 +1,21 @@
+// Thinking-time clocks and the 50 ms window timer Timer1.
+#pragma once
+
+#include <string>
+
+#include "game/game.h"
+
+namespace velmora {
+
+double 調査_経過秒(double start, double now);
+std::string 変換_数字から文字(long long n);
+std::string 調査_時間秒追加結果(double seconds);
+void 消去_所有時間(Game& g, int side);
+void 描画_所有時間(Game& g, int side, double seconds);
+
+// The Timer1 tick handler (does nothing while Timer1 is disabled).
+void timer1_tick(Game& g);
+// The 経過時間 option click.
+void keika_click(Game& g);
+
+}  // namespace velmora

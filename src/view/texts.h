@@ -1,0 +1,31 @@
+// Texts printed on the window: labels, move count, last moves, level, grade.
+// Positions are in cells (fractions allowed).
+#pragma once
+
+#include <string>
+
+#include "game/game.h"
+
+namespace velmora {
+
+// Prints `value` at cell (x, y); with mode != 0 as the kanji numeral 一..九
+// (nothing for values outside 1..9).
+void 描画_数値(Game& g, double x, double y, int value, int colour, int mode, int size);
+void 描画_数値(Game& g, double x, double y, const std::string& text, int colour, int mode, int size);
+// Prints the handicap-grade label of code -10..10, or "手目" for code 99.
+void 描画_文字列(Game& g, double x, double y, int code, int colour, int size);
+void 描画_移動駒種類(Game& g, double x, double y, const std::string& text, int colour);
+void 描画_桝_数値(Game& g);
+void 描画_手数(Game& g, int n, int colour);
+// Shows the last move of `side` (main_sign: the enemy side, chess_sign: the own side).
+void 描画_移動結果(Game& g, int side, int x, int y, int code, int colour);
+void 消去_移動結果(Game& g, int side);
+void 描画_レベル(Game& g, int level);
+void 描画_ハンデレベル(Game& g, int grade);
+// The message box of a refused handicap-ladder step (n = 1, 2, 3).
+void 描画_メッセージ(Game& g, int n);
+
+// The label text of a handicap grade -10..10 ("" outside).
+std::string handicap_label(int grade);
+
+}  // namespace velmora
