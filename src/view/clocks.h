@@ -13,9 +13,11 @@ std::string 調査_時間秒追加結果(double seconds);
 void 消去_所有時間(Game& g, int side);
 void 描画_所有時間(Game& g, int side, double seconds);
 
+// Measures the running turn now: turn_elapsed := time since turn_start_time.
+// Bookings call it first, so hidden clocks (経過時間 off) still count real time.
+void update_turn_elapsed(Game& g);
+
 // The Timer1 tick handler (does nothing while Timer1 is disabled).
 void timer1_tick(Game& g);
-// The 経過時間 option click.
-void keika_click(Game& g);
 
 }  // namespace velmora
