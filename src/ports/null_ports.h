@@ -27,6 +27,7 @@ class NullDialogs final : public Dialogs {
   int promotion_dialog(int, int, int) override { return 0; }
   void show_promotion_display(int, int) override {}
   void press_promotion_display(int) override {}
+  void close_promotion_display() override {}
   void about_box() override {}
   void open_web_page(const std::string&) override {}
   void set_record_lists_visible(bool, bool, bool) override {}

@@ -65,11 +65,12 @@ class Dialogs {
   // (its pictures, negative codes, are shown) and +1 for the enemy side.
   // Returns the chosen signed code, or 0 when it was closed without a choice.
   virtual int promotion_dialog(int side, int left, int top) = 0;
-  // The computer's promotion display: shows the dialog without waiting, then
-  // (after the core's wait) presses the enemy-side button of `final_code`,
-  // which shows the pressed picture for 0.3 seconds and closes it.
+  // The computer's promotion display: the dialog shown without waiting, with
+  // the enemy side's pictures; then the button of `final_code` shown pressed;
+  // then closed. The core times the steps.
   virtual void show_promotion_display(int left, int top) = 0;
   virtual void press_promotion_display(int final_code) = 0;
+  virtual void close_promotion_display() = 0;
 
   virtual void about_box() = 0;
   virtual void open_web_page(const std::string& url) = 0;

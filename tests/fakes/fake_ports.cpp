@@ -86,8 +86,7 @@ Answer ScriptedDialogs::message_box(const std::string& text, const std::string& 
 }
 
 int ScriptedDialogs::promotion_dialog(int side, int left, int top) {
-  calls.push_back("promotion_dialog " + std::to_string(side) + " " + std::to_string(left) + " " +
-                  std::to_string(top));
+  calls.push_back("promotion_dialog " + std::to_string(side) + " " + std::to_string(left) + " " + std::to_string(top));
   if (promotion_answers.empty()) return 0;
   const int code = promotion_answers.front();
   promotion_answers.pop_front();
@@ -101,6 +100,8 @@ void ScriptedDialogs::show_promotion_display(int left, int top) {
 void ScriptedDialogs::press_promotion_display(int final_code) {
   calls.push_back("press_promotion_display " + std::to_string(final_code));
 }
+
+void ScriptedDialogs::close_promotion_display() { calls.push_back("close_promotion_display"); }
 
 void ScriptedDialogs::about_box() { calls.push_back("about_box"); }
 

@@ -18,9 +18,9 @@ struct DrawOp {
   int picture = 0;  // Picture
   int shade = 0;    // Picture
   double left = 0, top = 0, right = 0, bottom = 0;
-  int colour = 0;    // Outline, Text
-  std::string text;  // Text
-  int size = 0;      // Text
+  int colour = 0;     // Outline, Text
+  std::string text;   // Text
+  int size = 0;       // Text
   bool bold = false;  // Text
 };
 
@@ -69,6 +69,7 @@ class ScriptedDialogs final : public Dialogs {
   int promotion_dialog(int side, int left, int top) override;
   void show_promotion_display(int left, int top) override;
   void press_promotion_display(int final_code) override;
+  void close_promotion_display() override;
   void about_box() override;
   void open_web_page(const std::string& url) override;
   void set_record_lists_visible(bool drive, bool folder_list, bool files) override;

@@ -1,0 +1,22 @@
+#include "match/game_over.h"
+
+#include "rules/setup.h"
+#include "shell/sound_effects.h"
+
+namespace velmora {
+
+void 終了(Game& g, const std::string& winner) {
+  g.ports.dialogs.message_box(winner + "の勝ちです", "終了", Buttons::Ok, Icon::None);
+  if (g.ports.dialogs.message_box("続けますか？", "再ゲーム", Buttons::YesNo, Icon::None) == Answer::Yes) {
+    初期設定(g);
+  } else {
+    終了処理(g);
+  }
+}
+
+void 終了処理(Game& g) {
+  release_all_sounds(g);
+  g.program_ended = true;
+}
+
+}  // namespace velmora

@@ -1,0 +1,39 @@
+#include "view/animation.h"
+
+#include "rules/move_check.h"
+#include "rules/promotion.h"
+#include "view/board_view.h"
+
+namespace velmora {
+
+void 描画_移動可能桝色(Game& g, int fx, int fy, int colour, int code) {
+  描画_将棋盤桝(g);
+  if (g.view.guidance_on == 0) return;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y)
+      if (移動チェック(g, fx, fy, x, y, code) == 1) 描画_桝輪郭(g, colour, x, y);
+}
+
+void 描画_駒点滅(Game& g, int code, int x, int y, int n) {
+  for (int i = 0; i < n; ++i) {
+    for (int picture : {EMPTY, code}) {
+      描画_絵(g, picture, x, y);
+      描画_桝輪郭(g, g.view.back_colour, x, y);
+      g.ports.screen.refresh();
+      wait_seconds(g, 0.1);
+    }
+  }
+}
+
+void 描画_桝駒成アニメ(Game& g, int final_code) {
+  const TwipRect window = g.ports.screen.window_rect();
+  g.ports.dialogs.show_promotion_display(window.left + 50, window.top + 1400);
+  wait_seconds(g, 1.5);
+  // As a click on the enemy side's picture of that button: pressed, chosen, closed.
+  g.ports.dialogs.press_promotion_display(final_code);
+  g.promotion_choice = final_code;
+  wait_seconds(g, 0.3);
+  g.ports.dialogs.close_promotion_display();
+}
+
+}  // namespace velmora

@@ -1,0 +1,103 @@
+#include "view/board_view.h"
+
+#include "view/clocks.h"
+#include "view/texts.h"
+
+namespace velmora {
+namespace {
+
+double cell_left(double x) { return BOARD_LEFT + SQUARE_WIDTH * x; }
+double cell_top(double y) { return BOARD_TOP + SQUARE_HEIGHT * y; }
+
+bool is_board_cell(double x, double y) {
+  return x >= 1 && x <= 9 && y >= 1 && y <= 9 && x == static_cast<int>(x) && y == static_cast<int>(y);
+}
+
+// One hand slot: the piece (or the empty square when none is left), the count
+// beside it on a freshly cleared cell, and the slot's outline.
+void draw_hand_slot(Game& g, int hand_index, int sign) {
+  const bool own_hand = sign < 0;
+  const Slot slot = own_hand ? own_hand_slot(hand_index) : enemy_hand_slot(hand_index);
+  const int count = own_hand ? g.hand_own[hand_index] : g.hand_enemy[hand_index];
+  描画_絵(g, count == 0 ? EMPTY : sign * HAND_KINDS[hand_index], slot.x, slot.y);
+  描画_絵(g, g.view.current_background, slot.x + 1, slot.y);
+  if (count > 0) {
+    描画_数値(g, slot.x + 1.1, slot.y + 0.3, count, COLOUR_BLACK, 0, 14);
+    描画_数値(g, slot.x + 1, slot.y + (own_hand ? 0.2 : 0.3), count, COLOUR_LIGHT_RED, 0, 14);
+  }
+  描画_桝輪郭(g, g.view.back_colour, slot.x, slot.y);
+}
+
+void draw_hand_slots(Game& g, int sign, int first, int last) {
+  for (int k = first; k <= last; ++k) draw_hand_slot(g, k, sign);
+}
+
+}  // namespace
+
+void 描画_絵(Game& g, int v, double x, double y) {
+  if ((v >= PICTURE_MIDORI && v <= PICTURE_RENGA) || v == PICTURE_TITLE) {
+    g.ports.screen.paste_picture(v, 0, cell_left(x), cell_top(y));
+    return;
+  }
+  const int index = is_board_cell(x, y) ? g.view.square_shade(static_cast<int>(x), static_cast<int>(y)) : 0;
+  描画_絵駒(g, index, v, x, y);
+}
+
+void 描画_絵駒(Game& g, int index, int code, double x, double y) {
+  if (code != EMPTY && !is_piece(code)) return;  // no picture for it
+  g.ports.screen.paste_picture(code, index, cell_left(x), cell_top(y));
+}
+
+void 描画_桝輪郭(Game& g, int colour, int x, int y) {
+  g.ports.screen.outline(colour, cell_left(x), cell_top(y), cell_left(x + 1), cell_top(y + 1));
+}
+
+void 描画_盤(Game& g) {
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      描画_絵(g, g.board(x, y), x, y);
+      描画_桝輪郭(g, g.view.back_colour, x, y);
+    }
+}
+
+void 描画_将棋盤桝(Game& g) {
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) 描画_桝輪郭(g, g.view.frame_colour, x, y);
+}
+
+void 描画_背景(Game& g, int picture) {
+  for (int x = -6; x <= 28; ++x)
+    for (int y = -3; y <= 15; ++y)
+      if (!on_board(x, y)) 描画_絵(g, picture, x, y);
+}
+
+void 描画_自持盤(Game& g) {
+  if (g.chess_sign == -1 && !g.menu.CHESS_MOCHIKOMA) return;
+  draw_hand_slots(g, -1, 1, 5);
+  if (g.menu.CHESS_MOCHIKOMA) draw_hand_slots(g, -1, 6, 18);
+}
+
+void 描画_敵持盤(Game& g) {
+  if (g.menu.CHESS_MOCHIKOMA) {
+    draw_hand_slots(g, +1, 1, 18);
+  } else if (g.chess_sign == -1) {
+    // The main army on top may always drop its captured chess pieces, so its
+    // five chess slots are shown, as the own hand shows them in the mirrored case.
+    draw_hand_slots(g, +1, 1, 5);
+  }
+}
+
+void 画面_再描画(Game& g) {
+  描画_背景(g, g.view.current_background);
+  描画_桝_数値(g);
+  描画_自持盤(g);
+  描画_敵持盤(g);
+  描画_盤(g);
+  描画_所有時間(g, g.main_sign, g.clock.clock_enemy_total);
+  描画_所有時間(g, g.chess_sign, g.clock.clock_own_total);
+  if (g.game_mode == MODE_COM) 描画_レベル(g, g.com.com_level);
+  if (g.com.handicap_set == 1) 描画_ハンデレベル(g, g.com.handicap_grade);
+  描画_絵(g, PICTURE_TITLE, 10.1, -1);
+}
+
+}  // namespace velmora

@@ -1,0 +1,80 @@
+#include "view/clocks.h"
+
+#include <cmath>
+
+#include "view/board_view.h"
+#include "view/texts.h"
+
+namespace velmora {
+namespace {
+
+constexpr double SECONDS_PER_DAY = 86400;
+
+// Where a side's clock stands below the board: black shadow, white text, and
+// the three cells cleared before it is drawn.
+struct ClockPlace {
+  double shadow_x, shadow_y, text_x, text_y;
+  int first_cleared;
+};
+constexpr ClockPlace OWN_CLOCK{13.1, 10.3, 13, 10.2, 13};
+constexpr ClockPlace ENEMY_CLOCK{-1.5, 10.3, -1.6, 10.2, -2};
+
+const ClockPlace* clock_place(const Game& g, int side) {
+  if (side == g.chess_sign) return &OWN_CLOCK;
+  if (side == g.main_sign) return &ENEMY_CLOCK;
+  return nullptr;
+}
+
+}  // namespace
+
+double 調査_経過秒(double start, double now) { return start <= now ? now - start : now + SECONDS_PER_DAY - start; }
+
+std::string 変換_数字から文字(long long n) {
+  const std::string text = std::to_string(n);
+  if (text.size() == 1) return "0" + text;
+  if (text.size() == 2) return text;
+  return "";
+}
+
+std::string 調査_時間秒追加結果(double seconds) {
+  const long long h = static_cast<long long>(std::floor(seconds / 3600));
+  const long long m = static_cast<long long>(std::floor((seconds - 3600.0 * h) / 60));
+  const long long s = static_cast<long long>(std::floor(seconds - 3600.0 * h - 60.0 * m));
+  return 変換_数字から文字(h) + ":" + 変換_数字から文字(m) + ":" + 変換_数字から文字(s);
+}
+
+void 消去_所有時間(Game& g, int side) {
+  const ClockPlace* place = clock_place(g, side);
+  if (place == nullptr) return;
+  for (int x = place->first_cleared; x < place->first_cleared + 3; ++x) 描画_絵(g, g.view.current_background, x, 10);
+}
+
+void 描画_所有時間(Game& g, int side, double seconds) {
+  if (!g.menu.KEIKA) return;
+  const ClockPlace* place = clock_place(g, side);
+  if (place == nullptr) return;
+  const std::string text = 調査_時間秒追加結果(seconds);
+  消去_所有時間(g, side);
+  描画_数値(g, place->shadow_x, place->shadow_y, text, COLOUR_BLACK, 0, 12);
+  描画_数値(g, place->text_x, place->text_y, text, COLOUR_WHITE, 0, 12);
+}
+
+void update_turn_elapsed(Game& g) {
+  g.clock.turn_elapsed = 調査_経過秒(g.clock.turn_start_time, g.ports.clock.time_of_day());
+}
+
+void timer1_tick(Game& g) {
+  if (!g.clock.timer1_enabled) return;
+  update_turn_elapsed(g);
+  const int second = static_cast<int>(std::floor(g.clock.turn_elapsed));
+  if (second == g.clock.shown_second) return;
+  g.clock.shown_second = second;
+  if (g.turn == g.main_sign) {
+    描画_所有時間(g, g.main_sign, g.clock.turn_elapsed + g.clock.clock_enemy_total);
+  } else if (g.turn == g.chess_sign) {
+    描画_所有時間(g, g.chess_sign, g.clock.turn_elapsed + g.clock.clock_own_total);
+  }
+  g.ports.screen.refresh();
+}
+
+}  // namespace velmora

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fakes/fake_ports.h"
+#include "view/board_view.h"
+#include "view/pictures.h"
+
+namespace velmora {
+namespace {
+
+using testing::DrawOp;
+using testing::TestGame;
+
+void set_shades(Game& g) {
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) g.view.square_shade(x, y) = (x + y) % 2 == 0 ? 1 : 0;
+}
+
+TEST(PieceDrawing, BoardSquaresTakeTheirShadeHandSlotsAlwaysTheFirst) {
+  TestGame t;
+  set_shades(t.game);
+  描画_絵(t.game, -HU, 1, 1);
+  描画_絵(t.game, -HU, 1, 2);
+  描画_絵(t.game, -HU, 15, 3);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(1, 1)->shade, 1);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(1, 2)->shade, 0);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(15, 3)->shade, 0);
+}
+
+TEST(PieceDrawing, CodesOutsideThePiecesDrawNothing) {
+  TestGame t;
+  描画_絵(t.game, 28, 1, 1);
+  描画_絵(t.game, -40, 1, 1);
+  EXPECT_TRUE(t.fakes.screen.ops.empty());
+}
+
+TEST(PieceDrawing, TitleSitsAboveTheRightMargin) {
+  TestGame t;
+  描画_絵(t.game, PICTURE_TITLE, 10.1, -1);
+  const DrawOp op = t.fakes.screen.ops.back();
+  EXPECT_EQ(op.picture, PICTURE_TITLE);
+  EXPECT_NEAR(op.left, 7699.5, 1e-9);
+  EXPECT_NEAR(op.top, 85, 1e-9);
+}
+
+TEST(PieceDrawing, PictureNamesFollowSideAndArmy) {
+  EXPECT_EQ(picture_array_name(EMPTY), "KARA_MASU");
+  EXPECT_EQ(picture_array_name(-HU), "SITA_HU");
+  EXPECT_EQ(picture_array_name(+SYA_N), "UE_SYA_N");
+  EXPECT_EQ(picture_array_name(-SYOU), "SITA_SI");
+  EXPECT_EQ(picture_array_name(+SYOU), "UE_SYOU");
+  EXPECT_EQ(picture_array_name(-QEEN), "W_QEEN");
+  EXPECT_EQ(picture_array_name(+PORN), "B_PORN");
+  EXPECT_EQ(picture_array_name(PICTURE_RENGA), "HAIKEI_RENGA");
+  EXPECT_EQ(picture_array_name(30), "");
+}
+
+TEST(BoardDrawing, OutlineCoversExactlyOneCell) {
+  TestGame t;
+  描画_桝輪郭(t.game, 12, 3, 4);
+  const DrawOp op = t.fakes.screen.ops.back();
+  EXPECT_EQ(op.colour, 12);
+  EXPECT_EQ(op.left, 2700 + 495 * 3);
+  EXPECT_EQ(op.top, 700 + 615 * 4);
+  EXPECT_EQ(op.right, 2700 + 495 * 4);
+  EXPECT_EQ(op.bottom, 700 + 615 * 5);
+}
+
+TEST(BoardDrawing, BackgroundLeavesTheBoardAlone) {
+  TestGame t;
+  描画_背景(t.game, PICTURE_TAKE);
+  EXPECT_EQ(t.fakes.screen.ops.size(), 35u * 19u - 81u);
+  EXPECT_FALSE(t.fakes.screen.last_picture_at_cell(5, 5).has_value());
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(-6, -3)->picture, PICTURE_TAKE);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(28, 15)->picture, PICTURE_TAKE);
+}
+
+TEST(BoardDrawing, NoBackgroundChosenPaintsTheEmptySquare) {
+  TestGame t;
+  描画_背景(t.game, t.game.view.current_background);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(0, 0)->picture, EMPTY);
+}
+
+TEST(HandDrawing, OwnQueenWithCountShowsPictureAndNumber) {
+  TestGame t;
+  t.game.hand_own[5] = 2;
+  描画_自持盤(t.game);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(11, 9)->picture, -QEEN);
+  const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[1].text, "2");
+  EXPECT_EQ(texts[1].colour, COLOUR_LIGHT_RED);
+  EXPECT_NEAR(texts[1].left, 2700 + 495 * 12, 1e-6);
+  EXPECT_NEAR(texts[1].top, 700 + 615 * 9.2, 1e-6);
+}
+
+TEST(HandDrawing, EmptySlotShowsTheEmptySquareAndNoCount) {
+  TestGame t;
+  描画_自持盤(t.game);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(11, 5)->picture, EMPTY);
+  EXPECT_TRUE(t.fakes.screen.texts().empty());
+}
+
+TEST(HandDrawing, MainArmyBelowShowsItsChessSlotsWhateverTheOption) {
+  for (bool option : {false, true}) {
+    TestGame t;
+    t.game.menu.CHESS_MOCHIKOMA = option;
+    t.game.hand_own[1] = 1;
+    描画_自持盤(t.game);
+    EXPECT_EQ(t.fakes.screen.last_picture_at_cell(11, 5)->picture, -PORN);
+    EXPECT_EQ(t.fakes.screen.last_picture_at_cell(15, 3).has_value(), option);
+  }
+}
+
+TEST(HandDrawing, ChessArmyBelowWithoutTheOptionPaintsNothing) {
+  TestGame t;
+  t.game.chess_sign = -1;
+  t.game.main_sign = +1;
+  描画_自持盤(t.game);
+  EXPECT_TRUE(t.fakes.screen.ops.empty());
+}
+
+TEST(HandDrawing, EnemyHandFollowsTheOptionAndTheArmyOnTop) {
+  TestGame chess_on_top;
+  描画_敵持盤(chess_on_top.game);
+  EXPECT_TRUE(chess_on_top.fakes.screen.ops.empty());
+
+  TestGame main_on_top;
+  main_on_top.game.chess_sign = -1;
+  main_on_top.game.main_sign = +1;
+  main_on_top.game.hand_enemy[2] = 1;
+  描画_敵持盤(main_on_top.game);
+  EXPECT_EQ(main_on_top.fakes.screen.last_picture_at_cell(-1, 4)->picture, +ROOK);
+  EXPECT_FALSE(main_on_top.fakes.screen.last_picture_at_cell(-5, 7).has_value());
+
+  TestGame option_on;
+  option_on.game.menu.CHESS_MOCHIKOMA = true;
+  option_on.game.hand_enemy[18] = 3;
+  描画_敵持盤(option_on.game);
+  EXPECT_EQ(option_on.fakes.screen.last_picture_at_cell(-3, 1)->picture, +HOU);
+  const auto texts = option_on.fakes.screen.ops_of(DrawOp::Text);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_NEAR(texts[1].top, 700 + 615 * 1.3, 1e-6);
+}
+
+TEST(WindowRedraw, DrawsBoardLabelsTitleAndOnlyTheLabelsThatApply) {
+  TestGame t;
+  set_shades(t.game);
+  t.game.board(5, 9) = -OU;
+  t.game.view.current_background = PICTURE_UCHU;
+  画面_再描画(t.game);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(5, 9)->picture, -OU);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(-6, -3)->picture, PICTURE_UCHU);
+  EXPECT_EQ(t.fakes.screen.ops.back().picture, PICTURE_TITLE);
+  const auto texts = t.fakes.screen.texts();
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "LEVEL"), 0);
+
+  t.game.game_mode = MODE_COM;
+  t.game.com.handicap_set = 1;
+  t.game.com.handicap_grade = -10;
+  t.fakes.screen.clear();
+  画面_再描画(t.game);
+  const auto texts2 = t.fakes.screen.texts();
+  EXPECT_EQ(std::count(texts2.begin(), texts2.end(), "LEVEL"), 2);
+  EXPECT_EQ(std::count(texts2.begin(), texts2.end(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"), 2);
+}
+
+}  // namespace
+}  // namespace velmora

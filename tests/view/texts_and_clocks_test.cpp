@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include "fakes/fake_ports.h"
+#include "view/clocks.h"
+#include "view/texts.h"
+
+namespace velmora {
+namespace {
+
+using testing::DrawOp;
+using testing::TestGame;
+
+double twip_x(double cell) { return 2700 + 495 * cell; }
+double twip_y(double cell) { return 700 + 615 * cell; }
+
+TEST(MoveDisplay, OwnPawnToSevenSixPrintsFileRankAndName) {
+  TestGame t;
+  描画_移動結果(t.game, t.game.chess_sign, 3, 6, -HU, COLOUR_WHITE);
+  const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
+  ASSERT_EQ(texts.size(), 6u);
+  EXPECT_EQ(texts[1].text, "７");
+  EXPECT_EQ(texts[3].text, "六");
+  EXPECT_EQ(texts[5].text, "歩");
+  EXPECT_NEAR(texts[1].left, twip_x(11.4), 1e-6);
+  EXPECT_NEAR(texts[1].top, twip_y(2.4), 1e-6);
+  EXPECT_EQ(texts[0].colour, COLOUR_BLACK);
+  EXPECT_EQ(texts[1].colour, COLOUR_WHITE);
+}
+
+TEST(MoveDisplay, EnemyMoveStandsBottomLeftAndIsClearedFirst) {
+  TestGame t;
+  t.game.view.current_background = PICTURE_TAKE;
+  描画_移動結果(t.game, t.game.main_sign, 9, 9, +QEEN, COLOUR_WHITE);
+  ASSERT_EQ(t.fakes.screen.ops[0].kind, DrawOp::Picture);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(-3, 8)->picture, PICTURE_TAKE);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(0, 8)->picture, PICTURE_TAKE);
+  const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
+  ASSERT_EQ(texts.size(), 6u);
+  EXPECT_EQ(texts[1].text, "１");
+  EXPECT_EQ(texts[3].text, "九");
+  EXPECT_EQ(texts[5].text, "ｸｲｰﾝ");
+  EXPECT_NEAR(texts[5].left, twip_x(-1.2), 1e-6);
+}
+
+TEST(MoveDisplay, UnknownSidePrintsNothing) {
+  TestGame t;
+  描画_移動結果(t.game, 0, 3, 6, -HU, COLOUR_WHITE);
+  EXPECT_TRUE(t.fakes.screen.ops.empty());
+}
+
+TEST(MoveCount, NumbersEndNearTheSamePlace) {
+  const std::pair<int, double> cases[] = {{9, 11.2}, {10, 11.1}, {100, 11.0}};
+  for (auto [n, x] : cases) {
+    TestGame t;
+    描画_手数(t.game, n, COLOUR_BLACK);
+    const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_EQ(texts[1].text, std::to_string(n));
+    EXPECT_EQ(texts[1].colour, COLOUR_WHITE);  // always bright white
+    EXPECT_NEAR(texts[1].left, twip_x(x), 1e-6);
+    EXPECT_EQ(texts[3].text, "手目");
+    EXPECT_NEAR(texts[3].left, twip_x(11.8) + 120, 1e-6);
+  }
+}
+
+TEST(Numbers, KanjiModePrintsOnlyOneToNine) {
+  TestGame t;
+  描画_数値(t.game, 0, 0, 3, COLOUR_BLACK, 1, 12);
+  描画_数値(t.game, 0, 0, 0, COLOUR_BLACK, 1, 12);
+  描画_数値(t.game, 0, 0, 10, COLOUR_BLACK, 1, 12);
+  const auto texts = t.fakes.screen.texts();
+  EXPECT_EQ(texts, (std::vector<std::string>{"三", "", ""}));
+}
+
+TEST(Labels, ColumnsCountFromTheRightAndMakeTheFontBold) {
+  TestGame t;
+  描画_桝_数値(t.game);
+  const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
+  ASSERT_EQ(texts.size(), 36u);
+  EXPECT_EQ(texts[1].text, "9");
+  EXPECT_NEAR(texts[1].left, twip_x(1.1), 1e-6);
+  EXPECT_EQ(texts[3].text, "一");
+  EXPECT_EQ(texts[35].text, "九");
+  EXPECT_TRUE(texts[0].bold);
+  EXPECT_TRUE(t.game.view.font_bold);
+}
+
+TEST(HandicapLabels, EveryGradeHasItsText) {
+  EXPECT_EQ(handicap_label(-10), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人");
+  EXPECT_EQ(handicap_label(-2), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段");
+  EXPECT_EQ(handicap_label(0), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級");
+  EXPECT_EQ(handicap_label(7), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級");
+  EXPECT_EQ(handicap_label(10), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級");
+  EXPECT_EQ(handicap_label(11), "");
+}
+
+TEST(HandicapLabels, RefusedStepMessageHasReasonTwoBreaksAndAdvice) {
+  TestGame t;
+  描画_メッセージ(t.game, 2);
+  ASSERT_EQ(t.fakes.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(t.fakes.dialogs.boxes[0].text, "対局途中ではできません\n\n局面→最初にして下さい");
+  EXPECT_EQ(t.fakes.dialogs.boxes[0].title, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+}
+
+TEST(ClockTexts, HoursMinutesSeconds) {
+  EXPECT_EQ(調査_時間秒追加結果(307.4), "00:05:07");
+  EXPECT_EQ(調査_時間秒追加結果(3725), "01:02:05");
+  EXPECT_EQ(調査_時間秒追加結果(100 * 3600 + 61), ":01:01");  // three-digit hours do not fit
+  EXPECT_EQ(変換_数字から文字(7), "07");
+  EXPECT_EQ(変換_数字から文字(123), "");
+}
+
+TEST(ClockTexts, ATurnPastMidnightCountsOn) {
+  EXPECT_DOUBLE_EQ(調査_経過秒(23 * 3600 + 59 * 60 + 50, 5), 15);
+  EXPECT_DOUBLE_EQ(調査_経過秒(10, 12.5), 2.5);
+}
+
+TEST(ClockDrawing, OnlyWhileElapsedTimeIsShown) {
+  TestGame t;
+  描画_所有時間(t.game, t.game.chess_sign, 65);
+  EXPECT_TRUE(t.fakes.screen.ops.empty());
+  t.game.menu.KEIKA = true;
+  描画_所有時間(t.game, t.game.chess_sign, 65);
+  const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[1].text, "00:01:05");
+  EXPECT_NEAR(texts[1].left, twip_x(13), 1e-6);
+  EXPECT_NEAR(texts[1].top, twip_y(10.2), 1e-6);
+  EXPECT_TRUE(t.fakes.screen.last_picture_at_cell(15, 10).has_value());
+}
+
+TEST(TimerTick, DisabledTimerDoesNothing) {
+  TestGame t;
+  t.game.menu.KEIKA = true;
+  t.game.turn = t.game.chess_sign;
+  t.fakes.clock.now = 100;
+  timer1_tick(t.game);
+  EXPECT_EQ(t.game.clock.turn_elapsed, 0);
+  EXPECT_TRUE(t.fakes.screen.ops.empty());
+}
+
+TEST(TimerTick, RedrawsTheMoverClockOncePerSecond) {
+  TestGame t;
+  t.game.menu.KEIKA = true;
+  t.game.clock.timer1_enabled = true;
+  t.game.turn = t.game.main_sign;
+  t.game.clock.clock_enemy_total = 60;
+  t.game.clock.turn_start_time = 1000;
+  t.fakes.clock.now = 1002.4;
+  timer1_tick(t.game);
+  EXPECT_NEAR(t.game.clock.turn_elapsed, 2.4, 1e-9);
+  EXPECT_EQ(t.game.clock.shown_second, 2);
+  auto texts = t.fakes.screen.ops_of(testing::DrawOp::Text);
+  ASSERT_EQ(texts.size(), 2u);
+  EXPECT_EQ(texts[1].text, "00:01:02");
+  EXPECT_NEAR(texts[1].left, twip_x(-1.6), 1e-6);
+
+  t.fakes.screen.clear();
+  t.fakes.clock.now = 1002.9;  // same second: nothing new
+  timer1_tick(t.game);
+  EXPECT_TRUE(t.fakes.screen.ops.empty());
+}
+
+TEST(TimerTick, HiddenClocksStillMeasure) {
+  TestGame t;
+  t.game.clock.timer1_enabled = true;
+  t.game.turn = t.game.chess_sign;
+  t.fakes.clock.now = 7.5;
+  timer1_tick(t.game);
+  EXPECT_NEAR(t.game.clock.turn_elapsed, 7.5, 1e-9);
+  EXPECT_TRUE(t.fakes.screen.texts().empty());
+}
+
+}  // namespace
+}  // namespace velmora
