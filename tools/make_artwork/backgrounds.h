@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QImage>
+
+namespace artwork {
+
+enum class Background { Midori, Tatami, Take, Uchu, Renga };
+
+// A background tile one pixel wider than a cell. Its pattern repeats every cell (33 x 41
+// pixels) and its last column equals its first, so overlapping tiles join without a seam.
+QImage backgroundTile(Background background);
+
+}  // namespace artwork

@@ -1,0 +1,88 @@
+// Draws every picture of the game and writes it as PNG into a folder (normally
+// assets/pictures). Usage: make_artwork OUTPUT_FOLDER [--sheet PREFIX]
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+#include <exception>
+
+#include "catalogue.h"
+#include "contact_sheet.h"
+#include "fonts.h"
+
+namespace {
+
+struct Options {
+  QString outputFolder;
+  QString sheetPrefix;  // empty: no contact sheet
+};
+
+bool parseOptions(const QStringList& args, Options& options) {
+  for (int i = 1; i < args.size(); ++i) {
+    if (args[i] == "--sheet" && i + 1 < args.size()) {
+      options.sheetPrefix = args[++i];
+    } else if (options.outputFolder.isEmpty() && !args[i].startsWith("--")) {
+      options.outputFolder = args[i];
+    } else {
+      return false;
+    }
+  }
+  return !options.outputFolder.isEmpty();
+}
+
+// Renders, writes and reads back one picture; reports and answers false on any mismatch.
+bool writePicture(const artwork::Picture& picture, const QImage& image, const QDir& folder) {
+  const QString path = folder.filePath(picture.name + ".png");
+  if (image.size() != picture.size || !image.save(path, "PNG")) {
+    std::fprintf(stderr, "make_artwork: could not write %s\n", qPrintable(path));
+    return false;
+  }
+  const QImage written(path);
+  if (written.size() != picture.size) {
+    std::fprintf(stderr, "make_artwork: %s is %dx%d, expected %dx%d\n", qPrintable(path), written.width(),
+                 written.height(), picture.size.width(), picture.size.height());
+    return false;
+  }
+  return true;
+}
+
+int run(const Options& options) {
+  const QDir folder(options.outputFolder);
+  if (!folder.mkpath(".")) {
+    std::fprintf(stderr, "make_artwork: cannot create %s\n", qPrintable(options.outputFolder));
+    return 1;
+  }
+  const artwork::Fonts fonts = artwork::loadFonts();
+  const std::vector<artwork::Picture> pictures = artwork::catalogue(fonts);
+  std::vector<QImage> images;
+  int failures = 0;
+  for (const artwork::Picture& picture : pictures) {
+    images.push_back(picture.render());
+    if (!writePicture(picture, images.back(), folder)) ++failures;
+  }
+  if (!options.sheetPrefix.isEmpty() && !artwork::writeContactSheets(pictures, images, fonts, options.sheetPrefix)) {
+    std::fprintf(stderr, "make_artwork: could not write the contact sheets\n");
+    ++failures;
+  }
+  std::printf("make_artwork: %zu pictures written to %s, %d failures\n", pictures.size(),
+              qPrintable(folder.absolutePath()), failures);
+  return failures == 0 ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  Options options;
+  if (!parseOptions(QGuiApplication::arguments(), options)) {
+    std::fprintf(stderr, "usage: make_artwork OUTPUT_FOLDER [--sheet PREFIX]\n");
+    return 2;
+  }
+  try {
+    return run(options);
+  } catch (const std::exception& e) {
+    std::fprintf(stderr, "make_artwork: %s\n", e.what());
+    return 1;
+  }
+}

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QImage>
+
+#include "figurines.h"
+#include "fonts.h"
+
+namespace artwork {
+
+// The title picture above the right-hand margin of the window.
+QImage titlePicture(const Fonts& fonts);
+
+// The picture of the About box: title, version and maker in the upper part; the box's two
+// buttons stand over the lower part.
+QImage aboutPicture(const Fonts& fonts);
+
+// One picture of a promotion dialog button: a chess piece on a raised wooden button, or the
+// same button pressed in.
+QImage promotionButton(Figure figure, ChessColour colour, bool pressed);
+
+}  // namespace artwork
