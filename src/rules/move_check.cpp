@@ -10,6 +10,10 @@ int sgn(int v) { return (v > 0) - (v < 0); }
 
 bool one_step(int dx, int dy) { return std::abs(dx) <= 1 && std::abs(dy) <= 1; }
 
+// The sliding tests walk the squares between the two ends; both must lie on
+// the board, which also bounds the walk.
+bool ends_on_board(int fx, int fy, int tx, int ty) { return on_board(fx, fy) && on_board(tx, ty); }
+
 bool in_palace(int side, int x, int y) {
   const bool rows = side < 0 ? (y >= 7 && y <= 9) : (y >= 1 && y <= 3);
   return x >= 4 && x <= 6 && rows;
@@ -18,7 +22,7 @@ bool in_palace(int side, int x, int y) {
 // Rows a dropped piece may land on; kinds not named here may go anywhere.
 bool drop_row_allowed(int code, int tx, int ty) {
   const int side = sign_of(code);
-  const int row = side < 0 ? ty : 10 - ty;  // counted from the top as the own side sees it
+  const int row = side < 0 ? ty : 10 - ty;  // counted from the far edge of the dropping side
   switch (kind_of(code)) {
     case HU:
     case KYOU: return row >= 2;
@@ -33,7 +37,7 @@ bool drop_row_allowed(int code, int tx, int ty) {
 }
 
 int drop_check(const Game& g, int tx, int ty, int code) {
-  if (g.board(tx, ty) != EMPTY) return 0;
+  if (piece_at(g.board, tx, ty) != EMPTY) return 0;
   if (code == -HU && g.hu_column_own[tx] == 1) return 0;
   if (code == +HU && g.hu_column_enemy[tx] == 1) return 0;
   return drop_row_allowed(code, tx, ty) ? 1 : 0;
@@ -48,31 +52,34 @@ int pawn_check(const Game& g, int fx, int fy, int tx, int ty, int code) {
   const int start_row = code < 0 ? 8 : 2;
   const int en_passant_row = code < 0 ? 4 : 6;
   const int dx = tx - fx, dy = ty - fy;
-  const int target = g.board.at(tx, ty);
+  const int target = piece_at(g.board, tx, ty);
   if (dx == 0 && target != EMPTY) return 0;
   if (dx == 0 && dy == f) return 1;
   if (std::abs(dx) == 1 && dy == f) {
     if (target != EMPTY) return 1;
     const HistorySlot& last = g.history.slot(g.move_number);
-    return (fy == en_passant_row && g.board.at(tx, fy) == -code && last.move_to_x == tx && last.move_to_y == fy &&
-            last.move_code == -code)
+    return (fy == en_passant_row && piece_at(g.board, tx, fy) == -code && last.move_to_x == tx &&
+            last.move_to_y == fy && last.move_code == -code)
                ? 1
                : 0;
   }
-  if (fy == start_row && dx == 0 && dy == 2 * f && g.board.at(fx, fy + f) == EMPTY &&
-      g.board.at(fx, fy + 2 * f) == EMPTY)
+  if (fy == start_row && dx == 0 && dy == 2 * f && piece_at(g.board, fx, fy + f) == EMPTY &&
+      piece_at(g.board, fx, fy + 2 * f) == EMPTY)
     return 1;
   return 0;
 }
 
+// The castling squares are named by the rule itself: nothing records whether
+// king or rook have moved, and attacked squares do not matter.
 int castling_check(const Board& b, int fx, int fy, int tx, int ty, int code) {
+  auto empty = [&b](int x, int y) { return piece_at(b, x, y) == EMPTY; };
   if (code == +KING && fx == 6 && fy == 1 && ty == 1) {
-    if (tx == 8) return b(7, 1) == EMPTY && b(8, 1) == EMPTY && b(9, 1) == +ROOK;
-    if (tx == 4) return b(3, 1) == EMPTY && b(4, 1) == EMPTY && b(5, 1) == EMPTY && b(2, 1) == +ROOK;
+    if (tx == 8) return empty(7, 1) && empty(8, 1) && b(9, 1) == +ROOK;
+    if (tx == 4) return empty(3, 1) && empty(4, 1) && empty(5, 1) && b(2, 1) == +ROOK;
   }
   if (code == -KING && fx == 4 && fy == 9 && ty == 9) {
-    if (tx == 6) return b(5, 9) == EMPTY && b(6, 9) == EMPTY && b(7, 9) == EMPTY && b(8, 9) == -ROOK;
-    if (tx == 2) return b(2, 9) == EMPTY && b(3, 9) == EMPTY && b(1, 9) == -ROOK;
+    if (tx == 6) return empty(5, 9) && empty(6, 9) && empty(7, 9) && b(8, 9) == -ROOK;
+    if (tx == 2) return empty(2, 9) && empty(3, 9) && b(1, 9) == -ROOK;
   }
   return 0;
 }
@@ -104,7 +111,7 @@ int board_move_check(const Game& g, int fx, int fy, int tx, int ty, int code) {
       return own_half && 移動チェック象相(b, fx, fy, tx, ty);
     }
     case HOU:
-      if (b.at(tx, ty) == EMPTY) return 移動チェック飛車(b, fx, fy, tx, ty);
+      if (piece_at(b, tx, ty) == EMPTY) return 移動チェック飛車(b, fx, fy, tx, ty);
       return (fx == tx || fy == ty) && 移動チェック砲取(b, fx, fy, tx, ty);
     case TUKAE: return in_palace(side, tx, ty) && std::abs(dx) == 1 && std::abs(dy) == 1;
     case SYOU: return in_palace(side, tx, ty) && std::abs(dx) + std::abs(dy) == 1;
@@ -115,8 +122,7 @@ int board_move_check(const Game& g, int fx, int fy, int tx, int ty, int code) {
     case ROOK: return 移動チェックルーク(b, fx, fy, tx, ty);
     case BISH: return 移動チェックビショ(b, fx, fy, tx, ty);
     case QEEN: return 移動チェックルーク(b, fx, fy, tx, ty) || 移動チェックビショ(b, fx, fy, tx, ty);
-    case KNIG:
-      return (std::abs(dx) == 1 && std::abs(dy) == 2) || (std::abs(dx) == 2 && std::abs(dy) == 1);
+    case KNIG: return (std::abs(dx) == 1 && std::abs(dy) == 2) || (std::abs(dx) == 2 && std::abs(dy) == 1);
     case PORN: return pawn_check(g, fx, fy, tx, ty, code);
     case KING: return one_step(dx, dy) || castling_check(b, fx, fy, tx, ty, code);
     default: return 0;
@@ -129,18 +135,21 @@ int 移動チェック(const Game& g, int fx, int fy, int tx, int ty, int code) 
   if (!on_board(tx, ty)) return 0;
   if (fx == tx && fy == ty) return 0;
   if (!is_piece(code)) return 0;
-  const int target = g.board(tx, ty);
+  const int target = piece_at(g.board, tx, ty);
   if (target != EMPTY && sign_of(target) == sign_of(code)) return 0;
   if (is_hand_column(fx)) return drop_check(g, tx, ty, code);
+  // A source that is neither a square nor a hand column holds no piece.
+  if (!on_board(fx, fy)) return 0;
   return board_move_check(g, fx, fy, tx, ty, code) ? 1 : 0;
 }
 
 int 移動チェック角(const Board& board, int fx, int fy, int tx, int ty) {
+  if (!ends_on_board(fx, fy, tx, ty)) return 0;
   const int dx = tx - fx, dy = ty - fy;
   if (std::abs(dx) != std::abs(dy)) return 0;
   const int sx = sgn(dx), sy = sgn(dy);
   for (int i = 1; i < std::abs(dx); ++i)
-    if (board.at(fx + i * sx, fy + i * sy) != EMPTY) return 0;
+    if (piece_at(board, fx + i * sx, fy + i * sy) != EMPTY) return 0;
   return 1;
 }
 
@@ -149,11 +158,12 @@ int 移動チェックビショ(const Board& board, int fx, int fy, int tx, int 
 }
 
 int 移動チェック飛車(const Board& board, int fx, int fy, int tx, int ty) {
+  if (!ends_on_board(fx, fy, tx, ty)) return 0;
   if (fx != tx && fy != ty) return 0;
   for (int y = std::min(fy, ty) + 1; y < std::max(fy, ty); ++y)
-    if (board.at(tx, y) != EMPTY) return 0;
+    if (piece_at(board, tx, y) != EMPTY) return 0;
   for (int x = std::min(fx, tx) + 1; x < std::max(fx, tx); ++x)
-    if (board.at(x, ty) != EMPTY) return 0;
+    if (piece_at(board, x, ty) != EMPTY) return 0;
   return 1;
 }
 
@@ -167,7 +177,7 @@ int 移動チェック馬(const Board& board, int fx, int fy, int tx, int ty) {
   if (std::abs(dx) > 2 || std::abs(dy) > 2) return 0;
   if (one_step(dx, dy)) return 0;
   if (std::abs(dx) == std::abs(dy)) return 0;
-  const int leg = std::abs(dx) == 2 ? board.at(fx + sgn(dx), fy) : board.at(fx, fy + sgn(dy));
+  const int leg = std::abs(dx) == 2 ? piece_at(board, fx + sgn(dx), fy) : piece_at(board, fx, fy + sgn(dy));
   return leg == EMPTY ? 1 : 0;
 }
 
@@ -177,11 +187,12 @@ int 移動チェック象相(const Board& board, int fx, int fy, int tx, int ty)
 }
 
 int 移動チェック砲取(const Board& board, int fx, int fy, int tx, int ty) {
+  if (!ends_on_board(fx, fy, tx, ty)) return 0;
   int screens = 0;
   if (fx == tx) {
-    for (int y = std::min(fy, ty) + 1; y < std::max(fy, ty); ++y) screens += board.at(fx, y) != EMPTY;
+    for (int y = std::min(fy, ty) + 1; y < std::max(fy, ty); ++y) screens += piece_at(board, fx, y) != EMPTY;
   } else if (fy == ty) {
-    for (int x = std::min(fx, tx) + 1; x < std::max(fx, tx); ++x) screens += board.at(x, fy) != EMPTY;
+    for (int x = std::min(fx, tx) + 1; x < std::max(fx, tx); ++x) screens += piece_at(board, x, fy) != EMPTY;
   } else {
     return 0;
   }

@@ -6,6 +6,8 @@
 // values. +K / -K in comments mean the enemy / own code of kind K.
 #pragma once
 
+#include "game/grid.h"
+
 namespace velmora {
 
 inline constexpr int EMPTY = 0;
@@ -50,6 +52,11 @@ inline constexpr int sign_of(int code) { return (code > 0) - (code < 0); }
 
 // A code outside -27..27 is no piece; readers treat it as EMPTY.
 inline constexpr bool is_piece(int code) { return code != EMPTY && code >= -KIND_COUNT && code <= KIND_COUNT; }
+inline constexpr int piece_or_empty(int code) { return is_piece(code) ? code : EMPTY; }
+
+// The piece on (x, y) as the rules see it: EMPTY off the board and for a
+// code that is no piece.
+inline int piece_at(const Board& board, int x, int y) { return piece_or_empty(board.at(x, y)); }
 
 inline constexpr bool is_king_kind(int kind) { return kind == KING || kind == SYOU || kind == OU; }
 inline constexpr bool is_chess_kind(int kind) {

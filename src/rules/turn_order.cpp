@@ -1,0 +1,47 @@
+#include "rules/turn_order.h"
+
+#include "rules/moves.h"
+
+namespace velmora {
+namespace {
+
+// The first negative king on the board (columns outer, rows inner), or EMPTY.
+int first_own_king(const Game& g) {
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y)
+      if (g.board(x, y) == -OU || g.board(x, y) == -SYOU || g.board(x, y) == -KING) return g.board(x, y);
+  return EMPTY;
+}
+
+}  // namespace
+
+void 調査_先手後手(Game& g) {
+  const int king = first_own_king(g);
+  if (king == -OU || king == -SYOU) {
+    g.chess_sign = +1;
+    g.main_sign = -1;
+  } else if (king == -KING) {
+    g.chess_sign = -1;
+    g.main_sign = +1;
+  }
+}
+
+int 調査_先番(const Game& g, int n) {
+  if (n < 0) return 0;
+  if (n == 0) {
+    // The main army opens the match, whichever side it plays.
+    const int king = first_own_king(g);
+    if (king == -OU || king == -SYOU) return g.chess_sign;
+    if (king == -KING) return g.main_sign;
+    return 0;
+  }
+  // The side whose piece arrived somewhere in move n waits; the other one
+  // moves. Squares that were emptied are passed over.
+  int x = 0, y = 0, moved = EMPTY;
+  調査_移動結果(g, n, x, y, moved);
+  if (moved > 0) return g.chess_sign;
+  if (moved < 0) return g.main_sign;
+  return 0;
+}
+
+}  // namespace velmora
