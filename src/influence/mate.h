@@ -6,9 +6,9 @@
 
 namespace velmora {
 
-int 詰めかCOM(Game& g);           // 1 when the enemy side (positive codes) is mated
-int 詰めかMAN(Game& g);           // 1 when the own side (negative codes) is mated
-int 詰めかMAN_COM移動(Game& g);   // 1 when some enemy piece can move onto the own king
+int 詰めかCOM(Game& g);            // 1 when the enemy side (positive codes) is mated
+int 詰めかMAN(Game& g);            // 1 when the own side (negative codes) is mated
+int 詰めかMAN_COM移動(Game& g);    // 1 when some enemy piece can move onto the own king
 int 調査_自王逃道(const Game& g);  // escape squares of the own king
 
 }  // namespace velmora

@@ -1,0 +1,231 @@
+// The influence survey: one pass over the board that books, for every square,
+// which pieces of each side reach it, the telling defender and attacker, the
+// check lines and the king squares.
+#include "influence/survey.h"
+
+#include "influence/book_influence.h"
+#include "influence/reach.h"
+#include "rules/move_check.h"
+
+namespace velmora {
+namespace {
+
+struct Offset {
+  int dx, dy;
+};
+constexpr Offset NEIGHBOURS[8] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}};
+constexpr Offset KNIGHT_LEAPS[8] = {{-2, -1}, {-2, 1}, {-1, -2}, {-1, 2}, {1, -2}, {1, 2}, {2, -1}, {2, 1}};
+constexpr Offset ORTHOGONAL[4] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
+constexpr Offset DIAGONAL[4] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+
+void reset_maps(InfluenceMaps& m) {
+  m.own_influence.fill_squares(0);
+  m.enemy_influence.fill_squares(0);
+  m.own_check_map.fill_squares(0);
+  m.enemy_check_map.fill_squares(0);
+  m.own_attacker_x.fill_squares(0);
+  m.own_attacker_y.fill_squares(0);
+  m.enemy_attacker_x.fill_squares(0);
+  m.enemy_attacker_y.fill_squares(0);
+  m.enemy_defender_x.fill_squares(0);
+  m.enemy_defender_y.fill_squares(0);
+  m.own_attacker_code.fill_squares(-999);
+  m.own_defender_code.fill_squares(999);
+  m.enemy_defender_code.fill_squares(999);
+  m.enemy_attacker_code.fill_squares(999);
+}
+
+template <size_t N>
+void own_steps(Game& g, int code, int x, int y, const Offset (&steps)[N], const OwnBooking& o = {}) {
+  for (const Offset& s : steps) own_step(g, code, x, y, x + s.dx, y + s.dy, o);
+}
+
+template <size_t N>
+void enemy_steps(Game& g, int code, int x, int y, const Offset (&steps)[N], const EnemyBooking& o = {}) {
+  for (const Offset& s : steps) enemy_step(g, code, x, y, x + s.dx, y + s.dy, o);
+}
+
+// The four lines of a rook-moving piece, in the order down, up, right, left.
+void four_lines(Game& g, int code, int x, int y) {
+  勢力確定下直進(g, code, x, y);
+  勢力確定上直進(g, code, x, y);
+  勢力確定右直進(g, code, x, y);
+  勢力確定左直進(g, code, x, y);
+}
+
+// The janggi pieces bound to the palace, a leg or a screen are measured by
+// asking the move check for every square of the region (clipped to the
+// board); they only count the squares they could legally move to.
+void count_legal_moves(Game& g, Grid<int>& influence, int code, int x, int y, int x0, int x1, int y0, int y1) {
+  for (int tx = x0 < 1 ? 1 : x0; tx <= (x1 > 9 ? 9 : x1); ++tx)
+    for (int ty = y0 < 1 ? 1 : y0; ty <= (y1 > 9 ? 9 : y1); ++ty)
+      if (移動チェック(g, x, y, tx, ty, code) == 1) influence(tx, ty) += 1;
+}
+
+// A cannon moves along its row and column only, so only those squares can
+// pass the move check.
+void count_cannon_moves(Game& g, int code, int x, int y) {
+  for (int tx = 1; tx <= 9; ++tx) {
+    if (tx == x) {
+      count_legal_moves(g, g.maps.own_influence, code, x, y, tx, tx, 1, 9);
+    } else {
+      count_legal_moves(g, g.maps.own_influence, code, x, y, tx, tx, y, y);
+    }
+  }
+}
+
+void survey_own_piece(Game& g, int code, int x, int y) {
+  switch (-code) {
+    case HU:
+    case HEISI: own_step(g, code, x, y, x, y - 1); break;
+    case KEI:
+      own_step(g, code, x, y, x - 1, y - 2, {.mark_target = true});
+      own_step(g, code, x, y, x + 1, y - 2, {.mark_target = true});
+      break;
+    case GIN:
+      if (y >= 2) {
+        own_step(g, code, x, y, x, y - 1);
+        own_step(g, code, x, y, x - 1, y - 1);
+        own_step(g, code, x, y, x + 1, y - 1);
+      }
+      if (y <= 8) {
+        own_step(g, code, x, y, x - 1, y + 1);
+        own_step(g, code, x, y, x + 1, y + 1);
+      }
+      break;
+    case KAKU_N:
+      own_steps(g, code, x, y, ORTHOGONAL);
+      勢力確定自角(g, x, y);
+      break;
+    case SYA_N:
+      four_lines(g, code, x, y);
+      own_steps(g, code, x, y, DIAGONAL);
+      break;
+    case OU:
+      g.maps.own_king_x = x;
+      g.maps.own_king_y = y;
+      own_steps(g, code, x, y, NEIGHBOURS, {.check_kings = NO_KINGS});
+      break;
+    case PORN:
+      own_step(g, code, x, y, x - 1, y - 1, {.attack_threshold = 4});
+      own_step(g, code, x, y, x + 1, y - 1, {.attack_threshold = 4});
+      break;
+    case KNIG: own_steps(g, code, x, y, KNIGHT_LEAPS); break;
+    case KING:
+      g.maps.own_king_x = x;
+      g.maps.own_king_y = y;
+      own_steps(g, code, x, y, NEIGHBOURS, {.attack_threshold = 4, .check_kings = NO_KINGS});
+      break;
+    case KYOU: 勢力確定上直進(g, code, x, y); break;
+    case SYA:
+    case KURUMA:
+    case ROOK: four_lines(g, code, x, y); break;
+    case QEEN:
+      four_lines(g, code, x, y);
+      勢力確定自クイーン(g, x, y);
+      break;
+    case BISH: 勢力確定自ビショ(g, x, y); break;
+    case KAKU: 勢力確定自角(g, x, y); break;
+    case HU_N:
+    case KYOU_N:
+    case KEI_N:
+    case GIN_N:
+    case KIN: 勢力確定自金(g, code, x, y); break;
+    case SYOU:
+      g.maps.own_king_x = x;
+      g.maps.own_king_y = y;
+      count_legal_moves(g, g.maps.own_influence, code, x, y, 4, 6, 7, 9);
+      break;
+    case TUKAE: count_legal_moves(g, g.maps.own_influence, code, x, y, 4, 6, 7, 9); break;
+    case UMA:
+    case ZOU: count_legal_moves(g, g.maps.own_influence, code, x, y, x - 2, x + 2, y - 2, y + 2); break;
+    case HOU: count_cannon_moves(g, code, x, y); break;
+    default: break;
+  }
+}
+
+// Enemy UMA, ZOU, TUKAE and HOU are not measured: they add nothing.
+void survey_enemy_piece(Game& g, int code, int x, int y) {
+  switch (code) {
+    case HU:
+    case HEISI: enemy_step(g, code, x, y, x, y + 1, {.attack = EnemyAttack::Code}); break;
+    case KEI:
+      enemy_step(g, code, x, y, x - 1, y + 2, {.defender_position = true, .mark_target = true});
+      enemy_step(g, code, x, y, x + 1, y + 2, {.defender_position = true, .mark_target = true});
+      break;
+    case GIN:
+      if (y == 9) break;
+      enemy_step(g, code, x, y, x, y + 1, {.defender_position = true});
+      enemy_step(g, code, x, y, x - 1, y + 1, {.defender_position = true});
+      enemy_step(g, code, x, y, x + 1, y + 1, {.defender_position = true});
+      if (y >= 2) {
+        enemy_step(g, code, x, y, x - 1, y - 1, {.defender_position = true});
+        enemy_step(g, code, x, y, x + 1, y - 1, {.defender_position = true});
+      }
+      break;
+    case KAKU_N:
+      enemy_steps(g, code, x, y, ORTHOGONAL, {.records_codes = false});
+      勢力確定敵角(g, code, x, y);
+      break;
+    case SYA_N:
+      four_lines(g, code, x, y);
+      enemy_steps(g, code, x, y, DIAGONAL, {.defender_position = true, .attack = EnemyAttack::CodeAndPosition});
+      break;
+    case OU:
+      g.maps.enemy_king_x = x;
+      g.maps.enemy_king_y = y;
+      enemy_steps(g, code, x, y, NEIGHBOURS, {.check_kings = NO_KINGS});
+      break;
+    case PORN: {
+      const EnemyBooking pawn{.defence_threshold = 4, .attack = EnemyAttack::Code, .attack_threshold = 4};
+      enemy_step(g, code, x, y, x - 1, y + 1, pawn);
+      enemy_step(g, code, x, y, x + 1, y + 1, pawn);
+      break;
+    }
+    case KNIG: enemy_steps(g, code, x, y, KNIGHT_LEAPS, {.defence_threshold = 4, .defender_position = true}); break;
+    case KING:
+      g.maps.enemy_king_x = x;
+      g.maps.enemy_king_y = y;
+      enemy_steps(g, code, x, y, NEIGHBOURS, {.defence_threshold = 4, .check_kings = NO_KINGS});
+      break;
+    case KYOU: 勢力確定下直進(g, code, x, y); break;
+    case SYA:
+    case KURUMA:
+    case ROOK: four_lines(g, code, x, y); break;
+    case QEEN:
+      four_lines(g, code, x, y);
+      勢力確定敵クイーン(g, x, y);
+      break;
+    case BISH: 勢力確定敵ビショ(g, code, x, y); break;
+    case KAKU: 勢力確定敵角(g, code, x, y); break;
+    case HU_N:
+    case KYOU_N:
+    case KEI_N:
+    case GIN_N:
+    case KIN: 勢力確定敵金(g, x, y); break;
+    case SYOU:
+      g.maps.enemy_king_x = x;
+      g.maps.enemy_king_y = y;
+      count_legal_moves(g, g.maps.enemy_influence, code, x, y, 4, 6, 1, 3);
+      break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+void 勢力調査(Game& g) {
+  reset_maps(g.maps);
+  for (int x = 1; x <= 9; ++x) {
+    for (int y = 1; y <= 9; ++y) {
+      const int code = g.board(x, y);
+      if (code < 0) {
+        survey_own_piece(g, code, x, y);
+      } else if (code > 0) {
+        survey_enemy_piece(g, code, x, y);
+      }
+    }
+  }
+}
+
+}  // namespace velmora
