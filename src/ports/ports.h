@@ -98,6 +98,10 @@ class Sound {
   virtual void dsPlay(int buffer) = 0;
   virtual void dsPlayLooping(int buffer) = 0;
   virtual void dsStop(int buffer) = 0;
+
+  // False when the sound library itself could not be loaded: the game then
+  // runs silently and does not even try to open a sound output.
+  virtual bool library_present() const { return true; }
 };
 
 class Clock {
