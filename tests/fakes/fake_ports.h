@@ -86,6 +86,7 @@ class ScriptedDialogs final : public Dialogs {
 class RecordingSound final : public Sound {
  public:
   bool device_opens = true;
+  bool library_loaded = true;      // false: as if the sound library were missing
   std::vector<std::string> calls;  // e.g. "dsPlay 3"
   int next_handle = 1;
   std::vector<std::vector<unsigned char>> images;  // handed to dsCreateDSB, by handle - 1
@@ -97,6 +98,7 @@ class RecordingSound final : public Sound {
   void dsPlay(int buffer) override;
   void dsPlayLooping(int buffer) override;
   void dsStop(int buffer) override;
+  bool library_present() const override { return library_loaded; }
 
   // Buffers started with dsPlay, in order.
   std::vector<int> played() const;
