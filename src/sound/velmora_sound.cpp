@@ -112,23 +112,19 @@ std::optional<Samples> decode_wave(const unsigned char* image, std::size_t size)
 }
 
 // The samples converted to the output's format, played as if recorded at
-// `rate`; cut to the exact length so that a looping buffer has no gap.
+// `rate`. The whole sound is converted at once, so its length is exact and
+// a looping buffer has no gap.
 std::vector<Uint8> convert(const Samples& source, int rate, const OutputFormat& out) {
-  std::vector<Uint8> result;
-  SDL_AudioStream* stream =
-      SDL_NewAudioStream(source.format, source.channels, rate, out.format, out.channels, out.rate);
-  if (stream == nullptr) return result;
-  if (SDL_AudioStreamPut(stream, source.bytes.data(), static_cast<int>(source.bytes.size())) == 0 &&
-      SDL_AudioStreamFlush(stream) == 0) {
-    result.resize(SDL_AudioStreamAvailable(stream));
-    const int got = SDL_AudioStreamGet(stream, result.data(), static_cast<int>(result.size()));
-    const std::size_t out_frame = out.channels * SDL_AUDIO_BITSIZE(out.format) / 8;
-    const auto exact_frames =
-        static_cast<std::size_t>(std::llround(static_cast<double>(source.frames()) * out.rate / rate));
-    result.resize(std::min(static_cast<std::size_t>(std::max(got, 0)), exact_frames * out_frame));
-  }
-  SDL_FreeAudioStream(stream);
-  return result;
+  SDL_AudioCVT cvt;
+  if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, rate, out.format, out.channels, out.rate) < 0) return {};
+  cvt.len = static_cast<int>(source.bytes.size());
+  std::vector<Uint8> work(source.bytes.size() * cvt.len_mult);
+  std::copy(source.bytes.begin(), source.bytes.end(), work.begin());
+  cvt.buf = work.data();
+  if (SDL_ConvertAudio(&cvt) != 0) return {};
+  work.resize(cvt.len_cvt);
+  work.shrink_to_fit();
+  return work;
 }
 
 // Converts the buffer's samples at `rate` and makes the chunk that plays
