@@ -13,6 +13,8 @@
 #include <memory>
 #include <numbers>
 #include <optional>
+#include <stdexcept>
+#include <type_traits>
 #include <vector>
 
 #include "sound/wave_image.h"
@@ -27,6 +29,8 @@ constexpr int MUSIC_CHANNEL = 0;
 constexpr int EFFECT_GROUP = 1;
 // Larger images are refused before anything past their header is read.
 constexpr std::size_t LARGEST_IMAGE = std::size_t{256} << 20;
+// Sounds that would need more memory than this to convert are refused.
+constexpr std::size_t LARGEST_CONVERSION = std::size_t{1} << 30;
 constexpr int FULL_VOLUME_PERCENT = 100;
 constexpr int FULL_PAN = 100;
 constexpr int OCTAVES_OF_RATE_CHANGE = 2;
@@ -117,6 +121,7 @@ std::optional<Samples> decode_wave(const unsigned char* image, std::size_t size)
 std::vector<Uint8> convert(const Samples& source, int rate, const OutputFormat& out) {
   SDL_AudioCVT cvt;
   if (SDL_BuildAudioCVT(&cvt, source.format, source.channels, rate, out.format, out.channels, out.rate) < 0) return {};
+  if (source.bytes.size() > LARGEST_CONVERSION / cvt.len_mult) return {};
   cvt.len = static_cast<int>(source.bytes.size());
   std::vector<Uint8> work(source.bytes.size() * cvt.len_mult);
   std::copy(source.bytes.begin(), source.bytes.end(), work.begin());
@@ -128,7 +133,7 @@ std::vector<Uint8> convert(const Samples& source, int rate, const OutputFormat& 
 }
 
 // Converts the buffer's samples at `rate` and makes the chunk that plays
-// them. On failure the buffer is left as it was.
+// them. When the conversion fails the buffer is left as it was.
 bool make_chunk(Buffer& buffer, int rate, const OutputFormat& out) {
   std::vector<Uint8> mixed = convert(buffer.source, rate, out);
   if (mixed.empty()) return false;
@@ -200,6 +205,17 @@ Samples beep() {
   return samples;
 }
 
+// Nothing may throw across the C interface: a sound that does not fit in
+// memory is simply not made.
+template <typename Call>
+auto without_exceptions(Call call) noexcept -> decltype(call()) {
+  try {
+    return call();
+  } catch (const std::exception&) {
+    if constexpr (!std::is_void_v<decltype(call())>) return 0;
+  }
+}
+
 }  // namespace
 
 extern "C" {
@@ -235,14 +251,16 @@ int32_t dsCreateDSB(int32_t output, const void* image, int32_t flags) {
   const auto* bytes = static_cast<const unsigned char*>(image);
   const std::size_t size = velmora::wave::stated_size(bytes);
   if (size == 0 || size > LARGEST_IMAGE || !velmora::wave::chunks_fit(bytes, size)) return 0;
-  std::optional<Samples> samples = decode_wave(bytes, size);
-  return samples ? add_buffer(*out, std::move(*samples), flags) : 0;
+  return without_exceptions([&] {
+    std::optional<Samples> samples = decode_wave(bytes, size);
+    return samples ? add_buffer(*out, std::move(*samples), flags) : 0;
+  });
 }
 
 int32_t dsCreateResDSB(int32_t output, int32_t resource, int32_t flags) {
   Output* out = output_of(output);
   if (out == nullptr || resource != VELMORA_RESOURCE_BEEP) return 0;
-  return add_buffer(*out, beep(), flags);
+  return without_exceptions([&] { return add_buffer(*out, beep(), flags); });
 }
 
 void dsFree(int32_t buffer) {
@@ -284,7 +302,9 @@ void dsSetFrequency(int32_t buffer, int32_t frequency) {
       frequency == 0 ? own : std::clamp(frequency, own >> OCTAVES_OF_RATE_CHANGE, own << OCTAVES_OF_RATE_CHANGE);
   if (rate == b->rate) return;
   const bool was_sounding = sounding(*b);
-  if (make_chunk(*b, rate, library().output->format) && was_sounding) start(*b, b->looping);
+  without_exceptions([&] {
+    if (make_chunk(*b, rate, library().output->format) && was_sounding) start(*b, b->looping);
+  });
 }
 
 void dsPlayPan(int32_t buffer, int32_t pan) {
