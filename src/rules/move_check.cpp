@@ -10,8 +10,8 @@ int sgn(int v) { return (v > 0) - (v < 0); }
 
 bool one_step(int dx, int dy) { return std::abs(dx) <= 1 && std::abs(dy) <= 1; }
 
-// The sliding tests walk the squares between the two ends; both must lie on
-// the board, which also bounds the walk.
+// Every pattern test needs both ends on the board; that also bounds the
+// walks along lines.
 bool ends_on_board(int fx, int fy, int tx, int ty) { return on_board(fx, fy) && on_board(tx, ty); }
 
 bool in_palace(int side, int x, int y) {
@@ -172,6 +172,7 @@ int 移動チェックルーク(const Board& board, int fx, int fy, int tx, int 
 }
 
 int 移動チェック馬(const Board& board, int fx, int fy, int tx, int ty) {
+  if (!ends_on_board(fx, fy, tx, ty)) return 0;
   const int dx = tx - fx, dy = ty - fy;
   if (dx == 0 || dy == 0) return 0;
   if (std::abs(dx) > 2 || std::abs(dy) > 2) return 0;

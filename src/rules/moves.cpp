@@ -28,7 +28,7 @@ void capture(Game& g, int captured) {
 // beside it (en passant).
 void take_en_passant(Game& g, int fy, int tx, int code) {
   const int passed = piece_at(g.board, tx, fy);
-  if (passed == EMPTY || sign_of(passed) == sign_of(code)) return;
+  if (passed != -code) return;
   capture(g, passed);
   g.board(tx, fy) = EMPTY;
   redraw_square(g, tx, fy);

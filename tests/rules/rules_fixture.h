@@ -1,0 +1,43 @@
+// A game on recording fakes with small helpers to set up positions and to play
+// moves the way the mouse input and the computer do.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <utility>
+
+#include "fakes/fake_ports.h"
+#include "record/move_list.h"
+#include "rules/moves.h"
+
+namespace velmora {
+
+class RulesTest : public ::testing::Test {
+ protected:
+  testing::TestGame t;
+  Game& g = t.game;
+
+  void put(int x, int y, int code) { g.board(x, y) = code; }
+
+  // A move as its callers make it: the move itself, the next move number,
+  // the new position in the move list.
+  void play(int fx, int fy, int tx, int ty, int code) {
+    駒移動(g, fx, fy, tx, ty, code);
+    g.move_number += 1;
+    手順保存(g, fx, fy, tx, ty, code, code, 0, 0, 0, 0, 0);
+  }
+
+  // The board turned by 180 degrees with every code negated and the hands
+  // exchanged: the chess army then plays the own side at the bottom.
+  void turn_board_around() {
+    const Board before = g.board;
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) g.board(x, y) = -before(10 - x, 10 - y);
+    std::swap(g.hand_own, g.hand_enemy);
+    std::swap(g.hand_own_total, g.hand_enemy_total);
+    g.chess_sign = -g.chess_sign;
+    g.main_sign = -g.main_sign;
+  }
+};
+
+}  // namespace velmora
