@@ -108,17 +108,5 @@ TEST_F(Golds, GoldsOnTheirLastRowReachThreeSquares) {
   EXPECT_EQ(m.enemy_influence(6, 8), 0);
 }
 
-TEST_F(Golds, EnemyQueenDiagonalSkipsThePawns) {
-  put(5, 5, QEEN);
-  put(6, 6, -HEISI);
-  put(4, 6, -KIN);
-  survey();
-  EXPECT_EQ(m.enemy_influence(6, 6), 1);
-  EXPECT_EQ(m.enemy_attacker_code(6, 6), 999);
-  EXPECT_EQ(m.enemy_attacker_code(4, 6), QEEN);
-  EXPECT_EQ(m.enemy_attacker_x(4, 6), 5);
-  EXPECT_EQ(m.enemy_attacker_y(4, 6), 5);
-}
-
 }  // namespace
 }  // namespace velmora
