@@ -14,25 +14,39 @@ struct Offset {
   int dx, dy;
 };
 constexpr Offset NEIGHBOURS[8] = {{-1, -1}, {-1, 0}, {-1, 1}, {0, -1}, {0, 1}, {1, -1}, {1, 0}, {1, 1}};
+// The leaps of the chess knight, which the janggi horse shares.
 constexpr Offset KNIGHT_LEAPS[8] = {{-2, -1}, {-2, 1}, {-1, -2}, {-1, 2}, {1, -2}, {1, 2}, {2, -1}, {2, 1}};
 constexpr Offset ORTHOGONAL[4] = {{0, -1}, {0, 1}, {-1, 0}, {1, 0}};
 constexpr Offset DIAGONAL[4] = {{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
 
+Grid<int> filled(int value) {
+  Grid<int> grid;
+  grid.fill_squares(value);
+  return grid;
+}
+
+// Every survey starts from these; copying a whole grid is much cheaper than
+// filling it square by square.
+const Grid<int> ZEROS = filled(0);
+const Grid<int> NO_DEFENDER = filled(999);
+const Grid<int> NO_OWN_ATTACKER = filled(-999);
+const Grid<int> NO_ENEMY_ATTACKER = filled(999);
+
 void reset_maps(InfluenceMaps& m) {
-  m.own_influence.fill_squares(0);
-  m.enemy_influence.fill_squares(0);
-  m.own_check_map.fill_squares(0);
-  m.enemy_check_map.fill_squares(0);
-  m.own_attacker_x.fill_squares(0);
-  m.own_attacker_y.fill_squares(0);
-  m.enemy_attacker_x.fill_squares(0);
-  m.enemy_attacker_y.fill_squares(0);
-  m.enemy_defender_x.fill_squares(0);
-  m.enemy_defender_y.fill_squares(0);
-  m.own_attacker_code.fill_squares(-999);
-  m.own_defender_code.fill_squares(999);
-  m.enemy_defender_code.fill_squares(999);
-  m.enemy_attacker_code.fill_squares(999);
+  m.own_influence = ZEROS;
+  m.enemy_influence = ZEROS;
+  m.own_check_map = ZEROS;
+  m.enemy_check_map = ZEROS;
+  m.own_attacker_x = ZEROS;
+  m.own_attacker_y = ZEROS;
+  m.enemy_attacker_x = ZEROS;
+  m.enemy_attacker_y = ZEROS;
+  m.enemy_defender_x = ZEROS;
+  m.enemy_defender_y = ZEROS;
+  m.own_attacker_code = NO_OWN_ATTACKER;
+  m.own_defender_code = NO_DEFENDER;
+  m.enemy_defender_code = NO_DEFENDER;
+  m.enemy_attacker_code = NO_ENEMY_ATTACKER;
 }
 
 template <size_t N>
@@ -54,24 +68,33 @@ void four_lines(Game& g, int code, int x, int y) {
 }
 
 // The janggi pieces bound to the palace, a leg or a screen are measured by
-// asking the move check for every square of the region (clipped to the
-// board); they only count the squares they could legally move to.
-void count_legal_moves(Game& g, Grid<int>& influence, int code, int x, int y, int x0, int x1, int y0, int y1) {
-  for (int tx = x0 < 1 ? 1 : x0; tx <= (x1 > 9 ? 9 : x1); ++tx)
-    for (int ty = y0 < 1 ? 1 : y0; ty <= (y1 > 9 ? 9 : y1); ++ty)
-      if (移動チェック(g, x, y, tx, ty, code) == 1) influence(tx, ty) += 1;
+// asking the move check: a square of the piece's region counts when the piece
+// could legally move there. Only the squares of the piece's own pattern can
+// pass the check, so only those are asked.
+struct Region {
+  int x0, x1, y0, y1;
+  bool holds(int x, int y) const { return x >= x0 && x <= x1 && y >= y0 && y <= y1; }
+};
+constexpr Region OWN_PALACE{4, 6, 7, 9};
+constexpr Region ENEMY_PALACE{4, 6, 1, 3};
+constexpr Region WHOLE_BOARD{1, 9, 1, 9};
+constexpr Offset ELEPHANT_LEAPS[4] = {{-2, -2}, {-2, 2}, {2, -2}, {2, 2}};
+
+template <size_t N>
+void count_legal_moves(Game& g, Grid<int>& influence, int code, int x, int y, const Offset (&pattern)[N],
+                       const Region& region) {
+  for (const Offset& s : pattern) {
+    const int tx = x + s.dx, ty = y + s.dy;
+    if (region.holds(tx, ty) && 移動チェック(g, x, y, tx, ty, code) == 1) influence(tx, ty) += 1;
+  }
 }
 
-// A cannon moves along its row and column only, so only those squares can
-// pass the move check.
+// A cannon moves along its row and column only.
 void count_cannon_moves(Game& g, int code, int x, int y) {
-  for (int tx = 1; tx <= 9; ++tx) {
-    if (tx == x) {
-      count_legal_moves(g, g.maps.own_influence, code, x, y, tx, tx, 1, 9);
-    } else {
-      count_legal_moves(g, g.maps.own_influence, code, x, y, tx, tx, y, y);
-    }
-  }
+  for (int tx = 1; tx <= 9; ++tx)
+    if (tx != x && 移動チェック(g, x, y, tx, y, code) == 1) g.maps.own_influence(tx, y) += 1;
+  for (int ty = 1; ty <= 9; ++ty)
+    if (ty != y && 移動チェック(g, x, y, x, ty, code) == 1) g.maps.own_influence(x, ty) += 1;
 }
 
 void survey_own_piece(Game& g, int code, int x, int y) {
@@ -134,11 +157,11 @@ void survey_own_piece(Game& g, int code, int x, int y) {
     case SYOU:
       g.maps.own_king_x = x;
       g.maps.own_king_y = y;
-      count_legal_moves(g, g.maps.own_influence, code, x, y, 4, 6, 7, 9);
+      count_legal_moves(g, g.maps.own_influence, code, x, y, ORTHOGONAL, OWN_PALACE);
       break;
-    case TUKAE: count_legal_moves(g, g.maps.own_influence, code, x, y, 4, 6, 7, 9); break;
-    case UMA:
-    case ZOU: count_legal_moves(g, g.maps.own_influence, code, x, y, x - 2, x + 2, y - 2, y + 2); break;
+    case TUKAE: count_legal_moves(g, g.maps.own_influence, code, x, y, DIAGONAL, OWN_PALACE); break;
+    case UMA: count_legal_moves(g, g.maps.own_influence, code, x, y, KNIGHT_LEAPS, WHOLE_BOARD); break;
+    case ZOU: count_legal_moves(g, g.maps.own_influence, code, x, y, ELEPHANT_LEAPS, WHOLE_BOARD); break;
     case HOU: count_cannon_moves(g, code, x, y); break;
     default: break;
   }
@@ -206,7 +229,7 @@ void survey_enemy_piece(Game& g, int code, int x, int y) {
     case SYOU:
       g.maps.enemy_king_x = x;
       g.maps.enemy_king_y = y;
-      count_legal_moves(g, g.maps.enemy_influence, code, x, y, 4, 6, 1, 3);
+      count_legal_moves(g, g.maps.enemy_influence, code, x, y, ORTHOGONAL, ENEMY_PALACE);
       break;
     default: break;
   }
