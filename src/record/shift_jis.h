@@ -1,0 +1,19 @@
+// Conversion between the UTF-8 texts of the game and the Shift-JIS (code page
+// 932) bytes of the settings file and of the record headers, through the C
+// library's converter.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace velmora {
+
+// UTF-8 -> Shift-JIS. A character that Shift-JIS cannot hold (or a byte that
+// is not UTF-8) becomes "?", as the Japanese ANSI code page writes it.
+std::string utf8_to_shift_jis(std::string_view utf8);
+
+// Shift-JIS -> UTF-8. A byte sequence that is not Shift-JIS becomes U+FFFD,
+// so whatever a file holds gives printable UTF-8.
+std::string shift_jis_to_utf8(std::string_view sjis);
+
+}  // namespace velmora
