@@ -1,0 +1,141 @@
+#include "record/record_files.h"
+
+#include <variant>
+
+#include "record/notation.h"
+#include "record/record_format.h"
+#include "record/text_files.h"
+#include "rules/setup.h"
+#include "rules/turn_order.h"
+
+namespace velmora {
+namespace {
+
+constexpr const char* RECORD_EXTENSION = ".棋譜";
+constexpr const char* TITLE_SAVE = "棋譜保存";
+constexpr const char* TITLE_RECORD = "棋譜";
+constexpr const char* TITLE_BLANK = "  ";
+constexpr int HEADER_FONT_SIZE = 12;
+constexpr double HEADER_BOTTOM_Y = 7450;
+constexpr double HEADER_TOP_Y = 250;
+constexpr double TITLE_SHIFT_LEFT = 3000;
+
+void message(Game& g, const std::string& text, const char* title, Icon icon = Icon::None) {
+  g.ports.dialogs.message_box(text, title, Buttons::Ok, icon);
+}
+
+bool usable_file_name(const std::string& name) { return name.find_first_of(std::string("/\0", 2)) == name.npos; }
+
+std::string load_error_text(const RecordError& error, const std::string& path) {
+  std::string text;
+  switch (error.kind) {
+    case RecordError::CannotOpen: text = "棋譜ﾌｧｲﾙを開けません"; break;
+    case RecordError::CannotRead: text = "棋譜ﾌｧｲﾙを読み込めません（" + std::to_string(error.line) + "行目）"; break;
+    case RecordError::TooManyMoves:
+      text = "棋譜ﾌｧｲﾙの手数が多すぎます（" + std::to_string(error.line) + "行目）";
+      break;
+  }
+  text += "\n" + path;
+  if (!error.detail.empty()) text += "\n" + error.detail;
+  return text;
+}
+
+void print_header(Game& g, const std::string& text, double x, double y, int colour) {
+  g.ports.screen.print_text(text, x, y, HEADER_FONT_SIZE, colour, g.view.font_bold);
+}
+
+// The title at the bottom left, the top player's name above the board and
+// the bottom player's name below it.
+void print_headers(Game& g, const Record& record) {
+  print_header(g, record.title, 取得_棋譜のX座標(record.title) - TITLE_SHIFT_LEFT, HEADER_BOTTOM_Y, COLOUR_LIGHT_RED);
+  print_header(g, record.top_name, 取得_棋譜のX座標(record.top_name), HEADER_TOP_Y, COLOUR_WHITE);
+  print_header(g, record.bottom_name, 取得_棋譜のX座標(record.bottom_name), HEADER_BOTTOM_Y, COLOUR_WHITE);
+}
+
+// Slots 1..n take the positions of the record; the destinations and codes of
+// earlier play stay as they were.
+void fill_move_list(Game& g, const Record& record) {
+  int n = 0;
+  for (const RecordPosition& p : record.moves) {
+    HistorySlot& slot = g.history.slot(++n);
+    slot.board = p.board;
+    slot.hand_own = p.hand_own;
+    slot.hand_enemy = p.hand_enemy;
+    slot.clock_own_before = p.clock_own_before;
+    slot.clock_own_after = p.clock_own_after;
+    slot.clock_enemy_before = p.clock_enemy_before;
+    slot.clock_enemy_after = p.clock_enemy_after;
+  }
+  g.history.record_length = n;
+}
+
+void tell_what_was_fitted(Game& g, const SaveNotes& notes) {
+  if (notes.hand_clamped) message(g, "持駒が10枚以上の局面は9枚として書き込みました", TITLE_SAVE, Icon::Exclamation);
+  if (notes.clock_clamped)
+    message(g, "99999秒を超える所有時間は99999秒として書き込みました", TITLE_SAVE, Icon::Exclamation);
+}
+
+}  // namespace
+
+void kifu_read_click(Game& g) {
+  描画_可視(g, true, true, true);
+  描画_棋譜_IO(g, 1);
+}
+
+void kifu_write_click(Game& g) {
+  描画_可視(g, true, true, false);
+  描画_棋譜_IO(g, 0);
+}
+
+void record_save_click(Game& g) {
+  Dialogs& dialogs = g.ports.dialogs;
+  const RecordFields fields = dialogs.record_fields();
+  if (fields.file_name.empty()) return message(g, "ﾌｧｲﾙ名が入力されていません", TITLE_BLANK);
+  if (g.history.record_length < 1) return message(g, "保存するデータがありません", TITLE_SAVE);
+  if (!usable_file_name(fields.file_name))
+    return message(g, "ﾌｧｲﾙ名に \"/\" は使えません", TITLE_BLANK, Icon::Exclamation);
+  if (g.history.record_length > MAX_RECORD_MOVES)
+    return message(g, "手数が多すぎて保存できません", TITLE_SAVE, Icon::Exclamation);
+
+  // The names go top line first: the chess army (後手) sits on top unless
+  // the board has been flipped.
+  const bool chess_on_top = g.chess_sign == +1;
+  SaveNotes notes;
+  const std::string bytes =
+      format_record(fields.title, chess_on_top ? fields.second : fields.first,
+                    chess_on_top ? fields.first : fields.second, g.history, g.history.record_length, notes);
+  const std::string path = dialogs.record_folder() + "/" + fields.file_name + RECORD_EXTENSION;
+  if (const std::error_code error = replace_file(path, bytes))
+    return message(g, "棋譜ﾌｧｲﾙを書き込めません\n" + path + "\n" + error.message(), TITLE_SAVE, Icon::Exclamation);
+
+  close_record_panel(g);
+  dialogs.refresh_record_files();
+  message(g, "棋譜を書き込みました", TITLE_BLANK);
+  tell_what_was_fitted(g, notes);
+}
+
+void record_file_click(Game& g, const std::string& folder, const std::string& file_name) {
+  描画_可視(g, false, false, false);
+  const std::string path = folder + "/" + file_name;
+  // The whole file is read before the match is touched, so a file that
+  // cannot be read leaves the match and the move list as they were.
+  const RecordResult result = read_record_file(path);
+  if (const auto* error = std::get_if<RecordError>(&result))
+    return message(g, load_error_text(*error, path), TITLE_RECORD, Icon::Exclamation);
+  const Record& record = std::get<Record>(result);
+
+  初期設定(g);
+  g.record_mode = 1;
+  print_headers(g, record);
+  fill_move_list(g, record);
+  g.move_number = 0;
+  g.com.move_counter = 0;
+
+  if (g.history.record_length == 0) return message(g, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", TITLE_RECORD);
+  message(g, " 読み込みました", TITLE_RECORD);
+  message(g, "棋譜を '進 'で進めて下さい", TITLE_RECORD);
+  調査_先手後手(g);
+  g.turn = +1;
+}
+
+}  // namespace velmora
