@@ -1,0 +1,146 @@
+#include "record/replay.h"
+
+#include <utility>
+
+#include "record/record_files.h"
+#include "rules/moves.h"
+#include "rules/setup.h"
+#include "rules/turn_order.h"
+#include "shell/sound_effects.h"
+#include "view/board_view.h"
+#include "view/clocks.h"
+#include "view/texts.h"
+
+namespace velmora {
+namespace {
+
+void message(Game& g, const char* text, const char* title) {
+  g.ports.dialogs.message_box(text, title, Buttons::Ok, Icon::None);
+}
+
+// Puts the position of slot n on the board: board, hands, hand totals and
+// both clock totals (drawn at once), then redraws hands and board.
+void restore_slot(Game& g, int n) {
+  const HistorySlot& slot = static_cast<const MoveList&>(g.history).slot(n);
+  g.board = slot.board;
+  g.hand_own = slot.hand_own;
+  g.hand_enemy = slot.hand_enemy;
+  g.hand_enemy_total = 調査_持駒数(g, g.main_sign);
+  g.hand_own_total = 調査_持駒数(g, g.chess_sign);
+
+  g.clock.clock_enemy_total = slot.clock_enemy_after;
+  描画_所有時間(g, g.main_sign, g.clock.clock_enemy_total);
+  g.clock.clock_own_total = slot.clock_own_after;
+  描画_所有時間(g, g.chess_sign, g.clock.clock_own_total);
+
+  描画_自持盤(g);
+  描画_敵持盤(g);
+  描画_盤(g);
+}
+
+// The square and final code of move n, found by comparing slot n with the
+// slot before it; EMPTY when no piece arrived anywhere.
+struct MoveResult {
+  int x = 0, y = 0, code = EMPTY;
+};
+MoveResult move_result(const Game& g, int n) {
+  MoveResult r;
+  調査_移動結果(g, n, r.x, r.y, r.code);
+  return r;
+}
+
+// The side whose move this was: a positive code is the enemy side's piece.
+int mover_side(const Game& g, int code) { return code >= 1 ? g.main_sign : g.chess_sign; }
+
+}  // namespace
+
+void after_click(Game& g) {
+  close_record_panel(g);
+  if (g.turn == 0) {
+    play_refusal(g);
+    return message(g, "「対局」で始めて下さい", "開始");
+  }
+  g.resume_pending = 1;
+  if (g.move_number >= g.history.record_length) {
+    if (g.record_mode == 1) return message(g, "終わり", "進む");
+    play_refusal(g);
+    return message(g, "できません", "進む");
+  }
+  g.sel.selection_state = 0;
+  g.clock.timer1_enabled = false;
+  描画_将棋盤桝(g);
+
+  g.move_number += 1;
+  g.com.move_counter += 1;
+  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
+  restore_slot(g, g.move_number);
+
+  const MoveResult r = move_result(g, g.move_number);
+  駒移動音(g, r.code);
+  描画_移動結果(g, mover_side(g, r.code), r.x, r.y, r.code, COLOUR_WHITE);
+  g.turn = -g.turn;
+  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
+}
+
+void replay_click(Game& g) {
+  close_record_panel(g);
+  g.resume_pending = 1;
+  if (g.move_number < 1) {
+    play_refusal(g);
+    return message(g, "できません", "戻る");
+  }
+  g.sel.selection_state = 0;
+  g.clock.timer1_enabled = false;
+
+  const int n = g.move_number;
+  restore_slot(g, n - 1);
+  const MoveResult r = move_result(g, n);  // the move being taken back
+  駒移動音(g, r.code);
+  消去_移動結果(g, mover_side(g, r.code));
+
+  g.move_number -= 1;
+  g.com.move_counter -= 1;
+  g.turn = -g.turn;
+  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
+}
+
+void cancel_click(Game& g) {
+  初期設定(g);
+  play_piece(g);
+}
+
+void reverse_click(Game& g) {
+  if (g.record_mode == 1) {
+    play_refusal(g);
+    return message(g, "棋譜ﾓｰﾄﾞではできません", "反転");
+  }
+  g.board_flipped = 1;
+  g.sel.selection_state = 0;
+
+  // Turn the board by 180 degrees; every piece changes side.
+  const Board before = g.board;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) g.board(10 - x, 10 - y) = -before(x, y);
+  std::swap(g.hand_own, g.hand_enemy);
+  std::swap(g.hand_own_total, g.hand_enemy_total);
+
+  // The slot of the position on the board takes the flipped position whole,
+  // hands included, so that stepping back onto it later shows each hand
+  // beside the army that owns it.
+  HistorySlot& slot = g.history.slot(g.move_number);
+  slot.board = g.board;
+  slot.hand_own = g.hand_own;
+  slot.hand_enemy = g.hand_enemy;
+
+  調査_先手後手(g);
+  画面_再描画(g);
+  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
+  if (g.com.handicap_set == 1) {
+    g.com.handicap_grade = -g.com.handicap_grade;
+    描画_ハンデレベル(g, g.com.handicap_grade);
+  }
+  play_piece(g);
+  g.turn = -g.turn;
+}
+
+}  // namespace velmora
