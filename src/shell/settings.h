@@ -1,12 +1,21 @@
 // The settings file Velmora.ini and the option menu clicks.
 #pragma once
 
+#include <istream>
+
 #include "game/game.h"
 #include "match/menu.h"
 
 namespace velmora {
 
+// Reads Velmora.ini from the working directory (once, at start-up); a file
+// that cannot be opened is replaced by the first-run settings.
 void 読込_環境設定ファイル(Game& g);
+// Applies the lines of a settings file: key "=" value, Shift-JIS; a line
+// without "=" and an unknown key are skipped.
+void apply_settings(Game& g, std::istream& in);
+// Rewrites Velmora.ini from the check marks; if that fails the marks fall
+// back to the defaults and those are written instead.
 void write_settings(Game& g);
 void select_background_menu(Game& g, int picture);
 
