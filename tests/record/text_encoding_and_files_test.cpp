@@ -1,0 +1,144 @@
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <sstream>
+
+#include "record/shift_jis.h"
+#include "record/temp_folder.h"
+#include "record/text_files.h"
+
+namespace velmora {
+namespace {
+
+using testing::TempFolder;
+
+std::string bytes(std::initializer_list<unsigned char> list) { return std::string(list.begin(), list.end()); }
+
+TEST(ShiftJis, KanjiAreTwoBytesAndHalfWidthKatakanaOne) {
+  EXPECT_EQ(utf8_to_shift_jis("背景画=畳"), bytes({0x94, 0x77, 0x8C, 0x69, 0x89, 0xE6, '=', 0x8F, 0xF4}));
+  EXPECT_EQ(utf8_to_shift_jis("ﾌｧｲﾙ"), bytes({0xCC, 0xA7, 0xB2, 0xD9}));
+  EXPECT_EQ(utf8_to_shift_jis("BGM=ON"), "BGM=ON");
+}
+
+TEST(ShiftJis, RoundTripsTheTextsOfTheGame) {
+  for (const std::string text : {"対局名 先手 後手", "主戦=韓国", "ﾁｪｽ側持駒OK", "山田　太郎（初段）", ""})
+    EXPECT_EQ(shift_jis_to_utf8(utf8_to_shift_jis(text)), text);
+}
+
+TEST(ShiftJis, CharactersWithoutAShiftJisFormBecomeOneQuestionMarkEach) {
+  EXPECT_EQ(utf8_to_shift_jis("a😀b"), "a?b");
+  EXPECT_EQ(utf8_to_shift_jis("王\xE2\x82x"), utf8_to_shift_jis("王") + "?x");  // a cut UTF-8 sequence
+  EXPECT_EQ(utf8_to_shift_jis("\xFF"), "?");
+}
+
+TEST(ShiftJis, BytesThatAreNotShiftJisBecomeReplacementCharacters) {
+  EXPECT_EQ(shift_jis_to_utf8(bytes({'a', 0xFF, 'b'})),
+            "a\xEF\xBF\xBD"
+            "b");
+  // A lead byte cut off at the end of the text.
+  EXPECT_EQ(shift_jis_to_utf8(bytes({'x', 0x94})), "x\xEF\xBF\xBD");
+  EXPECT_EQ(shift_jis_to_utf8(std::string("\0z", 2)), std::string("\0z", 2));
+}
+
+std::vector<std::string> all_lines(const std::string& text, std::size_t keep) {
+  std::istringstream in(text);
+  LineReader reader(in);
+  std::vector<std::string> out;
+  std::string line;
+  while (reader.next(line, keep)) out.push_back(line);
+  EXPECT_FALSE(reader.failed());
+  return out;
+}
+
+TEST(LineReader, EndsLinesAtCrLfLfOrALoneCr) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(all_lines("a\r\nb\nc\rd", 10), (V{"a", "b", "c", "d"}));
+  EXPECT_EQ(all_lines("a\r\n\r\n", 10), (V{"a", ""}));
+  EXPECT_EQ(all_lines("", 10), V{});
+  EXPECT_EQ(all_lines("\r\r\n", 10), (V{"", ""}));
+}
+
+TEST(LineReader, KeepsOnlyTheFirstBytesOfALongLine) {
+  const std::string huge(3'000'000, 'x');
+  const auto lines = all_lines(huge + "\r\nnext", 5);
+  ASSERT_EQ(lines.size(), 2u);
+  EXPECT_EQ(lines[0], "xxxxx");
+  EXPECT_EQ(lines[1], "next");
+}
+
+TEST(LineReader, CountsLines) {
+  std::istringstream in("one\ntwo\n");
+  LineReader reader(in);
+  std::string line;
+  reader.next(line, 10);
+  reader.next(line, 10);
+  EXPECT_EQ(reader.line_number(), 2);
+  EXPECT_FALSE(reader.next(line, 10));
+  EXPECT_EQ(reader.line_number(), 2);
+}
+
+TEST(ReplaceFile, CreatesAndReplacesLeavingNoTemporaryFile) {
+  TempFolder folder;
+  const std::string path = folder.file("記録.棋譜");
+  EXPECT_FALSE(replace_file(path, "first"));
+  EXPECT_EQ(folder.read("記録.棋譜"), "first");
+  EXPECT_FALSE(replace_file(path, "second"));
+  EXPECT_EQ(folder.read("記録.棋譜"), "second");
+  EXPECT_EQ(folder.entry_count(), 1);
+}
+
+TEST(ReplaceFile, FailsInAMissingFolder) {
+  TempFolder folder;
+  EXPECT_TRUE(replace_file(folder.file("無い/記録.棋譜"), "x"));
+  EXPECT_EQ(folder.entry_count(), 0);
+}
+
+TEST(ReplaceFile, AWriteThatFailsHalfwayKeepsTheEarlierFile) {
+  TempFolder folder;
+  folder.write("記録.棋譜", "earlier");
+  // A file-size limit makes the write fail after 16 bytes, even for the
+  // super-user; the signal it raises is ignored meanwhile.
+  rlimit old_limit{};
+  getrlimit(RLIMIT_FSIZE, &old_limit);
+  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = old_limit;
+  small.rlim_cur = 16;
+  setrlimit(RLIMIT_FSIZE, &small);
+  const std::error_code error = replace_file(folder.file("記録.棋譜"), std::string(1000, 'x'));
+  setrlimit(RLIMIT_FSIZE, &old_limit);
+  std::signal(SIGXFSZ, old_handler);
+
+  EXPECT_EQ(error, std::errc::file_too_large);
+  EXPECT_EQ(folder.read("記録.棋譜"), "earlier");
+  EXPECT_EQ(folder.entry_count(), 1);
+}
+
+TEST(ReplaceFile, AFolderThatMayNotBeWrittenKeepsTheEarlierFile) {
+  if (!testing::permissions_are_enforced()) GTEST_SKIP() << "the super-user may write anywhere";
+  TempFolder folder;
+  folder.write("記録.棋譜", "earlier");
+  std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  EXPECT_TRUE(replace_file(folder.file("記録.棋譜"), "later"));
+  std::filesystem::permissions(folder.path(), std::filesystem::perms::owner_all);
+  EXPECT_EQ(folder.read("記録.棋譜"), "earlier");
+}
+
+TEST(ReplaceFile, AReadOnlyFileIsNotReplaced) {
+  if (!testing::permissions_are_enforced()) GTEST_SKIP() << "the super-user may write anywhere";
+  TempFolder folder;
+  folder.write("保護.棋譜", "kept");
+  std::filesystem::permissions(folder.file("保護.棋譜"), std::filesystem::perms::owner_read);
+  EXPECT_TRUE(replace_file(folder.file("保護.棋譜"), "lost"));
+  EXPECT_EQ(folder.read("保護.棋譜"), "kept");
+}
+
+TEST(ReplaceFile, AFolderInTheWayIsAnError) {
+  TempFolder folder;
+  std::filesystem::create_directory(folder.file("記録.棋譜"));
+  EXPECT_TRUE(replace_file(folder.file("記録.棋譜"), "x"));
+  EXPECT_EQ(folder.entry_count(), 1);
+}
+
+}  // namespace
+}  // namespace velmora
