@@ -1,0 +1,347 @@
+#include "record/record_files.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "fakes/fake_ports.h"
+#include "record/record_format.h"
+#include "record/shift_jis.h"
+#include "record/temp_folder.h"
+#include "rules/setup.h"
+
+namespace velmora {
+namespace {
+
+using testing::DrawOp;
+using testing::TempFolder;
+using testing::TestGame;
+
+std::string read_data_file(const std::string& name) {
+  std::ifstream in(std::string(VELMORA_TEST_DATA) + "/" + name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The two positions of the hand-written record tests/data/saved_record.棋譜.
+void fill_two_moves(Game& g) {
+  for (int n : {1, 2}) {
+    HistorySlot& s = g.history.slot(n);
+    s.board(1, 9) = -KYOU;
+    s.board(5, 9) = -OU;
+    s.board(6, 1) = KING;
+    s.board(2, 1) = ROOK;
+    s.board(9, 1) = ROOK;
+    s.board(4, 6) = -HU;
+    s.board(8, 8) = -KAKU;
+    s.board(2, 8) = -HOU;
+    s.hand_own[1] = 1;
+    s.hand_enemy[6] = 8;
+  }
+  g.history.slot(1).board(4, 2) = PORN;
+  g.history.slot(1).clock_own_after = 7.9;
+  g.history.slot(2).board(4, 4) = PORN;
+  g.history.slot(2).clock_own_before = 7.9;
+  g.history.slot(2).clock_own_after = 7.9;
+  g.history.slot(2).clock_enemy_before = 1234.5;
+  g.history.slot(2).clock_enemy_after = 99999.99;
+  g.history.record_length = 2;
+}
+
+class RecordFiles : public ::testing::Test {
+ protected:
+  RecordFiles() {
+    t.fakes.dialogs.folder = folder.path();
+    t.fakes.dialogs.fields = RecordFields{"第一局", "練習対局", "山田", "ｽﾐｽ"};
+  }
+  Game& g() { return t.game; }
+  const std::vector<testing::ShownBox>& boxes() { return t.fakes.dialogs.boxes; }
+  bool called(const std::string& call) {
+    const auto& calls = t.fakes.dialogs.calls;
+    return std::find(calls.begin(), calls.end(), call) != calls.end();
+  }
+
+  TempFolder folder;
+  TestGame t;
+};
+
+// ---- saving ----
+
+TEST_F(RecordFiles, AnEmptyFileNameIsRefusedFirstEvenWithoutMoves) {
+  t.fakes.dialogs.fields.file_name = "";
+  record_save_click(g());
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].text, "ﾌｧｲﾙ名が入力されていません");
+  EXPECT_EQ(boxes()[0].title, "  ");
+  EXPECT_EQ(folder.entry_count(), 0);
+}
+
+TEST_F(RecordFiles, AnEmptyMoveListIsRefused) {
+  record_save_click(g());
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].text, "保存するデータがありません");
+  EXPECT_EQ(boxes()[0].title, "棋譜保存");
+  EXPECT_EQ(folder.entry_count(), 0);
+}
+
+TEST_F(RecordFiles, AFileNameWithASlashIsRefused) {
+  fill_two_moves(g());
+  std::filesystem::create_directory(folder.file("sub"));
+  t.fakes.dialogs.fields.file_name = "sub/第一局";
+  record_save_click(g());
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].title, "  ");
+  EXPECT_FALSE(folder.exists("sub/第一局.棋譜"));
+}
+
+TEST_F(RecordFiles, SavedFileMatchesTheHandWrittenRecordByteForByte) {
+  fill_two_moves(g());
+  record_save_click(g());
+  EXPECT_EQ(folder.read("第一局.棋譜"), read_data_file("saved_record.棋譜"));
+  EXPECT_EQ(folder.entry_count(), 1);  // no temporary file left behind
+}
+
+TEST_F(RecordFiles, SavingClosesThePanelAndTellsSoButLeavesTheMatchAlone) {
+  fill_two_moves(g());
+  g().move_number = 1;
+  g().record_mode = 0;
+  record_save_click(g());
+  EXPECT_TRUE(called("set_record_lists_visible 000"));
+  EXPECT_TRUE(called("set_record_fields_visible 0"));
+  EXPECT_TRUE(called("refresh_record_files"));
+  EXPECT_EQ(t.fakes.dialogs.fields.file_name, "");  // the fields are emptied
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].text, "棋譜を書き込みました");
+  EXPECT_EQ(boxes()[0].title, "  ");
+  EXPECT_EQ(g().history.record_length, 2);
+  EXPECT_EQ(g().move_number, 1);
+  EXPECT_EQ(g().record_mode, 0);
+}
+
+std::string first_lines(const std::string& bytes, int count) {
+  std::size_t at = 0;
+  for (int i = 0; i < count; ++i) at = bytes.find("\r\n", at) + 2;
+  return shift_jis_to_utf8(bytes.substr(0, at));
+}
+
+TEST_F(RecordFiles, TheTopPlayersNameGoesFirst) {
+  fill_two_moves(g());
+  record_save_click(g());
+  EXPECT_EQ(first_lines(folder.read("第一局.棋譜"), 3), "練習対局\r\nｽﾐｽ\r\n山田\r\n");
+
+  // After a flip the main army (先手, Text3) sits on top.
+  g().chess_sign = -1;
+  g().main_sign = +1;
+  t.fakes.dialogs.fields = RecordFields{"第一局", "練習対局", "山田", "ｽﾐｽ"};
+  record_save_click(g());
+  EXPECT_EQ(first_lines(folder.read("第一局.棋譜"), 3), "練習対局\r\n山田\r\nｽﾐｽ\r\n");
+}
+
+TEST_F(RecordFiles, SavingOverwritesAnEarlierRecordWithoutAsking) {
+  folder.write("第一局.棋譜", "old");
+  fill_two_moves(g());
+  record_save_click(g());
+  EXPECT_EQ(folder.read("第一局.棋譜"), read_data_file("saved_record.棋譜"));
+  EXPECT_EQ(t.fakes.dialogs.yes_no_answers.size(), 0u);
+  EXPECT_EQ(boxes().size(), 1u);
+}
+
+TEST_F(RecordFiles, AFileThatCannotBeCreatedIsReportedAndThePanelStays) {
+  fill_two_moves(g());
+  t.fakes.dialogs.folder = folder.file("消えたフォルダ");
+  record_save_click(g());
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_NE(boxes()[0].text.find("棋譜ﾌｧｲﾙを書き込めません"), std::string::npos);
+  EXPECT_EQ(boxes()[0].title, "棋譜保存");
+  EXPECT_FALSE(called("set_record_lists_visible 000"));
+  EXPECT_EQ(t.fakes.dialogs.fields.file_name, "第一局");  // the user may correct it
+}
+
+TEST_F(RecordFiles, AFolderInTheWayOfTheRecordIsReported) {
+  fill_two_moves(g());
+  std::filesystem::create_directory(folder.file("第一局.棋譜"));
+  record_save_click(g());
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].title, "棋譜保存");
+  EXPECT_TRUE(std::filesystem::is_directory(folder.file("第一局.棋譜")));
+  EXPECT_EQ(folder.entry_count(), 1);
+}
+
+// Line n (from 1) of a file, without its CR LF.
+std::string line_of_file(const std::string& bytes, int n) {
+  std::size_t at = 0;
+  for (int i = 1; i < n; ++i) at = bytes.find("\r\n", at) + 2;
+  return bytes.substr(at, bytes.find("\r\n", at) - at);
+}
+
+TEST_F(RecordFiles, TenPiecesOfAKindAreSavedAsNineAndTheUserIsTold) {
+  fill_two_moves(g());
+  g().history.slot(2).hand_own[6] = 10;
+  record_save_click(g());
+  const std::string line = line_of_file(folder.read("第一局.棋譜"), 5);
+  EXPECT_EQ(line.size(), 299u);
+  EXPECT_EQ(line[243 + 2 * 5], '9');
+  ASSERT_EQ(boxes().size(), 2u);
+  EXPECT_EQ(boxes()[0].text, "棋譜を書き込みました");
+  EXPECT_NE(boxes()[1].text.find("9枚"), std::string::npos);
+}
+
+// ---- loading ----
+
+TEST_F(RecordFiles, LoadingFillsTheMoveListAndAnnouncesIt) {
+  folder.write("第一局.棋譜", read_data_file("saved_record.棋譜"));
+  TestGame saved;
+  fill_two_moves(saved.game);
+  g().history.slot(1).move_to_x = 4;  // left from earlier play
+  g().history.slot(1).move_code = -HU;
+
+  record_file_click(g(), folder.path(), "第一局.棋譜");
+
+  EXPECT_TRUE(called("set_record_lists_visible 000"));
+  EXPECT_EQ(g().record_mode, 1);
+  EXPECT_EQ(g().history.record_length, 2);
+  EXPECT_EQ(g().move_number, 0);
+  EXPECT_EQ(g().com.move_counter, 0);
+  EXPECT_EQ(g().turn, +1);
+  for (int n : {1, 2}) {
+    const HistorySlot& got = g().history.slot(n);
+    const HistorySlot& want = saved.game.history.slot(n);
+    EXPECT_EQ(got.board, want.board) << n;
+    EXPECT_EQ(got.hand_own, want.hand_own) << n;
+    EXPECT_EQ(got.hand_enemy, want.hand_enemy) << n;
+    EXPECT_EQ(got.clock_own_after, std::floor(want.clock_own_after)) << n;
+    EXPECT_EQ(got.clock_enemy_before, std::floor(want.clock_enemy_before)) << n;
+    EXPECT_EQ(got.clock_enemy_after, std::floor(want.clock_enemy_after)) << n;
+  }
+  EXPECT_EQ(g().history.slot(1).move_to_x, 4);
+  EXPECT_EQ(g().history.slot(1).move_code, -HU);
+  // A fresh starting position is on the board, not the record's.
+  EXPECT_EQ(g().board(5, 9), -OU);
+  ASSERT_EQ(boxes().size(), 2u);
+  EXPECT_EQ(boxes()[0].text, " 読み込みました");
+  EXPECT_EQ(boxes()[0].title, "棋譜");
+  EXPECT_EQ(boxes()[1].text, "棋譜を '進 'で進めて下さい");
+  EXPECT_EQ(boxes()[1].title, "棋譜");
+}
+
+TEST_F(RecordFiles, LoadingPrintsTheHeaderLinesAtTheirPlaces) {
+  folder.write("第一局.棋譜", read_data_file("saved_record.棋譜"));
+  record_file_click(g(), folder.path(), "第一局.棋譜");
+  std::vector<DrawOp> headers;
+  for (const DrawOp& op : t.fakes.screen.ops_of(DrawOp::Text))
+    if (op.text == "練習対局" || op.text == "ｽﾐｽ" || op.text == "山田") headers.push_back(op);
+  ASSERT_EQ(headers.size(), 3u);
+  // 4 characters: 2700 + 495 * (3 + 9 / 5) - 3000, at the bottom left in light red.
+  EXPECT_DOUBLE_EQ(headers[0].left, 2076);
+  EXPECT_DOUBLE_EQ(headers[0].top, 7450);
+  EXPECT_EQ(headers[0].colour, 12);
+  EXPECT_EQ(headers[0].size, 12);
+  // The top player's name above the board, the bottom player's below, in white.
+  EXPECT_EQ(headers[1].text, "ｽﾐｽ");
+  EXPECT_DOUBLE_EQ(headers[1].left, 5175);
+  EXPECT_DOUBLE_EQ(headers[1].top, 250);
+  EXPECT_EQ(headers[1].colour, 15);
+  EXPECT_EQ(headers[2].text, "山田");
+  EXPECT_DOUBLE_EQ(headers[2].left, 5274);
+  EXPECT_DOUBLE_EQ(headers[2].top, 7450);
+  EXPECT_EQ(headers[2].colour, 15);
+}
+
+TEST_F(RecordFiles, AHeaderOnlyFileLoadsNoMoves) {
+  folder.write("空.棋譜", utf8_to_shift_jis("題\r\n上\r\n下\r\n"));
+  fill_two_moves(g());
+  record_file_click(g(), folder.path(), "空.棋譜");
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].text, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+  EXPECT_EQ(boxes()[0].title, "棋譜");
+  EXPECT_EQ(g().record_mode, 1);
+  EXPECT_EQ(g().history.record_length, 0);
+  EXPECT_EQ(g().turn, 0);
+}
+
+TEST_F(RecordFiles, AnEmptyFilePrintsEmptyHeaders) {
+  folder.write("無.棋譜", "");
+  record_file_click(g(), folder.path(), "無.棋譜");
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].text, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
+}
+
+// A match in progress, to see that a failed load leaves it as it was.
+void play_three_moves(Game& g) {
+  初期設定(g);
+  fill_two_moves(g);
+  g.history.slot(3).board(5, 5) = -KIN;
+  g.history.record_length = 3;
+  g.move_number = 3;
+  g.turn = -1;
+  g.board(5, 5) = -KIN;
+  g.hand_own[2] = 1;
+}
+
+void expect_failed_load_leaves_the_match(TestGame& t, const std::string& folder, const std::string& name,
+                                         const std::string& text_part) {
+  TestGame before;
+  play_three_moves(before.game);
+  play_three_moves(t.game);
+  t.fakes.dialogs.boxes.clear();
+  record_file_click(t.game, folder, name);
+  ASSERT_EQ(t.fakes.dialogs.boxes.size(), 1u);
+  EXPECT_NE(t.fakes.dialogs.boxes[0].text.find(text_part), std::string::npos) << t.fakes.dialogs.boxes[0].text;
+  EXPECT_EQ(t.fakes.dialogs.boxes[0].title, "棋譜");
+  EXPECT_EQ(t.game.board, before.game.board);
+  EXPECT_EQ(t.game.hand_own, before.game.hand_own);
+  EXPECT_EQ(t.game.turn, -1);
+  EXPECT_EQ(t.game.move_number, 3);
+  EXPECT_EQ(t.game.record_mode, 0);
+  EXPECT_EQ(t.game.history.record_length, 3);
+  for (int n = 0; n <= 3; ++n) EXPECT_EQ(t.game.history.slot(n).board, before.game.history.slot(n).board);
+}
+
+TEST_F(RecordFiles, AFileThatVanishedBeforeLoadingLeavesTheMatch) {
+  expect_failed_load_leaves_the_match(t, folder.path(), "消えた.棋譜", "開けません");
+}
+
+TEST_F(RecordFiles, AFolderNamedLikeARecordLeavesTheMatch) {
+  std::filesystem::create_directory(folder.file("偽.棋譜"));
+  expect_failed_load_leaves_the_match(t, folder.path(), "偽.棋譜", "開けません");
+}
+
+TEST_F(RecordFiles, ARecordTooLongForTheGameLeavesTheMatch) {
+  folder.write("長い.棋譜", "t\r\na\r\nb\r\n" + std::string(MAX_RECORD_MOVES + 1, '\n'));
+  expect_failed_load_leaves_the_match(t, folder.path(), "長い.棋譜", "多すぎます");
+}
+
+TEST_F(RecordFiles, ABinaryFileOfManyMegabytesLoadsWithoutHarm) {
+  std::string junk(6'000'000, '\0');
+  for (std::size_t i = 0; i < junk.size(); ++i) {
+    const char c = static_cast<char>((i * 2654435761u >> 13) & 0xFF);
+    junk[i] = i % 1000 == 999 ? '\n' : c == '\n' || c == '\r' ? 'x' : c;
+  }
+  folder.write("壊れた.棋譜", junk);
+  record_file_click(g(), folder.path(), "壊れた.棋譜");
+  EXPECT_EQ(g().record_mode, 1);
+  EXPECT_EQ(g().history.record_length, 6000 - 3);
+  for (int n = 1; n <= g().history.record_length; ++n)
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y)
+        ASSERT_TRUE(is_piece(g().history.slot(n).board(x, y)) || g().history.slot(n).board(x, y) == EMPTY);
+}
+
+// ---- the panel ----
+
+TEST_F(RecordFiles, WriteShowsTheFolderListAndTheFieldsKeepingTheirText) {
+  kifu_write_click(g());
+  EXPECT_EQ(t.fakes.dialogs.calls,
+            (std::vector<std::string>{"set_record_lists_visible 110", "set_record_fields_visible 1"}));
+  EXPECT_EQ(t.fakes.dialogs.fields.title, "練習対局");
+}
+
+TEST_F(RecordFiles, ReadShowsTheFileListAndEmptiesAndHidesTheFields) {
+  kifu_read_click(g());
+  EXPECT_EQ(t.fakes.dialogs.calls,
+            (std::vector<std::string>{"set_record_lists_visible 111", "set_record_fields_visible 0"}));
+  EXPECT_EQ(t.fakes.dialogs.fields.title, "");
+}
+
+}  // namespace
+}  // namespace velmora
