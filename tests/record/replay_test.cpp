@@ -1,0 +1,269 @@
+#include "record/replay.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "record/played_match.h"
+
+namespace velmora {
+namespace {
+
+using testing::SND_CHESS;
+using testing::SND_PIECE;
+using testing::SND_REFUSE;
+using testing::SND_VANISH;
+using testing::TestGame;
+
+class Replay : public ::testing::Test {
+ protected:
+  Replay() { testing::give_sound_handles(g()); }
+  Game& g() { return t.game; }
+  std::vector<int> played() const { return t.fakes.sound.played(); }
+  const std::vector<testing::ShownBox>& boxes() const { return t.fakes.dialogs.boxes; }
+  void forget_output() {
+    t.fakes.sound.calls.clear();
+    t.fakes.dialogs.boxes.clear();
+    t.fakes.dialogs.calls.clear();
+    t.fakes.screen.clear();
+  }
+  // Three moves as a loaded record shows them: the list is full, the board
+  // at the start, the main army to move.
+  void show_record_of_three_moves() {
+    testing::play_moves(g(), 3);
+    const MoveList list = g().history;
+    初期設定(g());
+    g().history = list;
+    g().record_mode = 1;
+    g().turn = +1;
+    forget_output();
+  }
+  bool texts_contain(const std::string& text) const {
+    const auto texts = t.fakes.screen.texts();
+    return std::find(texts.begin(), texts.end(), text) != texts.end();
+  }
+
+  TestGame t;
+};
+
+// ---- forward ----
+
+TEST_F(Replay, ForwardShowsThePositionAndTheMoveAndPassesTheTurn) {
+  show_record_of_three_moves();
+  g().sel.selection_state = 1;
+  g().clock.timer1_enabled = true;
+  after_click(g());
+  EXPECT_EQ(g().move_number, 1);
+  EXPECT_EQ(g().com.move_counter, 1);
+  EXPECT_EQ(g().board, g().history.slot(1).board);
+  EXPECT_EQ(g().board(4, 6), -HU);
+  EXPECT_EQ(g().turn, -1);
+  EXPECT_EQ(g().resume_pending, 1);
+  EXPECT_EQ(g().sel.selection_state, 0);
+  EXPECT_FALSE(g().clock.timer1_enabled);
+  EXPECT_EQ(played(), std::vector<int>{SND_PIECE});
+  // -HU on (4, 6): file "６", rank "六", "歩".
+  EXPECT_TRUE(texts_contain("６"));
+  EXPECT_TRUE(texts_contain("六"));
+  EXPECT_TRUE(texts_contain("歩"));
+  EXPECT_TRUE(boxes().empty());
+  EXPECT_TRUE(std::find(t.fakes.dialogs.calls.begin(), t.fakes.dialogs.calls.end(), "set_record_lists_visible 000") !=
+              t.fakes.dialogs.calls.end());
+}
+
+TEST_F(Replay, ForwardRestoresHandsAndClocksOfTheSlot) {
+  testing::play_moves(g(), 6);
+  const MoveList list = g().history;
+  初期設定(g());
+  g().history = list;
+  g().turn = +1;
+  for (int n = 0; n < 5; ++n) after_click(g());
+  EXPECT_EQ(g().hand_own, list.slot(5).hand_own);
+  EXPECT_EQ(g().hand_own_total, 1);
+  EXPECT_EQ(g().clock.clock_own_total, list.slot(5).clock_own_after);
+  EXPECT_EQ(g().clock.clock_enemy_total, list.slot(5).clock_enemy_after);
+  forget_output();
+  after_click(g());  // a chess pawn moves
+  EXPECT_EQ(played(), std::vector<int>{SND_CHESS});
+}
+
+TEST_F(Replay, ForwardAtTheEndOfARecordSaysSoWithoutASound) {
+  show_record_of_three_moves();
+  for (int n = 0; n < 3; ++n) after_click(g());
+  forget_output();
+  after_click(g());
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].text, "終わり");
+  EXPECT_EQ(boxes()[0].title, "進む");
+  EXPECT_TRUE(played().empty());
+  EXPECT_EQ(g().move_number, 3);
+  EXPECT_EQ(g().turn, -1);  // unchanged by the refused step
+}
+
+TEST_F(Replay, ForwardAtTheEndOfAMatchIsRefused) {
+  testing::play_moves(g(), 2);
+  forget_output();
+  after_click(g());
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].text, "できません");
+  EXPECT_EQ(boxes()[0].title, "進む");
+  EXPECT_EQ(played(), std::vector<int>{SND_REFUSE});
+  EXPECT_EQ(g().resume_pending, 1);
+}
+
+TEST_F(Replay, ForwardBeforeAnyMatchAsksForOne) {
+  testing::play_moves(g(), 2);
+  cancel_click(g());
+  forget_output();
+  after_click(g());
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].text, "「対局」で始めて下さい");
+  EXPECT_EQ(boxes()[0].title, "開始");
+  EXPECT_EQ(played(), std::vector<int>{SND_REFUSE});
+  EXPECT_EQ(g().resume_pending, 0);
+  EXPECT_EQ(g().move_number, 0);
+}
+
+TEST_F(Replay, ASlotWhereNoPieceArrivedPlaysTheVanishingSound) {
+  show_record_of_three_moves();
+  g().history.slot(1).board = g().history.slot(0).board;
+  after_click(g());
+  EXPECT_EQ(played(), std::vector<int>{SND_VANISH});
+  EXPECT_EQ(g().turn, -1);
+}
+
+// ---- back ----
+
+TEST_F(Replay, BackAtTheStartIsRefused) {
+  show_record_of_three_moves();
+  replay_click(g());
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].text, "できません");
+  EXPECT_EQ(boxes()[0].title, "戻る");
+  EXPECT_EQ(played(), std::vector<int>{SND_REFUSE});
+  EXPECT_EQ(g().resume_pending, 1);
+  EXPECT_EQ(g().move_number, 0);
+}
+
+TEST_F(Replay, BackRestoresTheSlotBeforeAndTakesTheMoveTextAway) {
+  testing::play_moves(g(), 3);
+  const Board after_two = g().history.slot(2).board;
+  g().clock.timer1_enabled = true;
+  forget_output();
+  replay_click(g());
+  EXPECT_EQ(g().move_number, 2);
+  EXPECT_EQ(g().com.move_counter, 2);
+  EXPECT_EQ(g().board, after_two);
+  EXPECT_EQ(g().turn, +1);  // back to the own side, who made move 3
+  EXPECT_FALSE(g().clock.timer1_enabled);
+  EXPECT_EQ(played(), std::vector<int>{SND_PIECE});
+  EXPECT_DOUBLE_EQ(g().clock.clock_own_total, 3.7);
+  EXPECT_DOUBLE_EQ(g().clock.clock_enemy_total, 1.25);
+}
+
+TEST_F(Replay, BackToTheStartZeroesBothClocks) {
+  testing::play_moves(g(), 1);
+  replay_click(g());
+  EXPECT_EQ(g().move_number, 0);
+  EXPECT_EQ(g().clock.clock_own_total, 0);
+  EXPECT_EQ(g().clock.clock_enemy_total, 0);
+  EXPECT_EQ(g().board, g().history.slot(0).board);
+}
+
+TEST_F(Replay, BackThenForwardGivesTheSamePosition) {
+  testing::play_moves(g(), 6);
+  const Board board = g().board;
+  const Hand own = g().hand_own;
+  for (int n = 0; n < 4; ++n) replay_click(g());
+  for (int n = 0; n < 4; ++n) after_click(g());
+  EXPECT_EQ(g().board, board);
+  EXPECT_EQ(g().hand_own, own);
+  EXPECT_EQ(g().move_number, 6);
+  EXPECT_EQ(g().turn, +1);
+}
+
+// ---- back to the start ----
+
+TEST_F(Replay, StartAgainKeepsTheListForLaterStepping) {
+  show_record_of_three_moves();
+  after_click(g());
+  cancel_click(g());
+  EXPECT_EQ(g().record_mode, 0);
+  EXPECT_EQ(g().move_number, 0);
+  EXPECT_EQ(g().turn, 0);
+  EXPECT_EQ(g().history.record_length, 3);
+  EXPECT_EQ(played().back(), SND_PIECE);
+}
+
+// ---- flip ----
+
+TEST_F(Replay, FlipTurnsTheBoardAndSwapsTheHandsAndArmies) {
+  testing::play_moves(g(), 6);
+  const Game before = g();
+  forget_output();
+  reverse_click(g());
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) ASSERT_EQ(g().board(10 - x, 10 - y), -before.board(x, y));
+  EXPECT_EQ(g().hand_own, before.hand_enemy);
+  EXPECT_EQ(g().hand_enemy, before.hand_own);
+  EXPECT_EQ(g().hand_own_total, before.hand_enemy_total);
+  EXPECT_EQ(g().chess_sign, -1);
+  EXPECT_EQ(g().main_sign, +1);
+  EXPECT_EQ(g().turn, -before.turn);
+  EXPECT_EQ(g().board_flipped, 1);
+  EXPECT_EQ(played(), std::vector<int>{SND_PIECE});
+  // The slot on the board takes the flipped position; earlier slots keep theirs.
+  EXPECT_EQ(g().history.slot(6).board, g().board);
+  for (int n = 0; n < 6; ++n) EXPECT_EQ(g().history.slot(n).board, before.history.slot(n).board);
+}
+
+TEST_F(Replay, FlipTwiceGivesBackTheBoardHandsAndTurn) {
+  testing::play_moves(g(), 6);
+  const Game before = g();
+  reverse_click(g());
+  reverse_click(g());
+  EXPECT_EQ(g().board, before.board);
+  EXPECT_EQ(g().hand_own, before.hand_own);
+  EXPECT_EQ(g().hand_enemy, before.hand_enemy);
+  EXPECT_EQ(g().turn, before.turn);
+  EXPECT_EQ(g().chess_sign, +1);
+  EXPECT_EQ(g().board_flipped, 1);
+}
+
+TEST_F(Replay, SteppingBackOntoAFlippedSlotShowsEachHandWithItsArmy) {
+  testing::play_moves(g(), 6);
+  reverse_click(g());
+  const Board board = g().board;
+  const Hand own = g().hand_own, enemy = g().hand_enemy;
+  replay_click(g());
+  after_click(g());
+  EXPECT_EQ(g().board, board);
+  EXPECT_EQ(g().hand_own, own);
+  EXPECT_EQ(g().hand_enemy, enemy);
+}
+
+TEST_F(Replay, FlipIsRefusedWhileARecordIsShown) {
+  show_record_of_three_moves();
+  const Board board = g().board;
+  reverse_click(g());
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].text, "棋譜ﾓｰﾄﾞではできません");
+  EXPECT_EQ(boxes()[0].title, "反転");
+  EXPECT_EQ(played(), std::vector<int>{SND_REFUSE});
+  EXPECT_EQ(g().board, board);
+  EXPECT_EQ(g().board_flipped, 0);
+}
+
+TEST_F(Replay, FlipTurnsTheHandicapGradeToTheOtherSide) {
+  初期設定(g());
+  g().com.handicap_set = 1;
+  g().com.handicap_grade = 3;
+  reverse_click(g());
+  EXPECT_EQ(g().com.handicap_grade, -3);
+  g().com.handicap_set = 0;
+  reverse_click(g());
+  EXPECT_EQ(g().com.handicap_grade, -3);
+}
+
+}  // namespace
+}  // namespace velmora
