@@ -24,6 +24,12 @@ void message(Game& g, const std::string& text, const char* title, Icon icon = Ic
   g.ports.dialogs.message_box(text, title, Buttons::Ok, icon);
 }
 
+// folder + "/" + name; no folder at all means the working directory, never
+// the root of the file system.
+std::string in_folder(const std::string& folder, const std::string& name) {
+  return (folder.empty() ? std::string(".") : folder) + "/" + name;
+}
+
 bool usable_file_name(const std::string& name) { return name.find_first_of(std::string("/\0", 2)) == name.npos; }
 
 std::string load_error_text(const RecordError& error, const std::string& path) {
@@ -104,7 +110,7 @@ void record_save_click(Game& g) {
   const std::string bytes =
       format_record(fields.title, chess_on_top ? fields.second : fields.first,
                     chess_on_top ? fields.first : fields.second, g.history, g.history.record_length, notes);
-  const std::string path = dialogs.record_folder() + "/" + fields.file_name + RECORD_EXTENSION;
+  const std::string path = in_folder(dialogs.record_folder(), fields.file_name + RECORD_EXTENSION);
   if (const std::error_code error = replace_file(path, bytes))
     return message(g, "棋譜ﾌｧｲﾙを書き込めません\n" + path + "\n" + error.message(), TITLE_SAVE, Icon::Exclamation);
 
@@ -116,7 +122,7 @@ void record_save_click(Game& g) {
 
 void record_file_click(Game& g, const std::string& folder, const std::string& file_name) {
   描画_可視(g, false, false, false);
-  const std::string path = folder + "/" + file_name;
+  const std::string path = in_folder(folder, file_name);
   // The whole file is read before the match is touched, so a file that
   // cannot be read leaves the match and the move list as they were.
   const RecordResult result = read_record_file(path);

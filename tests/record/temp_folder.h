@@ -2,8 +2,10 @@
 // removed with everything in it when the test ends.
 #pragma once
 
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -41,6 +43,28 @@ class TempFolder {
 
  private:
   std::string path_;
+};
+
+// While it lives, no file may grow beyond `bytes`: writes beyond fail, even
+// for the super-user, and the signal they raise is ignored.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(rlim_t bytes) : old_handler_(std::signal(SIGXFSZ, SIG_IGN)) {
+    getrlimit(RLIMIT_FSIZE, &old_limit_);
+    rlimit small = old_limit_;
+    small.rlim_cur = bytes;
+    setrlimit(RLIMIT_FSIZE, &small);
+  }
+  ~FileSizeLimit() {
+    setrlimit(RLIMIT_FSIZE, &old_limit_);
+    std::signal(SIGXFSZ, old_handler_);
+  }
+  FileSizeLimit(const FileSizeLimit&) = delete;
+  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+ private:
+  rlimit old_limit_{};
+  void (*old_handler_)(int);
 };
 
 // Folder permissions do not stop the super-user; tests of unwritable folders

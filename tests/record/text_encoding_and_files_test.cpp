@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
-#include <csignal>
 #include <sstream>
 
 #include "record/shift_jis.h"
@@ -97,17 +95,11 @@ TEST(ReplaceFile, FailsInAMissingFolder) {
 TEST(ReplaceFile, AWriteThatFailsHalfwayKeepsTheEarlierFile) {
   TempFolder folder;
   folder.write("記録.棋譜", "earlier");
-  // A file-size limit makes the write fail after 16 bytes, even for the
-  // super-user; the signal it raises is ignored meanwhile.
-  rlimit old_limit{};
-  getrlimit(RLIMIT_FSIZE, &old_limit);
-  const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = old_limit;
-  small.rlim_cur = 16;
-  setrlimit(RLIMIT_FSIZE, &small);
-  const std::error_code error = replace_file(folder.file("記録.棋譜"), std::string(1000, 'x'));
-  setrlimit(RLIMIT_FSIZE, &old_limit);
-  std::signal(SIGXFSZ, old_handler);
+  std::error_code error;
+  {
+    const testing::FileSizeLimit limit(16);
+    error = replace_file(folder.file("記録.棋譜"), std::string(1000, 'x'));
+  }
 
   EXPECT_EQ(error, std::errc::file_too_large);
   EXPECT_EQ(folder.read("記録.棋譜"), "earlier");

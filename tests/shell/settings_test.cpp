@@ -1,0 +1,367 @@
+#include "shell/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fakes/fake_ports.h"
+#include "record/shift_jis.h"
+#include "record/temp_folder.h"
+#include "rules/setup.h"
+
+namespace velmora {
+namespace {
+
+using testing::DrawOp;
+using testing::TempFolder;
+
+constexpr int SND_BGM = 6;
+
+class Settings : public ::testing::Test {
+ protected:
+  Settings() {
+    g().working_directory = folder.path();
+    g().sound = SoundHandles{100, 1, 2, 3, 4, 5, SND_BGM};
+  }
+  Game& g() { return t.game; }
+  void write_ini(const std::string& utf8) { folder.write("Velmora.ini", utf8_to_shift_jis(utf8)); }
+  std::string ini() { return shift_jis_to_utf8(folder.read("Velmora.ini")); }
+  void remove_ini() { std::filesystem::remove(folder.file("Velmora.ini")); }
+  const std::vector<std::string>& sound_calls() { return t.fakes.sound.calls; }
+  int count_sound(const std::string& call) {
+    return static_cast<int>(std::count(sound_calls().begin(), sound_calls().end(), call));
+  }
+  bool picture_pasted(int picture) {
+    for (const DrawOp& op : t.fakes.screen.ops_of(DrawOp::Picture))
+      if (op.picture == picture) return true;
+    return false;
+  }
+  std::vector<bool> backgrounds() {
+    const MenuChecks& m = g().menu;
+    return {m.MIDORI, m.TATAMI, m.TAKE, m.UCHU, m.RENGA};
+  }
+
+  TempFolder folder;
+  testing::TestGame t;
+};
+
+using Marks = std::vector<bool>;
+const Marks ONLY_MIDORI{true, false, false, false, false};
+const Marks ONLY_TATAMI{false, true, false, false, false};
+
+// ---- reading ----
+
+TEST_F(Settings, FirstRunWritesAndAppliesTheStartingSettings) {
+  読込_環境設定ファイル(g());
+  EXPECT_EQ(folder.read("Velmora.ini"),
+            utf8_to_shift_jis("背景画=畳\r\n移動指導=OFF\r\n経過時間=ON\r\nBGM=ON\r\n主戦=日本\r\n"));
+  EXPECT_EQ(backgrounds(), ONLY_TATAMI);
+  EXPECT_EQ(g().view.current_background, PICTURE_TATAMI);
+  EXPECT_TRUE(picture_pasted(PICTURE_TATAMI));
+  EXPECT_FALSE(g().menu.SIDOU);
+  EXPECT_EQ(g().view.guidance_on, 0);
+  EXPECT_TRUE(g().menu.KEIKA);
+  EXPECT_FALSE(g().menu.CHESS_MOCHIKOMA);
+  EXPECT_TRUE(g().menu.BGM);
+  EXPECT_EQ(count_sound("dsPlayLooping 6"), 0);  // the music waits for the next run
+  EXPECT_TRUE(g().menu.NIPPON);
+  EXPECT_FALSE(g().menu.KANKOKU);
+  初期設定(g());
+  EXPECT_EQ(g().board(5, 9), -OU);
+  EXPECT_EQ(g().board(8, 8), -KAKU);
+}
+
+TEST_F(Settings, KoreaChosenInTheFileGivesTheKoreanLineUpAndIsWrittenBack) {
+  write_ini("主戦=韓国\r\n");
+  読込_環境設定ファイル(g());
+  EXPECT_FALSE(g().menu.NIPPON);
+  EXPECT_TRUE(g().menu.KANKOKU);
+  初期設定(g());
+  EXPECT_EQ(g().board(5, 9), -SYOU);
+  EXPECT_EQ(g().board(2, 8), -SYA);
+  write_settings(g());
+  EXPECT_NE(ini().find("主戦=韓国\r\n"), std::string::npos);
+}
+
+TEST_F(Settings, MusicStartsOnlyForAnExactOn) {
+  write_ini("BGM=on\r\n");
+  読込_環境設定ファイル(g());
+  EXPECT_FALSE(g().menu.BGM);
+  EXPECT_EQ(count_sound("dsPlayLooping 6"), 0);
+
+  testing::TestGame other;
+  other.game.working_directory = folder.path();
+  other.game.sound.snd_bgm = SND_BGM;
+  write_ini("BGM=ON\r\n");
+  読込_環境設定ファイル(other.game);
+  EXPECT_TRUE(other.game.menu.BGM);
+  EXPECT_EQ(other.fakes.sound.calls, std::vector<std::string>{"dsPlayLooping 6"});
+}
+
+TEST_F(Settings, MusicSwitchedOnAndOffAgainInTheFileStaysSilent) {
+  write_ini("BGM=ON\r\nBGM=OFF\r\n");
+  読込_環境設定ファイル(g());
+  EXPECT_FALSE(g().menu.BGM);
+  EXPECT_EQ(count_sound("dsPlayLooping 6"), 0);
+}
+
+TEST_F(Settings, AnUnknownOrMissingBackgroundLeavesTatamiCheckedButNoPicture) {
+  for (const std::string text : {"背景画=花\r\n", "移動指導=ON\r\n"}) {
+    testing::TestGame fresh;
+    fresh.game.working_directory = folder.path();
+    write_ini(text);
+    読込_環境設定ファイル(fresh.game);
+    EXPECT_TRUE(fresh.game.menu.TATAMI) << text;
+    EXPECT_EQ(fresh.game.view.current_background, 0) << text;
+    EXPECT_TRUE(fresh.fakes.screen.ops_of(DrawOp::Picture).empty()) << text;
+  }
+}
+
+TEST_F(Settings, EveryBackgroundNameHasItsPicture) {
+  const std::pair<const char*, int> names[] = {{"緑", PICTURE_MIDORI},
+                                               {"畳", PICTURE_TATAMI},
+                                               {"竹", PICTURE_TAKE},
+                                               {"宇宙", PICTURE_UCHU},
+                                               {"煉瓦", PICTURE_RENGA}};
+  for (const auto& [name, picture] : names) {
+    testing::TestGame fresh;
+    fresh.game.working_directory = folder.path();
+    write_ini(std::string("背景画=") + name + "\r\n");
+    読込_環境設定ファイル(fresh.game);
+    EXPECT_EQ(fresh.game.view.current_background, picture) << name;
+    const MenuChecks& m = fresh.game.menu;
+    EXPECT_EQ(m.MIDORI + m.TATAMI + m.TAKE + m.UCHU + m.RENGA, 1) << name;
+  }
+}
+
+TEST_F(Settings, KeysAndValuesAreComparedExactlyAndOddLinesAreSkipped) {
+  write_ini(
+      "bgm=ON\r\n"
+      " 経過時間=OFF\r\n"
+      "ひとりごと\r\n"
+      "\r\n"
+      "チェス側持駒OK=ON\r\n"
+      "経過時間=ON=1\r\n"
+      "移動指導=ON");  // the last line has no line end
+  g().menu.KEIKA = true;
+  読込_環境設定ファイル(g());
+  EXPECT_FALSE(g().menu.BGM);
+  EXPECT_FALSE(g().menu.KEIKA);  // its value is "ON=1"
+  EXPECT_TRUE(g().menu.CHESS_MOCHIKOMA);
+  EXPECT_TRUE(g().menu.SIDOU);
+  EXPECT_EQ(g().view.guidance_on, 1);
+  EXPECT_EQ(g().view.guidance_colour, COLOUR_WHITE);
+}
+
+TEST_F(Settings, LaterLinesWinAndOnlyCheckMarksChangeForTheClock) {
+  write_ini("経過時間=ON\n背景画=竹\n経過時間=OFF\n背景画=宇宙\n移動指導=ON\n移動指導=OFF\n");
+  g().clock.timer1_enabled = true;
+  読込_環境設定ファイル(g());
+  EXPECT_FALSE(g().menu.KEIKA);
+  EXPECT_TRUE(g().clock.timer1_enabled);
+  EXPECT_EQ(g().view.current_background, PICTURE_UCHU);
+  EXPECT_TRUE(g().menu.UCHU);
+  EXPECT_FALSE(g().menu.TAKE);
+  EXPECT_FALSE(g().menu.SIDOU);
+  EXPECT_EQ(g().view.guidance_on, 0);
+  EXPECT_EQ(g().view.guidance_colour, g().view.frame_colour);
+}
+
+TEST_F(Settings, ExactlyOneNationIsCheckedAfterReading) {
+  // Both nations named: the Korean line-up is used (日本 is unchecked), and
+  // its menu item stays checked so the army can be switched again.
+  write_ini("主戦=日本\r\n主戦=韓国\r\n");
+  読込_環境設定ファイル(g());
+  EXPECT_FALSE(g().menu.NIPPON);
+  EXPECT_TRUE(g().menu.KANKOKU);
+
+  // No nation named: the Japanese line-up, and only 日本 checked.
+  testing::TestGame other;
+  other.game.working_directory = folder.path();
+  write_ini("BGM=OFF\r\n");
+  読込_環境設定ファイル(other.game);
+  EXPECT_TRUE(other.game.menu.NIPPON);
+  EXPECT_FALSE(other.game.menu.KANKOKU);
+  option_click(other.game, MenuItem::KANKOKU);
+  EXPECT_TRUE(other.game.menu.KANKOKU);
+}
+
+TEST_F(Settings, AFolderNamedLikeTheFileCountsAsNoFile) {
+  std::filesystem::create_directory(folder.file("Velmora.ini"));
+  読込_環境設定ファイル(g());
+  EXPECT_TRUE(g().menu.KEIKA);
+  EXPECT_EQ(g().view.current_background, PICTURE_TATAMI);
+  EXPECT_TRUE(std::filesystem::is_directory(folder.file("Velmora.ini")));
+}
+
+// ---- writing ----
+
+TEST_F(Settings, WritingGivesOneLinePerOptionInShiftJisWithCrLf) {
+  select_background_menu(g(), PICTURE_RENGA);
+  g().menu.SIDOU = false;
+  g().menu.KEIKA = true;
+  g().menu.CHESS_MOCHIKOMA = true;
+  g().menu.BGM = false;
+  g().menu.NIPPON = false;
+  write_settings(g());
+  EXPECT_EQ(
+      folder.read("Velmora.ini"),
+      utf8_to_shift_jis("背景画=煉瓦\r\n移動指導=OFF\r\n経過時間=ON\r\nチェス側持駒OK=ON\r\nBGM=OFF\r\n主戦=韓国\r\n"));
+  EXPECT_EQ(folder.entry_count(), 1);
+}
+
+TEST_F(Settings, TheFirstCheckedBackgroundIsWrittenAndNoneGivesNoLine) {
+  g().menu.TATAMI = true;
+  g().menu.TAKE = true;  // 竹 is looked at before 畳
+  write_settings(g());
+  EXPECT_EQ(ini().substr(0, ini().find("\r\n")), "背景画=竹");
+  select_background_menu(g(), 99);
+  EXPECT_EQ(backgrounds(), Marks(5, false));
+  write_settings(g());
+  EXPECT_EQ(ini().substr(0, ini().find("\r\n")), "移動指導=ON");
+}
+
+TEST_F(Settings, AFailedWriteFallsBackToTheWritingDefaultsInTheMenusOnly) {
+  g().working_directory = folder.file("無いフォルダ");
+  select_background_menu(g(), PICTURE_UCHU);
+  g().view.current_background = PICTURE_UCHU;
+  g().menu.SIDOU = false;
+  g().menu.KEIKA = false;
+  g().menu.CHESS_MOCHIKOMA = true;
+  g().menu.BGM = false;
+  g().menu.NIPPON = false;
+  write_settings(g());
+  EXPECT_EQ(backgrounds(), ONLY_MIDORI);
+  EXPECT_TRUE(g().menu.SIDOU);
+  EXPECT_TRUE(g().menu.KEIKA);
+  EXPECT_FALSE(g().menu.CHESS_MOCHIKOMA);
+  EXPECT_TRUE(g().menu.BGM);
+  EXPECT_TRUE(g().menu.NIPPON);
+  EXPECT_FALSE(g().menu.KANKOKU);
+  EXPECT_EQ(g().view.current_background, PICTURE_UCHU);
+  EXPECT_EQ(g().view.guidance_on, 0);
+  EXPECT_TRUE(sound_calls().empty());
+}
+
+TEST_F(Settings, AFailedWriteKeepsTheEarlierFile) {
+  write_ini("BGM=ON\r\n");
+  {
+    const testing::FileSizeLimit limit(4);
+    option_click(g(), MenuItem::KEIKA);
+  }
+  EXPECT_EQ(ini(), "BGM=ON\r\n");
+  EXPECT_EQ(folder.entry_count(), 1);
+}
+
+// ---- option clicks ----
+
+TEST_F(Settings, ChoosingABackgroundChecksItWritesAndRedraws) {
+  option_click(g(), MenuItem::UCHU);
+  EXPECT_TRUE(g().menu.UCHU);
+  EXPECT_FALSE(g().menu.TATAMI);
+  EXPECT_EQ(g().view.current_background, PICTURE_UCHU);
+  EXPECT_EQ(ini().substr(0, ini().find("\r\n")), "背景画=宇宙");
+  EXPECT_TRUE(picture_pasted(PICTURE_UCHU));
+}
+
+TEST_F(Settings, ClickingTheCheckedBackgroundStillWritesAndRedraws) {
+  option_click(g(), MenuItem::TATAMI);
+  EXPECT_EQ(g().view.current_background, 0);  // not chosen anew
+  EXPECT_EQ(ini().substr(0, ini().find("\r\n")), "背景画=畳");
+  EXPECT_FALSE(t.fakes.screen.ops.empty());
+}
+
+TEST_F(Settings, GuidanceOffReframesEverySquareAndOnUsesWhite) {
+  g().view.guidance_on = 1;
+  option_click(g(), MenuItem::SIDOU);
+  EXPECT_FALSE(g().menu.SIDOU);
+  EXPECT_EQ(g().view.guidance_on, 0);
+  EXPECT_EQ(g().view.guidance_colour, g().view.frame_colour);
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      const auto outline = t.fakes.screen.last_outline_at_cell(x, y);
+      ASSERT_TRUE(outline.has_value());
+      EXPECT_EQ(outline->colour, g().view.frame_colour);
+    }
+  EXPECT_NE(ini().find("移動指導=OFF"), std::string::npos);
+  option_click(g(), MenuItem::SIDOU);
+  EXPECT_TRUE(g().menu.SIDOU);
+  EXPECT_EQ(g().view.guidance_on, 1);
+  EXPECT_EQ(g().view.guidance_colour, COLOUR_WHITE);
+  EXPECT_NE(ini().find("移動指導=ON"), std::string::npos);
+}
+
+TEST_F(Settings, ClocksOnShowBothTotalsAndOffRemovesThem) {
+  g().clock.clock_own_total = 3725;
+  g().clock.clock_enemy_total = 7;
+  option_click(g(), MenuItem::KEIKA);
+  EXPECT_TRUE(g().menu.KEIKA);
+  EXPECT_TRUE(g().clock.timer1_enabled);
+  const auto texts = t.fakes.screen.texts();
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "01:02:05"), 2);  // shadow and text
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "00:00:07"), 2);
+  EXPECT_NE(ini().find("経過時間=ON"), std::string::npos);
+
+  t.fakes.screen.clear();
+  option_click(g(), MenuItem::KEIKA);
+  EXPECT_FALSE(g().menu.KEIKA);
+  EXPECT_FALSE(g().clock.timer1_enabled);
+  EXPECT_TRUE(t.fakes.screen.texts().empty());
+  EXPECT_EQ(t.fakes.screen.ops_of(DrawOp::Picture).size(), 6u);  // three cells under each hand
+  EXPECT_NE(ini().find("経過時間=OFF"), std::string::npos);
+}
+
+TEST_F(Settings, ChessDropsToggleWritesAndRedraws) {
+  option_click(g(), MenuItem::CHESS_MOCHIKOMA);
+  EXPECT_TRUE(g().menu.CHESS_MOCHIKOMA);
+  EXPECT_NE(ini().find("チェス側持駒OK=ON"), std::string::npos);
+  EXPECT_FALSE(t.fakes.screen.ops.empty());
+  option_click(g(), MenuItem::CHESS_MOCHIKOMA);
+  EXPECT_NE(ini().find("チェス側持駒OK=OFF"), std::string::npos);
+}
+
+TEST_F(Settings, MusicClickStartsAndStopsTheLoop) {
+  option_click(g(), MenuItem::BGM);
+  EXPECT_TRUE(g().menu.BGM);
+  EXPECT_NE(ini().find("BGM=ON"), std::string::npos);
+  option_click(g(), MenuItem::BGM);
+  EXPECT_FALSE(g().menu.BGM);
+  EXPECT_NE(ini().find("BGM=OFF"), std::string::npos);
+  EXPECT_EQ(sound_calls(), (std::vector<std::string>{"dsPlayLooping 6", "dsStop 6"}));
+}
+
+TEST_F(Settings, ClickingTheCheckedNationDoesNothingAtAll) {
+  g().menu.KANKOKU = false;
+  初期設定(g());
+  const Board board = g().board;
+  t.fakes.screen.clear();
+  option_click(g(), MenuItem::NIPPON);
+  EXPECT_FALSE(folder.exists("Velmora.ini"));
+  EXPECT_EQ(g().board, board);
+  EXPECT_TRUE(t.fakes.screen.ops.empty());
+}
+
+TEST_F(Settings, SwitchingNationWritesAndConvertsTheArmyOnTheBoard) {
+  g().menu.KANKOKU = false;
+  初期設定(g());
+  option_click(g(), MenuItem::KANKOKU);
+  EXPECT_TRUE(g().menu.KANKOKU);
+  EXPECT_FALSE(g().menu.NIPPON);
+  EXPECT_NE(ini().find("主戦=韓国"), std::string::npos);
+  EXPECT_EQ(g().board(5, 9), -SYOU);
+  option_click(g(), MenuItem::NIPPON);
+  EXPECT_TRUE(g().menu.NIPPON);
+  EXPECT_FALSE(g().menu.KANKOKU);
+  EXPECT_NE(ini().find("主戦=日本"), std::string::npos);
+  EXPECT_EQ(g().board(5, 9), -OU);
+}
+
+TEST_F(Settings, OpeningTheOptionMenuClosesTheRecordPanelAndWritesNothing) {
+  option_click(g(), MenuItem::OPTION);
+  EXPECT_EQ(t.fakes.dialogs.calls,
+            (std::vector<std::string>{"set_record_lists_visible 000", "set_record_fields_visible 0"}));
+  EXPECT_FALSE(folder.exists("Velmora.ini"));
+}
+
+}  // namespace
+}  // namespace velmora
