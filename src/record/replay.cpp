@@ -21,7 +21,7 @@ void message(Game& g, const char* text, const char* title) {
 // Puts the position of slot n on the board: board, hands, hand totals and
 // both clock totals (drawn at once), then redraws hands and board.
 void restore_slot(Game& g, int n) {
-  const HistorySlot& slot = static_cast<const MoveList&>(g.history).slot(n);
+  const HistorySlot& slot = std::as_const(g.history).slot(n);
   g.board = slot.board;
   g.hand_own = slot.hand_own;
   g.hand_enemy = slot.hand_enemy;

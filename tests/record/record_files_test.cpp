@@ -259,13 +259,6 @@ TEST_F(RecordFiles, AHeaderOnlyFileLoadsNoMoves) {
   EXPECT_EQ(g().turn, 0);
 }
 
-TEST_F(RecordFiles, AnEmptyFilePrintsEmptyHeaders) {
-  folder.write("無.棋譜", "");
-  record_file_click(g(), folder.path(), "無.棋譜");
-  ASSERT_EQ(boxes().size(), 1u);
-  EXPECT_EQ(boxes()[0].text, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
-}
-
 // A match in progress, to see that a failed load leaves it as it was.
 void play_three_moves(Game& g) {
   初期設定(g);
@@ -299,11 +292,6 @@ void expect_failed_load_leaves_the_match(TestGame& t, const std::string& folder,
 
 TEST_F(RecordFiles, AFileThatVanishedBeforeLoadingLeavesTheMatch) {
   expect_failed_load_leaves_the_match(t, folder.path(), "消えた.棋譜", "開けません");
-}
-
-TEST_F(RecordFiles, AFolderNamedLikeARecordLeavesTheMatch) {
-  std::filesystem::create_directory(folder.file("偽.棋譜"));
-  expect_failed_load_leaves_the_match(t, folder.path(), "偽.棋譜", "開けません");
 }
 
 TEST_F(RecordFiles, ARecordTooLongForTheGameLeavesTheMatch) {

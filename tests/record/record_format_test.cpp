@@ -216,11 +216,6 @@ TEST(RecordReading, MissingHeaderLinesReadAsNothing) {
   EXPECT_TRUE(read_text("a\r\nb\r\nc\r\n").moves.empty());
 }
 
-TEST(RecordReading, HeaderBytesThatAreNotShiftJisStillGiveText) {
-  const Record r = read_text(std::string("\xFF\x80z\r\nb\r\nc\r\n"));
-  EXPECT_EQ(r.title, "\xEF\xBF\xBD\xEF\xBF\xBDz");
-}
-
 TEST(RecordReading, AHugeLineWithoutLineEndsIsCut) {
   const Record r = read_text(std::string(8'000'000, 'A'));
   EXPECT_EQ(r.title.size(), MAX_HEADER_BYTES);
@@ -269,15 +264,6 @@ TEST(RecordFileReading, AMissingFileOrAFolderCannotBeOpened) {
     EXPECT_EQ(std::get<RecordError>(result).kind, RecordError::CannotOpen);
     EXPECT_FALSE(std::get<RecordError>(result).detail.empty());
   }
-}
-
-TEST(RecordFileReading, ReadsAFileWithAJapaneseName) {
-  TempFolder folder;
-  folder.write("第一局.棋譜", utf8_to_shift_jis("第一局\r\n後手\r\n先手\r\n") + line_of(HistorySlot{}) + "\r\n");
-  const RecordResult result = read_record_file(folder.file("第一局.棋譜"));
-  ASSERT_TRUE(std::holds_alternative<Record>(result));
-  EXPECT_EQ(std::get<Record>(result).title, "第一局");
-  EXPECT_EQ(std::get<Record>(result).moves.size(), 1u);
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <sys/resource.h>
-#include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -66,9 +66,5 @@ class FileSizeLimit {
   rlimit old_limit_{};
   void (*old_handler_)(int);
 };
-
-// Folder permissions do not stop the super-user; tests of unwritable folders
-// skip themselves then.
-inline bool permissions_are_enforced() { return geteuid() != 0; }
 
 }  // namespace velmora::testing

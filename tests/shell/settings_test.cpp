@@ -186,14 +186,6 @@ TEST_F(Settings, ExactlyOneNationIsCheckedAfterReading) {
   EXPECT_TRUE(other.game.menu.KANKOKU);
 }
 
-TEST_F(Settings, AFolderNamedLikeTheFileCountsAsNoFile) {
-  std::filesystem::create_directory(folder.file("Velmora.ini"));
-  読込_環境設定ファイル(g());
-  EXPECT_TRUE(g().menu.KEIKA);
-  EXPECT_EQ(g().view.current_background, PICTURE_TATAMI);
-  EXPECT_TRUE(std::filesystem::is_directory(folder.file("Velmora.ini")));
-}
-
 // ---- writing ----
 
 TEST_F(Settings, WritingGivesOneLinePerOptionInShiftJisWithCrLf) {
