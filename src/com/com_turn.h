@@ -1,6 +1,9 @@
 // The computer's turn.
 #pragma once
 
+#include <vector>
+
+#include "com/score_sheet.h"
 #include "game/game.h"
 
 namespace velmora {
@@ -12,12 +15,29 @@ struct Candidate {
   int starting = 0, final_code = 0;
 };
 
+// Asks the search to list the terms of every evaluation of one candidate
+// (two when its promotion is optional).
+struct SearchTrace {
+  int sx = 0, sy = 0, tx = 0, ty = 0;
+  struct Evaluation {
+    int code = 0;  // the code on the destination while it was scored
+    Tenths score = 0;
+    EvalTrace terms;
+  };
+  std::vector<Evaluation> evaluations;
+};
+
 // Searches every legal move and drop of the enemy side and leaves the best in
 // `best` (score in g.com.com_best_score); false when there is none. The board
 // is as before afterwards; the maps describe the last candidate tried.
-bool com_search(Game& g, Candidate& best);
+bool com_search(Game& g, Candidate& best, SearchTrace* trace = nullptr);
 
-// The whole turn: search, play, record, announce check or mate, book the clock.
+// Plays the candidate the search chose: blink, move, sound, record, the check
+// or mate message and the clock booking.
+void com_play(Game& g, const Candidate& best);
+
+// The whole turn: search, play, record, announce check or mate, book the
+// clock. With no legal move or drop the computer resigns.
 void com_ban(Game& g);
 
 }  // namespace velmora

@@ -1,0 +1,87 @@
+#include "com/levels.h"
+
+#include <cstdlib>
+
+#include "record/record_files.h"
+#include "shell/sound_effects.h"
+#include "view/board_view.h"
+#include "view/texts.h"
+
+namespace velmora {
+namespace {
+
+inline constexpr int LOWEST_GRADE = -10;  // ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人
+inline constexpr int HIGHEST_GRADE = 7;   // ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級
+
+struct LadderStep {
+  int x, y;
+  int piece;  // the computer's piece; 0 for the person's squares (restored from the start)
+};
+
+// The person's squares, step 0 <-> -1 first, then outwards.
+constexpr LadderStep PERSON_STEPS[] = {{2, 8, 0}, {8, 8, 0}, {1, 9, 0}, {9, 9, 0}, {2, 9, 0},
+                                       {8, 9, 0}, {3, 9, 0}, {7, 9, 0}, {4, 9, 0}, {6, 9, 0}};
+// The computer's back rank, step 0 <-> 1 first.
+constexpr LadderStep COMPUTER_STEPS[] = {{2, 1, +ROOK}, {9, 1, +ROOK}, {3, 1, +KNIG}, {8, 1, +KNIG},
+                                         {4, 1, +BISH}, {7, 1, +BISH}, {5, 1, +QEEN}};
+
+// The square of the step between `from` and `to` (adjacent grades) and what
+// it holds after the step.
+void take_step(Game& g, int from, int to) {
+  const bool away_from_even = std::abs(to) > std::abs(from);
+  const int outer = away_from_even ? to : from;  // the grade of the two farther from 0
+  const LadderStep& step = outer < 0 ? PERSON_STEPS[-outer - 1] : COMPUTER_STEPS[outer - 1];
+  int piece = EMPTY;
+  if (!away_from_even) piece = outer < 0 ? g.history.slot(0).board(step.x, step.y) : step.piece;
+  g.board(step.x, step.y) = piece;
+  描画_絵(g, piece, step.x, step.y);
+  描画_桝輪郭(g, g.view.back_colour, step.x, step.y);
+  駒移動音(g, piece);
+}
+
+// The reason the ladder cannot be used now (1..3), or 0.
+int ladder_refusal(const Game& g) {
+  if (g.record_mode == 1) return 1;
+  if (g.move_number > 0) return 2;
+  if (g.board_flipped == 1) return 3;
+  return 0;
+}
+
+}  // namespace
+
+void レベル_設定(Game& g, int level) {
+  g.menu.LEVEL1 = level == 1;
+  g.menu.LEVEL2 = level == 2;
+  g.menu.LEVEL3 = level == 3;
+  if (level >= 1 && level <= 3) g.com.com_level = level;
+  if (g.game_mode == MODE_COM) 描画_レベル(g, g.com.com_level);
+}
+
+void level_click(Game& g, int level) {
+  // The cells left of the board's top row, and the three cells above the
+  // board where "LEVEL" and the number stand, so no number prints over another.
+  for (int x = -2; x <= 0; ++x) 描画_絵(g, g.view.current_background, x, 0);
+  for (int x = 1; x <= 3; ++x) 描画_絵(g, g.view.current_background, x, -1);
+  レベル_設定(g, level);
+}
+
+void handicap_click(Game& g, bool up) {
+  close_record_panel(g);
+  if (const int refusal = ladder_refusal(g); refusal != 0) {
+    play_refusal(g);
+    描画_メッセージ(g, refusal);
+    return;
+  }
+  g.history.record_length = 0;
+  const int from = g.com.handicap_grade;
+  const int to = up ? from + 1 : from - 1;
+  const auto on_ladder = [](int grade) { return grade >= LOWEST_GRADE && grade <= HIGHEST_GRADE; };
+  if (on_ladder(from) && on_ladder(to)) {
+    g.com.handicap_grade = to;
+    描画_ハンデレベル(g, to);
+    take_step(g, from, to);
+  }
+  g.com.handicap_set = 1;
+}
+
+}  // namespace velmora
