@@ -1,0 +1,55 @@
+// velmora-com: reads positions from standard input, one a line, and answers
+// each with the computer player's choice (mode=com) or the legal moves
+// (mode=moves). With --selfplay N --seed S it prints N positions of games the
+// computer plays against itself instead.
+#include <cstdlib>
+#include <iostream>
+#include <string>
+
+#include "com/analysis.h"
+#include "selfplay.h"
+
+namespace {
+
+int usage() {
+  std::cerr << "usage: velmora-com            (positions on standard input)\n"
+               "       velmora-com --selfplay N [--seed S]\n";
+  return 2;
+}
+
+bool read_count(const char* text, long& value) {
+  char* end = nullptr;
+  value = std::strtol(text, &end, 10);
+  return end != text && *end == '\0' && value >= 0;
+}
+
+int answer_lines() {
+  std::string line;
+  while (std::getline(std::cin, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    std::string trace;
+    std::cout << velmora::answer_position_line(line, &trace) << '\n' << std::flush;
+    if (!trace.empty()) std::cerr << trace << std::flush;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc == 1) return answer_lines();
+  long positions = -1, seed = 1;
+  for (int i = 1; i < argc; ++i) {
+    const std::string arg = argv[i];
+    if (arg == "--selfplay" && i + 1 < argc && read_count(argv[i + 1], positions)) {
+      ++i;
+    } else if (arg == "--seed" && i + 1 < argc && read_count(argv[i + 1], seed)) {
+      ++i;
+    } else {
+      return usage();
+    }
+  }
+  if (positions < 0) return usage();
+  velmora::run_selfplay(static_cast<int>(positions), static_cast<unsigned>(seed), std::cout);
+  return 0;
+}
