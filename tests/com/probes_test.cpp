@@ -1,6 +1,7 @@
+#include "com/probes.h"
+
 #include <gtest/gtest.h>
 
-#include "com/probes.h"
 #include "fakes/fake_ports.h"
 
 namespace velmora {
@@ -69,8 +70,8 @@ TEST(Surroundings, CornerHasThreeNeighboursAndOnlyBigComputerPiecesCount) {
   Game& g = t.game;
   g.board(1, 2) = +KAKU;
   g.board(2, 1) = +QEEN;
-  g.board(2, 2) = +KIN;   // below +KAKU: not counted
-  g.board(1, 1) = +SYA;   // the square itself is not counted
+  g.board(2, 2) = +KIN;  // below +KAKU: not counted
+  g.board(1, 1) = +SYA;  // the square itself is not counted
   EXPECT_EQ(調査_周辺状況(g, 1, 1), -2);
   g.board(2, 2) = -SYA;  // a person's piece never counts
   EXPECT_EQ(調査_周辺状況(g, 1, 1), -2);
@@ -135,7 +136,7 @@ TEST(BishopThreatMarks, EmptyThinlyHeldSquaresOnTheKingsDiagonals) {
   g.maps.enemy_king_x = 5;
   g.maps.enemy_king_y = 1;
   g.board(5, 1) = +OU;
-  g.board(7, 3) = +GIN;  // blocks the long diagonal beyond it
+  g.board(7, 3) = +GIN;              // blocks the long diagonal beyond it
   g.maps.enemy_influence(4, 2) = 1;  // next to the king: one guard is still thin
   g.maps.enemy_influence(3, 3) = 1;  // away from the king: one guard is enough
   調査_持角狙座標(g);
@@ -158,7 +159,7 @@ TEST(Pins, PersonsSoleScreenIsMarkedTwoScreensAreNot) {
   g.board(5, 7) = -KIN;
   g.board(5, 2) = +KYOU;
   g.board(1, 5) = +KAKU;
-  g.board(3, 7) = -GIN;  // alone on the bishop's diagonal
+  g.board(3, 7) = -GIN;   // alone on the bishop's diagonal
   g.board(5, 1) = +ROOK;  // chess rooks do not pin here
   調査_移動不可駒(g);
   EXPECT_EQ(g.com.own_pinned(5, 7), 1);

@@ -15,7 +15,8 @@ namespace velmora {
 namespace {
 
 inline constexpr int MAX_PLIES_PER_GAME = 160;
-inline constexpr unsigned MAX_RANDOM_OPENING_PLIES = 4;
+inline constexpr unsigned MAX_RANDOM_OPENING_PLIES = 6;
+inline constexpr unsigned RANDOM_MOVE_ODDS = 6;
 
 // The position seen from the other side: the board turned by 180 degrees with
 // every code negated, the hands exchanged, the last move turned along.
@@ -73,6 +74,16 @@ std::vector<Candidate> enemy_board_moves(const AnalysisPosition& p) {
   return moves;
 }
 
+// Plays a random board move of the enemy side and turns the board; false
+// when there is none.
+bool play_random_move(AnalysisPosition& p, std::mt19937& rng) {
+  const std::vector<Candidate> moves = enemy_board_moves(p);
+  if (moves.empty()) return false;
+  play_on(p, moves[rng() % moves.size()]);
+  flip(p);
+  return true;
+}
+
 AnalysisPosition starting_position(std::mt19937& rng) {
   NullPorts silent;
   Game g(silent.ports());
@@ -95,13 +106,12 @@ void run_selfplay(int positions, unsigned seed, std::ostream& out) {
   while (printed < positions) {
     AnalysisPosition p = starting_position(rng);
     const unsigned random_plies = rng() % (MAX_RANDOM_OPENING_PLIES + 1);
-    for (unsigned i = 0; i < random_plies; ++i) {
-      const std::vector<Candidate> moves = enemy_board_moves(p);
-      if (moves.empty()) break;
-      play_on(p, moves[rng() % moves.size()]);
-      flip(p);
-    }
+    for (unsigned i = 0; i < random_plies; ++i)
+      if (!play_random_move(p, rng)) break;
     for (int ply = 0; ply < MAX_PLIES_PER_GAME && printed < positions; ++ply) {
+      // Now and then a random move, so that the computer's own repetitions
+      // do not fill the output.
+      if (rng() % RANDOM_MOVE_ODDS == 0 && !play_random_move(p, rng)) break;
       p.level = 1 + static_cast<int>(rng() % 3);
       out << format_position_line(p) << '\n';
       ++printed;

@@ -1,0 +1,68 @@
+// Helpers for the computer-player tests: a game on recording fakes with a
+// position set up square by square, and readers of evaluation traces.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+
+#include "com/com_turn.h"
+#include "com/score_sheet.h"
+#include "fakes/fake_ports.h"
+#include "influence/survey.h"
+#include "rules/moves.h"
+
+namespace velmora::testing {
+
+struct Piece {
+  int x, y, code;
+};
+
+// A match against the computer, set up as the person's move left it: the
+// pieces placed, the two-pawn flags fresh, one survey of the position.
+struct ComGame {
+  TestGame t;
+  Game& g = t.game;
+
+  explicit ComGame(std::initializer_list<Piece> pieces, int level = 3) {
+    g.game_mode = MODE_COM;
+    g.turn = g.main_sign;
+    g.com.com_level = level;
+    for (const Piece& p : pieces) g.board(p.x, p.y) = p.code;
+    refresh();
+  }
+  void give_own(int hand_index, int count = 1) {
+    g.hand_own[hand_index] += count;
+    g.hand_own_total += count;
+  }
+  void give_enemy(int hand_index, int count = 1) {
+    g.hand_enemy[hand_index] += count;
+    g.hand_enemy_total += count;
+  }
+  void refresh() {
+    調査_2歩フラグ設定(g);
+    勢力調査(g);
+  }
+};
+
+// Sum of the amounts of the terms named `term` (0 when none fired).
+inline Tenths amount_of(const EvalTrace& trace, const std::string& term) {
+  Tenths sum = 0;
+  for (const TraceTerm& t : trace)
+    if (term == t.term) sum += t.amount;
+  return sum;
+}
+
+inline bool fired(const EvalTrace& trace, const std::string& term) {
+  for (const TraceTerm& t : trace)
+    if (term == t.term) return true;
+  return false;
+}
+
+// The search with one candidate traced.
+inline SearchTrace trace_candidate(Game& g, int sx, int sy, int tx, int ty, Candidate& best, bool& found) {
+  SearchTrace trace{sx, sy, tx, ty, {}};
+  found = com_search(g, best, &trace);
+  return trace;
+}
+
+}  // namespace velmora::testing
