@@ -83,6 +83,19 @@ TEST(DangerDropThreats, RookDropSkewerCountsHalfTheFarPiece) {
   EXPECT_EQ(amount_of(trace, "danger: rook drop skewers two pieces"), -1115);
 }
 
+TEST(DangerDropThreats, UnguardedSquaresCountOnlyWhileThePersonHoldsPieces) {
+  // The empty square in front of the computer's knight, which nothing guards.
+  ComGame c({{5, 1, +KEI}, {9, 9, -OU}});
+  EvalTrace trace;
+  盤評価_COM危険座標(c.g, +KEI, 5, 1, &trace);
+  EXPECT_FALSE(fired(trace, "danger: hole in front of the knight"));
+  EXPECT_FALSE(fired(trace, "danger: unguarded empty square in the camp"));
+  c.give_own(HAND_PORN);
+  trace.clear();
+  盤評価_COM危険座標(c.g, +KEI, 5, 1, &trace);
+  EXPECT_EQ(amount_of(trace, "danger: hole in front of the knight"), points(-5));
+}
+
 // The computer's OU on (5, 1): the marked bishop squares lie on its diagonals.
 struct BishopCaution : ::testing::Test {
   ComGame c{{{5, 1, +OU}, {5, 5, +KIN}}};

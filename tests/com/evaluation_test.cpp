@@ -95,6 +95,33 @@ TEST_F(HangingDrop, LevelTwoChargesTwiceTheCodeAndFifty) {
   EXPECT_EQ(at_level(3), level2);  // a silver in the middle has no piece terms that fire
 }
 
+// The person's gold on (5, 7) alone screens its OU from a computer piece on
+// column 5 and is guarded by a silver; a computer piece that only this gold
+// attacks, and that could take it, earns the gold's value.
+Tenths pinned_attacker_bonus(ComGame& c, int sx, int sy, int tx, int ty) {
+  Candidate best;
+  bool found = false;
+  const SearchTrace t = testing::trace_candidate(c.g, sx, sy, tx, ty, best, found);
+  EXPECT_EQ(c.g.com.own_pinned(5, 7), 1);
+  EXPECT_EQ(t.evaluations.size(), 1u);
+  return t.evaluations.empty() ? 0 : amount_of(t.evaluations[0].terms, "pinned attacker can be taken");
+}
+
+TEST(EvaluationPins, AttackerPinnedToItsKingCanBeTaken) {
+  ComGame c({{5, 9, -OU}, {5, 7, -KIN}, {4, 8, -GIN}, {5, 1, +KYOU}, {3, 5, +GIN}, {9, 1, +OU}}, 2);
+  EXPECT_EQ(pinned_attacker_bonus(c, 3, 5, 4, 6), points(KIN));
+}
+
+TEST(EvaluationPins, NoBonusWhenTheMoverWasTheGoldsAttackerBefore) {
+  // The chess rook on (1, 7) was the cheapest computer attacker of the gold.
+  ComGame c({{5, 9, -OU}, {5, 7, -KIN}, {6, 8, -GIN}, {5, 1, +SYA}, {1, 7, +ROOK}, {9, 1, +OU}}, 2);
+  c.give_enemy(2);  // a rook in hand: the same square by a drop earns the bonus
+  c.g.menu.CHESS_MOCHIKOMA = true;
+  EXPECT_EQ(pinned_attacker_bonus(c, 1, 7, 4, 7), 0);
+  EXPECT_EQ(c.g.com.enemy_attacker_x_before(5, 7), 1);
+  EXPECT_EQ(pinned_attacker_bonus(c, -1, 2, 4, 7), points(KIN));
+}
+
 TEST(EvaluationTenths, APawnPushCostsATenth) {
   ComGame c({{3, 3, +HU}, {9, 9, -OU}, {1, 1, +OU}});
   Candidate best;
