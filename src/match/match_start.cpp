@@ -1,0 +1,58 @@
+#include "match/match_start.h"
+
+#include "com/com_turn.h"
+#include "rules/turn_order.h"
+#include "view/board_view.h"
+#include "view/texts.h"
+
+namespace velmora {
+
+void show_message(Game& g, const std::string& text, const std::string& title) {
+  g.ports.dialogs.message_box(text, title, Buttons::Ok, Icon::None);
+}
+
+void start_turn_clock(Game& g) {
+  g.clock.turn_start_time = g.ports.clock.time_of_day();
+  if (g.menu.KEIKA) g.clock.timer1_enabled = true;
+}
+
+void announce_army_to_move(Game& g, const std::string& title) {
+  // The main army (+1) is 先手 and the chess army (-1) 後手, whichever side they sit on.
+  if (g.turn == +1) show_message(g, "先手の番です", title);
+  if (g.turn == -1) show_message(g, "後手の番です", title);
+}
+
+void match_man_click(Game& g) {
+  画面_再描画(g);
+  描画_将棋盤桝(g);
+  start_turn_clock(g);
+  g.game_mode = MODE_MAN;
+  g.record_mode = 0;
+  調査_先手後手(g);
+  g.turn = 調査_先番(g, g.move_number);
+  announce_army_to_move(g, " ");
+  g.resume_pending = 0;
+}
+
+void start2_click(Game& g) {
+  画面_再描画(g);
+  描画_レベル(g, g.com.com_level);
+  描画_将棋盤桝(g);
+  g.sel.selection_state = 0;
+  g.game_mode = MODE_COM;
+  g.record_mode = 0;
+  g.history.record_length = g.com.move_counter;
+  // Against the computer the clock runs whether it is shown or not.
+  g.clock.turn_start_time = g.ports.clock.time_of_day();
+  g.clock.timer1_enabled = true;
+  調査_先手後手(g);
+  g.turn = 調査_先番(g, g.move_number);
+  if (g.turn == g.chess_sign) {
+    show_message(g, "MANの番です", " ");
+    g.resume_pending = 0;
+  } else if (g.turn == g.main_sign) {
+    com_ban(g);
+  }
+}
+
+}  // namespace velmora

@@ -1,0 +1,295 @@
+// The person's moves with the mouse: a click on a piece (a board square or a
+// hand slot) selects it, a click on a square moves or drops it there. After
+// the move the turn goes to the other person or to the computer.
+#include <algorithm>
+#include <cmath>
+
+#include "com/com_turn.h"
+#include "influence/mate.h"
+#include "influence/survey.h"
+#include "match/game_over.h"
+#include "match/match_start.h"
+#include "match/promotion_input.h"
+#include "match/window.h"
+#include "record/move_list.h"
+#include "record/record_files.h"
+#include "rules/move_check.h"
+#include "rules/moves.h"
+#include "rules/setup.h"
+#include "rules/turn_order.h"
+#include "shell/sound_effects.h"
+#include "view/animation.h"
+#include "view/board_view.h"
+#include "view/clocks.h"
+#include "view/texts.h"
+
+namespace velmora {
+namespace {
+
+constexpr int SELECTED_FRAME_COLOUR = COLOUR_LIGHT_RED;
+
+// The window cell under a position in twips (cells left of or above the board
+// are 0 or negative). Far-off positions are clamped to cells no rule knows.
+int cell_of(double twips, int origin, int cell_size) {
+  const double cell = std::floor((twips - origin) / cell_size);
+  return static_cast<int>(std::clamp(cell, -100.0, 100.0));
+}
+
+bool belongs_to_side_to_move(const Game& g, int code) {
+  return (g.turn == g.chess_sign && code <= -1) || (g.turn == g.main_sign && code >= 1);
+}
+
+bool is_own_hand_slot(int x, int y) {
+  return (x == 11 && y >= 5 && y <= 9) || (x == 13 && y >= 4 && y <= 9) || (x == 15 && y >= 3 && y <= 9);
+}
+
+// The enemy's slots are the 180-degree image of the own side's.
+bool is_enemy_hand_slot(int x, int y) { return is_own_hand_slot(10 - x, 10 - y); }
+
+// A selection made earlier may have lost its piece since (the leading nation
+// was switched, exchanging the pieces on the board): it must not be moved.
+bool selected_piece_still_there(const Game& g) {
+  const Selection& s = g.sel;
+  if (on_board(s.sel_x, s.sel_y)) return g.board(s.sel_x, s.sel_y) == s.sel_code;
+  const int index = hand_index_of_slot(s.sel_x, s.sel_y);
+  const Hand& hand = s.sel_code < 0 ? g.hand_own : g.hand_enemy;
+  return index != 0 && hand[index] > 0;
+}
+
+// --- Selecting ---------------------------------------------------------
+
+// A piece on the board is picked up: its guidance is shown; it is selected
+// when it belongs to the side to move, otherwise only shown.
+void pick_from_board(Game& g, int x, int y) {
+  Selection& s = g.sel;
+  const int code = g.board(x, y);
+  if (code == EMPTY) return;
+  s.sel_x = x;
+  s.sel_y = y;
+  s.sel_code = code;
+  描画_移動可能桝色(g, x, y, g.view.guidance_colour, code);
+  if (belongs_to_side_to_move(g, code)) {
+    s.selection_state = 1;
+    描画_桝輪郭(g, SELECTED_FRAME_COLOUR, x, y);
+  } else {
+    描画_桝輪郭(g, g.view.guidance_colour, x, y);
+  }
+}
+
+// With the option off, the main army's rook, knight, bishop or queen taken
+// from the own hand keeps the selection against clicks on its own pieces.
+bool chess_piece_in_hand_holds_selection(const Game& g) {
+  const Selection& s = g.sel;
+  return g.turn == g.chess_sign && !g.menu.CHESS_MOCHIKOMA && s.sel_x == 11 && s.sel_y > 5;
+}
+
+void move_selection_to(Game& g, int x, int y) {
+  描画_桝輪郭(g, g.view.frame_colour, g.sel.sel_x, g.sel.sel_y);
+  pick_from_board(g, x, y);
+}
+
+bool take_from_own_hand(Game& g, int x, int y) {
+  if (!g.menu.CHESS_MOCHIKOMA) {
+    if (g.chess_sign == -1) return false;  // the chess army may not drop
+    if (x == 13 || x == 15) return false;  // only the captured chess pieces are shown
+  }
+  const int index = hand_index_of_slot(x, y);
+  if (g.hand_own[index] <= 0) return false;
+  g.sel.sel_x = x;
+  g.sel.sel_y = y;
+  g.sel.sel_code = -HAND_KINDS[index];
+  return true;
+}
+
+bool take_from_enemy_hand(Game& g, int x, int y) {
+  Selection& s = g.sel;
+  if (!g.menu.CHESS_MOCHIKOMA && g.chess_sign == +1) return false;  // the chess army may not drop
+  if (s.sel_code >= 1) {
+    描画_移動可能桝色(g, s.sel_x, s.sel_y, g.view.frame_colour, s.sel_code);
+    描画_桝輪郭(g, g.view.frame_colour, x, y);
+  }
+  const int index = hand_index_of_slot(x, y);
+  if (g.hand_enemy[index] <= 0) return false;
+  s.sel_x = x;
+  s.sel_y = y;
+  s.sel_code = HAND_KINDS[index];
+  return true;
+}
+
+void hand_click(Game& g, int x, int y) {
+  const bool taken = (is_own_hand_slot(x, y) && take_from_own_hand(g, x, y)) ||
+                     (is_enemy_hand_slot(x, y) && take_from_enemy_hand(g, x, y));
+  if (!taken) return;
+  Selection& s = g.sel;
+  調査_2歩フラグ設定(g);
+  if (belongs_to_side_to_move(g, s.sel_code)) {
+    s.selection_state = 1;
+    描画_桝輪郭(g, SELECTED_FRAME_COLOUR, x, y);
+  } else {
+    s.selection_state = 0;
+    描画_桝輪郭(g, g.view.guidance_colour, x, y);
+  }
+  描画_移動可能桝色(g, x, y, g.view.guidance_colour, s.sel_code);
+}
+
+// --- Moving ------------------------------------------------------------
+
+void refuse_destination(Game& g) {
+  play_refusal(g);
+  g.sel.selection_state = 0;
+  描画_将棋盤桝(g);
+  描画_桝輪郭(g, g.view.frame_colour, g.sel.sel_x, g.sel.sel_y);
+}
+
+// Stores the move in the move list. The thinking time of the turn goes to
+// the clock of the side that moved.
+void record_move(Game& g, int code_before, int captured, bool own_side_moved) {
+  const Selection& s = g.sel;
+  const Clocks& c = g.clock;
+  const double own_after = c.clock_own_total + (own_side_moved ? c.turn_elapsed : 0);
+  const double enemy_after = c.clock_enemy_total + (own_side_moved ? 0 : c.turn_elapsed);
+  手順保存(g, s.sel_x, s.sel_y, s.dest_x, s.dest_y, code_before, s.sel_code, captured, c.clock_own_total, own_after,
+           c.clock_enemy_total, enemy_after);
+}
+
+// Against the computer: book the person's time, then either the person has
+// won or the computer answers.
+void hand_over_to_computer(Game& g) {
+  g.clock.timer1_enabled = false;
+  g.clock.clock_own_total += g.clock.turn_elapsed;
+  勢力調査(g);
+  if (詰めかCOM(g) == 1 || g.king_taken != 0) {
+    終了(g, "あなた");
+    return;
+  }
+  g.turn = g.main_sign;
+  com_ban(g);
+}
+
+// Between two people: a taken king ends the match; otherwise the other
+// army moves next and the mover's time is booked.
+void hand_over_to_other_person(Game& g, bool own_side_moved) {
+  if (g.king_taken != 0) {
+    // king_taken holds the army of the side that took the king: +1 is the
+    // main army (先手), -1 the chess army (後手), as in the turn messages.
+    終了(g, g.king_taken == +1 ? "先手" : "後手");
+    if (g.program_ended) return;
+  }
+  if (g.turn == +1 || g.turn == -1) {
+    (own_side_moved ? g.clock.clock_own_total : g.clock.clock_enemy_total) += g.clock.turn_elapsed;
+    g.turn = -g.turn;
+  }
+  g.clock.turn_start_time = g.ports.clock.time_of_day();
+}
+
+void make_move(Game& g, int code_before) {
+  Selection& s = g.sel;
+  const int frame = g.view.frame_colour;
+  const bool own_side_moved = s.sel_code <= -1;
+  s.selection_state = 0;
+  描画_桝輪郭(g, frame, s.sel_x, s.sel_y);
+  描画_桝輪郭(g, frame, s.dest_x, s.dest_y);
+  描画_移動可能桝色(g, s.sel_x, s.sel_y, frame, s.sel_code);
+
+  const int captured = g.board(s.dest_x, s.dest_y);
+  駒移動(g, s.sel_x, s.sel_y, s.dest_x, s.dest_y, s.sel_code);
+  駒移動音(g, s.sel_code);
+
+  g.move_number += 1;
+  update_turn_elapsed(g);
+  record_move(g, code_before, captured, own_side_moved);
+  g.com.move_counter += 1;
+  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
+  描画_移動結果(g, own_side_moved ? g.chess_sign : g.main_sign, s.dest_x, s.dest_y, s.sel_code, COLOUR_WHITE);
+
+  if (g.game_mode == MODE_COM)
+    hand_over_to_computer(g);
+  else
+    hand_over_to_other_person(g, own_side_moved);
+}
+
+void board_click(Game& g, int button, int x, int y) {
+  Selection& s = g.sel;
+  if (s.selection_state == 1 && !selected_piece_still_there(g)) s.selection_state = 0;
+  if (s.selection_state == 0) {
+    pick_from_board(g, x, y);
+    return;
+  }
+  s.dest_x = x;
+  s.dest_y = y;
+  if (belongs_to_side_to_move(g, g.board(x, y))) {
+    if (!chess_piece_in_hand_holds_selection(g)) move_selection_to(g, x, y);
+    return;
+  }
+  if (移動チェック(g, s.sel_x, s.sel_y, x, y, s.sel_code) == 0) {
+    refuse_destination(g);
+    return;
+  }
+  const int code_before = s.sel_code;
+  if (settle_promotion(g, button)) make_move(g, code_before);
+}
+
+// --- Before the click is handled ------------------------------------------
+
+// While a record is shown the board takes no moves; No leaves the record.
+void answer_record_shown(Game& g) {
+  const Answer a = g.ports.dialogs.message_box("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo, Icon::None);
+  if (a == Answer::No) {
+    play_refusal(g);
+    初期設定(g);
+  }
+}
+
+// After stepping through the move list the match resumes: announce whose move
+// it is and restart the clock, or let the computer move if it is its turn.
+// Returns false when the match has ended meanwhile.
+bool resume_match(Game& g) {
+  if (g.game_mode == MODE_MAN) {
+    if (g.resume_pending == 1) {
+      g.resume_pending = 0;
+      start_turn_clock(g);
+      announce_army_to_move(g, "対局");
+    }
+    return true;
+  }
+  if (g.turn == g.main_sign) {
+    g.resume_pending = 0;
+    show_message(g, "OKですか？", "再開(COM)");
+    com_ban(g);
+    return !g.program_ended && g.turn != 0;
+  }
+  if (g.turn == g.chess_sign && g.resume_pending == 1) {
+    g.resume_pending = 0;
+    start_turn_clock(g);
+    show_message(g, "MANの番です", "対局");
+  }
+  return true;
+}
+
+}  // namespace
+
+void on_mouse_down(Game& g, int button, int /*shift*/, double x_twips, double y_twips) {
+  if (g.program_ended) return;
+  if (button != MOUSE_RIGHT) button = MOUSE_LEFT;  // any other button acts as the left one
+  close_record_panel(g);
+  if (g.record_mode == 1) {
+    answer_record_shown(g);
+    return;
+  }
+  const int x = cell_of(x_twips, BOARD_LEFT, SQUARE_WIDTH);
+  const int y = cell_of(y_twips, BOARD_TOP, SQUARE_HEIGHT);
+  if (g.turn == 0) {
+    play_refusal(g);
+    show_message(g, "「対局」で始めて下さい", "開始");
+    return;
+  }
+  調査_先手後手(g);
+  g.turn = 調査_先番(g, g.move_number);
+  if (!resume_match(g)) return;
+  if (on_board(x, y))
+    board_click(g, button, x, y);
+  else
+    hand_click(g, x, y);
+}
+
+}  // namespace velmora
