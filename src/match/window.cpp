@@ -22,11 +22,6 @@ namespace {
 constexpr TwipRect WINDOW_PLACE{-20, -20, 11600, 8500};
 constexpr int KEEP_PLACE_TOP = -60;
 
-void end_program(Game& g) {
-  終了処理(g);
-  g.program_ended = true;
-}
-
 void set_constants(Game& g) {
   g.view.back_colour = COLOUR_GREEN;
   g.view.frame_colour = COLOUR_GREEN;
@@ -59,12 +54,12 @@ void on_window_load(Game& g, int window_handle) {
 
 void on_key_press(Game& g, int key) {
   if (g.program_ended) return;
-  if (key == KEY_ESCAPE) end_program(g);
+  if (key == KEY_ESCAPE) 終了処理(g);  // ends the program at once, without a question
 }
 
 void on_window_unload(Game& g) {
   if (g.program_ended) return;
-  end_program(g);
+  終了処理(g);
 }
 
 void on_timer(Game& g) {
@@ -94,7 +89,7 @@ void on_menu(Game& g, MenuItem item) {
     case M::LEVEL1: level_click(g, 1); break;
     case M::LEVEL2: level_click(g, 2); break;
     case M::LEVEL3: level_click(g, 3); break;
-    case M::OWARI: end_program(g); break;
+    case M::OWARI: 終了処理(g); break;
     case M::CANCEL: cancel_click(g); break;
     case M::REVERSE: reverse_click(g); break;
     case M::REPLAY: replay_click(g); break;
