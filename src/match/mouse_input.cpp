@@ -88,38 +88,36 @@ void move_selection_to(Game& g, int x, int y) {
   pick_from_board(g, x, y);
 }
 
-bool take_from_own_hand(Game& g, int x, int y) {
-  if (!g.menu.CHESS_MOCHIKOMA) {
-    if (g.chess_sign == -1) return false;  // the chess army may not drop
-    if (x == 13 || x == 15) return false;  // only the captured chess pieces are shown
-  }
-  const int index = hand_index_of_slot(x, y);
-  if (g.hand_own[index] <= 0) return false;
-  g.sel.sel_x = x;
-  g.sel.sel_y = y;
-  g.sel.sel_code = -HAND_KINDS[index];
-  return true;
+// With the option "ﾁｪｽ側持駒OK" off the chess army may not drop, and the main
+// army's hand shows (and offers) only the chess pieces it has captured.
+bool hand_column_usable(const Game& g, int x) {
+  if (g.menu.CHESS_MOCHIKOMA) return true;
+  const bool own_hand = x > 9;
+  const bool hand_of_chess_army = own_hand ? g.chess_sign == -1 : g.chess_sign == +1;
+  return !hand_of_chess_army && (x == 11 || x == -1);
 }
 
-bool take_from_enemy_hand(Game& g, int x, int y) {
+// Takes the piece of a hand slot as the selection; false when the slot is
+// barred or empty.
+bool take_from_hand(Game& g, int x, int y) {
   Selection& s = g.sel;
-  if (!g.menu.CHESS_MOCHIKOMA && g.chess_sign == +1) return false;  // the chess army may not drop
-  if (s.sel_code >= 1) {
+  if (!hand_column_usable(g, x)) return false;
+  const bool own_hand = x > 9;
+  if (!own_hand && s.sel_code >= 1) {
     描画_移動可能桝色(g, s.sel_x, s.sel_y, g.view.frame_colour, s.sel_code);
     描画_桝輪郭(g, g.view.frame_colour, x, y);
   }
   const int index = hand_index_of_slot(x, y);
-  if (g.hand_enemy[index] <= 0) return false;
+  if ((own_hand ? g.hand_own : g.hand_enemy)[index] <= 0) return false;
   s.sel_x = x;
   s.sel_y = y;
-  s.sel_code = HAND_KINDS[index];
+  s.sel_code = own_hand ? -HAND_KINDS[index] : HAND_KINDS[index];
   return true;
 }
 
 void hand_click(Game& g, int x, int y) {
-  const bool taken = (is_own_hand_slot(x, y) && take_from_own_hand(g, x, y)) ||
-                     (is_enemy_hand_slot(x, y) && take_from_enemy_hand(g, x, y));
-  if (!taken) return;
+  if (!is_own_hand_slot(x, y) && !is_enemy_hand_slot(x, y)) return;
+  if (!take_from_hand(g, x, y)) return;
   Selection& s = g.sel;
   調査_2歩フラグ設定(g);
   if (belongs_to_side_to_move(g, s.sel_code)) {
