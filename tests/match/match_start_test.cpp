@@ -1,0 +1,95 @@
+// Starting a match from the menu 対局 and opening the menus 対局 and 局面.
+#include "match_fixture.h"
+
+namespace velmora {
+namespace {
+
+using testing::MatchTest;
+
+class MatchStart : public MatchTest {
+ protected:
+  // The starting position turned by 180 degrees: the chess army below.
+  void flip_board() {
+    const Board before = g.board;
+    for (int x = 1; x <= 9; ++x)
+      for (int y = 1; y <= 9; ++y) g.board(10 - x, 10 - y) = -before(x, y);
+    g.history.slot(0).board = g.board;
+  }
+};
+
+TEST_F(MatchStart, TwoPeopleStartWithTheMainArmy) {
+  t.fakes.clock.now = 42;
+  on_menu(g, MenuItem::MATCH_MAN);
+  EXPECT_EQ(box_texts(), std::vector<std::string>{"先手の番です"});
+  EXPECT_EQ(last_box_title(), " ");
+  EXPECT_EQ(g.turn, +1);
+  EXPECT_EQ(g.game_mode, MODE_MAN);
+  EXPECT_EQ(g.record_mode, 0);
+  EXPECT_DOUBLE_EQ(g.clock.turn_start_time, 42);
+  EXPECT_TRUE(g.clock.timer1_enabled);  // 経過時間 is on
+}
+
+TEST_F(MatchStart, AgainstTheComputerThePersonBelowOpens) {
+  g.sel.selection_state = 1;
+  g.com.move_counter = 0;
+  g.history.record_length = 5;
+  g.resume_pending = 1;
+  on_menu(g, MenuItem::START2);
+  EXPECT_EQ(box_texts(), std::vector<std::string>{"MANの番です"});
+  EXPECT_EQ(last_box_title(), " ");
+  EXPECT_EQ(g.turn, g.chess_sign);
+  EXPECT_EQ(g.game_mode, MODE_COM);
+  EXPECT_EQ(g.sel.selection_state, 0);
+  EXPECT_EQ(g.history.record_length, 0);
+  EXPECT_EQ(g.resume_pending, 0);
+  EXPECT_EQ(g.move_number, 0);
+}
+
+TEST_F(MatchStart, OnlyTheComputerMatchRunsHiddenClocks) {
+  on_menu(g, MenuItem::KEIKA);
+  ASSERT_FALSE(g.menu.KEIKA);
+  on_menu(g, MenuItem::MATCH_MAN);
+  EXPECT_FALSE(g.clock.timer1_enabled);
+  on_menu(g, MenuItem::START2);
+  EXPECT_TRUE(g.clock.timer1_enabled);
+}
+
+TEST_F(MatchStart, AfterAFlipTheComputerOpensWithTheMainArmy) {
+  flip_board();
+  on_menu(g, MenuItem::START2);
+  EXPECT_EQ(g.chess_sign, -1);
+  EXPECT_EQ(g.move_number, 1);
+  EXPECT_GT(g.history.slot(1).move_code, 0);
+  EXPECT_EQ(g.turn, g.chess_sign);
+  for (const std::string& text : box_texts()) EXPECT_NE(text, "MANの番です");
+}
+
+TEST_F(MatchStart, SwitchingModeMidMatchKeepsThePosition) {
+  on_menu(g, MenuItem::START2);
+  move(2, 7, 2, 6);
+  ASSERT_EQ(g.move_number, 2);
+  const Board position = g.board;
+  clear_logs();
+  on_menu(g, MenuItem::MATCH_MAN);
+  EXPECT_EQ(box_texts(), std::vector<std::string>{"先手の番です"});
+  EXPECT_EQ(g.game_mode, MODE_MAN);
+  EXPECT_EQ(g.board, position);
+  EXPECT_EQ(g.move_number, 2);
+}
+
+TEST_F(MatchStart, OpeningTheMenusClosesTheRecordPanelOnly) {
+  for (MenuItem menu : {MenuItem::TAIKYOKU, MenuItem::STOP}) {
+    clear_logs();
+    const Board before = g.board;
+    on_menu(g, menu);
+    EXPECT_EQ(t.fakes.dialogs.calls,
+              (std::vector<std::string>{"set_record_lists_visible 000", "set_record_fields_visible 0"}));
+    EXPECT_TRUE(box_texts().empty());
+    EXPECT_TRUE(t.fakes.screen.ops.empty());
+    EXPECT_EQ(g.board, before);
+    EXPECT_EQ(g.turn, 0);
+  }
+}
+
+}  // namespace
+}  // namespace velmora
