@@ -63,13 +63,11 @@ bool settle_pawn_promotion(Game& g) {
 bool settle_promotion(Game& g, int button) {
   Selection& s = g.sel;
   const int code = s.sel_code;
-  if (button != MOUSE_RIGHT) {
-    if (移動後チェック(s.dest_y, code) == 0) {
-      refuse(g, "マウスの右をクリックして下さい", "成り");
-      return false;
-    }
-    return true;
+  if (button == MOUSE_LEFT && 移動後チェック(s.dest_y, code) == 0) {
+    refuse(g, "マウスの右をクリックして下さい", "成り");
+    return false;
   }
+  if (button != MOUSE_RIGHT) return true;
   if (kind_of(code) == PORN) return settle_pawn_promotion(g);
   if (is_promotable_shogi_kind(kind_of(code)) && 調査_駒成(g, s.sel_x, s.sel_y, s.dest_x, s.dest_y, code) == 1)
     s.sel_code = g.promotion_choice;

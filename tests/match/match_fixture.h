@@ -42,7 +42,6 @@ class MatchTest : public ::testing::Test {
 
   void SetUp() override {
     g.working_directory = dir.string();
-    t.fakes.screen.rect = TwipRect{300, 400, 9000, 7000};
     on_window_load(g, 7);
     clear_logs();
   }

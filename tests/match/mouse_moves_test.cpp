@@ -275,6 +275,22 @@ TEST_F(AgainstComputer, ResumingOnTheComputersTurnLetsItMoveFirst) {
   EXPECT_EQ(g.resume_pending, 0);
 }
 
+TEST_F(AgainstComputer, AClickThatLetsTheComputerWinEndsThere) {
+  set_position({{5, 9, -OU}, {5, 1, +KING}, {5, 3, +ROOK}, {9, 9, -KYOU}});
+  start_against_computer();
+  // The person has moved; replay left the move to the computer.
+  g.board(9, 9) = EMPTY;
+  g.board(9, 8) = -KYOU;
+  g.history.slot(1).board = g.board;
+  g.move_number = g.history.record_length = 1;
+  g.resume_pending = 1;
+  click(2, 7);
+  ASSERT_GE(box_texts().size(), 2u);
+  EXPECT_EQ(box_texts()[1], "ｺﾝﾋﾟｭｰﾀの勝ちです");
+  EXPECT_EQ(g.turn, 0);
+  EXPECT_NE(g.sel.sel_x, 2);  // the click is not carried over to the new game
+}
+
 TEST_F(AgainstComputer, ResumingOnThePersonsTurnSaysSo) {
   start_against_computer();
   g.resume_pending = 1;

@@ -77,8 +77,9 @@ TEST_F(Promotion, APawnDroppedWithTheRightButtonStaysAPawn) {
 TEST_F(Promotion, PawnPromotionDialogOpensBesideTheWindowForTheSideToMove) {
   start_with({3, 3, -PORN});
   t.fakes.dialogs.promotion_answers = {-QEEN};
+  t.fakes.screen.rect = TwipRect{300, 400, 9000, 7000};
   move(3, 3, 3, 2, MOUSE_RIGHT);
-  // The window is at (300, 400): the own side's dialog opens 7820 right, 1400 down.
+  // The own side's dialog opens 7820 right of the window's left edge, 1400 below its top.
   EXPECT_TRUE(dialog_called("promotion_dialog -1 8120 1800"));
   EXPECT_EQ(g.board(3, 2), -QEEN);
   EXPECT_EQ(g.history.slot(1).move_code, -QEEN);
@@ -90,6 +91,7 @@ TEST_F(Promotion, EnemyPawnDialogOpensOnTheLeft) {
   start_two_people();
   move(5, 9, 4, 9);
   t.fakes.dialogs.promotion_answers = {+ROOK};
+  t.fakes.screen.rect = TwipRect{300, 400, 9000, 7000};
   move(7, 7, 7, 8, MOUSE_RIGHT);
   EXPECT_TRUE(dialog_called("promotion_dialog 1 1850 1800"));
   EXPECT_EQ(g.board(7, 8), +ROOK);
