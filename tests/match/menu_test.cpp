@@ -1,7 +1,6 @@
 // The menu bar: its items and check marks, and where each command goes.
 #include "match/menu.h"
 
-#include <map>
 #include <set>
 
 #include "match_fixture.h"
@@ -17,12 +16,6 @@ std::vector<std::string> names_under(MenuItem parent) {
   for (const MenuEntry& e : menu_entries())
     if (e.parent == parent) out.push_back(e.name);
   return out;
-}
-
-const MenuEntry& entry(MenuItem item) {
-  for (const MenuEntry& e : menu_entries())
-    if (e.item == item) return e;
-  throw std::out_of_range("no such menu item");
 }
 
 TEST(MenuBar, EntriesFromLeftToRight) {
@@ -45,28 +38,6 @@ TEST(MenuBar, EveryItemOnceEachParentBeforeItsItems) {
     EXPECT_TRUE(seen.insert(e.item).second) << e.name;
   }
   EXPECT_EQ(seen.size(), static_cast<size_t>(M::NONE));
-}
-
-TEST(MenuBar, CaptionsAsTheUserReadsThem) {
-  const std::map<MenuItem, std::string> captions{{M::TAIKYOKU, "対局"},
-                                                 {M::MATCH_MAN, "対局(人間)"},
-                                                 {M::START2, "対局(COM)"},
-                                                 {M::LEVEL, "COM対局ﾚﾍﾞﾙ"},
-                                                 {M::OWARI, "終わり"},
-                                                 {M::STOP, "局面"},
-                                                 {M::REPLAY, "戻"},
-                                                 {M::AFTER, "進"},
-                                                 {M::LBEL_UP, "△"},
-                                                 {M::LEBEL_DOWN, "▽"},
-                                                 {M::KIFU_WRITE, "書込"},
-                                                 {M::OPTION, "ｵﾌﾟｼｮﾝ"},
-                                                 {M::SIDOU, "移動指導"},
-                                                 {M::KEIKA, "経過時間"},
-                                                 {M::CHESS_MOCHIKOMA, "ﾁｪｽ側持駒OK"},
-                                                 {M::RENGA, "煉瓦"},
-                                                 {M::KANKOKU, "韓国"},
-                                                 {M::VER, "バージョン情報"}};
-  for (const auto& [item, caption] : captions) EXPECT_EQ(entry(item).caption, caption) << entry(item).name;
 }
 
 TEST(MenuBar, OnlyOptionsAndLevelsCarryCheckMarks) {
