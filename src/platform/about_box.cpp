@@ -1,0 +1,35 @@
+#include "platform/about_box.h"
+
+#include <QPainter>
+
+#include "platform/pictures.h"
+
+namespace velmora::platform {
+
+AboutBox::AboutBox(TwipScale scale, std::function<void()> open_home_page, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      zoom_(scale.zoom),
+      picture_(named_picture(QStringLiteral("ABOUT"))),
+      home_page_(new QPushButton(QStringLiteral("ホームページ"), this)),
+      ok_(new QPushButton(QStringLiteral("O K"), this)) {
+  setWindowTitle(QStringLiteral("バージョン情報"));
+  setFixedSize(scale.pixels(4995), scale.pixels(1530));
+  home_page_->setGeometry(scale.pixels(600, 1080, 1575, 375));
+  ok_->setGeometry(scale.pixels(2880, 1080, 1575, 375));
+  ok_->setDefault(true);
+  connect(home_page_, &QPushButton::clicked, this, [this, open_home_page] {
+    open_home_page();
+    accept();
+  });
+  connect(ok_, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+// The picture is the box's background, in its own size from the top left.
+void AboutBox::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(QRectF(QPointF(0, 0), QSizeF(picture_.size()) * zoom_), picture_);
+}
+
+}  // namespace velmora::platform

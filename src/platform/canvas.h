@@ -1,0 +1,59 @@
+// The main window's drawing area. The game paints into a backing image in
+// twip geometry (so the picture survives being covered); the widget shows
+// that image fitted to its size with the proportions kept, and hands mouse
+// presses back in twips.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include "platform/twips.h"
+
+namespace velmora::platform {
+
+class Canvas : public QWidget {
+  Q_OBJECT
+
+ public:
+  // `render_scale` image pixels stand for one pixel of 15 twips: above 1 the
+  // texts and outlines stay sharp on large and high-density screens.
+  Canvas(TwipScale scale, int render_scale, QWidget* parent = nullptr);
+
+  QImage& image() { return image_; }
+  const QImage& image() const { return image_; }
+  int render_scale() const { return render_scale_; }
+  // Image pixel of a twip coordinate.
+  double image_pixels(double twips) const { return twips / TWIPS_PER_PIXEL * render_scale_; }
+
+  // Where the drawing stands in the widget: fitted, proportions kept, centred.
+  QRectF drawing_rect() const;
+  QPointF to_twips(QPointF widget_position) const;
+  QRect to_widget(int left, int top, int width, int height) const;
+  // Widget pixels per pixel of 15 twips.
+  double widget_scale() const;
+
+  // The backing image has been painted on; show_changes() will repaint.
+  void mark_changed() { changed_ = true; }
+  void show_changes();
+
+  QSize sizeHint() const override;
+
+ Q_SIGNALS:
+  // Button 1 left (and any button other than the right one), 2 right; shift
+  // is 1 for Shift, 2 for Ctrl, 4 for Alt, added.
+  void mouse_pressed(int button, int shift, double x, double y);
+  void resized();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  TwipScale scale_;
+  int render_scale_;
+  QImage image_;
+  bool changed_ = false;
+};
+
+}  // namespace velmora::platform

@@ -1,0 +1,63 @@
+// One game in its desktop window: the main window, the Qt ports and the Game
+// wired to them. The program makes one; the window tests make their own.
+#pragma once
+
+#include <QString>
+
+#include "game/game.h"
+#include "platform/main_window.h"
+#include "platform/qt_clock.h"
+#include "platform/qt_dialogs.h"
+#include "platform/qt_screen.h"
+#include "platform/twips.h"
+
+#if defined(VELMORA_LIBRARY_SOUND)
+#include "platform/library_sound.h"
+#else
+#include "ports/null_ports.h"
+#endif
+
+namespace velmora::platform {
+
+#if defined(VELMORA_LIBRARY_SOUND)
+using DesktopSound = LibrarySound;
+#else
+using DesktopSound = NullSound;
+#endif
+
+struct DisplayScale {
+  double zoom = 1.0;     // window enlargement (see TwipScale)
+  int render_scale = 1;  // backing-image pixels per pixel of 15 twips
+};
+
+// The scale that suits the primary screen: a zoom that fills most of it, and
+// a backing image fine enough for that zoom at the screen's pixel density.
+DisplayScale display_scale_for_primary_screen();
+
+// Makes the Japanese font the application's font, for menus and dialogs.
+void use_japanese_font();
+
+class DesktopGame {
+ public:
+  // `working_directory` holds the settings file and the wave files; the
+  // record-file panel starts there too.
+  DesktopGame(const QString& working_directory, DisplayScale display);
+
+  // Shows the window and runs the game's start-up in it.
+  void open();
+
+  MainWindow& window() { return window_; }
+  QtDialogs& dialogs() { return dialogs_; }
+  Game& game() { return game_; }
+
+ private:
+  TwipScale scale_;
+  MainWindow window_;
+  QtScreen screen_;
+  QtDialogs dialogs_;
+  DesktopSound sound_;
+  QtClock clock_;
+  Game game_;
+};
+
+}  // namespace velmora::platform

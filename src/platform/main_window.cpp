@@ -1,0 +1,121 @@
+#include "platform/main_window.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "match/window.h"
+
+namespace velmora::platform {
+
+namespace {
+
+constexpr int TIMER1_INTERVAL_MS = 50;
+
+bool has_items(MenuItem item) {
+  for (const MenuEntry& entry : menu_entries()) {
+    if (entry.parent == item) return true;
+  }
+  return false;
+}
+
+// Opening these menus is an event of its own: it closes the record-file panel.
+bool reports_opening(MenuItem item) {
+  return item == MenuItem::TAIKYOKU || item == MenuItem::STOP || item == MenuItem::OPTION;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(TwipScale scale, int render_scale, const QString& record_folder)
+    : scale_(scale), canvas_(new Canvas(scale, render_scale, this)) {
+  setWindowTitle(QStringLiteral("Velmora"));
+  setCentralWidget(canvas_);
+  record_panel_ = new RecordPanel(*canvas_, record_folder);
+  build_menus();
+  timer1_.setInterval(TIMER1_INTERVAL_MS);
+  connect(&timer1_, &QTimer::timeout, this, [this] {
+    if (event_depth_ == 0) dispatch([](Game& g) { on_timer(g); });
+  });
+  connect(canvas_, &Canvas::mouse_pressed, this, [this](int button, int shift, double x, double y) {
+    dispatch([=](Game& g) { on_mouse_down(g, button, shift, x, y); });
+  });
+  connect(record_panel_, &RecordPanel::file_clicked, this, [this](const QString& folder, const QString& name) {
+    dispatch([&](Game& g) { on_record_file_clicked(g, folder.toStdString(), name.toStdString()); });
+  });
+  connect(record_panel_, &RecordPanel::save_clicked, this,
+          [this] { dispatch([](Game& g) { on_record_save_clicked(g); }); });
+}
+
+QSize MainWindow::sizeHint() const { return canvas_->sizeHint() + QSize(0, menuBar()->sizeHint().height()); }
+
+void MainWindow::build_menus() {
+  std::map<MenuItem, QMenu*> menus;
+  for (const MenuEntry& entry : menu_entries()) {
+    const QString caption = QString::fromUtf8(entry.caption);
+    QMenu* parent = entry.parent == MenuItem::NONE ? nullptr : menus.at(entry.parent);
+    const MenuItem item = entry.item;
+    if (has_items(item)) {
+      QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+      menu->menuAction()->setObjectName(QString::fromUtf8(entry.name));
+      menus[item] = menu;
+      actions_[item] = menu->menuAction();
+      if (reports_opening(item)) {
+        connect(menu, &QMenu::aboutToShow, this, [this, item] { dispatch([item](Game& g) { on_menu(g, item); }); });
+      }
+      continue;
+    }
+    QAction* action = parent ? parent->addAction(caption) : menuBar()->addAction(caption);
+    action->setObjectName(QString::fromUtf8(entry.name));
+    action->setCheckable(entry.checkable);
+    actions_[item] = action;
+    connect(action, &QAction::triggered, this, [this, item] { dispatch([item](Game& g) { on_menu(g, item); }); });
+  }
+}
+
+QAction* MainWindow::action(MenuItem item) const {
+  const auto found = actions_.find(item);
+  return found == actions_.end() ? nullptr : found->second;
+}
+
+void MainWindow::attach(Game& game) {
+  game_ = &game;
+  mirror_check_marks();
+  timer1_.start();
+}
+
+void MainWindow::dispatch(const std::function<void(Game&)>& event) {
+  if (game_ == nullptr || game_->program_ended) return;
+  ++event_depth_;
+  event(*game_);
+  --event_depth_;
+  canvas_->show_changes();
+  mirror_check_marks();
+  if (game_->program_ended && event_depth_ == 0 && !closing_) close();
+}
+
+void MainWindow::mirror_check_marks() {
+  if (game_ == nullptr) return;
+  for (const MenuEntry& entry : menu_entries()) {
+    if (entry.checkable) actions_.at(entry.item)->setChecked(menu_checked(*game_, entry.item));
+  }
+}
+
+// Esc reaches the game only while no text field has the keyboard.
+void MainWindow::keyPressEvent(QKeyEvent* event) {
+  const QWidget* focus = focusWidget();
+  if (event->key() == Qt::Key_Escape && (focus == nullptr || focus == canvas_)) {
+    dispatch([](Game& g) { on_key_press(g, KEY_ESCAPE); });
+    return;
+  }
+  QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  closing_ = true;
+  timer1_.stop();
+  if (game_ != nullptr && !game_->program_ended) dispatch([](Game& g) { on_window_unload(g); });
+  event->accept();
+}
+
+}  // namespace velmora::platform

@@ -1,0 +1,59 @@
+// The main window "Velmora": the menu bar, the canvas with the record-file
+// panel, and Timer1's 50 ms ticks. Every window event goes to the game's
+// handler; afterwards the window shows what was drawn, mirrors the option
+// check marks and closes once the program has ended.
+#pragma once
+
+#include <QAction>
+#include <QMainWindow>
+#include <QTimer>
+#include <functional>
+#include <map>
+
+#include "game/game.h"
+#include "match/menu.h"
+#include "platform/canvas.h"
+#include "platform/record_panel.h"
+#include "platform/twips.h"
+
+namespace velmora::platform {
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  MainWindow(TwipScale scale, int render_scale, const QString& record_folder);
+
+  Canvas& canvas() { return *canvas_; }
+  RecordPanel& record_panel() { return *record_panel_; }
+  // The menu action of an item (for a menu: the action that opens it).
+  QAction* action(MenuItem item) const;
+
+  // From now on the window's events go to `game`, and Timer1 ticks.
+  void attach(Game& game);
+  // Runs one event of the game, then shows the changes, mirrors the check
+  // marks and closes the window when the program has ended. Timer ticks that
+  // fall inside another event (during its waits and dialogs) are skipped.
+  void dispatch(const std::function<void(Game&)>& event);
+
+  QSize sizeHint() const override;
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void build_menus();
+  void mirror_check_marks();
+
+  TwipScale scale_;
+  Canvas* canvas_;
+  RecordPanel* record_panel_;
+  QTimer timer1_;
+  std::map<MenuItem, QAction*> actions_;
+  Game* game_ = nullptr;
+  int event_depth_ = 0;
+  bool closing_ = false;
+};
+
+}  // namespace velmora::platform

@@ -1,0 +1,27 @@
+#include "platform/message_box.h"
+
+#include <QMessageBox>
+
+namespace velmora::platform {
+
+Answer show_message_box(QWidget* parent, const std::string& text, const std::string& title, Buttons buttons,
+                        Icon icon) {
+  QMessageBox box(parent);
+  // Line breaks may come as carriage returns alone.
+  QString lines = QString::fromStdString(text);
+  lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  box.setTextFormat(Qt::PlainText);
+  box.setText(lines);
+  box.setWindowTitle(QString::fromStdString(title));
+  box.setIcon(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
+  if (buttons == Buttons::YesNo) {
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+  }
+  box.setStandardButtons(QMessageBox::Ok);
+  box.exec();
+  return Answer::Ok;
+}
+
+}  // namespace velmora::platform

@@ -1,0 +1,91 @@
+#include "platform/promotion_dialog.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+#include "platform/pictures.h"
+#include "platform/qt_clock.h"
+#include "rules/pieces.h"
+
+namespace velmora::platform {
+
+namespace {
+
+constexpr int DIALOG_WIDTH_TWIPS = 1680;
+constexpr int BUTTON_LEFT_TWIPS = 690;
+constexpr int MARGIN_TWIPS = 120;
+constexpr int GAP_TWIPS = 60;
+constexpr double PRESSED_SECONDS = 0.3;
+
+}  // namespace
+
+PictureButton::PictureButton(double zoom, QWidget* parent) : QWidget(parent), zoom_(zoom) {}
+
+void PictureButton::set_picture(const QImage& picture) {
+  picture_ = picture;
+  if (!picture_.isNull()) setFixedSize((QSizeF(picture_.size()) * zoom_).toSize());
+  update();
+}
+
+void PictureButton::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(rect(), picture_);
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton) Q_EMIT pressed();
+}
+
+// Index 1 (own side) and 3 (enemy side) show the piece, 0 and 2 the same
+// piece pressed.
+QImage PromotionDialog::choice_picture(const Choice& choice, bool pressed) const {
+  const int index = (side_ < 0 ? 1 : 3) - (pressed ? 1 : 0);
+  return named_picture(QStringLiteral("PROMO_%1_%2").arg(QLatin1String(choice.picture)).arg(index));
+}
+
+PromotionDialog::PromotionDialog(int side, TwipScale scale, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), side_(side) {
+  setWindowTitle(QStringLiteral("成り"));
+  choices_ = {{PORN, "PORN", nullptr},  {ROOK, "ROOK", nullptr}, {KNIG, "NIGT", nullptr},
+              {BISH, "BISYO", nullptr}, {QEEN, "QEEN", nullptr}, {KING, "KING", nullptr}};
+  int top = scale.pixels(MARGIN_TWIPS);
+  for (Choice& choice : choices_) {
+    choice.button = new PictureButton(scale.zoom, this);
+    choice.button->set_picture(choice_picture(choice, false));
+    choice.button->move(scale.pixels(BUTTON_LEFT_TWIPS), top);
+    top += std::max(choice.button->height(), scale.pixels(615)) + scale.pixels(GAP_TWIPS);
+    connect(choice.button, &PictureButton::pressed, this, [this, &choice] { choose(choice); });
+  }
+  setFixedSize(scale.pixels(DIALOG_WIDTH_TWIPS), top - scale.pixels(GAP_TWIPS) + scale.pixels(MARGIN_TWIPS));
+}
+
+PictureButton* PromotionDialog::button_of(int kind) const {
+  for (const Choice& choice : choices_) {
+    if (choice.kind == kind) return choice.button;
+  }
+  return nullptr;
+}
+
+void PromotionDialog::show_pressed(int code) {
+  for (const Choice& choice : choices_) {
+    if (choice.kind == kind_of(code)) show_pressed(choice);
+  }
+}
+
+void PromotionDialog::show_pressed(const Choice& choice) {
+  choice_ = side_ < 0 ? -choice.kind : choice.kind;
+  choice.button->set_picture(choice_picture(choice, true));
+  repaint();
+}
+
+void PromotionDialog::choose(const Choice& choice) {
+  if (choice_ != 0) return;
+  show_pressed(choice);
+  wait_painted(PRESSED_SECONDS);
+  for (const Choice& each : choices_) each.button->hide();
+  done(QDialog::Accepted);
+}
+
+}  // namespace velmora::platform

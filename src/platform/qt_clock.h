@@ -1,0 +1,18 @@
+// The Clock port: the time of day, and waits that keep the windows painted.
+#pragma once
+
+#include "ports/ports.h"
+
+namespace velmora::platform {
+
+// Returns after `seconds`. Meanwhile windows are repainted and timers run,
+// but mouse and key input waits until afterwards; no busy loop.
+void wait_painted(double seconds);
+
+class QtClock final : public Clock {
+ public:
+  double time_of_day() override;
+  void wait(double seconds) override { wait_painted(seconds); }
+};
+
+}  // namespace velmora::platform

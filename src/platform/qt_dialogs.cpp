@@ -1,0 +1,72 @@
+#include "platform/qt_dialogs.h"
+
+#include <QDesktopServices>
+#include <QUrl>
+
+#include "platform/about_box.h"
+#include "platform/message_box.h"
+
+namespace velmora::platform {
+
+namespace {
+
+constexpr int COMPUTER_SIDE = +1;  // the computer always plays the enemy side
+
+}  // namespace
+
+QtDialogs::QtDialogs(QWidget& window, RecordPanel& panel, TwipScale scale)
+    : window_(window), panel_(panel), scale_(scale) {}
+
+Answer QtDialogs::message_box(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
+  return show_message_box(&window_, text, title, buttons, icon);
+}
+
+void QtDialogs::place(QWidget& dialog, int left, int top) const {
+  dialog.move(scale_.pixels(left), scale_.pixels(top));
+}
+
+int QtDialogs::promotion_dialog(int side, int left, int top) {
+  PromotionDialog dialog(side, scale_, &window_);
+  place(dialog, left, top);
+  dialog.exec();
+  return dialog.choice();
+}
+
+void QtDialogs::show_promotion_display(int left, int top) {
+  display_ = std::make_unique<PromotionDialog>(COMPUTER_SIDE, scale_, &window_);
+  display_->setAttribute(Qt::WA_ShowWithoutActivating);
+  place(*display_, left, top);
+  display_->show();
+  display_->repaint();
+}
+
+void QtDialogs::press_promotion_display(int final_code) {
+  if (display_) display_->show_pressed(final_code);
+}
+
+void QtDialogs::close_promotion_display() { display_.reset(); }
+
+void QtDialogs::about_box() {
+  AboutBox box(
+      scale_, home_page_handler_ ? home_page_handler_ : [] {}, &window_);
+  box.exec();
+}
+
+// Hands the address to the desktop's browser and does not wait for it.
+void QtDialogs::open_web_page(const std::string& url) { QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); }
+
+void QtDialogs::set_record_lists_visible(bool drive, bool folder, bool files) {
+  panel_.set_lists_visible(drive, folder, files);
+}
+
+void QtDialogs::set_record_fields_visible(bool visible) { panel_.set_fields_visible(visible); }
+
+RecordFields QtDialogs::record_fields() const { return panel_.fields(); }
+
+void QtDialogs::set_record_fields(const RecordFields& fields) { panel_.set_fields(fields); }
+
+std::string QtDialogs::record_folder() const { return panel_.folder().toStdString(); }
+
+void QtDialogs::refresh_record_files() { panel_.refresh_files(); }
+
+}  // namespace velmora::platform

@@ -1,0 +1,73 @@
+#include "platform/qt_screen.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <cmath>
+
+#include "platform/look.h"
+
+namespace velmora::platform {
+
+QtScreen::QtScreen(Canvas& canvas, QWidget& window, TwipScale scale)
+    : canvas_(canvas), window_(window), scale_(scale), pictures_(canvas.render_scale()) {}
+
+int QtScreen::image_pixel(double twips) const { return static_cast<int>(std::lround(canvas_.image_pixels(twips))); }
+
+void QtScreen::paste_picture(int picture, int shade, double left, double top) {
+  const QImage& image = pictures_.picture(picture, shade);
+  if (image.isNull()) return;
+  canvas_.mark_changed();
+  QPainter painter(&canvas_.image());
+  painter.drawImage(QPoint(image_pixel(left), image_pixel(top)), image);
+}
+
+// A one-pixel outline whose right and bottom lines lie on the given edges, so
+// that the outline of a cell shares its lines with the neighbouring cells.
+void QtScreen::outline(int colour, double left, double top, double right, double bottom) {
+  const int thickness = canvas_.render_scale();
+  const int x0 = image_pixel(left), y0 = image_pixel(top);
+  const int x1 = image_pixel(right), y1 = image_pixel(bottom);
+  const int width = x1 - x0 + thickness, height = y1 - y0 + thickness;
+  canvas_.mark_changed();
+  QPainter painter(&canvas_.image());
+  const QColor pen = palette_colour(colour);
+  painter.fillRect(QRect(x0, y0, width, thickness), pen);
+  painter.fillRect(QRect(x0, y1, width, thickness), pen);
+  painter.fillRect(QRect(x0, y0, thickness, height), pen);
+  painter.fillRect(QRect(x1, y0, thickness, height), pen);
+}
+
+// Text is printed transparently with the top of its line at (left, top). A
+// point is 20 twips; on the 96-dpi backing image a font of size x render
+// scale points has exactly the height the game asks for.
+void QtScreen::print_text(const std::string& text, double left, double top, int size, int colour, bool bold) {
+  QImage& image = canvas_.image();
+  canvas_.mark_changed();
+  QFont font(japanese_font_family());
+  font.setPointSizeF(static_cast<double>(size) * canvas_.render_scale());
+  font.setBold(bold);
+  QPainter painter(&image);
+  painter.setFont(font);
+  painter.setPen(palette_colour(colour));
+  const QFontMetricsF metrics(font, &image);
+  painter.drawText(QPointF(canvas_.image_pixels(left), canvas_.image_pixels(top) + metrics.ascent()),
+                   QString::fromStdString(text));
+}
+
+void QtScreen::refresh() { canvas_.repaint(); }
+
+TwipRect QtScreen::window_rect() const {
+  const QRect frame = window_.frameGeometry();
+  return TwipRect{scale_.twips(frame.x()), scale_.twips(frame.y()), scale_.twips(frame.width()),
+                  scale_.twips(frame.height())};
+}
+
+// The rectangle is the window's outer frame; the frame's own margins are
+// taken off the size given to the window's contents.
+void QtScreen::set_window_rect(const TwipRect& rect) {
+  const QSize margins = window_.frameGeometry().size() - window_.geometry().size();
+  window_.move(scale_.pixels(rect.left), scale_.pixels(rect.top));
+  window_.resize(scale_.pixels(rect.width) - margins.width(), scale_.pixels(rect.height) - margins.height());
+}
+
+}  // namespace velmora::platform
