@@ -2,6 +2,8 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
+#include <cmath>
 
 #include "platform/look.h"
 
@@ -24,7 +26,7 @@ Canvas::Canvas(TwipScale scale, int render_scale, QWidget* parent)
     : QWidget(parent),
       scale_(scale),
       render_scale_(render_scale),
-      image_(static_cast<int>(image_pixels(CANVAS_WIDTH_TWIPS)), static_cast<int>(image_pixels(CANVAS_HEIGHT_TWIPS)),
+      image_(static_cast<int>(image_pixels(IMAGE_WIDTH_TWIPS)), static_cast<int>(image_pixels(IMAGE_HEIGHT_TWIPS)),
              QImage::Format_ARGB32_Premultiplied) {
   // 96 dpi, so that font point sizes turn into the pixel heights the game expects.
   image_.setDotsPerMeterX(3780);
@@ -35,27 +37,38 @@ Canvas::Canvas(TwipScale scale, int render_scale, QWidget* parent)
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-QSize Canvas::sizeHint() const { return scale_.canvas_size(); }
+QSize Canvas::sizeHint() const { return scale_.content_size(); }
 
-QRectF Canvas::drawing_rect() const {
-  const double factor =
-      std::min(width() / static_cast<double>(CANVAS_WIDTH_TWIPS), height() / static_cast<double>(CANVAS_HEIGHT_TWIPS));
-  const QSizeF size(CANVAS_WIDTH_TWIPS * factor, CANVAS_HEIGHT_TWIPS * factor);
-  return QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+// The drawing is enlarged as far as the content fits, in quarter steps so that
+// a window a little larger than the content shows it pixel for pixel rather
+// than slightly blurred; a window too small shrinks it to fit. The image is
+// centred where the widget is larger and cut off at the right and bottom where
+// it is smaller.
+double Canvas::twips_scale() const {
+  const double fit = std::min(width() / static_cast<double>(CONTENT_WIDTH_TWIPS),
+                              height() / static_cast<double>(CONTENT_HEIGHT_TWIPS));
+  const double pixels_per_pixel = fit * TWIPS_PER_PIXEL;
+  if (pixels_per_pixel < 1) return fit;
+  return std::floor(pixels_per_pixel * 4) / 4 / TWIPS_PER_PIXEL;
 }
 
-double Canvas::widget_scale() const { return drawing_rect().width() / (CANVAS_WIDTH_TWIPS / TWIPS_PER_PIXEL); }
+QRectF Canvas::drawing_rect() const {
+  const double scale = twips_scale();
+  const QSizeF size(IMAGE_WIDTH_TWIPS * scale, IMAGE_HEIGHT_TWIPS * scale);
+  return QRectF(QPointF(std::max(0.0, (width() - size.width()) / 2), std::max(0.0, (height() - size.height()) / 2)),
+                size);
+}
+
+double Canvas::widget_scale() const { return twips_scale() * TWIPS_PER_PIXEL; }
 
 QPointF Canvas::to_twips(QPointF widget_position) const {
-  const QRectF drawing = drawing_rect();
-  const double twips_per_widget_pixel = CANVAS_WIDTH_TWIPS / drawing.width();
-  return (widget_position - drawing.topLeft()) * twips_per_widget_pixel;
+  return (widget_position - drawing_rect().topLeft()) / twips_scale();
 }
 
 QRect Canvas::to_widget(int left, int top, int width, int height) const {
-  const QRectF drawing = drawing_rect();
-  const double factor = drawing.width() / CANVAS_WIDTH_TWIPS;
-  return QRectF(drawing.left() + left * factor, drawing.top() + top * factor, width * factor, height * factor).toRect();
+  const QPointF origin = drawing_rect().topLeft();
+  const double scale = twips_scale();
+  return QRectF(origin.x() + left * scale, origin.y() + top * scale, width * scale, height * scale).toRect();
 }
 
 void Canvas::show_changes() {

@@ -25,7 +25,8 @@ class Canvas : public QWidget {
   // Image pixel of a twip coordinate.
   double image_pixels(double twips) const { return twips / TWIPS_PER_PIXEL * render_scale_; }
 
-  // Where the drawing stands in the widget: fitted, proportions kept, centred.
+  // Where the backing image stands in the widget (proportions kept; it may
+  // reach beyond the widget's right and bottom edges).
   QRectF drawing_rect() const;
   QPointF to_twips(QPointF widget_position) const;
   QRect to_widget(int left, int top, int width, int height) const;
@@ -50,6 +51,9 @@ class Canvas : public QWidget {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
+  // Widget pixels per twip.
+  double twips_scale() const;
+
   TwipScale scale_;
   int render_scale_;
   QImage image_;

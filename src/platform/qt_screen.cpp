@@ -56,18 +56,16 @@ void QtScreen::print_text(const std::string& text, double left, double top, int 
 
 void QtScreen::refresh() { canvas_.repaint(); }
 
+// The window's place is that of its frame; its size is that of its contents,
+// menu bar included, so that the drawing keeps its size whatever the frame.
 TwipRect QtScreen::window_rect() const {
-  const QRect frame = window_.frameGeometry();
-  return TwipRect{scale_.twips(frame.x()), scale_.twips(frame.y()), scale_.twips(frame.width()),
-                  scale_.twips(frame.height())};
+  return TwipRect{scale_.twips(window_.x()), scale_.twips(window_.y()), scale_.twips(window_.width()),
+                  scale_.twips(window_.height())};
 }
 
-// The rectangle is the window's outer frame; the frame's own margins are
-// taken off the size given to the window's contents.
 void QtScreen::set_window_rect(const TwipRect& rect) {
-  const QSize margins = window_.frameGeometry().size() - window_.geometry().size();
   window_.move(scale_.pixels(rect.left), scale_.pixels(rect.top));
-  window_.resize(scale_.pixels(rect.width) - margins.width(), scale_.pixels(rect.height) - margins.height());
+  window_.resize(scale_.pixels(rect.width), scale_.pixels(rect.height));
 }
 
 }  // namespace velmora::platform

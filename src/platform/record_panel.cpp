@@ -72,8 +72,10 @@ RecordPanel::RecordPanel(Canvas& canvas, const QString& start_folder)
   connect(return_button_, &QPushButton::clicked, this, &RecordPanel::save_clicked);
 }
 
+// Lists that come into view show the folder as it is now.
 void RecordPanel::set_lists_visible(bool drive, bool folder, bool files) {
-  if (files) refresh_files();
+  if (folder && !folder_list_->isVisible()) fill_folder_list();
+  if (files && !file_list_->isVisible()) refresh_files();
   drive_list_->setVisible(drive);
   folder_list_->setVisible(folder);
   file_list_->setVisible(files);

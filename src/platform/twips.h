@@ -12,11 +12,15 @@ namespace velmora::platform {
 
 inline constexpr double TWIPS_PER_PIXEL = 15.0;
 
-// The drawing area of the main window (its client area), in twips. It holds
-// everything the game draws: both hands, the board, the labels, the clocks,
-// the title and the header of a loaded record at the bottom.
-inline constexpr int CANVAS_WIDTH_TWIPS = 11475;
-inline constexpr int CANVAS_HEIGHT_TWIPS = 7800;
+// The main window's drawing, in twips. The backing image covers the window's
+// whole client area at its opening size (11600 x 8500 twips with the menu
+// bar); the content part holds everything the game draws apart from the
+// background: both hands, the board, the labels, the clocks, the title and the
+// header of a loaded record at the bottom. The content must always be in view.
+inline constexpr int IMAGE_WIDTH_TWIPS = 11595;    // 773 pixels
+inline constexpr int IMAGE_HEIGHT_TWIPS = 8505;    // 567 pixels
+inline constexpr int CONTENT_WIDTH_TWIPS = 11475;  // 765 pixels
+inline constexpr int CONTENT_HEIGHT_TWIPS = 7800;  // 520 pixels
 
 struct TwipScale {
   double zoom = 1.0;
@@ -26,7 +30,7 @@ struct TwipScale {
   QRect pixels(int left, int top, int width, int height) const {
     return QRect(pixels(left), pixels(top), pixels(width), pixels(height));
   }
-  QSize canvas_size() const { return QSize(pixels(CANVAS_WIDTH_TWIPS), pixels(CANVAS_HEIGHT_TWIPS)); }
+  QSize content_size() const { return QSize(pixels(CONTENT_WIDTH_TWIPS), pixels(CONTENT_HEIGHT_TWIPS)); }
 };
 
 // The zoom that makes the main window (11600 x 8500 twips at zoom 1) use most

@@ -1,0 +1,105 @@
+// Playing with the mouse in the real window, and what the window then shows.
+#include <QTest>
+
+#include "view/pictures.h"
+#include "window_fixture.h"
+
+namespace velmora::platform::testing {
+namespace {
+
+using PlayTest = WindowTest;
+
+// Board square (x, y) shows shade 1 where x + y is even.
+QImage expected_cell(int code, int x, int y) {
+  const QString name =
+      QStringLiteral("%1_%2").arg(QString::fromStdString(picture_array_name(code))).arg((x + y) % 2 == 0 ? 1 : 0);
+  return resource_picture(name).copy(1, 1, 32, 40);
+}
+
+TEST_F(PlayTest, ClicksMakeAMoveBetweenTwoPeople) {
+  choose(MenuItem::MATCH_MAN);
+  ASSERT_EQ(answerer->boxes.size(), 1u);
+  EXPECT_EQ(answerer->boxes[0].text, "先手の番です");
+  ASSERT_EQ(game->board.at(2, 7), -HU);
+
+  click_cell(2, 7);
+  click_cell(2, 6);
+
+  EXPECT_EQ(game->board.at(2, 6), -HU);
+  EXPECT_EQ(game->board.at(2, 7), EMPTY);
+  EXPECT_EQ(game->move_number, 1);
+  EXPECT_EQ(differing_pixels(cell_inside(2, 6), expected_cell(-HU, 2, 6)), 0);
+  EXPECT_EQ(differing_pixels(cell_inside(2, 7), expected_cell(EMPTY, 2, 7)), 0);
+}
+
+TEST_F(PlayTest, ClicksLandOnTheirSquaresInAnEnlargedWindow) {
+  choose(MenuItem::MATCH_MAN);
+  window->resize(window->size() * 2);
+  QTest::qWait(50);
+  ASSERT_GT(window->canvas().drawing_rect().width(), 1.8 * window->canvas().sizeHint().width());
+
+  click_cell(2, 7);
+  click_cell(2, 6);
+  EXPECT_EQ(game->board.at(2, 6), -HU);
+}
+
+TEST_F(PlayTest, TheMiddleButtonActsAsTheLeftOne) {
+  choose(MenuItem::MATCH_MAN);
+  click_cell(2, 7, Qt::MiddleButton);
+  click_cell(2, 6, Qt::MiddleButton);
+  EXPECT_EQ(game->board.at(2, 6), -HU);
+}
+
+TEST_F(PlayTest, EveryBoardSquareShowsThePictureOfItsPiece) {
+  choose(MenuItem::MATCH_MAN);
+  const int moves[][4] = {{2, 7, 2, 6}, {3, 2, 3, 3}, {7, 7, 7, 6}, {5, 2, 5, 4}};
+  for (const auto& m : moves) {
+    click_cell(m[0], m[1]);
+    click_cell(m[2], m[3]);
+  }
+  ASSERT_EQ(game->move_number, 4);
+  EXPECT_EQ(differing_pixels(cell_inside(2, 6), expected_cell(-HU, 2, 6)), 0);
+  for (int x = 1; x <= BOARD_SIZE; ++x) {
+    for (int y = 1; y <= BOARD_SIZE; ++y) {
+      EXPECT_EQ(differing_pixels(cell_inside(x, y), expected_cell(game->board.at(x, y), x, y)), 0)
+          << "square " << x << "," << y;
+    }
+  }
+  // A look at the whole window, for the eye.
+  const QByteArray screenshot = qgetenv("VELMORA_SCREENSHOT");
+  if (!screenshot.isEmpty()) window->grab().save(QString::fromLocal8Bit(screenshot));
+}
+
+TEST_F(PlayTest, TheWindowKeepsItsPictureWhenRepainted) {
+  const QImage before = window->canvas().image().copy();
+  window->canvas().repaint();
+  window->hide();
+  window->show();
+  EXPECT_EQ(differing_pixels(window->canvas().image(), before), 0);
+  EXPECT_EQ(differing_pixels(cell_inside(5, 9), expected_cell(game->board.at(5, 9), 5, 9)), 0);
+}
+
+TEST_F(PlayTest, EscapeEndsTheProgramAndClosesTheWindow) {
+  choose(MenuItem::MATCH_MAN);
+  window->canvas().setFocus();
+  QTest::keyClick(&window->canvas(), Qt::Key_Escape);
+  EXPECT_TRUE(game->program_ended);
+  EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(PlayTest, ClosingTheWindowEndsTheProgram) {
+  window->close();
+  EXPECT_TRUE(game->program_ended);
+}
+
+TEST_F(PlayTest, EscapeInATextFieldLeavesTheGameRunning) {
+  choose(MenuItem::KIFU_WRITE);
+  QLineEdit* file_name = window->record_panel().text_field(1);
+  ASSERT_TRUE(file_name->isVisibleTo(window));
+  file_name->setFocus();
+  QTest::keyClick(file_name, Qt::Key_Escape);
+  EXPECT_FALSE(game->program_ended);
+}
+
+}  // namespace
+}  // namespace velmora::platform::testing

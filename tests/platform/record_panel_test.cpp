@@ -1,0 +1,103 @@
+// The record-file panel: hidden at start, its lists and fields shown by the
+// record menu, the files of the folder, a drive that is not ready.
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+#include "window_fixture.h"
+
+namespace velmora::platform::testing {
+namespace {
+
+using RecordPanelTest = WindowTest;
+
+void write_file(const QString& path, const QByteArray& content) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(content);
+}
+
+QList<QWidget*> panel_widgets(RecordPanel& panel) {
+  QList<QWidget*> widgets{panel.drive_list(), panel.folder_list(), panel.file_list(), panel.return_button()};
+  for (int n = 1; n <= 4; ++n) widgets << panel.text_field(n);
+  for (int i = 0; i < 4; ++i) widgets << panel.label(i);
+  return widgets;
+}
+
+TEST_F(RecordPanelTest, EverythingIsHiddenWhenTheWindowOpens) {
+  for (QWidget* widget : panel_widgets(window->record_panel())) EXPECT_FALSE(widget->isVisibleTo(window));
+}
+
+TEST_F(RecordPanelTest, ReadingShowsTheListsAndTheRecordFilesOfTheFolder) {
+  write_file(folder.filePath("b.棋譜"), "title\r\n");
+  write_file(folder.filePath("a.棋譜"), "title\r\n");
+  write_file(folder.filePath("notes.txt"), "text\r\n");
+  QDir(folder.path()).mkdir("older");
+  RecordPanel& panel = window->record_panel();
+
+  choose(MenuItem::KIFU_READ);
+  EXPECT_TRUE(panel.drive_list()->isVisibleTo(window));
+  EXPECT_TRUE(panel.folder_list()->isVisibleTo(window));
+  EXPECT_TRUE(panel.file_list()->isVisibleTo(window));
+  EXPECT_FALSE(panel.text_field(1)->isVisibleTo(window));
+  EXPECT_FALSE(panel.return_button()->isVisibleTo(window));
+  ASSERT_EQ(panel.file_list()->count(), 2);
+  EXPECT_EQ(panel.file_list()->item(0)->text(), "a.棋譜");
+  EXPECT_EQ(panel.file_list()->item(1)->text(), "b.棋譜");
+  EXPECT_EQ(panel.folder(), QDir(folder.path()).absolutePath());
+  EXPECT_EQ(panel.file_list()->geometry(), window->canvas().to_widget(240, 2280, 2535, 930));
+  EXPECT_EQ(panel.file_list()->size(), QSize(pixel(2535), pixel(930)));
+
+  // Opening a subfolder in the folder list; the file list follows.
+  const auto older = panel.folder_list()->findItems("older", Qt::MatchEndsWith);
+  ASSERT_EQ(older.size(), 1);
+  Q_EMIT panel.folder_list()->itemActivated(older.first());
+  EXPECT_EQ(panel.folder(), QDir(folder.filePath("older")).absolutePath());
+  EXPECT_EQ(panel.file_list()->count(), 0);
+}
+
+TEST_F(RecordPanelTest, WritingShowsTheFieldsAndTheButtonInsteadOfTheFileList) {
+  RecordPanel& panel = window->record_panel();
+  choose(MenuItem::KIFU_WRITE);
+  EXPECT_TRUE(panel.drive_list()->isVisibleTo(window));
+  EXPECT_TRUE(panel.folder_list()->isVisibleTo(window));
+  EXPECT_FALSE(panel.file_list()->isVisibleTo(window));
+  for (int n = 1; n <= 4; ++n) EXPECT_TRUE(panel.text_field(n)->isVisibleTo(window));
+  EXPECT_EQ(panel.label(0)->text(), "ﾌｧｲﾙ名 ：");
+  EXPECT_EQ(panel.label(3)->text(), "対 局 名：");
+  EXPECT_EQ(panel.return_button()->text(), "RETURN");
+  EXPECT_EQ(panel.text_field(1)->geometry(), window->canvas().to_widget(960, 3120, 2295, 270));
+  EXPECT_EQ(panel.text_field(1)->size(), QSize(pixel(2295), pixel(270)));
+
+  panel.text_field(1)->setText("match");
+  panel.text_field(2)->setText("題");
+  const RecordFields fields = desktop->dialogs().record_fields();
+  EXPECT_EQ(fields.file_name, "match");
+  EXPECT_EQ(fields.title, "題");
+}
+
+TEST_F(RecordPanelTest, ThePanelGrowsWithTheWindow) {
+  RecordPanel& panel = window->record_panel();
+  choose(MenuItem::KIFU_READ);
+  window->resize(window->size() * 2);
+  QTest::qWait(50);
+  const QRect expected = window->canvas().to_widget(240, 2280, 2535, 930);
+  EXPECT_EQ(panel.file_list()->geometry(), expected);
+  EXPECT_GT(panel.file_list()->width(), 2 * 2535 / 15 - 4);
+}
+
+TEST_F(RecordPanelTest, ADriveThatIsNotReadyIsReportedAndTheFolderStays) {
+  RecordPanel& panel = window->record_panel();
+  const QString before = panel.folder();
+  EXPECT_FALSE(panel.choose_drive(folder.filePath("no-such-drive")));
+  ASSERT_EQ(answerer->boxes.size(), 1u);
+  EXPECT_EQ(answerer->boxes[0].text, "ﾃﾞﾊﾞｲｽが準備できていません");
+  EXPECT_EQ(answerer->boxes[0].title, "ｴﾗｰ");
+  EXPECT_EQ(panel.folder(), before);
+
+  EXPECT_TRUE(panel.choose_drive(QDir::rootPath()));
+  EXPECT_EQ(panel.folder(), QDir::rootPath());
+}
+
+}  // namespace
+}  // namespace velmora::platform::testing

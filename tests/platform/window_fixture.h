@@ -1,0 +1,69 @@
+// A game in its real window on the offscreen platform, with a helper that
+// answers the modal dialogs the game opens.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/desktop_game.h"
+
+namespace velmora::platform::testing {
+
+struct SeenBox {
+  std::string title;
+  std::string text;
+};
+
+// Watches for modal windows: a message box is noted and answered (Yes unless
+// a No is queued), any other modal dialog is handed to `on_dialog`.
+class ModalAnswerer {
+ public:
+  ModalAnswerer();
+
+  std::vector<SeenBox> boxes;
+  std::deque<bool> yes_answers;
+  std::function<void(QWidget*)> on_dialog;
+
+ private:
+  void answer(QWidget* modal);
+  QTimer timer_;
+};
+
+class WindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Widget position of the centre of cell (x, y) of the window grid.
+  QPoint cell_centre(int x, int y);
+  void click_cell(int x, int y, Qt::MouseButton button = Qt::LeftButton);
+  void choose(MenuItem item);
+  // Part of the backing image that shows cell (x, y), without its outline.
+  QImage cell_inside(int x, int y);
+
+  QTemporaryDir folder;
+  std::unique_ptr<ModalAnswerer> answerer;
+  std::unique_ptr<DesktopGame> desktop;
+  Game* game = nullptr;
+  MainWindow* window = nullptr;
+};
+
+// A resource picture as the window shows it at the fixture's scale (1).
+QImage resource_picture(const QString& name);
+
+// The number of pixels in which two images differ (all of them when their
+// sizes differ), compared as opaque colours.
+int differing_pixels(const QImage& a, const QImage& b);
+
+// Pixel of a twip coordinate at the fixture's scale.
+int pixel(double twips);
+
+}  // namespace velmora::platform::testing
