@@ -70,6 +70,28 @@ TEST_F(PlayTest, EveryBoardSquareShowsThePictureOfItsPiece) {
   if (!screenshot.isEmpty()) window->grab().save(QString::fromLocal8Bit(screenshot));
 }
 
+TEST_F(PlayTest, TheComputerAnswersAMoveInTheWindow) {
+  choose(MenuItem::START2);
+  ASSERT_FALSE(answerer->boxes.empty());
+  EXPECT_EQ(answerer->boxes.back().text, "MANの番です");
+  const Board before = game->board;
+
+  click_cell(2, 7);
+  click_cell(2, 6);
+
+  EXPECT_EQ(game->move_number, 2);
+  EXPECT_EQ(game->turn, game->chess_sign) << "the person's turn again";
+  int changed = 0;
+  for (int x = 1; x <= BOARD_SIZE; ++x) {
+    for (int y = 1; y <= BOARD_SIZE; ++y) {
+      changed += game->board.at(x, y) != before.at(x, y) ? 1 : 0;
+      EXPECT_EQ(differing_pixels(cell_inside(x, y), expected_cell(game->board.at(x, y), x, y)), 0)
+          << "square " << x << "," << y;
+    }
+  }
+  EXPECT_GE(changed, 4) << "the person's pawn and the computer's piece both moved";
+}
+
 TEST_F(PlayTest, TheWindowKeepsItsPictureWhenRepainted) {
   const QImage before = window->canvas().image().copy();
   window->canvas().repaint();

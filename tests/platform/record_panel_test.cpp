@@ -99,5 +99,33 @@ TEST_F(RecordPanelTest, ADriveThatIsNotReadyIsReportedAndTheFolderStays) {
   EXPECT_EQ(panel.folder(), QDir::rootPath());
 }
 
+TEST_F(RecordPanelTest, AMatchIsSavedWithTheButtonAndLoadedByAClickOnItsFile) {
+  choose(MenuItem::MATCH_MAN);
+  click_cell(2, 7);
+  click_cell(2, 6);
+  ASSERT_EQ(game->move_number, 1);
+  RecordPanel& panel = window->record_panel();
+
+  choose(MenuItem::KIFU_WRITE);
+  panel.text_field(1)->setText("first");
+  panel.text_field(2)->setText("練習");
+  QTest::mouseClick(panel.return_button(), Qt::LeftButton);
+  EXPECT_TRUE(QFile::exists(folder.filePath("first.棋譜")));
+  EXPECT_FALSE(panel.return_button()->isVisibleTo(window));
+  EXPECT_EQ(panel.text_field(1)->text(), "") << "hiding the fields empties them";
+
+  answerer->boxes.clear();
+  choose(MenuItem::KIFU_READ);
+  const auto files = panel.file_list()->findItems("first.棋譜", Qt::MatchExactly);
+  ASSERT_EQ(files.size(), 1);
+  QTest::mouseClick(panel.file_list()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    panel.file_list()->visualItemRect(files.first()).center());
+  EXPECT_EQ(game->record_mode, 1);
+  EXPECT_EQ(game->history.record_length, 1);
+  EXPECT_FALSE(panel.file_list()->isVisibleTo(window));
+  ASSERT_FALSE(answerer->boxes.empty());
+  EXPECT_EQ(answerer->boxes.front().text, " 読み込みました");
+}
+
 }  // namespace
 }  // namespace velmora::platform::testing
