@@ -91,7 +91,7 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event) {
   --event_depth_;
   canvas_->show_changes();
   mirror_check_marks();
-  if (game_->program_ended && event_depth_ == 0 && !closing_) close();
+  if (event_depth_ == 0 && !closing_ && (game_->program_ended || close_requested_)) close();
 }
 
 void MainWindow::mirror_check_marks() {
@@ -111,7 +111,14 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
   QMainWindow::keyPressEvent(event);
 }
 
+// A close request that arrives while an event runs (during one of its waits)
+// is carried out once that event has finished.
 void MainWindow::closeEvent(QCloseEvent* event) {
+  if (event_depth_ > 0) {
+    close_requested_ = true;
+    event->ignore();
+    return;
+  }
   closing_ = true;
   timer1_.stop();
   if (game_ != nullptr && !game_->program_ended) dispatch([](Game& g) { on_window_unload(g); });

@@ -54,6 +54,7 @@ class MainWindow : public QMainWindow {
   Game* game_ = nullptr;
   int event_depth_ = 0;
   bool closing_ = false;
+  bool close_requested_ = false;
 };
 
 }  // namespace velmora::platform

@@ -114,6 +114,16 @@ TEST_F(PlayTest, ClosingTheWindowEndsTheProgram) {
   EXPECT_TRUE(game->program_ended);
 }
 
+TEST_F(PlayTest, AWindowClosedDuringAnEventClosesWhenTheEventIsOver) {
+  window->dispatch([&](Game& g) {
+    window->close();
+    EXPECT_FALSE(g.program_ended) << "the running event goes on undisturbed";
+    EXPECT_TRUE(window->isVisible());
+  });
+  EXPECT_TRUE(game->program_ended);
+  EXPECT_FALSE(window->isVisible());
+}
+
 TEST_F(PlayTest, EscapeInATextFieldLeavesTheGameRunning) {
   choose(MenuItem::KIFU_WRITE);
   QLineEdit* file_name = window->record_panel().text_field(1);
@@ -121,6 +131,36 @@ TEST_F(PlayTest, EscapeInATextFieldLeavesTheGameRunning) {
   file_name->setFocus();
   QTest::keyClick(file_name, Qt::Key_Escape);
   EXPECT_FALSE(game->program_ended);
+}
+
+}  // namespace
+}  // namespace velmora::platform::testing
+
+namespace velmora::platform::testing {
+namespace {
+
+// A large screen: the window twice as large, its picture rendered twice as fine.
+class ZoomedPlayTest : public WindowTest {
+ protected:
+  DisplayScale display() const override { return DisplayScale{2.0, 2}; }
+};
+
+TEST_F(ZoomedPlayTest, TheWholeWindowGrowsAndClicksStillFindTheirSquares) {
+  EXPECT_EQ(window->size(), QSize(pixel(2 * 11600), pixel(2 * 8500)));
+  EXPECT_EQ(window->canvas().image().size(), QSize(2 * 773, 2 * 567));
+  EXPECT_DOUBLE_EQ(window->canvas().widget_scale(), 2.0);
+
+  choose(MenuItem::MATCH_MAN);
+  click_cell(2, 7);
+  click_cell(2, 6);
+  EXPECT_EQ(game->board.at(2, 6), -HU);
+
+  // The board's outlines stay one screen pixel of the zoomed window wide (two image pixels).
+  const QImage& image = window->canvas().image();
+  const int left = 2 * pixel(BOARD_LEFT + 3 * SQUARE_WIDTH), top = 2 * pixel(BOARD_TOP + 4 * SQUARE_HEIGHT);
+  const QColor frame = image.pixelColor(left, top + 20);
+  EXPECT_EQ(image.pixelColor(left + 1, top + 20), frame);
+  EXPECT_NE(image.pixelColor(left + 2, top + 20), frame);
 }
 
 }  // namespace

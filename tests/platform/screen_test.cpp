@@ -54,6 +54,10 @@ TEST_F(ScreenTest, TextIsPrintedInItsPaletteColourAndSizeFromItsTopLeft) {
 }
 
 TEST_F(ScreenTest, TheWindowIsPlacedAndSizedInTwips) {
+  EXPECT_EQ(window->windowTitle(), "Velmora");
+  EXPECT_EQ(window->size(), QSize(pixel(11600), pixel(8500)));
+  EXPECT_DOUBLE_EQ(window->canvas().widget_scale(), 1.0) << "the drawing shown pixel for pixel";
+
   Screen& screen = game->ports.screen;
   screen.set_window_rect(TwipRect{1500, 3000, 11600, 8500});
   const TwipRect rect = screen.window_rect();

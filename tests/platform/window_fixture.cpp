@@ -37,7 +37,7 @@ void ModalAnswerer::answer(QWidget* modal) {
 void WindowTest::SetUp() {
   ASSERT_TRUE(folder.isValid());
   answerer = std::make_unique<ModalAnswerer>();
-  desktop = std::make_unique<DesktopGame>(folder.path(), DisplayScale{1.0, 1});
+  desktop = std::make_unique<DesktopGame>(folder.path(), display());
   game = &desktop->game();
   window = &desktop->window();
   desktop->open();

@@ -41,6 +41,8 @@ class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
+  // The window's zoom and render scale; 1 and 1 unless a test asks otherwise.
+  virtual DisplayScale display() const { return DisplayScale{1.0, 1}; }
 
   // Widget position of the centre of cell (x, y) of the window grid.
   QPoint cell_centre(int x, int y);
