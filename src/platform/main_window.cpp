@@ -28,7 +28,7 @@ bool reports_opening(MenuItem item) {
 }  // namespace
 
 MainWindow::MainWindow(TwipScale scale, int render_scale, const QString& record_folder)
-    : scale_(scale), canvas_(new Canvas(scale, render_scale, this)) {
+    : canvas_(new Canvas(scale, render_scale, this)) {
   setWindowTitle(QStringLiteral("Velmora"));
   setCentralWidget(canvas_);
   record_panel_ = new RecordPanel(*canvas_, record_folder);

@@ -46,7 +46,6 @@ class MainWindow : public QMainWindow {
   void build_menus();
   void mirror_check_marks();
 
-  TwipScale scale_;
   Canvas* canvas_;
   RecordPanel* record_panel_;
   QTimer timer1_;

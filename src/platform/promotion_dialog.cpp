@@ -2,7 +2,6 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
 
 #include "platform/pictures.h"
 #include "platform/qt_clock.h"
@@ -55,9 +54,10 @@ PromotionDialog::PromotionDialog(int side, TwipScale scale, QWidget* parent)
     choice.button = new PictureButton(scale.zoom, this);
     choice.button->set_picture(choice_picture(choice, false));
     choice.button->move(scale.pixels(BUTTON_LEFT_TWIPS), top);
-    top += std::max(choice.button->height(), scale.pixels(615)) + scale.pixels(GAP_TWIPS);
+    top += choice.button->height() + scale.pixels(GAP_TWIPS);
     connect(choice.button, &PictureButton::pressed, this, [this, &choice] { choose(choice); });
   }
+  // The buttons stand one below the other, with a margin above and below.
   setFixedSize(scale.pixels(DIALOG_WIDTH_TWIPS), top - scale.pixels(GAP_TWIPS) + scale.pixels(MARGIN_TWIPS));
 }
 
