@@ -223,6 +223,9 @@ extern "C" {
 int32_t dsInitialize(int32_t) {
   Library& lib = library();
   if (lib.output) return lib.output->handle;
+  // The game owns its process: SIGINT and SIGTERM must keep ending it, so SDL
+  // may not turn them into quit events that nobody reads.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return 0;
   if (Mix_OpenAudio(OUTPUT_RATE, AUDIO_S16SYS, OUTPUT_CHANNELS, OUTPUT_CHUNK_FRAMES) != 0) {
     SDL_QuitSubSystem(SDL_INIT_AUDIO);

@@ -1,5 +1,6 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <stdlib.h>
 
 #include <chrono>
@@ -74,6 +75,15 @@ TEST_F(SoundLibraryTest, TheOutputOpensOnceAndClosesOnTerminate) {
   EXPECT_NE(output, 0);
   EXPECT_NE(output, old_output);
   EXPECT_EQ(dsCreateDSB(old_output, asset("禁止.wav").data(), VELMORA_FLAGS_EFFECT), 0);
+}
+
+TEST_F(SoundLibraryTest, TheOutputLeavesTheProcessSignalsAlone) {
+  // An open output must not swallow SIGTERM or SIGINT: the game has to stay killable.
+  for (int signal_number : {SIGTERM, SIGINT}) {
+    struct sigaction action {};
+    ASSERT_EQ(sigaction(signal_number, nullptr, &action), 0);
+    EXPECT_EQ(action.sa_handler, SIG_DFL) << signal_number;
+  }
 }
 
 TEST_F(SoundLibraryTest, TerminateFreesEveryBuffer) {
