@@ -102,14 +102,14 @@ Buffer* buffer_of(int handle) {
 std::optional<Samples> decode_wave(const unsigned char* image, std::size_t size) {
   SDL_RWops* stream = SDL_RWFromConstMem(image, static_cast<int>(size));
   if (stream == nullptr) return std::nullopt;
-  SDL_AudioSpec spec{};
+  SDL_AudioSpec loaded{};
   Uint8* data = nullptr;
   Uint32 length = 0;
-  if (SDL_LoadWAV_RW(stream, 1, &spec, &data, &length) == nullptr) return std::nullopt;
+  if (SDL_LoadWAV_RW(stream, 1, &loaded, &data, &length) == nullptr) return std::nullopt;
   Samples samples;
-  samples.format = spec.format;
-  samples.channels = spec.channels;
-  samples.rate = spec.freq;
+  samples.format = loaded.format;
+  samples.channels = loaded.channels;
+  samples.rate = loaded.freq;
   samples.bytes.assign(data, data + length);
   SDL_FreeWAV(data);
   return samples;
