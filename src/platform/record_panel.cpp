@@ -1,6 +1,7 @@
 #include "platform/record_panel.h"
 
 #include <QDir>
+#include <QFontMetrics>
 #include <QStorageInfo>
 #include <cmath>
 
@@ -38,6 +39,17 @@ const std::array<QString, 4> LABEL_CAPTIONS{QStringLiteral("ﾌｧｲﾙ名 ："
                                             QStringLiteral("先    手 ："), QStringLiteral("対 局 名：")};
 
 const int FOLDER_ROLE = Qt::UserRole;
+
+// A caption wider than its label would lose its end (the colon before the
+// field) under the field; it is set smaller until it fits.
+void fit_caption(QLabel* label) {
+  QFont font = label->font();
+  const int room = label->contentsRect().width();
+  while (font.pixelSize() > 1 && QFontMetrics(font).horizontalAdvance(label->text()) > room) {
+    font.setPixelSize(font.pixelSize() - 1);
+  }
+  label->setFont(font);
+}
 
 }  // namespace
 
@@ -165,7 +177,10 @@ void RecordPanel::place_controls() {
   place(file_list_, FILE_LIST);
   place(return_button_, RETURN_BUTTON);
   for (std::size_t i = 0; i < texts_.size(); ++i) place(texts_[i], TEXT_FIELDS[i]);
-  for (std::size_t i = 0; i < labels_.size(); ++i) place(labels_[i], LABELS[i]);
+  for (std::size_t i = 0; i < labels_.size(); ++i) {
+    place(labels_[i], LABELS[i]);
+    fit_caption(labels_[i]);
+  }
 }
 
 }  // namespace velmora::platform

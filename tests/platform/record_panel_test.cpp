@@ -2,6 +2,7 @@
 // record menu, the files of the folder, a drive that is not ready.
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QTest>
 
 #include "window_fixture.h"
@@ -74,6 +75,23 @@ TEST_F(RecordPanelTest, WritingShowsTheFieldsAndTheButtonInsteadOfTheFileList) {
   const RecordFields fields = desktop->dialogs().record_fields();
   EXPECT_EQ(fields.file_name, "match");
   EXPECT_EQ(fields.title, "題");
+}
+
+// "先    手 ：" is wider than its label at the panel's font size; every caption
+// must show its colon rather than run under the field beside it.
+TEST_F(RecordPanelTest, EveryLabelShowsItsWholeCaption) {
+  RecordPanel& panel = window->record_panel();
+  choose(MenuItem::KIFU_WRITE);
+  for (const double factor : {1.0, 2.0}) {
+    window->resize(window->size() * factor);
+    QTest::qWait(50);
+    for (int i = 0; i < 4; ++i) {
+      const QLabel* label = panel.label(i);
+      EXPECT_LE(QFontMetrics(label->font()).horizontalAdvance(label->text()), label->contentsRect().width())
+          << label->text().toStdString() << " at " << factor;
+      EXPECT_GE(label->font().pixelSize(), 8 * factor) << label->text().toStdString();
+    }
+  }
 }
 
 TEST_F(RecordPanelTest, ThePanelGrowsWithTheWindow) {
