@@ -2,6 +2,7 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QWindow>
 #include <cmath>
 
 #include "platform/look.h"
@@ -63,9 +64,15 @@ TwipRect QtScreen::window_rect() const {
                   scale_.twips(window_.height())};
 }
 
+// The window's place is that of its frame. At start-up the window manager
+// may not yet have told the size of the frame, and a move alone would then put
+// the contents there, pushing the title bar off the screen; the frame's place
+// is therefore also handed to the window manager itself.
 void QtScreen::set_window_rect(const TwipRect& rect) {
-  window_.move(scale_.pixels(rect.left), scale_.pixels(rect.top));
+  const QPoint frame_place(scale_.pixels(rect.left), scale_.pixels(rect.top));
   window_.resize(scale_.pixels(rect.width), scale_.pixels(rect.height));
+  window_.move(frame_place);
+  if (QWindow* handle = window_.windowHandle()) handle->setFramePosition(frame_place);
 }
 
 }  // namespace velmora::platform
