@@ -1,5 +1,6 @@
 #include "platform/message_box.h"
 
+#include <QAbstractButton>
 #include <QMessageBox>
 
 namespace velmora::platform {
@@ -16,6 +17,9 @@ Answer show_message_box(QWidget* parent, const std::string& text, const std::str
   box.setIcon(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
   if (buttons == Buttons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    // The game speaks Japanese throughout, its answer buttons included.
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
   }

@@ -109,6 +109,9 @@ TEST_F(DialogsTest, MessageBoxesCarryTheGamesWordsAndAnswerYesOrNo) {
             Answer::Ok);
   ASSERT_EQ(answerer->boxes.size(), 3u);
   EXPECT_EQ(answerer->boxes[0].title, "再ゲーム");
+  EXPECT_EQ(answerer->boxes[0].buttons.size(), 2u);
+  for (const std::string& caption : answerer->boxes[0].buttons)
+    EXPECT_TRUE(caption == "はい(&Y)" || caption == "いいえ(&N)") << caption;
   EXPECT_EQ(answerer->boxes[2].text, "反転後ではできません\n\n局面→最初にして下さい");
   EXPECT_EQ(answerer->boxes[2].title, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
 }

@@ -20,6 +20,7 @@ namespace velmora::platform::testing {
 struct SeenBox {
   std::string title;
   std::string text;
+  std::vector<std::string> buttons;  // captions, left to right
 };
 
 // Watches for modal windows: a message box is noted and answered (Yes unless
