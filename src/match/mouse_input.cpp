@@ -219,6 +219,9 @@ void board_click(Game& g, int button, int x, int y) {
     if (!chess_piece_in_hand_holds_selection(g)) move_selection_to(g, x, y);
     return;
   }
+  // The two-pawn flags are taken afresh: the board may have changed since the
+  // hand piece was picked up (a switch of the leading nation exchanges the pawns).
+  if (!on_board(s.sel_x, s.sel_y)) 調査_2歩フラグ設定(g);
   if (移動チェック(g, s.sel_x, s.sel_y, x, y, s.sel_code) == 0) {
     refuse_destination(g);
     return;
