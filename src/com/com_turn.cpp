@@ -154,10 +154,10 @@ void clear_thinking_message(Game& g) {
 
 void announce_check_or_mate(Game& g, int final_code) {
   if (詰めかMAN(g) == 1) {
-    g.ports.dialogs.message_box("よし！!", "詰め ?", Buttons::Ok, Icon::None);
+    show_message(g, "よし！!", "詰め ?");
   } else if (g.maps.enemy_influence.at(g.maps.own_king_x, g.maps.own_king_y) > 0) {
     const char* text = is_chess_code(final_code) ? "   ** チェック **" : "   ** 王手 **";
-    g.ports.dialogs.message_box(text, "", Buttons::Ok, Icon::None);
+    show_message(g, text, "");
   }
 }
 

@@ -2,11 +2,12 @@
 
 #include "rules/setup.h"
 #include "shell/sound_effects.h"
+#include "view/texts.h"
 
 namespace velmora {
 
 void 終了(Game& g, const std::string& winner) {
-  g.ports.dialogs.message_box(winner + "の勝ちです", "終了", Buttons::Ok, Icon::None);
+  show_message(g, winner + "の勝ちです", "終了");
   if (g.ports.dialogs.message_box("続けますか？", "再ゲーム", Buttons::YesNo, Icon::None) == Answer::Yes) {
     初期設定(g);
   } else {

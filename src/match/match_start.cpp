@@ -7,10 +7,6 @@
 
 namespace velmora {
 
-void show_message(Game& g, const std::string& text, const std::string& title) {
-  g.ports.dialogs.message_box(text, title, Buttons::Ok, Icon::None);
-}
-
 void start_turn_clock(Game& g) {
   g.clock.turn_start_time = g.ports.clock.time_of_day();
   if (g.menu.KEIKA) g.clock.timer1_enabled = true;

@@ -17,7 +17,5 @@ void start2_click(Game& g);
 void start_turn_clock(Game& g);
 // "先手の番です" or "後手の番です" by the army to move; nothing while no match runs.
 void announce_army_to_move(Game& g, const std::string& title);
-// A modal message box with an OK button.
-void show_message(Game& g, const std::string& text, const std::string& title);
 
 }  // namespace velmora

@@ -39,13 +39,6 @@ bool belongs_to_side_to_move(const Game& g, int code) {
   return (g.turn == g.chess_sign && code <= -1) || (g.turn == g.main_sign && code >= 1);
 }
 
-bool is_own_hand_slot(int x, int y) {
-  return (x == 11 && y >= 5 && y <= 9) || (x == 13 && y >= 4 && y <= 9) || (x == 15 && y >= 3 && y <= 9);
-}
-
-// The enemy's slots are the 180-degree image of the own side's.
-bool is_enemy_hand_slot(int x, int y) { return is_own_hand_slot(10 - x, 10 - y); }
-
 // A selection made earlier may have lost its piece since (the leading nation
 // was switched, exchanging the pieces on the board): it must not be moved.
 bool selected_piece_still_there(const Game& g) {
@@ -116,7 +109,7 @@ bool take_from_hand(Game& g, int x, int y) {
 }
 
 void hand_click(Game& g, int x, int y) {
-  if (!is_own_hand_slot(x, y) && !is_enemy_hand_slot(x, y)) return;
+  if (hand_index_of_slot(x, y) == 0) return;  // no slot of either hand
   if (!take_from_hand(g, x, y)) return;
   Selection& s = g.sel;
   調査_2歩フラグ設定(g);
@@ -219,6 +212,9 @@ void board_click(Game& g, int button, int x, int y) {
     if (!chess_piece_in_hand_holds_selection(g)) move_selection_to(g, x, y);
     return;
   }
+  // The two-pawn flags are taken afresh: the board may have changed since the
+  // hand piece was picked up (a switch of the leading nation exchanges the pawns).
+  if (!on_board(s.sel_x, s.sel_y)) 調査_2歩フラグ設定(g);
   if (移動チェック(g, s.sel_x, s.sel_y, x, y, s.sel_code) == 0) {
     refuse_destination(g);
     return;

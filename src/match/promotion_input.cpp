@@ -3,6 +3,7 @@
 #include "match/match_start.h"
 #include "rules/promotion.h"
 #include "shell/sound_effects.h"
+#include "view/texts.h"
 
 namespace velmora {
 namespace {

@@ -7,6 +7,7 @@
 #include "record/text_files.h"
 #include "rules/setup.h"
 #include "rules/turn_order.h"
+#include "view/texts.h"
 
 namespace velmora {
 namespace {
@@ -19,10 +20,6 @@ constexpr int HEADER_FONT_SIZE = 12;
 constexpr double HEADER_BOTTOM_Y = 7450;
 constexpr double HEADER_TOP_Y = 250;
 constexpr double TITLE_SHIFT_LEFT = 3000;
-
-void message(Game& g, const std::string& text, const char* title, Icon icon = Icon::None) {
-  g.ports.dialogs.message_box(text, title, Buttons::Ok, icon);
-}
 
 // folder + "/" + name; no folder at all means the working directory, never
 // the root of the file system.
@@ -76,9 +73,10 @@ void fill_move_list(Game& g, const Record& record) {
 }
 
 void tell_what_was_fitted(Game& g, const SaveNotes& notes) {
-  if (notes.hand_clamped) message(g, "持駒が10枚以上の局面は9枚として書き込みました", TITLE_SAVE, Icon::Exclamation);
+  if (notes.hand_clamped)
+    show_message(g, "持駒が10枚以上の局面は9枚として書き込みました", TITLE_SAVE, Icon::Exclamation);
   if (notes.clock_clamped)
-    message(g, "99999秒を超える所有時間は99999秒として書き込みました", TITLE_SAVE, Icon::Exclamation);
+    show_message(g, "99999秒を超える所有時間は99999秒として書き込みました", TITLE_SAVE, Icon::Exclamation);
 }
 
 }  // namespace
@@ -96,12 +94,12 @@ void kifu_write_click(Game& g) {
 void record_save_click(Game& g) {
   Dialogs& dialogs = g.ports.dialogs;
   const RecordFields fields = dialogs.record_fields();
-  if (fields.file_name.empty()) return message(g, "ﾌｧｲﾙ名が入力されていません", TITLE_BLANK);
-  if (g.history.record_length < 1) return message(g, "保存するデータがありません", TITLE_SAVE);
+  if (fields.file_name.empty()) return show_message(g, "ﾌｧｲﾙ名が入力されていません", TITLE_BLANK);
+  if (g.history.record_length < 1) return show_message(g, "保存するデータがありません", TITLE_SAVE);
   if (!usable_file_name(fields.file_name))
-    return message(g, "ﾌｧｲﾙ名に \"/\" は使えません", TITLE_BLANK, Icon::Exclamation);
+    return show_message(g, "ﾌｧｲﾙ名に \"/\" は使えません", TITLE_BLANK, Icon::Exclamation);
   if (g.history.record_length > MAX_RECORD_MOVES)
-    return message(g, "手数が多すぎて保存できません", TITLE_SAVE, Icon::Exclamation);
+    return show_message(g, "手数が多すぎて保存できません", TITLE_SAVE, Icon::Exclamation);
 
   // The names go top line first: the chess army (後手) sits on top unless
   // the board has been flipped.
@@ -112,11 +110,11 @@ void record_save_click(Game& g) {
                     chess_on_top ? fields.first : fields.second, g.history, g.history.record_length, notes);
   const std::string path = in_folder(dialogs.record_folder(), fields.file_name + RECORD_EXTENSION);
   if (const std::error_code error = replace_file(path, bytes))
-    return message(g, "棋譜ﾌｧｲﾙを書き込めません\n" + path + "\n" + error.message(), TITLE_SAVE, Icon::Exclamation);
+    return show_message(g, "棋譜ﾌｧｲﾙを書き込めません\n" + path + "\n" + error.message(), TITLE_SAVE, Icon::Exclamation);
 
   close_record_panel(g);
   dialogs.refresh_record_files();
-  message(g, "棋譜を書き込みました", TITLE_BLANK);
+  show_message(g, "棋譜を書き込みました", TITLE_BLANK);
   tell_what_was_fitted(g, notes);
 }
 
@@ -127,7 +125,7 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
   // cannot be read leaves the match and the move list as they were.
   const RecordResult result = read_record_file(path);
   if (const auto* error = std::get_if<RecordError>(&result))
-    return message(g, load_error_text(*error, path), TITLE_RECORD, Icon::Exclamation);
+    return show_message(g, load_error_text(*error, path), TITLE_RECORD, Icon::Exclamation);
   const Record& record = std::get<Record>(result);
 
   初期設定(g);
@@ -137,9 +135,9 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
   g.move_number = 0;
   g.com.move_counter = 0;
 
-  if (g.history.record_length == 0) return message(g, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", TITLE_RECORD);
-  message(g, " 読み込みました", TITLE_RECORD);
-  message(g, "棋譜を '進 'で進めて下さい", TITLE_RECORD);
+  if (g.history.record_length == 0) return show_message(g, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", TITLE_RECORD);
+  show_message(g, " 読み込みました", TITLE_RECORD);
+  show_message(g, "棋譜を '進 'で進めて下さい", TITLE_RECORD);
   調査_先手後手(g);
   g.turn = +1;
 }

@@ -14,10 +14,6 @@
 namespace velmora {
 namespace {
 
-void message(Game& g, const char* text, const char* title) {
-  g.ports.dialogs.message_box(text, title, Buttons::Ok, Icon::None);
-}
-
 // Puts the position of slot n on the board: board, hands, hand totals and
 // both clock totals (drawn at once), then redraws hands and board.
 void restore_slot(Game& g, int n) {
@@ -58,13 +54,13 @@ void after_click(Game& g) {
   close_record_panel(g);
   if (g.turn == 0) {
     play_refusal(g);
-    return message(g, "「対局」で始めて下さい", "開始");
+    return show_message(g, "「対局」で始めて下さい", "開始");
   }
   g.resume_pending = 1;
   if (g.move_number >= g.history.record_length) {
-    if (g.record_mode == 1) return message(g, "終わり", "進む");
+    if (g.record_mode == 1) return show_message(g, "終わり", "進む");
     play_refusal(g);
-    return message(g, "できません", "進む");
+    return show_message(g, "できません", "進む");
   }
   g.sel.selection_state = 0;
   g.clock.timer1_enabled = false;
@@ -87,7 +83,7 @@ void replay_click(Game& g) {
   g.resume_pending = 1;
   if (g.move_number < 1) {
     play_refusal(g);
-    return message(g, "できません", "戻る");
+    return show_message(g, "できません", "戻る");
   }
   g.sel.selection_state = 0;
   g.clock.timer1_enabled = false;
@@ -112,7 +108,7 @@ void cancel_click(Game& g) {
 void reverse_click(Game& g) {
   if (g.record_mode == 1) {
     play_refusal(g);
-    return message(g, "棋譜ﾓｰﾄﾞではできません", "反転");
+    return show_message(g, "棋譜ﾓｰﾄﾞではできません", "反転");
   }
   g.board_flipped = 1;
   g.sel.selection_state = 0;

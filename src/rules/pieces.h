@@ -43,10 +43,6 @@ inline constexpr int OU = 27;      // shogi king "王"
 
 inline constexpr int KIND_COUNT = 27;
 
-// Named constants of both signs, as the rules text writes them.
-inline constexpr int own(int kind) { return -kind; }
-inline constexpr int enemy(int kind) { return kind; }
-
 inline constexpr int kind_of(int code) { return code < 0 ? -code : code; }
 inline constexpr int sign_of(int code) { return (code > 0) - (code < 0); }
 
@@ -66,15 +62,13 @@ inline constexpr bool is_chess_kind(int kind) {
 // Hands: 19 counts, index 0 unused. HAND_INDEX of a kind (promoted shogi kinds
 // count as their unpromoted kind); 0 for the kings, which never go to a hand.
 inline constexpr int HAND_SIZE = 19;
-inline constexpr int HAND_KINDS[HAND_SIZE] = {EMPTY, PORN, ROOK, KNIG, BISH, QEEN, HU,     KYOU,  KEI,  GIN,
-                                              KIN,   KAKU, SYA,  HEISI, KURUMA, UMA, ZOU, TUKAE, HOU};
+inline constexpr int HAND_KINDS[HAND_SIZE] = {EMPTY, PORN, ROOK, KNIG,  BISH,   QEEN, HU,  KYOU,  KEI, GIN,
+                                              KIN,   KAKU, SYA,  HEISI, KURUMA, UMA,  ZOU, TUKAE, HOU};
 int hand_index_of(int code);
 
 // Hand slots beside the board. Own side: column 11 chess, 13 janggi, 15 shogi;
 // enemy side: -1, -3, -5, the 180-degree image (x, y) <-> (10 - x, 10 - y).
-inline constexpr bool is_hand_column(int x) {
-  return x == 11 || x == 13 || x == 15 || x == -1 || x == -3 || x == -5;
-}
+inline constexpr bool is_hand_column(int x) { return x == 11 || x == 13 || x == 15 || x == -1 || x == -3 || x == -5; }
 struct Slot {
   int x = 0;
   int y = 0;

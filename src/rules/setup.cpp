@@ -1,5 +1,7 @@
 #include "rules/setup.h"
 
+#include <algorithm>
+
 #include "view/board_view.h"
 
 namespace velmora {
@@ -71,6 +73,18 @@ int counterpart_kind(int kind, bool nippon) {
   }
 }
 
+// Every square is decided from the copy, so no piece is exchanged twice.
+void exchange_main_army(Board& board, bool nippon) {
+  const Board before = board;
+  for (int x = 1; x <= 9; ++x) {
+    for (int y = 1; y <= 9; ++y) {
+      const int c = before(x, y);
+      if (!is_piece(c)) continue;
+      board(x, y) = sign_of(c) * counterpart_kind(kind_of(c), nippon);
+    }
+  }
+}
+
 }  // namespace
 
 void 初期設定(Game& g) {
@@ -94,17 +108,14 @@ void 初期設定(Game& g) {
 }
 
 void 初期設定_自駒配置(Game& g) {
-  // Every square is decided from the copy, so no piece is exchanged twice.
-  const Board before = g.board;
-  const bool nippon = g.menu.NIPPON;
-  for (int x = 1; x <= 9; ++x) {
-    for (int y = 1; y <= 9; ++y) {
-      const int c = before(x, y);
-      if (!is_piece(c)) continue;
-      g.board(x, y) = sign_of(c) * counterpart_kind(kind_of(c), nippon);
-    }
-  }
+  exchange_main_army(g.board, g.menu.NIPPON);
   描画_盤(g);
+}
+
+void switch_main_army(Game& g) {
+  初期設定_自駒配置(g);
+  const int last = std::max(g.history.record_length, g.move_number);
+  for (int n = 0; n <= last; ++n) exchange_main_army(g.history.slot(n).board, g.menu.NIPPON);
 }
 
 }  // namespace velmora

@@ -16,4 +16,10 @@ void 初期設定(Game& g);
 // becomes KAKU under 日本 and SYA under 韓国), then redraws the board.
 void 初期設定_自駒配置(Game& g);
 
+// The leading nation has been switched in the menu: the main army is
+// exchanged on the board and in every position of the move list, so that two
+// neighbouring positions still differ only by the move between them (whose
+// move it is, and what a move did, are read from that difference).
+void switch_main_army(Game& g);
+
 }  // namespace velmora

@@ -204,7 +204,7 @@ void nation_click(Game& g, bool japan) {
   clicked = true;
   other = false;
   write_settings(g);
-  初期設定_自駒配置(g);
+  switch_main_army(g);
 }
 
 }  // namespace

@@ -121,6 +121,10 @@ void 描画_ハンデレベル(Game& g, int grade) {
   描画_文字列(g, 12, 1, grade, COLOUR_WHITE, 10);
 }
 
+void show_message(Game& g, const std::string& text, const std::string& title, Icon icon) {
+  g.ports.dialogs.message_box(text, title, Buttons::Ok, icon);
+}
+
 void 描画_メッセージ(Game& g, int n) {
   static const char* const REASONS[4] = {"", "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません",
                                          "反転後ではできません"};

@@ -22,6 +22,8 @@ void 描画_移動結果(Game& g, int side, int x, int y, int code, int colour);
 void 消去_移動結果(Game& g, int side);
 void 描画_レベル(Game& g, int level);
 void 描画_ハンデレベル(Game& g, int grade);
+// A modal message box with an OK button.
+void show_message(Game& g, const std::string& text, const std::string& title, Icon icon = Icon::None);
 // The message box of a refused handicap-ladder step (n = 1, 2, 3).
 void 描画_メッセージ(Game& g, int n);
 

@@ -170,6 +170,27 @@ TEST_F(TwoPeople, AfterAFlipTheWinnerIsNamedByItsArmy) {
   EXPECT_EQ(box_texts().front(), "後手の勝ちです");
 }
 
+TEST_F(TwoPeople, SwitchingTheNationMidMatchKeepsTheTurnOrder) {
+  start_two_people();
+  move(2, 7, 2, 6);               // the main army
+  on_menu(g, MenuItem::KANKOKU);  // the pawn row and back ranks are exchanged
+  move(3, 2, 3, 3);               // the chess army
+  ASSERT_EQ(g.board(3, 3), +PORN);
+  EXPECT_EQ(g.turn, +1);
+  click(5, 7);  // the next click asks the move list whose move it is: the main army's
+  EXPECT_EQ(g.turn, +1);
+  EXPECT_EQ(g.sel.selection_state, 1);
+  // Stepping back shows the line-up now chosen, and names the chess pawn's move.
+  on_menu(g, MenuItem::REPLAY);
+  EXPECT_EQ(g.board(1, 9), -KURUMA);
+  EXPECT_EQ(g.board(2, 6), -HEISI);
+  clear_logs();
+  on_menu(g, MenuItem::AFTER);
+  EXPECT_EQ(g.board, g.history.slot(2).board);
+  const auto texts = t.fakes.screen.texts();
+  EXPECT_NE(std::find(texts.begin(), texts.end(), "ポーン"), texts.end());
+}
+
 TEST_F(TwoPeople, AMateIsNotNoticed) {
   set_position({{9, 9, -OU}, {1, 1, +KING}, {3, 3, -KIN}, {2, 3, -HU}});
   start_two_people();

@@ -139,5 +139,20 @@ TEST_F(MouseRefusals, ASelectionWhosePieceWasExchangedIsNotMoved) {
   EXPECT_EQ(g.move_number, 0);
 }
 
+TEST_F(MouseRefusals, ADropKeepsTheTwoPawnRuleAfterTheNationChanged) {
+  on_menu(g, MenuItem::CHESS_MOCHIKOMA);
+  give_own(HU);
+  start_two_people();
+  click(15, 3);  // the pawn in hand; under 日本 the pawns stand in the even columns
+  ASSERT_EQ(g.sel.selection_state, 1);
+  on_menu(g, MenuItem::KANKOKU);  // now they stand in the odd columns
+  ASSERT_EQ(g.board(1, 7), -HU);
+  click(1, 5);
+  EXPECT_EQ(g.board(1, 5), EMPTY);
+  EXPECT_EQ(g.hand_own[hand_index_of(HU)], 1);
+  EXPECT_EQ(g.move_number, 0);
+  EXPECT_EQ(refusals(), 1);
+}
+
 }  // namespace
 }  // namespace velmora

@@ -142,8 +142,10 @@ TEST_F(RecordFiles, SavingOverwritesAnEarlierRecordWithoutAsking) {
   fill_two_moves(g());
   record_save_click(g());
   EXPECT_EQ(folder.read("第一局.棋譜"), read_data_file("saved_record.棋譜"));
-  EXPECT_EQ(t.fakes.dialogs.yes_no_answers.size(), 0u);
-  EXPECT_EQ(boxes().size(), 1u);
+  // The only box is the report of the save: nothing asked before overwriting.
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].text, "棋譜を書き込みました");
+  EXPECT_EQ(boxes()[0].buttons, Buttons::Ok);
 }
 
 TEST_F(RecordFiles, AFileThatCannotBeCreatedIsReportedAndThePanelStays) {

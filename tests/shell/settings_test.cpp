@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "com/levels.h"
 #include "fakes/fake_ports.h"
 #include "record/shift_jis.h"
 #include "record/temp_folder.h"
@@ -346,6 +347,18 @@ TEST_F(Settings, SwitchingNationWritesAndConvertsTheArmyOnTheBoard) {
   EXPECT_FALSE(g().menu.KANKOKU);
   EXPECT_NE(ini().find("主戦=日本"), std::string::npos);
   EXPECT_EQ(g().board(5, 9), -OU);
+}
+
+TEST_F(Settings, AfterASwitchTheHandicapLadderPutsBackThePieceOfTheChosenNation) {
+  g().menu.KANKOKU = false;
+  初期設定(g());
+  option_click(g(), MenuItem::KANKOKU);
+  ASSERT_EQ(g().board(2, 8), -SYA);
+  EXPECT_EQ(g().history.slot(0).board, g().board);
+  handicap_click(g(), false);  // takes the piece on (2, 8)
+  ASSERT_EQ(g().board(2, 8), EMPTY);
+  handicap_click(g(), true);  // and puts back the starting position's piece
+  EXPECT_EQ(g().board(2, 8), -SYA);
 }
 
 TEST_F(Settings, OpeningTheOptionMenuClosesTheRecordPanelAndWritesNothing) {
