@@ -13,7 +13,9 @@ Answer show_message_box(QWidget* parent, const std::string& text, const std::str
   lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
   box.setTextFormat(Qt::PlainText);
   box.setText(lines);
-  box.setWindowTitle(QString::fromStdString(title));
+  // An empty title would make the window system show the program's name instead;
+  // a blank keeps the title bar as empty as the game asks.
+  box.setWindowTitle(title.empty() ? QStringLiteral(" ") : QString::fromStdString(title));
   box.setIcon(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
   if (buttons == Buttons::YesNo) {
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
