@@ -2,23 +2,13 @@
 // they check.
 #include <gtest/gtest.h>
 
-#include "fakes/fake_ports.h"
 #include "influence/survey.h"
+#include "influence_fixture.h"
 
 namespace velmora {
 namespace {
 
-class Golds : public ::testing::Test {
- protected:
-  Game& g = t.game;
-  InfluenceMaps& m = t.game.maps;
-
-  void put(int x, int y, int code) { g.board(x, y) = code; }
-  void survey() { 勢力調査(g); }
-  void clear() { g.board.fill_squares(EMPTY); }
-
-  testing::TestGame t;
-};
+using Golds = InfluenceTest;
 
 TEST_F(Golds, OwnPromotedPiecesBookTheirOwnCode) {
   put(5, 5, -HU_N);

@@ -2,29 +2,16 @@
 // check lines they mark and the codes they book.
 #include <gtest/gtest.h>
 
-#include "fakes/fake_ports.h"
 #include "influence/survey.h"
+#include "influence_fixture.h"
 
 namespace velmora {
 namespace {
 
-class Lines : public ::testing::Test {
+class Lines : public InfluenceTest {
  protected:
-  Game& g = t.game;
-  InfluenceMaps& m = t.game.maps;
-
-  void put(int x, int y, int code) { g.board(x, y) = code; }
-  void survey() { 勢力調査(g); }
   int own_reached() const { return sum(m.own_influence); }
   int enemy_reached() const { return sum(m.enemy_influence); }
-  static int sum(const Grid<int>& grid) {
-    int total = 0;
-    for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) total += grid(x, y);
-    return total;
-  }
-
-  testing::TestGame t;
 };
 
 TEST_F(Lines, RookLinePassesOverTheCheckedKingAndMarksTheLine) {

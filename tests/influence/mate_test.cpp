@@ -3,18 +3,14 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_ports.h"
 #include "influence/survey.h"
+#include "influence_fixture.h"
 
 namespace velmora {
 namespace {
 
-class Mate : public ::testing::Test {
+class Mate : public InfluenceTest {
  protected:
-  Game& g = t.game;
-  InfluenceMaps& m = t.game.maps;
-
-  void put(int x, int y, int code) { g.board(x, y) = code; }
   void own_hand(int index, int count) {
     g.hand_own[index] = count;
     g.hand_own_total += count;
@@ -36,8 +32,6 @@ class Mate : public ::testing::Test {
   }
   int own_mated() { return run(詰めかMAN); }
   int enemy_mated() { return run(詰めかCOM); }
-
-  testing::TestGame t;
 };
 
 bool same_maps(const InfluenceMaps& a, const InfluenceMaps& b) {

@@ -4,21 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include "fakes/fake_ports.h"
+#include "influence_fixture.h"
 
 namespace velmora {
 namespace {
 
-class Survey : public ::testing::Test {
- protected:
-  Game& g = t.game;
-  InfluenceMaps& m = t.game.maps;
-
-  void put(int x, int y, int code) { g.board(x, y) = code; }
-  void survey() { 勢力調査(g); }
-
-  testing::TestGame t;
-};
+using Survey = InfluenceTest;
 
 TEST_F(Survey, EmptyBoardResetsEveryMapAndKeepsTheKingSquares) {
   m.own_king_x = 3, m.own_king_y = 4, m.enemy_king_x = 5, m.enemy_king_y = 6;
