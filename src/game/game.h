@@ -181,6 +181,8 @@ struct Game {
   // The program's working directory: Velmora.ini and the wave files are
   // looked up there by their bare names.
   std::string working_directory = ".";
+  // A failed write of Velmora.ini has been reported; it is told once a run.
+  bool settings_write_reported = false;
 
   // Set when the program must end (Esc, 終わり, "No" to a new game); the
   // platform closes the window once the running event has returned, and the
