@@ -7,12 +7,9 @@
 
 #include "com/com_turn.h"
 #include "game/game.h"
+#include "record/move_line.h"
 
 namespace velmora {
-
-// A move line of a record file is 299 characters: 81 board fields of three,
-// 36 hand digits and four clock fields of five.
-inline constexpr int POSITION_LINE_LENGTH = 299;
 
 struct AnalysisPosition {
   Board board;
@@ -26,7 +23,9 @@ struct AnalysisPosition {
   int trace_sx = 0, trace_sy = 0, trace_tx = 0, trace_ty = 0;
 };
 
-// Reads one input line. Returns "" on success, else the reason it is malformed.
+// Reads one input line: a record file's move line (record/move_line.h),
+// refused at the column of its first bad field, then the options. Returns ""
+// on success, else the reason it is malformed.
 std::string parse_position_line(const std::string& line, AnalysisPosition& position);
 
 // The input line of a position (the clock fields zero, options written out

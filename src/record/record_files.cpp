@@ -137,6 +137,11 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
 
   if (g.history.record_length == 0) return show_message(g, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", TITLE_RECORD);
   show_message(g, " 読み込みました", TITLE_RECORD);
+  if (record.first_damaged_line != 0)
+    show_message(g,
+                 "棋譜ﾌｧｲﾙが壊れています（" + std::to_string(record.first_damaged_line) +
+                     "行目）\n読めない所は空きとして読み込みました",
+                 TITLE_RECORD, Icon::Exclamation);
   show_message(g, "棋譜を '進 'で進めて下さい", TITLE_RECORD);
   調査_先手後手(g);
   g.turn = +1;

@@ -261,6 +261,20 @@ TEST_F(RecordFiles, AHeaderOnlyFileLoadsNoMoves) {
   EXPECT_EQ(g().turn, 0);
 }
 
+TEST_F(RecordFiles, ADamagedFileLoadsAndTellsItsFirstBadLineOnce) {
+  const std::string saved = read_data_file("saved_record.棋譜");
+  std::string damaged = saved;
+  damaged[saved.size() - 301 + 4] = 'x';  // in the last line: move 2, file line 5
+  folder.write("壊れた.棋譜", damaged + "garbage\r\n");
+  record_file_click(g(), folder.path(), "壊れた.棋譜");
+  EXPECT_EQ(g().history.record_length, 3);
+  EXPECT_EQ(g().record_mode, 1);
+  EXPECT_EQ(t.fakes.dialogs.box_texts(),
+            (std::vector<std::string>{" 読み込みました",
+                                      "棋譜ﾌｧｲﾙが壊れています（5行目）\n読めない所は空きとして読み込みました",
+                                      "棋譜を '進 'で進めて下さい"}));
+}
+
 // A match in progress, to see that a failed load leaves it as it was.
 void play_three_moves(Game& g) {
   初期設定(g);
