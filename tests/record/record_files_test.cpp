@@ -188,6 +188,38 @@ TEST_F(RecordFiles, TenPiecesOfAKindAreSavedAsNineAndTheUserIsTold) {
   EXPECT_NE(boxes()[1].text.find("9枚"), std::string::npos);
 }
 
+TEST_F(RecordFiles, CharactersShiftJisCannotHoldAreNamedAndTheUserDecides) {
+  for (const Answer answer : {Answer::No, Answer::Yes}) {
+    TestGame fresh;
+    fresh.fakes.dialogs.folder = folder.path();
+    fresh.fakes.dialogs.fields = RecordFields{"韓国戦", "練習対局", "김철수", "Kim 김"};
+    fresh.fakes.dialogs.yes_no_answers = {answer};
+    fill_two_moves(fresh.game);
+    record_save_click(fresh.game);
+    const auto& shown = fresh.fakes.dialogs.boxes;
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(shown[0].title, "棋譜保存");
+    EXPECT_NE(shown[0].text.find("김 철 수\n"), std::string::npos) << shown[0].text;  // each character once
+    if (answer == Answer::No) {
+      EXPECT_EQ(shown.size(), 1u);
+      EXPECT_FALSE(folder.exists("韓国戦.棋譜"));
+      EXPECT_EQ(fresh.fakes.dialogs.fields.first, "김철수");  // kept for the user to correct
+    } else {
+      EXPECT_EQ(first_lines(folder.read("韓国戦.棋譜"), 3), "練習対局\r\nKim ?\r\n???\r\n");
+      EXPECT_EQ(shown.back().text, "棋譜を書き込みました");
+    }
+  }
+}
+
+TEST_F(RecordFiles, TextsShiftJisCanHoldAreSavedWithoutAQuestion) {
+  t.fakes.dialogs.fields = RecordFields{"第一局", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ戦　①", "山田", "Smith"};
+  fill_two_moves(g());
+  record_save_click(g());
+  ASSERT_EQ(boxes().size(), 1u);
+  EXPECT_EQ(boxes()[0].text, "棋譜を書き込みました");
+}
+
 // ---- loading ----
 
 TEST_F(RecordFiles, LoadingFillsTheMoveListAndAnnouncesIt) {

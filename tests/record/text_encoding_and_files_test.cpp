@@ -30,6 +30,12 @@ TEST(ShiftJis, CharactersWithoutAShiftJisFormBecomeOneQuestionMarkEach) {
   EXPECT_EQ(utf8_to_shift_jis("\xFF"), "?");
 }
 
+TEST(ShiftJis, TheCharactersWithoutAShiftJisFormAreNamedOnceEach) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(characters_without_shift_jis("김철수 Kim 김 王 😀"), (V{"김", "철", "수", "😀"}));
+  EXPECT_EQ(characters_without_shift_jis("山田　太郎 ﾊﾝﾃﾞｨ ①"), V{});
+}
+
 TEST(ShiftJis, BytesThatAreNotShiftJisBecomeReplacementCharacters) {
   EXPECT_EQ(shift_jis_to_utf8(bytes({'a', 0xFF, 'b'})),
             "a\xEF\xBF\xBD"
