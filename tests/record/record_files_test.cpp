@@ -212,14 +212,6 @@ TEST_F(RecordFiles, CharactersShiftJisCannotHoldAreNamedAndTheUserDecides) {
   }
 }
 
-TEST_F(RecordFiles, TextsShiftJisCanHoldAreSavedWithoutAQuestion) {
-  t.fakes.dialogs.fields = RecordFields{"第一局", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ戦　①", "山田", "Smith"};
-  fill_two_moves(g());
-  record_save_click(g());
-  ASSERT_EQ(boxes().size(), 1u);
-  EXPECT_EQ(boxes()[0].text, "棋譜を書き込みました");
-}
-
 // ---- loading ----
 
 TEST_F(RecordFiles, LoadingFillsTheMoveListAndAnnouncesIt) {
