@@ -181,6 +181,10 @@ struct Game {
   // The program's working directory: Velmora.ini and the wave files are
   // looked up there by their bare names.
   std::string working_directory = ".";
+  // The folder of the six wave files when it is not the working directory
+  // (the installed game reads them from its data folder); empty: the working
+  // directory.
+  std::string sound_directory;
 
   // Set when the program must end (Esc, 終わり, "No" to a new game); the
   // platform closes the window once the running event has returned, and the
