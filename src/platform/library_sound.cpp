@@ -24,7 +24,12 @@ std::string executable_directory() {
   return error ? std::string(".") : executable.parent_path().string();
 }
 
-LibrarySound::LibrarySound() : LibrarySound(executable_directory()) {}
+LibrarySound::LibrarySound() {
+  load((std::filesystem::path(executable_directory()) / SOUND_LIBRARY_FILE).string());
+  // The installed game keeps the library in a private folder that its run
+  // path names; a bare name makes the dynamic loader search there.
+  if (library_ == nullptr) load(SOUND_LIBRARY_FILE);
+}
 
 LibrarySound::LibrarySound(const std::string& directory) {
   load((std::filesystem::path(directory) / SOUND_LIBRARY_FILE).string());
