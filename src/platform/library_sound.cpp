@@ -25,10 +25,10 @@ std::string executable_directory() {
 }
 
 LibrarySound::LibrarySound() {
-  load((std::filesystem::path(executable_directory()) / SOUND_LIBRARY_FILE).string());
-  // The installed game keeps the library in a private folder that its run
-  // path names; a bare name makes the dynamic loader search there.
-  if (library_ == nullptr) load(SOUND_LIBRARY_FILE);
+  const std::filesystem::path executable_folder = executable_directory();
+  load((executable_folder / SOUND_LIBRARY_FILE).string());
+  // The installed game keeps the library in its private library folder.
+  if (library_ == nullptr) load((executable_folder / VELMORA_LIBRARY_FROM_BIN / SOUND_LIBRARY_FILE).string());
 }
 
 LibrarySound::LibrarySound(const std::string& directory) {

@@ -4,9 +4,9 @@
 # validators), the command line, and a start with a fresh per-user folder
 # that must find its library and sounds and write only its first-run
 # Velmora.ini, in the per-user folder.
-# Usage: installed_game_test.sh BUILD_DIR PREFIX LIBDIR DESKTOP_ID VERSION EXPECTED_FILES
+# Usage: installed_game_test.sh CMAKE BUILD_DIR PREFIX LIBDIR DESKTOP_ID VERSION EXPECTED_FILES
 set -euo pipefail
-build=$1 prefix=$2 libdir=$3 id=$4 version=$5 expected=$6
+cmake=$1 build=$2 prefix=$3 libdir=$4 id=$5 version=$6 expected=$7
 
 tmp=$(mktemp -d)
 game_pid=
@@ -20,7 +20,7 @@ fail() {
   exit 1
 }
 
-DESTDIR="$tmp/root" cmake --install "$build" >/dev/null
+DESTDIR="$tmp/root" "$cmake" --install "$build" >/dev/null
 root="$tmp/root$prefix"
 
 # The installed files, and nothing else.
