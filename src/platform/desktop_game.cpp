@@ -27,8 +27,8 @@ void use_japanese_font() {
 
 void use_game_icon() {
   QIcon icon;
-  QDirIterator sizes(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files);
-  while (sizes.hasNext()) icon.addFile(sizes.next());
+  QDirIterator files(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files);
+  while (files.hasNext()) icon.addFile(files.next());
   QApplication::setWindowIcon(icon);
   QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_DESKTOP_ID));
 }
