@@ -233,7 +233,7 @@ std::string format_trace(const SearchTrace& trace) {
   for (const SearchTrace::Evaluation& ev : trace.evaluations) {
     out << "  as code " << ev.code << ": " << format_score(ev.score) << '\n';
     for (const TraceTerm& t : ev.terms) {
-      out << "    " << format_score(t.amount) << "  " << t.term;
+      out << "    " << format_score(t.amount) << "  " << term_name(t.term);
       if (t.x != 0 || t.y != 0) out << " @" << t.x << ',' << t.y;
       out << '\n';
     }
