@@ -66,8 +66,15 @@ std::string parse_option(const std::string& option, AnalysisPosition& p) {
     if (value != "0" && value != "1") return "drops must be 0 or 1";
     p.drops = value == "1";
   } else if (key == "mode") {
-    if (value != "com" && value != "moves") return "mode must be com or moves";
-    p.mode = value == "com" ? AnalysisPosition::Mode::Com : AnalysisPosition::Mode::Moves;
+    if (value == "com") {
+      p.mode = AnalysisPosition::Mode::Com;
+    } else if (value == "moves") {
+      p.mode = AnalysisPosition::Mode::Moves;
+    } else if (value == "scores") {
+      p.mode = AnalysisPosition::Mode::Scores;
+    } else {
+      return "mode must be com, moves or scores";
+    }
   } else if (key == "last") {
     const auto n = read_numbers(value, 3);
     if (!n) return "last must be X,Y,CODE";
@@ -167,6 +174,18 @@ std::string com_answer(Game& g, SearchTrace* trace) {
   return out.str();
 }
 
+std::string scores_answer(Game& g, SearchTrace* trace) {
+  Candidate best;
+  ScoreLog scores;
+  com_search(g, best, trace, &scores);
+  std::string out;
+  for (const ScoredMove& s : scores) {
+    append_move(out, s.sx, s.sy, s.tx, s.ty, s.code);
+    out += ',' + format_score(s.score);
+  }
+  return out;
+}
+
 std::string moves_answer(const Game& g) {
   std::string out;
   for (int fx = 1; fx <= 9; ++fx)
@@ -192,7 +211,7 @@ std::string format_trace(const SearchTrace& trace) {
   for (const SearchTrace::Evaluation& ev : trace.evaluations) {
     out << "  as code " << ev.code << ": " << format_score(ev.score) << '\n';
     for (const TraceTerm& t : ev.terms) {
-      out << "    " << format_score(t.amount) << "  " << t.term;
+      out << "    " << format_score(t.amount) << "  " << term_name(t.term);
       if (t.x != 0 || t.y != 0) out << " @" << t.x << ',' << t.y;
       out << '\n';
     }
@@ -208,10 +227,10 @@ std::string answer_position_line(const std::string& line, std::string* trace_tex
   Game g(silent.ports());
   set_up_position(g, p);
   if (p.mode == AnalysisPosition::Mode::Moves) return moves_answer(g);
-  if (!p.traced) return com_answer(g);
   SearchTrace trace{p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty, {}};
-  std::string answer = com_answer(g, &trace);
-  if (trace_text) *trace_text = format_trace(trace);
+  SearchTrace* traced = p.traced ? &trace : nullptr;
+  std::string answer = p.mode == AnalysisPosition::Mode::Scores ? scores_answer(g, traced) : com_answer(g, traced);
+  if (traced && trace_text) *trace_text = format_trace(trace);
   return answer;
 }
 

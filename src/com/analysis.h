@@ -18,7 +18,7 @@ struct AnalysisPosition {
   int level = 3;
   bool drops = false;                         // CHESS_MOCHIKOMA checked
   int last_x = 0, last_y = 0, last_code = 1;  // the last recorded move, for en passant
-  enum class Mode { Com, Moves } mode = Mode::Com;
+  enum class Mode { Com, Moves, Scores } mode = Mode::Com;
   bool traced = false;
   int trace_sx = 0, trace_sy = 0, trace_tx = 0, trace_ty = 0;
 };
@@ -40,6 +40,12 @@ void set_up_position(Game& g, const AnalysisPosition& position);
 // "sx sy tx ty starting final score" of the search's best candidate, or
 // "none". With `trace`, the traced candidate's evaluations are listed there.
 std::string com_answer(Game& g, SearchTrace* trace = nullptr);
+
+// Every evaluation the search makes, in order: "sx,sy,tx,ty,code,score"
+// separated by spaces (a drop: the hand column and the hand index; a move
+// with an optional promotion once for each code). With `trace`, the traced
+// candidate's evaluations are listed there.
+std::string scores_answer(Game& g, SearchTrace* trace = nullptr);
 
 // Every fx,fy,tx,ty,code the move check accepts: board moves of both sides,
 // then the drops of the own hand and of the enemy hand.

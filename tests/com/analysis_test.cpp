@@ -42,7 +42,7 @@ TEST(PositionLines, MalformedLinesGetAnErrorLine) {
   EXPECT_EQ(answer_position_line(good + " level=4"), "error: level must be 1, 2 or 3");
   EXPECT_EQ(answer_position_line(good + " drops=yes"), "error: drops must be 0 or 1");
   EXPECT_EQ(answer_position_line(good + " last=1,2"), "error: last must be X,Y,CODE");
-  EXPECT_EQ(answer_position_line(good + " mode=fast"), "error: mode must be com or moves");
+  EXPECT_EQ(answer_position_line(good + " mode=fast"), "error: mode must be com, moves or scores");
   EXPECT_EQ(answer_position_line(good + " trace=1,2,3"), "error: trace must be SX,SY,TX,TY");
   EXPECT_EQ(answer_position_line(good + " colour=red"), "error: unknown option 'colour'");
   EXPECT_EQ(answer_position_line(good + " level"), "error: option 'level' has no value");

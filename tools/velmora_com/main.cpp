@@ -1,7 +1,8 @@
 // velmora-com: reads positions from standard input, one a line, and answers
-// each with the computer player's choice (mode=com) or the legal moves
-// (mode=moves). With --selfplay N --seed S it prints N positions of games the
-// computer plays against itself instead.
+// each with the computer player's choice (mode=com), the legal moves
+// (mode=moves) or every evaluation of its search (mode=scores). With
+// --selfplay N --seed S it prints N positions of games the computer plays
+// against itself instead.
 #include <cstdlib>
 #include <iostream>
 #include <string>
