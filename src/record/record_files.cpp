@@ -4,6 +4,7 @@
 
 #include "record/notation.h"
 #include "record/record_format.h"
+#include "record/replay.h"
 #include "record/text_files.h"
 #include "rules/setup.h"
 #include "rules/turn_order.h"
@@ -132,6 +133,7 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
   g.record_mode = 1;
   print_headers(g, record);
   fill_move_list(g, record);
+  fit_start_to_record(g);
   g.move_number = 0;
   g.com.move_counter = 0;
 

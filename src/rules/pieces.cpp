@@ -9,13 +9,19 @@ int hand_index_of(int code) {
     case KNIG: return 3;
     case BISH: return 4;
     case QEEN: return 5;
-    case HU: case HU_N: return 6;
-    case KYOU: case KYOU_N: return 7;
-    case KEI: case KEI_N: return 8;
-    case GIN: case GIN_N: return 9;
+    case HU:
+    case HU_N: return 6;
+    case KYOU:
+    case KYOU_N: return 7;
+    case KEI:
+    case KEI_N: return 8;
+    case GIN:
+    case GIN_N: return 9;
     case KIN: return 10;
-    case KAKU: case KAKU_N: return 11;
-    case SYA: case SYA_N: return 12;
+    case KAKU:
+    case KAKU_N: return 11;
+    case SYA:
+    case SYA_N: return 12;
     case HEISI: return 13;
     case KURUMA: return 14;
     case UMA: return 15;
@@ -54,6 +60,13 @@ int hand_index_of_slot(int x, int y) {
   const bool own_side = x > 0;
   const Slot back = own_side ? own_hand_slot(index) : enemy_hand_slot(index);
   return (back.x == x && back.y == y) ? index : 0;
+}
+
+Board turned_board(const Board& board) {
+  Board turned;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) turned(10 - x, 10 - y) = -board(x, y);
+  return turned;
 }
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include "fakes/fake_ports.h"
 #include "rules/setup.h"
@@ -81,6 +82,45 @@ TEST_F(Ladder, AnAcceptedStepEmptiesTheMoveListAndClosesTheRecordPanel) {
   EXPECT_NE(std::find(calls.begin(), calls.end(), "set_record_lists_visible 000"), calls.end());
   EXPECT_EQ(t.fakes.screen.texts().back(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級");
 }
+
+TEST_F(Ladder, EveryStepIsWrittenIntoTheStartOfTheMoveList) {
+  for (bool up : {true, true, false, false, false, false, true}) {
+    handicap_click(g, up);
+    EXPECT_EQ(g.history.slot(0).board, g.board) << "grade " << g.com.handicap_grade;
+  }
+  Board expected = starting_board(g.menu.NIPPON);  // grade -1: only (2, 8) taken off
+  expected(2, 8) = EMPTY;
+  EXPECT_EQ(g.board, expected);
+}
+
+// A record's first position after a handicap start and one move of the main
+// army; the handicap is found again from it.
+struct RecordedHandicap {
+  int grade;
+  int fx, fy, tx, ty;  // the first move
+};
+
+class RecordHandicap : public Ladder, public ::testing::WithParamInterface<RecordedHandicap> {};
+
+TEST_P(RecordHandicap, IsFoundFromTheFirstPosition) {
+  const RecordedHandicap r = GetParam();
+  for (int i = 0; i < std::abs(r.grade); ++i) handicap_click(g, r.grade > 0);
+  const Board handicap_start = g.board;
+  Board first = g.board;
+  first(r.tx, r.ty) = first(r.fx, r.fy);
+  first(r.fx, r.fy) = EMPTY;
+
+  Board start = starting_board(g.menu.NIPPON);
+  take_off_record_handicap(start, first);
+  EXPECT_EQ(start, handicap_start);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Grades, RecordHandicap,
+    ::testing::Values(RecordedHandicap{0, 2, 7, 2, 6}, RecordedHandicap{2, 2, 7, 2, 6}, RecordedHandicap{7, 5, 7, 5, 6},
+                      RecordedHandicap{0, 2, 8, 2, 3},   // the first move leaves the ladder's first square
+                      RecordedHandicap{-1, 8, 8, 8, 6},  // ... or the next one
+                      RecordedHandicap{-2, 3, 7, 3, 6}, RecordedHandicap{-10, 5, 9, 5, 8}));
 
 struct Refusal {
   int record_mode, move_number, flipped;

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "record/played_match.h"
+#include "rules/turn_order.h"
 
 namespace velmora {
 namespace {
@@ -197,24 +198,32 @@ TEST_F(Replay, StartAgainKeepsTheListForLaterStepping) {
 
 // ---- flip ----
 
-TEST_F(Replay, FlipTurnsTheBoardAndSwapsTheHandsAndArmies) {
+TEST_F(Replay, FlipTurnsTheBoardAndTheWholeMoveListAndKeepsTheArmyToMove) {
   testing::play_moves(g(), 6);
   const Game before = g();
   forget_output();
   reverse_click(g());
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) ASSERT_EQ(g().board(10 - x, 10 - y), -before.board(x, y));
+  EXPECT_EQ(g().board, turned_board(before.board));
+  EXPECT_EQ(g().board(10 - 4, 10 - 4), +HU) << "the main army's pawn on (4, 4) now stands on top";
   EXPECT_EQ(g().hand_own, before.hand_enemy);
   EXPECT_EQ(g().hand_enemy, before.hand_own);
   EXPECT_EQ(g().hand_own_total, before.hand_enemy_total);
+  EXPECT_EQ(g().clock.clock_own_total, before.clock.clock_enemy_total);
+  EXPECT_EQ(g().clock.clock_enemy_total, before.clock.clock_own_total);
   EXPECT_EQ(g().chess_sign, -1);
   EXPECT_EQ(g().main_sign, +1);
-  EXPECT_EQ(g().turn, -before.turn);
+  EXPECT_EQ(g().turn, before.turn);
   EXPECT_EQ(g().board_flipped, 1);
   EXPECT_EQ(played(), std::vector<int>{SND_PIECE});
-  // The slot on the board takes the flipped position; earlier slots keep theirs.
-  EXPECT_EQ(g().history.slot(6).board, g().board);
-  for (int n = 0; n < 6; ++n) EXPECT_EQ(g().history.slot(n).board, before.history.slot(n).board);
+  for (int n = 0; n <= 6; ++n) {
+    const HistorySlot &was = before.history.slot(n), &is = g().history.slot(n);
+    EXPECT_EQ(is.board, turned_board(was.board)) << "slot " << n;
+    EXPECT_EQ(is.hand_own, was.hand_enemy) << "slot " << n;
+    EXPECT_EQ(is.clock_own_after, was.clock_enemy_after) << "slot " << n;
+    EXPECT_EQ(is.clock_enemy_before, was.clock_own_before) << "slot " << n;
+  }
+  EXPECT_EQ(g().history.slot(6).move_to_x, 10 - 3);  // the chess pawn's (3, 3)
+  EXPECT_EQ(g().history.slot(6).move_code, -PORN);
 }
 
 TEST_F(Replay, FlipTwiceGivesBackTheBoardHandsAndTurn) {
@@ -228,18 +237,36 @@ TEST_F(Replay, FlipTwiceGivesBackTheBoardHandsAndTurn) {
   EXPECT_EQ(g().turn, before.turn);
   EXPECT_EQ(g().chess_sign, +1);
   EXPECT_EQ(g().board_flipped, 1);
+  EXPECT_EQ(g().history.slot(3).board, before.history.slot(3).board);
 }
 
-TEST_F(Replay, SteppingBackOntoAFlippedSlotShowsEachHandWithItsArmy) {
+TEST_F(Replay, SteppingAcrossAFlipShowsEveryPositionTheSameWayUp) {
   testing::play_moves(g(), 6);
+  const MoveList unturned = g().history;
   reverse_click(g());
   const Board board = g().board;
   const Hand own = g().hand_own, enemy = g().hand_enemy;
-  replay_click(g());
-  after_click(g());
+  for (int n = 5; n >= 0; --n) {
+    replay_click(g());
+    EXPECT_EQ(g().board, turned_board(unturned.slot(n).board)) << "after move " << n;
+    EXPECT_EQ(g().hand_own, unturned.slot(n).hand_enemy) << "after move " << n;
+    EXPECT_EQ(g().clock.clock_own_total, unturned.slot(n).clock_enemy_after) << "after move " << n;
+    // The turn the next click finds agrees with the one stepping handed on.
+    EXPECT_EQ(調査_先番(g(), n), g().turn) << "after move " << n;
+  }
+  for (int n = 0; n < 6; ++n) after_click(g());
   EXPECT_EQ(g().board, board);
   EXPECT_EQ(g().hand_own, own);
   EXPECT_EQ(g().hand_enemy, enemy);
+}
+
+TEST_F(Replay, ANewGameTurnsTheKeptMovesBackTheMainArmyBelow) {
+  testing::play_moves(g(), 3);
+  const MoveList unturned = g().history;
+  reverse_click(g());
+  cancel_click(g());
+  EXPECT_FALSE(g().history.turned);
+  for (int n = 1; n <= 3; ++n) EXPECT_EQ(g().history.slot(n).board, unturned.slot(n).board) << "slot " << n;
 }
 
 TEST_F(Replay, FlipIsRefusedWhileARecordIsShown) {
