@@ -113,7 +113,8 @@ void fit_start_to_record(Game& g) {
     g.board_flipped = 1;
   }
   g.history.slot(0).board = g.board;
-  描画_盤(g);
+  調査_先手後手(g);
+  画面_再描画(g);
 }
 
 void cancel_click(Game& g) {

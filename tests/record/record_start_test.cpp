@@ -31,10 +31,12 @@ class RecordStart : public ::testing::Test {
 TEST_F(RecordStart, ARecordSavedAfterAFlipLoadsTurnedRound) {
   testing::play_moves(g(), 3);
   reverse_click(g());
+  g().view.current_background = PICTURE_TATAMI;
   save_and_load();
   EXPECT_EQ(g().board, turned_board(starting_board(g().menu.NIPPON)));
   EXPECT_EQ(g().history.slot(0).board, g().board);
   EXPECT_EQ(g().chess_sign, -1);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(-1, 3)->picture, EMPTY) << "the main army's hand slots, on top";
   std::array<int, 3> first_move{};
   調査_移動結果(g(), 1, first_move[0], first_move[1], first_move[2]);
   EXPECT_EQ(first_move, (std::array{6, 4, +HU})) << "the main army's pawn, now on top";
