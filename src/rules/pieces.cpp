@@ -9,19 +9,13 @@ int hand_index_of(int code) {
     case KNIG: return 3;
     case BISH: return 4;
     case QEEN: return 5;
-    case HU:
-    case HU_N: return 6;
-    case KYOU:
-    case KYOU_N: return 7;
-    case KEI:
-    case KEI_N: return 8;
-    case GIN:
-    case GIN_N: return 9;
+    case HU: case HU_N: return 6;
+    case KYOU: case KYOU_N: return 7;
+    case KEI: case KEI_N: return 8;
+    case GIN: case GIN_N: return 9;
     case KIN: return 10;
-    case KAKU:
-    case KAKU_N: return 11;
-    case SYA:
-    case SYA_N: return 12;
+    case KAKU: case KAKU_N: return 11;
+    case SYA: case SYA_N: return 12;
     case HEISI: return 13;
     case KURUMA: return 14;
     case UMA: return 15;

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <utility>
 
 #include "fakes/fake_ports.h"
 #include "rules/setup.h"
@@ -93,34 +95,25 @@ TEST_F(Ladder, EveryStepIsWrittenIntoTheStartOfTheMoveList) {
   EXPECT_EQ(g.board, expected);
 }
 
-// A record's first position after a handicap start and one move of the main
-// army; the handicap is found again from it.
-struct RecordedHandicap {
-  int grade;
-  int fx, fy, tx, ty;  // the first move
-};
-
-class RecordHandicap : public Ladder, public ::testing::WithParamInterface<RecordedHandicap> {};
+// A record's first position after a handicap start (grade) and one move of
+// the main army; the handicap is found again from it.
+class RecordHandicap : public Ladder, public ::testing::WithParamInterface<std::array<int, 5>> {};
 
 TEST_P(RecordHandicap, IsFoundFromTheFirstPosition) {
-  const RecordedHandicap r = GetParam();
-  for (int i = 0; i < std::abs(r.grade); ++i) handicap_click(g, r.grade > 0);
-  const Board handicap_start = g.board;
+  const auto [grade, fx, fy, tx, ty] = GetParam();
+  for (int i = 0; i < std::abs(grade); ++i) handicap_click(g, grade > 0);
   Board first = g.board;
-  first(r.tx, r.ty) = first(r.fx, r.fy);
-  first(r.fx, r.fy) = EMPTY;
-
+  first(tx, ty) = std::exchange(first(fx, fy), EMPTY);
   Board start = starting_board(g.menu.NIPPON);
   take_off_record_handicap(start, first);
-  EXPECT_EQ(start, handicap_start);
+  EXPECT_EQ(start, g.board);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Grades, RecordHandicap,
-    ::testing::Values(RecordedHandicap{0, 2, 7, 2, 6}, RecordedHandicap{2, 2, 7, 2, 6}, RecordedHandicap{7, 5, 7, 5, 6},
-                      RecordedHandicap{0, 2, 8, 2, 3},   // the first move leaves the ladder's first square
-                      RecordedHandicap{-1, 8, 8, 8, 6},  // ... or the next one
-                      RecordedHandicap{-2, 3, 7, 3, 6}, RecordedHandicap{-10, 5, 9, 5, 8}));
+// The first move from elsewhere, from the ladder's first square, from the next one.
+INSTANTIATE_TEST_SUITE_P(Grades, RecordHandicap,
+                         ::testing::Values(std::array{2, 2, 7, 2, 6}, std::array{7, 5, 7, 5, 6},
+                                           std::array{-2, 3, 7, 3, 6}, std::array{0, 2, 8, 2, 3},
+                                           std::array{-1, 8, 8, 8, 6}, std::array{-10, 5, 9, 5, 8}));
 
 struct Refusal {
   int record_mode, move_number, flipped;

@@ -97,8 +97,7 @@ TEST_F(PlayTest, ClicksMadeWhileTheComputerMovesAreDropped) {
   choose(MenuItem::START2);
   const Board before = game->board;
   bool clicked = false;
-  // Fires at the first moment the window runs its events: during the
-  // computer's answer (its animation).
+  // Runs at the first moment the window takes events: in the computer's animation.
   QTimer::singleShot(0, [&] {
     click_cell(4, 7);
     click_cell(4, 6);
@@ -109,7 +108,6 @@ TEST_F(PlayTest, ClicksMadeWhileTheComputerMovesAreDropped) {
   ASSERT_TRUE(clicked);
   EXPECT_EQ(game->move_number, 2);
   EXPECT_EQ(game->board.at(4, 7), before.at(4, 7));
-  EXPECT_EQ(game->sel.selection_state, 0);
 
   click_cell(4, 7);  // once the computer has moved, clicks count again
   EXPECT_EQ(game->sel.selection_state, 1);
