@@ -84,6 +84,7 @@ void Canvas::paintEvent(QPaintEvent*) {
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
+  if (dropping_presses_) return;
   const QPointF twips = to_twips(event->position());
   Q_EMIT mouse_pressed(button_number(event->button()), shift_state(event->modifiers()), twips.x(), twips.y());
 }

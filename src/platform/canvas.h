@@ -37,6 +37,12 @@ class Canvas : public QWidget {
   void mark_changed() { changed_ = true; }
   void show_changes();
 
+  // Mouse presses are dropped from now on (while the computer moves or an
+  // animation runs), until take_presses() is called.
+  void drop_presses() { dropping_presses_ = true; }
+  bool dropping_presses() const { return dropping_presses_; }
+  void take_presses() { dropping_presses_ = false; }
+
   QSize sizeHint() const override;
 
  Q_SIGNALS:
@@ -58,6 +64,7 @@ class Canvas : public QWidget {
   int render_scale_;
   QImage image_;
   bool changed_ = false;
+  bool dropping_presses_ = false;
 };
 
 }  // namespace velmora::platform

@@ -2,9 +2,8 @@
 // backing image; the window's place and size in twips.
 #pragma once
 
-#include <QWidget>
-
 #include "platform/canvas.h"
+#include "platform/main_window.h"
 #include "platform/pictures.h"
 #include "platform/twips.h"
 #include "ports/ports.h"
@@ -13,7 +12,7 @@ namespace velmora::platform {
 
 class QtScreen final : public Screen {
  public:
-  QtScreen(Canvas& canvas, QWidget& window, TwipScale scale);
+  QtScreen(Canvas& canvas, MainWindow& window, TwipScale scale);
 
   void paste_picture(int picture, int shade, double left, double top) override;
   void outline(int colour, double left, double top, double right, double bottom) override;
@@ -21,12 +20,13 @@ class QtScreen final : public Screen {
   void refresh() override;
   TwipRect window_rect() const override;
   void set_window_rect(const TwipRect& rect) override;
+  void drop_clicks_meanwhile() override { canvas_.drop_presses(); }
 
  private:
   int image_pixel(double twips) const;
 
   Canvas& canvas_;
-  QWidget& window_;
+  MainWindow& window_;
   TwipScale scale_;
   PictureBook pictures_;
 };

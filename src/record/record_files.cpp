@@ -5,6 +5,7 @@
 
 #include "record/notation.h"
 #include "record/record_format.h"
+#include "record/replay.h"
 #include "record/shift_jis.h"
 #include "record/text_files.h"
 #include "rules/setup.h"
@@ -154,8 +155,9 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
 
   初期設定(g);
   g.record_mode = 1;
-  print_headers(g, record);
   fill_move_list(g, record);
+  fit_start_to_record(g);
+  print_headers(g, record);
   g.move_number = 0;
   g.com.move_counter = 0;
 
