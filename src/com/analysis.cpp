@@ -16,7 +16,6 @@ namespace velmora {
 namespace {
 
 inline constexpr int BOARD_FIELD = 3;
-inline constexpr int HANDS_START = 81 * BOARD_FIELD;
 
 // A whole number in `text`, spaces around it allowed; nullopt when it is none.
 std::optional<int> read_number(const std::string& text) {
