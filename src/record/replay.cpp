@@ -23,6 +23,7 @@ void restore_slot(Game& g, int n) {
   g.hand_enemy = slot.hand_enemy;
   g.hand_enemy_total = 調査_持駒数(g, g.main_sign);
   g.hand_own_total = 調査_持駒数(g, g.chess_sign);
+  調査_2歩フラグ設定(g);
 
   g.clock.clock_enemy_total = slot.clock_enemy_after;
   描画_所有時間(g, g.main_sign, g.clock.clock_enemy_total);
@@ -119,6 +120,7 @@ void reverse_click(Game& g) {
     for (int y = 1; y <= 9; ++y) g.board(10 - x, 10 - y) = -before(x, y);
   std::swap(g.hand_own, g.hand_enemy);
   std::swap(g.hand_own_total, g.hand_enemy_total);
+  調査_2歩フラグ設定(g);
 
   // The slot of the position on the board takes the flipped position whole,
   // hands included, so that stepping back onto it later shows each hand

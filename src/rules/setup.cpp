@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "rules/moves.h"
 #include "view/board_view.h"
 
 namespace velmora {
@@ -109,6 +110,7 @@ void 初期設定(Game& g) {
 
 void 初期設定_自駒配置(Game& g) {
   exchange_main_army(g.board, g.menu.NIPPON);
+  調査_2歩フラグ設定(g);  // HU and HEISI change places
   描画_盤(g);
 }
 
