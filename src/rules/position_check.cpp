@@ -6,6 +6,9 @@
 namespace velmora {
 namespace {
 
+constexpr int CHESS_LINE_UP = 16;
+constexpr int MAIN_LINE_UP = 20;
+
 template <class... Parts>
 PositionFault fault(const Parts&... parts) {
   std::ostringstream text;
@@ -54,7 +57,53 @@ std::optional<PositionFault> sign_fault(const Game& g) {
   return std::nullopt;
 }
 
+// Kings on the board of the side with sign `side`.
+int kings_of(const Board& board, int side) {
+  int count = 0;
+  for (int x = 1; x <= BOARD_SIZE; ++x)
+    for (int y = 1; y <= BOARD_SIZE; ++y)
+      if (sign_of(board(x, y)) == side && is_king_kind(kind_of(board(x, y)))) ++count;
+  return count;
+}
+
+// The side whose king was taken (0: none).
+int side_of_taken_king(const Game& g) {
+  if (g.king_taken == 0) return 0;
+  return g.king_taken == g.chess_sign ? +1 : -1;
+}
+
+struct ArmyCounts {
+  int chess = 0;
+  int main = 0;
+  void add(int kind, int count) { (is_chess_kind(kind) ? chess : main) += count; }
+};
+
+ArmyCounts count_armies(const Game& g) {
+  ArmyCounts counts;
+  for (int x = 1; x <= BOARD_SIZE; ++x)
+    for (int y = 1; y <= BOARD_SIZE; ++y)
+      if (g.board(x, y) != EMPTY) counts.add(kind_of(g.board(x, y)), 1);
+  for (int i = 1; i < HAND_SIZE; ++i) counts.add(HAND_KINDS[i], g.hand_own[i] + g.hand_enemy[i]);
+  return counts;
+}
+
 }  // namespace
+
+std::optional<PositionFault> find_line_up_fault(const Game& g) {
+  const int taken = side_of_taken_king(g);
+  for (const int side : {-1, +1}) {
+    const int kings = kings_of(g.board, side), expected = side == taken ? 0 : 1;
+    if (kings != expected) return fault("the side of sign ", side, " has ", kings, " kings on the board");
+  }
+  const ArmyCounts counts = count_armies(g);
+  const bool chess_king_taken = taken != 0 && taken == g.chess_sign;
+  const int chess_expected = CHESS_LINE_UP - (chess_king_taken ? 1 : 0);
+  const int main_expected = MAIN_LINE_UP - (taken != 0 && !chess_king_taken ? 1 : 0);
+  if (counts.chess != chess_expected || counts.main != main_expected)
+    return fault("board and hands hold ", counts.chess, " chess pieces and ", counts.main,
+                 " main-army pieces instead of ", chess_expected, " and ", main_expected);
+  return std::nullopt;
+}
 
 std::optional<PositionFault> find_position_fault(const Game& g) {
   if (auto found = board_fault(g.board)) return found;

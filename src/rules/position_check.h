@@ -22,4 +22,11 @@ struct PositionFault {
 // values they may hold. Answers the first fault found, or nothing.
 [[nodiscard]] std::optional<PositionFault> find_position_fault(const Game& g);
 
+// For a game played from the full starting position (no handicap, no loaded
+// record): each side has one king on the board until its king is taken, and
+// board and hands together hold the 16 pieces of the chess army and the 20
+// of the main army, less a taken king. Captures, drops and promotions keep
+// each piece in its army's kinds. Answers the first fault found, or nothing.
+[[nodiscard]] std::optional<PositionFault> find_line_up_fault(const Game& g);
+
 }  // namespace velmora

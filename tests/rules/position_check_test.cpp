@@ -70,5 +70,27 @@ TEST_F(PositionCheckTest, EachBrokenPieceOfBookkeepingIsNamed) {
   }
 }
 
+TEST_F(PositionCheckTest, TheLineUpsKeepTheirPiecesThroughCapturesAndAKingCapture) {
+  const std::pair<std::function<void(Game&)>, const char*> cases[] = {
+      {[](Game&) {}, "no fault"},
+      {[](Game& g) { 駒移動(g, 3, 2, 3, 7, +PORN); }, "no fault"},  // a chess pawn takes a HEISI
+      {[](Game& g) { 駒移動(g, 5, 9, 6, 1, -OU); }, "no fault"},    // the main king takes the chess king
+      {[](Game& g) { g.board(3, 7) = EMPTY; },
+       "board and hands hold 16 chess pieces and 19 main-army pieces instead of 16 and 20"},
+      {[](Game& g) { g.hand_own[1] = 1, g.hand_own_total = 1; },
+       "board and hands hold 17 chess pieces and 20 main-army pieces instead of 16 and 20"},
+      {[](Game& g) { g.board(5, 5) = +KING; }, "the side of sign 1 has 2 kings on the board"},
+      {[](Game& g) { g.board(5, 9) = -HU; }, "the side of sign -1 has 0 kings on the board"},
+      {[](Game& g) { g.king_taken = g.chess_sign; }, "the side of sign 1 has 1 kings on the board"},
+  };
+  for (const auto& [change, expected] : cases) {
+    testing::TestGame fresh;
+    初期設定(fresh.game);
+    change(fresh.game);
+    const std::optional<PositionFault> found = find_line_up_fault(fresh.game);
+    EXPECT_EQ(found ? found->what : "no fault", expected);
+  }
+}
+
 }  // namespace
 }  // namespace velmora

@@ -1,7 +1,9 @@
 // velmora-com: reads positions from standard input, one a line, and answers
 // each with the computer player's choice (mode=com) or the legal moves
 // (mode=moves). With --selfplay N --seed S it prints N positions of games the
-// computer plays against itself instead.
+// computer plays against itself instead; with --soak G --seed S it plays G
+// such games and prints a summary. Both check the position after every move
+// and end with status 1, the seed and the position when a check fails.
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -13,7 +15,8 @@ namespace {
 
 int usage() {
   std::cerr << "usage: velmora-com            (positions on standard input)\n"
-               "       velmora-com --selfplay N [--seed S]\n";
+               "       velmora-com --selfplay N [--seed S]\n"
+               "       velmora-com --soak GAMES [--seed S]\n";
   return 2;
 }
 
@@ -38,10 +41,12 @@ int answer_lines() {
 
 int main(int argc, char** argv) {
   if (argc == 1) return answer_lines();
-  long positions = -1, seed = 1;
+  long positions = -1, games = -1, seed = 1;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--selfplay" && i + 1 < argc && read_count(argv[i + 1], positions)) {
+      ++i;
+    } else if (arg == "--soak" && i + 1 < argc && read_count(argv[i + 1], games)) {
       ++i;
     } else if (arg == "--seed" && i + 1 < argc && read_count(argv[i + 1], seed)) {
       ++i;
@@ -49,7 +54,10 @@ int main(int argc, char** argv) {
       return usage();
     }
   }
-  if (positions < 0) return usage();
-  velmora::run_selfplay(static_cast<int>(positions), static_cast<unsigned>(seed), std::cout);
-  return 0;
+  if ((positions < 0) == (games < 0)) return usage();
+  const bool passed =
+      positions >= 0
+          ? velmora::run_selfplay(static_cast<int>(positions), static_cast<unsigned>(seed), std::cout, std::cerr)
+          : velmora::run_soak(static_cast<int>(games), static_cast<unsigned>(seed), std::cerr);
+  return passed ? 0 : 1;
 }
