@@ -9,17 +9,27 @@
 namespace velmora {
 namespace {
 
+using Change = std::function<void(Game&)>;
+using Finder = std::optional<PositionFault> (*)(const Game&);
+
+std::string described(const std::optional<PositionFault>& found) { return found ? found->what : "no fault"; }
+
+// What `find` reports on a new game after `change`.
+std::string fault_after(const Change& change, Finder find) {
+  testing::TestGame fresh;
+  初期設定(fresh.game);
+  change(fresh.game);
+  return described(find(fresh.game));
+}
+
 class PositionCheckTest : public RulesTest {
  protected:
-  std::string fault() {
-    const std::optional<PositionFault> found = find_position_fault(g);
-    return found ? found->what : "";
-  }
+  std::string fault() { return described(find_position_fault(g)); }
 };
 
 TEST_F(PositionCheckTest, TheBookkeepingFollowsNewGamesMovesSwitchesFlipsAndReplays) {
   初期設定(g);
-  EXPECT_EQ(fault(), "") << "a new game";
+  EXPECT_EQ(fault(), "no fault") << "a new game";
   g.turn = +1;
   const std::pair<std::function<void()>, const char*> steps[] = {
       {[&] { play(2, 7, 2, 6, -HU); }, "a pawn steps forward"},
@@ -42,12 +52,12 @@ TEST_F(PositionCheckTest, TheBookkeepingFollowsNewGamesMovesSwitchesFlipsAndRepl
   };
   for (const auto& [step, name] : steps) {
     step();
-    EXPECT_EQ(fault(), "") << "after " << name;
+    EXPECT_EQ(fault(), "no fault") << "after " << name;
   }
 }
 
 TEST_F(PositionCheckTest, EachBrokenPieceOfBookkeepingIsNamed) {
-  const std::pair<std::function<void(Game&)>, const char*> breakages[] = {
+  const std::pair<Change, const char*> breakages[] = {
       {[](Game& g) { g.board(3, 5) = 28; }, "code 28 on (3,5)"},
       {[](Game& g) { g.board(0, 4) = -HU; }, "code -1 on (0,4)"},
       {[](Game& g) { g.hand_own[0] = 1; }, "hand_own holds 1 under index 0"},
@@ -61,17 +71,11 @@ TEST_F(PositionCheckTest, EachBrokenPieceOfBookkeepingIsNamed) {
       {[](Game& g) { g.turn = 2; }, "turn is 2"},
       {[](Game& g) { g.king_taken = -3; }, "king_taken is -3"},
   };
-  for (const auto& [breakage, expected] : breakages) {
-    testing::TestGame fresh;
-    初期設定(fresh.game);
-    breakage(fresh.game);
-    const std::optional<PositionFault> found = find_position_fault(fresh.game);
-    EXPECT_EQ(found ? found->what : "no fault", expected);
-  }
+  for (const auto& [breakage, expected] : breakages) EXPECT_EQ(fault_after(breakage, find_position_fault), expected);
 }
 
 TEST_F(PositionCheckTest, TheLineUpsKeepTheirPiecesThroughCapturesAndAKingCapture) {
-  const std::pair<std::function<void(Game&)>, const char*> cases[] = {
+  const std::pair<Change, const char*> cases[] = {
       {[](Game&) {}, "no fault"},
       {[](Game& g) { 駒移動(g, 3, 2, 3, 7, +PORN); }, "no fault"},  // a chess pawn takes a HEISI
       {[](Game& g) { 駒移動(g, 5, 9, 6, 1, -OU); }, "no fault"},    // the main king takes the chess king
@@ -83,13 +87,7 @@ TEST_F(PositionCheckTest, TheLineUpsKeepTheirPiecesThroughCapturesAndAKingCaptur
       {[](Game& g) { g.board(5, 9) = -HU; }, "the side of sign -1 has 0 kings on the board"},
       {[](Game& g) { g.king_taken = g.chess_sign; }, "the side of sign 1 has 1 kings on the board"},
   };
-  for (const auto& [change, expected] : cases) {
-    testing::TestGame fresh;
-    初期設定(fresh.game);
-    change(fresh.game);
-    const std::optional<PositionFault> found = find_line_up_fault(fresh.game);
-    EXPECT_EQ(found ? found->what : "no fault", expected);
-  }
+  for (const auto& [change, expected] : cases) EXPECT_EQ(fault_after(change, find_line_up_fault), expected);
 }
 
 }  // namespace
