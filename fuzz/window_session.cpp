@@ -23,6 +23,9 @@ constexpr double SECONDS_PER_DAY = 86400;
 constexpr const char* LOADED_RECORD = "読込.棋譜";
 // The file names an event may save under or load; the last is never written.
 constexpr const char* RECORD_NAMES[] = {"", "一", "二", "../外"};
+// Titles a save may give: none, a plain one, one with line breaks, one that
+// is no UTF-8, and one longer than a header keeps.
+const std::string TITLES[] = {"", "対局", "一行目\r\n二行目", "\xFF\x82", std::string(1200, 'x')};
 constexpr int PROMOTION_ANSWERS[] = {0,     -PORN, +PORN, -ROOK, +ROOK, -KNIG, +KNIG,
                                      -BISH, +BISH, -QEEN, +QEEN, -KING, +KING};
 
@@ -99,7 +102,7 @@ class Session {
   void save(int a, int b) {
     RecordFields& fields = t_.fakes.dialogs.fields;
     fields.file_name = RECORD_NAMES[a % std::size(RECORD_NAMES)];
-    fields.title = std::string(b % 7, "対局名\r\n"[b % 5]);
+    fields.title = TITLES[b % std::size(TITLES)];
     on_record_save_clicked(g_);
     if (fields.file_name.empty()) return;
     const std::string path = scratch_folder() + "/" + fields.file_name + ".棋譜";
