@@ -142,11 +142,12 @@ class Session {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace velmora::fuzz;
   clear_scratch_folder();
-  const std::size_t stated = size >= 2 ? data[0] | data[1] << 8 : 0;
-  const std::size_t record_size = std::min(stated, size - std::min<std::size_t>(size, 2));
-  const std::size_t events_start = std::min<std::size_t>(size, 2) + record_size;
+  const std::size_t length_bytes = std::min<std::size_t>(size, 2);
+  const std::size_t stated = length_bytes == 2 ? data[0] | data[1] << 8 : 0;
+  const std::size_t record_size = std::min(stated, size - length_bytes);
+  const std::size_t events_start = length_bytes + record_size;
   Session session;
-  session.open_with_record(bytes(data + std::min<std::size_t>(size, 2), record_size));
+  session.open_with_record(bytes(data + length_bytes, record_size));
   for (std::size_t at = events_start; at + 3 <= size; at += 3)
     if (!session.run(data[at], data[at + 1], data[at + 2])) break;
   return 0;
