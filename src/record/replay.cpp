@@ -25,6 +25,7 @@ void restore_slot(Game& g, int n) {
   g.hand_enemy = slot.hand_enemy;
   g.hand_enemy_total = 調査_持駒数(g, g.main_sign);
   g.hand_own_total = 調査_持駒数(g, g.chess_sign);
+  調査_2歩フラグ設定(g);
 
   g.clock.clock_enemy_total = slot.clock_enemy_after;
   描画_所有時間(g, g.main_sign, g.clock.clock_enemy_total);
@@ -113,6 +114,7 @@ void fit_start_to_record(Game& g) {
     g.board_flipped = 1;
   }
   g.history.slot(0).board = g.board;
+  調査_2歩フラグ設定(g);
   調査_先手後手(g);
   画面_再描画(g);
 }
@@ -139,6 +141,7 @@ void reverse_click(Game& g) {
   std::swap(g.hand_own_total, g.hand_enemy_total);
   std::swap(g.clock.clock_own_total, g.clock.clock_enemy_total);
   turn_move_list(g.history);
+  調査_2歩フラグ設定(g);
 
   調査_先手後手(g);
   画面_再描画(g);

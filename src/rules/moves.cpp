@@ -97,6 +97,7 @@ void 駒移動(Game& g, int fx, int fy, int tx, int ty, int code) {
     take_from_hand(g, fx, hand_index);
 
   redraw_square(g, tx, ty);
+  調査_2歩フラグ設定(g);  // the two-pawn flags follow every move
 }
 
 void 駒取得(Game& g, int captured) {

@@ -7,7 +7,8 @@ namespace velmora {
 
 // Plays the move from (fx, fy) (a square, or a hand slot for a drop) to
 // (tx, ty); `code` is the final code on the destination. Does not test
-// legality. Redraws the squares and hands it changes.
+// legality. Redraws the squares and hands it changes and brings the two-pawn
+// flags up to date.
 void 駒移動(Game& g, int fx, int fy, int tx, int ty, int code);
 
 // Puts a captured piece (its code as it stood) into the capturer's hand, or

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "record/move_list.h"
+#include "rules/moves.h"
 #include "view/board_view.h"
 
 namespace velmora {
@@ -92,6 +93,7 @@ void 初期設定(Game& g) {
   g.hand_own.fill(0);
   g.hand_enemy.fill(0);
   g.board = starting_board(g.menu.NIPPON);
+  調査_2歩フラグ設定(g);
   描画_盤(g);
   g.hand_own_total = 0;
   g.hand_enemy_total = 0;
@@ -109,6 +111,7 @@ void 初期設定(Game& g) {
 
 void 初期設定_自駒配置(Game& g) {
   exchange_main_army(g.board, g.menu.NIPPON);
+  調査_2歩フラグ設定(g);  // HU and HEISI change places
   描画_盤(g);
 }
 

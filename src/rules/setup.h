@@ -17,7 +17,8 @@ Board starting_board(bool nippon);
 
 // Exchanges every main-army piece on the board for its counterpart of the
 // other nation (OU<->SYOU, KIN<->TUKAE, ...; KAKU and SYA become HOU, HOU
-// becomes KAKU under 日本 and SYA under 韓国), then redraws the board.
+// becomes KAKU under 日本 and SYA under 韓国), brings the two-pawn flags up
+// to date and redraws the board.
 void 初期設定_自駒配置(Game& g);
 
 // The leading nation has been switched in the menu: the main army is

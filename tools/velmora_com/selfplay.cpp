@@ -1,5 +1,7 @@
 #include "selfplay.h"
 
+#include <limits>
+#include <optional>
 #include <random>
 #include <vector>
 
@@ -8,6 +10,7 @@
 #include "ports/null_ports.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"
+#include "rules/position_check.h"
 #include "rules/promotion.h"
 #include "rules/setup.h"
 
@@ -32,6 +35,13 @@ void flip(AnalysisPosition& p) {
   }
 }
 
+// A silent game window holding a self-play position, the enemy side to move.
+struct PositionGame {
+  NullPorts silent;
+  Game g{silent.ports()};
+  explicit PositionGame(const AnalysisPosition& p) { set_up_position(g, p); }
+};
+
 // The position after `move` was played on the game.
 void take_position(AnalysisPosition& p, const Game& g, const Candidate& move) {
   p.board = g.board;
@@ -42,22 +52,8 @@ void take_position(AnalysisPosition& p, const Game& g, const Candidate& move) {
   p.last_code = move.final_code;
 }
 
-// Plays a move of the enemy side on the position through the game's own move
-// routine (captures, hands, castling, en passant).
-void play_on(AnalysisPosition& p, const Candidate& move) {
-  NullPorts silent;
-  Game g(silent.ports());
-  set_up_position(g, p);
-  const int source_row = move.sx < 0 ? enemy_hand_slot(move.sy).y : move.sy;
-  駒移動(g, move.sx, source_row, move.tx, move.ty, move.final_code);
-  take_position(p, g, move);
-}
-
 // The board moves of the enemy side, promoting only where it must.
-std::vector<Candidate> enemy_board_moves(const AnalysisPosition& p) {
-  NullPorts silent;
-  Game g(silent.ports());
-  set_up_position(g, p);
+std::vector<Candidate> enemy_board_moves(Game& g) {
   std::vector<Candidate> moves;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
@@ -74,57 +70,152 @@ std::vector<Candidate> enemy_board_moves(const AnalysisPosition& p) {
   return moves;
 }
 
-// Plays a random board move of the enemy side and turns the board; false
-// when there is none.
-bool play_random_move(AnalysisPosition& p, std::mt19937& rng) {
-  const std::vector<Candidate> moves = enemy_board_moves(p);
-  if (moves.empty()) return false;
-  play_on(p, moves[rng() % moves.size()]);
-  flip(p);
-  return true;
+std::optional<PositionFault> find_fault(const Game& g) {
+  if (auto fault = find_position_fault(g)) return fault;
+  return find_line_up_fault(g);
 }
 
-AnalysisPosition starting_position(std::mt19937& rng) {
-  NullPorts silent;
-  Game g(silent.ports());
-  g.menu.NIPPON = rng() % 2 == 0;
-  g.menu.KANKOKU = !g.menu.NIPPON;
-  初期設定(g);
-  AnalysisPosition p;
-  p.board = g.board;
-  p.drops = rng() % 2 == 0;
-  // The main army moves first: put it on top, where the computer plays.
-  flip(p);
-  return p;
-}
+// What became of a move; the last three end a game.
+enum class Outcome { Played, CheckFailed, KingTaken, NoMove, MoveLimit };
+
+// One run of self-play games from one seed, checking after every move.
+class SelfPlay {
+ public:
+  SelfPlay(unsigned seed, std::ostream* positions, std::ostream& report)
+      : seed_(seed), rng_(seed), positions_(positions), report_(report) {}
+
+  // Plays one game, printing at most `positions_left` positions; false when
+  // a check failed.
+  bool play_game(int& positions_left) {
+    ++game_;
+    ply_ = 0;
+    p_ = starting_position();
+    const unsigned random_plies = rng_() % (MAX_RANDOM_OPENING_PLIES + 1);
+    for (unsigned i = 0; i < random_plies; ++i) {
+      const Outcome outcome = play_random_move();
+      if (outcome == Outcome::CheckFailed) return false;
+      if (outcome != Outcome::Played) break;
+    }
+    for (int ply = 0; ply < MAX_PLIES_PER_GAME && positions_left > 0; ++ply) {
+      // Now and then a random move, so that the computer's own repetitions
+      // do not fill the output.
+      if (rng_() % RANDOM_MOVE_ODDS == 0) {
+        const Outcome outcome = play_random_move();
+        if (outcome != Outcome::Played) return ended(outcome);
+      }
+      p_.level = 1 + static_cast<int>(rng_() % 3);
+      if (positions_) *positions_ << format_position_line(p_) << '\n';
+      --positions_left;
+      const Outcome outcome = play_com_move();
+      if (outcome != Outcome::Played) return ended(outcome);
+    }
+    return positions_left == 0 || ended(Outcome::MoveLimit);
+  }
+
+  void print_summary() const {
+    report_ << "selfplay: seed " << seed_ << ", " << game_ << " games, " << moves_ << " moves checked; " << endings_[0]
+            << " ended by taking a king, " << endings_[1] << " with no move left, " << endings_[2] << " at "
+            << MAX_PLIES_PER_GAME << " moves\n";
+  }
+
+ private:
+  AnalysisPosition starting_position() {
+    NullPorts silent;
+    Game g(silent.ports());
+    g.menu.NIPPON = rng_() % 2 == 0;
+    g.menu.KANKOKU = !g.menu.NIPPON;
+    初期設定(g);
+    AnalysisPosition p;
+    p.board = g.board;
+    p.drops = rng_() % 2 == 0;
+    // The main army moves first: put it on top, where the computer plays.
+    flip(p);
+    return p;
+  }
+
+  // A random board move of the enemy side, then the board turned.
+  Outcome play_random_move() {
+    PositionGame game(p_);
+    const std::vector<Candidate> moves = enemy_board_moves(game.g);
+    if (moves.empty()) return Outcome::NoMove;
+    const Candidate& move = moves[rng_() % moves.size()];
+    play_move(game.g, move);
+    if (!checked(game.g, move, "random move")) return Outcome::CheckFailed;
+    take_position(p_, game.g, move);
+    flip(p_);
+    return Outcome::Played;
+  }
+
+  // The computer's move, played as its turn plays it. A king capture is
+  // played by the move routine alone, since the turn would start a new game
+  // at once.
+  Outcome play_com_move() {
+    PositionGame game(p_);
+    Candidate best;
+    if (!com_search(game.g, best)) return Outcome::NoMove;
+    const bool takes_king = is_king_kind(kind_of(game.g.board(best.tx, best.ty)));
+    if (takes_king)
+      play_move(game.g, best);
+    else
+      com_play(game.g, best);
+    if (!checked(game.g, best, "computer's move")) return Outcome::CheckFailed;
+    if (takes_king) return Outcome::KingTaken;
+    take_position(p_, game.g, best);
+    flip(p_);
+    return Outcome::Played;
+  }
+
+  static void play_move(Game& g, const Candidate& move) {
+    const int source_row = move.sx < 0 ? enemy_hand_slot(move.sy).y : move.sy;
+    駒移動(g, move.sx, source_row, move.tx, move.ty, move.final_code);
+  }
+
+  bool checked(const Game& g, const Candidate& move, const char* what) {
+    ++moves_;
+    ++ply_;
+    const std::optional<PositionFault> fault = find_fault(g);
+    if (!fault) return true;
+    report_ << "selfplay: check failed with seed " << seed_ << ", game " << game_ << ", move " << ply_ << " (" << what
+            << " " << move.sx << ',' << move.sy << " -> " << move.tx << ',' << move.ty << ", " << move.starting
+            << " -> " << move.final_code << "): " << fault->what << "\nposition before the move:\n"
+            << format_position_line(p_) << '\n';
+    return false;
+  }
+
+  // Counts how a game ended; false when a check failed.
+  bool ended(Outcome outcome) {
+    if (outcome == Outcome::CheckFailed) return false;
+    ++endings_[static_cast<int>(outcome) - static_cast<int>(Outcome::KingTaken)];
+    return true;
+  }
+
+  unsigned seed_;
+  std::mt19937 rng_;
+  std::ostream* positions_;
+  std::ostream& report_;
+  AnalysisPosition p_;
+  int game_ = 0;
+  int ply_ = 0;
+  long moves_ = 0;
+  int endings_[3] = {};  // KingTaken, NoMove, MoveLimit
+};
 
 }  // namespace
 
-void run_selfplay(int positions, unsigned seed, std::ostream& out) {
-  std::mt19937 rng(seed);
-  int printed = 0;
-  while (printed < positions) {
-    AnalysisPosition p = starting_position(rng);
-    const unsigned random_plies = rng() % (MAX_RANDOM_OPENING_PLIES + 1);
-    for (unsigned i = 0; i < random_plies; ++i)
-      if (!play_random_move(p, rng)) break;
-    for (int ply = 0; ply < MAX_PLIES_PER_GAME && printed < positions; ++ply) {
-      // Now and then a random move, so that the computer's own repetitions
-      // do not fill the output.
-      if (rng() % RANDOM_MOVE_ODDS == 0 && !play_random_move(p, rng)) break;
-      p.level = 1 + static_cast<int>(rng() % 3);
-      out << format_position_line(p) << '\n';
-      ++printed;
-      NullPorts silent;
-      Game g(silent.ports());
-      set_up_position(g, p);
-      Candidate best;
-      if (!com_search(g, best) || is_king_kind(kind_of(g.board(best.tx, best.ty)))) break;
-      com_play(g, best);
-      take_position(p, g, best);
-      flip(p);
-    }
-  }
+bool run_selfplay(int positions, unsigned seed, std::ostream& out, std::ostream& report) {
+  SelfPlay play(seed, &out, report);
+  while (positions > 0)
+    if (!play.play_game(positions)) return false;
+  return true;
+}
+
+bool run_soak(int games, unsigned seed, std::ostream& report) {
+  SelfPlay play(seed, nullptr, report);
+  int unlimited = std::numeric_limits<int>::max();
+  for (int game = 0; game < games; ++game)
+    if (!play.play_game(unlimited)) return false;
+  play.print_summary();
+  return true;
 }
 
 }  // namespace velmora

@@ -1,0 +1,126 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora of the fuzz targets into fuzz/corpus/.
+
+Run from anywhere: python3 fuzz/make_seeds.py. The seeds are committed; run
+this again only to change them. Each seed is a small file of the kind its
+target reads: records, Shift-JIS and UTF-8 texts, settings files, wave images
+and window sessions (a record file followed by three-byte events).
+"""
+import pathlib
+import struct
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+CORPUS = ROOT / "fuzz" / "corpus"
+
+
+def sjis(text):
+    return text.encode("cp932")
+
+
+def write(target, name, data):
+    folder = CORPUS / target
+    folder.mkdir(parents=True, exist_ok=True)
+    (folder / name).write_bytes(data)
+
+
+def move_lines(count):
+    lines = (ROOT / "tests/data/golden/positions.txt").read_text().splitlines()
+    return [line[:299].encode("ascii") for line in lines[:count]]
+
+
+def record(title, top, bottom, lines, end=b"\r\n"):
+    return end.join([sjis(title), sjis(top), sjis(bottom)] + lines) + end
+
+
+def record_seeds():
+    saved = (ROOT / "tests/data/saved_record.棋譜").read_bytes()
+    write("record_reader", "saved_record", saved)
+    write("record_reader", "self_play", record("対局", "後手の名前", "先手の名前", move_lines(12)))
+    write("record_reader", "headers_only", record("題", "上", "下", []))
+    long_header = b"a" + sjis("漢") * 500
+    write("record_reader", "long_header", long_header + b"\r\n" + record("", "", "", move_lines(1))[2:])
+    lines = move_lines(4)
+    mixed = sjis("題") + b"\n\r" + b"x\r\r\n" + lines[0] + b"\n" + lines[1][:150] + b"\r" + lines[2] + b"  9  9\r\n" + lines[3]
+    write("record_reader", "mixed_line_ends", mixed)
+
+
+def shift_jis_seeds():
+    text = "棋譜を書き込みました ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人 ﾁｪｽ側持駒OK"
+    write("shift_jis", "japanese_sjis", sjis(text))
+    write("shift_jis", "japanese_utf8", text.encode("utf-8"))
+    write("shift_jis", "extensions", b"\x87\x40\xed\x40\xfa\x40\x5c\x7e\x80\xa0\xfd\xfe\xff")
+    write("shift_jis", "cut_character", sjis("対局") + b"\x82")
+    write("shift_jis", "utf8_outside", "€ 𠮷 \ufffd ¥ ～".encode("utf-8") + b"\xc3\x28\xed\xa0\x80")
+
+
+def settings_seeds():
+    lines = {
+        "first_run": ["背景画=畳", "移動指導=OFF", "経過時間=ON", "BGM=ON", "主戦=日本"],
+        "written": ["背景画=宇宙", "移動指導=ON", "経過時間=OFF", "チェス側持駒OK=ON", "BGM=OFF", "主戦=韓国"],
+        "odd_values": ["背景画=空", "BGM=on", "主戦=日本", "主戦=韓国", "移動指導", "=ON", "経過時間==ON"],
+    }
+    for name, content in lines.items():
+        write("settings", name, b"".join(sjis(line) + b"\r\n" for line in content))
+    write("settings", "line_ends", sjis("背景画=緑\nBGM=ON\r主戦=韓国"))
+
+
+def wave(format_tag, channels, rate, bits, frames, extra_chunks=b"", stated_extra=0):
+    block = channels * bits // 8
+    fmt = struct.pack("<HHIIHH", format_tag, channels, rate, rate * block, block, bits)
+    data = bytes((i * 37) % 256 for i in range(frames * block))
+    body = b"WAVE" + b"fmt " + struct.pack("<I", len(fmt)) + fmt + extra_chunks
+    body += b"data" + struct.pack("<I", len(data)) + data + (b"\0" if len(data) % 2 else b"")
+    return b"RIFF" + struct.pack("<I", len(body) + stated_extra) + body
+
+
+def wave_seeds():
+    write("wave_image", "pcm8_mono", wave(1, 1, 8000, 8, 15))
+    listing = b"LIST" + struct.pack("<I", 5) + b"INFOx\0"
+    write("wave_image", "pcm16_stereo_list", wave(1, 2, 22050, 16, 8, listing))
+    write("wave_image", "float32_mono", wave(3, 1, 44100, 32, 6))
+    write("wave_image", "longer_than_given", wave(1, 1, 11025, 16, 4, stated_extra=64))
+
+
+MENU = ["TAIKYOKU", "MATCH_MAN", "START2", "LEVEL", "LEVEL1", "LEVEL2", "LEVEL3", "OWARI", "STOP", "CANCEL",
+        "REVERSE", "REPLAY", "AFTER", "LBEL_UP", "LEBEL_DOWN", "KIFU", "KIFU_READ", "KIFU_WRITE", "OPTION",
+        "HAIKEI_GA", "MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA", "SIDOU", "KEIKA", "CHESS_MOCHIKOMA", "BGM",
+        "SYUSEN", "NIPPON", "KANKOKU", "VER"]
+
+
+def menu(name):
+    return bytes([6, 0, MENU.index(name)])
+
+
+def click(x, y, button="left"):
+    kind = {"left": 0, "right": 3, "middle": 5}[button]
+    return bytes([kind, x + 6 + 23 * 6, y + 11 * 12])
+
+
+def tick(twentieths):
+    return bytes([10, twentieths // 256, twentieths % 256])
+
+
+def session(record_bytes, *events):
+    return struct.pack("<H", len(record_bytes)) + record_bytes + b"".join(events)
+
+
+def window_seeds():
+    pawn_moves = [click(2, 7), click(2, 6), click(3, 2), click(3, 3), click(2, 6), click(2, 5)]
+    write("window_session", "two_people", session(b"", menu("MATCH_MAN"), *pawn_moves, tick(40)))
+    write("window_session", "against_the_computer",
+          session(b"", menu("LEVEL1"), menu("START2"), click(2, 7), click(2, 6), tick(100), click(8, 8),
+                  click(7, 7, "right"), menu("REPLAY"), click(5, 5)))
+    saved = (ROOT / "tests/data/saved_record.棋譜").read_bytes()
+    write("window_session", "replay_and_save",
+          session(saved, menu("AFTER"), menu("AFTER"), menu("REPLAY"), menu("REVERSE"), menu("CANCEL"),
+                  menu("KIFU_WRITE"), bytes([12, 1, 3]), bytes([13, 1, 0]), menu("AFTER")))
+    options = [menu(name) for name in ["OPTION", "MIDORI", "RENGA", "SIDOU", "KEIKA", "CHESS_MOCHIKOMA", "BGM",
+                                       "KANKOKU", "NIPPON", "LBEL_UP", "LEBEL_DOWN", "VER"]]
+    write("window_session", "options", session(b"", *options, tick(2000), bytes([11, 1, 0]), menu("OWARI")))
+
+
+record_seeds()
+shift_jis_seeds()
+settings_seeds()
+wave_seeds()
+window_seeds()

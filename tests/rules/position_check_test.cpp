@@ -1,0 +1,94 @@
+#include "rules/position_check.h"
+
+#include <functional>
+
+#include "record/replay.h"
+#include "rules/rules_fixture.h"
+#include "rules/setup.h"
+
+namespace velmora {
+namespace {
+
+using Change = std::function<void(Game&)>;
+using Finder = std::optional<PositionFault> (*)(const Game&);
+
+std::string described(const std::optional<PositionFault>& found) { return found ? found->what : "no fault"; }
+
+// What `find` reports on a new game after `change`.
+std::string fault_after(const Change& change, Finder find) {
+  testing::TestGame fresh;
+  初期設定(fresh.game);
+  change(fresh.game);
+  return described(find(fresh.game));
+}
+
+class PositionCheckTest : public RulesTest {
+ protected:
+  std::string fault() { return described(find_position_fault(g)); }
+};
+
+TEST_F(PositionCheckTest, TheBookkeepingFollowsNewGamesMovesSwitchesFlipsAndReplays) {
+  初期設定(g);
+  EXPECT_EQ(fault(), "no fault") << "a new game";
+  g.turn = +1;
+  const std::pair<std::function<void()>, const char*> steps[] = {
+      {[&] { play(2, 7, 2, 6, -HU); }, "a pawn steps forward"},
+      {[&] { play(3, 2, 3, 3, +PORN); }, "a chess pawn steps forward"},
+      {[&] { play(2, 6, 2, 5, -HU); }, "the pawn again"},
+      {[&] { play(4, 2, 4, 3, +PORN); }, "another chess pawn"},
+      {[&] { play(2, 5, 2, 4, -HU); }, "the pawn once more"},
+      {[&] { play(3, 3, 2, 4, +PORN); }, "the chess pawn takes the pawn"},
+      {[&] { play(-5, 7, 5, 5, +HU); }, "the taken pawn is dropped"},
+      {[&] {
+         g.menu.NIPPON = false;
+         g.menu.KANKOKU = true;
+         switch_main_army(g);
+       },
+       "a switch of the leading nation"},
+      {[&] { reverse_click(g); }, "a flip"},
+      {[&] { replay_click(g); }, "a step back"},
+      {[&] { after_click(g); }, "a step forward"},
+      {[&] { cancel_click(g); }, "back to the start"},
+  };
+  for (const auto& [step, name] : steps) {
+    step();
+    EXPECT_EQ(fault(), "no fault") << "after " << name;
+  }
+}
+
+TEST_F(PositionCheckTest, EachBrokenPieceOfBookkeepingIsNamed) {
+  const std::pair<Change, const char*> breakages[] = {
+      {[](Game& g) { g.board(3, 5) = 28; }, "code 28 on (3,5)"},
+      {[](Game& g) { g.board(0, 4) = -HU; }, "code -1 on (0,4)"},
+      {[](Game& g) { g.hand_own[0] = 1; }, "hand_own holds 1 under index 0"},
+      {[](Game& g) { g.hand_enemy[7] = -1; }, "hand_enemy(7) is -1"},
+      {[](Game& g) { g.hand_own[6] += 1; }, "hand_own holds 1 pieces but its total says 0"},
+      {[](Game& g) { g.hand_enemy_total = 2; }, "hand_enemy holds 0 pieces but its total says 2"},
+      {[](Game& g) { g.board(2, 7) = EMPTY; }, "the two-pawn flags of column 2 do not match the board"},
+      {[](Game& g) { g.hu_column_enemy[9] = 1; }, "the two-pawn flags of column 9 do not match the board"},
+      {[](Game& g) { g.main_sign = g.chess_sign; }, "chess_sign 1 with main_sign 1"},
+      {[](Game& g) { g.chess_sign = 0, g.main_sign = 0; }, "chess_sign 0 with main_sign 0"},
+      {[](Game& g) { g.turn = 2; }, "turn is 2"},
+      {[](Game& g) { g.king_taken = -3; }, "king_taken is -3"},
+  };
+  for (const auto& [breakage, expected] : breakages) EXPECT_EQ(fault_after(breakage, find_position_fault), expected);
+}
+
+TEST_F(PositionCheckTest, TheLineUpsKeepTheirPiecesThroughCapturesAndAKingCapture) {
+  const std::pair<Change, const char*> cases[] = {
+      {[](Game&) {}, "no fault"},
+      {[](Game& g) { 駒移動(g, 3, 2, 3, 7, +PORN); }, "no fault"},  // a chess pawn takes a HEISI
+      {[](Game& g) { 駒移動(g, 5, 9, 6, 1, -OU); }, "no fault"},    // the main king takes the chess king
+      {[](Game& g) { g.board(3, 7) = EMPTY; },
+       "board and hands hold 16 chess pieces and 19 main-army pieces instead of 16 and 20"},
+      {[](Game& g) { g.hand_own[1] = 1, g.hand_own_total = 1; },
+       "board and hands hold 17 chess pieces and 20 main-army pieces instead of 16 and 20"},
+      {[](Game& g) { g.board(5, 5) = +KING; }, "the side of sign 1 has 2 kings on the board"},
+      {[](Game& g) { g.board(5, 9) = -HU; }, "the side of sign -1 has 0 kings on the board"},
+      {[](Game& g) { g.king_taken = g.chess_sign; }, "the side of sign 1 has 1 kings on the board"},
+  };
+  for (const auto& [change, expected] : cases) EXPECT_EQ(fault_after(change, find_line_up_fault), expected);
+}
+
+}  // namespace
+}  // namespace velmora
