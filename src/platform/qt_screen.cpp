@@ -15,11 +15,21 @@ QtScreen::QtScreen(Canvas& canvas, QWidget& window, TwipScale scale)
 int QtScreen::image_pixel(double twips) const { return static_cast<int>(std::lround(canvas_.image_pixels(twips))); }
 
 void QtScreen::paste_picture(int picture, int shade, double left, double top) {
-  const QImage& image = pictures_.picture(picture, shade);
+  paste(pictures_.picture(picture, shade), QPoint(image_pixel(left), image_pixel(top)), QSize());
+}
+
+void QtScreen::paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) {
+  const QPoint corner(image_pixel(left), image_pixel(top));
+  paste(pictures_.picture(picture, shade), corner,
+        QSize(image_pixel(right) - corner.x(), image_pixel(bottom) - corner.y()));
+}
+
+// The picture from its top-left corner, cut to `room` when that is valid.
+void QtScreen::paste(const QImage& image, QPoint corner, QSize room) {
   if (image.isNull()) return;
   canvas_.mark_changed();
   QPainter painter(&canvas_.image());
-  painter.drawImage(QPoint(image_pixel(left), image_pixel(top)), image);
+  painter.drawImage(corner, image, QRect(QPoint(0, 0), room.isValid() ? image.size().boundedTo(room) : image.size()));
 }
 
 // A one-pixel outline whose right and bottom lines lie on the given edges, so

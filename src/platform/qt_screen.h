@@ -16,6 +16,7 @@ class QtScreen final : public Screen {
   QtScreen(Canvas& canvas, QWidget& window, TwipScale scale);
 
   void paste_picture(int picture, int shade, double left, double top) override;
+  void paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) override;
   void outline(int colour, double left, double top, double right, double bottom) override;
   void print_text(const std::string& text, double left, double top, int size, int colour, bool bold) override;
   void refresh() override;
@@ -24,6 +25,7 @@ class QtScreen final : public Screen {
 
  private:
   int image_pixel(double twips) const;
+  void paste(const QImage& image, QPoint corner, QSize room);
 
   Canvas& canvas_;
   QWidget& window_;

@@ -74,6 +74,18 @@ TEST(BoardDrawing, BackgroundLeavesTheBoardAlone) {
   EXPECT_FALSE(t.fakes.screen.last_picture_at_cell(5, 5).has_value());
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(-6, -3)->picture, PICTURE_TAKE);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(28, 15)->picture, PICTURE_TAKE);
+  for (const DrawOp& op : t.fakes.screen.ops) EXPECT_EQ(op.right, 0) << "whole tiles, overlapping a pixel";
+}
+
+TEST(BoardDrawing, OneCellRepaintedStaysInsideItsCell) {
+  TestGame t;
+  描画_絵(t.game, PICTURE_RENGA, 0, 8);
+  描画_絵(t.game, -HU, 3, 4);
+  for (const auto& [x, y] : {std::pair{0, 8}, std::pair{3, 4}}) {
+    const DrawOp op = *t.fakes.screen.last_picture_at_cell(x, y);
+    EXPECT_EQ(op.right, 2700 + 495 * (x + 1));
+    EXPECT_EQ(op.bottom, 700 + 615 * (y + 1));
+  }
 }
 
 TEST(BoardDrawing, NoBackgroundChosenPaintsTheEmptySquare) {
