@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "record/played_match.h"
+#include "view/texts.h"
 
 namespace velmora {
 namespace {
@@ -215,6 +216,22 @@ TEST_F(Replay, FlipTurnsTheBoardAndSwapsTheHandsAndArmies) {
   // The slot on the board takes the flipped position; earlier slots keep theirs.
   EXPECT_EQ(g().history.slot(6).board, g().board);
   for (int n = 0; n < 6; ++n) EXPECT_EQ(g().history.slot(n).board, before.history.slot(n).board);
+}
+
+// The own side's last move, a pawn to 7六, goes over with its army to the
+// enemy side's place and names the square where the pawn now stands, 3四.
+TEST_F(Replay, FlipShowsTheLastMoveBesideItsArmyAtItsNewSquare) {
+  testing::play_moves(g(), 2);
+  描画_移動結果(g(), g().chess_sign, 3, 6, -HU, COLOUR_WHITE);
+  描画_棋譜見出し(g(), "", "上", "下");
+  forget_output();
+  reverse_click(g());
+  const ShownTexts& shown = g().view.shown;
+  EXPECT_FALSE(shown.own_move.shown);
+  EXPECT_TRUE(shown.enemy_move.shown);
+  EXPECT_EQ(shown.header.top_name, "下");
+  for (const char* text : {"３", "四", "歩", "上", "下"}) EXPECT_TRUE(texts_contain(text)) << text;
+  EXPECT_FALSE(texts_contain("７"));
 }
 
 TEST_F(Replay, FlipTwiceGivesBackTheBoardHandsAndTurn) {

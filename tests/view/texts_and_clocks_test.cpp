@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
 #include "fakes/fake_ports.h"
+#include "rules/setup.h"
+#include "view/board_view.h"
 #include "view/clocks.h"
 #include "view/texts.h"
 
@@ -61,6 +66,38 @@ TEST(MoveCount, NumbersEndNearTheSamePlace) {
     EXPECT_EQ(texts[3].text, "手目");
     EXPECT_NEAR(texts[3].left, twip_x(11.8) + 120, 1e-6);
   }
+}
+
+// The move count, both last moves and a loaded record's header come back
+// when the whole window is painted over; a new game forgets them.
+TEST(ShownTexts, AFullRedrawPrintsThemAgainUntilANewGame) {
+  TestGame t;
+  描画_手数(t.game, 12, COLOUR_WHITE);
+  描画_移動結果(t.game, t.game.chess_sign, 3, 6, -HU, COLOUR_WHITE);
+  描画_移動結果(t.game, t.game.main_sign, 9, 9, +QEEN, COLOUR_WHITE);
+  描画_棋譜見出し(t.game, "名人戦", "後手 山田", "先手 佐藤");
+  const auto printed_after = [&](const std::function<void()>& event) {
+    t.fakes.screen.clear();
+    event();
+    return t.fakes.screen.texts();
+  };
+  const auto count_of = [](const std::vector<std::string>& texts, const std::string& text) {
+    return std::count(texts.begin(), texts.end(), text);
+  };
+
+  auto texts = printed_after([&] { 画面_再描画(t.game); });
+  for (const char* text : {"12", "手目", "７", "歩", "１", "ｸｲｰﾝ"}) EXPECT_EQ(count_of(texts, text), 2) << text;
+  for (const char* text : {"名人戦", "後手 山田", "先手 佐藤"}) EXPECT_EQ(count_of(texts, text), 1) << text;
+
+  texts = printed_after([&] {
+    消去_移動結果(t.game, t.game.main_sign);
+    画面_再描画(t.game);
+  });
+  EXPECT_EQ(count_of(texts, "ｸｲｰﾝ"), 0) << "an erased move stays erased";
+  EXPECT_EQ(count_of(texts, "歩"), 2);
+
+  texts = printed_after([&] { 初期設定(t.game); });
+  for (const char* text : {"12", "手目", "歩", "名人戦"}) EXPECT_EQ(count_of(texts, text), 0) << text;
 }
 
 TEST(Numbers, KanjiModePrintsOnlyOneToNine) {
