@@ -9,7 +9,7 @@ namespace velmora::platform {
 AboutBox::AboutBox(TwipScale scale, std::function<void()> open_home_page, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       zoom_(scale.zoom),
-      picture_(named_picture(QStringLiteral("ABOUT"))),
+      picture_(named_picture_for(QStringLiteral("ABOUT"), zoom_, *this)),
       home_page_(new QPushButton(QStringLiteral("ホームページ"), this)),
       ok_(new QPushButton(QStringLiteral("O K"), this)) {
   setWindowTitle(QStringLiteral("バージョン情報"));
@@ -29,7 +29,7 @@ void AboutBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(QRectF(QPointF(0, 0), QSizeF(picture_.size()) * zoom_), picture_);
+  painter.drawImage(QRectF(QPointF(0, 0), picture_.deviceIndependentSize() * zoom_), picture_);
 }
 
 }  // namespace velmora::platform
