@@ -13,6 +13,7 @@ AboutBox::AboutBox(TwipScale scale, std::function<void()> open_home_page, QWidge
       home_page_(new QPushButton(QStringLiteral("ホームページ"), this)),
       ok_(new QPushButton(QStringLiteral("O K"), this)) {
   setWindowTitle(QStringLiteral("バージョン情報"));
+  setAttribute(Qt::WA_WindowPropagation);  // the main window's font, grown with its zoom
   setFixedSize(scale.pixels(4995), scale.pixels(1530));
   home_page_->setGeometry(scale.pixels(600, 1080, 1575, 375));
   ok_->setGeometry(scale.pixels(2880, 1080, 1575, 375));

@@ -10,17 +10,17 @@
 namespace velmora::platform {
 
 QtScreen::QtScreen(Canvas& canvas, QWidget& window, TwipScale scale)
-    : canvas_(canvas), window_(window), scale_(scale), pictures_(canvas.render_scale()) {}
+    : canvas_(canvas), window_(window), scale_(scale) {}
 
 int QtScreen::image_pixel(double twips) const { return static_cast<int>(std::lround(canvas_.image_pixels(twips))); }
 
 void QtScreen::paste_picture(int picture, int shade, double left, double top) {
-  paste(pictures_.picture(picture, shade), QPoint(image_pixel(left), image_pixel(top)), QSize());
+  paste(canvas_.pictures().picture(picture, shade), QPoint(image_pixel(left), image_pixel(top)), QSize());
 }
 
 void QtScreen::paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) {
   const QPoint corner(image_pixel(left), image_pixel(top));
-  paste(pictures_.picture(picture, shade), corner,
+  paste(canvas_.pictures().picture(picture, shade), corner,
         QSize(image_pixel(right) - corner.x(), image_pixel(bottom) - corner.y()));
 }
 

@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #include "platform/canvas.h"
-#include "platform/pictures.h"
 #include "platform/twips.h"
 #include "ports/ports.h"
 
@@ -30,7 +29,6 @@ class QtScreen final : public Screen {
   Canvas& canvas_;
   QWidget& window_;
   TwipScale scale_;
-  PictureBook pictures_;
 };
 
 }  // namespace velmora::platform
