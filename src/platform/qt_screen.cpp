@@ -2,12 +2,20 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <QWindow>
 #include <cmath>
 
 #include "platform/look.h"
 
 namespace velmora::platform {
+
+namespace {
+
+// Qt draws glyphs of this size and larger as outlines, not from its glyph cache.
+constexpr double OUTLINED_GLYPH_PIXELS = 64;
+
+}  // namespace
 
 QtScreen::QtScreen(Canvas& canvas, QWidget& window, TwipScale scale)
     : canvas_(canvas), window_(window), scale_(scale) {}
@@ -61,8 +69,23 @@ void QtScreen::print_text(const std::string& text, double left, double top, int 
   painter.setFont(font);
   painter.setPen(palette_colour(colour));
   const QFontMetricsF metrics(font, &image);
-  painter.drawText(QPointF(canvas_.image_pixels(left), canvas_.image_pixels(top) + metrics.ascent()),
-                   QString::fromStdString(text));
+  const QPointF baseline(canvas_.image_pixels(left), canvas_.image_pixels(top) + metrics.ascent());
+  const double pixel_size = font.pointSizeF() * image.logicalDpiY() / 72;
+  if (bold && pixel_size >= OUTLINED_GLYPH_PIXELS) return print_emboldened(painter, text, baseline, pixel_size);
+  painter.drawText(baseline, QString::fromStdString(text));
+}
+
+// The Japanese font has no bold face of its own. Qt thickens its glyphs when
+// it draws them from its cache, but draws large text as plain outlines; those
+// are thickened here as much, by a 24th of the size, so that bold text stays
+// bold when enlarged.
+void QtScreen::print_emboldened(QPainter& painter, const std::string& text, QPointF baseline, double pixel_size) {
+  QPainterPath outline;
+  outline.addText(baseline, painter.font(), QString::fromStdString(text));
+  const QColor colour = painter.pen().color();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.strokePath(outline, QPen(colour, pixel_size / 24, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.fillPath(outline, colour);
 }
 
 void QtScreen::refresh() { canvas_.repaint(); }

@@ -2,6 +2,7 @@
 // backing image; the window's place and size in twips.
 #pragma once
 
+#include <QPainter>
 #include <QWidget>
 
 #include "platform/canvas.h"
@@ -25,6 +26,7 @@ class QtScreen final : public Screen {
  private:
   int image_pixel(double twips) const;
   void paste(const QImage& image, QPoint corner, QSize room);
+  void print_emboldened(QPainter& painter, const std::string& text, QPointF baseline, double pixel_size);
 
   Canvas& canvas_;
   QWidget& window_;
