@@ -1,6 +1,5 @@
 #include "com/analysis.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <optional>
 #include <sstream>
@@ -15,20 +14,13 @@
 namespace velmora {
 namespace {
 
-inline constexpr int BOARD_FIELD = 3;
-inline constexpr int HANDS_START = 81 * BOARD_FIELD;
-
-// A whole number in `text`, spaces around it allowed; nullopt when it is none.
+// A whole number in `text` (no spaces); nullopt when it is none.
 std::optional<int> read_number(const std::string& text) {
-  const size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return std::nullopt;
-  const size_t last = text.find_last_not_of(' ');
-  const std::string digits = text.substr(first, last - first + 1);
-  size_t i = digits[0] == '-' ? 1 : 0;
-  if (i == digits.size() || digits.size() > 6) return std::nullopt;
-  for (size_t k = i; k < digits.size(); ++k)
-    if (digits[k] < '0' || digits[k] > '9') return std::nullopt;
-  return std::stoi(digits);
+  const std::size_t sign = !text.empty() && text[0] == '-' ? 1 : 0;
+  if (text.size() == sign || text.size() > 6) return std::nullopt;
+  for (std::size_t k = sign; k < text.size(); ++k)
+    if (text[k] < '0' || text[k] > '9') return std::nullopt;
+  return std::stoi(text);
 }
 
 std::vector<std::string> split(const std::string& text, char separator) {
@@ -44,7 +36,6 @@ std::vector<std::string> split(const std::string& text, char separator) {
 std::optional<std::vector<int>> read_numbers(const std::string& text, size_t count) {
   std::vector<int> numbers;
   for (const std::string& part : split(text, ',')) {
-    if (part.find(' ') != std::string::npos) return std::nullopt;
     const std::optional<int> n = read_number(part);
     if (!n) return std::nullopt;
     numbers.push_back(*n);
@@ -53,21 +44,14 @@ std::optional<std::vector<int>> read_numbers(const std::string& text, size_t cou
   return numbers;
 }
 
-std::string parse_record_fields(const std::string& record, AnalysisPosition& p) {
-  int at = 0;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y, at += BOARD_FIELD) {
-      const std::optional<int> code = read_number(record.substr(at, BOARD_FIELD));
-      if (!code || *code < -KIND_COUNT || *code > KIND_COUNT)
-        return "board field " + std::to_string(x) + "," + std::to_string(y) + " is not a piece code";
-      p.board(x, y) = *code;
-    }
-  for (int k = 1; k <= 18; ++k)
-    for (Hand* hand : {&p.hand_own, &p.hand_enemy}) {
-      const char digit = record[at++];
-      if (digit < '0' || digit > '9') return "hand field " + std::to_string(k) + " is not a digit";
-      (*hand)[k] = digit - '0';
-    }
+// The 299 characters of the move line, read strictly: the first field that
+// is not what a record file's writer writes is refused with its column.
+std::string parse_move_line_strictly(std::string_view line, AnalysisPosition& p) {
+  const ReadMoveLine read = read_move_line(line);
+  if (read.fault) return "column " + std::to_string(read.fault->column) + ": " + read.fault->what;
+  p.board = read.position.board;
+  p.hand_own = read.position.hand_own;
+  p.hand_enemy = read.position.hand_enemy;
   return "";
 }
 
@@ -82,8 +66,15 @@ std::string parse_option(const std::string& option, AnalysisPosition& p) {
     if (value != "0" && value != "1") return "drops must be 0 or 1";
     p.drops = value == "1";
   } else if (key == "mode") {
-    if (value != "com" && value != "moves") return "mode must be com or moves";
-    p.mode = value == "com" ? AnalysisPosition::Mode::Com : AnalysisPosition::Mode::Moves;
+    if (value == "com") {
+      p.mode = AnalysisPosition::Mode::Com;
+    } else if (value == "moves") {
+      p.mode = AnalysisPosition::Mode::Moves;
+    } else if (value == "scores") {
+      p.mode = AnalysisPosition::Mode::Scores;
+    } else {
+      return "mode must be com, moves or scores";
+    }
   } else if (key == "last") {
     const auto n = read_numbers(value, 3);
     if (!n) return "last must be X,Y,CODE";
@@ -126,32 +117,26 @@ int hand_total(const Hand& hand) {
 
 std::string parse_position_line(const std::string& line, AnalysisPosition& p) {
   p = AnalysisPosition{};
-  if (line.size() < static_cast<size_t>(POSITION_LINE_LENGTH))
+  if (line.size() < static_cast<size_t>(MOVE_LINE_LENGTH))
     return "the move line has " + std::to_string(line.size()) + " characters, not 299";
-  if (std::string reason = parse_record_fields(line, p); !reason.empty()) return reason;
-  if (line.size() == static_cast<size_t>(POSITION_LINE_LENGTH)) return "";
-  if (line[POSITION_LINE_LENGTH] != ' ') return "the move line is longer than 299 characters";
-  for (const std::string& option : split(line.substr(POSITION_LINE_LENGTH + 1), ' '))
+  if (std::string reason = parse_move_line_strictly(std::string_view(line).substr(0, MOVE_LINE_LENGTH), p);
+      !reason.empty())
+    return reason;
+  if (line.size() == static_cast<size_t>(MOVE_LINE_LENGTH)) return "";
+  if (line[MOVE_LINE_LENGTH] != ' ') return "the move line is longer than 299 characters";
+  for (const std::string& option : split(line.substr(MOVE_LINE_LENGTH + 1), ' '))
     if (std::string reason = parse_option(option, p); !reason.empty()) return reason;
   return "";
 }
 
 std::string format_position_line(const AnalysisPosition& p) {
-  std::string line;
-  char field[8];
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      std::snprintf(field, sizeof field, "%3d", p.board(x, y));
-      line += field;
-    }
-  for (int k = 1; k <= 18; ++k) {
-    line += static_cast<char>('0' + p.hand_own[k]);
-    line += static_cast<char>('0' + p.hand_enemy[k]);
-  }
-  line += "    0    0    0    0";
-  line += " level=" + std::to_string(p.level) + " drops=" + (p.drops ? "1" : "0") +
-          " last=" + std::to_string(p.last_x) + "," + std::to_string(p.last_y) + "," + std::to_string(p.last_code);
-  return line;
+  HistorySlot slot;
+  slot.board = p.board;
+  slot.hand_own = p.hand_own;
+  slot.hand_enemy = p.hand_enemy;
+  SaveNotes notes;
+  return format_move_line(slot, notes) + " level=" + std::to_string(p.level) + " drops=" + (p.drops ? "1" : "0") +
+         " last=" + std::to_string(p.last_x) + "," + std::to_string(p.last_y) + "," + std::to_string(p.last_code);
 }
 
 void set_up_position(Game& g, const AnalysisPosition& p) {
@@ -189,6 +174,18 @@ std::string com_answer(Game& g, SearchTrace* trace) {
   return out.str();
 }
 
+std::string scores_answer(Game& g, SearchTrace* trace) {
+  Candidate best;
+  ScoreLog scores;
+  com_search(g, best, trace, &scores);
+  std::string out;
+  for (const ScoredMove& s : scores) {
+    append_move(out, s.sx, s.sy, s.tx, s.ty, s.code);
+    out += ',' + format_score(s.score);
+  }
+  return out;
+}
+
 std::string moves_answer(const Game& g) {
   std::string out;
   for (int fx = 1; fx <= 9; ++fx)
@@ -214,7 +211,7 @@ std::string format_trace(const SearchTrace& trace) {
   for (const SearchTrace::Evaluation& ev : trace.evaluations) {
     out << "  as code " << ev.code << ": " << format_score(ev.score) << '\n';
     for (const TraceTerm& t : ev.terms) {
-      out << "    " << format_score(t.amount) << "  " << t.term;
+      out << "    " << format_score(t.amount) << "  " << term_name(t.term);
       if (t.x != 0 || t.y != 0) out << " @" << t.x << ',' << t.y;
       out << '\n';
     }
@@ -230,10 +227,10 @@ std::string answer_position_line(const std::string& line, std::string* trace_tex
   Game g(silent.ports());
   set_up_position(g, p);
   if (p.mode == AnalysisPosition::Mode::Moves) return moves_answer(g);
-  if (!p.traced) return com_answer(g);
   SearchTrace trace{p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty, {}};
-  std::string answer = com_answer(g, &trace);
-  if (trace_text) *trace_text = format_trace(trace);
+  SearchTrace* traced = p.traced ? &trace : nullptr;
+  std::string answer = p.mode == AnalysisPosition::Mode::Scores ? scores_answer(g, traced) : com_answer(g, traced);
+  if (traced && trace_text) *trace_text = format_trace(trace);
   return answer;
 }
 

@@ -7,12 +7,9 @@
 
 #include "com/com_turn.h"
 #include "game/game.h"
+#include "record/move_line.h"
 
 namespace velmora {
-
-// A move line of a record file is 299 characters: 81 board fields of three,
-// 36 hand digits and four clock fields of five.
-inline constexpr int POSITION_LINE_LENGTH = 299;
 
 struct AnalysisPosition {
   Board board;
@@ -21,12 +18,14 @@ struct AnalysisPosition {
   int level = 3;
   bool drops = false;                         // CHESS_MOCHIKOMA checked
   int last_x = 0, last_y = 0, last_code = 1;  // the last recorded move, for en passant
-  enum class Mode { Com, Moves } mode = Mode::Com;
+  enum class Mode { Com, Moves, Scores } mode = Mode::Com;
   bool traced = false;
   int trace_sx = 0, trace_sy = 0, trace_tx = 0, trace_ty = 0;
 };
 
-// Reads one input line. Returns "" on success, else the reason it is malformed.
+// Reads one input line: a record file's move line (record/move_line.h),
+// refused at the column of its first bad field, then the options. Returns ""
+// on success, else the reason it is malformed.
 std::string parse_position_line(const std::string& line, AnalysisPosition& position);
 
 // The input line of a position (the clock fields zero, options written out
@@ -41,6 +40,12 @@ void set_up_position(Game& g, const AnalysisPosition& position);
 // "sx sy tx ty starting final score" of the search's best candidate, or
 // "none". With `trace`, the traced candidate's evaluations are listed there.
 std::string com_answer(Game& g, SearchTrace* trace = nullptr);
+
+// Every evaluation the search makes, in order: "sx,sy,tx,ty,code,score"
+// separated by spaces (a drop: the hand column and the hand index; a move
+// with an optional promotion once for each code). With `trace`, the traced
+// candidate's evaluations are listed there.
+std::string scores_answer(Game& g, SearchTrace* trace = nullptr);
 
 // Every fx,fy,tx,ty,code the move check accepts: board moves of both sides,
 // then the drops of the own hand and of the enemy hand.

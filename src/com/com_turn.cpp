@@ -24,7 +24,7 @@ namespace {
 // The search over the candidates of one turn.
 class Search {
  public:
-  Search(Game& g, SearchTrace* trace) : g_(g), com_(g.com), trace_(trace) {}
+  Search(Game& g, SearchTrace* trace, ScoreLog* scores) : g_(g), com_(g.com), trace_(trace), scores_(scores) {}
 
   bool run(Candidate& best) {
     prepare();
@@ -122,6 +122,12 @@ class Search {
   Tenths score_placed(int captured, int code, int sx, int sy, int tx, int ty) {
     g_.board(tx, ty) = code;
     勢力調査(g_);
+    const Tenths score = evaluate(captured, code, sx, sy, tx, ty);
+    if (scores_) scores_->push_back({sx, sy, tx, ty, code, score});
+    return score;
+  }
+
+  Tenths evaluate(int captured, int code, int sx, int sy, int tx, int ty) {
     if (trace_ && trace_->sx == sx && trace_->sy == sy && trace_->tx == tx && trace_->ty == ty) {
       SearchTrace::Evaluation& ev = trace_->evaluations.emplace_back();
       ev.code = code;
@@ -140,6 +146,7 @@ class Search {
   Game& g_;
   ComState& com_;
   SearchTrace* trace_;
+  ScoreLog* scores_;
   bool drops_allowed_ = false;
   bool found_ = false;
   Candidate best_;
@@ -163,7 +170,9 @@ void announce_check_or_mate(Game& g, int final_code) {
 
 }  // namespace
 
-bool com_search(Game& g, Candidate& best, SearchTrace* trace) { return Search(g, trace).run(best); }
+bool com_search(Game& g, Candidate& best, SearchTrace* trace, ScoreLog* scores) {
+  return Search(g, trace, scores).run(best);
+}
 
 void com_play(Game& g, const Candidate& best) {
   const bool drop = best.sx < 0;

@@ -27,10 +27,19 @@ struct SearchTrace {
   std::vector<Evaluation> evaluations;
 };
 
+// One evaluation the search made: the candidate (a drop as in Candidate), the
+// code on the destination while it was scored, and the score.
+struct ScoredMove {
+  int sx = 0, sy = 0, tx = 0, ty = 0, code = 0;
+  Tenths score = 0;
+};
+using ScoreLog = std::vector<ScoredMove>;
+
 // Searches every legal move and drop of the enemy side and leaves the best in
 // `best` (score in g.com.com_best_score); false when there is none. The board
-// is as before afterwards; the maps describe the last candidate tried.
-bool com_search(Game& g, Candidate& best, SearchTrace* trace = nullptr);
+// is as before afterwards; the maps describe the last candidate tried. With
+// `scores`, every evaluation is listed there in the order made.
+bool com_search(Game& g, Candidate& best, SearchTrace* trace = nullptr, ScoreLog* scores = nullptr);
 
 // Plays the candidate the search chose: blink, move, sound, record, the check
 // or mate message and the clock booking.

@@ -56,32 +56,33 @@ class Evaluation {
   bool lined_up_with_person_king(int reach) const { return (dx_ == kx_ || dy_ == ky_) && near_person_king(reach); }
   // Not attacked, or attacked by the person's OU alone while guarded.
   bool safe_but_for_the_king() const { return o_dst() == 0 || (attacker_dst() == -OU && e_dst() > 0); }
-  bool ends(Tenths amount, const char* term) {
+  bool ends(Tenths amount, Term term) {
     s_.add(amount, term);
     return true;
   }
 
   // --- stage 0: kings, check and mate, drop and promotion, danger scan ---
   bool basic_terms() {
-    if (captured_ == -OU || captured_ == -SYOU || captured_ == -KING) return ends(SCORE_KING_CAPTURED, "king captured");
-    if (o(m_.enemy_king_x, m_.enemy_king_y) >= 1) return ends(-SCORE_MATE, "own king left attacked");
+    if (captured_ == -OU || captured_ == -SYOU || captured_ == -KING)
+      return ends(SCORE_KING_CAPTURED, Term::KingCaptured);
+    if (o(m_.enemy_king_x, m_.enemy_king_y) >= 1) return ends(-SCORE_MATE, Term::OwnKingLeftAttacked);
     if (gives_check() && check_terms()) return true;
     if (is_drop()) {
-      s_.add(points(-5), "drop");
+      s_.add(points(-5), Term::Drop);
     } else if (code_ > com_.com_move_code) {
-      s_.add(points(10), "promotion");
+      s_.add(points(10), Term::Promotion);
     }
-    s_.add(盤評価_COM危険座標(g_, code_, dx_, dy_, s_.trace()), "= danger scan total");
+    s_.add(盤評価_COM危険座標(g_, code_, dx_, dy_, s_.trace()), Term::DangerScanTotal);
     return false;
   }
 
   bool check_terms() {
-    if (詰めかMAN(g_) == 1) return code_ == +HU ? ends(-SCORE_MATE, "pawn mate") : ends(SCORE_MATE, "mate");
-    if (attacker_dst() == -OU && e_dst() > 0) s_.add(points(100), "check: only the king attacks the checker");
+    if (詰めかMAN(g_) == 1) return code_ == +HU ? ends(-SCORE_MATE, Term::PawnMate) : ends(SCORE_MATE, Term::Mate);
+    if (attacker_dst() == -OU && e_dst() > 0) s_.add(points(100), Term::CheckOnlyTheKingAttacksTheChecker);
     if (defender_dst() == +SYA_N && o_dst() <= 2 && dx_ != kx_ && dy_ != ky_ && near_person_king(2) &&
         (m_.enemy_defender_y.at(dx_, dy_) == ky_ || m_.enemy_defender_x.at(dx_, dy_) == kx_))
-      s_.add(points(900), "check: diagonal contact backed by a dragon");
-    if (o_dst() == 0) s_.add(points(10), "check: checker not attacked");
+      s_.add(points(900), Term::CheckDiagonalContactBackedByADragon);
+    if (o_dst() == 0) s_.add(points(10), Term::CheckCheckerNotAttacked);
     return false;
   }
 
@@ -92,16 +93,16 @@ class Evaluation {
     moved_piece_safety();
     if (board(dx_, 9) == -KYOU && (dx_ == 1 || dx_ == 9) && code_ != +KYOU && code_ != +SYA && code_ != +SYA_N &&
         dx_ != sx_)
-      s_.add(-1, "edge column with a lance at home");
+      s_.add(-1, Term::EdgeColumnWithALanceAtHome);
     if (captured_ != EMPTY) capture();
   }
 
   void approach() {
     const int d_col = std::abs(kx_ - dx_), d_row = std::abs(ky_ - dy_);
     if (d_col > d_row) {
-      if (com_.king_distance_before > d_col) s_.add(points(1), "approach by column");
+      if (com_.king_distance_before > d_col) s_.add(points(1), Term::ApproachByColumn);
     } else if (com_.king_distance_before > d_row) {
-      s_.add(1, "approach by row");
+      s_.add(1, Term::ApproachByRow);
     }
   }
 
@@ -118,32 +119,32 @@ class Evaluation {
       const int bx = com_.enemy_attacker_x_before.at(ax, ay), by = com_.enemy_attacker_y_before.at(ax, ay);
       if ((bx != 0 || by != 0) && board(bx, by) == EMPTY) return;
     }
-    s_.add(points(std::abs(board(ax, ay))), "pinned attacker can be taken");
+    s_.add(points(std::abs(board(ax, ay))), Term::PinnedAttackerCanBeTaken);
   }
 
   void moved_piece_safety() {
     if (o_dst() == 0) {
       if (code_ != +KAKU && code_ != +KAKU_N && code_ != +OU && code_ != +HU) {
         const int caution = 盤評価_自角注意_COM(g_, dx_, dy_, code_);
-        if (caution != 0) s_.add(points(-caution), "bishop fork caution");
+        if (caution != 0) s_.add(points(-caution), Term::BishopForkCaution);
       }
       if ((code_ >= +KAKU && code_ <= +SYA_N) || code_ == +KYOU || near_person_king(3)) {
         const int escapes = 調査_自王逃道(g_);
         if (escapes > com_.own_king_escapes_before)
-          s_.add(points(com_.own_king_escapes_before - escapes), "person's king gains escapes");
+          s_.add(points(com_.own_king_escapes_before - escapes), Term::PersonsKingGainsEscapes);
       }
     } else if (e_dst() > 0) {
       const int a = attacker_dst();
       if ((g_.hand_own[HAND_BISH] > 0 || g_.hand_own[HAND_QEEN] > 0) && dx_ > 1 && dx_ < 9 &&
           ((is_person_rook(board(dx_ - 1, dy_)) && board(dx_ + 1, dy_) == +OU) ||
            (is_person_rook(board(dx_ + 1, dy_)) && board(dx_ - 1, dy_) == +OU)))
-        s_.add(points(-code_), "screening the king from a rook");
-      if (code_ > std::abs(a)) s_.add(points(std::abs(a) - code_), "exchange loses the difference");
+        s_.add(points(-code_), Term::ScreeningTheKingFromARook);
+      if (code_ > std::abs(a)) s_.add(points(std::abs(a) - code_), Term::ExchangeLosesTheDifference);
       if ((a == -OU || a == -SYOU || a == -KING) && dy_ < ky_ && gives_check())
-        s_.add(points(code_), "checker attacked by the king alone");
+        s_.add(points(code_), Term::CheckerAttackedByTheKingAlone);
     } else {
-      s_.add(points(-code_), "moved piece hangs");
-      if (is_drop()) s_.add(points(-code_ - 50), "dropped piece hangs");
+      s_.add(points(-code_), Term::MovedPieceHangs);
+      if (is_drop()) s_.add(points(-code_ - 50), Term::DroppedPieceHangs);
     }
   }
   static bool is_person_rook(int p) { return p == -SYA || p == -SYA_N; }
@@ -151,14 +152,14 @@ class Evaluation {
   void capture() {
     const int value = std::abs(captured_);
     if (o_dst() > 0 && e_dst() > 0) {
-      if (board(dx_, dy_) < std::abs(attacker_dst())) s_.add(points(value), "capture, cheaper than every attacker");
+      if (board(dx_, dy_) < std::abs(attacker_dst())) s_.add(points(value), Term::CaptureCheaperThanEveryAttacker);
     } else if (o_dst() > 0) {
       if (com_.own_influence_before.at(sx_, sy_) > 0 && 調査_移動可場所数(g_, sx_, sy_, code_) == 0)
-        s_.add(points(value), "capture by a trapped piece");
+        s_.add(points(value), Term::CaptureByATrappedPiece);
     } else {
-      s_.add(points(value), "safe capture");
+      s_.add(points(value), Term::SafeCapture);
       if (captured_ == -HU_N || captured_ == -KYOU_N || captured_ == -KEI_N)
-        s_.add(points(50), "safe capture of a promoted minor piece");
+        s_.add(points(50), Term::SafeCaptureOfAPromotedMinorPiece);
     }
   }
 
@@ -168,14 +169,14 @@ class Evaluation {
       case +PORN: chess_pawn(); break;
       case +HU: pawn(); break;
       case +HU_N:
-        if (e_dst() >= o_dst()) ends(points(1), "tokin held");
+        if (e_dst() >= o_dst()) ends(points(1), Term::TokinHeld);
         break;
       case +KYOU: lance(); break;
       case +KEI: knight(); break;
       case +GIN: silver(); break;
       case +KIN: gold(); break;
       case +KAKU: bishop(); break;
-      case +KAKU_N: crowd("horse: big pieces around"); break;
+      case +KAKU_N: crowd(Term::HorseBigPiecesAround); break;
       case +SYA: rook(); break;
       case +SYA_N: dragon(); break;
       case +OU: king(); break;
@@ -183,28 +184,28 @@ class Evaluation {
     }
   }
 
-  void crowd(const char* term) { s_.add(points(調査_周辺状況(g_, dx_, dy_)), term); }
+  void crowd(Term term) { s_.add(points(調査_周辺状況(g_, dx_, dy_)), term); }
 
   void chess_pawn() {
-    if (dst_is(4, 3) || dst_is(6, 3)) s_.add(points(5), "chess pawn to a centre square");
-    if (sy_ == 2 && dy_ == 4 && (dx_ == 2 || dx_ == 9)) ends(points(2), "edge chess pawn double step");
+    if (dst_is(4, 3) || dst_is(6, 3)) s_.add(points(5), Term::ChessPawnToACentreSquare);
+    if (sy_ == 2 && dy_ == 4 && (dx_ == 2 || dx_ == 9)) ends(points(2), Term::EdgeChessPawnDoubleStep);
   }
 
   void pawn() {
-    if (g_.hand_enemy[HAND_KYOU] > 0) s_.add(points(調査_香狙い(g_, dx_, dy_)), "pawn: lance drop aim");
-    if (g_.hand_enemy[HAND_KEI] > 0) s_.add(points(調査_桂狙い(g_, dx_, dy_)), "pawn: knight drop aim");
+    if (g_.hand_enemy[HAND_KYOU] > 0) s_.add(points(調査_香狙い(g_, dx_, dy_)), Term::PawnLanceDropAim);
+    if (g_.hand_enemy[HAND_KEI] > 0) s_.add(points(調査_桂狙い(g_, dx_, dy_)), Term::PawnKnightDropAim);
     if (dy_ < 9) {
       const int front = board(dx_, dy_ + 1);
       if (front == +KIN) {
-        s_.add(5, "pawn: gold behind");
+        s_.add(5, Term::PawnGoldBehind);
       } else if (front == +SYA) {
-        s_.add(points(-1), "pawn: rook behind");
+        s_.add(points(-1), Term::PawnRookBehind);
       }
       if (front < -HU && 調査_移動可場所数(g_, dx_, dy_ + 1, front) == 0)
-        s_.add(points(std::abs(front)), "pawn: attacks a piece with no escape");
+        s_.add(points(std::abs(front)), Term::PawnAttacksAPieceWithNoEscape);
     }
     if (e_dst() > 0 && dx_ > 1 && dx_ < 9 && (board(dx_ + 1, dy_) == +SYA || board(dx_ - 1, dy_) == +SYA))
-      s_.add(points(-1), "pawn: next to the rook");
+      s_.add(points(-1), Term::PawnNextToTheRook);
     if (is_drop()) {
       dropped_pawn();
     } else {
@@ -215,199 +216,198 @@ class Evaluation {
   void dropped_pawn() {
     if (e_dst() > 0 && dy_ > 1 && board(dx_, dy_ - 1) >= +GIN &&
         (g_.hand_own[HAND_PORN] > 0 || g_.hand_own[HAND_ROOK] > 0))
-      s_.add(points(6), "pawn drop: guards a piece");
+      s_.add(points(6), Term::PawnDropGuardsAPiece);
     if (board(2, 8) == -KAKU && dst_is(2, 7) && (o(2, 7) == 0 || e(2, 7) > 0))
-      s_.add(points(30), "pawn drop: blocks the bishop");
+      s_.add(points(30), Term::PawnDropBlocksTheBishop);
     const int ax = m_.own_attacker_x.at(dx_, dy_), ay = m_.own_attacker_y.at(dx_, dy_);
     if (com_.enemy_influence_before.at(ax, ay) > 0 && o(ax, ay) == 0) return;
     const int a = attacker_dst();
     if (e_dst() > 0 && ax == dx_ && (a == -KYOU || a == -SYA) && dy_ < ay)
-      ends(points(120), "pawn drop: stops a lance or rook");
+      ends(points(120), Term::PawnDropStopsALanceOrRook);
   }
 
   void pawn_move() {
-    s_.add(-1, "pawn move");
-    if (defender_dst() == +KIN || defender_dst() == +GIN) s_.add(6, "pawn move: guarded by gold or silver");
+    s_.add(-1, Term::PawnMove);
+    if (defender_dst() == +KIN || defender_dst() == +GIN) s_.add(6, Term::PawnMoveGuardedByGoldOrSilver);
     if (dy_ >= 8) return;
     if (defender_dst() == +KYOU) {
-      s_.add(points(1), "pawn move: backed by a lance");
+      s_.add(points(1), Term::PawnMoveBackedByALance);
     } else if (defender_dst() == +SYA && m_.enemy_defender_x.at(dx_, dy_) == dx_ && e_dst() >= o_dst() &&
                m_.enemy_defender_y.at(dx_, dy_) < dy_) {
-      s_.add(points(2), "pawn move: backed by a rook");
+      s_.add(points(2), Term::PawnMoveBackedByARook);
     }
-    if (o(dx_, dy_ + 1) == 0 && board(dx_, dy_ + 2) <= -KEI) s_.add(points(1), "pawn move: aims at a piece");
+    if (o(dx_, dy_ + 1) == 0 && board(dx_, dy_ + 2) <= -KEI) s_.add(points(1), Term::PawnMoveAimsAtAPiece);
     if (dy_ < 7) pawn_beside_bishop();
     if (captured_ <= -HU && e(sx_, sy_) == 1) {
       if (dy_ > 2 && attacker_dst() == -KYOU && board(dx_, dy_ - 2) == +KAKU) {
-        s_.add(points(-5), "pawn capture: opens the lance onto the bishop");
+        s_.add(points(-5), Term::PawnCaptureOpensTheLanceOntoTheBishop);
       } else {
-        s_.add(points(5), "pawn capture");
+        s_.add(points(5), Term::PawnCapture);
       }
       if (captured_ == -HU && (attacker_dst() == -KYOU || attacker_dst() == -SYA))
-        s_.add(points(50), "pawn capture: pawn before a lance or rook");
+        s_.add(points(50), Term::PawnCapturePawnBeforeALanceOrRook);
     }
     if (board(dx_, dy_ + 1) <= -HU) pawn_against_piece();
   }
 
   void pawn_beside_bishop() {
-    if (board(dx_, dy_ + 1) == -HU && o(dx_, dy_ + 1) > 0) s_.add(points(-5), "pawn move: meets a guarded pawn");
-    if (dx_ < 9 && board(dx_ + 1, dy_) == +KAKU) {
-      s_.add(5, "pawn move: beside the bishop");
-      if (board(dx_ + 1, dy_ + 2) == -HU) s_.add(points(5), "pawn move: bishop aims at a pawn");
-    }
+    if (board(dx_, dy_ + 1) == -HU && o(dx_, dy_ + 1) > 0) s_.add(points(-5), Term::PawnMoveMeetsAGuardedPawn);
+    if (dx_ < 9) bishop_beside_pawn(dx_ + 1);
     if (dx_ > 1) {
-      if (dst_is(7, 4) && board(8, 2) == +KAKU && o_dst() == 0) s_.add(points(10), "pawn move: opens the bishop");
-      if (board(dx_ - 1, dy_) == +KAKU) {
-        s_.add(5, "pawn move: beside the bishop");
-        if (board(dx_ - 1, dy_ + 2) == -HU) s_.add(points(5), "pawn move: bishop aims at a pawn");
-      }
+      if (dst_is(7, 4) && board(8, 2) == +KAKU && o_dst() == 0) s_.add(points(10), Term::PawnMoveOpensTheBishop);
+      bishop_beside_pawn(dx_ - 1);
     }
+  }
+
+  // A computer bishop on column bx beside the pushed pawn, and the person's
+  // pawn it then aims at.
+  void bishop_beside_pawn(int bx) {
+    if (board(bx, dy_) != +KAKU) return;
+    s_.add(5, Term::PawnMoveBesideTheBishop);
+    if (board(bx, dy_ + 2) == -HU) s_.add(points(5), Term::PawnMoveBishopAimsAtAPawn);
   }
 
   void pawn_against_piece() {
     if (e_dst() > o_dst()) {
-      ends(points(1), "pawn move: contact, outnumbering");
+      ends(points(1), Term::PawnMoveContactOutnumbering);
     } else if (board(dx_, dy_ + 1) == -HU) {
-      ends(points(-5), "pawn move: contact with a pawn");
+      ends(points(-5), Term::PawnMoveContactWithAPawn);
     } else if (e_dst() == 0) {
-      ends(o_dst() == 0 ? points(1) : 0, "pawn move: contact, unguarded");
+      ends(o_dst() == 0 ? points(1) : 0, Term::PawnMoveContactUnguarded);
     } else if (com_.enemy_influence_before.at(dx_, dy_ + 1) > 0 && com_.own_influence_before.at(dx_, dy_ + 1) == 0) {
-      ends(points(-1), "pawn move: contact with a piece that hung already");
+      ends(points(-1), Term::PawnMoveContactWithAPieceThatHungAlready);
     } else if (e_dst() >= o_dst()) {
-      ends(points(5), "pawn move: contact, held");
+      ends(points(5), Term::PawnMoveContactHeld);
     }
   }
 
   void lance() {
-    if (g_.hand_enemy[HAND_KEI] > 0) s_.add(points(調査_桂狙い(g_, dx_, dy_)), "lance: knight drop aim");
+    if (g_.hand_enemy[HAND_KEI] > 0) s_.add(points(調査_桂狙い(g_, dx_, dy_)), Term::LanceKnightDropAim);
     if (is_drop()) {
       if (dy_ < 8) dropped_lance();
     } else if (captured_ == EMPTY) {
-      ends(-9, "lance move without capture");
+      ends(-9, Term::LanceMoveWithoutCapture);
     }
   }
 
   void dropped_lance() {
     if (g_.hand_own[HAND_HU] > 0 && o(dx_, dy_ + 1) > 0 && o_dst() == 0)
-      s_.add(points(-10), "lance drop: can be blocked");
+      s_.add(points(-10), Term::LanceDropCanBeBlocked);
     if (board(dx_, dy_ + 1) <= -KYOU && (o_dst() == 0 || e_dst() >= o_dst())) {
       for (int r = dy_ + 2; r <= 9; ++r) {
         const int p = b_(dx_, r);
         if (p == EMPTY) continue;
         if (移動チェック(g_, dx_, dy_ + 1, dx_, r, +KYOU) == 1 && p < -KYOU)
-          ends(points(std::abs(p)), "lance drop: skewers the piece behind");
+          ends(points(std::abs(p)), Term::LanceDropSkewersThePieceBehind);
         break;
       }
     }
   }
 
   void knight() {
-    s_.add(-1, "knight");
-    if (o(dx_, dy_ + 1) > 0) s_.add(points(-1), "knight: square in front attacked");
+    s_.add(-1, Term::Knight);
+    if (o(dx_, dy_ + 1) > 0) s_.add(points(-1), Term::KnightSquareInFrontAttacked);
     if (dy_ < 8 && dx_ > 1 && dx_ < 9) {
-      if (o(dx_ - 1, dy_ + 2) > 0 && o(dx_ + 1, dy_ + 2) > 0) s_.add(points(-1), "knight: both jumps covered");
-      if (dst_is(7, 3) && board(8, 4) == +KAKU) ends(points(-5), "knight: blocks the bishop");
+      if (o(dx_ - 1, dy_ + 2) > 0 && o(dx_ + 1, dy_ + 2) > 0) s_.add(points(-1), Term::KnightBothJumpsCovered);
+      if (dst_is(7, 3) && board(8, 4) == +KAKU) ends(points(-5), Term::KnightBlocksTheBishop);
     }
   }
 
   void silver() {
     if (dy_ <= 1) return;
-    if (dy_ > sy_ && dx_ == sx_) s_.add(-1, "silver: straight forward");
-    if (board(dx_, dy_ - 1) == +KEI) s_.add(-5, "silver: in front of the knight");
-    if (dst_is(7, 3) && board(8, 3) == +HU && board(8, 5) == -HU) ends(points(115), "silver: guards the bishop file");
+    if (dy_ > sy_ && dx_ == sx_) s_.add(-1, Term::SilverStraightForward);
+    if (board(dx_, dy_ - 1) == +KEI) s_.add(-5, Term::SilverInFrontOfTheKnight);
+    if (dst_is(7, 3) && board(8, 3) == +HU && board(8, 5) == -HU) ends(points(115), Term::SilverGuardsTheBishopFile);
   }
 
   void gold() {
-    if (dy_ > sy_ && dx_ != sx_) s_.add(-5, "gold: diagonal forward");
+    if (dy_ > sy_ && dx_ != sx_) s_.add(-5, Term::GoldDiagonalForward);
     if (dy_ == 4 && board(6, 4) == +KAKU && o(6, 4) > 0) {
-      ends(points(-5), "gold: leaves the bishop attacked");
+      ends(points(-5), Term::GoldLeavesTheBishopAttacked);
       return;
     }
     if (dy_ != 2) return;
     if (board(8, 3) == +HU && board(8, 6) == -HU && dx_ == 7 && m_.own_defender_code(8, 6) == -SYA)
-      s_.add(points(10), "gold: guards against the rook");
+      s_.add(points(10), Term::GoldGuardsAgainstTheRook);
     if (g_.hand_own[HAND_HU] > 0 && com_.enemy_influence_before.at(dx_, dy_ + 1) == 0 && board(dx_, dy_ + 1) >= +HU) {
-      s_.add(points(2), "gold: guards an unguarded piece");
+      s_.add(points(2), Term::GoldGuardsAnUnguardedPiece);
       if (com_.enemy_influence_before.at(dx_, dy_ + 2) == 1 && board(dx_, dy_ + 2) == +KAKU)
-        ends(points(125), "gold: guards the bishop's guard");
+        ends(points(125), Term::GoldGuardsTheBishopsGuard);
     }
   }
 
   void bishop() {
-    crowd("bishop: big pieces around");
+    crowd(Term::BishopBigPiecesAround);
     if (dy_ < 9) {
       if (dy_ == 3 && dx_ == 9 && board(9, 4) == +HU && board(9, 6) == -HU && board(9, 9) == -KYOU)
-        s_.add(points(-10), "bishop: edge before a lance");
+        s_.add(points(-10), Term::BishopEdgeBeforeALance);
       if (dy_ == 3 && dx_ == 7 && board(8, 5) == -HU && m_.own_defender_code(8, 5) == -SYA)
-        s_.add(points(9), "bishop: aims at a rook-guarded pawn");
+        s_.add(points(9), Term::BishopAimsAtARookGuardedPawn);
       if (o(dx_, dy_ + 1) > 0) {
-        if (調査_移動可場所数(g_, dx_, dy_, +KAKU) == 0) s_.add(points(-100), "bishop: no way out");
-        if (dy_ < 8 && board(dx_, dy_ + 2) == -HU) s_.add(points(-1), "bishop: pawn can be pushed at it");
+        if (調査_移動可場所数(g_, dx_, dy_, +KAKU) == 0) s_.add(points(-100), Term::BishopNoWayOut);
+        if (dy_ < 8 && board(dx_, dy_ + 2) == -HU) s_.add(points(-1), Term::BishopPawnCanBePushedAtIt);
       }
     }
     if (sy_ != 3) return;
     if (sx_ == 9 && board(9, 4) == +HU && board(9, 6) == -HU && m_.own_defender_code(9, 6) == -KYOU) {
-      ends(points(10), "bishop: leaves the edge before a lance");
+      ends(points(10), Term::BishopLeavesTheEdgeBeforeALance);
     } else if (sx_ == 7 && board(8, 5) == -HU && m_.own_defender_code(8, 5) == -SYA &&
                e(8, 4) < com_.enemy_influence_before.at(8, 4)) {
-      ends(points(-10), "bishop: gives up the rook-guarded pawn");
+      ends(points(-10), Term::BishopGivesUpTheRookGuardedPawn);
     }
   }
 
   void rook() {
-    crowd("rook: big pieces around");
+    crowd(Term::RookBigPiecesAround);
     if (is_drop()) {
       if (dy_ == 9 && board(dx_, 8) == -GIN && dx_ > 1 && dx_ < 9 &&
           ((board(dx_ - 1, 9) != EMPTY && board(dx_ + 1, 8) == -KIN) ||
            (board(dx_ + 1, 9) != EMPTY && board(dx_ - 1, 8) == -KIN)))
-        ends(points(-1), "rook drop: behind silver and gold");
+        ends(points(-1), Term::RookDropBehindSilverAndGold);
       return;
     }
     if (o_dst() == 0 && dst_is(3, 4) && board(3, 7) == -KAKU && board(3, 6) == -HU && board(3, 5) == EMPTY)
-      s_.add(points(7), "rook: before the bishop's pawn");
+      s_.add(points(7), Term::RookBeforeTheBishopsPawn);
     if (dy_ < 8) {
       if (o(dx_, dy_ + 1) > 0) {
-        s_.add(points(-1), "rook: square in front attacked");
-        if (board(dx_, dy_ + 2) == -HU && dy_ == sy_) s_.add(points(-5), "rook: sideways before a pawn");
+        s_.add(points(-1), Term::RookSquareInFrontAttacked);
+        if (board(dx_, dy_ + 2) == -HU && dy_ == sy_) s_.add(points(-5), Term::RookSidewaysBeforeAPawn);
       }
       if (sy_ < 9 && board(8, sy_ + 1) == -HU && m_.own_defender_code(8, sy_ + 1) == -SYA) {
-        if (e(8, sy_) < com_.enemy_influence_before.at(8, sy_)) s_.add(points(-11), "rook: leaves the pawn's square");
-        if (board(7, sy_) == +HU && dy_ != sy_) s_.add(points(-11), "rook: leaves its row");
+        if (e(8, sy_) < com_.enemy_influence_before.at(8, sy_)) s_.add(points(-11), Term::RookLeavesThePawnsSquare);
+        if (board(7, sy_) == +HU && dy_ != sy_) s_.add(points(-11), Term::RookLeavesItsRow);
       }
-      if (o(sx_, sy_) == 0 && sx_ == 2 && sy_ == 2 && dst_is(2, 3)) s_.add(points(-1), "rook: early step");
+      if (o(sx_, sy_) == 0 && sx_ == 2 && sy_ == 2 && dst_is(2, 3)) s_.add(points(-1), Term::RookEarlyStep);
     }
     if (safe_but_for_the_king()) {
       if (調査_移動可場所数(g_, dx_, dy_, +SYA) <= 1) {
-        ends(points(-35), "rook: hemmed in");
+        ends(points(-35), Term::RookHemmedIn);
       } else if (lined_up_with_person_king(3)) {
-        ends(points(100), "rook: lined up with the king");
+        ends(points(100), Term::RookLinedUpWithTheKing);
       }
     }
   }
 
   void dragon() {
-    crowd("dragon: big pieces around");
+    crowd(Term::DragonBigPiecesAround);
     if (board(dx_, dy_ - 1) == -GIN && dx_ > 1 && dx_ < 9 &&
         ((board(dx_ - 1, dy_) != EMPTY && board(dx_ + 1, dy_ - 1) == -KIN) ||
          (board(dx_ + 1, dy_) != EMPTY && board(dx_ - 1, dy_ - 1) == -KIN)))
-      s_.add(points(-10), "dragon: under silver and gold");
-    if (sy_ == 9 && board(sx_, 8) == -GIN) {
-      if (sx_ > 1 && board(sx_ - 1, 8) == -KIN) s_.add(points(2), "dragon: leaves silver and gold");
-      if (sx_ < 9 && board(sx_ + 1, 8) == -KIN) s_.add(points(2), "dragon: leaves silver and gold");
-    }
-    if (dy_ == 9 && board(dx_, 8) <= -HU) {
-      if (dx_ == 3 && board(2, 9) <= -HU && board(4, 8) == -KIN)
-        s_.add(points(-150), "dragon: trapped on the back row");
-      if (dx_ == 7 && board(8, 9) <= -HU && board(6, 8) == -KIN)
-        s_.add(points(-150), "dragon: trapped on the back row");
-    }
-    if (safe_but_for_the_king() && lined_up_with_person_king(3)) ends(points(100), "dragon: lined up with the king");
+      s_.add(points(-10), Term::DragonUnderSilverAndGold);
+    if (sy_ == 9 && board(sx_, 8) == -GIN)
+      for (int gx : {sx_ - 1, sx_ + 1})
+        if (gx >= 1 && gx <= 9 && board(gx, 8) == -KIN) s_.add(points(2), Term::DragonLeavesSilverAndGold);
+    if (dy_ == 9 && board(dx_, 8) <= -HU &&
+        ((dx_ == 3 && board(2, 9) <= -HU && board(4, 8) == -KIN) ||
+         (dx_ == 7 && board(8, 9) <= -HU && board(6, 8) == -KIN)))
+      s_.add(points(-150), Term::DragonTrappedOnTheBackRow);
+    if (safe_but_for_the_king() && lined_up_with_person_king(3)) ends(points(100), Term::DragonLinedUpWithTheKing);
   }
 
   void king() {
-    if (com_.enemy_pinned_any == 1) s_.add(points(10), "king: steps off a pin");
-    if (e_dst() > com_.enemy_influence_before.at(dx_, dy_)) s_.add(points(1), "king: better guarded");
-    if (調査_移動可場所数(g_, dx_, dy_, +OU) < 2) ends(points(-20), "king: no room");
+    if (com_.enemy_pinned_any == 1) s_.add(points(10), Term::KingStepsOffAPin);
+    if (e_dst() > com_.enemy_influence_before.at(dx_, dy_)) s_.add(points(1), Term::KingBetterGuarded);
+    if (調査_移動可場所数(g_, dx_, dy_, +OU) < 2) ends(points(-20), Term::KingNoRoom);
   }
 
   Game& g_;

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "com/terms.h"
 #include "game/game.h"
 
 namespace velmora {
@@ -16,10 +17,10 @@ inline constexpr Tenths SCORE_KING_CAPTURED = points(9999);
 inline constexpr Tenths SCORE_MATE = points(9998);
 inline constexpr Tenths SCORE_NO_CANDIDATE = points(-99999);
 
-// One term that fired: its name, the square it looked at (0, 0 when the term
+// One term that fired: which, the square it looked at (0, 0 when the term
 // concerns the candidate itself) and its amount.
 struct TraceTerm {
-  const char* term;
+  Term term;
   int x, y;
   Tenths amount;
 };
@@ -29,7 +30,7 @@ class ScoreSheet {
  public:
   explicit ScoreSheet(EvalTrace* trace) : trace_(trace) {}
 
-  void add(Tenths amount, const char* term, int x = 0, int y = 0) {
+  void add(Tenths amount, Term term, int x = 0, int y = 0) {
     total_ += amount;
     if (trace_) trace_->push_back({term, x, y, amount});
   }

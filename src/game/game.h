@@ -203,6 +203,12 @@ struct Game {
   // The program's working directory: Velmora.ini and the wave files are
   // looked up there by their bare names.
   std::string working_directory = ".";
+  // A failed write of Velmora.ini has been reported; it is told once a run.
+  bool settings_write_reported = false;
+  // The folder of the six wave files when it is not the working directory
+  // (the installed game reads them from its data folder); empty: the working
+  // directory.
+  std::string sound_directory;
 
   // Set when the program must end (Esc, 終わり, "No" to a new game); the
   // platform closes the window once the running event has returned, and the

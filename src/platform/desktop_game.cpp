@@ -1,6 +1,8 @@
 #include "platform/desktop_game.h"
 
 #include <QApplication>
+#include <QDirIterator>
+#include <QIcon>
 #include <QScreen>
 #include <cmath>
 
@@ -23,13 +25,22 @@ void use_japanese_font() {
   QApplication::setFont(font);
 }
 
-DesktopGame::DesktopGame(const QString& working_directory, DisplayScale display)
+void use_game_icon() {
+  QIcon icon;
+  QDirIterator files(QStringLiteral(":/icons"), {QStringLiteral("*.png")}, QDir::Files);
+  while (files.hasNext()) icon.addFile(files.next());
+  QApplication::setWindowIcon(icon);
+  QGuiApplication::setDesktopFileName(QStringLiteral(VELMORA_DESKTOP_ID));
+}
+
+DesktopGame::DesktopGame(const QString& working_directory, DisplayScale display, const QString& sound_directory)
     : scale_{display.zoom},
       window_(scale_, display.render_scale, working_directory),
       screen_(window_.canvas(), window_, scale_),
       dialogs_(window_, window_.record_panel(), scale_),
       game_(Ports{screen_, dialogs_, sound_, clock_}) {
   game_.working_directory = working_directory.toStdString();
+  game_.sound_directory = sound_directory.toStdString();
   dialogs_.set_home_page_handler([this] { homepage_click(game_); });
   window_.attach(game_);
 }

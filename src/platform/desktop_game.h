@@ -37,11 +37,16 @@ DisplayScale display_scale_for_primary_screen();
 // Makes the Japanese font the application's font, for menus and dialogs.
 void use_japanese_font();
 
+// Gives every window of the game its icon, and tells the desktop which menu
+// entry the windows belong to.
+void use_game_icon();
+
 class DesktopGame {
  public:
   // `working_directory` holds the settings file and the wave files; the
-  // record-file panel starts there too.
-  DesktopGame(const QString& working_directory, DisplayScale display);
+  // record-file panel starts there too. A `sound_directory` given apart holds
+  // the wave files instead.
+  DesktopGame(const QString& working_directory, DisplayScale display, const QString& sound_directory = {});
 
   // Shows the window and runs the game's start-up in it.
   void open();

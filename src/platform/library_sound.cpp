@@ -24,7 +24,12 @@ std::string executable_directory() {
   return error ? std::string(".") : executable.parent_path().string();
 }
 
-LibrarySound::LibrarySound() : LibrarySound(executable_directory()) {}
+LibrarySound::LibrarySound() {
+  const std::filesystem::path executable_folder = executable_directory();
+  load((executable_folder / SOUND_LIBRARY_FILE).string());
+  // The installed game keeps the library in its private library folder.
+  if (library_ == nullptr) load((executable_folder / VELMORA_LIBRARY_FROM_BIN / SOUND_LIBRARY_FILE).string());
+}
 
 LibrarySound::LibrarySound(const std::string& directory) {
   load((std::filesystem::path(directory) / SOUND_LIBRARY_FILE).string());

@@ -1,5 +1,6 @@
 // The Sound port on the game's sound library libvelmora.so, which is loaded
-// at run time from beside the executable. When the library is missing (or
+// at run time from beside the executable (the build tree) or from the
+// installed game's private library folder. When the library is missing (or
 // lacks a function) the port is silent: every call does nothing and no sound
 // output opens.
 #pragma once
@@ -16,7 +17,8 @@ inline constexpr const char* SOUND_LIBRARY_FILE = "libvelmora.so";
 
 class LibrarySound final : public Sound {
  public:
-  // Loads the library from the folder of the running executable.
+  // Loads the library from the folder of the running executable, or else
+  // from the private library folder of the installed game.
   LibrarySound();
   // Loads the library from `directory`.
   explicit LibrarySound(const std::string& directory);

@@ -1,14 +1,42 @@
-// Velmora: the game in its desktop window. The working directory holds the
-// settings file Velmora.ini and the wave files.
+// Velmora: the game in its desktop window. Started from the build tree, the
+// working directory holds the settings file Velmora.ini and the wave files;
+// the installed game keeps them apart (see game_folders.h).
 #include <QApplication>
 #include <QDir>
+#include <iostream>
 
+#include "platform/command_line.h"
 #include "platform/desktop_game.h"
+#include "platform/game_folders.h"
+
+using namespace velmora::platform;
+
+namespace {
+
+// Help and the version are answered before the window system is opened, so
+// they also work without a display.
+bool answered_without_window(int argc, char** argv) {
+  const CommandLine line = read_command_line(arguments_of(argc, argv));
+  if (line.action == CommandLineAction::Help) std::cout << help_text();
+  if (line.action == CommandLineAction::Version) std::cout << version_text();
+  return line.action == CommandLineAction::Help || line.action == CommandLineAction::Version;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
+  if (answered_without_window(argc, argv)) return 0;
   QApplication application(argc, argv);
-  velmora::platform::use_japanese_font();
-  velmora::platform::DesktopGame game(QDir::currentPath(), velmora::platform::display_scale_for_primary_screen());
+  // Qt has taken its own options (such as -platform) out of argv by now.
+  const CommandLine line = read_command_line(arguments_of(argc, argv));
+  if (line.action == CommandLineAction::Refuse) {
+    std::cerr << refusal_text(line);
+    return 2;
+  }
+  use_japanese_font();
+  use_game_icon();
+  const GameFolders folders = game_folders(QCoreApplication::applicationDirPath(), QDir::currentPath());
+  DesktopGame game(folders.working, display_scale_for_primary_screen(), folders.sounds);
   game.open();
   return application.exec();
 }

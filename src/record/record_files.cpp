@@ -1,8 +1,10 @@
 #include "record/record_files.h"
 
 #include <variant>
+#include <vector>
 
 #include "record/record_format.h"
+#include "record/shift_jis.h"
 #include "record/text_files.h"
 #include "rules/setup.h"
 #include "rules/turn_order.h"
@@ -55,6 +57,27 @@ void fill_move_list(Game& g, const Record& record) {
   g.history.record_length = n;
 }
 
+// The characters of the three header texts that Shift-JIS cannot hold, for
+// the question before saving ("" when there are none).
+std::string characters_to_replace(const RecordFields& fields) {
+  constexpr std::size_t MAX_LISTED = 20;
+  const std::vector<std::string> missing =
+      characters_without_shift_jis(fields.title + "\n" + fields.first + "\n" + fields.second);
+  std::string listed;
+  for (std::size_t i = 0; i < missing.size() && i < MAX_LISTED; ++i) listed += (i ? " " : "") + missing[i];
+  if (missing.size() > MAX_LISTED) listed += " …";
+  return listed;
+}
+
+// Asks before a text is saved with "?" in place of characters the file
+// cannot hold; true to save.
+bool replacement_accepted(Game& g, const RecordFields& fields) {
+  const std::string listed = characters_to_replace(fields);
+  if (listed.empty()) return true;
+  const std::string text = "次の文字は棋譜ﾌｧｲﾙに書き込めません\n" + listed + "\n\n\"?\" に置き換えて書き込みますか？";
+  return g.ports.dialogs.message_box(text, TITLE_SAVE, Buttons::YesNo, Icon::Exclamation) == Answer::Yes;
+}
+
 void tell_what_was_fitted(Game& g, const SaveNotes& notes) {
   if (notes.hand_clamped)
     show_message(g, "持駒が10枚以上の局面は9枚として書き込みました", TITLE_SAVE, Icon::Exclamation);
@@ -83,6 +106,7 @@ void record_save_click(Game& g) {
     return show_message(g, "ﾌｧｲﾙ名に \"/\" は使えません", TITLE_BLANK, Icon::Exclamation);
   if (g.history.record_length > MAX_RECORD_MOVES)
     return show_message(g, "手数が多すぎて保存できません", TITLE_SAVE, Icon::Exclamation);
+  if (!replacement_accepted(g, fields)) return;  // the fields stay for the user to correct
 
   // The names go top line first: the chess army (後手) sits on top unless
   // the board has been flipped.
@@ -120,6 +144,11 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
 
   if (g.history.record_length == 0) return show_message(g, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", TITLE_RECORD);
   show_message(g, " 読み込みました", TITLE_RECORD);
+  if (record.first_damaged_line != 0)
+    show_message(g,
+                 "棋譜ﾌｧｲﾙが壊れています（" + std::to_string(record.first_damaged_line) +
+                     "行目）\n読めない所は空きとして読み込みました",
+                 TITLE_RECORD, Icon::Exclamation);
   show_message(g, "棋譜を '進 'で進めて下さい", TITLE_RECORD);
   調査_先手後手(g);
   g.turn = +1;

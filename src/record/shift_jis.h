@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
@@ -12,8 +13,16 @@ namespace velmora {
 // is not UTF-8) becomes "?", as the Japanese ANSI code page writes it.
 std::string utf8_to_shift_jis(std::string_view utf8);
 
+// The characters of `utf8` that utf8_to_shift_jis writes as "?", each once,
+// in the order they first appear.
+std::vector<std::string> characters_without_shift_jis(std::string_view utf8);
+
 // Shift-JIS -> UTF-8. A byte sequence that is not Shift-JIS becomes U+FFFD,
 // so whatever a file holds gives printable UTF-8.
 std::string shift_jis_to_utf8(std::string_view sjis);
+
+// The longest start of `sjis` of at most `max_bytes` bytes that does not end
+// in the middle of a two-byte character.
+std::string_view cut_shift_jis(std::string_view sjis, std::size_t max_bytes);
 
 }  // namespace velmora

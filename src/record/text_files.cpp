@@ -1,10 +1,12 @@
 #include "record/text_files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
+#include <filesystem>
 
 namespace velmora {
 
@@ -46,6 +48,20 @@ std::string folder_of(const std::string& path) {
   return slash == 0 ? "/" : path.substr(0, slash);
 }
 
+// The file a path names: a symbolic link is followed (through a chain of
+// them) to its target, which need not exist yet. Empty after too many links.
+std::string link_target(std::string path) {
+  constexpr int MAX_LINKS = 40;
+  for (int n = 0; n < MAX_LINKS; ++n) {
+    std::error_code error;
+    const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+    if (error) return path;  // not a link (or nothing there)
+    path = target.is_absolute() ? target.string() : folder_of(path) + "/" + target.string();
+  }
+  errno = ELOOP;
+  return {};
+}
+
 // Creates a fresh temporary file in `folder`; -1 when none can be made.
 int create_temporary(const std::string& folder, std::string& name) {
   static std::atomic<unsigned> counter{0};
@@ -69,22 +85,41 @@ bool write_all(int fd, std::string_view bytes) {
   return true;
 }
 
+// Makes the rename that put a file into `folder` durable. Best effort: the
+// file is already in place, and some file systems cannot sync a folder.
+void sync_folder(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);
+  close(fd);
+}
+
 }  // namespace
 
 std::error_code replace_file(const std::string& path, std::string_view bytes) {
+  const std::string file = link_target(path);
+  if (file.empty()) return last_error();
+  struct stat old {};
+  const bool replacing = stat(file.c_str(), &old) == 0;
   // A read-only file keeps its protection: replacing it by renaming would
   // otherwise succeed wherever the folder is writable.
-  if (access(path.c_str(), F_OK) == 0 && access(path.c_str(), W_OK) != 0) return last_error();
+  if (replacing && access(file.c_str(), W_OK) != 0) return last_error();
 
+  const std::string folder = folder_of(file);
   std::string temporary;
-  const int fd = create_temporary(folder_of(path), temporary);
+  const int fd = create_temporary(folder, temporary);
   if (fd < 0) return last_error();
-  const bool written = write_all(fd, bytes) && fsync(fd) == 0;
+  // A replaced file keeps its permissions; a new one gets the usual ones.
+  const bool written = (!replacing || fchmod(fd, old.st_mode & 07777) == 0) && write_all(fd, bytes) && fsync(fd) == 0;
   std::error_code error = written ? std::error_code{} : last_error();
   if (close(fd) != 0 && !error) error = last_error();
-  if (!error && rename(temporary.c_str(), path.c_str()) != 0) error = last_error();
-  if (error) unlink(temporary.c_str());
-  return error;
+  if (!error && rename(temporary.c_str(), file.c_str()) != 0) error = last_error();
+  if (error) {
+    unlink(temporary.c_str());
+    return error;
+  }
+  sync_folder(folder);
+  return {};
 }
 
 }  // namespace velmora

@@ -30,9 +30,11 @@ class LineReader {
 };
 
 // Writes `bytes` to a new file in the folder of `path` and renames it onto
-// `path`. On any failure the temporary file is removed, `path` keeps its old
-// contents, and the error is returned (an empty error code on success). A
-// file at `path` that may not be written is left alone as well.
-std::error_code replace_file(const std::string& path, std::string_view bytes);
+// `path`, then syncs the folder. A symbolic link at `path` stays and its
+// target is replaced; a replaced file keeps its permissions. On any failure
+// the temporary file is removed, the file keeps its old contents, and the
+// error is returned (an empty error code on success). A file that may not be
+// written is left alone as well.
+[[nodiscard]] std::error_code replace_file(const std::string& path, std::string_view bytes);
 
 }  // namespace velmora

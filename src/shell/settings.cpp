@@ -12,6 +12,7 @@
 #include "shell/sound_effects.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
+#include "view/texts.h"
 
 namespace velmora {
 namespace {
@@ -52,7 +53,7 @@ std::string setting(const char* key, const std::string& value) { return std::str
 std::string on_off(const char* key, bool on) { return setting(key, on ? "ON" : "OFF"); }
 
 // Writes the lines in Shift-JIS, each ended by CR LF, replacing the file.
-std::error_code write_lines(const Game& g, const std::vector<std::string>& lines) {
+[[nodiscard]] std::error_code write_lines(const Game& g, const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
   return replace_file(settings_path(g), utf8_to_shift_jis(text));
@@ -85,12 +86,7 @@ void use_background(Game& g, int picture) {
   g.view.current_background = picture;
 }
 
-// What the settings file says, gathered while its lines are applied.
-struct ReadState {
-  bool music_on = false;
-};
-
-void apply_setting(Game& g, const std::string& key, const std::string& value, ReadState& state) {
+void apply_setting(Game& g, const std::string& key, const std::string& value) {
   const bool on = value == ON;
   if (key == KEY_BACKGROUND) {
     for (const Background& b : BACKGROUNDS)
@@ -101,7 +97,6 @@ void apply_setting(Game& g, const std::string& key, const std::string& value, Re
     g.menu.CHESS_MOCHIKOMA = on;
   } else if (key == KEY_MUSIC) {
     g.menu.BGM = on;
-    state.music_on = on;
   } else if (key == KEY_NATION) {
     if (value == NATION_JAPAN)
       g.menu.KANKOKU = false;
@@ -112,39 +107,45 @@ void apply_setting(Game& g, const std::string& key, const std::string& value, Re
   }
 }
 
-// Exactly one nation must be checked, or the two menu items could never
-// switch the army again. The mark that stays is the one the starting
-// position follows (日本 whenever NIPPON is checked).
-void settle_nation_marks(Game& g) {
-  if (g.menu.NIPPON)
-    g.menu.KANKOKU = false;
-  else
-    g.menu.KANKOKU = true;
+// A line "key=value" (UTF-8); a line without "=" is not a setting.
+void apply_setting_line(Game& g, const std::string& line) {
+  const std::size_t equals = line.find('=');
+  if (equals != std::string::npos) apply_setting(g, line.substr(0, equals), line.substr(equals + 1));
 }
 
-// The file could not be opened: a fresh one with the first-run settings.
+// After reading, every check mark is the state it stands for, whether a line
+// of the file set it or the mark kept its state from when the window opened.
+// Exactly one nation stays checked, or the two menu items could never switch
+// the army again; the one that stays is the one the starting position
+// follows (日本 whenever NIPPON is checked).
+void follow_the_marks(Game& g) {
+  g.menu.KANKOKU = !g.menu.NIPPON;
+  for (const Background& b : BACKGROUNDS)
+    if (g.menu.*b.mark && g.view.current_background != b.picture) use_background(g, b.picture);
+  set_guidance(g, g.menu.SIDOU);
+  if (g.menu.BGM) start_music(g);
+}
+
+// The file could not be opened: a fresh one with the first-run settings,
+// applied as if they had been read. A failed write is not reported here; the
+// first option click that cannot write the file reports it.
 void defaults_on_reading(Game& g) {
-  write_lines(g, {setting(KEY_BACKGROUND, "畳"), on_off(KEY_GUIDANCE, false), on_off(KEY_CLOCKS, true),
-                  on_off(KEY_MUSIC, true), setting(KEY_NATION, NATION_JAPAN)});
-  use_background(g, PICTURE_TATAMI);
-  g.menu.SIDOU = false;
-  g.menu.KEIKA = true;
-  g.menu.BGM = true;  // the music itself starts on the next run
-  g.menu.NIPPON = true;
-  g.menu.KANKOKU = false;
+  const std::vector<std::string> lines = {setting(KEY_BACKGROUND, "畳"), on_off(KEY_GUIDANCE, false),
+                                          on_off(KEY_CLOCKS, true), on_off(KEY_MUSIC, true),
+                                          setting(KEY_NATION, NATION_JAPAN)};
+  (void)write_lines(g, lines);
+  for (const std::string& line : lines) apply_setting_line(g, line);
+  follow_the_marks(g);
 }
 
-// Writing failed: the menus fall back to these marks (only the marks).
-void defaults_on_writing(Game& g) {
-  write_lines(g, {setting(KEY_BACKGROUND, "緑"), on_off(KEY_GUIDANCE, true), on_off(KEY_CLOCKS, true),
-                  on_off(KEY_CHESS_DROPS, false), on_off(KEY_MUSIC, true), setting(KEY_NATION, NATION_JAPAN)});
-  select_background_menu(g, PICTURE_MIDORI);
-  g.menu.SIDOU = true;
-  g.menu.KEIKA = true;
-  g.menu.CHESS_MOCHIKOMA = false;
-  g.menu.BGM = true;
-  g.menu.NIPPON = true;
-  g.menu.KANKOKU = false;
+// Tells the user once per run that the options are not being remembered.
+void report_failed_write(Game& g, const std::error_code& error) {
+  if (g.settings_write_reported) return;
+  g.settings_write_reported = true;
+  show_message(
+      g,
+      "設定ﾌｧｲﾙを書き込めません\n" + settings_path(g) + "\n" + error.message() + "\n\nｵﾌﾟｼｮﾝの変更は今回だけ有効です",
+      "ｵﾌﾟｼｮﾝ", Icon::Exclamation);
 }
 
 void background_click(Game& g, const Background& b) {
@@ -211,16 +212,9 @@ void nation_click(Game& g, bool japan) {
 
 void apply_settings(Game& g, std::istream& in) {
   LineReader reader(in);
-  ReadState state;
   std::string raw;
-  while (reader.next(raw, MAX_SETTING_LINE_BYTES)) {
-    const std::string line = shift_jis_to_utf8(raw);
-    const std::size_t equals = line.find('=');
-    if (equals == std::string::npos) continue;  // not a setting
-    apply_setting(g, line.substr(0, equals), line.substr(equals + 1), state);
-  }
-  settle_nation_marks(g);
-  if (state.music_on) start_music(g);
+  while (reader.next(raw, MAX_SETTING_LINE_BYTES)) apply_setting_line(g, shift_jis_to_utf8(raw));
+  follow_the_marks(g);
 }
 
 void 読込_環境設定ファイル(Game& g) {
@@ -233,7 +227,7 @@ void 読込_環境設定ファイル(Game& g) {
 }
 
 void write_settings(Game& g) {
-  if (write_lines(g, lines_of_menu(g))) defaults_on_writing(g);
+  if (const std::error_code error = write_lines(g, lines_of_menu(g))) report_failed_write(g, error);
 }
 
 void select_background_menu(Game& g, int picture) {

@@ -9,13 +9,15 @@
 namespace velmora {
 
 // Reads Velmora.ini from the working directory (once, at start-up); a file
-// that cannot be opened is replaced by the first-run settings.
+// that cannot be opened is replaced by the first-run settings. Afterwards
+// every check mark is the state it stands for: the background shown,
+// guidance, the music playing when BGM is checked, one nation.
 void 読込_環境設定ファイル(Game& g);
 // Applies the lines of a settings file: key "=" value, Shift-JIS; a line
-// without "=" and an unknown key are skipped.
+// without "=" and an unknown key are skipped. Then the state follows the marks.
 void apply_settings(Game& g, std::istream& in);
-// Rewrites Velmora.ini from the check marks; if that fails the marks fall
-// back to the defaults and those are written instead.
+// Rewrites Velmora.ini from the check marks. A failure changes no mark and no
+// state; the first one of the run is reported in a message box.
 void write_settings(Game& g);
 void select_background_menu(Game& g, int picture);
 

@@ -49,7 +49,8 @@ void init_sound(Game& g, int window) {
 
 int load_sound(Game& g, const std::string& file_name, int flags) {
   if (g.sound.sound_device == 0) return 0;
-  const std::filesystem::path path = std::filesystem::path(g.working_directory) / file_name;
+  const std::string& folder = g.sound_directory.empty() ? g.working_directory : g.sound_directory;
+  const std::filesystem::path path = std::filesystem::path(folder) / file_name;
   std::error_code error;
   const bool present = std::filesystem::exists(path, error);
   if (error) {

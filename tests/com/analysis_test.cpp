@@ -27,22 +27,22 @@ AnalysisPosition kings_only() {
 TEST(PositionLines, AnEmptyLineGetsAnEmptyAnswer) { EXPECT_EQ(answer_position_line(""), ""); }
 
 TEST(PositionLines, MalformedLinesGetAnErrorLine) {
-  const std::string good = format_position_line(kings_only()).substr(0, POSITION_LINE_LENGTH);
+  const std::string good = format_position_line(kings_only()).substr(0, MOVE_LINE_LENGTH);
   EXPECT_EQ(answer_position_line("  5  0"), "error: the move line has 6 characters, not 299");
   std::string bad_field = good;
   bad_field.replace(3, 3, " x1");
-  EXPECT_EQ(answer_position_line(bad_field), "error: board field 1,2 is not a piece code");
+  EXPECT_EQ(answer_position_line(bad_field), "error: column 4: board field 1,2 is not a piece code");
   std::string bad_code = good;
   bad_code.replace(0, 3, " 28");
-  EXPECT_EQ(answer_position_line(bad_code), "error: board field 1,1 is not a piece code");
+  EXPECT_EQ(answer_position_line(bad_code), "error: column 1: board field 1,1 is not a piece code");
   std::string bad_hand = good;
   bad_hand[243 + 3] = '-';
-  EXPECT_EQ(answer_position_line(bad_hand), "error: hand field 2 is not a digit");
+  EXPECT_EQ(answer_position_line(bad_hand), "error: column 247: enemy hand field 2 is not a digit");
   EXPECT_EQ(answer_position_line(good + "x"), "error: the move line is longer than 299 characters");
   EXPECT_EQ(answer_position_line(good + " level=4"), "error: level must be 1, 2 or 3");
   EXPECT_EQ(answer_position_line(good + " drops=yes"), "error: drops must be 0 or 1");
   EXPECT_EQ(answer_position_line(good + " last=1,2"), "error: last must be X,Y,CODE");
-  EXPECT_EQ(answer_position_line(good + " mode=fast"), "error: mode must be com or moves");
+  EXPECT_EQ(answer_position_line(good + " mode=fast"), "error: mode must be com, moves or scores");
   EXPECT_EQ(answer_position_line(good + " trace=1,2,3"), "error: trace must be SX,SY,TX,TY");
   EXPECT_EQ(answer_position_line(good + " colour=red"), "error: unknown option 'colour'");
   EXPECT_EQ(answer_position_line(good + " level"), "error: option 'level' has no value");
@@ -51,7 +51,7 @@ TEST(PositionLines, MalformedLinesGetAnErrorLine) {
 
 TEST(PositionLines, OptionsDefaultAndRoundTrip) {
   AnalysisPosition read;
-  const std::string bare = format_position_line(kings_only()).substr(0, POSITION_LINE_LENGTH);
+  const std::string bare = format_position_line(kings_only()).substr(0, MOVE_LINE_LENGTH);
   ASSERT_EQ(parse_position_line(bare, read), "");
   EXPECT_EQ(read.level, 3);
   EXPECT_FALSE(read.drops);

@@ -3,7 +3,6 @@
 #pragma once
 
 #include <initializer_list>
-#include <string>
 
 #include "com/com_turn.h"
 #include "com/score_sheet.h"
@@ -44,17 +43,17 @@ struct ComGame {
   }
 };
 
-// Sum of the amounts of the terms named `term` (0 when none fired).
-inline Tenths amount_of(const EvalTrace& trace, const std::string& term) {
+// Sum of the amounts of `term` in the trace (0 when it did not fire).
+inline Tenths amount_of(const EvalTrace& trace, Term term) {
   Tenths sum = 0;
   for (const TraceTerm& t : trace)
-    if (term == t.term) sum += t.amount;
+    if (t.term == term) sum += t.amount;
   return sum;
 }
 
-inline bool fired(const EvalTrace& trace, const std::string& term) {
+inline bool fired(const EvalTrace& trace, Term term) {
   for (const TraceTerm& t : trace)
-    if (term == t.term) return true;
+    if (t.term == term) return true;
   return false;
 }
 

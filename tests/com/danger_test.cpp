@@ -19,21 +19,21 @@ TEST(DangerForks, TwoUnguardedPiecesEarnATenthEachAndTheCheaperOne) {
   ComGame c({{5, 5, +KNIG}, {4, 7, -KIN}, {6, 7, -GIN}});
   EvalTrace trace;
   EXPECT_EQ(盤評価_COM危険座標(c.g, +KNIG, 5, 5, &trace), 2 + points(GIN));
-  EXPECT_EQ(amount_of(trace, "danger: candidate threatens a piece"), 2);
+  EXPECT_EQ(amount_of(trace, Term::DangerCandidateThreatensAPiece), 2);
 }
 
 TEST(DangerForks, ASingleTargetEarnsOnlyATenth) {
   ComGame c({{5, 5, +KNIG}, {4, 7, -KIN}});
   EvalTrace trace;
   EXPECT_EQ(盤評価_COM危険座標(c.g, +KNIG, 5, 5, &trace), 1);
-  EXPECT_FALSE(fired(trace, "danger: fork of two or more, cheaper piece"));
+  EXPECT_FALSE(fired(trace, Term::DangerForkOfTwoOrMoreCheaperPiece));
 }
 
 TEST(DangerForks, NoForkWhileTheCandidateItselfIsAttacked) {
   ComGame c({{5, 5, +KNIG}, {4, 7, -KIN}, {6, 7, -GIN}, {5, 6, -HU}});
   EvalTrace trace;
   盤評価_COM危険座標(c.g, +KNIG, 5, 5, &trace);
-  EXPECT_FALSE(fired(trace, "danger: candidate threatens a piece"));
+  EXPECT_FALSE(fired(trace, Term::DangerCandidateThreatensAPiece));
 }
 
 TEST(DangerKing, BackRowKingCostsFiftyThenTwoFiftyAndSevenHundredIndependently) {
@@ -41,9 +41,9 @@ TEST(DangerKing, BackRowKingCostsFiftyThenTwoFiftyAndSevenHundredIndependently) 
   c.give_own(HAND_BISH);
   EvalTrace trace;
   盤評価_COM危険座標(c.g, +OU, 5, 1, &trace);
-  EXPECT_EQ(amount_of(trace, "danger: king on the back row, square in front attacked"), points(-50));
-  EXPECT_EQ(amount_of(trace, "danger: king on the back row, front not held"), points(-250));
-  EXPECT_EQ(amount_of(trace, "danger: king on the back row, bishop or queen in hand"), points(-700));
+  EXPECT_EQ(amount_of(trace, Term::DangerKingOnTheBackRowSquareInFrontAttacked), points(-50));
+  EXPECT_EQ(amount_of(trace, Term::DangerKingOnTheBackRowFrontNotHeld), points(-250));
+  EXPECT_EQ(amount_of(trace, Term::DangerKingOnTheBackRowBishopOrQueenInHand), points(-700));
 
   // Held by two computer pieces, the square in front costs no 250, but the
   // bishop in hand still costs 700.
@@ -51,9 +51,9 @@ TEST(DangerKing, BackRowKingCostsFiftyThenTwoFiftyAndSevenHundredIndependently) 
   held.give_own(HAND_QEEN);
   trace.clear();
   盤評価_COM危険座標(held.g, +OU, 5, 1, &trace);
-  EXPECT_EQ(amount_of(trace, "danger: king on the back row, square in front attacked"), points(-50));
-  EXPECT_FALSE(fired(trace, "danger: king on the back row, front not held"));
-  EXPECT_EQ(amount_of(trace, "danger: king on the back row, bishop or queen in hand"), points(-700));
+  EXPECT_EQ(amount_of(trace, Term::DangerKingOnTheBackRowSquareInFrontAttacked), points(-50));
+  EXPECT_FALSE(fired(trace, Term::DangerKingOnTheBackRowFrontNotHeld));
+  EXPECT_EQ(amount_of(trace, Term::DangerKingOnTheBackRowBishopOrQueenInHand), points(-700));
 }
 
 TEST(DangerHangingPieces, LossOffsetByThePieceJustCapturedThere) {
@@ -61,16 +61,16 @@ TEST(DangerHangingPieces, LossOffsetByThePieceJustCapturedThere) {
   c.g.com.board_before_com(5, 5) = -KIN;  // the silver has just taken a gold
   EvalTrace trace;
   盤評価_COM危険座標(c.g, +GIN, 5, 5, &trace);
-  EXPECT_EQ(amount_of(trace, "danger: hanging piece"), points(-GIN));
-  EXPECT_EQ(amount_of(trace, "danger: hanging piece just captured there"), points(KIN));
+  EXPECT_EQ(amount_of(trace, Term::DangerHangingPiece), points(-GIN));
+  EXPECT_EQ(amount_of(trace, Term::DangerHangingPieceJustCapturedThere), points(KIN));
 }
 
 TEST(DangerHangingPieces, CampPieceHitByAPawnCostsMore) {
   ComGame c({{5, 3, +GIN}, {5, 4, -HU}});
   EvalTrace trace;
   盤評価_COM危険座標(c.g, +GIN, 5, 3, &trace);
-  EXPECT_EQ(amount_of(trace, "danger: hanging piece in the camp"), points(-10));
-  EXPECT_EQ(amount_of(trace, "danger: camp piece hit by pawn or lance"), points(-20));
+  EXPECT_EQ(amount_of(trace, Term::DangerHangingPieceInTheCamp), points(-10));
+  EXPECT_EQ(amount_of(trace, Term::DangerCampPieceHitByPawnOrLance), points(-20));
 }
 
 TEST(DangerDropThreats, RookDropSkewerCountsHalfTheFarPiece) {
@@ -80,7 +80,7 @@ TEST(DangerDropThreats, RookDropSkewerCountsHalfTheFarPiece) {
   c.give_own(HAND_ROOK);
   EvalTrace trace;
   盤評価_COM危険座標(c.g, +KNIG, 5, 4, &trace);
-  EXPECT_EQ(amount_of(trace, "danger: rook drop skewers two pieces"), -1115);
+  EXPECT_EQ(amount_of(trace, Term::DangerRookDropSkewersTwoPieces), -1115);
 }
 
 TEST(DangerDropThreats, UnguardedSquaresCountOnlyWhileThePersonHoldsPieces) {
@@ -88,12 +88,12 @@ TEST(DangerDropThreats, UnguardedSquaresCountOnlyWhileThePersonHoldsPieces) {
   ComGame c({{5, 1, +KEI}, {9, 9, -OU}});
   EvalTrace trace;
   盤評価_COM危険座標(c.g, +KEI, 5, 1, &trace);
-  EXPECT_FALSE(fired(trace, "danger: hole in front of the knight"));
-  EXPECT_FALSE(fired(trace, "danger: unguarded empty square in the camp"));
+  EXPECT_FALSE(fired(trace, Term::DangerHoleInFrontOfTheKnight));
+  EXPECT_FALSE(fired(trace, Term::DangerUnguardedEmptySquareInTheCamp));
   c.give_own(HAND_PORN);
   trace.clear();
   盤評価_COM危険座標(c.g, +KEI, 5, 1, &trace);
-  EXPECT_EQ(amount_of(trace, "danger: hole in front of the knight"), points(-5));
+  EXPECT_EQ(amount_of(trace, Term::DangerHoleInFrontOfTheKnight), points(-5));
 }
 
 // The computer's OU on (5, 1): the marked bishop squares lie on its diagonals.

@@ -77,20 +77,20 @@ struct HangingDrop : ::testing::Test {
 TEST_F(HangingDrop, LevelOneStopsAfterTheDangerScan) {
   EvalTrace trace;
   at_level(1, &trace);
-  EXPECT_EQ(amount_of(trace, "drop"), points(-5));
-  EXPECT_FALSE(fired(trace, "moved piece hangs"));
-  EXPECT_STREQ(trace.back().term, "= danger scan total");
+  EXPECT_EQ(amount_of(trace, Term::Drop), points(-5));
+  EXPECT_FALSE(fired(trace, Term::MovedPieceHangs));
+  EXPECT_EQ(trace.back().term, Term::DangerScanTotal);
 }
 
 TEST_F(HangingDrop, LevelTwoChargesTwiceTheCodeAndFifty) {
   const Tenths level1 = at_level(1);
   EvalTrace trace;
   const Tenths level2 = at_level(2, &trace);
-  EXPECT_EQ(amount_of(trace, "moved piece hangs"), points(-GIN));
-  EXPECT_EQ(amount_of(trace, "dropped piece hangs"), points(-GIN - 50));
+  EXPECT_EQ(amount_of(trace, Term::MovedPieceHangs), points(-GIN));
+  EXPECT_EQ(amount_of(trace, Term::DroppedPieceHangs), points(-GIN - 50));
   // A drop is measured against the distance of the last board move tried:
   // the computer's OU on (1, 1) stood 8 squares from the person's OU.
-  EXPECT_EQ(amount_of(trace, "approach by row"), 1);
+  EXPECT_EQ(amount_of(trace, Term::ApproachByRow), 1);
   EXPECT_EQ(level2 - level1, points(-2 * GIN - 50) + 1);
   EXPECT_EQ(at_level(3), level2);  // a silver in the middle has no piece terms that fire
 }
@@ -104,7 +104,7 @@ Tenths pinned_attacker_bonus(ComGame& c, int sx, int sy, int tx, int ty) {
   const SearchTrace t = testing::trace_candidate(c.g, sx, sy, tx, ty, best, found);
   EXPECT_EQ(c.g.com.own_pinned(5, 7), 1);
   EXPECT_EQ(t.evaluations.size(), 1u);
-  return t.evaluations.empty() ? 0 : amount_of(t.evaluations[0].terms, "pinned attacker can be taken");
+  return t.evaluations.empty() ? 0 : amount_of(t.evaluations[0].terms, Term::PinnedAttackerCanBeTaken);
 }
 
 TEST(EvaluationPins, AttackerPinnedToItsKingCanBeTaken) {
@@ -128,10 +128,10 @@ TEST(EvaluationTenths, APawnPushCostsATenth) {
   bool found = false;
   const SearchTrace t = testing::trace_candidate(c.g, 3, 3, 3, 4, best, found);
   ASSERT_EQ(t.evaluations.size(), 1u);
-  EXPECT_EQ(amount_of(t.evaluations[0].terms, "pawn move"), -1);
+  EXPECT_EQ(amount_of(t.evaluations[0].terms, Term::PawnMove), -1);
   Tenths sum = 0;
   for (const TraceTerm& term : t.evaluations[0].terms)
-    if (std::string(term.term).rfind("danger:", 0) != 0) sum += term.amount;
+    if (std::string(term_name(term.term)).rfind("danger:", 0) != 0) sum += term.amount;
   EXPECT_EQ(sum, t.evaluations[0].score);  // the trace adds up to the score
 }
 

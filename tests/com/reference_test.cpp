@@ -1,7 +1,9 @@
 // Every reference position through the same code path as velmora-com: the
-// computer's choice must agree exactly, the list of legal moves as a set.
+// computer's choice and every evaluation of its search must agree exactly, the
+// list of legal moves as a set.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -21,11 +23,16 @@ std::vector<std::string> read_lines(const std::string& name) {
   return lines;
 }
 
-std::set<std::string> words(const std::string& line) {
+std::vector<std::string> word_list(const std::string& line) {
   std::istringstream in(line);
-  std::set<std::string> set;
-  for (std::string w; in >> w;) set.insert(w);
-  return set;
+  std::vector<std::string> list;
+  for (std::string w; in >> w;) list.push_back(w);
+  return list;
+}
+
+std::set<std::string> words(const std::string& line) {
+  const std::vector<std::string> list = word_list(line);
+  return {list.begin(), list.end()};
 }
 
 struct Reference : ::testing::Test {
@@ -46,6 +53,21 @@ TEST_F(Reference, TheLegalMovesAgreeOnEveryPosition) {
   for (size_t i = 0; i < positions.size(); ++i)
     EXPECT_EQ(words(answer_position_line(positions[i] + " mode=moves")), words(expected[i]))
         << "position line " << i + 1;
+}
+
+// Reports the first evaluation that differs, which names the candidate whose
+// terms to look at.
+TEST_F(Reference, EveryEvaluationOfTheSearchAgreesOnEveryPosition) {
+  const std::vector<std::string> expected = read_lines("scores.expected");
+  ASSERT_EQ(expected.size(), positions.size());
+  for (size_t i = 0; i < positions.size(); ++i) {
+    const std::vector<std::string> ours = word_list(answer_position_line(positions[i] + " mode=scores"));
+    const std::vector<std::string> theirs = word_list(expected[i]);
+    const auto [o, t] = std::mismatch(ours.begin(), ours.end(), theirs.begin(), theirs.end());
+    EXPECT_TRUE(o == ours.end() && t == theirs.end())
+        << "position line " << i + 1 << ", evaluation " << (o - ours.begin()) + 1 << ": "
+        << (o == ours.end() ? "(none)" : *o) << " instead of " << (t == theirs.end() ? "(none)" : *t);
+  }
 }
 
 }  // namespace

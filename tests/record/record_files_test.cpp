@@ -188,6 +188,30 @@ TEST_F(RecordFiles, TenPiecesOfAKindAreSavedAsNineAndTheUserIsTold) {
   EXPECT_NE(boxes()[1].text.find("9枚"), std::string::npos);
 }
 
+TEST_F(RecordFiles, CharactersShiftJisCannotHoldAreNamedAndTheUserDecides) {
+  for (const Answer answer : {Answer::No, Answer::Yes}) {
+    TestGame fresh;
+    fresh.fakes.dialogs.folder = folder.path();
+    fresh.fakes.dialogs.fields = RecordFields{"韓国戦", "練習対局", "김철수", "Kim 김"};
+    fresh.fakes.dialogs.yes_no_answers = {answer};
+    fill_two_moves(fresh.game);
+    record_save_click(fresh.game);
+    const auto& shown = fresh.fakes.dialogs.boxes;
+    ASSERT_FALSE(shown.empty());
+    EXPECT_EQ(shown[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(shown[0].title, "棋譜保存");
+    EXPECT_NE(shown[0].text.find("김 철 수\n"), std::string::npos) << shown[0].text;  // each character once
+    if (answer == Answer::No) {
+      EXPECT_EQ(shown.size(), 1u);
+      EXPECT_FALSE(folder.exists("韓国戦.棋譜"));
+      EXPECT_EQ(fresh.fakes.dialogs.fields.first, "김철수");  // kept for the user to correct
+    } else {
+      EXPECT_EQ(first_lines(folder.read("韓国戦.棋譜"), 3), "練習対局\r\nKim ?\r\n???\r\n");
+      EXPECT_EQ(shown.back().text, "棋譜を書き込みました");
+    }
+  }
+}
+
 // ---- loading ----
 
 TEST_F(RecordFiles, LoadingFillsTheMoveListAndAnnouncesIt) {
@@ -259,6 +283,20 @@ TEST_F(RecordFiles, AHeaderOnlyFileLoadsNoMoves) {
   EXPECT_EQ(g().record_mode, 1);
   EXPECT_EQ(g().history.record_length, 0);
   EXPECT_EQ(g().turn, 0);
+}
+
+TEST_F(RecordFiles, ADamagedFileLoadsAndTellsItsFirstBadLineOnce) {
+  const std::string saved = read_data_file("saved_record.棋譜");
+  std::string damaged = saved;
+  damaged[saved.size() - 301 + 4] = 'x';  // in the last line: move 2, file line 5
+  folder.write("壊れた.棋譜", damaged + "garbage\r\n");
+  record_file_click(g(), folder.path(), "壊れた.棋譜");
+  EXPECT_EQ(g().history.record_length, 3);
+  EXPECT_EQ(g().record_mode, 1);
+  EXPECT_EQ(t.fakes.dialogs.box_texts(),
+            (std::vector<std::string>{" 読み込みました",
+                                      "棋譜ﾌｧｲﾙが壊れています（5行目）\n読めない所は空きとして読み込みました",
+                                      "棋譜を '進 'で進めて下さい"}));
 }
 
 // A match in progress, to see that a failed load leaves it as it was.

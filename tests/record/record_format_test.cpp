@@ -222,6 +222,69 @@ TEST(RecordReading, AHugeLineWithoutLineEndsIsCut) {
   EXPECT_TRUE(r.moves.empty());
 }
 
+TEST(RecordReading, ALongHeaderIsCutBeforeACharacterItWouldSplit) {
+  const std::string kanji = utf8_to_shift_jis("漢");  // two bytes
+  const std::string cut = std::string(MAX_HEADER_BYTES - 1, 'a') + kanji;
+  EXPECT_EQ(read_text(cut + "\r\n").title, std::string(MAX_HEADER_BYTES - 1, 'a'));
+  const std::string whole = std::string(MAX_HEADER_BYTES - 2, 'a') + kanji;
+  EXPECT_EQ(read_text(whole + "x\r\n").title, std::string(MAX_HEADER_BYTES - 2, 'a') + "漢");
+}
+
+// A move line with one change, where the reader notices it and what it says.
+struct Damage {
+  const char* name;
+  std::size_t at;
+  std::string put;  // replaces as many characters; at == npos: appended
+  int column;
+  const char* what;
+};
+
+TEST(MoveLineFaults, TheFirstBadFieldIsFoundWithItsColumn) {
+  const std::string good = line_of(HistorySlot{});
+  const Damage damages[] = {
+      {"letter in a code", square_field(1, 2), " x1", 4, "board field 1,2 is not a piece code"},
+      {"code out of range", square_field(3, 1), " 28", 55, "board field 3,1 is not a piece code"},
+      {"space inside", square_field(1, 1), "- 4", 1, "board field 1,1 is not a piece code"},
+      {"blank code", square_field(9, 9), "   ", 241, "board field 9,9 is not a piece code"},
+      {"hand not a digit", enemy_hand_field(2), "-", 247, "enemy hand field 2 is not a digit"},
+      {"negative clock", clock_field(2), "  -30", 290, "clock field 3 is not a number of seconds"},
+      {"short line", 200, "", 201, "the line has 200 characters, not 299"},
+      {"long line", std::string::npos, " ", 300, "the line is longer than 299 characters"},
+  };
+  for (const Damage& d : damages) {
+    std::string line = good;
+    if (d.at == std::string::npos)
+      line += d.put;
+    else if (d.put.empty())
+      line.resize(d.at);
+    else
+      line.replace(d.at, d.put.size(), d.put);
+    const ReadMoveLine read = read_move_line(line);
+    ASSERT_TRUE(read.fault.has_value()) << d.name;
+    EXPECT_EQ(read.fault->column, d.column) << d.name;
+    EXPECT_EQ(read.fault->what, d.what) << d.name;
+  }
+  std::string two_faults = good;
+  two_faults.replace(clock_field(0), 5, "xxxxx");
+  two_faults.replace(square_field(2, 1), 3, "abc");
+  EXPECT_EQ(read_move_line(two_faults).fault->column, 28);
+
+  EXPECT_FALSE(read_move_line(good).fault.has_value());
+  std::string signed_codes = good;
+  signed_codes.replace(square_field(1, 1), 3, "+12");
+  signed_codes.replace(square_field(1, 2), 3, "-3 ");
+  EXPECT_FALSE(read_move_line(signed_codes).fault.has_value());
+}
+
+TEST(RecordReading, TheFirstDamagedMoveLineIsNotedAndTheRecordStillReads) {
+  const std::string good = line_of(HistorySlot{});
+  const std::string headers = "t\r\na\r\nb\r\n";
+  EXPECT_EQ(read_text(headers + good + "\r\n" + good + "\r\n").first_damaged_line, 0);
+  const Record r = read_text(headers + good + "\r\n" + "\x82\xA0garbage" + "\r\n" + good + "x\r\n");
+  EXPECT_EQ(r.first_damaged_line, 5);
+  EXPECT_EQ(r.moves.size(), 3u);
+}
+
 TEST(RecordReading, MoreMovesThanTheGameKeepsIsAnErrorWithItsLine) {
   std::string text = "t\r\na\r\nb\r\n";
   for (int n = 0; n <= MAX_RECORD_MOVES; ++n) text += "\r\n";

@@ -30,6 +30,12 @@ TEST(ShiftJis, CharactersWithoutAShiftJisFormBecomeOneQuestionMarkEach) {
   EXPECT_EQ(utf8_to_shift_jis("\xFF"), "?");
 }
 
+TEST(ShiftJis, TheCharactersWithoutAShiftJisFormAreNamedOnceEach) {
+  using V = std::vector<std::string>;
+  EXPECT_EQ(characters_without_shift_jis("김철수 Kim 김 王 😀"), (V{"김", "철", "수", "😀"}));
+  EXPECT_EQ(characters_without_shift_jis("山田　太郎 ﾊﾝﾃﾞｨ ①"), V{});
+}
+
 TEST(ShiftJis, BytesThatAreNotShiftJisBecomeReplacementCharacters) {
   EXPECT_EQ(shift_jis_to_utf8(bytes({'a', 0xFF, 'b'})),
             "a\xEF\xBF\xBD"
@@ -73,6 +79,33 @@ TEST(ReplaceFile, CreatesAndReplacesLeavingNoTemporaryFile) {
   EXPECT_FALSE(replace_file(path, "second"));
   EXPECT_EQ(folder.read("記録.棋譜"), "second");
   EXPECT_EQ(folder.entry_count(), 1);
+}
+
+TEST(ReplaceFile, WritesThroughLinksToTheTargetAndKeepsItsPermissions) {
+  namespace fs = std::filesystem;
+  TempFolder folder;
+  fs::create_directory(folder.file("本物"));
+  folder.write("本物/Velmora.ini", "old");
+  fs::permissions(folder.file("本物/Velmora.ini"),
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::create_symlink("本物/Velmora.ini", folder.file("中継"));  // relative, and a chain of two
+  fs::create_symlink(folder.file("中継"), folder.file("Velmora.ini"));
+
+  EXPECT_FALSE(replace_file(folder.file("Velmora.ini"), "new"));
+  EXPECT_TRUE(fs::is_symlink(folder.file("Velmora.ini")));
+  EXPECT_TRUE(fs::is_symlink(folder.file("中継")));
+  EXPECT_EQ(folder.read("本物/Velmora.ini"), "new");
+  EXPECT_EQ(fs::status(folder.file("本物/Velmora.ini")).permissions(),
+            fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  EXPECT_EQ(folder.entry_count(), 3);
+}
+
+TEST(ReplaceFile, ALinkLoopIsAnError) {
+  TempFolder folder;
+  std::filesystem::create_symlink("b", folder.file("a"));
+  std::filesystem::create_symlink("a", folder.file("b"));
+  EXPECT_EQ(replace_file(folder.file("a"), "x"), std::errc::too_many_symbolic_link_levels);
+  EXPECT_EQ(folder.entry_count(), 2);
 }
 
 TEST(ReplaceFile, FailsInAMissingFolder) {

@@ -82,8 +82,8 @@ TEST(SettingsReaderFuzz, AnyLinesLeaveUsableMenusThatWriteAndReadBack) {
 
     ASSERT_EQ(g.menu.NIPPON + g.menu.KANKOKU, 1) << "round " << round;
     ASSERT_EQ(checked_backgrounds(g.menu), 1) << "round " << round;
-    const int current = g.view.current_background;
-    ASSERT_TRUE(current == 0 || current == checked_background_picture(g.menu)) << "round " << round;
+    ASSERT_EQ(g.view.current_background, checked_background_picture(g.menu)) << "round " << round;
+    ASSERT_EQ(g.view.guidance_on, g.menu.SIDOU ? 1 : 0) << "round " << round;
     const std::vector<std::string> music_started{"dsPlayLooping 6"};
     ASSERT_EQ(t.fakes.sound.calls, g.menu.BGM ? music_started : std::vector<std::string>{});
 

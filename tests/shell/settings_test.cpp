@@ -1,8 +1,10 @@
 #include "shell/settings.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "com/levels.h"
 #include "fakes/fake_ports.h"
@@ -64,7 +66,7 @@ TEST_F(Settings, FirstRunWritesAndAppliesTheStartingSettings) {
   EXPECT_TRUE(g().menu.KEIKA);
   EXPECT_FALSE(g().menu.CHESS_MOCHIKOMA);
   EXPECT_TRUE(g().menu.BGM);
-  EXPECT_EQ(count_sound("dsPlayLooping 6"), 0);  // the music waits for the next run
+  EXPECT_EQ(count_sound("dsPlayLooping 6"), 1);  // BGM checked means music, from the first run on
   EXPECT_TRUE(g().menu.NIPPON);
   EXPECT_FALSE(g().menu.KANKOKU);
   初期設定(g());
@@ -106,15 +108,22 @@ TEST_F(Settings, MusicSwitchedOnAndOffAgainInTheFileStaysSilent) {
   EXPECT_EQ(count_sound("dsPlayLooping 6"), 0);
 }
 
-TEST_F(Settings, AnUnknownOrMissingBackgroundLeavesTatamiCheckedButNoPicture) {
-  for (const std::string text : {"背景画=花\r\n", "移動指導=ON\r\n"}) {
+TEST_F(Settings, AfterReadingEveryMarkIsTheStateItStandsFor) {
+  // Lines that leave a mark in its state from when the window opened.
+  for (const std::string text :
+       {"背景画=花\r\n", "移動指導=OFF\r\n", "BGM=OFF\r\n", "BGM=ON\r\n", "", "BGM=ON\r\nBGM=OFF\r\n"}) {
     testing::TestGame fresh;
     fresh.game.working_directory = folder.path();
+    fresh.game.sound.snd_bgm = SND_BGM;
     write_ini(text);
     読込_環境設定ファイル(fresh.game);
-    EXPECT_TRUE(fresh.game.menu.TATAMI) << text;
-    EXPECT_EQ(fresh.game.view.current_background, 0) << text;
-    EXPECT_TRUE(fresh.fakes.screen.ops_of(DrawOp::Picture).empty()) << text;
+    const Game& g = fresh.game;
+    EXPECT_TRUE(g.menu.TATAMI) << text;
+    EXPECT_EQ(g.view.current_background, PICTURE_TATAMI) << text;
+    EXPECT_EQ(g.view.guidance_on, g.menu.SIDOU ? 1 : 0) << text;
+    EXPECT_EQ(g.view.guidance_colour, g.menu.SIDOU ? COLOUR_WHITE : g.view.frame_colour) << text;
+    const std::vector<std::string> music{"dsPlayLooping 6"};
+    EXPECT_EQ(fresh.fakes.sound.calls, g.menu.BGM ? music : std::vector<std::string>{}) << text;
   }
 }
 
@@ -214,26 +223,54 @@ TEST_F(Settings, TheFirstCheckedBackgroundIsWrittenAndNoneGivesNoLine) {
   EXPECT_EQ(ini().substr(0, ini().find("\r\n")), "移動指導=ON");
 }
 
-TEST_F(Settings, AFailedWriteFallsBackToTheWritingDefaultsInTheMenusOnly) {
-  g().working_directory = folder.file("無いフォルダ");
-  select_background_menu(g(), PICTURE_UCHU);
-  g().view.current_background = PICTURE_UCHU;
-  g().menu.SIDOU = false;
-  g().menu.KEIKA = false;
-  g().menu.CHESS_MOCHIKOMA = true;
-  g().menu.BGM = false;
-  g().menu.NIPPON = false;
-  write_settings(g());
-  EXPECT_EQ(backgrounds(), ONLY_MIDORI);
-  EXPECT_TRUE(g().menu.SIDOU);
-  EXPECT_TRUE(g().menu.KEIKA);
-  EXPECT_FALSE(g().menu.CHESS_MOCHIKOMA);
-  EXPECT_TRUE(g().menu.BGM);
-  EXPECT_TRUE(g().menu.NIPPON);
-  EXPECT_FALSE(g().menu.KANKOKU);
-  EXPECT_EQ(g().view.current_background, PICTURE_UCHU);
-  EXPECT_EQ(g().view.guidance_on, 0);
-  EXPECT_TRUE(sound_calls().empty());
+// Each way a write can fail, with the reason the report gives; the
+// read-only folder only where the tests do not run as the super-user, who
+// may write anywhere.
+struct WriteFailure {
+  std::string cause;
+  std::errc reason;
+};
+std::vector<WriteFailure> write_failures() {
+  std::vector<WriteFailure> failures{{"missing folder", std::errc::no_such_file_or_directory},
+                                     {"full disk", std::errc::file_too_large}};
+  if (geteuid() != 0) failures.push_back({"read-only folder", std::errc::permission_denied});
+  return failures;
+}
+
+TEST_F(Settings, AFailedWriteKeepsEveryClickAndIsReportedOncePerRun) {
+  namespace fs = std::filesystem;
+  for (const auto& [cause, reason] : write_failures()) {
+    testing::TestGame fresh;
+    Game& game = fresh.game;
+    game.working_directory = cause == "missing folder" ? folder.file("無いフォルダ") : folder.path();
+    game.sound.snd_bgm = SND_BGM;
+    game.menu.KANKOKU = false;
+    初期設定(game);
+    if (cause == "read-only folder") fs::permissions(folder.path(), fs::perms::owner_read | fs::perms::owner_exec);
+    {
+      std::optional<testing::FileSizeLimit> full;
+      if (cause == "full disk") full.emplace(4);
+      for (MenuItem item :
+           {MenuItem::CHESS_MOCHIKOMA, MenuItem::BGM, MenuItem::KANKOKU, MenuItem::UCHU, MenuItem::SIDOU})
+        option_click(game, item);
+    }
+    fs::permissions(folder.path(), fs::perms::owner_all);
+    EXPECT_TRUE(game.menu.CHESS_MOCHIKOMA) << cause;
+    EXPECT_TRUE(game.menu.BGM) << cause;
+    EXPECT_EQ(fresh.fakes.sound.calls, std::vector<std::string>{"dsPlayLooping 6"}) << cause;
+    EXPECT_TRUE(game.menu.KANKOKU && !game.menu.NIPPON) << cause;
+    EXPECT_EQ(game.board(5, 9), -SYOU) << cause;
+    EXPECT_EQ(game.board(2, 8), -SYA) << cause;  // the whole Korean line-up
+    EXPECT_TRUE(game.menu.UCHU && !game.menu.MIDORI && !game.menu.TATAMI) << cause;
+    EXPECT_EQ(game.view.current_background, PICTURE_UCHU) << cause;
+    EXPECT_FALSE(game.menu.SIDOU) << cause;
+    EXPECT_FALSE(folder.exists("Velmora.ini")) << cause;
+    ASSERT_EQ(fresh.fakes.dialogs.boxes.size(), 1u) << cause;
+    const testing::ShownBox& box = fresh.fakes.dialogs.boxes[0];
+    EXPECT_NE(box.text.find(game.working_directory + "/Velmora.ini"), std::string::npos) << box.text;
+    EXPECT_NE(box.text.find(std::make_error_code(reason).message()), std::string::npos) << box.text;
+    EXPECT_EQ(box.icon, Icon::Exclamation);
+  }
 }
 
 TEST_F(Settings, AFailedWriteKeepsTheEarlierFile) {

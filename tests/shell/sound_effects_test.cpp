@@ -61,6 +61,16 @@ TEST_F(SoundTest, StartUpOpensTheOutputAndLoadsTheSixFilesInOrder) {
   EXPECT_THAT(boxes(), IsEmpty());
 }
 
+TEST_F(SoundTest, AnInstalledGameReadsTheWaveFilesFromItsDataFolder) {
+  const std::filesystem::path empty_working_directory = folder / "user";
+  std::filesystem::create_directory(empty_working_directory);
+  g().working_directory = empty_working_directory.string();
+  g().sound_directory = folder.string();
+  load_all_sounds(g(), WINDOW);
+  ASSERT_EQ(sound().images.size(), 6u);
+  EXPECT_EQ(sound().images[5], bytes_of("RIFF BGM.wav"));
+}
+
 TEST_F(SoundTest, MissingFilesStaySilentWithoutAMessage) {
   std::filesystem::remove(folder / "駒打音.wav");
   std::filesystem::remove(folder / "BGM.wav");

@@ -1,5 +1,5 @@
 // Draws every picture of the game and writes it as PNG into a folder (normally
-// assets/pictures). Usage: make_artwork OUTPUT_FOLDER [--sheet PREFIX]
+// assets/pictures). Usage: make_artwork OUTPUT_FOLDER [--sheet PREFIX] [--icons FOLDER]
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
@@ -9,18 +9,22 @@
 #include "catalogue.h"
 #include "contact_sheet.h"
 #include "fonts.h"
+#include "icons.h"
 
 namespace {
 
 struct Options {
   QString outputFolder;
   QString sheetPrefix;  // empty: no contact sheet
+  QString iconFolder;   // empty: no icons
 };
 
 bool parseOptions(const QStringList& args, Options& options) {
   for (int i = 1; i < args.size(); ++i) {
     if (args[i] == "--sheet" && i + 1 < args.size()) {
       options.sheetPrefix = args[++i];
+    } else if (args[i] == "--icons" && i + 1 < args.size()) {
+      options.iconFolder = args[++i];
     } else if (options.outputFolder.isEmpty() && !args[i].startsWith("--")) {
       options.outputFolder = args[i];
     } else {
@@ -72,6 +76,7 @@ int run(const Options& options) {
     std::fprintf(stderr, "make_artwork: could not write the contact sheets\n");
     ++failures;
   }
+  if (!options.iconFolder.isEmpty() && !artwork::writeIcons(fonts, options.iconFolder)) ++failures;
   std::printf("make_artwork: %zu pictures written to %s in %zu sizes, %d failures\n", pictures.size(),
               qPrintable(folder.absolutePath()), std::size(artwork::kRenderScales), failures);
   return failures == 0 ? 0 : 1;
@@ -84,7 +89,7 @@ int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   Options options;
   if (!parseOptions(QGuiApplication::arguments(), options)) {
-    std::fprintf(stderr, "usage: make_artwork OUTPUT_FOLDER [--sheet PREFIX]\n");
+    std::fprintf(stderr, "usage: make_artwork OUTPUT_FOLDER [--sheet PREFIX] [--icons FOLDER]\n");
     return 2;
   }
   try {

@@ -1,7 +1,8 @@
 // velmora-com: reads positions from standard input, one a line, and answers
-// each with the computer player's choice (mode=com) or the legal moves
-// (mode=moves). With --selfplay N --seed S it prints N positions of games the
-// computer plays against itself instead.
+// each with the computer player's choice (mode=com), the legal moves
+// (mode=moves) or every evaluation of its search (mode=scores). With
+// --selfplay N --seed S it prints N positions of games the computer plays
+// against itself instead.
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -11,9 +12,25 @@
 
 namespace {
 
-int usage() {
-  std::cerr << "usage: velmora-com            (positions on standard input)\n"
-               "       velmora-com --selfplay N [--seed S]\n";
+const char* const USAGE =
+    "usage: velmora-com            (positions on standard input)\n"
+    "       velmora-com --selfplay N [--seed S]\n"
+    "       velmora-com --help | --version\n";
+
+int help() {
+  std::cout << USAGE
+            << "\n"
+               "Answers each position line (a 299-character record move line, optionally\n"
+               "followed by level=1|2|3, drops=0|1, last=X,Y,CODE, mode=com|moves and\n"
+               "trace=SX,SY,TX,TY) with the computer player's move or the legal moves.\n"
+               "--selfplay N prints N positions of games the computer plays against itself.\n";
+  return 0;
+}
+
+int refuse(const std::string& argument) {
+  std::cerr << "velmora-com: " << (argument.empty() ? "--selfplay N is missing" : "bad argument '" + argument + "'")
+            << "\n"
+            << USAGE;
   return 2;
 }
 
@@ -41,15 +58,20 @@ int main(int argc, char** argv) {
   long positions = -1, seed = 1;
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
+    if (arg == "--help" || arg == "-h") return help();
+    if (arg == "--version") {
+      std::cout << "velmora-com " << VELMORA_VERSION << '\n';
+      return 0;
+    }
     if (arg == "--selfplay" && i + 1 < argc && read_count(argv[i + 1], positions)) {
       ++i;
     } else if (arg == "--seed" && i + 1 < argc && read_count(argv[i + 1], seed)) {
       ++i;
     } else {
-      return usage();
+      return refuse(arg);
     }
   }
-  if (positions < 0) return usage();
+  if (positions < 0) return refuse("");
   velmora::run_selfplay(static_cast<int>(positions), static_cast<unsigned>(seed), std::cout);
   return 0;
 }
