@@ -209,6 +209,8 @@ void com_play(Game& g, const Candidate& best) {
 }
 
 void com_ban(Game& g) {
+  // Clicks made while the computer moves would act on a board the person has not seen.
+  g.ports.screen.drop_clicks_meanwhile();
   g.clock.turn_start_time = g.ports.clock.time_of_day();
   if (g.menu.KEIKA) g.clock.timer1_enabled = true;
   描画_数値(g, -4.7, -0.5, "思考中", COLOUR_BLACK, 0, 12);

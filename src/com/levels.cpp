@@ -1,8 +1,11 @@
 #include "com/levels.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include "record/record_files.h"
+#include "rules/setup.h"
 #include "shell/sound_effects.h"
 #include "view/board_view.h"
 #include "view/texts.h"
@@ -26,14 +29,17 @@ constexpr LadderStep COMPUTER_STEPS[] = {{2, 1, +ROOK}, {9, 1, +ROOK}, {3, 1, +K
                                          {4, 1, +BISH}, {7, 1, +BISH}, {5, 1, +QEEN}};
 
 // The square of the step between `from` and `to` (adjacent grades) and what
-// it holds after the step.
+// it holds after the step. The person's pieces come back as the chosen
+// nation lines them up. The step is written into move 0 as well, the start
+// that stepping back and saving go back to.
 void take_step(Game& g, int from, int to) {
   const bool away_from_even = std::abs(to) > std::abs(from);
   const int outer = away_from_even ? to : from;  // the grade of the two farther from 0
   const LadderStep& step = outer < 0 ? PERSON_STEPS[-outer - 1] : COMPUTER_STEPS[outer - 1];
   int piece = EMPTY;
-  if (!away_from_even) piece = outer < 0 ? g.history.slot(0).board(step.x, step.y) : step.piece;
+  if (!away_from_even) piece = outer < 0 ? starting_board(g.menu.NIPPON)(step.x, step.y) : step.piece;
   g.board(step.x, step.y) = piece;
+  g.history.slot(0).board(step.x, step.y) = piece;
   描画_絵(g, piece, step.x, step.y);
   描画_桝輪郭(g, g.view.back_colour, step.x, step.y);
   駒移動音(g, piece);
@@ -47,7 +53,37 @@ int ladder_refusal(const Game& g) {
   return 0;
 }
 
+// Whether the main army left a square between the start and the first
+// position other than the ladder's first `steps` squares.
+bool left_square_elsewhere(const Board& start, const Board& first, int steps) {
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      const bool ladder =
+          std::any_of(PERSON_STEPS, PERSON_STEPS + steps, [&](const LadderStep& s) { return s.x == x && s.y == y; });
+      if (!ladder && start(x, y) < 0 && first(x, y) == EMPTY) return true;
+    }
+  return false;
+}
+
 }  // namespace
+
+void take_off_record_handicap(Board& start, const Board& first) {
+  // The chess army has not moved yet: its back-rank squares the ladder
+  // emptied are still empty.
+  for (const LadderStep& step : COMPUTER_STEPS) {
+    if (first(step.x, step.y) != EMPTY) break;
+    start(step.x, step.y) = EMPTY;
+  }
+  // The person's emptied squares: the ladder's first ones, and the square
+  // the first move left. When that square is not found elsewhere, it is the
+  // last of the ladder's empty squares.
+  int empty_steps = 0;
+  while (empty_steps < std::ssize(PERSON_STEPS) &&
+         first(PERSON_STEPS[empty_steps].x, PERSON_STEPS[empty_steps].y) == EMPTY)
+    ++empty_steps;
+  const int taken_off = left_square_elsewhere(start, first, empty_steps) ? empty_steps : std::max(0, empty_steps - 1);
+  for (int i = 0; i < taken_off; ++i) start(PERSON_STEPS[i].x, PERSON_STEPS[i].y) = EMPTY;
+}
 
 void レベル_設定(Game& g, int level) {
   g.menu.LEVEL1 = level == 1;

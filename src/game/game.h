@@ -68,6 +68,9 @@ struct HistorySlot {
 struct MoveList {
   std::vector<HistorySlot> slots = std::vector<HistorySlot>(1);
   int record_length = 0;
+  // The slots show the board turned round (the chess army at the bottom), as
+  // the board flip left them; a new game turns them back.
+  bool turned = false;
 
   HistorySlot& slot(int n) {
     if (n >= static_cast<int>(slots.size())) slots.resize(n + 1);

@@ -1,6 +1,7 @@
 #include "match/match_start.h"
 
 #include "com/com_turn.h"
+#include "record/replay.h"
 #include "rules/turn_order.h"
 #include "view/board_view.h"
 #include "view/texts.h"
@@ -22,6 +23,7 @@ void match_man_click(Game& g) {
   画面_再描画(g);
   描画_将棋盤桝(g);
   start_turn_clock(g);
+  g.sel.selection_state = 0;
   g.game_mode = MODE_MAN;
   g.record_mode = 0;
   調査_先手後手(g);
@@ -43,10 +45,20 @@ void start2_click(Game& g) {
   g.clock.timer1_enabled = true;
   調査_先手後手(g);
   g.turn = 調査_先番(g, g.move_number);
+  // The match starts afresh: no announcement or clock restart is left over
+  // from stepping through the list.
+  g.resume_pending = 0;
   if (g.turn == g.chess_sign) {
     show_message(g, "MANの番です", " ");
-    g.resume_pending = 0;
   } else if (g.turn == g.main_sign) {
+    com_ban(g);
+  }
+}
+
+void reverse_in_match(Game& g) {
+  reverse_click(g);
+  if (g.game_mode == MODE_COM && g.turn == g.main_sign) {
+    g.resume_pending = 0;
     com_ban(g);
   }
 }

@@ -12,6 +12,10 @@ namespace velmora {
 void match_man_click(Game& g);
 // 対局(COM): the person (bottom side) against the computer (top side).
 void start2_click(Game& g);
+// 反転 during a match: the board turns and the same army keeps the move.
+// Against the computer the person takes over the army at the bottom; when the
+// army on top is to move, the computer, now playing it, moves at once.
+void reverse_in_match(Game& g);
 
 // A turn begins now; Timer1 runs for it while 経過時間 is checked.
 void start_turn_clock(Game& g);

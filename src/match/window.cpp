@@ -91,7 +91,7 @@ void on_menu(Game& g, MenuItem item) {
     case M::LEVEL3: level_click(g, 3); break;
     case M::OWARI: 終了処理(g); break;
     case M::CANCEL: cancel_click(g); break;
-    case M::REVERSE: reverse_click(g); break;
+    case M::REVERSE: reverse_in_match(g); break;
     case M::REPLAY: replay_click(g); break;
     case M::AFTER: after_click(g); break;
     case M::LBEL_UP: handicap_click(g, true); break;

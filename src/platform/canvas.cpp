@@ -119,6 +119,7 @@ void Canvas::paint_margin(QPainter& painter) {
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {
+  if (dropping_presses_) return;
   const QPointF twips = to_twips(event->position());
   Q_EMIT mouse_pressed(button_number(event->button()), shift_state(event->modifiers()), twips.x(), twips.y());
 }

@@ -44,6 +44,12 @@ class Canvas : public QWidget {
   // continuing its tiling.
   void set_margin_picture(int number);
 
+  // Mouse presses are dropped from now on (while the computer moves or an
+  // animation runs), until take_presses() is called.
+  void drop_presses() { dropping_presses_ = true; }
+  bool dropping_presses() const { return dropping_presses_; }
+  void take_presses() { dropping_presses_ = false; }
+
   QSize sizeHint() const override;
 
  Q_SIGNALS:
@@ -69,6 +75,7 @@ class Canvas : public QWidget {
   int margin_picture_ = -1;
   QImage margin_tile_;  // one cell of it; null: the window's background colour
   bool changed_ = false;
+  bool dropping_presses_ = false;
 };
 
 }  // namespace velmora::platform

@@ -2,9 +2,12 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QWindow>
 #include <cmath>
 
 #include "match/window.h"
@@ -14,6 +17,11 @@ namespace velmora::platform {
 namespace {
 
 constexpr int TIMER1_INTERVAL_MS = 50;
+// The longest time spent letting through the input queued during an event.
+constexpr int QUEUED_INPUT_MS = 100;
+// After placing the window its place is checked this often, for this long.
+constexpr int PLACE_CHECK_INTERVAL_MS = 100;
+constexpr int PLACE_CHECKS = 30;
 
 bool has_items(MenuItem item) {
   for (const MenuEntry& entry : menu_entries()) {
@@ -49,6 +57,8 @@ MainWindow::MainWindow(TwipScale scale, int render_scale, const QString& record_
   record_panel_ = new RecordPanel(*canvas_, record_folder);
   build_menus();
   timer1_.setInterval(TIMER1_INTERVAL_MS);
+  place_check_.setInterval(PLACE_CHECK_INTERVAL_MS);
+  connect(&place_check_, &QTimer::timeout, this, &MainWindow::check_place);
   connect(&timer1_, &QTimer::timeout, this, [this] {
     if (event_depth_ == 0) dispatch([](Game& g) { on_timer(g); });
   });
@@ -60,6 +70,26 @@ MainWindow::MainWindow(TwipScale scale, int render_scale, const QString& record_
   });
   connect(record_panel_, &RecordPanel::save_clicked, this,
           [this] { dispatch([](Game& g) { on_record_save_clicked(g); }); });
+}
+
+void MainWindow::place(QPoint frame_place, QSize size) {
+  resize(size);
+  move(frame_place);
+  frame_place_ = frame_place;
+  place_checks_left_ = PLACE_CHECKS;
+  place_check_.start();
+}
+
+// Whether the window manager took the place for that of the contents or
+// framed the window only afterwards, the frame's top must not lie above the
+// place. Once the frame's size is known, the contents are put that far
+// inside the place, which the window manager follows whatever it assumed.
+void MainWindow::check_place() {
+  if (--place_checks_left_ <= 0) place_check_.stop();
+  QWindow* handle = windowHandle();
+  if (handle == nullptr || frameGeometry().top() >= frame_place_.y()) return;
+  const QMargins frame = handle->frameMargins();
+  handle->setPosition(frame_place_ + QPoint(frame.left(), frame.top()));
 }
 
 QSize MainWindow::sizeHint() const { return canvas_->sizeHint() + QSize(0, menuBar()->sizeHint().height()); }
@@ -108,7 +138,21 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event) {
   canvas_->set_margin_picture(game_->view.current_background);
   canvas_->show_changes();
   mirror_check_marks();
-  if (event_depth_ == 0 && !closing_ && (game_->program_ended || close_requested_)) close();
+  if (event_depth_ > 0) return;
+  if (!closing_ && (game_->program_ended || close_requested_)) {
+    close();
+  } else if (canvas_->dropping_presses()) {
+    drop_presses_made_meanwhile();
+  }
+}
+
+// Presses on the board made while the computer moved or an animation ran
+// still wait in the window system's queue: they are let through now and
+// dropped by the canvas. Menu commands and keys made meanwhile are handled
+// as usual.
+void MainWindow::drop_presses_made_meanwhile() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents, QUEUED_INPUT_MS);
+  canvas_->take_presses();
 }
 
 void MainWindow::mirror_check_marks() {
@@ -118,10 +162,10 @@ void MainWindow::mirror_check_marks() {
   }
 }
 
-// Esc reaches the game only while no text field has the keyboard.
+// Esc ends the program wherever the keyboard is, except in a text field
+// being edited.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  const QWidget* focus = focusWidget();
-  if (event->key() == Qt::Key_Escape && (focus == nullptr || focus == canvas_)) {
+  if (event->key() == Qt::Key_Escape && qobject_cast<QLineEdit*>(focusWidget()) == nullptr) {
     dispatch([](Game& g) { on_key_press(g, KEY_ESCAPE); });
     return;
   }

@@ -36,6 +36,12 @@ class MainWindow : public QMainWindow {
   // fall inside another event (during its waits and dialogs) are skipped.
   void dispatch(const std::function<void(Game&)>& event);
 
+  // Puts the window's frame at `frame_place` with contents of `size`
+  // (pixels). The window manager tells the size of the frame only once the
+  // window is on screen, in its own time; for a while the place is checked
+  // again, and the window moved back whenever its title bar lies above it.
+  void place(QPoint frame_place, QSize size);
+
   QSize sizeHint() const override;
 
  protected:
@@ -45,10 +51,15 @@ class MainWindow : public QMainWindow {
  private:
   void build_menus();
   void mirror_check_marks();
+  void drop_presses_made_meanwhile();
+  void check_place();
 
   Canvas* canvas_;
   RecordPanel* record_panel_;
   QTimer timer1_;
+  QTimer place_check_;
+  QPoint frame_place_;
+  int place_checks_left_ = 0;
   std::map<MenuItem, QAction*> actions_;
   Game* game_ = nullptr;
   int event_depth_ = 0;

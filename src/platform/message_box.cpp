@@ -1,13 +1,68 @@
 #include "platform/message_box.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QKeyEvent>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace velmora::platform {
 
+namespace {
+
+// Room beside the title in the window manager's title bar: the window's icon
+// and its buttons.
+constexpr int TITLE_BAR_ROOM = 120;
+
+// A message box of the game. A question (Yes/No) is answered with one of its
+// buttons only: it has no close button, and neither Esc nor a request to
+// close it answers in the person's place.
+class GameMessageBox : public QMessageBox {
+ public:
+  GameMessageBox(QWidget* parent, bool question) : QMessageBox(parent), question_(question) {
+    if (question_) setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
+  }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    if (!(question_ && event->matches(QKeySequence::Cancel))) QMessageBox::keyPressEvent(event);
+  }
+  void closeEvent(QCloseEvent* event) override {
+    if (question_) return event->ignore();
+    QMessageBox::closeEvent(event);
+  }
+
+ private:
+  bool question_;
+};
+
+// The window manager shortens a title wider than its title bar: the box is
+// made at least as wide as the whole title needs.
+void make_room_for_title(QMessageBox& box) {
+  QFont title_font = box.font();
+  title_font.setBold(true);
+  const int width = QFontMetrics(title_font).horizontalAdvance(box.windowTitle()) + TITLE_BAR_ROOM;
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+  }
+}
+
+Answer ask(QMessageBox& box) {
+  box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+  // The game speaks Japanese throughout, its answer buttons included.
+  box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
+  box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+  box.setDefaultButton(QMessageBox::Yes);
+  return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
+}
+
+}  // namespace
+
 Answer show_message_box(QWidget* parent, const std::string& text, const std::string& title, Buttons buttons,
                         Icon icon) {
-  QMessageBox box(parent);
+  GameMessageBox box(parent, buttons == Buttons::YesNo);
   box.setAttribute(Qt::WA_WindowPropagation);  // the font of the window, grown with its zoom
   // Line breaks may come as carriage returns alone.
   QString lines = QString::fromStdString(text);
@@ -18,14 +73,8 @@ Answer show_message_box(QWidget* parent, const std::string& text, const std::str
   // a blank keeps the title bar as empty as the game asks.
   box.setWindowTitle(title.empty() ? QStringLiteral(" ") : QString::fromStdString(title));
   box.setIcon(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
-  if (buttons == Buttons::YesNo) {
-    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-    // The game speaks Japanese throughout, its answer buttons included.
-    box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-    box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
-    box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
-  }
+  make_room_for_title(box);
+  if (buttons == Buttons::YesNo) return ask(box);
   box.setStandardButtons(QMessageBox::Ok);
   box.exec();
   return Answer::Ok;

@@ -3,7 +3,6 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
-#include <QWindow>
 #include <cmath>
 
 #include "platform/look.h"
@@ -17,7 +16,7 @@ constexpr double OUTLINED_GLYPH_PIXELS = 64;
 
 }  // namespace
 
-QtScreen::QtScreen(Canvas& canvas, QWidget& window, TwipScale scale)
+QtScreen::QtScreen(Canvas& canvas, MainWindow& window, TwipScale scale)
     : canvas_(canvas), window_(window), scale_(scale) {}
 
 int QtScreen::image_pixel(double twips) const { return static_cast<int>(std::lround(canvas_.image_pixels(twips))); }
@@ -97,15 +96,10 @@ TwipRect QtScreen::window_rect() const {
                   scale_.twips(window_.height())};
 }
 
-// The window's place is that of its frame. At start-up the window manager
-// may not yet have told the size of the frame, and a move alone would then put
-// the contents there, pushing the title bar off the screen; the frame's place
-// is therefore also handed to the window manager itself.
+// The window's place is that of its frame.
 void QtScreen::set_window_rect(const TwipRect& rect) {
-  const QPoint frame_place(scale_.pixels(rect.left), scale_.pixels(rect.top));
-  window_.resize(scale_.pixels(rect.width), scale_.pixels(rect.height));
-  window_.move(frame_place);
-  if (QWindow* handle = window_.windowHandle()) handle->setFramePosition(frame_place);
+  window_.place(QPoint(scale_.pixels(rect.left), scale_.pixels(rect.top)),
+                QSize(scale_.pixels(rect.width), scale_.pixels(rect.height)));
 }
 
 }  // namespace velmora::platform

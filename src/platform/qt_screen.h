@@ -3,9 +3,9 @@
 #pragma once
 
 #include <QPainter>
-#include <QWidget>
 
 #include "platform/canvas.h"
+#include "platform/main_window.h"
 #include "platform/twips.h"
 #include "ports/ports.h"
 
@@ -13,7 +13,7 @@ namespace velmora::platform {
 
 class QtScreen final : public Screen {
  public:
-  QtScreen(Canvas& canvas, QWidget& window, TwipScale scale);
+  QtScreen(Canvas& canvas, MainWindow& window, TwipScale scale);
 
   void paste_picture(int picture, int shade, double left, double top) override;
   void paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) override;
@@ -22,6 +22,7 @@ class QtScreen final : public Screen {
   void refresh() override;
   TwipRect window_rect() const override;
   void set_window_rect(const TwipRect& rect) override;
+  void drop_clicks_meanwhile() override { canvas_.drop_presses(); }
 
  private:
   int image_pixel(double twips) const;
@@ -29,7 +30,7 @@ class QtScreen final : public Screen {
   void print_emboldened(QPainter& painter, const std::string& text, QPointF baseline, double pixel_size);
 
   Canvas& canvas_;
-  QWidget& window_;
+  MainWindow& window_;
   TwipScale scale_;
 };
 

@@ -15,6 +15,7 @@ class NullScreen final : public Screen {
   void refresh() override {}
   TwipRect window_rect() const override { return rect_; }
   void set_window_rect(const TwipRect& rect) override { rect_ = rect; }
+  void drop_clicks_meanwhile() override {}
 
  private:
   TwipRect rect_{};

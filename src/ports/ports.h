@@ -45,6 +45,9 @@ class Screen {
   virtual void refresh() = 0;
   virtual TwipRect window_rect() const = 0;
   virtual void set_window_rect(const TwipRect& rect) = 0;
+  // The board takes no clicks until the running event has ended: mouse
+  // presses on the window made meanwhile are dropped, not handled after it.
+  virtual void drop_clicks_meanwhile() = 0;
 };
 
 enum class Buttons { Ok, YesNo };

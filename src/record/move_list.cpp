@@ -1,5 +1,7 @@
 #include "record/move_list.h"
 
+#include <utility>
+
 namespace velmora {
 
 void 手順保存(Game& g, int from_x, int from_y, int to_x, int to_y, int code_before, int final_code, int captured,
@@ -20,6 +22,21 @@ void 手順保存(Game& g, int from_x, int from_y, int to_x, int to_y, int code_
   slot.clock_enemy_before = enemy_before;
   slot.clock_enemy_after = enemy_after;
   g.history.record_length = n;
+}
+
+void turn_move_list(MoveList& list) {
+  for (HistorySlot& slot : list.slots) {
+    slot.board = turned_board(slot.board);
+    std::swap(slot.hand_own, slot.hand_enemy);
+    std::swap(slot.clock_own_before, slot.clock_enemy_before);
+    std::swap(slot.clock_own_after, slot.clock_enemy_after);
+    if (on_board(slot.move_to_x, slot.move_to_y)) {
+      slot.move_to_x = 10 - slot.move_to_x;
+      slot.move_to_y = 10 - slot.move_to_y;
+    }
+    slot.move_code = -slot.move_code;
+  }
+  list.turned = !list.turned;
 }
 
 }  // namespace velmora

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "record/record_format.h"
+#include "record/replay.h"
 #include "record/shift_jis.h"
 #include "record/text_files.h"
 #include "rules/setup.h"
@@ -137,8 +138,9 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
 
   初期設定(g);
   g.record_mode = 1;
-  描画_棋譜見出し(g, record.title, record.top_name, record.bottom_name);
   fill_move_list(g, record);
+  fit_start_to_record(g);
+  描画_棋譜見出し(g, record.title, record.top_name, record.bottom_name);
   g.move_number = 0;
   g.com.move_counter = 0;
 

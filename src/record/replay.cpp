@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "com/levels.h"
+#include "record/move_list.h"
 #include "record/record_files.h"
 #include "rules/moves.h"
 #include "rules/setup.h"
@@ -100,6 +102,21 @@ void replay_click(Game& g) {
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
 }
 
+void fit_start_to_record(Game& g) {
+  if (g.history.record_length < 1) return;
+  const Board& first = g.history.slot(1).board;
+  const bool turned = first_own_king(first) == -KING;
+  take_off_record_handicap(g.board, turned ? turned_board(first) : first);
+  if (turned) {
+    g.board = turned_board(g.board);
+    g.history.turned = true;
+    g.board_flipped = 1;
+  }
+  g.history.slot(0).board = g.board;
+  調査_先手後手(g);
+  画面_再描画(g);
+}
+
 void cancel_click(Game& g) {
   初期設定(g);
   play_piece(g);
@@ -113,20 +130,15 @@ void reverse_click(Game& g) {
   g.board_flipped = 1;
   g.sel.selection_state = 0;
 
-  // Turn the board by 180 degrees; every piece changes side.
-  const Board before = g.board;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) g.board(10 - x, 10 - y) = -before(x, y);
+  // The board turns by 180 degrees and every piece changes side. The move
+  // list turns with it, so that stepping through it, saving it and telling
+  // whose move it is all see the board the same way up; each army keeps its
+  // hand and its thinking time.
+  g.board = turned_board(g.board);
   std::swap(g.hand_own, g.hand_enemy);
   std::swap(g.hand_own_total, g.hand_enemy_total);
-
-  // The slot of the position on the board takes the flipped position whole,
-  // hands included, so that stepping back onto it later shows each hand
-  // beside the army that owns it.
-  HistorySlot& slot = g.history.slot(g.move_number);
-  slot.board = g.board;
-  slot.hand_own = g.hand_own;
-  slot.hand_enemy = g.hand_enemy;
+  std::swap(g.clock.clock_own_total, g.clock.clock_enemy_total);
+  turn_move_list(g.history);
 
   調査_先手後手(g);
   flip_shown_texts(g);
@@ -137,7 +149,7 @@ void reverse_click(Game& g) {
     描画_ハンデレベル(g, g.com.handicap_grade);
   }
   play_piece(g);
-  g.turn = -g.turn;
+  // `turn` names an army, so the same army moves next, from the other side.
 }
 
 }  // namespace velmora

@@ -10,4 +10,10 @@ void replay_click(Game& g);   // 戻
 void cancel_click(Game& g);   // 最初
 void reverse_click(Game& g);  // 反転
 
+// A record has just filled the move list over a new game. Its start, which
+// no file holds, is set up the way its moves stand: turned round when they
+// show the chess army at the bottom, and without the pieces a handicap took
+// off before the first move. Redraws the window.
+void fit_start_to_record(Game& g);
+
 }  // namespace velmora

@@ -56,4 +56,11 @@ int hand_index_of_slot(int x, int y) {
   return (back.x == x && back.y == y) ? index : 0;
 }
 
+Board turned_board(const Board& board) {
+  Board turned;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) turned(10 - x, 10 - y) = -board(x, y);
+  return turned;
+}
+
 }  // namespace velmora

@@ -88,4 +88,8 @@ inline constexpr int BOARD_SIZE = 9;
 
 inline constexpr bool on_board(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
 
+// The board turned by 180 degrees: every piece goes to the opposite square,
+// (x, y) -> (10 - x, 10 - y), and changes side.
+Board turned_board(const Board& board);
+
 }  // namespace velmora

@@ -51,7 +51,10 @@ int 移動後チェック(int ty, int code) {
 void wait_seconds(Game& g, double seconds) {
   // The clock port measures the span itself, so the wait ends after `seconds`
   // also when the time of day passes midnight.
-  if (seconds > 0) g.ports.clock.wait(seconds);
+  if (!(seconds > 0)) return;
+  // Clicks made during an animation would act on a board the person has not seen.
+  g.ports.screen.drop_clicks_meanwhile();
+  g.ports.clock.wait(seconds);
 }
 
 }  // namespace velmora

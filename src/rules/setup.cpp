@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "record/move_list.h"
 #include "view/board_view.h"
 
 namespace velmora {
@@ -32,23 +33,22 @@ void reset_match_state(Game& g) {
 
 // The main army is first set up in the other nation's line-up; the exchange
 // that follows turns it into the chosen one, pawn row included.
-void place_other_nation(Game& g) {
+void place_other_nation(Board& board, bool nippon) {
   static constexpr int JAPANESE_BACK_RANK[10] = {EMPTY, KYOU, UMA, GIN, TUKAE, OU, TUKAE, GIN, UMA, KYOU};
   static constexpr int KOREAN_BACK_RANK[10] = {EMPTY, KURUMA, KEI, ZOU, KIN, SYOU, KIN, ZOU, KEI, KURUMA};
-  const bool nippon = g.menu.NIPPON;
-  g.board(2, 8) = nippon ? -KAKU : -HOU;
-  g.board(8, 8) = nippon ? -HOU : -SYA;
-  for (int x = 1; x <= 9; ++x) g.board(x, 9) = -(nippon ? KOREAN_BACK_RANK[x] : JAPANESE_BACK_RANK[x]);
+  board(2, 8) = nippon ? -KAKU : -HOU;
+  board(8, 8) = nippon ? -HOU : -SYA;
+  for (int x = 1; x <= 9; ++x) board(x, 9) = -(nippon ? KOREAN_BACK_RANK[x] : JAPANESE_BACK_RANK[x]);
 }
 
-void place_pawn_rows(Game& g) {
-  for (int x = 2; x <= 9; ++x) g.board(x, 2) = +PORN;
-  for (int x = 1; x <= 9; ++x) g.board(x, 7) = (x % 2 == 1) ? -HU : -HEISI;
+void place_pawn_rows(Board& board) {
+  for (int x = 2; x <= 9; ++x) board(x, 2) = +PORN;
+  for (int x = 1; x <= 9; ++x) board(x, 7) = (x % 2 == 1) ? -HU : -HEISI;
 }
 
-void place_chess_back_rank(Game& g) {
+void place_chess_back_rank(Board& board) {
   static constexpr int CHESS_BACK_RANK[10] = {EMPTY, EMPTY, ROOK, KNIG, BISH, QEEN, KING, BISH, KNIG, ROOK};
-  for (int x = 2; x <= 9; ++x) g.board(x, 1) = +CHESS_BACK_RANK[x];
+  for (int x = 2; x <= 9; ++x) board(x, 1) = +CHESS_BACK_RANK[x];
 }
 
 // The counterpart of a main-army kind in the other nation; any other kind
@@ -92,14 +92,14 @@ void 初期設定(Game& g) {
   reset_match_state(g);
   g.hand_own.fill(0);
   g.hand_enemy.fill(0);
-  g.board.fill_squares(EMPTY);
-  place_pawn_rows(g);
-  place_other_nation(g);
-  初期設定_自駒配置(g);
-  place_chess_back_rank(g);
+  g.board = starting_board(g.menu.NIPPON);
+  描画_盤(g);
   g.hand_own_total = 0;
   g.hand_enemy_total = 0;
 
+  // Moves kept in the list for stepping through them again stand the way up
+  // of the new game, the main army at the bottom.
+  if (g.history.turned) turn_move_list(g.history);
   HistorySlot& start = g.history.slot(0);
   start.board = g.board;
   start.hand_own = g.hand_own;
@@ -111,6 +111,15 @@ void 初期設定(Game& g) {
 void 初期設定_自駒配置(Game& g) {
   exchange_main_army(g.board, g.menu.NIPPON);
   描画_盤(g);
+}
+
+Board starting_board(bool nippon) {
+  Board board;
+  place_pawn_rows(board);
+  place_other_nation(board, nippon);
+  exchange_main_army(board, nippon);
+  place_chess_back_rank(board);
+  return board;
 }
 
 void switch_main_army(Game& g) {

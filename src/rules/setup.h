@@ -11,6 +11,10 @@ namespace velmora {
 // move 0 and redraws the window.
 void 初期設定(Game& g);
 
+// The starting position without the hands: the main army of the chosen
+// nation (日本 when `nippon`) at the bottom, the chess army on top.
+Board starting_board(bool nippon);
+
 // Exchanges every main-army piece on the board for its counterpart of the
 // other nation (OU<->SYOU, KIN<->TUKAE, ...; KAKU and SYA become HOU, HOU
 // becomes KAKU under 日本 and SYA under 韓国), then redraws the board.

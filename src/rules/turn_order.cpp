@@ -3,20 +3,16 @@
 #include "rules/moves.h"
 
 namespace velmora {
-namespace {
 
-// The first negative king on the board (columns outer, rows inner), or EMPTY.
-int first_own_king(const Game& g) {
+int first_own_king(const Board& board) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (g.board(x, y) == -OU || g.board(x, y) == -SYOU || g.board(x, y) == -KING) return g.board(x, y);
+      if (board(x, y) == -OU || board(x, y) == -SYOU || board(x, y) == -KING) return board(x, y);
   return EMPTY;
 }
 
-}  // namespace
-
 void 調査_先手後手(Game& g) {
-  const int king = first_own_king(g);
+  const int king = first_own_king(g.board);
   if (king == -OU || king == -SYOU) {
     g.chess_sign = +1;
     g.main_sign = -1;
@@ -30,7 +26,7 @@ int 調査_先番(const Game& g, int n) {
   if (n < 0) return 0;
   if (n == 0) {
     // The main army opens the match, whichever side it plays.
-    const int king = first_own_king(g);
+    const int king = first_own_king(g.board);
     if (king == -OU || king == -SYOU) return g.chess_sign;
     if (king == -KING) return g.main_sign;
     return 0;

@@ -5,6 +5,10 @@
 
 namespace velmora {
 
+// The first negative king on the board (columns outer, rows inner), or EMPTY:
+// -KING when the chess army stands at the bottom.
+int first_own_king(const Board& board);
+
 // Sets chess_sign and main_sign from the first negative king on the board
 // (columns outer, rows inner); leaves them alone when there is none.
 void 調査_先手後手(Game& g);

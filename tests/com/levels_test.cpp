@@ -4,6 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <cstdlib>
+#include <utility>
 
 #include "fakes/fake_ports.h"
 #include "rules/setup.h"
@@ -81,6 +84,36 @@ TEST_F(Ladder, AnAcceptedStepEmptiesTheMoveListAndClosesTheRecordPanel) {
   EXPECT_NE(std::find(calls.begin(), calls.end(), "set_record_lists_visible 000"), calls.end());
   EXPECT_EQ(t.fakes.screen.texts().back(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級");
 }
+
+TEST_F(Ladder, EveryStepIsWrittenIntoTheStartOfTheMoveList) {
+  for (bool up : {true, true, false, false, false, false, true}) {
+    handicap_click(g, up);
+    EXPECT_EQ(g.history.slot(0).board, g.board) << "grade " << g.com.handicap_grade;
+  }
+  Board expected = starting_board(g.menu.NIPPON);  // grade -1: only (2, 8) taken off
+  expected(2, 8) = EMPTY;
+  EXPECT_EQ(g.board, expected);
+}
+
+// A record's first position after a handicap start (grade) and one move of
+// the main army; the handicap is found again from it.
+class RecordHandicap : public Ladder, public ::testing::WithParamInterface<std::array<int, 5>> {};
+
+TEST_P(RecordHandicap, IsFoundFromTheFirstPosition) {
+  const auto [grade, fx, fy, tx, ty] = GetParam();
+  for (int i = 0; i < std::abs(grade); ++i) handicap_click(g, grade > 0);
+  Board first = g.board;
+  first(tx, ty) = std::exchange(first(fx, fy), EMPTY);
+  Board start = starting_board(g.menu.NIPPON);
+  take_off_record_handicap(start, first);
+  EXPECT_EQ(start, g.board);
+}
+
+// The first move from elsewhere, from the ladder's first square, from the next one.
+INSTANTIATE_TEST_SUITE_P(Grades, RecordHandicap,
+                         ::testing::Values(std::array{2, 2, 7, 2, 6}, std::array{7, 5, 7, 5, 6},
+                                           std::array{-2, 3, 7, 3, 6}, std::array{0, 2, 8, 2, 3},
+                                           std::array{-1, 8, 8, 8, 6}, std::array{-10, 5, 9, 5, 8}));
 
 struct Refusal {
   int record_mode, move_number, flipped;

@@ -34,6 +34,7 @@ class RecordingScreen final : public Screen {
   void refresh() override;
   TwipRect window_rect() const override { return rect; }
   void set_window_rect(const TwipRect& r) override { rect = r; }
+  void drop_clicks_meanwhile() override {}
 
   // The last picture pasted with its top-left corner on cell (x, y).
   std::optional<DrawOp> last_picture_at_cell(double x, double y) const;

@@ -10,9 +10,7 @@ class MatchStart : public MatchTest {
  protected:
   // The starting position turned by 180 degrees: the chess army below.
   void flip_board() {
-    const Board before = g.board;
-    for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) g.board(10 - x, 10 - y) = -before(x, y);
+    g.board = turned_board(g.board);
     g.history.slot(0).board = g.board;
   }
 };

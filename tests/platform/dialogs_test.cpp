@@ -116,5 +116,28 @@ TEST_F(DialogsTest, MessageBoxesCarryTheGamesWordsAndAnswerYesOrNo) {
   EXPECT_EQ(answerer->boxes[2].title, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
 }
 
+TEST_F(DialogsTest, AQuestionIsAnsweredWithItsButtonsOnly) {
+  answerer->on_box = [](QMessageBox* box) {
+    EXPECT_FALSE(box->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+    QTest::keyClick(box, Qt::Key_Escape);
+    box->close();
+    EXPECT_TRUE(box->isVisible()) << "neither Esc nor closing answers";
+  };
+  EXPECT_EQ(desktop->dialogs().message_box("続けますか？", "再ゲーム", Buttons::YesNo, Icon::None), Answer::Yes);
+  ASSERT_EQ(answerer->boxes.size(), 1u);
+}
+
+TEST_F(DialogsTest, AMessageBoxLeavesRoomForItsWholeTitle) {
+  int box_width = 0, title_width = 0;
+  answerer->on_box = [&](QMessageBox* box) {
+    QFont bold = box->font();
+    bold.setBold(true);
+    box_width = box->width();
+    title_width = QFontMetrics(bold).horizontalAdvance(box->windowTitle());
+  };
+  desktop->dialogs().message_box("OK", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定", Buttons::Ok, Icon::None);
+  EXPECT_GE(box_width, title_width + 4 * 24) << "the title beside a title bar's icon and three buttons";
+}
+
 }  // namespace
 }  // namespace velmora::platform::testing

@@ -3,6 +3,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QTimer>
 
 #include "view/pictures.h"
 #include "window_fixture.h"
@@ -95,6 +96,26 @@ TEST_F(PlayTest, TheComputerAnswersAMoveInTheWindow) {
   EXPECT_GE(changed, 4) << "the person's pawn and the computer's piece both moved";
 }
 
+TEST_F(PlayTest, ClicksMadeWhileTheComputerMovesAreDropped) {
+  choose(MenuItem::START2);
+  const Board before = game->board;
+  bool clicked = false;
+  // Runs at the first moment the window takes events: in the computer's animation.
+  QTimer::singleShot(0, [&] {
+    click_cell(4, 7);
+    click_cell(4, 6);
+    clicked = true;
+  });
+  click_cell(2, 7);
+  click_cell(2, 6);
+  ASSERT_TRUE(clicked);
+  EXPECT_EQ(game->move_number, 2);
+  EXPECT_EQ(game->board.at(4, 7), before.at(4, 7));
+
+  click_cell(4, 7);  // once the computer has moved, clicks count again
+  EXPECT_EQ(game->sel.selection_state, 1);
+}
+
 TEST_F(PlayTest, TheWindowKeepsItsPictureWhenRepainted) {
   const QImage before = window->canvas().image().copy();
   window->canvas().repaint();
@@ -125,6 +146,15 @@ TEST_F(PlayTest, AWindowClosedDuringAnEventClosesWhenTheEventIsOver) {
   });
   EXPECT_TRUE(game->program_ended);
   EXPECT_FALSE(window->isVisible());
+}
+
+TEST_F(PlayTest, EscapeInARecordListEndsTheProgram) {
+  choose(MenuItem::KIFU_READ);
+  QListWidget* files = window->record_panel().file_list();
+  ASSERT_TRUE(files->isVisibleTo(window));
+  files->setFocus();
+  QTest::keyClick(files, Qt::Key_Escape);
+  EXPECT_TRUE(game->program_ended);
 }
 
 TEST_F(PlayTest, EscapeInATextFieldLeavesTheGameRunning) {

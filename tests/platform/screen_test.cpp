@@ -1,5 +1,6 @@
 // Painting through the Screen port: outlines, texts and the window's place.
 #include <QFontMetrics>
+#include <QTest>
 
 #include "platform/look.h"
 #include "window_fixture.h"
@@ -79,6 +80,16 @@ TEST_F(ScreenTest, TheWindowIsPlacedAndSizedInTwips) {
   EXPECT_EQ(rect.top, 3000);
   EXPECT_NEAR(rect.width, 11600, 7.5);
   EXPECT_NEAR(rect.height, 8500, 7.5);
+}
+
+TEST_F(ScreenTest, AWindowLandingAboveItsPlaceIsMovedBack) {
+  game->ports.screen.set_window_rect(TwipRect{1500, 3000, 11600, 8500});
+  const QPoint place = window->frameGeometry().topLeft();
+  // As a window manager that framed the window only after taking the place for
+  // that of its contents: the title bar above the place.
+  window->move(place - QPoint(0, 20));
+  for (int waited = 0; waited < 1000 && window->frameGeometry().topLeft() != place; waited += 20) QTest::qWait(20);
+  EXPECT_EQ(window->frameGeometry().topLeft(), place);
 }
 
 }  // namespace

@@ -26,6 +26,7 @@ void ModalAnswerer::answer(QWidget* modal) {
     if (on_dialog) on_dialog(modal);
     return;
   }
+  if (on_box) on_box(box);
   std::vector<std::string> captions;
   for (const QAbstractButton* button : box->buttons()) captions.push_back(button->text().toStdString());
   boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(), captions, box->font().pointSizeF()});

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QMessageBox>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
@@ -33,6 +34,8 @@ class ModalAnswerer {
   std::vector<SeenBox> boxes;
   std::deque<bool> yes_answers;
   std::function<void(QWidget*)> on_dialog;
+  // Called with a message box before it is noted and answered.
+  std::function<void(QMessageBox*)> on_box;
 
  private:
   void answer(QWidget* modal);

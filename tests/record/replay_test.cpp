@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
+#include "com/levels.h"
 #include "record/played_match.h"
+#include "record/record_files.h"
+#include "record/temp_folder.h"
+#include "rules/turn_order.h"
 #include "view/texts.h"
 
 namespace velmora {
@@ -39,11 +44,19 @@ class Replay : public ::testing::Test {
     g().turn = +1;
     forget_output();
   }
+  void save_and_load() {
+    t.fakes.dialogs.folder = folder.path();
+    t.fakes.dialogs.fields = RecordFields{"kyoku", "", "", ""};
+    record_save_click(g());
+    record_file_click(g(), folder.path(), "kyoku.棋譜");
+    ASSERT_EQ(g().record_mode, 1);
+  }
   bool texts_contain(const std::string& text) const {
     const auto texts = t.fakes.screen.texts();
     return std::find(texts.begin(), texts.end(), text) != texts.end();
   }
 
+  testing::TempFolder folder;
   TestGame t;
 };
 
@@ -198,24 +211,24 @@ TEST_F(Replay, StartAgainKeepsTheListForLaterStepping) {
 
 // ---- flip ----
 
-TEST_F(Replay, FlipTurnsTheBoardAndSwapsTheHandsAndArmies) {
+TEST_F(Replay, FlipTurnsTheBoardAndTheWholeMoveListAndKeepsTheArmyToMove) {
   testing::play_moves(g(), 6);
   const Game before = g();
   forget_output();
   reverse_click(g());
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) ASSERT_EQ(g().board(10 - x, 10 - y), -before.board(x, y));
+  EXPECT_EQ(g().board, turned_board(before.board));
+  EXPECT_EQ(g().board(10 - 4, 10 - 4), +HU) << "the main army's pawn on (4, 4) now stands on top";
   EXPECT_EQ(g().hand_own, before.hand_enemy);
   EXPECT_EQ(g().hand_enemy, before.hand_own);
   EXPECT_EQ(g().hand_own_total, before.hand_enemy_total);
+  EXPECT_EQ(g().clock.clock_own_total, before.clock.clock_enemy_total);
   EXPECT_EQ(g().chess_sign, -1);
   EXPECT_EQ(g().main_sign, +1);
-  EXPECT_EQ(g().turn, -before.turn);
+  EXPECT_EQ(g().turn, before.turn);
   EXPECT_EQ(g().board_flipped, 1);
   EXPECT_EQ(played(), std::vector<int>{SND_PIECE});
-  // The slot on the board takes the flipped position; earlier slots keep theirs.
-  EXPECT_EQ(g().history.slot(6).board, g().board);
-  for (int n = 0; n < 6; ++n) EXPECT_EQ(g().history.slot(n).board, before.history.slot(n).board);
+  EXPECT_EQ(g().history.slot(6).move_to_x, 10 - 3);  // the chess pawn's (3, 3)
+  EXPECT_EQ(g().history.slot(6).move_code, -PORN);
 }
 
 // The own side's last move, a pawn to 7六, goes over with its army to the
@@ -247,16 +260,57 @@ TEST_F(Replay, FlipTwiceGivesBackTheBoardHandsAndTurn) {
   EXPECT_EQ(g().board_flipped, 1);
 }
 
-TEST_F(Replay, SteppingBackOntoAFlippedSlotShowsEachHandWithItsArmy) {
+TEST_F(Replay, SteppingAcrossAFlipShowsEveryPositionTheSameWayUp) {
   testing::play_moves(g(), 6);
+  const MoveList unturned = g().history;
   reverse_click(g());
-  const Board board = g().board;
-  const Hand own = g().hand_own, enemy = g().hand_enemy;
-  replay_click(g());
-  after_click(g());
-  EXPECT_EQ(g().board, board);
-  EXPECT_EQ(g().hand_own, own);
-  EXPECT_EQ(g().hand_enemy, enemy);
+  const Game flipped = g();
+  for (int n = 5; n >= 0; --n) {
+    replay_click(g());
+    EXPECT_EQ(g().board, turned_board(unturned.slot(n).board)) << "after move " << n;
+    EXPECT_EQ(g().hand_own, unturned.slot(n).hand_enemy) << "after move " << n;
+    EXPECT_EQ(g().clock.clock_own_total, unturned.slot(n).clock_enemy_after) << "after move " << n;
+    // The turn the next click finds agrees with the one stepping handed on.
+    EXPECT_EQ(調査_先番(g(), n), g().turn) << "after move " << n;
+  }
+  for (int n = 0; n < 6; ++n) after_click(g());
+  EXPECT_EQ(g().board, flipped.board);
+  EXPECT_EQ(g().hand_own, flipped.hand_own);
+}
+
+TEST_F(Replay, ANewGameTurnsTheKeptMovesBackTheMainArmyBelow) {
+  testing::play_moves(g(), 3);
+  const MoveList unturned = g().history;
+  reverse_click(g());
+  cancel_click(g());
+  EXPECT_FALSE(g().history.turned);
+  for (int n = 1; n <= 3; ++n) EXPECT_EQ(g().history.slot(n).board, unturned.slot(n).board) << "slot " << n;
+}
+
+// A record holds no start: it is set up the way the record's moves stand.
+TEST_F(Replay, ARecordSavedAfterAFlipLoadsTurnedRound) {
+  testing::play_moves(g(), 3);
+  reverse_click(g());
+  g().view.current_background = PICTURE_TATAMI;
+  save_and_load();
+  EXPECT_EQ(g().board, turned_board(starting_board(g().menu.NIPPON)));
+  EXPECT_EQ(g().chess_sign, -1);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(-1, 3)->picture, EMPTY) << "the main army's hand slots, on top";
+  int x = 0, y = 0, code = 0;
+  調査_移動結果(g(), 1, x, y, code);
+  EXPECT_EQ(std::tie(x, y, code), std::make_tuple(6, 4, +HU)) << "move 1: the main army's pawn, now on top";
+}
+
+TEST_F(Replay, AHandicapRecordStartsWithoutThePiecesTakenOff) {
+  初期設定(g());
+  handicap_click(g(), true);
+  handicap_click(g(), true);  // both chess rooks off
+  const Board start = g().board;
+  駒移動(g(), 4, 7, 4, 6, -HU);
+  g().move_number = 1;
+  手順保存(g(), 4, 7, 4, 6, -HU, -HU, EMPTY, 0, 0, 0, 0);
+  save_and_load();
+  EXPECT_EQ(g().history.slot(0).board, start);
 }
 
 TEST_F(Replay, FlipIsRefusedWhileARecordIsShown) {
