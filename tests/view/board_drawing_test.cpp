@@ -74,18 +74,6 @@ TEST(BoardDrawing, BackgroundLeavesTheBoardAlone) {
   EXPECT_FALSE(t.fakes.screen.last_picture_at_cell(5, 5).has_value());
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(-6, -3)->picture, PICTURE_TAKE);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(28, 15)->picture, PICTURE_TAKE);
-  for (const DrawOp& op : t.fakes.screen.ops) EXPECT_EQ(op.right, 0) << "whole tiles, overlapping a pixel";
-}
-
-TEST(BoardDrawing, OneCellRepaintedStaysInsideItsCell) {
-  TestGame t;
-  描画_絵(t.game, PICTURE_RENGA, 0, 8);
-  描画_絵(t.game, -HU, 3, 4);
-  for (const auto& [x, y] : {std::pair{0, 8}, std::pair{3, 4}}) {
-    const DrawOp op = *t.fakes.screen.last_picture_at_cell(x, y);
-    EXPECT_EQ(op.right, 2700 + 495 * (x + 1));
-    EXPECT_EQ(op.bottom, 700 + 615 * (y + 1));
-  }
 }
 
 TEST(BoardDrawing, NoBackgroundChosenPaintsTheEmptySquare) {
@@ -105,22 +93,6 @@ TEST(HandDrawing, OwnQueenWithCountShowsPictureAndNumber) {
   EXPECT_EQ(texts.back().colour, COLOUR_LIGHT_RED);
   EXPECT_NEAR(texts.back().left, 2700 + 495 * 12, 1e-6);
   EXPECT_NEAR(texts.back().top, 700 + 615 * 9.2, 1e-6);
-}
-
-// The shadow starts at its own place and reaches, in black, up to the count
-// itself, so that it joins the digits.
-TEST(HandDrawing, CountShadowRunsFromItsPlaceToTheCount) {
-  TestGame t;
-  t.game.hand_own[5] = 1;
-  描画_自持盤(t.game);
-  const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
-  ASSERT_GE(texts.size(), 3u);
-  EXPECT_NEAR(texts.front().left, 2700 + 495 * 12.1, 1e-6);
-  EXPECT_NEAR(texts.front().top, 700 + 615 * 9.3, 1e-6);
-  for (std::size_t i = 1; i < texts.size(); ++i) {
-    EXPECT_EQ(texts[i - 1].colour, COLOUR_BLACK);
-    EXPECT_LE(texts[i - 1].left - texts[i].left, 495 * 0.04) << "copies close enough to join";
-  }
 }
 
 TEST(HandDrawing, EmptySlotShowsTheEmptySquareAndNoCount) {
