@@ -118,6 +118,27 @@ struct Clocks {
   bool timer1_enabled = false;
 };
 
+// A side's last move as the window shows it (see 描画_移動結果).
+struct ShownMove {
+  bool shown = false;
+  int x = 0, y = 0, code = 0, colour = 0;
+};
+
+// The header of a loaded record as the window shows it.
+struct ShownHeader {
+  bool shown = false;
+  std::string title, top_name, bottom_name;
+};
+
+// The texts on show beside the board, kept so that a full redraw shows them
+// again: the move count, each side's last move and a loaded record's header.
+struct ShownTexts {
+  int move_count = -1;   // -1 while none is shown
+  ShownMove enemy_move;  // below the enemy side's hand
+  ShownMove own_move;    // above the own side's hand
+  ShownHeader header;
+};
+
 // Drawing state of the window.
 struct ViewState {
   int current_background = 0;  // 32..36, 0 before one is chosen
@@ -127,6 +148,7 @@ struct ViewState {
   int guidance_colour = COLOUR_GREEN;
   Grid<int> square_shade;  // 1 where x + y is even
   bool font_bold = false;  // the coordinate labels make the window font bold for good
+  ShownTexts shown;
 };
 
 // The check marks of the menu items: the live option state. The platform

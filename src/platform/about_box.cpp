@@ -9,10 +9,11 @@ namespace velmora::platform {
 AboutBox::AboutBox(TwipScale scale, std::function<void()> open_home_page, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       zoom_(scale.zoom),
-      picture_(named_picture(QStringLiteral("ABOUT"))),
+      picture_(named_picture_for(QStringLiteral("ABOUT"), zoom_, *this)),
       home_page_(new QPushButton(QStringLiteral("ホームページ"), this)),
       ok_(new QPushButton(QStringLiteral("O K"), this)) {
   setWindowTitle(QStringLiteral("バージョン情報"));
+  setAttribute(Qt::WA_WindowPropagation);  // the main window's font, grown with its zoom
   setFixedSize(scale.pixels(4995), scale.pixels(1530));
   home_page_->setGeometry(scale.pixels(600, 1080, 1575, 375));
   ok_->setGeometry(scale.pixels(2880, 1080, 1575, 375));
@@ -29,7 +30,7 @@ void AboutBox::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.fillRect(rect(), palette().window());
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(QRectF(QPointF(0, 0), QSizeF(picture_.size()) * zoom_), picture_);
+  painter.drawImage(QRectF(QPointF(0, 0), picture_.deviceIndependentSize() * zoom_), picture_);
 }
 
 }  // namespace velmora::platform

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/look.h"
+#include "rules/pieces.h"
 
 namespace velmora::platform {
 
@@ -27,7 +28,8 @@ Canvas::Canvas(TwipScale scale, int render_scale, QWidget* parent)
       scale_(scale),
       render_scale_(render_scale),
       image_(static_cast<int>(image_pixels(IMAGE_WIDTH_TWIPS)), static_cast<int>(image_pixels(IMAGE_HEIGHT_TWIPS)),
-             QImage::Format_ARGB32_Premultiplied) {
+             QImage::Format_ARGB32_Premultiplied),
+      pictures_(render_scale) {
   // 96 dpi, so that font point sizes turn into the pixel heights the game expects.
   image_.setDotsPerMeterX(3780);
   image_.setDotsPerMeterY(3780);
@@ -55,7 +57,9 @@ double Canvas::twips_scale() const {
 QRectF Canvas::drawing_rect() const {
   const double scale = twips_scale();
   const QSizeF size(IMAGE_WIDTH_TWIPS * scale, IMAGE_HEIGHT_TWIPS * scale);
-  return QRectF(QPointF(std::max(0.0, (width() - size.width()) / 2), std::max(0.0, (height() - size.height()) / 2)),
+  // On whole pixels, so that a drawing shown at its own size stays sharp.
+  return QRectF(QPointF(std::max(0.0, std::floor((width() - size.width()) / 2)),
+                        std::max(0.0, std::floor((height() - size.height()) / 2))),
                 size);
 }
 
@@ -75,12 +79,43 @@ void Canvas::show_changes() {
   if (changed_) update();
 }
 
+void Canvas::set_margin_picture(int number) {
+  if (number == margin_picture_) return;
+  margin_picture_ = number;
+  const QImage& picture = pictures_.picture(number, 0);
+  const QSize cell(static_cast<int>(image_pixels(SQUARE_WIDTH)), static_cast<int>(image_pixels(SQUARE_HEIGHT)));
+  margin_tile_ = picture.isNull() ? QImage() : picture.copy(QRect(QPoint(0, 0), cell));
+  update();
+}
+
 void Canvas::paintEvent(QPaintEvent*) {
   changed_ = false;
   QPainter painter(this);
-  painter.fillRect(rect(), palette_colour(WINDOW_BACK_COLOUR));
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  paint_margin(painter);
   painter.drawImage(drawing_rect(), image_);
+}
+
+// The margin tile repeats every cell from where the cells of the window grid
+// lie in the drawing, so the background goes on beyond the drawing's edges.
+void Canvas::paint_margin(QPainter& painter) {
+  const QRectF drawing = drawing_rect();
+  // The drawing's edge pixels are painted over the margin, half covered.
+  const QRect drawn(drawing.topLeft().toPoint(),
+                    QSize(static_cast<int>(drawing.width()), static_cast<int>(drawing.height())));
+  const QRegion margin = QRegion(rect()).subtracted(drawn);
+  if (margin.isEmpty()) return;
+  if (margin_tile_.isNull()) {
+    for (const QRect& part : margin) painter.fillRect(part, palette_colour(WINDOW_BACK_COLOUR));
+    return;
+  }
+  const double widget_per_image_pixel = drawing.width() / image_.width();
+  const QPointF grid_origin(std::lround(image_pixels(BOARD_LEFT)), std::lround(image_pixels(BOARD_TOP)));
+  QBrush tiles(margin_tile_);
+  tiles.setTransform(QTransform::fromTranslate(drawing.left(), drawing.top())
+                         .scale(widget_per_image_pixel, widget_per_image_pixel)
+                         .translate(grid_origin.x(), grid_origin.y()));
+  for (const QRect& part : margin) painter.fillRect(part, tiles);
 }
 
 void Canvas::mousePressEvent(QMouseEvent* event) {

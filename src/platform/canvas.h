@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
+#include "platform/pictures.h"
 #include "platform/twips.h"
 
 namespace velmora::platform {
@@ -22,6 +23,8 @@ class Canvas : public QWidget {
   QImage& image() { return image_; }
   const QImage& image() const { return image_; }
   int render_scale() const { return render_scale_; }
+  // The pictures at the render scale.
+  PictureBook& pictures() { return pictures_; }
   // Image pixel of a twip coordinate.
   double image_pixels(double twips) const { return twips / TWIPS_PER_PIXEL * render_scale_; }
 
@@ -36,6 +39,10 @@ class Canvas : public QWidget {
   // The backing image has been painted on; show_changes() will repaint.
   void mark_changed() { changed_ = true; }
   void show_changes();
+  // Where the widget is larger than the drawing, the margin around it shows
+  // picture `number`, the background the game tiles around the board,
+  // continuing its tiling.
+  void set_margin_picture(int number);
 
   // Mouse presses are dropped from now on (while the computer moves or an
   // animation runs), until take_presses() is called.
@@ -59,10 +66,14 @@ class Canvas : public QWidget {
  private:
   // Widget pixels per twip.
   double twips_scale() const;
+  void paint_margin(QPainter& painter);
 
   TwipScale scale_;
   int render_scale_;
   QImage image_;
+  PictureBook pictures_;
+  int margin_picture_ = -1;
+  QImage margin_tile_;  // one cell of it; null: the window's background colour
   bool changed_ = false;
   bool dropping_presses_ = false;
 };

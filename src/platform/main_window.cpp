@@ -1,5 +1,6 @@
 #include "platform/main_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -7,6 +8,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QWindow>
+#include <cmath>
 
 #include "match/window.h"
 
@@ -28,6 +30,18 @@ bool has_items(MenuItem item) {
   return false;
 }
 
+// The application's font enlarged by the zoom, so that the menus and message
+// boxes grow with the drawing.
+QFont zoomed_font(double zoom) {
+  QFont font = QApplication::font();
+  if (font.pointSizeF() > 0) {
+    font.setPointSizeF(font.pointSizeF() * zoom);
+  } else {
+    font.setPixelSize(static_cast<int>(std::lround(font.pixelSize() * zoom)));
+  }
+  return font;
+}
+
 // Opening these menus is an event of its own: it closes the record-file panel.
 bool reports_opening(MenuItem item) {
   return item == MenuItem::TAIKYOKU || item == MenuItem::STOP || item == MenuItem::OPTION;
@@ -38,6 +52,7 @@ bool reports_opening(MenuItem item) {
 MainWindow::MainWindow(TwipScale scale, int render_scale, const QString& record_folder)
     : canvas_(new Canvas(scale, render_scale, this)) {
   setWindowTitle(QStringLiteral("Velmora"));
+  setFont(zoomed_font(scale.zoom));
   setCentralWidget(canvas_);
   record_panel_ = new RecordPanel(*canvas_, record_folder);
   build_menus();
@@ -87,6 +102,7 @@ void MainWindow::build_menus() {
     const MenuItem item = entry.item;
     if (has_items(item)) {
       QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+      menu->setAttribute(Qt::WA_WindowPropagation);  // the window's font
       menu->menuAction()->setObjectName(QString::fromUtf8(entry.name));
       menus[item] = menu;
       actions_[item] = menu->menuAction();
@@ -119,6 +135,7 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event) {
   ++event_depth_;
   event(*game_);
   --event_depth_;
+  canvas_->set_margin_picture(game_->view.current_background);
   canvas_->show_changes();
   mirror_check_marks();
   if (event_depth_ > 0) return;

@@ -63,6 +63,7 @@ Answer ask(QMessageBox& box) {
 Answer show_message_box(QWidget* parent, const std::string& text, const std::string& title, Buttons buttons,
                         Icon icon) {
   GameMessageBox box(parent, buttons == Buttons::YesNo);
+  box.setAttribute(Qt::WA_WindowPropagation);  // the font of the window, grown with its zoom
   // Line breaks may come as carriage returns alone.
   QString lines = QString::fromStdString(text);
   lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));

@@ -1,5 +1,7 @@
 // The game's pictures, embedded in the program as resources under
-// ":/pictures/<name>.png" (SITA_HU_0, W_QEEN_1, HAIKEI_TATAMI, TITLE, ...).
+// ":/pictures/<name>.png" (SITA_HU_0, W_QEEN_1, HAIKEI_TATAMI, TITLE, ...),
+// each also rendered two and three times as fine for large and high-density
+// screens (":/pictures/<name>@2x.png", "...@3x.png").
 #pragma once
 
 #include <QImage>
@@ -7,16 +9,33 @@
 #include <map>
 #include <utility>
 
+class QWidget;
+
 namespace velmora::platform {
 
-// The resource picture of that name; a null image when there is none.
-QImage named_picture(const QString& name);
+// The finest rendering of the pictures.
+inline constexpr int FINEST_RENDERING = 3;
+
+// The rendering for a device scale (device pixels per pixel of 15 twips): the
+// closest at or above it, or the finest when the scale is larger still.
+int rendering_for_scale(double device_scale);
+
+// The resource picture of that name in that rendering; a null image when
+// there is none. Its device pixel ratio is the rendering, so that its device
+// independent size is the picture's own.
+QImage named_picture(const QString& name, int rendering = 1);
+
+// The picture in the rendering that suits `widget` drawing it `zoom` times
+// its own size.
+QImage named_picture_for(const QString& name, double zoom, const QWidget& widget);
 
 // The resource name of picture number `number` (a piece code, EMPTY, the
 // title or a background tile) in shade 0 or 1; empty when it has no picture.
 QString picture_resource_name(int number, int shade);
 
-// Pictures by number, enlarged once to the canvas's render scale and kept.
+// Pictures by number at the canvas's render scale, taken from the closest
+// rendering (enlarged or reduced only when there is none of that scale) and
+// kept.
 class PictureBook {
  public:
   explicit PictureBook(int render_scale) : render_scale_(render_scale) {}

@@ -23,7 +23,7 @@ PictureButton::PictureButton(double zoom, QWidget* parent) : QWidget(parent), zo
 
 void PictureButton::set_picture(const QImage& picture) {
   picture_ = picture;
-  if (!picture_.isNull()) setFixedSize((QSizeF(picture_.size()) * zoom_).toSize());
+  if (!picture_.isNull()) setFixedSize((picture_.deviceIndependentSize() * zoom_).toSize());
   update();
 }
 
@@ -41,11 +41,11 @@ void PictureButton::mousePressEvent(QMouseEvent* event) {
 // piece pressed.
 QImage PromotionDialog::choice_picture(const Choice& choice, bool pressed) const {
   const int index = (side_ < 0 ? 1 : 3) - (pressed ? 1 : 0);
-  return named_picture(QStringLiteral("PROMO_%1_%2").arg(QLatin1String(choice.picture)).arg(index));
+  return named_picture_for(QStringLiteral("PROMO_%1_%2").arg(QLatin1String(choice.picture)).arg(index), zoom_, *this);
 }
 
 PromotionDialog::PromotionDialog(int side, TwipScale scale, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), side_(side) {
+    : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), side_(side), zoom_(scale.zoom) {
   setWindowTitle(QStringLiteral("成り"));
   choices_ = {{PORN, "PORN", nullptr},  {ROOK, "ROOK", nullptr}, {KNIG, "NIGT", nullptr},
               {BISH, "BISYO", nullptr}, {QEEN, "QEEN", nullptr}, {KING, "KING", nullptr}};

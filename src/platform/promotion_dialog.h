@@ -59,6 +59,7 @@ class PromotionDialog : public QDialog {
   QImage choice_picture(const Choice& choice, bool pressed) const;
 
   int side_;
+  double zoom_;
   int choice_ = 0;
   std::vector<Choice> choices_;
 };

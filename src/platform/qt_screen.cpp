@@ -2,23 +2,41 @@
 
 #include <QFontMetricsF>
 #include <QPainter>
+#include <QPainterPath>
 #include <cmath>
 
 #include "platform/look.h"
 
 namespace velmora::platform {
 
+namespace {
+
+// Qt draws glyphs of this size and larger as outlines, not from its glyph cache.
+constexpr double OUTLINED_GLYPH_PIXELS = 64;
+
+}  // namespace
+
 QtScreen::QtScreen(Canvas& canvas, MainWindow& window, TwipScale scale)
-    : canvas_(canvas), window_(window), scale_(scale), pictures_(canvas.render_scale()) {}
+    : canvas_(canvas), window_(window), scale_(scale) {}
 
 int QtScreen::image_pixel(double twips) const { return static_cast<int>(std::lround(canvas_.image_pixels(twips))); }
 
 void QtScreen::paste_picture(int picture, int shade, double left, double top) {
-  const QImage& image = pictures_.picture(picture, shade);
+  paste(canvas_.pictures().picture(picture, shade), QPoint(image_pixel(left), image_pixel(top)), QSize());
+}
+
+void QtScreen::paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) {
+  const QPoint corner(image_pixel(left), image_pixel(top));
+  paste(canvas_.pictures().picture(picture, shade), corner,
+        QSize(image_pixel(right) - corner.x(), image_pixel(bottom) - corner.y()));
+}
+
+// The picture from its top-left corner, cut to `room` when that is valid.
+void QtScreen::paste(const QImage& image, QPoint corner, QSize room) {
   if (image.isNull()) return;
   canvas_.mark_changed();
   QPainter painter(&canvas_.image());
-  painter.drawImage(QPoint(image_pixel(left), image_pixel(top)), image);
+  painter.drawImage(corner, image, QRect(QPoint(0, 0), room.isValid() ? image.size().boundedTo(room) : image.size()));
 }
 
 // A one-pixel outline whose right and bottom lines lie on the given edges, so
@@ -50,8 +68,23 @@ void QtScreen::print_text(const std::string& text, double left, double top, int 
   painter.setFont(font);
   painter.setPen(palette_colour(colour));
   const QFontMetricsF metrics(font, &image);
-  painter.drawText(QPointF(canvas_.image_pixels(left), canvas_.image_pixels(top) + metrics.ascent()),
-                   QString::fromStdString(text));
+  const QPointF baseline(canvas_.image_pixels(left), canvas_.image_pixels(top) + metrics.ascent());
+  const double pixel_size = font.pointSizeF() * image.logicalDpiY() / 72;
+  if (bold && pixel_size >= OUTLINED_GLYPH_PIXELS) return print_emboldened(painter, text, baseline, pixel_size);
+  painter.drawText(baseline, QString::fromStdString(text));
+}
+
+// The Japanese font has no bold face of its own. Qt thickens its glyphs when
+// it draws them from its cache, but draws large text as plain outlines; those
+// are thickened here as much, by a 24th of the size, so that bold text stays
+// bold when enlarged.
+void QtScreen::print_emboldened(QPainter& painter, const std::string& text, QPointF baseline, double pixel_size) {
+  QPainterPath outline;
+  outline.addText(baseline, painter.font(), QString::fromStdString(text));
+  const QColor colour = painter.pen().color();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.strokePath(outline, QPen(colour, pixel_size / 24, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.fillPath(outline, colour);
 }
 
 void QtScreen::refresh() { canvas_.repaint(); }

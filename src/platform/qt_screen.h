@@ -2,9 +2,10 @@
 // backing image; the window's place and size in twips.
 #pragma once
 
+#include <QPainter>
+
 #include "platform/canvas.h"
 #include "platform/main_window.h"
-#include "platform/pictures.h"
 #include "platform/twips.h"
 #include "ports/ports.h"
 
@@ -15,6 +16,7 @@ class QtScreen final : public Screen {
   QtScreen(Canvas& canvas, MainWindow& window, TwipScale scale);
 
   void paste_picture(int picture, int shade, double left, double top) override;
+  void paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) override;
   void outline(int colour, double left, double top, double right, double bottom) override;
   void print_text(const std::string& text, double left, double top, int size, int colour, bool bold) override;
   void refresh() override;
@@ -24,11 +26,12 @@ class QtScreen final : public Screen {
 
  private:
   int image_pixel(double twips) const;
+  void paste(const QImage& image, QPoint corner, QSize room);
+  void print_emboldened(QPainter& painter, const std::string& text, QPointF baseline, double pixel_size);
 
   Canvas& canvas_;
   MainWindow& window_;
   TwipScale scale_;
-  PictureBook pictures_;
 };
 
 }  // namespace velmora::platform

@@ -9,6 +9,7 @@ namespace velmora {
 class NullScreen final : public Screen {
  public:
   void paste_picture(int, int, double, double) override {}
+  void paste_picture_within(int, int, double, double, double, double) override {}
   void outline(int, double, double, double, double) override {}
   void print_text(const std::string&, double, double, int, int, bool) override {}
   void refresh() override {}

@@ -34,6 +34,9 @@ class Screen {
   // Pastes picture `picture` in shade `shade` (0 or 1; only piece pictures
   // have two) with its top-left corner at (left, top), in its own size.
   virtual void paste_picture(int picture, int shade, double left, double top) = 0;
+  // Pastes it the same way but only as far as `right` and `bottom`: a larger
+  // picture is cut there, so that repainting one cell leaves its neighbours.
+  virtual void paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) = 0;
   // Outlines the rectangle in palette colour `colour`.
   virtual void outline(int colour, double left, double top, double right, double bottom) = 0;
   // Prints UTF-8 text with its top-left corner at (left, top).

@@ -3,7 +3,6 @@
 #include <variant>
 #include <vector>
 
-#include "record/notation.h"
 #include "record/record_format.h"
 #include "record/replay.h"
 #include "record/shift_jis.h"
@@ -19,10 +18,6 @@ constexpr const char* RECORD_EXTENSION = ".棋譜";
 constexpr const char* TITLE_SAVE = "棋譜保存";
 constexpr const char* TITLE_RECORD = "棋譜";
 constexpr const char* TITLE_BLANK = "  ";
-constexpr int HEADER_FONT_SIZE = 12;
-constexpr double HEADER_BOTTOM_Y = 7450;
-constexpr double HEADER_TOP_Y = 250;
-constexpr double TITLE_SHIFT_LEFT = 3000;
 
 // folder + "/" + name; no folder at all means the working directory, never
 // the root of the file system.
@@ -44,18 +39,6 @@ std::string load_error_text(const RecordError& error, const std::string& path) {
   text += "\n" + path;
   if (!error.detail.empty()) text += "\n" + error.detail;
   return text;
-}
-
-void print_header(Game& g, const std::string& text, double x, double y, int colour) {
-  g.ports.screen.print_text(text, x, y, HEADER_FONT_SIZE, colour, g.view.font_bold);
-}
-
-// The title at the bottom left, the top player's name above the board and
-// the bottom player's name below it.
-void print_headers(Game& g, const Record& record) {
-  print_header(g, record.title, 取得_棋譜のX座標(record.title) - TITLE_SHIFT_LEFT, HEADER_BOTTOM_Y, COLOUR_LIGHT_RED);
-  print_header(g, record.top_name, 取得_棋譜のX座標(record.top_name), HEADER_TOP_Y, COLOUR_WHITE);
-  print_header(g, record.bottom_name, 取得_棋譜のX座標(record.bottom_name), HEADER_BOTTOM_Y, COLOUR_WHITE);
 }
 
 // Slots 1..n take the positions of the record; the destinations and codes of
@@ -157,7 +140,7 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
   g.record_mode = 1;
   fill_move_list(g, record);
   fit_start_to_record(g);
-  print_headers(g, record);
+  描画_棋譜見出し(g, record.title, record.top_name, record.bottom_name);
   g.move_number = 0;
   g.com.move_counter = 0;
 

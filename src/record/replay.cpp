@@ -144,6 +144,7 @@ void reverse_click(Game& g) {
   調査_2歩フラグ設定(g);
 
   調査_先手後手(g);
+  flip_shown_texts(g);
   画面_再描画(g);
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
   if (g.com.handicap_set == 1) {

@@ -29,6 +29,7 @@ void reset_match_state(Game& g) {
   g.record_mode = 0;
   g.history.slot(0).move_code = HU;
   g.sel.selection_state = 0;
+  g.view.shown = ShownTexts{};
 }
 
 // The main army is first set up in the other nation's line-up; the exchange

@@ -9,8 +9,26 @@ namespace {
 double cell_left(double x) { return BOARD_LEFT + SQUARE_WIDTH * x; }
 double cell_top(double y) { return BOARD_TOP + SQUARE_HEIGHT * y; }
 
+// A picture repainted in one cell stays inside it: a background tile, a pixel
+// wider than a cell, would otherwise cover the left outline of the next cell.
+void paste_in_cell(Game& g, int picture, int shade, double x, double y) {
+  g.ports.screen.paste_picture_within(picture, shade, cell_left(x), cell_top(y), cell_left(x + 1), cell_top(y + 1));
+}
+
 bool is_board_cell(double x, double y) {
   return x >= 1 && x <= 9 && y >= 1 && y <= 9 && x == static_cast<int>(x) && y == static_cast<int>(y);
+}
+
+// A hand count in light red with its black shadow a tenth of a cell to the
+// right (and below). The shadow is drawn again at steps between the two places,
+// so that it joins the digits: a thin "1" would otherwise read as "11".
+void draw_hand_count(Game& g, double x, double text_y, double shadow_y, int count) {
+  constexpr int SHADOW_STEPS = 3;
+  for (int step = SHADOW_STEPS; step > 0; --step) {
+    const double t = static_cast<double>(step) / SHADOW_STEPS;
+    描画_数値(g, x + 0.1 * t, text_y + (shadow_y - text_y) * t, count, COLOUR_BLACK, 0, 14);
+  }
+  描画_数値(g, x, text_y, count, COLOUR_LIGHT_RED, 0, 14);
 }
 
 // One hand slot: the piece (or the empty square when none is left), the count
@@ -21,10 +39,7 @@ void draw_hand_slot(Game& g, int hand_index, int sign) {
   const int count = own_hand ? g.hand_own[hand_index] : g.hand_enemy[hand_index];
   描画_絵(g, count == 0 ? EMPTY : sign * HAND_KINDS[hand_index], slot.x, slot.y);
   描画_絵(g, g.view.current_background, slot.x + 1, slot.y);
-  if (count > 0) {
-    描画_数値(g, slot.x + 1.1, slot.y + 0.3, count, COLOUR_BLACK, 0, 14);
-    描画_数値(g, slot.x + 1, slot.y + (own_hand ? 0.2 : 0.3), count, COLOUR_LIGHT_RED, 0, 14);
-  }
+  if (count > 0) draw_hand_count(g, slot.x + 1, slot.y + (own_hand ? 0.2 : 0.3), slot.y + 0.3, count);
   描画_桝輪郭(g, g.view.back_colour, slot.x, slot.y);
 }
 
@@ -35,17 +50,15 @@ void draw_hand_slots(Game& g, int sign, int first, int last) {
 }  // namespace
 
 void 描画_絵(Game& g, int v, double x, double y) {
-  if ((v >= PICTURE_MIDORI && v <= PICTURE_RENGA) || v == PICTURE_TITLE) {
-    g.ports.screen.paste_picture(v, 0, cell_left(x), cell_top(y));
-    return;
-  }
+  if (v == PICTURE_TITLE) return g.ports.screen.paste_picture(v, 0, cell_left(x), cell_top(y));
+  if (v >= PICTURE_MIDORI && v <= PICTURE_RENGA) return paste_in_cell(g, v, 0, x, y);
   const int index = is_board_cell(x, y) ? g.view.square_shade(static_cast<int>(x), static_cast<int>(y)) : 0;
   描画_絵駒(g, index, v, x, y);
 }
 
 void 描画_絵駒(Game& g, int index, int code, double x, double y) {
   if (code != EMPTY && !is_piece(code)) return;  // no picture for it
-  g.ports.screen.paste_picture(code, index, cell_left(x), cell_top(y));
+  paste_in_cell(g, code, index, x, y);
 }
 
 void 描画_桝輪郭(Game& g, int colour, int x, int y) {
@@ -65,10 +78,12 @@ void 描画_将棋盤桝(Game& g) {
     for (int y = 1; y <= 9; ++y) 描画_桝輪郭(g, g.view.frame_colour, x, y);
 }
 
+// Whole tiles: each reaches a pixel into the next cell, where the next tile
+// covers it again, so that the tiles join without a seam.
 void 描画_背景(Game& g, int picture) {
   for (int x = -6; x <= 28; ++x)
     for (int y = -3; y <= 15; ++y)
-      if (!on_board(x, y)) 描画_絵(g, picture, x, y);
+      if (!on_board(x, y)) g.ports.screen.paste_picture(picture, 0, cell_left(x), cell_top(y));
 }
 
 void 描画_自持盤(Game& g) {
@@ -97,6 +112,7 @@ void 画面_再描画(Game& g) {
   描画_所有時間(g, g.chess_sign, g.clock.clock_own_total);
   if (g.game_mode == MODE_COM) 描画_レベル(g, g.com.com_level);
   if (g.com.handicap_set == 1) 描画_ハンデレベル(g, g.com.handicap_grade);
+  redraw_shown_texts(g);
   描画_絵(g, PICTURE_TITLE, 10.1, -1);
 }
 

@@ -22,7 +22,8 @@ void 描画_将棋盤桝(Game& g);
 void 描画_背景(Game& g, int picture);
 void 描画_自持盤(Game& g);
 void 描画_敵持盤(Game& g);
-// The whole window: background, labels, hands, board, clocks, level, grade, title.
+// The whole window: background, labels, hands, board, clocks, level, grade,
+// the texts on show (move count, last moves, record header), title.
 void 画面_再描画(Game& g);
 
 }  // namespace velmora

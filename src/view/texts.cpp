@@ -1,5 +1,7 @@
 #include "view/texts.h"
 
+#include <utility>
+
 #include "record/notation.h"
 #include "view/board_view.h"
 
@@ -34,6 +36,23 @@ const MovePlaces* move_places(const Game& g, int side) {
   if (side == g.main_sign) return &ENEMY_MOVE_PLACES;
   if (side == g.chess_sign) return &OWN_MOVE_PLACES;
   return nullptr;
+}
+
+ShownMove* shown_move(Game& g, int side) {
+  if (side == g.main_sign) return &g.view.shown.enemy_move;
+  if (side == g.chess_sign) return &g.view.shown.own_move;
+  return nullptr;
+}
+
+// A loaded record's header: the title at the bottom left, the top player's
+// name above the board and the bottom player's name below it.
+constexpr int HEADER_FONT_SIZE = 12;
+constexpr double HEADER_BOTTOM_Y = 7450;
+constexpr double HEADER_TOP_Y = 250;
+constexpr double TITLE_SHIFT_LEFT = 3000;
+
+void print_header_line(Game& g, const std::string& text, double shift_left, double top, int colour) {
+  print_at(g, 取得_棋譜のX座標(text) - shift_left, top, text, colour, HEADER_FONT_SIZE);
 }
 
 }  // namespace
@@ -84,6 +103,7 @@ void 描画_桝_数値(Game& g) {
 }
 
 void 描画_手数(Game& g, int n, int /*colour: the count is always bright white*/) {
+  g.view.shown.move_count = n;
   clear_cells(g, 11, 12, 3);
   const double x = n < 10 ? 11.2 : n < 100 ? 11.1 : 11.0;
   描画_数値(g, x + 0.1, 3.4, n, COLOUR_BLACK, 0, 12);
@@ -96,6 +116,7 @@ void 描画_移動結果(Game& g, int side, int x, int y, int code, int colour) 
   消去_移動結果(g, side);
   const MovePlaces* places = move_places(g, side);
   if (places == nullptr) return;
+  *shown_move(g, side) = ShownMove{true, x, y, code, colour};
   const std::string texts[3] = {文字列変換(110 - x), 文字列変換(110 + y), 文字列変換(code)};
   for (int i = 0; i < 3; ++i) {
     描画_移動駒種類(g, places->shadow_x[i], places->shadow_y, texts[i], COLOUR_BLACK);
@@ -105,7 +126,40 @@ void 描画_移動結果(Game& g, int side, int x, int y, int code, int colour) 
 
 void 消去_移動結果(Game& g, int side) {
   const MovePlaces* places = move_places(g, side);
-  if (places != nullptr) clear_cells(g, places->first_cleared, places->last_cleared, places->cleared_row);
+  if (places == nullptr) return;
+  *shown_move(g, side) = ShownMove{};
+  clear_cells(g, places->first_cleared, places->last_cleared, places->cleared_row);
+}
+
+void 描画_棋譜見出し(Game& g, const std::string& title, const std::string& top_name, const std::string& bottom_name) {
+  g.view.shown.header = ShownHeader{true, title, top_name, bottom_name};
+  print_header_line(g, title, TITLE_SHIFT_LEFT, HEADER_BOTTOM_Y, COLOUR_LIGHT_RED);
+  print_header_line(g, top_name, 0, HEADER_TOP_Y, COLOUR_WHITE);
+  print_header_line(g, bottom_name, 0, HEADER_BOTTOM_Y, COLOUR_WHITE);
+}
+
+void redraw_shown_texts(Game& g) {
+  const ShownTexts shown = g.view.shown;
+  if (shown.move_count >= 0) 描画_手数(g, shown.move_count, COLOUR_WHITE);
+  for (const auto& [side, move] : {std::pair{g.main_sign, shown.enemy_move}, std::pair{g.chess_sign, shown.own_move}}) {
+    if (move.shown) 描画_移動結果(g, side, move.x, move.y, move.code, move.colour);
+  }
+  if (shown.header.shown) 描画_棋譜見出し(g, shown.header.title, shown.header.top_name, shown.header.bottom_name);
+}
+
+// The board turns by 180 degrees and every piece changes side: each last move
+// now names the square where its piece stands, and stays beside the hand of
+// the army that made it, which has gone over to the other side; the players'
+// names change places too.
+void flip_shown_texts(Game& g) {
+  ShownTexts& shown = g.view.shown;
+  std::swap(shown.enemy_move, shown.own_move);
+  for (ShownMove* move : {&shown.enemy_move, &shown.own_move}) {
+    move->x = 10 - move->x;
+    move->y = 10 - move->y;
+    move->code = -move->code;
+  }
+  std::swap(shown.header.top_name, shown.header.bottom_name);
 }
 
 void 描画_レベル(Game& g, int level) {

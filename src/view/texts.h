@@ -20,6 +20,13 @@ void 描画_手数(Game& g, int n, int colour);
 // Shows the last move of `side` (main_sign: the enemy side, chess_sign: the own side).
 void 描画_移動結果(Game& g, int side, int x, int y, int code, int colour);
 void 消去_移動結果(Game& g, int side);
+// Shows a loaded record's header: its title, the top and the bottom player's name.
+void 描画_棋譜見出し(Game& g, const std::string& title, const std::string& top_name, const std::string& bottom_name);
+// Prints again the move count, the last moves and the record header on show,
+// after the window has been painted over.
+void redraw_shown_texts(Game& g);
+// Keeps the texts on show true to the board after it has been turned round.
+void flip_shown_texts(Game& g);
 void 描画_レベル(Game& g, int level);
 void 描画_ハンデレベル(Game& g, int grade);
 // A modal message box with an OK button.

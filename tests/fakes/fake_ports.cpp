@@ -19,6 +19,13 @@ void RecordingScreen::paste_picture(int picture, int shade, double left, double 
   ops.push_back(op);
 }
 
+void RecordingScreen::paste_picture_within(int picture, int shade, double left, double top, double right,
+                                           double bottom) {
+  paste_picture(picture, shade, left, top);
+  ops.back().right = right;
+  ops.back().bottom = bottom;
+}
+
 void RecordingScreen::outline(int colour, double left, double top, double right, double bottom) {
   DrawOp op;
   op.kind = DrawOp::Outline;

@@ -17,6 +17,7 @@ struct DrawOp {
   enum Kind { Picture, Outline, Text, Refresh } kind = Picture;
   int picture = 0;  // Picture
   int shade = 0;    // Picture
+  // A picture's right and bottom are those it was cut at; 0 when it was pasted whole.
   double left = 0, top = 0, right = 0, bottom = 0;
   int colour = 0;     // Outline, Text
   std::string text;   // Text
@@ -27,6 +28,7 @@ struct DrawOp {
 class RecordingScreen final : public Screen {
  public:
   void paste_picture(int picture, int shade, double left, double top) override;
+  void paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) override;
   void outline(int colour, double left, double top, double right, double bottom) override;
   void print_text(const std::string& text, double left, double top, int size, int colour, bool bold) override;
   void refresh() override;

@@ -1,4 +1,7 @@
 // Playing with the mouse in the real window, and what the window then shows.
+#include <QApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTest>
 #include <QTimer>
 
@@ -191,6 +194,15 @@ TEST_F(ZoomedPlayTest, TheWholeWindowGrowsAndClicksStillFindTheirSquares) {
   const QColor frame = image.pixelColor(left, top + 20);
   EXPECT_EQ(image.pixelColor(left + 1, top + 20), frame);
   EXPECT_NE(image.pixelColor(left + 2, top + 20), frame);
+}
+
+TEST_F(ZoomedPlayTest, MenusAndMessageBoxesGrowWithTheZoom) {
+  const double points = QApplication::font().pointSizeF();
+  EXPECT_DOUBLE_EQ(window->menuBar()->font().pointSizeF(), 2 * points);
+  EXPECT_DOUBLE_EQ(window->action(MenuItem::OPTION)->menu()->font().pointSizeF(), 2 * points);
+  choose(MenuItem::MATCH_MAN);
+  ASSERT_EQ(answerer->boxes.size(), 1u);
+  EXPECT_DOUBLE_EQ(answerer->boxes[0].font_points, 2 * points);
 }
 
 }  // namespace

@@ -54,6 +54,17 @@ TEST_F(ScreenTest, TextIsPrintedInItsPaletteColourAndSizeFromItsTopLeft) {
   EXPECT_EQ(pixels_of_colour(below, QColor(255, 255, 0)), 0);
 }
 
+// 48 points are 64 pixels, large enough for Qt to draw the glyphs as outlines.
+TEST_F(ScreenTest, BoldTextStaysBoldAtLargeSizes) {
+  const QRect regular(1500 / 15, 1500 / 15, 200, 90), bold(1500 / 15, 3000 / 15, 200, 90);
+  const QColor yellow(255, 255, 0);
+  ASSERT_EQ(pixels_of_colour(window->canvas().image().copy(regular), yellow), 0);
+  game->ports.screen.print_text("1一", 1500, 1500, 48, 14, false);
+  game->ports.screen.print_text("1一", 1500, 3000, 48, 14, true);
+  const int regular_ink = pixels_of_colour(window->canvas().image().copy(regular), yellow);
+  EXPECT_GT(pixels_of_colour(window->canvas().image().copy(bold), yellow), regular_ink * 6 / 5);
+}
+
 TEST_F(ScreenTest, TheWindowIsPlacedAndSizedInTwips) {
   EXPECT_EQ(window->windowTitle(), "Velmora");
   EXPECT_EQ(window->size(), QSize(pixel(11600), pixel(8500)));

@@ -29,7 +29,7 @@ void ModalAnswerer::answer(QWidget* modal) {
   if (on_box) on_box(box);
   std::vector<std::string> captions;
   for (const QAbstractButton* button : box->buttons()) captions.push_back(button->text().toStdString());
-  boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(), captions});
+  boxes.push_back({box->windowTitle().toStdString(), box->text().toStdString(), captions, box->font().pointSizeF()});
   QAbstractButton* yes = box->button(QMessageBox::Yes);
   if (yes == nullptr) return box->button(QMessageBox::Ok)->click();
   const bool answer_yes = yes_answers.empty() || yes_answers.front();

@@ -22,6 +22,7 @@ struct SeenBox {
   std::string title;
   std::string text;
   std::vector<std::string> buttons;  // captions, left to right
+  double font_points = 0;
 };
 
 // Watches for modal windows: a message box is noted and answered (Yes unless

@@ -6,10 +6,12 @@
 #include <tuple>
 
 #include "com/levels.h"
+#include "record/notation.h"
 #include "record/played_match.h"
 #include "record/record_files.h"
 #include "record/temp_folder.h"
 #include "rules/turn_order.h"
+#include "view/texts.h"
 
 namespace velmora {
 namespace {
@@ -228,6 +230,19 @@ TEST_F(Replay, FlipTurnsTheBoardAndTheWholeMoveListAndKeepsTheArmyToMove) {
   EXPECT_EQ(played(), std::vector<int>{SND_PIECE});
   EXPECT_EQ(g().history.slot(6).move_to_x, 10 - 3);  // the chess pawn's (3, 3)
   EXPECT_EQ(g().history.slot(6).move_code, -PORN);
+}
+
+// The own side's last move, a pawn to 7六, goes with its army to the enemy
+// side's place and names the pawn's new square, 3四; the names change places.
+TEST_F(Replay, FlipShowsTheLastMoveBesideItsArmyAtItsNewSquare) {
+  testing::play_moves(g(), 2);
+  描画_移動結果(g(), g().chess_sign, 3, 6, -HU, COLOUR_WHITE);
+  描画_棋譜見出し(g(), "", "上", "下");
+  reverse_click(g());
+  const ShownTexts& shown = g().view.shown;
+  EXPECT_TRUE(shown.enemy_move.shown && !shown.own_move.shown);
+  EXPECT_EQ(文字列変換(110 - shown.enemy_move.x) + 文字列変換(110 + shown.enemy_move.y), "３四");
+  EXPECT_EQ(shown.header.top_name, "下");
 }
 
 TEST_F(Replay, FlipTwiceGivesBackTheBoardHandsAndTurn) {

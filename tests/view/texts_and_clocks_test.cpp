@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes/fake_ports.h"
+#include "rules/setup.h"
+#include "view/board_view.h"
 #include "view/clocks.h"
 #include "view/texts.h"
 
@@ -61,6 +65,27 @@ TEST(MoveCount, NumbersEndNearTheSamePlace) {
     EXPECT_EQ(texts[3].text, "手目");
     EXPECT_NEAR(texts[3].left, twip_x(11.8) + 120, 1e-6);
   }
+}
+
+// The move count, both last moves and a loaded record's header come back
+// when the whole window is painted over, until a new game.
+TEST(ShownTexts, AFullRedrawPrintsThemAgainUntilANewGame) {
+  TestGame t;
+  描画_手数(t.game, 12, COLOUR_WHITE);
+  描画_移動結果(t.game, t.game.chess_sign, 3, 6, -HU, COLOUR_WHITE);
+  描画_移動結果(t.game, t.game.main_sign, 9, 9, +QEEN, COLOUR_WHITE);
+  描画_棋譜見出し(t.game, "名人戦", "山田", "佐藤");
+  消去_移動結果(t.game, t.game.main_sign);
+  const auto count_after = [&](void (*event)(Game&), const std::string& text) {
+    t.fakes.screen.clear();
+    event(t.game);
+    const auto texts = t.fakes.screen.texts();
+    return std::count(texts.begin(), texts.end(), text);
+  };
+  for (const char* text : {"12", "手目", "７", "歩"}) EXPECT_EQ(count_after(画面_再描画, text), 2) << text;
+  for (const char* text : {"名人戦", "山田", "佐藤"}) EXPECT_EQ(count_after(画面_再描画, text), 1) << text;
+  EXPECT_EQ(count_after(画面_再描画, "ｸｲｰﾝ"), 0) << "an erased move stays erased";
+  for (const char* text : {"12", "歩", "名人戦"}) EXPECT_EQ(count_after(初期設定, text), 0) << text;
 }
 
 TEST(Numbers, KanjiModePrintsOnlyOneToNine) {

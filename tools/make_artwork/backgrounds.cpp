@@ -52,33 +52,31 @@ QRgb take(int x, int y) {
   return scaledRgb(38, 150, 128, light);
 }
 
-struct Star {
-  double x, y, brightness;
-  QRgb colour;
-};
-
-// A fixed sky: faint stars of three tints and one bright star with a small cross glint.
-QRgb uchu(int x, int y) {
-  double r = 4, g = 4, b = 14;
+// A quiet sky: one faint star in each part of a 4 x 5 grid over the tile, at a random place in
+// its part, of one of three tints. The stars are spread evenly and none stands out, so the
+// repeat of the tiles does not show. Coordinates are continuous, so a finer rendering shows the
+// same stars more sharply.
+QRgb uchu(double x, double y) {
+  constexpr int kColumns = 4, kRows = 5;
   const QRgb tints[] = {qRgb(255, 255, 255), qRgb(180, 210, 255), qRgb(255, 236, 180)};
-  for (int i = 0; i < 16; ++i) {
-    const Star star{hashUnit(i, 1, 701U) * kPeriodX, hashUnit(i, 2, 701U) * kPeriodY,
-                    0.25 + 0.75 * std::pow(hashUnit(i, 3, 701U), 2.0), tints[i % 3]};
-    const double dx = ringDistance(x + 0.5, star.x, kPeriodX);
-    const double dy = ringDistance(y + 0.5, star.y, kPeriodY);
-    double glow = star.brightness * std::exp(-(dx * dx + dy * dy) / 0.35);
-    if (i == 0) {
-      glow = std::exp(-(dx * dx + dy * dy) / 0.7) + 0.3 * std::exp(-(dx * dx * 6 + dy * dy / 1.5) / 2.0) +
-             0.3 * std::exp(-(dy * dy * 6 + dx * dx / 1.5) / 2.0);
-    }
-    r += glow * qRed(star.colour);
-    g += glow * qGreen(star.colour);
-    b += glow * qBlue(star.colour);
+  double r = 4, g = 4, b = 14;
+  for (int i = 0; i < kColumns * kRows; ++i) {
+    const double starX = (i % kColumns + 0.2 + 0.6 * hashUnit(i, 1, 711U)) * kPeriodX / kColumns;
+    const double starY = (i / kColumns + 0.2 + 0.6 * hashUnit(i, 2, 711U)) * kPeriodY / kRows;
+    const double brightness = 0.32 + 0.30 * hashUnit(i, 3, 711U);
+    const double dx = ringDistance(x + 0.5, starX, kPeriodX);
+    const double dy = ringDistance(y + 0.5, starY, kPeriodY);
+    const double glow = brightness * std::exp(-(dx * dx + dy * dy) / 0.35);
+    const QRgb tint = tints[i % 3];
+    r += glow * qRed(tint);
+    g += glow * qGreen(tint);
+    b += glow * qBlue(tint);
   }
   return qRgb(channel(r), channel(g), channel(b));
 }
 
-// Four courses of stretcher bond; bricks are 16 or 17 pixels long so that two fill a tile.
+// Four courses of stretcher bond; bricks are 16 or 17 pixels long so that two fill a tile. Dark,
+// dull bricks in dark mortar, so that light texts stay readable on the wall.
 QRgb renga(int x, int y) {
   constexpr int kCourseTop[] = {0, 10, 20, 30, 41};
   int course = 0;
@@ -91,35 +89,50 @@ QRgb renga(int x, int y) {
   const int top = kCourseTop[course];
   const int bottom = kCourseTop[course + 1] - 1;
   if (y == top || shifted == brickLeft) {
-    return scaledRgb(196, 186, 170, 0.92 + 0.12 * hashUnit(x, y, 801U));
+    return scaledRgb(62, 56, 52, 0.92 + 0.12 * hashUnit(x, y, 801U));
   }
-  const double tone = 0.82 + 0.26 * hashUnit(course, brickInCourse, 802U);
-  double light = tone * (0.93 + 0.12 * hashUnit(x, y, 803U));
-  if (y == top + 1 || shifted == brickLeft + 1) light *= 1.12;
-  if (y == bottom || shifted == brickRight) light *= 0.78;
-  return scaledRgb(172, 64, 42, light);
+  const double tone = 0.86 + 0.20 * hashUnit(course, brickInCourse, 802U);
+  double light = tone * (0.95 + 0.08 * hashUnit(x, y, 803U));
+  if (y == top + 1 || shifted == brickLeft + 1) light *= 1.10;
+  if (y == bottom || shifted == brickRight) light *= 0.80;
+  return scaledRgb(98, 52, 42, light);
 }
 
-using PixelRule = QRgb (*)(int, int);
+// A rule gives the colour at a point of the pattern, in pixels of the tile at its own size.
+using PatternRule = QRgb (*)(double, double);
 
-PixelRule ruleOf(Background background) {
+// A pattern drawn pixel by pixel: a finer rendering repeats each pixel.
+template <QRgb (*rule)(int, int)>
+QRgb perPixel(double x, double y) {
+  return rule(static_cast<int>(std::lround(x)), static_cast<int>(std::lround(y)));
+}
+
+PatternRule ruleOf(Background background) {
   switch (background) {
-    case Background::Midori: return midori;
-    case Background::Tatami: return tatami;
-    case Background::Take: return take;
+    case Background::Midori: return perPixel<midori>;
+    case Background::Tatami: return perPixel<tatami>;
+    case Background::Take: return perPixel<take>;
     case Background::Uchu: return uchu;
-    case Background::Renga: return renga;
+    case Background::Renga: return perPixel<renga>;
   }
-  return midori;
+  return perPixel<midori>;
+}
+
+// Where the centre of a fine pixel lies in the pattern: the tile pixel it belongs to, wrapped
+// into the period, plus the centre's offset within that pixel.
+double patternCoordinate(int fine, int scale, int period) {
+  return (fine / scale) % period + finePixelCentre(fine % scale, scale);
 }
 
 }  // namespace
 
-QImage backgroundTile(Background background) {
-  const PixelRule rule = ruleOf(background);
-  QImage image(kTileSize, QImage::Format_RGB32);
-  for (int y = 0; y < kTileSize.height(); ++y) {
-    for (int x = 0; x < kTileSize.width(); ++x) image.setPixel(x, y, rule(x % kPeriodX, y));
+QImage backgroundTile(Background background, int scale) {
+  const PatternRule rule = ruleOf(background);
+  QImage image(kTileSize * scale, QImage::Format_RGB32);
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      image.setPixel(x, y, rule(patternCoordinate(x, scale, kPeriodX), patternCoordinate(y, scale, kPeriodY)));
+    }
   }
   return image;
 }

@@ -66,19 +66,24 @@ const Shade kShades[] = {Shade::Light, Shade::Dark};
 
 QString shadeSuffix(Shade shade) { return QStringLiteral("_%1").arg(static_cast<int>(shade)); }
 
+// Draws on a cell picture rendered `scale` times as fine, in the pixels of the picture at its
+// own size.
+using DrawOnSquare = std::function<void(QPainter&, int scale)>;
+
 // A cell picture: the wooden square of the shade with something drawn on it.
-QImage onSquare(Shade shade, const std::function<void(QPainter&)>& draw) {
-  QImage image = boardSquare(shade, kCellSize);
+QImage onSquare(Shade shade, int scale, const DrawOnSquare& draw) {
+  QImage image = boardSquare(shade, kCellSize, scale);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing);
-  draw(painter);
+  painter.scale(scale, scale);
+  draw(painter, scale);
   return image;
 }
 
-void addPiecePictures(std::vector<Picture>& out, const QString& name, const QString& group,
-                      const std::function<void(QPainter&)>& draw) {
+void addPiecePictures(std::vector<Picture>& out, const QString& name, const QString& group, const DrawOnSquare& draw) {
   for (const Shade shade : kShades) {
-    out.push_back({name + shadeSuffix(shade), group, kCellSize, [shade, draw] { return onSquare(shade, draw); }});
+    out.push_back({name + shadeSuffix(shade), group, kCellSize,
+                   [shade, draw](int scale) { return onSquare(shade, scale, draw); }});
   }
 }
 
@@ -86,7 +91,7 @@ void addShogi(std::vector<Picture>& out, const Fonts& fonts) {
   for (const Side side : {Side::Lower, Side::Upper}) {
     const QString prefix = side == Side::Lower ? "SITA_" : "UE_";
     for (const ShogiKind& kind : kShogiKinds) {
-      addPiecePictures(out, prefix + kind.name, "shogi", [&fonts, kind, side](QPainter& p) {
+      addPiecePictures(out, prefix + kind.name, "shogi", [&fonts, kind, side](QPainter& p, int) {
         drawShogiTile(p, fonts, kCellCentre, kind.height, QString::fromUtf8(kind.kanji), kind.promoted, side);
       });
     }
@@ -98,7 +103,7 @@ void addJanggi(std::vector<Picture>& out, const Fonts& fonts) {
     for (const JanggiKind& kind : kJanggiKinds) {
       const QString name =
           side == Side::Lower ? QStringLiteral("SITA_") + kind.lowerName : QStringLiteral("UE_") + kind.upperName;
-      addPiecePictures(out, name, "janggi and chess", [&fonts, kind, side](QPainter& p) {
+      addPiecePictures(out, name, "janggi and chess", [&fonts, kind, side](QPainter& p, int) {
         drawJanggiDisc(p, fonts, kCellCentre, kind.diameter, QString::fromUtf8(kind.character), side);
       });
     }
@@ -110,11 +115,12 @@ void addChess(std::vector<Picture>& out) {
   for (const ChessColour colour : {ChessColour::White, ChessColour::Black}) {
     const QString prefix = colour == ChessColour::White ? "W_" : "B_";
     for (const ChessKind& kind : kChessKinds) {
-      addPiecePictures(out, prefix + kind.pieceName, "janggi and chess",
-                       [kind, colour, foot](QPainter& p) { drawFigurine(p, kind.figure, colour, foot, 33); });
+      addPiecePictures(out, prefix + kind.pieceName, "janggi and chess", [kind, colour, foot](QPainter& p, int scale) {
+        drawFigurine(p, kind.figure, colour, foot, 33, scale);
+      });
     }
   }
-  addPiecePictures(out, "KARA_MASU", "janggi and chess", [](QPainter&) {});
+  addPiecePictures(out, "KARA_MASU", "janggi and chess", [](QPainter&, int) {});
 }
 
 // Index 1 and 3: the own side's (white) and the enemy side's (black) piece; 0 and 2 pressed.
@@ -131,17 +137,18 @@ void addPromotionButtons(std::vector<Picture>& out) {
   for (const ChessKind& kind : kChessKinds) {
     for (const Variant v : variants) {
       out.push_back({QStringLiteral("PROMO_%1_%2").arg(kind.buttonName).arg(v.index), "promotion", kPromotionButtonSize,
-                     [kind, v] { return promotionButton(kind.figure, v.colour, v.pressed); }});
+                     [kind, v](int scale) { return promotionButton(kind.figure, v.colour, v.pressed, scale); }});
     }
   }
 }
 
 void addPanels(std::vector<Picture>& out, const Fonts& fonts) {
   for (const BackgroundKind& kind : kBackgrounds) {
-    out.push_back({kind.name, "panels", kTileSize, [kind] { return backgroundTile(kind.background); }});
+    out.push_back(
+        {kind.name, "panels", kTileSize, [kind](int scale) { return backgroundTile(kind.background, scale); }});
   }
-  out.push_back({"TITLE", "panels", kTitleSize, [&fonts] { return titlePicture(fonts); }});
-  out.push_back({"ABOUT", "panels", kAboutSize, [&fonts] { return aboutPicture(fonts); }});
+  out.push_back({"TITLE", "panels", kTitleSize, [&fonts](int scale) { return titlePicture(fonts, scale); }});
+  out.push_back({"ABOUT", "panels", kAboutSize, [&fonts](int scale) { return aboutPicture(fonts, scale); }});
 }
 
 }  // namespace

@@ -158,19 +158,20 @@ Silhouette silhouetteOf(Figure figure) {
   return pawn();
 }
 
-QPen cosmeticPen(QColor colour, double width) {
-  QPen pen(colour, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+// A pen `width` picture pixels wide whatever the figurine's size.
+QPen cosmeticPen(QColor colour, double width, double fineness) {
+  QPen pen(colour, width * fineness, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
   pen.setCosmetic(true);
   return pen;
 }
 
 }  // namespace
 
-void drawFigurine(QPainter& painter, Figure figure, ChessColour colour, QPointF foot, double height) {
+void drawFigurine(QPainter& painter, Figure figure, ChessColour colour, QPointF foot, double height, double fineness) {
   const Silhouette s = silhouetteOf(figure);
   const bool white = colour == ChessColour::White;
   const double scale = height / kDesignHeight;
-  const double pixel = 1.0 / scale;  // one screen pixel in design units
+  const double pixel = 1.0 / scale;  // one picture pixel in design units
 
   painter.save();
   painter.translate(foot);
@@ -179,9 +180,9 @@ void drawFigurine(QPainter& painter, Figure figure, ChessColour colour, QPointF 
   painter.fillPath(s.body.translated(0.9 * pixel, 1.0 * pixel), QColor(0, 0, 0, 80));
   painter.fillPath(s.body, white ? QColor(252, 252, 248) : QColor(34, 32, 30));
   const QColor contrast = white ? QColor(20, 20, 20) : QColor(214, 210, 200);
-  painter.strokePath(s.details, cosmeticPen(contrast, 1.0));
+  painter.strokePath(s.details, cosmeticPen(contrast, 1.0, fineness));
   painter.fillPath(s.marks, contrast);
-  painter.strokePath(s.body, cosmeticPen(QColor(10, 10, 10), 1.1));
+  painter.strokePath(s.body, cosmeticPen(QColor(10, 10, 10), 1.1, fineness));
   painter.restore();
 }
 

@@ -34,17 +34,22 @@ bool parseOptions(const QStringList& args, Options& options) {
   return !options.outputFolder.isEmpty();
 }
 
-// Renders, writes and reads back one picture; reports and answers false on any mismatch.
-bool writePicture(const artwork::Picture& picture, const QImage& image, const QDir& folder) {
-  const QString path = folder.filePath(picture.name + ".png");
-  if (image.size() != picture.size || !image.save(path, "PNG")) {
+QString fileName(const artwork::Picture& picture, int scale) {
+  return scale == 1 ? picture.name + ".png" : QStringLiteral("%1@%2x.png").arg(picture.name).arg(scale);
+}
+
+// Writes and reads back one rendering of a picture; reports and answers false on any mismatch.
+bool writePicture(const artwork::Picture& picture, int scale, const QImage& image, const QDir& folder) {
+  const QString path = folder.filePath(fileName(picture, scale));
+  const QSize size = picture.size * scale;
+  if (image.size() != size || !image.save(path, "PNG")) {
     std::fprintf(stderr, "make_artwork: could not write %s\n", qPrintable(path));
     return false;
   }
   const QImage written(path);
-  if (written.size() != picture.size) {
+  if (written.size() != size) {
     std::fprintf(stderr, "make_artwork: %s is %dx%d, expected %dx%d\n", qPrintable(path), written.width(),
-                 written.height(), picture.size.width(), picture.size.height());
+                 written.height(), size.width(), size.height());
     return false;
   }
   return true;
@@ -61,16 +66,19 @@ int run(const Options& options) {
   std::vector<QImage> images;
   int failures = 0;
   for (const artwork::Picture& picture : pictures) {
-    images.push_back(picture.render());
-    if (!writePicture(picture, images.back(), folder)) ++failures;
+    for (const int scale : artwork::kRenderScales) {
+      const QImage image = picture.render(scale);
+      if (!writePicture(picture, scale, image, folder)) ++failures;
+      if (scale == 1) images.push_back(image);
+    }
   }
   if (!options.sheetPrefix.isEmpty() && !artwork::writeContactSheets(pictures, images, fonts, options.sheetPrefix)) {
     std::fprintf(stderr, "make_artwork: could not write the contact sheets\n");
     ++failures;
   }
   if (!options.iconFolder.isEmpty() && !artwork::writeIcons(fonts, options.iconFolder)) ++failures;
-  std::printf("make_artwork: %zu pictures written to %s, %d failures\n", pictures.size(),
-              qPrintable(folder.absolutePath()), failures);
+  std::printf("make_artwork: %zu pictures written to %s in %zu sizes, %d failures\n", pictures.size(),
+              qPrintable(folder.absolutePath()), std::size(artwork::kRenderScales), failures);
   return failures == 0 ? 0 : 1;
 }
 

@@ -11,6 +11,10 @@ double hashUnit(int x, int y, unsigned seed);
 // direction, which makes textures tile seamlessly.
 double latticeNoise(double x, double y, unsigned seed, int periodX = 0, int periodY = 0);
 
+// The centre of pixel `fine` of a picture drawn `scale` times as fine, in pixels of the picture
+// at its own size, measured so that at scale 1 it is the pixel itself.
+inline double finePixelCentre(int fine, int scale) { return (fine + 0.5) / scale - 0.5; }
+
 // Sum of octaves of lattice noise, each twice as fine and half as strong; result in [0, 1).
 double fractalNoise(double x, double y, unsigned seed, int octaves);
 
