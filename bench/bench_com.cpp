@@ -10,10 +10,10 @@
 #include <sstream>
 #include <string>
 
-#include "com/analysis.h"
 #include "com/com_turn.h"
 #include "influence/survey.h"
 #include "ports/null_ports.h"
+#include "search/analysis.h"
 
 namespace velmora {
 namespace {

@@ -9,8 +9,8 @@
 
 #include "fakes/file_shapes.h"
 #include "fuzz_check.h"
-#include "record/record_format.h"
-#include "record/shift_jis.h"
+#include "notation/record_format.h"
+#include "text/shift_jis.h"
 
 namespace velmora::fuzz {
 namespace {
@@ -78,8 +78,7 @@ void check_headers(const Record& r, const std::vector<std::string_view>& lines) 
     if (i >= lines.size()) require(h.empty(), "a missing header line is not empty");
     // A long header is cut between two characters: what is kept reads as the
     // start of what the whole line reads as, never as a split character.
-    if (i < lines.size())
-      require(shift_jis_to_utf8(lines[i]).starts_with(h), "a header's cut splits a character");
+    if (i < lines.size()) require(shift_jis_to_utf8(lines[i]).starts_with(h), "a header's cut splits a character");
   }
 }
 
@@ -90,8 +89,8 @@ void check_first_damaged_line(const Record& r, const std::vector<std::string_vie
   const auto plainly_damaged = [](std::string_view line) {
     return line.size() != MOVE_LINE_LENGTH || line.find_first_not_of("0123456789+- ") != std::string_view::npos;
   };
-  const auto first_plain = std::find_if(lines.begin() + std::min<std::size_t>(3, lines.size()), lines.end(),
-                                        plainly_damaged);
+  const auto first_plain =
+      std::find_if(lines.begin() + std::min<std::size_t>(3, lines.size()), lines.end(), plainly_damaged);
   if (first_plain != lines.end()) {
     const int number = static_cast<int>(first_plain - lines.begin()) + 1;
     require(r.first_damaged_line != 0 && r.first_damaged_line <= number, "a damaged move line went unnoticed");
@@ -106,8 +105,7 @@ void check_first_damaged_line(const Record& r, const std::vector<std::string_vie
       if (i < 81 ? (*fields)[i] != EMPTY && !is_piece((*fields)[i]) : (*fields)[i] < 0) return true;
     return false;
   };
-  require(plainly_damaged(named) || !fields || out_of_range(),
-          "a well-formed move line was named damaged");
+  require(plainly_damaged(named) || !fields || out_of_range(), "a well-formed move line was named damaged");
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 // that reads back without a replacement mark, one character for each one
 // written, as a text that is written the same way again (the code page
 // writes a few characters as others, "¥" as "\").
-#include "record/shift_jis.h"
+#include "text/shift_jis.h"
 
 #include <vector>
 

@@ -1,11 +1,11 @@
 // The danger scan and the bishop-fork caution on surveyed positions.
-#include "com/danger.h"
+#include "search/danger.h"
 
 #include <gtest/gtest.h>
 
-#include "com/hand_index.h"
-#include "com/probes.h"
 #include "com_test_support.h"
+#include "search/hand_index.h"
+#include "search/probes.h"
 
 namespace velmora {
 namespace {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "com/analysis.h"
-#include "com/evaluation.h"
-#include "com/terms.h"
 #include "com_test_support.h"
 #include "ports/null_ports.h"
+#include "search/analysis.h"
+#include "search/evaluation.h"
+#include "search/terms.h"
 
 namespace velmora {
 namespace {

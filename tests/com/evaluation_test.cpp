@@ -1,11 +1,11 @@
 // The evaluation's early returns, its stages by level and its exact tenths,
 // seen through the search so that the per-turn state is the real one.
-#include "com/evaluation.h"
+#include "search/evaluation.h"
 
 #include <gtest/gtest.h>
 
-#include "com/hand_index.h"
 #include "com_test_support.h"
+#include "search/hand_index.h"
 
 namespace velmora {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "com/analysis.h"
+#include "search/analysis.h"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "com/probes.h"
+#include "search/probes.h"
 
 #include <gtest/gtest.h>
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "com/analysis.h"
+#include "search/analysis.h"
 
 namespace velmora {
 namespace {

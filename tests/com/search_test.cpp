@@ -2,8 +2,8 @@
 // drops are tried.
 #include <gtest/gtest.h>
 
-#include "com/hand_index.h"
 #include "com_test_support.h"
+#include "search/hand_index.h"
 
 namespace velmora {
 namespace {

@@ -1,6 +1,6 @@
 #include "fakes/file_shapes.h"
 
-#include "record/shift_jis.h"
+#include "text/shift_jis.h"
 
 namespace velmora::testing {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
-#include "record/record_format.h"
-#include "record/shift_jis.h"
+#include "notation/record_format.h"
+#include "text/shift_jis.h"
 
 namespace velmora {
 namespace {

@@ -1,4 +1,4 @@
-#include "record/notation.h"
+#include "notation/notation.h"
 
 #include <gtest/gtest.h>
 

@@ -6,10 +6,10 @@
 #include <cmath>
 
 #include "fakes/fake_ports.h"
-#include "record/record_format.h"
-#include "record/shift_jis.h"
+#include "notation/record_format.h"
 #include "record/temp_folder.h"
 #include "rules/setup.h"
+#include "text/shift_jis.h"
 
 namespace velmora {
 namespace {

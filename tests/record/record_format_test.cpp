@@ -1,12 +1,12 @@
-#include "record/record_format.h"
+#include "notation/record_format.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <sstream>
 
-#include "record/shift_jis.h"
 #include "record/temp_folder.h"
+#include "text/shift_jis.h"
 
 namespace velmora {
 namespace {

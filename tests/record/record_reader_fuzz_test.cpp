@@ -6,7 +6,7 @@
 #include <random>
 #include <sstream>
 
-#include "record/record_format.h"
+#include "notation/record_format.h"
 
 namespace velmora {
 namespace {

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "com/levels.h"
-#include "record/notation.h"
+#include "notation/notation.h"
 #include "record/played_match.h"
 #include "record/record_files.h"
 #include "record/temp_folder.h"

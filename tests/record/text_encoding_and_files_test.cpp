@@ -2,9 +2,9 @@
 
 #include <sstream>
 
-#include "record/shift_jis.h"
 #include "record/temp_folder.h"
-#include "record/text_files.h"
+#include "text/shift_jis.h"
+#include "text/text_files.h"
 
 namespace velmora {
 namespace {

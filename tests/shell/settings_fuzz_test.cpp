@@ -7,9 +7,9 @@
 #include <sstream>
 
 #include "fakes/fake_ports.h"
-#include "record/shift_jis.h"
 #include "record/temp_folder.h"
 #include "shell/settings.h"
+#include "text/shift_jis.h"
 
 namespace velmora {
 namespace {

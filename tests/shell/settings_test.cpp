@@ -8,9 +8,9 @@
 
 #include "com/levels.h"
 #include "fakes/fake_ports.h"
-#include "record/shift_jis.h"
 #include "record/temp_folder.h"
 #include "rules/setup.h"
+#include "text/shift_jis.h"
 
 namespace velmora {
 namespace {

@@ -9,7 +9,7 @@
 #include <iostream>
 #include <string>
 
-#include "com/analysis.h"
+#include "search/analysis.h"
 #include "selfplay.h"
 
 namespace {

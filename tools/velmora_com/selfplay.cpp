@@ -5,7 +5,6 @@
 #include <random>
 #include <vector>
 
-#include "com/analysis.h"
 #include "com/com_turn.h"
 #include "ports/null_ports.h"
 #include "rules/move_check.h"
@@ -13,6 +12,7 @@
 #include "rules/position_check.h"
 #include "rules/promotion.h"
 #include "rules/setup.h"
+#include "search/analysis.h"
 
 namespace velmora {
 namespace {

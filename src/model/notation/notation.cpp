@@ -1,0 +1,37 @@
+#include "notation/notation.h"
+
+#include "rules/pieces.h"
+
+namespace velmora {
+namespace {
+
+// Record names of the kinds 1..27, as the move display prints them.
+const char* const KIND_NAMES[KIND_COUNT + 1] = {
+    "",       "歩",      "と", "卒", "ポーン", "香", "香成", "車",   "桂", "桂成", "銀",   "銀成",   "金", "ルーク",
+    "ナイト", "ﾋﾞｼｮｯﾌﾟ", "馬", "象", "士",     "砲", "角",   "角成", "飛", "飛成", "ｸｲｰﾝ", "キング", "将", "王"};
+
+const char* const FULL_WIDTH_DIGITS[9] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
+const char* const KANJI_NUMERALS[9] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
+
+// Number of characters of a UTF-8 text (continuation bytes do not count).
+int character_count(const std::string& s) {
+  int n = 0;
+  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+  return n;
+}
+
+}  // namespace
+
+std::string 文字列変換(int v) {
+  if (v >= 101 && v <= 109) return FULL_WIDTH_DIGITS[v - 101];
+  if (v >= 111 && v <= 119) return KANJI_NUMERALS[v - 111];
+  if (is_piece(v)) return KIND_NAMES[kind_of(v)];
+  return "";
+}
+
+double 取得_棋譜のX座標(const std::string& s) {
+  const int length = character_count(s);
+  return BOARD_LEFT + SQUARE_WIDTH * (3 + (13 - length) / 5.0);
+}
+
+}  // namespace velmora

@@ -1,0 +1,237 @@
+#include "search/analysis.h"
+
+#include <cstdlib>
+#include <optional>
+#include <sstream>
+#include <vector>
+
+#include "influence/survey.h"
+#include "ports/null_ports.h"
+#include "rules/move_check.h"
+#include "rules/moves.h"
+#include "rules/turn_order.h"
+
+namespace velmora {
+namespace {
+
+// A whole number in `text` (no spaces); nullopt when it is none.
+std::optional<int> read_number(const std::string& text) {
+  const std::size_t sign = !text.empty() && text[0] == '-' ? 1 : 0;
+  if (text.size() == sign || text.size() > 6) return std::nullopt;
+  for (std::size_t k = sign; k < text.size(); ++k)
+    if (text[k] < '0' || text[k] > '9') return std::nullopt;
+  return std::stoi(text);
+}
+
+std::vector<std::string> split(const std::string& text, char separator) {
+  std::vector<std::string> parts;
+  std::string part;
+  std::istringstream in(text);
+  while (std::getline(in, part, separator)) parts.push_back(part);
+  if (!text.empty() && text.back() == separator) parts.emplace_back();
+  return parts;
+}
+
+// "a,b,c" into exactly `count` numbers.
+std::optional<std::vector<int>> read_numbers(const std::string& text, size_t count) {
+  std::vector<int> numbers;
+  for (const std::string& part : split(text, ',')) {
+    const std::optional<int> n = read_number(part);
+    if (!n) return std::nullopt;
+    numbers.push_back(*n);
+  }
+  if (numbers.size() != count) return std::nullopt;
+  return numbers;
+}
+
+// The 299 characters of the move line, read strictly: the first field that
+// is not what a record file's writer writes is refused with its column.
+std::string parse_move_line_strictly(std::string_view line, AnalysisPosition& p) {
+  const ReadMoveLine read = read_move_line(line);
+  if (read.fault) return "column " + std::to_string(read.fault->column) + ": " + read.fault->what;
+  p.board = read.position.board;
+  p.hand_own = read.position.hand_own;
+  p.hand_enemy = read.position.hand_enemy;
+  return "";
+}
+
+std::string parse_option(const std::string& option, AnalysisPosition& p) {
+  const size_t eq = option.find('=');
+  if (eq == std::string::npos) return "option '" + option + "' has no value";
+  const std::string key = option.substr(0, eq), value = option.substr(eq + 1);
+  if (key == "level") {
+    if (value != "1" && value != "2" && value != "3") return "level must be 1, 2 or 3";
+    p.level = value[0] - '0';
+  } else if (key == "drops") {
+    if (value != "0" && value != "1") return "drops must be 0 or 1";
+    p.drops = value == "1";
+  } else if (key == "mode") {
+    if (value == "com") {
+      p.mode = AnalysisPosition::Mode::Com;
+    } else if (value == "moves") {
+      p.mode = AnalysisPosition::Mode::Moves;
+    } else if (value == "scores") {
+      p.mode = AnalysisPosition::Mode::Scores;
+    } else {
+      return "mode must be com, moves or scores";
+    }
+  } else if (key == "last") {
+    const auto n = read_numbers(value, 3);
+    if (!n) return "last must be X,Y,CODE";
+    p.last_x = (*n)[0], p.last_y = (*n)[1], p.last_code = (*n)[2];
+  } else if (key == "trace") {
+    const auto n = read_numbers(value, 4);
+    if (!n) return "trace must be SX,SY,TX,TY";
+    p.traced = true;
+    p.trace_sx = (*n)[0], p.trace_sy = (*n)[1], p.trace_tx = (*n)[2], p.trace_ty = (*n)[3];
+  } else {
+    return "unknown option '" + key + "'";
+  }
+  return "";
+}
+
+void append_move(std::string& out, int fx, int fy, int tx, int ty, int code) {
+  if (!out.empty()) out += ' ';
+  out += std::to_string(fx) + ',' + std::to_string(fy) + ',' + std::to_string(tx) + ',' + std::to_string(ty) + ',' +
+         std::to_string(code);
+}
+
+void append_drops(const Game& g, std::string& out, const Hand& hand, int sign) {
+  for (int k = 1; k <= 18; ++k) {
+    if (hand[k] == 0) continue;
+    const Slot slot = sign < 0 ? own_hand_slot(k) : enemy_hand_slot(k);
+    const int code = sign * HAND_KINDS[k];
+    for (int tx = 1; tx <= 9; ++tx)
+      for (int ty = 1; ty <= 9; ++ty)
+        if (移動チェック(g, slot.x, slot.y, tx, ty, code) == 1) append_move(out, slot.x, slot.y, tx, ty, code);
+  }
+}
+
+int hand_total(const Hand& hand) {
+  int total = 0;
+  for (int k = 1; k <= 18; ++k) total += hand[k];
+  return total;
+}
+
+}  // namespace
+
+std::string parse_position_line(const std::string& line, AnalysisPosition& p) {
+  p = AnalysisPosition{};
+  if (line.size() < static_cast<size_t>(MOVE_LINE_LENGTH))
+    return "the move line has " + std::to_string(line.size()) + " characters, not 299";
+  if (std::string reason = parse_move_line_strictly(std::string_view(line).substr(0, MOVE_LINE_LENGTH), p);
+      !reason.empty())
+    return reason;
+  if (line.size() == static_cast<size_t>(MOVE_LINE_LENGTH)) return "";
+  if (line[MOVE_LINE_LENGTH] != ' ') return "the move line is longer than 299 characters";
+  for (const std::string& option : split(line.substr(MOVE_LINE_LENGTH + 1), ' '))
+    if (std::string reason = parse_option(option, p); !reason.empty()) return reason;
+  return "";
+}
+
+std::string format_position_line(const AnalysisPosition& p) {
+  HistorySlot slot;
+  slot.board = p.board;
+  slot.hand_own = p.hand_own;
+  slot.hand_enemy = p.hand_enemy;
+  SaveNotes notes;
+  return format_move_line(slot, notes) + " level=" + std::to_string(p.level) + " drops=" + (p.drops ? "1" : "0") +
+         " last=" + std::to_string(p.last_x) + "," + std::to_string(p.last_y) + "," + std::to_string(p.last_code);
+}
+
+void set_up_position(Game& g, const AnalysisPosition& p) {
+  g.board = p.board;
+  g.hand_own = p.hand_own;
+  g.hand_enemy = p.hand_enemy;
+  g.hand_own_total = hand_total(p.hand_own);
+  g.hand_enemy_total = hand_total(p.hand_enemy);
+  g.chess_sign = +1;
+  g.main_sign = -1;
+  調査_先手後手(g);
+  g.game_mode = MODE_COM;
+  g.turn = g.main_sign;
+  g.com.com_level = p.level;
+  g.menu.CHESS_MOCHIKOMA = p.drops;
+  HistorySlot& last = g.history.slot(g.move_number);
+  last.move_to_x = p.last_x;
+  last.move_to_y = p.last_y;
+  last.move_code = p.last_code;
+  調査_2歩フラグ設定(g);
+  勢力調査(g);
+}
+
+std::string format_score(Tenths score) {
+  const int whole = std::abs(score) / 10, tenth = std::abs(score) % 10;
+  return std::string(score < 0 ? "-" : "") + std::to_string(whole) + "." + std::to_string(tenth) + "000";
+}
+
+std::string com_answer(Game& g, SearchTrace* trace) {
+  Candidate best;
+  if (!com_search(g, best, trace)) return "none";
+  std::ostringstream out;
+  out << best.sx << ' ' << best.sy << ' ' << best.tx << ' ' << best.ty << ' ' << best.starting << ' ' << best.final_code
+      << ' ' << format_score(g.com.com_best_score);
+  return out.str();
+}
+
+std::string scores_answer(Game& g, SearchTrace* trace) {
+  Candidate best;
+  ScoreLog scores;
+  com_search(g, best, trace, &scores);
+  std::string out;
+  for (const ScoredMove& s : scores) {
+    append_move(out, s.sx, s.sy, s.tx, s.ty, s.code);
+    out += ',' + format_score(s.score);
+  }
+  return out;
+}
+
+std::string moves_answer(const Game& g) {
+  std::string out;
+  for (int fx = 1; fx <= 9; ++fx)
+    for (int fy = 1; fy <= 9; ++fy) {
+      const int code = g.board(fx, fy);
+      if (code == EMPTY) continue;
+      for (int tx = 1; tx <= 9; ++tx)
+        for (int ty = 1; ty <= 9; ++ty)
+          if (移動チェック(g, fx, fy, tx, ty, code) == 1) append_move(out, fx, fy, tx, ty, code);
+    }
+  append_drops(g, out, g.hand_own, -1);
+  append_drops(g, out, g.hand_enemy, +1);
+  return out;
+}
+
+std::string format_trace(const SearchTrace& trace) {
+  std::ostringstream out;
+  out << "candidate " << trace.sx << ',' << trace.sy << " -> " << trace.tx << ',' << trace.ty;
+  if (trace.evaluations.empty())
+    out << ": not a candidate of the search\n";
+  else
+    out << '\n';
+  for (const SearchTrace::Evaluation& ev : trace.evaluations) {
+    out << "  as code " << ev.code << ": " << format_score(ev.score) << '\n';
+    for (const TraceTerm& t : ev.terms) {
+      out << "    " << format_score(t.amount) << "  " << term_name(t.term);
+      if (t.x != 0 || t.y != 0) out << " @" << t.x << ',' << t.y;
+      out << '\n';
+    }
+  }
+  return out.str();
+}
+
+std::string answer_position_line(const std::string& line, std::string* trace_text) {
+  if (line.empty()) return "";
+  AnalysisPosition p;
+  if (std::string reason = parse_position_line(line, p); !reason.empty()) return "error: " + reason;
+  NullPorts silent;
+  Game g(silent.ports());
+  set_up_position(g, p);
+  if (p.mode == AnalysisPosition::Mode::Moves) return moves_answer(g);
+  SearchTrace trace{p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty, {}};
+  SearchTrace* traced = p.traced ? &trace : nullptr;
+  std::string answer = p.mode == AnalysisPosition::Mode::Scores ? scores_answer(g, traced) : com_answer(g, traced);
+  if (traced && trace_text) *trace_text = format_trace(trace);
+  return answer;
+}
+
+}  // namespace velmora

@@ -1,0 +1,159 @@
+#include "record/record_files.h"
+
+#include <variant>
+#include <vector>
+
+#include "notation/record_format.h"
+#include "record/replay.h"
+#include "rules/setup.h"
+#include "rules/turn_order.h"
+#include "text/shift_jis.h"
+#include "text/text_files.h"
+#include "view/texts.h"
+
+namespace velmora {
+namespace {
+
+constexpr const char* RECORD_EXTENSION = ".棋譜";
+constexpr const char* TITLE_SAVE = "棋譜保存";
+constexpr const char* TITLE_RECORD = "棋譜";
+constexpr const char* TITLE_BLANK = "  ";
+
+// folder + "/" + name; no folder at all means the working directory, never
+// the root of the file system.
+std::string in_folder(const std::string& folder, const std::string& name) {
+  return (folder.empty() ? std::string(".") : folder) + "/" + name;
+}
+
+bool usable_file_name(const std::string& name) { return name.find_first_of(std::string("/\0", 2)) == name.npos; }
+
+std::string load_error_text(const RecordError& error, const std::string& path) {
+  std::string text;
+  switch (error.kind) {
+    case RecordError::CannotOpen: text = "棋譜ﾌｧｲﾙを開けません"; break;
+    case RecordError::CannotRead: text = "棋譜ﾌｧｲﾙを読み込めません（" + std::to_string(error.line) + "行目）"; break;
+    case RecordError::TooManyMoves:
+      text = "棋譜ﾌｧｲﾙの手数が多すぎます（" + std::to_string(error.line) + "行目）";
+      break;
+  }
+  text += "\n" + path;
+  if (!error.detail.empty()) text += "\n" + error.detail;
+  return text;
+}
+
+// Slots 1..n take the positions of the record; the destinations and codes of
+// earlier play stay as they were.
+void fill_move_list(Game& g, const Record& record) {
+  int n = 0;
+  for (const RecordPosition& p : record.moves) {
+    HistorySlot& slot = g.history.slot(++n);
+    slot.board = p.board;
+    slot.hand_own = p.hand_own;
+    slot.hand_enemy = p.hand_enemy;
+    slot.clock_own_before = p.clock_own_before;
+    slot.clock_own_after = p.clock_own_after;
+    slot.clock_enemy_before = p.clock_enemy_before;
+    slot.clock_enemy_after = p.clock_enemy_after;
+  }
+  g.history.record_length = n;
+}
+
+// The characters of the three header texts that Shift-JIS cannot hold, for
+// the question before saving ("" when there are none).
+std::string characters_to_replace(const RecordFields& fields) {
+  constexpr std::size_t MAX_LISTED = 20;
+  const std::vector<std::string> missing =
+      characters_without_shift_jis(fields.title + "\n" + fields.first + "\n" + fields.second);
+  std::string listed;
+  for (std::size_t i = 0; i < missing.size() && i < MAX_LISTED; ++i) listed += (i ? " " : "") + missing[i];
+  if (missing.size() > MAX_LISTED) listed += " …";
+  return listed;
+}
+
+// Asks before a text is saved with "?" in place of characters the file
+// cannot hold; true to save.
+bool replacement_accepted(Game& g, const RecordFields& fields) {
+  const std::string listed = characters_to_replace(fields);
+  if (listed.empty()) return true;
+  const std::string text = "次の文字は棋譜ﾌｧｲﾙに書き込めません\n" + listed + "\n\n\"?\" に置き換えて書き込みますか？";
+  return g.ports.dialogs.message_box(text, TITLE_SAVE, Buttons::YesNo, Icon::Exclamation) == Answer::Yes;
+}
+
+void tell_what_was_fitted(Game& g, const SaveNotes& notes) {
+  if (notes.hand_clamped)
+    show_message(g, "持駒が10枚以上の局面は9枚として書き込みました", TITLE_SAVE, Icon::Exclamation);
+  if (notes.clock_clamped)
+    show_message(g, "99999秒を超える所有時間は99999秒として書き込みました", TITLE_SAVE, Icon::Exclamation);
+}
+
+}  // namespace
+
+void kifu_read_click(Game& g) {
+  描画_可視(g, true, true, true);
+  描画_棋譜_IO(g, 1);
+}
+
+void kifu_write_click(Game& g) {
+  描画_可視(g, true, true, false);
+  描画_棋譜_IO(g, 0);
+}
+
+void record_save_click(Game& g) {
+  Dialogs& dialogs = g.ports.dialogs;
+  const RecordFields fields = dialogs.record_fields();
+  if (fields.file_name.empty()) return show_message(g, "ﾌｧｲﾙ名が入力されていません", TITLE_BLANK);
+  if (g.history.record_length < 1) return show_message(g, "保存するデータがありません", TITLE_SAVE);
+  if (!usable_file_name(fields.file_name))
+    return show_message(g, "ﾌｧｲﾙ名に \"/\" は使えません", TITLE_BLANK, Icon::Exclamation);
+  if (g.history.record_length > MAX_RECORD_MOVES)
+    return show_message(g, "手数が多すぎて保存できません", TITLE_SAVE, Icon::Exclamation);
+  if (!replacement_accepted(g, fields)) return;  // the fields stay for the user to correct
+
+  // The names go top line first: the chess army (後手) sits on top unless
+  // the board has been flipped.
+  const bool chess_on_top = g.chess_sign == +1;
+  SaveNotes notes;
+  const std::string bytes =
+      format_record(fields.title, chess_on_top ? fields.second : fields.first,
+                    chess_on_top ? fields.first : fields.second, g.history, g.history.record_length, notes);
+  const std::string path = in_folder(dialogs.record_folder(), fields.file_name + RECORD_EXTENSION);
+  if (const std::error_code error = replace_file(path, bytes))
+    return show_message(g, "棋譜ﾌｧｲﾙを書き込めません\n" + path + "\n" + error.message(), TITLE_SAVE, Icon::Exclamation);
+
+  close_record_panel(g);
+  dialogs.refresh_record_files();
+  show_message(g, "棋譜を書き込みました", TITLE_BLANK);
+  tell_what_was_fitted(g, notes);
+}
+
+void record_file_click(Game& g, const std::string& folder, const std::string& file_name) {
+  描画_可視(g, false, false, false);
+  const std::string path = in_folder(folder, file_name);
+  // The whole file is read before the match is touched, so a file that
+  // cannot be read leaves the match and the move list as they were.
+  const RecordResult result = read_record_file(path);
+  if (const auto* error = std::get_if<RecordError>(&result))
+    return show_message(g, load_error_text(*error, path), TITLE_RECORD, Icon::Exclamation);
+  const Record& record = std::get<Record>(result);
+
+  初期設定(g);
+  g.record_mode = 1;
+  fill_move_list(g, record);
+  fit_start_to_record(g);
+  描画_棋譜見出し(g, record.title, record.top_name, record.bottom_name);
+  g.move_number = 0;
+  g.com.move_counter = 0;
+
+  if (g.history.record_length == 0) return show_message(g, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", TITLE_RECORD);
+  show_message(g, " 読み込みました", TITLE_RECORD);
+  if (record.first_damaged_line != 0)
+    show_message(g,
+                 "棋譜ﾌｧｲﾙが壊れています（" + std::to_string(record.first_damaged_line) +
+                     "行目）\n読めない所は空きとして読み込みました",
+                 TITLE_RECORD, Icon::Exclamation);
+  show_message(g, "棋譜を '進 'で進めて下さい", TITLE_RECORD);
+  調査_先手後手(g);
+  g.turn = +1;
+}
+
+}  // namespace velmora

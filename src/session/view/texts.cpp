@@ -1,0 +1,189 @@
+#include "view/texts.h"
+
+#include <utility>
+
+#include "notation/notation.h"
+#include "view/board_view.h"
+
+namespace velmora {
+namespace {
+
+const char* const KANJI_NUMERALS[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+
+void print_at(Game& g, double left, double top, const std::string& text, int colour, int size) {
+  g.ports.screen.print_text(text, left, top, size, colour, g.view.font_bold);
+}
+
+double text_left(double x) { return BOARD_LEFT + SQUARE_WIDTH * x; }
+double text_top(double y) { return BOARD_TOP + SQUARE_HEIGHT * y; }
+
+void clear_cells(Game& g, int first_x, int last_x, int y) {
+  for (int x = first_x; x <= last_x; ++x) 描画_絵(g, g.view.current_background, x, y);
+}
+
+// Where each side's last move is printed: file, rank and piece, shadow first.
+struct MovePlaces {
+  double shadow_x[3];
+  double shadow_y;
+  double text_x[3];
+  double text_y;
+  int first_cleared, last_cleared, cleared_row;
+};
+constexpr MovePlaces ENEMY_MOVE_PLACES{{-2.5, -2, -1.1}, 8.5, {-2.6, -2.1, -1.2}, 8.4, -3, 0, 8};
+constexpr MovePlaces OWN_MOVE_PLACES{{11.5, 11.9, 12.5}, 2.5, {11.4, 11.8, 12.4}, 2.4, 11, 14, 2};
+
+const MovePlaces* move_places(const Game& g, int side) {
+  if (side == g.main_sign) return &ENEMY_MOVE_PLACES;
+  if (side == g.chess_sign) return &OWN_MOVE_PLACES;
+  return nullptr;
+}
+
+ShownMove* shown_move(Game& g, int side) {
+  if (side == g.main_sign) return &g.view.shown.enemy_move;
+  if (side == g.chess_sign) return &g.view.shown.own_move;
+  return nullptr;
+}
+
+// A loaded record's header: the title at the bottom left, the top player's
+// name above the board and the bottom player's name below it.
+constexpr int HEADER_FONT_SIZE = 12;
+constexpr double HEADER_BOTTOM_Y = 7450;
+constexpr double HEADER_TOP_Y = 250;
+constexpr double TITLE_SHIFT_LEFT = 3000;
+
+void print_header_line(Game& g, const std::string& text, double shift_left, double top, int colour) {
+  print_at(g, 取得_棋譜のX座標(text) - shift_left, top, text, colour, HEADER_FONT_SIZE);
+}
+
+}  // namespace
+
+std::string handicap_label(int grade) {
+  static const char* const LABELS[21] = {
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級",
+      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+  return (grade >= -10 && grade <= 10) ? LABELS[grade + 10] : "";
+}
+
+void 描画_数値(Game& g, double x, double y, const std::string& text, int colour, int /*mode*/, int size) {
+  print_at(g, text_left(x), text_top(y), text, colour, size);
+}
+
+void 描画_数値(Game& g, double x, double y, int value, int colour, int mode, int size) {
+  std::string text;
+  if (mode == 0) {
+    text = std::to_string(value);
+  } else if (value >= 1 && value <= 9) {
+    text = KANJI_NUMERALS[value];
+  }
+  print_at(g, text_left(x), text_top(y), text, colour, size);
+}
+
+void 描画_文字列(Game& g, double x, double y, int code, int colour, int size) {
+  const std::string text = code == 99 ? "手目" : handicap_label(code);
+  print_at(g, text_left(x) + 120, text_top(y) + 160, text, colour, size);
+}
+
+void 描画_移動駒種類(Game& g, double x, double y, const std::string& text, int colour) {
+  print_at(g, text_left(x), text_top(y), text, colour, 12);
+}
+
+void 描画_桝_数値(Game& g) {
+  g.view.font_bold = true;
+  for (int i = 1; i <= 9; ++i) {
+    描画_絵(g, g.view.current_background, i, 0);
+    描画_数値(g, i + 0.2, 0.5, 10 - i, COLOUR_BLACK, 0, 16);
+    描画_数値(g, i + 0.1, 0.4, 10 - i, COLOUR_YELLOW, 0, 16);
+    描画_絵(g, g.view.current_background, 10, i);
+    描画_数値(g, 10.2, i + 0.4, i, COLOUR_BLACK, 1, 12);
+    描画_数値(g, 10.1, i + 0.3, i, COLOUR_YELLOW, 1, 12);
+    描画_桝輪郭(g, g.view.back_colour, 9, i);
+  }
+}
+
+void 描画_手数(Game& g, int n, int /*colour: the count is always bright white*/) {
+  g.view.shown.move_count = n;
+  clear_cells(g, 11, 12, 3);
+  const double x = n < 10 ? 11.2 : n < 100 ? 11.1 : 11.0;
+  描画_数値(g, x + 0.1, 3.4, n, COLOUR_BLACK, 0, 12);
+  描画_数値(g, x, 3.3, n, COLOUR_WHITE, 0, 12);
+  描画_文字列(g, 11.9, 3.2, 99, COLOUR_BLACK, 10);
+  描画_文字列(g, 11.8, 3.1, 99, COLOUR_WHITE, 10);
+}
+
+void 描画_移動結果(Game& g, int side, int x, int y, int code, int colour) {
+  消去_移動結果(g, side);
+  const MovePlaces* places = move_places(g, side);
+  if (places == nullptr) return;
+  *shown_move(g, side) = ShownMove{true, x, y, code, colour};
+  const std::string texts[3] = {文字列変換(110 - x), 文字列変換(110 + y), 文字列変換(code)};
+  for (int i = 0; i < 3; ++i) {
+    描画_移動駒種類(g, places->shadow_x[i], places->shadow_y, texts[i], COLOUR_BLACK);
+    描画_移動駒種類(g, places->text_x[i], places->text_y, texts[i], colour);
+  }
+}
+
+void 消去_移動結果(Game& g, int side) {
+  const MovePlaces* places = move_places(g, side);
+  if (places == nullptr) return;
+  *shown_move(g, side) = ShownMove{};
+  clear_cells(g, places->first_cleared, places->last_cleared, places->cleared_row);
+}
+
+void 描画_棋譜見出し(Game& g, const std::string& title, const std::string& top_name, const std::string& bottom_name) {
+  g.view.shown.header = ShownHeader{true, title, top_name, bottom_name};
+  print_header_line(g, title, TITLE_SHIFT_LEFT, HEADER_BOTTOM_Y, COLOUR_LIGHT_RED);
+  print_header_line(g, top_name, 0, HEADER_TOP_Y, COLOUR_WHITE);
+  print_header_line(g, bottom_name, 0, HEADER_BOTTOM_Y, COLOUR_WHITE);
+}
+
+void redraw_shown_texts(Game& g) {
+  const ShownTexts shown = g.view.shown;
+  if (shown.move_count >= 0) 描画_手数(g, shown.move_count, COLOUR_WHITE);
+  for (const auto& [side, move] : {std::pair{g.main_sign, shown.enemy_move}, std::pair{g.chess_sign, shown.own_move}}) {
+    if (move.shown) 描画_移動結果(g, side, move.x, move.y, move.code, move.colour);
+  }
+  if (shown.header.shown) 描画_棋譜見出し(g, shown.header.title, shown.header.top_name, shown.header.bottom_name);
+}
+
+// The board turns by 180 degrees and every piece changes side: each last move
+// now names the square where its piece stands, and stays beside the hand of
+// the army that made it, which has gone over to the other side; the players'
+// names change places too.
+void flip_shown_texts(Game& g) {
+  ShownTexts& shown = g.view.shown;
+  std::swap(shown.enemy_move, shown.own_move);
+  for (ShownMove* move : {&shown.enemy_move, &shown.own_move}) {
+    move->x = 10 - move->x;
+    move->y = 10 - move->y;
+    move->code = -move->code;
+  }
+  std::swap(shown.header.top_name, shown.header.bottom_name);
+}
+
+void 描画_レベル(Game& g, int level) {
+  描画_数値(g, 1, -0.7, std::string("LEVEL"), COLOUR_BLACK, 0, 10);
+  描画_数値(g, 1, -0.8, std::string("LEVEL"), COLOUR_WHITE, 0, 10);
+  描画_数値(g, 2.4, -0.7, level, COLOUR_BLACK, 0, 12);
+  描画_数値(g, 2.3, -0.8, level, COLOUR_WHITE, 0, 12);
+}
+
+void 描画_ハンデレベル(Game& g, int grade) {
+  clear_cells(g, 12, 15, 1);
+  描画_文字列(g, 12.1, 1.1, grade, COLOUR_BLACK, 10);
+  描画_文字列(g, 12, 1, grade, COLOUR_WHITE, 10);
+}
+
+void show_message(Game& g, const std::string& text, const std::string& title, Icon icon) {
+  g.ports.dialogs.message_box(text, title, Buttons::Ok, icon);
+}
+
+void 描画_メッセージ(Game& g, int n) {
+  static const char* const REASONS[4] = {"", "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません",
+                                         "反転後ではできません"};
+  const std::string reason = (n >= 1 && n <= 3) ? REASONS[n] : "";
+  g.ports.dialogs.message_box(reason + "\n\n" + "局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定", Buttons::Ok, Icon::None);
+}
+
+}  // namespace velmora
