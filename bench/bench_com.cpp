@@ -10,10 +10,9 @@
 #include <sstream>
 #include <string>
 
-#include "com/com_turn.h"
 #include "influence/survey.h"
-#include "ports/null_ports.h"
 #include "search/analysis.h"
+#include "search/candidate_search.h"
 
 namespace velmora {
 namespace {
@@ -49,10 +48,23 @@ AnalysisPosition full_hands() {
   return p;
 }
 
+// A position set up for the computer's turn, and what its search works on.
+struct Turn {
+  explicit Turn(const AnalysisPosition& p) {
+    set_up_position(pos, maps, p);
+    com.com_level = p.level;
+    options.chess_drops = p.drops;
+  }
+  Position pos;
+  InfluenceMaps maps;
+  ComAnalysis com;
+  SearchOptions options;
+};
+
 // The moves and drops of the computer's side the search scores.
-int candidate_count(const Game& g) {
-  const bool drops = g.menu.CHESS_MOCHIKOMA || g.chess_sign == -1;
-  std::istringstream moves(moves_answer(g));
+int candidate_count(const Turn& turn) {
+  const bool drops = turn.options.chess_drops || turn.pos.chess_sign == -1;
+  std::istringstream moves(moves_answer(turn.pos));
   int count = 0;
   for (std::string move; moves >> move;) {
     const int fx = std::stoi(move);
@@ -64,13 +76,11 @@ int candidate_count(const Game& g) {
 
 void search(benchmark::State& state, AnalysisPosition p) {
   p.level = static_cast<int>(state.range(0));
-  NullPorts silent;
-  Game start(silent.ports());
-  set_up_position(start, p);
+  const Turn start(p);
   Candidate best;
   for (auto _ : state) {
-    Game g = start;  // each turn starts from the position's own survey
-    benchmark::DoNotOptimize(com_search(g, best));
+    Turn turn = start;  // each turn starts from the position's own survey
+    benchmark::DoNotOptimize(search_candidates(turn.pos, turn.maps, turn.com, turn.options, best));
   }
   state.counters["candidates"] = candidate_count(start);
   state.counters["candidates/s"] =
@@ -78,10 +88,8 @@ void search(benchmark::State& state, AnalysisPosition p) {
 }
 
 void survey(benchmark::State& state) {
-  NullPorts silent;
-  Game g(silent.ports());
-  set_up_position(g, read(MIDDLE_GAME));
-  for (auto _ : state) 勢力調査(g);
+  Turn turn(read(MIDDLE_GAME));
+  for (auto _ : state) 勢力調査(turn.pos, turn.maps);
 }
 
 #define VELMORA_SEARCH_BENCHMARK(name, position) \

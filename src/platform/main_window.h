@@ -11,10 +11,10 @@
 #include <map>
 
 #include "game/game.h"
-#include "match/menu.h"
 #include "platform/canvas.h"
 #include "platform/record_panel.h"
 #include "platform/twips.h"
+#include "shell/menu.h"
 
 namespace velmora::platform {
 

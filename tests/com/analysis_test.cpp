@@ -6,8 +6,6 @@
 
 #include <string>
 
-#include "ports/null_ports.h"
-
 namespace velmora {
 namespace {
 
@@ -119,19 +117,19 @@ TEST(MovesMode, AnEmptyBoardHasNoMoves) {
 }
 
 TEST(Setup, ArmySignsComeFromTheBoard) {
-  NullPorts silent;
-  Game g(silent.ports());
+  Position pos;
+  InfluenceMaps maps;
   AnalysisPosition p;
   p.board(5, 1) = +OU;
   p.board(4, 9) = -KING;
   p.hand_enemy[1] = 2;
   p.hand_enemy[6] = 1;
-  set_up_position(g, p);
-  EXPECT_EQ(g.chess_sign, -1);
-  EXPECT_EQ(g.main_sign, +1);
-  EXPECT_EQ(g.hand_enemy_total, 3);
-  EXPECT_EQ(g.maps.enemy_king_x, 5);  // the position is surveyed
-  EXPECT_EQ(g.maps.own_king_y, 9);
+  set_up_position(pos, maps, p);
+  EXPECT_EQ(pos.chess_sign, -1);
+  EXPECT_EQ(pos.main_sign, +1);
+  EXPECT_EQ(pos.hand_enemy_total, 3);
+  EXPECT_EQ(maps.enemy_king_x, 5);  // the position is surveyed
+  EXPECT_EQ(maps.own_king_y, 9);
 }
 
 TEST(Trace, ListsTheTermsAndChangesNoAnswer) {

@@ -39,7 +39,7 @@ struct ComGame {
   }
   void refresh() {
     調査_2歩フラグ設定(g);
-    勢力調査(g);
+    勢力調査(g, g.maps);
   }
 };
 

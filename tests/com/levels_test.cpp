@@ -9,7 +9,9 @@
 #include <utility>
 
 #include "fakes/fake_ports.h"
+#include "rules/handicap.h"
 #include "rules/setup.h"
+#include "setup/new_game.h"
 
 namespace velmora {
 namespace {

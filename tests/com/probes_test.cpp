@@ -11,7 +11,7 @@ TEST(MovableSquares, NoLegalMoveCountsZero) {
   testing::TestGame t;
   Game& g = t.game;
   g.board(5, 9) = +HU;  // an enemy pawn on the last row has no step left
-  EXPECT_EQ(調査_移動可場所数(g, 5, 9, +HU), 0);
+  EXPECT_EQ(調査_移動可場所数(g, g.maps, 5, 9, +HU), 0);
 }
 
 TEST(MovableSquares, SquaresTheOtherSideReachesNeverCount) {
@@ -21,18 +21,18 @@ TEST(MovableSquares, SquaresTheOtherSideReachesNeverCount) {
   g.board(4, 4) = -HU;  // could be captured, but it is covered
   g.maps.own_influence(4, 4) = 1;
   g.maps.own_influence(6, 6) = 2;
-  EXPECT_EQ(調査_移動可場所数(g, 5, 5, +OU), 6);
+  EXPECT_EQ(調査_移動可場所数(g, g.maps, 5, 5, +OU), 6);
   // A person's piece is judged by the computer's reach instead.
   g.maps.enemy_influence(4, 3) = 1;
-  EXPECT_EQ(調査_移動可場所数(g, 4, 4, -HU), 0);
+  EXPECT_EQ(調査_移動可場所数(g, g.maps, 4, 4, -HU), 0);
   g.maps.enemy_influence(4, 3) = 0;
-  EXPECT_EQ(調査_移動可場所数(g, 4, 4, -HU), 1);
+  EXPECT_EQ(調査_移動可場所数(g, g.maps, 4, 4, -HU), 1);
 }
 
 TEST(MovableSquares, UsesTheGivenCodeWhereverThePieceStands) {
   testing::TestGame t;
   Game& g = t.game;  // empty board: a rook in the middle reaches 16 squares
-  EXPECT_EQ(調査_移動可場所数(g, 5, 5, +SYA), 16);
+  EXPECT_EQ(調査_移動可場所数(g, g.maps, 5, 5, +SYA), 16);
 }
 
 TEST(StraightDefender, RookBelowThroughEmptySquares) {
@@ -90,12 +90,12 @@ TEST(KnightDropAim, AddsTheForkedPiecesOnBothSides) {
   g.maps.own_attacker_x(5, 7) = 8;
   g.board(3, 7) = -SYA;
   g.board(7, 7) = -KAKU_N;
-  EXPECT_EQ(調査_桂狙い(g, 5, 7), SYA + KAKU_N);
+  EXPECT_EQ(調査_桂狙い(g, g.maps, 5, 7), SYA + KAKU_N);
 
   g.maps.own_influence(6, 5) = 1;  // the right landing square is covered
-  EXPECT_EQ(調査_桂狙い(g, 5, 7), SYA);
+  EXPECT_EQ(調査_桂狙い(g, g.maps, 5, 7), SYA);
   g.maps.own_attacker_x(5, 7) = 3;  // the rook is the attacker itself
-  EXPECT_EQ(調査_桂狙い(g, 5, 7), 0);
+  EXPECT_EQ(調査_桂狙い(g, g.maps, 5, 7), 0);
 }
 
 TEST(KnightDropAim, OnlyForLongShogiAttackersInThePersonsHalf) {
@@ -104,15 +104,15 @@ TEST(KnightDropAim, OnlyForLongShogiAttackersInThePersonsHalf) {
   g.board(5, 7) = +GIN;
   g.board(3, 7) = -SYA;
   g.maps.own_attacker_code(5, 7) = -GIN;
-  EXPECT_EQ(調査_桂狙い(g, 5, 7), 0);
+  EXPECT_EQ(調査_桂狙い(g, g.maps, 5, 7), 0);
   g.maps.own_attacker_code(5, 7) = -QEEN;
-  EXPECT_EQ(調査_桂狙い(g, 5, 7), 0);
+  EXPECT_EQ(調査_桂狙い(g, g.maps, 5, 7), 0);
   g.maps.own_attacker_code(5, 7) = -SYA_N;
-  EXPECT_EQ(調査_桂狙い(g, 5, 7), SYA);
+  EXPECT_EQ(調査_桂狙い(g, g.maps, 5, 7), SYA);
   g.board(5, 5) = +GIN;
   g.board(3, 5) = -SYA;
   g.maps.own_attacker_code(5, 5) = -SYA_N;
-  EXPECT_EQ(調査_桂狙い(g, 5, 5), 0);  // row 5 is not past the middle
+  EXPECT_EQ(調査_桂狙い(g, g.maps, 5, 5), 0);  // row 5 is not past the middle
 }
 
 TEST(LanceDropAim, FirstPieceBelowThePawn) {
@@ -122,12 +122,12 @@ TEST(LanceDropAim, FirstPieceBelowThePawn) {
   g.maps.enemy_influence(4, 6) = 1;
   g.maps.own_attacker_code(4, 7) = -SYA;
   g.board(4, 9) = -KIN;
-  EXPECT_EQ(調査_香狙い(g, 4, 7), KIN);
+  EXPECT_EQ(調査_香狙い(g, g.maps, 4, 7), KIN);
   g.board(4, 8) = +GIN;  // the first piece below is the computer's own
-  EXPECT_EQ(調査_香狙い(g, 4, 7), 0);
+  EXPECT_EQ(調査_香狙い(g, g.maps, 4, 7), 0);
   g.board(4, 8) = EMPTY;
   g.maps.own_influence(4, 6) = 1;  // the square behind the pawn is contested
-  EXPECT_EQ(調査_香狙い(g, 4, 7), 0);
+  EXPECT_EQ(調査_香狙い(g, g.maps, 4, 7), 0);
 }
 
 TEST(BishopThreatMarks, EmptyThinlyHeldSquaresOnTheKingsDiagonals) {
@@ -139,7 +139,7 @@ TEST(BishopThreatMarks, EmptyThinlyHeldSquaresOnTheKingsDiagonals) {
   g.board(7, 3) = +GIN;              // blocks the long diagonal beyond it
   g.maps.enemy_influence(4, 2) = 1;  // next to the king: one guard is still thin
   g.maps.enemy_influence(3, 3) = 1;  // away from the king: one guard is enough
-  調査_持角狙座標(g);
+  調査_持角狙座標(g, g.maps, g.com);
   EXPECT_EQ(g.com.bishop_threat_mark(4, 2), 1);
   EXPECT_EQ(g.com.bishop_threat_mark(3, 3), 0);
   EXPECT_EQ(g.com.bishop_threat_mark(2, 4), 1);
@@ -161,13 +161,13 @@ TEST(Pins, PersonsSoleScreenIsMarkedTwoScreensAreNot) {
   g.board(1, 5) = +KAKU;
   g.board(3, 7) = -GIN;   // alone on the bishop's diagonal
   g.board(5, 1) = +ROOK;  // chess rooks do not pin here
-  調査_移動不可駒(g);
+  調査_移動不可駒(g, g.maps, g.com);
   EXPECT_EQ(g.com.own_pinned(5, 7), 1);
   EXPECT_EQ(g.com.own_pinned(3, 7), 1);
   EXPECT_EQ(g.com.enemy_pinned_any, 0);
 
   g.board(5, 6) = -HU;  // now two pieces screen the column
-  調査_移動不可駒(g);
+  調査_移動不可駒(g, g.maps, g.com);
   EXPECT_EQ(g.com.own_pinned(5, 7), 0);
   EXPECT_EQ(g.com.own_pinned(5, 6), 0);
   EXPECT_EQ(g.board(5, 7), -KIN);
@@ -181,10 +181,10 @@ TEST(Pins, ComputerPieceScreeningItsKingSetsTheFlag) {
   g.board(5, 1) = +KING;
   g.board(5, 3) = +PORN;
   g.board(5, 8) = -SYA;
-  調査_移動不可駒(g);
+  調査_移動不可駒(g, g.maps, g.com);
   EXPECT_EQ(g.com.enemy_pinned_any, 1);
   g.board(5, 8) = -QEEN;  // chess pieces do not count
-  調査_移動不可駒(g);
+  調査_移動不可駒(g, g.maps, g.com);
   EXPECT_EQ(g.com.enemy_pinned_any, 0);
 }
 

@@ -130,7 +130,7 @@ TEST(SearchState, TheBoardIsAsBeforeAndTheTurnStateIsKept) {
   EXPECT_EQ(c.g.board, before);
   EXPECT_EQ(c.g.com.board_before_com, before);
   // The maps before any candidate are those of the position itself.
-  勢力調査(c.g);
+  勢力調査(c.g, c.g.maps);
   EXPECT_EQ(c.g.com.own_influence_before, c.g.maps.own_influence);
   EXPECT_EQ(c.g.com.enemy_influence_before, c.g.maps.enemy_influence);
 }

@@ -29,9 +29,14 @@ TEST_F(Turn, PlaysRecordsBooksAndHandsTheMoveBack) {
   ComGame c({{3, 3, +HU}, {5, 1, +OU}, {5, 9, -OU}}, 1);
   prepare(c);
   c.g.menu.KEIKA = true;
-  Game copy = c.g;
+  // The search on copies of the game's position, maps and analysis.
+  Position position = c.g;
+  InfluenceMaps maps = c.g.maps;
+  ComAnalysis analysis = c.g.com;
+  SearchOptions options;
+  options.chess_drops = c.g.menu.CHESS_MOCHIKOMA;
   Candidate expected;
-  ASSERT_TRUE(com_search(copy, expected));
+  ASSERT_TRUE(search_candidates(position, maps, analysis, options, expected));
 
   com_ban(c.g);
   const Game& g = c.g;

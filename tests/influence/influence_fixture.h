@@ -17,7 +17,7 @@ class InfluenceTest : public ::testing::Test {
 
   void put(int x, int y, int code) { g.board(x, y) = code; }
   void clear() { g.board.fill_squares(EMPTY); }
-  void survey() { 勢力調査(g); }
+  void survey() { 勢力調査(g, g.maps); }
 
   // Sum of a map over the 81 squares.
   static int sum(const Grid<int>& grid) {

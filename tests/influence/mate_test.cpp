@@ -24,9 +24,9 @@ class Mate : public InfluenceTest {
   // board as it found it.
   template <class Test>
   int run(Test test) {
-    勢力調査(g);
+    勢力調査(g, g.maps);
     const Board before = g.board;
-    const int answer = test(g);
+    const int answer = test(g, g.maps);
     EXPECT_EQ(g.board, before) << "the board was changed";
     return answer;
   }
@@ -213,7 +213,7 @@ TEST_F(Mate, EnemyTrialsKeepTheChecksOfTheTestedPosition) {
   EXPECT_EQ(m.own_attacker_code(5, 2), -ROOK);
   EXPECT_EQ(m.own_influence(5, 1), 0);
   const InfluenceMaps after_test = m;
-  勢力調査(g);
+  勢力調査(g, g.maps);
   EXPECT_FALSE(same_maps(after_test, m));
   EXPECT_EQ(m.own_attacker_code(5, 2), -999);
   EXPECT_EQ(m.own_influence(5, 1), 1);
@@ -225,11 +225,11 @@ TEST_F(Mate, OwnSideTestChangesNoMap) {
   put(2, 1, ROOK);
   put(4, 8, KNIG);
   put(8, 5, -SYA);
-  勢力調査(g);
+  勢力調査(g, g.maps);
   const InfluenceMaps before = m;
-  EXPECT_EQ(詰めかMAN(g), 0);
+  EXPECT_EQ(詰めかMAN(g, g.maps), 0);
   EXPECT_TRUE(same_maps(before, m));
-  EXPECT_EQ(詰めかMAN_COM移動(g), 1);
+  EXPECT_EQ(詰めかMAN_COM移動(g, g.maps), 1);
   EXPECT_TRUE(same_maps(before, m));
 }
 
@@ -238,12 +238,12 @@ TEST_F(Mate, EnemyReachOfTheOwnKing) {
   put(5, 5, -HU);
   put(5, 1, ROOK);  // blocked by the pawn
   put(7, 7, UMA);   // its leaps pass the king by
-  勢力調査(g);
-  EXPECT_EQ(詰めかMAN_COM移動(g), 0);
+  勢力調査(g, g.maps);
+  EXPECT_EQ(詰めかMAN_COM移動(g, g.maps), 0);
   put(6, 7, UMA);  // (6, 7) -> (5, 9) over the leg (6, 8)
-  EXPECT_EQ(詰めかMAN_COM移動(g), 1);
+  EXPECT_EQ(詰めかMAN_COM移動(g, g.maps), 1);
   put(6, 8, -HU);
-  EXPECT_EQ(詰めかMAN_COM移動(g), 0) << "the leg is blocked";
+  EXPECT_EQ(詰めかMAN_COM移動(g, g.maps), 0) << "the leg is blocked";
 }
 
 TEST_F(Mate, EscapeSquaresAreEmptyAndUnreached) {
@@ -251,14 +251,14 @@ TEST_F(Mate, EscapeSquaresAreEmptyAndUnreached) {
   put(4, 4, KIN);   // an enemy piece is never an escape square
   put(6, 6, -HU);   // nor an own one
   put(9, 4, ROOK);  // covers (6, 4) and (5, 4)
-  勢力調査(g);
+  勢力調査(g, g.maps);
   // The gold covers (4, 5) and (5, 4); (4, 6), (5, 6) and (6, 5) are free.
-  EXPECT_EQ(調査_自王逃道(g), 3);
+  EXPECT_EQ(調査_自王逃道(g, g.maps), 3);
 
   g.board.fill_squares(EMPTY);
   put(1, 1, -KING);
-  勢力調査(g);
-  EXPECT_EQ(調査_自王逃道(g), 3) << "a corner king has three neighbours";
+  勢力調査(g, g.maps);
+  EXPECT_EQ(調査_自王逃道(g, g.maps), 3) << "a corner king has three neighbours";
 }
 
 }  // namespace

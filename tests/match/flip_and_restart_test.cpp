@@ -1,6 +1,7 @@
 // A running match across a board flip, and a match started again after
 // stepping through the list.
 #include "match_fixture.h"
+#include "setup/new_game.h"
 
 namespace velmora {
 namespace {

@@ -15,7 +15,7 @@
 
 #include "fakes/fake_ports.h"
 #include "match/window.h"
-#include "rules/setup.h"
+#include "setup/new_game.h"
 
 namespace velmora::testing {
 

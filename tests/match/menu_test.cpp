@@ -1,5 +1,5 @@
 // The menu bar: its items and check marks, and where each command goes.
-#include "match/menu.h"
+#include "shell/menu.h"
 
 #include <set>
 

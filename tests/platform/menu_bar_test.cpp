@@ -2,7 +2,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-#include "match/menu.h"
+#include "shell/menu.h"
 #include "window_fixture.h"
 
 namespace velmora::platform::testing {

@@ -81,7 +81,7 @@ class MonkeyTest : public WindowTest, public ::testing::WithParamInterface<unsig
       if (const auto fault = velmora::testing::record_file_fault(read_file(folder.filePath(name))))
         FAIL() << name.toStdString() << ": " << *fault;
     }
-    if (const auto fault = find_position_fault(*game)) FAIL() << "position: " << fault->what;
+    if (const auto fault = game->check()) FAIL() << "position: " << fault->what;
   }
 
   std::mt19937 rng_{GetParam()};

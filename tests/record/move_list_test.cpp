@@ -1,10 +1,10 @@
-#include "record/move_list.h"
+#include "rules/move_list.h"
 
 #include "rules/move_check.h"
 #include "rules/moves.h"
 #include "rules/rules_fixture.h"
-#include "rules/setup.h"
 #include "rules/turn_order.h"
+#include "setup/new_game.h"
 
 namespace velmora {
 namespace {

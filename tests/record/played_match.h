@@ -4,9 +4,10 @@
 #pragma once
 
 #include "fakes/fake_ports.h"
-#include "record/move_list.h"
+#include "rules/move_list.h"
 #include "rules/moves.h"
-#include "rules/setup.h"
+#include "setup/new_game.h"
+#include "view/piece_move.h"
 
 namespace velmora::testing {
 

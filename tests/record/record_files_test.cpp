@@ -8,7 +8,7 @@
 #include "fakes/fake_ports.h"
 #include "notation/record_format.h"
 #include "record/temp_folder.h"
-#include "rules/setup.h"
+#include "setup/new_game.h"
 #include "text/shift_jis.h"
 
 namespace velmora {

@@ -10,7 +10,10 @@
 #include "record/played_match.h"
 #include "record/record_files.h"
 #include "record/temp_folder.h"
+#include "rules/setup.h"
 #include "rules/turn_order.h"
+#include "setup/new_game.h"
+#include "view/piece_move.h"
 #include "view/texts.h"
 
 namespace velmora {
@@ -214,7 +217,8 @@ TEST_F(Replay, StartAgainKeepsTheListForLaterStepping) {
 
 TEST_F(Replay, FlipTurnsTheBoardAndTheWholeMoveListAndKeepsTheArmyToMove) {
   testing::play_moves(g(), 6);
-  const Game before = g();
+  const Position before = g();
+  const Clocks clocks_before = g().clock;
   forget_output();
   reverse_click(g());
   EXPECT_EQ(g().board, turned_board(before.board));
@@ -222,7 +226,7 @@ TEST_F(Replay, FlipTurnsTheBoardAndTheWholeMoveListAndKeepsTheArmyToMove) {
   EXPECT_EQ(g().hand_own, before.hand_enemy);
   EXPECT_EQ(g().hand_enemy, before.hand_own);
   EXPECT_EQ(g().hand_own_total, before.hand_enemy_total);
-  EXPECT_EQ(g().clock.clock_own_total, before.clock.clock_enemy_total);
+  EXPECT_EQ(g().clock.clock_own_total, clocks_before.clock_enemy_total);
   EXPECT_EQ(g().chess_sign, -1);
   EXPECT_EQ(g().main_sign, +1);
   EXPECT_EQ(g().turn, before.turn);
@@ -247,7 +251,7 @@ TEST_F(Replay, FlipShowsTheLastMoveBesideItsArmyAtItsNewSquare) {
 
 TEST_F(Replay, FlipTwiceGivesBackTheBoardHandsAndTurn) {
   testing::play_moves(g(), 6);
-  const Game before = g();
+  const Position before = g();
   reverse_click(g());
   reverse_click(g());
   EXPECT_EQ(g().board, before.board);
@@ -262,7 +266,7 @@ TEST_F(Replay, SteppingAcrossAFlipShowsEveryPositionTheSameWayUp) {
   testing::play_moves(g(), 6);
   const MoveList unturned = g().history;
   reverse_click(g());
-  const Game flipped = g();
+  const Position flipped = g();
   for (int n = 5; n >= 0; --n) {
     replay_click(g());
     EXPECT_EQ(g().board, turned_board(unturned.slot(n).board)) << "after move " << n;

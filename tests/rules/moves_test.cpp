@@ -4,6 +4,7 @@
 
 #include "rules/move_check.h"
 #include "rules/rules_fixture.h"
+#include "view/piece_move.h"
 
 namespace velmora {
 namespace {
@@ -247,7 +248,7 @@ TEST_F(MovesTest, AMoveWithNoDestinationPieceOrSourceChangesNothing) {
   put(5, 4, +KIN);
   g.hand_own[6] = 1;
   g.hand_own_total = 1;
-  const Game before = g;
+  const Position before = g;
   駒移動(g, 5, 5, 5, 0, -KIN);
   駒移動(g, 5, 5, 10, 5, -KIN);
   駒移動(g, 5, 5, 5, 4, 99);

@@ -4,13 +4,14 @@
 
 #include "record/replay.h"
 #include "rules/rules_fixture.h"
-#include "rules/setup.h"
+#include "setup/new_game.h"
+#include "view/piece_move.h"
 
 namespace velmora {
 namespace {
 
 using Change = std::function<void(Game&)>;
-using Finder = std::optional<PositionFault> (*)(const Game&);
+using Finder = std::function<std::optional<PositionFault>(const Position&)>;
 
 std::string described(const std::optional<PositionFault>& found) { return found ? found->what : "no fault"; }
 
@@ -24,7 +25,7 @@ std::string fault_after(const Change& change, Finder find) {
 
 class PositionCheckTest : public RulesTest {
  protected:
-  std::string fault() { return described(find_position_fault(g)); }
+  std::string fault() { return described(g.check()); }
 };
 
 TEST_F(PositionCheckTest, TheBookkeepingFollowsNewGamesMovesSwitchesFlipsAndReplays) {
@@ -71,7 +72,7 @@ TEST_F(PositionCheckTest, EachBrokenPieceOfBookkeepingIsNamed) {
       {[](Game& g) { g.turn = 2; }, "turn is 2"},
       {[](Game& g) { g.king_taken = -3; }, "king_taken is -3"},
   };
-  for (const auto& [breakage, expected] : breakages) EXPECT_EQ(fault_after(breakage, find_position_fault), expected);
+  for (const auto& [breakage, expected] : breakages) EXPECT_EQ(fault_after(breakage, &Position::check), expected);
 }
 
 TEST_F(PositionCheckTest, TheLineUpsKeepTheirPiecesThroughCapturesAndAKingCapture) {

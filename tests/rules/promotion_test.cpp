@@ -2,17 +2,17 @@
 
 #include "rules/move_check.h"
 #include "rules/rules_fixture.h"
+#include "view/animation.h"
 
 namespace velmora {
 namespace {
 
 class PromotionTest : public RulesTest {
  protected:
-  // 1 with the promoted code, or 0 with promotion_choice as it was.
-  std::pair<int, int> promote(int fx, int fy, int tx, int ty, int code) {
-    g.promotion_choice = -777;
-    const int answer = 調査_駒成(g, fx, fy, tx, ty, code);
-    return {answer, g.promotion_choice};
+  // 1 with the promoted code, or 0 with a mark that no code was answered.
+  static std::pair<int, int> promote(int fx, int fy, int tx, int ty, int code) {
+    const int promoted = 調査_駒成(fx, fy, tx, ty, code);
+    return promoted != EMPTY ? std::pair{1, promoted} : no();
   }
   static std::pair<int, int> yes(int code) { return {1, code}; }
   static std::pair<int, int> no() { return {0, -777}; }

@@ -7,8 +7,9 @@
 #include <utility>
 
 #include "fakes/fake_ports.h"
-#include "record/move_list.h"
+#include "rules/move_list.h"
 #include "rules/moves.h"
+#include "view/piece_move.h"
 
 namespace velmora {
 

@@ -1,6 +1,5 @@
-#include "rules/setup.h"
-
 #include "rules/rules_fixture.h"
+#include "setup/new_game.h"
 
 namespace velmora {
 namespace {

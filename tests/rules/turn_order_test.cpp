@@ -1,7 +1,7 @@
 #include "rules/turn_order.h"
 
 #include "rules/rules_fixture.h"
-#include "rules/setup.h"
+#include "setup/new_game.h"
 
 namespace velmora {
 namespace {

@@ -9,7 +9,7 @@
 #include "com/levels.h"
 #include "fakes/fake_ports.h"
 #include "record/temp_folder.h"
-#include "rules/setup.h"
+#include "setup/new_game.h"
 #include "text/shift_jis.h"
 
 namespace velmora {

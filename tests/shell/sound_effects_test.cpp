@@ -1,4 +1,4 @@
-#include "shell/sound_effects.h"
+#include "view/sound_effects.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

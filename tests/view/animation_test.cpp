@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/fake_ports.h"
-#include "rules/setup.h"
+#include "setup/new_game.h"
 
 namespace velmora {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "fakes/fake_ports.h"
-#include "rules/setup.h"
+#include "setup/new_game.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
 #include "view/texts.h"

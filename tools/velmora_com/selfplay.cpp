@@ -11,8 +11,9 @@
 #include "rules/moves.h"
 #include "rules/position_check.h"
 #include "rules/promotion.h"
-#include "rules/setup.h"
 #include "search/analysis.h"
+#include "setup/new_game.h"
+#include "view/piece_move.h"
 
 namespace velmora {
 namespace {
@@ -63,7 +64,8 @@ std::vector<Candidate> enemy_board_moves(Game& g) {
         for (int ty = 1; ty <= 9; ++ty) {
           if (移動チェック(g, x, y, tx, ty, code) != 1 || is_king_kind(kind_of(g.board(tx, ty)))) continue;
           int final_code = code;
-          if (調査_駒成(g, x, y, tx, ty, code) == 1 && 移動後チェック(ty, code) == 0) final_code = g.promotion_choice;
+          const int promoted = 調査_駒成(x, y, tx, ty, code);
+          if (promoted != EMPTY && 移動後チェック(ty, code) == 0) final_code = promoted;
           moves.push_back({x, y, tx, ty, code, final_code});
         }
     }
@@ -71,7 +73,7 @@ std::vector<Candidate> enemy_board_moves(Game& g) {
 }
 
 std::optional<PositionFault> find_fault(const Game& g) {
-  if (auto fault = find_position_fault(g)) return fault;
+  if (auto fault = g.check()) return fault;
   return find_line_up_fault(g);
 }
 

@@ -24,10 +24,10 @@ bool next_to_king(const Defender& d, int x, int y) {
 }
 
 // 1 when some checker on the check map can still move onto the king.
-bool a_checker_gets_through(const Game& g, const Defender& d) {
+bool a_checker_gets_through(const Position& pos, const Defender& d) {
   for (int cx = 1; cx <= 9; ++cx)
     for (int cy = 1; cy <= 9; ++cy)
-      if (d.check_map(cx, cy) == CHECKER_MARK && 移動チェック(g, cx, cy, d.king_x, d.king_y, g.board(cx, cy)) == 1)
+      if (d.check_map(cx, cy) == CHECKER_MARK && 移動チェック(pos, cx, cy, d.king_x, d.king_y, pos.board(cx, cy)) == 1)
         return true;
   return false;
 }
@@ -36,17 +36,17 @@ bool a_checker_gets_through(const Game& g, const Defender& d) {
 // checker, or a line square where a blocker leaves some checker free, means
 // no drop helps. A hand of nothing but chess pawns never blocks: the pawn
 // blocker is taken off again before the checkers are tried.
-bool drop_blocks_check(Game& g, const Defender& d) {
+bool drop_blocks_check(Position& pos, const Defender& d) {
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
       const int mark = d.check_map(x, y);
       if (mark == CHECKER_MARK && next_to_king(d, x, y)) return false;
       if (mark != LINE_MARK) continue;
-      const int before = g.board(x, y);
-      g.board(x, y) = d.sign * HU;
-      if (d.hand_total == d.hand_chess_pawns) g.board(x, y) = before;
-      const bool free = a_checker_gets_through(g, d);
-      g.board(x, y) = before;
+      const int before = pos.board(x, y);
+      pos.board(x, y) = d.sign * HU;
+      if (d.hand_total == d.hand_chess_pawns) pos.board(x, y) = before;
+      const bool free = a_checker_gets_through(pos, d);
+      pos.board(x, y) = before;
       if (free) return false;
     }
   }
@@ -55,10 +55,10 @@ bool drop_blocks_check(Game& g, const Defender& d) {
 
 // Whether the king can step to a neighbour that no opposing piece reaches.
 // The king is moved as an OU whatever its kind.
-bool king_can_escape(const Game& g, const Defender& d) {
+bool king_can_escape(const Position& pos, const Defender& d) {
   for (int x = d.king_x - 1; x <= d.king_x + 1; ++x)
     for (int y = d.king_y - 1; y <= d.king_y + 1; ++y)
-      if (on_board(x, y) && 移動チェック(g, d.king_x, d.king_y, x, y, d.sign * OU) == 1 &&
+      if (on_board(x, y) && 移動チェック(pos, d.king_x, d.king_y, x, y, d.sign * OU) == 1 &&
           d.attacker_influence(x, y) == 0)
         return true;
   return false;
@@ -67,14 +67,14 @@ bool king_can_escape(const Game& g, const Defender& d) {
 // Plays (x, y) -> (tx, ty) on the board, asks `still_checked`, and takes the
 // move back.
 template <class StillChecked>
-bool move_ends_check(Game& g, int x, int y, int tx, int ty, StillChecked still_checked) {
-  const int piece = g.board(x, y);
-  const int captured = g.board(tx, ty);
-  g.board(tx, ty) = piece;
-  g.board(x, y) = EMPTY;
+bool move_ends_check(Position& pos, int x, int y, int tx, int ty, StillChecked still_checked) {
+  const int piece = pos.board(x, y);
+  const int captured = pos.board(tx, ty);
+  pos.board(tx, ty) = piece;
+  pos.board(x, y) = EMPTY;
   const bool checked = still_checked();
-  g.board(x, y) = piece;
-  g.board(tx, ty) = captured;
+  pos.board(x, y) = piece;
+  pos.board(tx, ty) = captured;
   return !checked;
 }
 
@@ -82,15 +82,15 @@ bool move_ends_check(Game& g, int x, int y, int tx, int ty, StillChecked still_c
 // checker or a check line square and so end the check. `targets` is the check
 // map of the position being tested.
 template <class StillChecked>
-bool board_move_ends_check(Game& g, const Defender& d, const Grid<int>& targets, StillChecked still_checked) {
+bool board_move_ends_check(Position& pos, const Defender& d, const Grid<int>& targets, StillChecked still_checked) {
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
-      const int piece = g.board(x, y) * d.sign;  // the piece's kind when it is the defender's
+      const int piece = pos.board(x, y) * d.sign;  // the piece's kind when it is the defender's
       if (piece < 1 || piece > QEEN) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-          if (targets(tx, ty) > 0 && 移動チェック(g, x, y, tx, ty, g.board(x, y)) == 1 &&
-              move_ends_check(g, x, y, tx, ty, still_checked))
+          if (targets(tx, ty) > 0 && 移動チェック(pos, x, y, tx, ty, pos.board(x, y)) == 1 &&
+              move_ends_check(pos, x, y, tx, ty, still_checked))
             return true;
     }
   }
@@ -98,54 +98,55 @@ bool board_move_ends_check(Game& g, const Defender& d, const Grid<int>& targets,
 }
 
 // Steps 2 and 3 of both mate tests: interposition by a drop, then escape.
-bool drop_or_escape_helps(Game& g, const Defender& d) {
-  if (d.hand_total > 0 && drop_blocks_check(g, d)) return true;
-  return king_can_escape(g, d);
+bool drop_or_escape_helps(Position& pos, const Defender& d) {
+  if (d.hand_total > 0 && drop_blocks_check(pos, d)) return true;
+  return king_can_escape(pos, d);
 }
 
 }  // namespace
 
-int 詰めかMAN(Game& g) {
-  const InfluenceMaps& m = g.maps;
-  const Defender own{-1,           m.own_king_x, m.own_king_y, m.enemy_influence, m.enemy_check_map, g.hand_own_total,
-                     g.hand_own[1]};
+int 詰めかMAN(Position& pos, const InfluenceMaps& maps) {
+  const InfluenceMaps& m = maps;
+  const Defender own{
+      -1, m.own_king_x, m.own_king_y, m.enemy_influence, m.enemy_check_map, pos.hand_own_total, pos.hand_own[1]};
   if (m.enemy_influence.at(own.king_x, own.king_y) == 0) return 0;
-  if (drop_or_escape_helps(g, own)) return 0;
-  const bool defended = board_move_ends_check(g, own, m.enemy_check_map, [&g] { return 詰めかMAN_COM移動(g) == 1; });
+  if (drop_or_escape_helps(pos, own)) return 0;
+  const bool defended =
+      board_move_ends_check(pos, own, m.enemy_check_map, [&] { return 詰めかMAN_COM移動(pos, maps) == 1; });
   return defended ? 0 : 1;
 }
 
-int 詰めかCOM(Game& g) {
-  const InfluenceMaps& m = g.maps;
+int 詰めかCOM(Position& pos, InfluenceMaps& maps) {
+  const InfluenceMaps& m = maps;
   const Defender enemy{
-      +1, m.enemy_king_x, m.enemy_king_y, m.own_influence, m.own_check_map, g.hand_enemy_total, g.hand_enemy[1]};
+      +1, m.enemy_king_x, m.enemy_king_y, m.own_influence, m.own_check_map, pos.hand_enemy_total, pos.hand_enemy[1]};
   if (m.own_influence.at(enemy.king_x, enemy.king_y) == 0) return 0;
-  if (drop_or_escape_helps(g, enemy)) return 0;
+  if (drop_or_escape_helps(pos, enemy)) return 0;
   // Every trial below resurveys the board, so the squares to try are taken
   // from the check map of the position being tested before the first trial.
   const Grid<int> targets = m.own_check_map;
-  const bool defended = board_move_ends_check(g, enemy, targets, [&g, &enemy] {
-    勢力調査(g);
-    return g.maps.own_influence(enemy.king_x, enemy.king_y) != 0;
+  const bool defended = board_move_ends_check(pos, enemy, targets, [&] {
+    勢力調査(pos, maps);
+    return maps.own_influence(enemy.king_x, enemy.king_y) != 0;
   });
   return defended ? 0 : 1;
 }
 
-int 詰めかMAN_COM移動(Game& g) {
-  const int kx = g.maps.own_king_x, ky = g.maps.own_king_y;
+int 詰めかMAN_COM移動(const Position& pos, const InfluenceMaps& maps) {
+  const int kx = maps.own_king_x, ky = maps.own_king_y;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (g.board(x, y) >= 1 && 移動チェック(g, x, y, kx, ky, g.board(x, y)) == 1) return 1;
+      if (pos.board(x, y) >= 1 && 移動チェック(pos, x, y, kx, ky, pos.board(x, y)) == 1) return 1;
   return 0;
 }
 
-int 調査_自王逃道(const Game& g) {
-  const int kx = g.maps.own_king_x, ky = g.maps.own_king_y;
+int 調査_自王逃道(const Position& pos, const InfluenceMaps& maps) {
+  const int kx = maps.own_king_x, ky = maps.own_king_y;
   if (!on_board(kx, ky)) return 0;
   int escapes = 0;
   for (int x = kx - 1; x <= kx + 1; ++x)
     for (int y = ky - 1; y <= ky + 1; ++y)
-      if ((x != kx || y != ky) && on_board(x, y) && g.board(x, y) == EMPTY && g.maps.enemy_influence(x, y) == 0)
+      if ((x != kx || y != ky) && on_board(x, y) && pos.board(x, y) == EMPTY && maps.enemy_influence(x, y) == 0)
         ++escapes;
   return escapes;
 }

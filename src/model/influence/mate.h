@@ -1,14 +1,20 @@
 // Check and mate tests. They read the maps of the last survey (run 勢力調査
-// first) and leave the board as they found it.
+// first) and leave the board as they found it. 詰めかCOM resurveys each trial
+// move that might end the check, so when the enemy king stands in check it
+// leaves the maps of its last trial behind, not those of the position it
+// tested: the computer's turn that follows the person's move counts the own
+// king's escape squares on them, so the game keeps that.
 #pragma once
 
-#include "game/game.h"
+#include "influence/maps.h"
+#include "rules/position.h"
 
 namespace velmora {
 
-int 詰めかCOM(Game& g);            // 1 when the enemy side (positive codes) is mated
-int 詰めかMAN(Game& g);            // 1 when the own side (negative codes) is mated
-int 詰めかMAN_COM移動(Game& g);    // 1 when some enemy piece can move onto the own king
-int 調査_自王逃道(const Game& g);  // escape squares of the own king
+int 詰めかCOM(Position& pos, InfluenceMaps& maps);        // 1 when the enemy side (positive codes) is mated
+int 詰めかMAN(Position& pos, const InfluenceMaps& maps);  // 1 when the own side (negative codes) is mated
+int 詰めかMAN_COM移動(const Position& pos,
+                      const InfluenceMaps& maps);  // 1 when some enemy piece can move onto the own king
+int 調査_自王逃道(const Position& pos, const InfluenceMaps& maps);  // escape squares of the own king
 
 }  // namespace velmora

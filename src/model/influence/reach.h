@@ -4,7 +4,8 @@
 // survey books every reached square through it.
 #pragma once
 
-#include "game/game.h"
+#include "influence/maps.h"
+#include "rules/position.h"
 
 namespace velmora {
 
@@ -44,10 +45,11 @@ struct EnemyBooking {
 };
 
 // The own piece `code` on (x, y) reaches (tx, ty).
-inline void record_own_reach(Game& g, int code, int x, int y, int tx, int ty, const OwnBooking& o) {
-  InfluenceMaps& m = g.maps;
+inline void record_own_reach(const Position& pos, InfluenceMaps& maps, int code, int x, int y, int tx, int ty,
+                             const OwnBooking& o) {
+  InfluenceMaps& m = maps;
   m.own_influence(tx, ty) += 1;
-  const int target = g.board(tx, ty);
+  const int target = pos.board(tx, ty);
   if (target < 0) {
     if (code < m.own_defender_code(tx, ty)) m.own_defender_code(tx, ty) = code;
   } else if (target >= o.attack_threshold) {
@@ -64,10 +66,11 @@ inline void record_own_reach(Game& g, int code, int x, int y, int tx, int ty, co
 }
 
 // The enemy piece `code` on (x, y) reaches (tx, ty).
-inline void record_enemy_reach(Game& g, int code, int x, int y, int tx, int ty, const EnemyBooking& o) {
-  InfluenceMaps& m = g.maps;
+inline void record_enemy_reach(const Position& pos, InfluenceMaps& maps, int code, int x, int y, int tx, int ty,
+                               const EnemyBooking& o) {
+  InfluenceMaps& m = maps;
   m.enemy_influence(tx, ty) += 1;
-  const int target = g.board(tx, ty);
+  const int target = pos.board(tx, ty);
   if (o.records_codes) {
     if (target >= o.defence_threshold) {
       if (code < m.enemy_defender_code(tx, ty)) {
@@ -94,12 +97,14 @@ inline void record_enemy_reach(Game& g, int code, int x, int y, int tx, int ty, 
 }
 
 // Books a step or leap of an own piece when the square is on the board.
-inline void own_step(Game& g, int code, int x, int y, int tx, int ty, const OwnBooking& o = {}) {
-  if (on_board(tx, ty)) record_own_reach(g, code, x, y, tx, ty, o);
+inline void own_step(const Position& pos, InfluenceMaps& maps, int code, int x, int y, int tx, int ty,
+                     const OwnBooking& o = {}) {
+  if (on_board(tx, ty)) record_own_reach(pos, maps, code, x, y, tx, ty, o);
 }
 
-inline void enemy_step(Game& g, int code, int x, int y, int tx, int ty, const EnemyBooking& o = {}) {
-  if (on_board(tx, ty)) record_enemy_reach(g, code, x, y, tx, ty, o);
+inline void enemy_step(const Position& pos, InfluenceMaps& maps, int code, int x, int y, int tx, int ty,
+                       const EnemyBooking& o = {}) {
+  if (on_board(tx, ty)) record_enemy_reach(pos, maps, code, x, y, tx, ty, o);
 }
 
 // How a sliding piece books the squares of its lines: the code it books, the
@@ -116,21 +121,21 @@ struct Slider {
 // line passes over. Passing over such a king is a check: the squares between
 // the slider and the king are marked as the check line and the slider's own
 // square as the checker.
-inline void walk_line(Game& g, const Slider& s, int x, int y, int dx, int dy) {
+inline void walk_line(const Position& pos, InfluenceMaps& maps, const Slider& s, int x, int y, int dx, int dy) {
   const bool own_side = s.code < 0;
-  Grid<int>& check_map = own_side ? g.maps.own_check_map : g.maps.enemy_check_map;
+  Grid<int>& check_map = own_side ? maps.own_check_map : maps.enemy_check_map;
   for (int tx = x + dx, ty = y + dy; on_board(tx, ty); tx += dx, ty += dy) {
     if (own_side) {
-      record_own_reach(g, s.code, x, y, tx, ty, {.attack_threshold = s.threshold, .check_kings = NO_KINGS});
+      record_own_reach(pos, maps, s.code, x, y, tx, ty, {.attack_threshold = s.threshold, .check_kings = NO_KINGS});
     } else {
-      record_enemy_reach(g, s.code, x, y, tx, ty,
+      record_enemy_reach(pos, maps, s.code, x, y, tx, ty,
                          {.defence_threshold = s.threshold,
                           .defender_position = true,
                           .attack = EnemyAttack::CodeAndPosition,
                           .attack_threshold = s.threshold,
                           .check_kings = NO_KINGS});
     }
-    const int target = g.board(tx, ty);
+    const int target = pos.board(tx, ty);
     if (target == EMPTY) continue;
     const int other_side_kind = own_side ? target : -target;
     if (!in_king_set(s.passes_over, other_side_kind)) return;
@@ -140,11 +145,11 @@ inline void walk_line(Game& g, const Slider& s, int x, int y, int dx, int dy) {
 }
 
 // The four diagonals in their booking order: up-left, up-right, down-left, down-right.
-inline void walk_diagonals(Game& g, const Slider& s, int x, int y) {
-  walk_line(g, s, x, y, -1, -1);
-  walk_line(g, s, x, y, +1, -1);
-  walk_line(g, s, x, y, -1, +1);
-  walk_line(g, s, x, y, +1, +1);
+inline void walk_diagonals(const Position& pos, InfluenceMaps& maps, const Slider& s, int x, int y) {
+  walk_line(pos, maps, s, x, y, -1, -1);
+  walk_line(pos, maps, s, x, y, +1, -1);
+  walk_line(pos, maps, s, x, y, -1, +1);
+  walk_line(pos, maps, s, x, y, +1, +1);
 }
 
 }  // namespace velmora

@@ -50,21 +50,23 @@ void reset_maps(InfluenceMaps& m) {
 }
 
 template <size_t N>
-void own_steps(Game& g, int code, int x, int y, const Offset (&steps)[N], const OwnBooking& o = {}) {
-  for (const Offset& s : steps) own_step(g, code, x, y, x + s.dx, y + s.dy, o);
+void own_steps(const Position& pos, InfluenceMaps& maps, int code, int x, int y, const Offset (&steps)[N],
+               const OwnBooking& o = {}) {
+  for (const Offset& s : steps) own_step(pos, maps, code, x, y, x + s.dx, y + s.dy, o);
 }
 
 template <size_t N>
-void enemy_steps(Game& g, int code, int x, int y, const Offset (&steps)[N], const EnemyBooking& o = {}) {
-  for (const Offset& s : steps) enemy_step(g, code, x, y, x + s.dx, y + s.dy, o);
+void enemy_steps(const Position& pos, InfluenceMaps& maps, int code, int x, int y, const Offset (&steps)[N],
+                 const EnemyBooking& o = {}) {
+  for (const Offset& s : steps) enemy_step(pos, maps, code, x, y, x + s.dx, y + s.dy, o);
 }
 
 // The four lines of a rook-moving piece, in the order down, up, right, left.
-void four_lines(Game& g, int code, int x, int y) {
-  勢力確定下直進(g, code, x, y);
-  勢力確定上直進(g, code, x, y);
-  勢力確定右直進(g, code, x, y);
-  勢力確定左直進(g, code, x, y);
+void four_lines(const Position& pos, InfluenceMaps& maps, int code, int x, int y) {
+  勢力確定下直進(pos, maps, code, x, y);
+  勢力確定上直進(pos, maps, code, x, y);
+  勢力確定右直進(pos, maps, code, x, y);
+  勢力確定左直進(pos, maps, code, x, y);
 }
 
 // The janggi pieces bound to the palace, a leg or a screen are measured by
@@ -81,155 +83,157 @@ constexpr Region WHOLE_BOARD{1, 9, 1, 9};
 constexpr Offset ELEPHANT_LEAPS[4] = {{-2, -2}, {-2, 2}, {2, -2}, {2, 2}};
 
 template <size_t N>
-void count_legal_moves(Game& g, Grid<int>& influence, int code, int x, int y, const Offset (&pattern)[N],
+void count_legal_moves(const Position& pos, Grid<int>& influence, int code, int x, int y, const Offset (&pattern)[N],
                        const Region& region) {
   for (const Offset& s : pattern) {
     const int tx = x + s.dx, ty = y + s.dy;
-    if (region.holds(tx, ty) && 移動チェック(g, x, y, tx, ty, code) == 1) influence(tx, ty) += 1;
+    if (region.holds(tx, ty) && 移動チェック(pos, x, y, tx, ty, code) == 1) influence(tx, ty) += 1;
   }
 }
 
 // A cannon moves along its row and column only.
-void count_cannon_moves(Game& g, int code, int x, int y) {
+void count_cannon_moves(const Position& pos, InfluenceMaps& maps, int code, int x, int y) {
   for (int tx = 1; tx <= 9; ++tx)
-    if (tx != x && 移動チェック(g, x, y, tx, y, code) == 1) g.maps.own_influence(tx, y) += 1;
+    if (tx != x && 移動チェック(pos, x, y, tx, y, code) == 1) maps.own_influence(tx, y) += 1;
   for (int ty = 1; ty <= 9; ++ty)
-    if (ty != y && 移動チェック(g, x, y, x, ty, code) == 1) g.maps.own_influence(x, ty) += 1;
+    if (ty != y && 移動チェック(pos, x, y, x, ty, code) == 1) maps.own_influence(x, ty) += 1;
 }
 
-void survey_own_piece(Game& g, int code, int x, int y) {
+void survey_own_piece(const Position& pos, InfluenceMaps& maps, int code, int x, int y) {
   switch (-code) {
     case HU:
-    case HEISI: own_step(g, code, x, y, x, y - 1); break;
+    case HEISI: own_step(pos, maps, code, x, y, x, y - 1); break;
     case KEI:
-      own_step(g, code, x, y, x - 1, y - 2, {.mark_target = true});
-      own_step(g, code, x, y, x + 1, y - 2, {.mark_target = true});
+      own_step(pos, maps, code, x, y, x - 1, y - 2, {.mark_target = true});
+      own_step(pos, maps, code, x, y, x + 1, y - 2, {.mark_target = true});
       break;
     case GIN:
       if (y >= 2) {
-        own_step(g, code, x, y, x, y - 1);
-        own_step(g, code, x, y, x - 1, y - 1);
-        own_step(g, code, x, y, x + 1, y - 1);
+        own_step(pos, maps, code, x, y, x, y - 1);
+        own_step(pos, maps, code, x, y, x - 1, y - 1);
+        own_step(pos, maps, code, x, y, x + 1, y - 1);
       }
       if (y <= 8) {
-        own_step(g, code, x, y, x - 1, y + 1);
-        own_step(g, code, x, y, x + 1, y + 1);
+        own_step(pos, maps, code, x, y, x - 1, y + 1);
+        own_step(pos, maps, code, x, y, x + 1, y + 1);
       }
       break;
     case KAKU_N:
-      own_steps(g, code, x, y, ORTHOGONAL);
-      勢力確定自角(g, x, y);
+      own_steps(pos, maps, code, x, y, ORTHOGONAL);
+      勢力確定自角(pos, maps, x, y);
       break;
     case SYA_N:
-      four_lines(g, code, x, y);
-      own_steps(g, code, x, y, DIAGONAL);
+      four_lines(pos, maps, code, x, y);
+      own_steps(pos, maps, code, x, y, DIAGONAL);
       break;
     case OU:
-      g.maps.own_king_x = x;
-      g.maps.own_king_y = y;
-      own_steps(g, code, x, y, NEIGHBOURS, {.check_kings = NO_KINGS});
+      maps.own_king_x = x;
+      maps.own_king_y = y;
+      own_steps(pos, maps, code, x, y, NEIGHBOURS, {.check_kings = NO_KINGS});
       break;
     case PORN:
-      own_step(g, code, x, y, x - 1, y - 1, {.attack_threshold = 4});
-      own_step(g, code, x, y, x + 1, y - 1, {.attack_threshold = 4});
+      own_step(pos, maps, code, x, y, x - 1, y - 1, {.attack_threshold = 4});
+      own_step(pos, maps, code, x, y, x + 1, y - 1, {.attack_threshold = 4});
       break;
-    case KNIG: own_steps(g, code, x, y, KNIGHT_LEAPS); break;
+    case KNIG: own_steps(pos, maps, code, x, y, KNIGHT_LEAPS); break;
     case KING:
-      g.maps.own_king_x = x;
-      g.maps.own_king_y = y;
-      own_steps(g, code, x, y, NEIGHBOURS, {.attack_threshold = 4, .check_kings = NO_KINGS});
+      maps.own_king_x = x;
+      maps.own_king_y = y;
+      own_steps(pos, maps, code, x, y, NEIGHBOURS, {.attack_threshold = 4, .check_kings = NO_KINGS});
       break;
-    case KYOU: 勢力確定上直進(g, code, x, y); break;
+    case KYOU: 勢力確定上直進(pos, maps, code, x, y); break;
     case SYA:
     case KURUMA:
-    case ROOK: four_lines(g, code, x, y); break;
+    case ROOK: four_lines(pos, maps, code, x, y); break;
     case QEEN:
-      four_lines(g, code, x, y);
-      勢力確定自クイーン(g, x, y);
+      four_lines(pos, maps, code, x, y);
+      勢力確定自クイーン(pos, maps, x, y);
       break;
-    case BISH: 勢力確定自ビショ(g, x, y); break;
-    case KAKU: 勢力確定自角(g, x, y); break;
+    case BISH: 勢力確定自ビショ(pos, maps, x, y); break;
+    case KAKU: 勢力確定自角(pos, maps, x, y); break;
     case HU_N:
     case KYOU_N:
     case KEI_N:
     case GIN_N:
-    case KIN: 勢力確定自金(g, code, x, y); break;
+    case KIN: 勢力確定自金(pos, maps, code, x, y); break;
     case SYOU:
-      g.maps.own_king_x = x;
-      g.maps.own_king_y = y;
-      count_legal_moves(g, g.maps.own_influence, code, x, y, ORTHOGONAL, OWN_PALACE);
+      maps.own_king_x = x;
+      maps.own_king_y = y;
+      count_legal_moves(pos, maps.own_influence, code, x, y, ORTHOGONAL, OWN_PALACE);
       break;
-    case TUKAE: count_legal_moves(g, g.maps.own_influence, code, x, y, DIAGONAL, OWN_PALACE); break;
-    case UMA: count_legal_moves(g, g.maps.own_influence, code, x, y, KNIGHT_LEAPS, WHOLE_BOARD); break;
-    case ZOU: count_legal_moves(g, g.maps.own_influence, code, x, y, ELEPHANT_LEAPS, WHOLE_BOARD); break;
-    case HOU: count_cannon_moves(g, code, x, y); break;
+    case TUKAE: count_legal_moves(pos, maps.own_influence, code, x, y, DIAGONAL, OWN_PALACE); break;
+    case UMA: count_legal_moves(pos, maps.own_influence, code, x, y, KNIGHT_LEAPS, WHOLE_BOARD); break;
+    case ZOU: count_legal_moves(pos, maps.own_influence, code, x, y, ELEPHANT_LEAPS, WHOLE_BOARD); break;
+    case HOU: count_cannon_moves(pos, maps, code, x, y); break;
     default: break;
   }
 }
 
 // Enemy UMA, ZOU, TUKAE and HOU are not measured: they add nothing.
-void survey_enemy_piece(Game& g, int code, int x, int y) {
+void survey_enemy_piece(const Position& pos, InfluenceMaps& maps, int code, int x, int y) {
   switch (code) {
     case HU:
-    case HEISI: enemy_step(g, code, x, y, x, y + 1, {.attack = EnemyAttack::Code}); break;
+    case HEISI: enemy_step(pos, maps, code, x, y, x, y + 1, {.attack = EnemyAttack::Code}); break;
     case KEI:
-      enemy_step(g, code, x, y, x - 1, y + 2, {.defender_position = true, .mark_target = true});
-      enemy_step(g, code, x, y, x + 1, y + 2, {.defender_position = true, .mark_target = true});
+      enemy_step(pos, maps, code, x, y, x - 1, y + 2, {.defender_position = true, .mark_target = true});
+      enemy_step(pos, maps, code, x, y, x + 1, y + 2, {.defender_position = true, .mark_target = true});
       break;
     case GIN:
       if (y == 9) break;
-      enemy_step(g, code, x, y, x, y + 1, {.defender_position = true});
-      enemy_step(g, code, x, y, x - 1, y + 1, {.defender_position = true});
-      enemy_step(g, code, x, y, x + 1, y + 1, {.defender_position = true});
+      enemy_step(pos, maps, code, x, y, x, y + 1, {.defender_position = true});
+      enemy_step(pos, maps, code, x, y, x - 1, y + 1, {.defender_position = true});
+      enemy_step(pos, maps, code, x, y, x + 1, y + 1, {.defender_position = true});
       if (y >= 2) {
-        enemy_step(g, code, x, y, x - 1, y - 1, {.defender_position = true});
-        enemy_step(g, code, x, y, x + 1, y - 1, {.defender_position = true});
+        enemy_step(pos, maps, code, x, y, x - 1, y - 1, {.defender_position = true});
+        enemy_step(pos, maps, code, x, y, x + 1, y - 1, {.defender_position = true});
       }
       break;
     case KAKU_N:
-      enemy_steps(g, code, x, y, ORTHOGONAL, {.records_codes = false});
-      勢力確定敵角(g, code, x, y);
+      enemy_steps(pos, maps, code, x, y, ORTHOGONAL, {.records_codes = false});
+      勢力確定敵角(pos, maps, code, x, y);
       break;
     case SYA_N:
-      four_lines(g, code, x, y);
-      enemy_steps(g, code, x, y, DIAGONAL, {.defender_position = true, .attack = EnemyAttack::CodeAndPosition});
+      four_lines(pos, maps, code, x, y);
+      enemy_steps(pos, maps, code, x, y, DIAGONAL, {.defender_position = true, .attack = EnemyAttack::CodeAndPosition});
       break;
     case OU:
-      g.maps.enemy_king_x = x;
-      g.maps.enemy_king_y = y;
-      enemy_steps(g, code, x, y, NEIGHBOURS, {.check_kings = NO_KINGS});
+      maps.enemy_king_x = x;
+      maps.enemy_king_y = y;
+      enemy_steps(pos, maps, code, x, y, NEIGHBOURS, {.check_kings = NO_KINGS});
       break;
     case PORN: {
       const EnemyBooking pawn{.defence_threshold = 4, .attack = EnemyAttack::Code, .attack_threshold = 4};
-      enemy_step(g, code, x, y, x - 1, y + 1, pawn);
-      enemy_step(g, code, x, y, x + 1, y + 1, pawn);
+      enemy_step(pos, maps, code, x, y, x - 1, y + 1, pawn);
+      enemy_step(pos, maps, code, x, y, x + 1, y + 1, pawn);
       break;
     }
-    case KNIG: enemy_steps(g, code, x, y, KNIGHT_LEAPS, {.defence_threshold = 4, .defender_position = true}); break;
-    case KING:
-      g.maps.enemy_king_x = x;
-      g.maps.enemy_king_y = y;
-      enemy_steps(g, code, x, y, NEIGHBOURS, {.defence_threshold = 4, .check_kings = NO_KINGS});
+    case KNIG:
+      enemy_steps(pos, maps, code, x, y, KNIGHT_LEAPS, {.defence_threshold = 4, .defender_position = true});
       break;
-    case KYOU: 勢力確定下直進(g, code, x, y); break;
+    case KING:
+      maps.enemy_king_x = x;
+      maps.enemy_king_y = y;
+      enemy_steps(pos, maps, code, x, y, NEIGHBOURS, {.defence_threshold = 4, .check_kings = NO_KINGS});
+      break;
+    case KYOU: 勢力確定下直進(pos, maps, code, x, y); break;
     case SYA:
     case KURUMA:
-    case ROOK: four_lines(g, code, x, y); break;
+    case ROOK: four_lines(pos, maps, code, x, y); break;
     case QEEN:
-      four_lines(g, code, x, y);
-      勢力確定敵クイーン(g, x, y);
+      four_lines(pos, maps, code, x, y);
+      勢力確定敵クイーン(pos, maps, x, y);
       break;
-    case BISH: 勢力確定敵ビショ(g, code, x, y); break;
-    case KAKU: 勢力確定敵角(g, code, x, y); break;
+    case BISH: 勢力確定敵ビショ(pos, maps, code, x, y); break;
+    case KAKU: 勢力確定敵角(pos, maps, code, x, y); break;
     case HU_N:
     case KYOU_N:
     case KEI_N:
     case GIN_N:
-    case KIN: 勢力確定敵金(g, x, y); break;
+    case KIN: 勢力確定敵金(pos, maps, x, y); break;
     case SYOU:
-      g.maps.enemy_king_x = x;
-      g.maps.enemy_king_y = y;
-      count_legal_moves(g, g.maps.enemy_influence, code, x, y, ORTHOGONAL, ENEMY_PALACE);
+      maps.enemy_king_x = x;
+      maps.enemy_king_y = y;
+      count_legal_moves(pos, maps.enemy_influence, code, x, y, ORTHOGONAL, ENEMY_PALACE);
       break;
     default: break;
   }
@@ -237,15 +241,15 @@ void survey_enemy_piece(Game& g, int code, int x, int y) {
 
 }  // namespace
 
-void 勢力調査(Game& g) {
-  reset_maps(g.maps);
+void 勢力調査(const Position& pos, InfluenceMaps& maps) {
+  reset_maps(maps);
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
-      const int code = g.board(x, y);
+      const int code = pos.board(x, y);
       if (code < 0) {
-        survey_own_piece(g, code, x, y);
+        survey_own_piece(pos, maps, code, x, y);
       } else if (code > 0) {
-        survey_enemy_piece(g, code, x, y);
+        survey_enemy_piece(pos, maps, code, x, y);
       }
     }
   }

@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "game/game.h"
+#include "rules/position.h"
 
 namespace velmora {
 

@@ -8,8 +8,8 @@
 #include <variant>
 #include <vector>
 
-#include "game/game.h"
 #include "notation/move_line.h"
+#include "rules/position.h"
 
 namespace velmora {
 

@@ -36,10 +36,10 @@ bool drop_row_allowed(int code, int tx, int ty) {
   }
 }
 
-int drop_check(const Game& g, int tx, int ty, int code) {
-  if (piece_at(g.board, tx, ty) != EMPTY) return 0;
-  if (code == -HU && g.hu_column_own[tx] == 1) return 0;
-  if (code == +HU && g.hu_column_enemy[tx] == 1) return 0;
+int drop_check(const Position& pos, int tx, int ty, int code) {
+  if (piece_at(pos.board, tx, ty) != EMPTY) return 0;
+  if (code == -HU && pos.hu_column_own[tx] == 1) return 0;
+  if (code == +HU && pos.hu_column_enemy[tx] == 1) return 0;
   return drop_row_allowed(code, tx, ty) ? 1 : 0;
 }
 
@@ -47,24 +47,24 @@ bool gold_step(int dx, int dy, int f) {
   return (dy == f && std::abs(dx) <= 1) || (dy == 0 && std::abs(dx) == 1) || (dy == -f && dx == 0);
 }
 
-int pawn_check(const Game& g, int fx, int fy, int tx, int ty, int code) {
+int pawn_check(const Position& pos, int fx, int fy, int tx, int ty, int code) {
   const int f = code < 0 ? -1 : +1;
   const int start_row = code < 0 ? 8 : 2;
   const int en_passant_row = code < 0 ? 4 : 6;
   const int dx = tx - fx, dy = ty - fy;
-  const int target = piece_at(g.board, tx, ty);
+  const int target = piece_at(pos.board, tx, ty);
   if (dx == 0 && target != EMPTY) return 0;
   if (dx == 0 && dy == f) return 1;
   if (std::abs(dx) == 1 && dy == f) {
     if (target != EMPTY) return 1;
-    const HistorySlot& last = g.history.slot(g.move_number);
-    return (fy == en_passant_row && piece_at(g.board, tx, fy) == -code && last.move_to_x == tx &&
+    const HistorySlot& last = pos.history.slot(pos.move_number);
+    return (fy == en_passant_row && piece_at(pos.board, tx, fy) == -code && last.move_to_x == tx &&
             last.move_to_y == fy && last.move_code == -code)
                ? 1
                : 0;
   }
-  if (fy == start_row && dx == 0 && dy == 2 * f && piece_at(g.board, fx, fy + f) == EMPTY &&
-      piece_at(g.board, fx, fy + 2 * f) == EMPTY)
+  if (fy == start_row && dx == 0 && dy == 2 * f && piece_at(pos.board, fx, fy + f) == EMPTY &&
+      piece_at(pos.board, fx, fy + 2 * f) == EMPTY)
     return 1;
   return 0;
 }
@@ -84,8 +84,8 @@ int castling_check(const Board& b, int fx, int fy, int tx, int ty, int code) {
   return 0;
 }
 
-int board_move_check(const Game& g, int fx, int fy, int tx, int ty, int code) {
-  const Board& b = g.board;
+int board_move_check(const Position& pos, int fx, int fy, int tx, int ty, int code) {
+  const Board& b = pos.board;
   const int dx = tx - fx, dy = ty - fy;
   const int f = code < 0 ? -1 : +1;
   const int side = sign_of(code);
@@ -123,7 +123,7 @@ int board_move_check(const Game& g, int fx, int fy, int tx, int ty, int code) {
     case BISH: return 移動チェックビショ(b, fx, fy, tx, ty);
     case QEEN: return 移動チェックルーク(b, fx, fy, tx, ty) || 移動チェックビショ(b, fx, fy, tx, ty);
     case KNIG: return (std::abs(dx) == 1 && std::abs(dy) == 2) || (std::abs(dx) == 2 && std::abs(dy) == 1);
-    case PORN: return pawn_check(g, fx, fy, tx, ty, code);
+    case PORN: return pawn_check(pos, fx, fy, tx, ty, code);
     case KING: return one_step(dx, dy) || castling_check(b, fx, fy, tx, ty, code);
     default: return 0;
   }
@@ -131,16 +131,16 @@ int board_move_check(const Game& g, int fx, int fy, int tx, int ty, int code) {
 
 }  // namespace
 
-int 移動チェック(const Game& g, int fx, int fy, int tx, int ty, int code) {
+int 移動チェック(const Position& pos, int fx, int fy, int tx, int ty, int code) {
   if (!on_board(tx, ty)) return 0;
   if (fx == tx && fy == ty) return 0;
   if (!is_piece(code)) return 0;
-  const int target = piece_at(g.board, tx, ty);
+  const int target = piece_at(pos.board, tx, ty);
   if (target != EMPTY && sign_of(target) == sign_of(code)) return 0;
-  if (is_hand_column(fx)) return drop_check(g, tx, ty, code);
+  if (is_hand_column(fx)) return drop_check(pos, tx, ty, code);
   // A source that is neither a square nor a hand column holds no piece.
   if (!on_board(fx, fy)) return 0;
-  return board_move_check(g, fx, fy, tx, ty, code) ? 1 : 0;
+  return board_move_check(pos, fx, fy, tx, ty, code) ? 1 : 0;
 }
 
 int 移動チェック角(const Board& board, int fx, int fy, int tx, int ty) {

@@ -1,7 +1,7 @@
 // Move legality: the single authority on where a piece may go.
 #pragma once
 
-#include "game/game.h"
+#include "rules/position.h"
 
 namespace velmora {
 
@@ -12,7 +12,7 @@ namespace velmora {
 // flags (refresh them with 調査_2歩フラグ設定 before testing pawn drops) and,
 // for en passant, the last recorded move. Whether the mover's own king is left
 // attacked is not considered, nor is promotion.
-int 移動チェック(const Game& g, int fx, int fy, int tx, int ty, int code);
+int 移動チェック(const Position& pos, int fx, int fy, int tx, int ty, int code);
 
 // Sliding and leaping patterns. They read the board only and never look at
 // the destination square itself.

@@ -1,30 +1,50 @@
-// Making a legal move: board, hands, castling rook, own king square, redraws.
+// Making a move on a Position, and what it changed.
 #pragma once
 
-#include "game/game.h"
+#include "rules/position.h"
 
 namespace velmora {
 
+// What a move changed, for whoever shows the position: the squares in the
+// order they must be redrawn, and the hands.
+struct MoveReport {
+  bool played = false;  // false: the move was refused as unplayable, nothing changed
+  int from_x = 0, from_y = 0;
+  int to_x = 0, to_y = 0;
+  bool drop = false;  // the piece came from a hand (from_x, from_y: its hand slot)
+  int captured = 0;   // the code taken on the destination (or en passant), EMPTY if none
+  bool en_passant = false;
+  int passed_x = 0, passed_y = 0;  // the square of the pawn taken en passant
+  bool promoted = false;           // the code placed differs from the code that left
+  bool castled = false;
+  int rook_from_x = 0, rook_to_x = 0, rook_y = 0;
+  // The hand that received the captured piece, and the hand the dropped
+  // piece left: -1 the own hand, +1 the enemy hand, 0 none.
+  int hand_gained = 0;
+  int hand_spent = 0;
+};
+
 // Plays the move from (fx, fy) (a square, or a hand slot for a drop) to
 // (tx, ty); `code` is the final code on the destination. Does not test
-// legality. Redraws the squares and hands it changes and brings the two-pawn
-// flags up to date.
-void 駒移動(Game& g, int fx, int fy, int tx, int ty, int code);
+// legality. Keeps the hand totals and the two-pawn flags up to date. Nothing
+// is played without a destination, a piece, and a square or hand slot to take
+// it from.
+MoveReport make_move(Position& pos, int fx, int fy, int tx, int ty, int code);
 
 // Puts a captured piece (its code as it stood) into the capturer's hand, or
 // notes a taken king in king_taken.
-void 駒取得(Game& g, int captured);
+void 駒取得(Position& pos, int captured);
 
 // Recomputes hu_column_own / hu_column_enemy from the board.
-void 調査_2歩フラグ設定(Game& g);
+void 調査_2歩フラグ設定(Position& pos);
 
 // Pieces in the own hand (side = chess_sign) or the enemy hand (side =
 // main_sign); 0 for any other side value.
-int 調査_持駒数(const Game& g, int side);
+int 調査_持駒数(const Position& pos, int side);
 
 // For move n >= 1: the first square (columns outer, rows inner) whose code in
 // history slot n differs from slot n - 1 and is not EMPTY. Returns false and
 // leaves x, y, code untouched when there is none.
-bool 調査_移動結果(const Game& g, int n, int& x, int& y, int& code);
+bool 調査_移動結果(const Position& pos, int n, int& x, int& y, int& code);
 
 }  // namespace velmora

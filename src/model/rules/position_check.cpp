@@ -35,25 +35,25 @@ std::optional<PositionFault> hand_fault(const Hand& hand, int total, const char*
   return std::nullopt;
 }
 
-std::optional<PositionFault> two_pawn_flag_fault(const Game& g) {
+std::optional<PositionFault> two_pawn_flag_fault(const Position& pos) {
   for (int x = 1; x <= BOARD_SIZE; ++x) {
     int own = 0, enemy = 0;
     for (int y = 1; y <= BOARD_SIZE; ++y) {
-      own |= g.board(x, y) == -HU ? 1 : 0;
-      enemy |= g.board(x, y) == +HU ? 1 : 0;
+      own |= pos.board(x, y) == -HU ? 1 : 0;
+      enemy |= pos.board(x, y) == +HU ? 1 : 0;
     }
-    if (g.hu_column_own[x] != own || g.hu_column_enemy[x] != enemy)
+    if (pos.hu_column_own[x] != own || pos.hu_column_enemy[x] != enemy)
       return fault("the two-pawn flags of column ", x, " do not match the board");
   }
   return std::nullopt;
 }
 
-std::optional<PositionFault> sign_fault(const Game& g) {
-  if ((g.chess_sign != 1 && g.chess_sign != -1) || g.main_sign != -g.chess_sign)
-    return fault("chess_sign ", g.chess_sign, " with main_sign ", g.main_sign);
-  if (g.turn < -1 || g.turn > 1) return fault("turn is ", g.turn);
-  if (g.king_taken != 0 && g.king_taken != g.chess_sign && g.king_taken != g.main_sign)
-    return fault("king_taken is ", g.king_taken);
+std::optional<PositionFault> sign_fault(const Position& pos) {
+  if ((pos.chess_sign != 1 && pos.chess_sign != -1) || pos.main_sign != -pos.chess_sign)
+    return fault("chess_sign ", pos.chess_sign, " with main_sign ", pos.main_sign);
+  if (pos.turn < -1 || pos.turn > 1) return fault("turn is ", pos.turn);
+  if (pos.king_taken != 0 && pos.king_taken != pos.chess_sign && pos.king_taken != pos.main_sign)
+    return fault("king_taken is ", pos.king_taken);
   return std::nullopt;
 }
 
@@ -67,9 +67,9 @@ int kings_of(const Board& board, int side) {
 }
 
 // The side whose king was taken (0: none).
-int side_of_taken_king(const Game& g) {
-  if (g.king_taken == 0) return 0;
-  return g.king_taken == g.chess_sign ? +1 : -1;
+int side_of_taken_king(const Position& pos) {
+  if (pos.king_taken == 0) return 0;
+  return pos.king_taken == pos.chess_sign ? +1 : -1;
 }
 
 struct ArmyCounts {
@@ -78,25 +78,25 @@ struct ArmyCounts {
   void add(int kind, int count) { (is_chess_kind(kind) ? chess : main) += count; }
 };
 
-ArmyCounts count_armies(const Game& g) {
+ArmyCounts count_armies(const Position& pos) {
   ArmyCounts counts;
   for (int x = 1; x <= BOARD_SIZE; ++x)
     for (int y = 1; y <= BOARD_SIZE; ++y)
-      if (g.board(x, y) != EMPTY) counts.add(kind_of(g.board(x, y)), 1);
-  for (int i = 1; i < HAND_SIZE; ++i) counts.add(HAND_KINDS[i], g.hand_own[i] + g.hand_enemy[i]);
+      if (pos.board(x, y) != EMPTY) counts.add(kind_of(pos.board(x, y)), 1);
+  for (int i = 1; i < HAND_SIZE; ++i) counts.add(HAND_KINDS[i], pos.hand_own[i] + pos.hand_enemy[i]);
   return counts;
 }
 
 }  // namespace
 
-std::optional<PositionFault> find_line_up_fault(const Game& g) {
-  const int taken = side_of_taken_king(g);
+std::optional<PositionFault> find_line_up_fault(const Position& pos) {
+  const int taken = side_of_taken_king(pos);
   for (const int side : {-1, +1}) {
-    const int kings = kings_of(g.board, side), expected = side == taken ? 0 : 1;
+    const int kings = kings_of(pos.board, side), expected = side == taken ? 0 : 1;
     if (kings != expected) return fault("the side of sign ", side, " has ", kings, " kings on the board");
   }
-  const ArmyCounts counts = count_armies(g);
-  const bool chess_king_taken = taken != 0 && taken == g.chess_sign;
+  const ArmyCounts counts = count_armies(pos);
+  const bool chess_king_taken = taken != 0 && taken == pos.chess_sign;
   const int chess_expected = CHESS_LINE_UP - (chess_king_taken ? 1 : 0);
   const int main_expected = MAIN_LINE_UP - (taken != 0 && !chess_king_taken ? 1 : 0);
   if (counts.chess != chess_expected || counts.main != main_expected)
@@ -105,12 +105,13 @@ std::optional<PositionFault> find_line_up_fault(const Game& g) {
   return std::nullopt;
 }
 
-std::optional<PositionFault> find_position_fault(const Game& g) {
-  if (auto found = board_fault(g.board)) return found;
-  if (auto found = hand_fault(g.hand_own, g.hand_own_total, "hand_own")) return found;
-  if (auto found = hand_fault(g.hand_enemy, g.hand_enemy_total, "hand_enemy")) return found;
-  if (auto found = two_pawn_flag_fault(g)) return found;
-  return sign_fault(g);
+std::optional<PositionFault> Position::check() const {
+  const Position& pos = *this;
+  if (auto found = board_fault(pos.board)) return found;
+  if (auto found = hand_fault(pos.hand_own, pos.hand_own_total, "hand_own")) return found;
+  if (auto found = hand_fault(pos.hand_enemy, pos.hand_enemy_total, "hand_enemy")) return found;
+  if (auto found = two_pawn_flag_fault(pos)) return found;
+  return sign_fault(pos);
 }
 
 }  // namespace velmora

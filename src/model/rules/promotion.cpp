@@ -2,7 +2,7 @@
 
 namespace velmora {
 
-int 調査_駒成(Game& g, int fx, int fy, int tx, int ty, int code) {
+int 調査_駒成(int fx, int fy, int tx, int ty, int code) {
   (void)tx;
   if (fx < 1 || fx > 9) return 0;  // a drop never promotes
   const bool own = code < 0;
@@ -23,9 +23,7 @@ int 調査_駒成(Game& g, int fx, int fy, int tx, int ty, int code) {
       break;
     default: return 0;
   }
-  if (!may) return 0;
-  g.promotion_choice = promoted;
-  return 1;
+  return may ? promoted : EMPTY;
 }
 
 int 調査_駒成人選(int ty, int code) {
@@ -46,15 +44,6 @@ int 移動後チェック(int ty, int code) {
     case -KEI: return ty <= 2 ? 0 : 1;
     default: return 1;
   }
-}
-
-void wait_seconds(Game& g, double seconds) {
-  // The clock port measures the span itself, so the wait ends after `seconds`
-  // also when the time of day passes midnight.
-  if (!(seconds > 0)) return;
-  // Clicks made during an animation would act on a board the person has not seen.
-  g.ports.screen.drop_clicks_meanwhile();
-  g.ports.clock.wait(seconds);
 }
 
 }  // namespace velmora

@@ -1,13 +1,13 @@
 // Promotion tests shared by the person's move input and the computer.
 #pragma once
 
-#include "game/game.h"
+#include "rules/pieces.h"
 
 namespace velmora {
 
-// 1 when the move may promote; then promotion_choice holds the promoted code
-// (the queen for a chess pawn). A drop never promotes.
-int 調査_駒成(Game& g, int fx, int fy, int tx, int ty, int code);
+// The promoted code when the move may promote (the queen for a chess pawn),
+// EMPTY (0) when it may not. A drop never promotes.
+int 調査_駒成(int fx, int fy, int tx, int ty, int code);
 
 // 1 when `code` is a chess pawn arriving on its promotion rows (own: ty <= 2,
 // enemy: ty >= 8): the person then gets the promotion dialog.
@@ -16,9 +16,5 @@ int 調査_駒成人選(int ty, int code);
 // 0 when a piece of `code` standing on row ty would have no move left and so
 // must promote; 1 otherwise.
 int 移動後チェック(int ty, int code);
-
-// Returns once `seconds` have passed (through the Clock port, which keeps the
-// window painted); safe across midnight.
-void wait_seconds(Game& g, double seconds);
 
 }  // namespace velmora

@@ -11,32 +11,32 @@ int first_own_king(const Board& board) {
   return EMPTY;
 }
 
-void 調査_先手後手(Game& g) {
-  const int king = first_own_king(g.board);
+void 調査_先手後手(Position& pos) {
+  const int king = first_own_king(pos.board);
   if (king == -OU || king == -SYOU) {
-    g.chess_sign = +1;
-    g.main_sign = -1;
+    pos.chess_sign = +1;
+    pos.main_sign = -1;
   } else if (king == -KING) {
-    g.chess_sign = -1;
-    g.main_sign = +1;
+    pos.chess_sign = -1;
+    pos.main_sign = +1;
   }
 }
 
-int 調査_先番(const Game& g, int n) {
+int 調査_先番(const Position& pos, int n) {
   if (n < 0) return 0;
   if (n == 0) {
     // The main army opens the match, whichever side it plays.
-    const int king = first_own_king(g.board);
-    if (king == -OU || king == -SYOU) return g.chess_sign;
-    if (king == -KING) return g.main_sign;
+    const int king = first_own_king(pos.board);
+    if (king == -OU || king == -SYOU) return pos.chess_sign;
+    if (king == -KING) return pos.main_sign;
     return 0;
   }
   // The side whose piece arrived somewhere in move n waits; the other one
   // moves. Squares that were emptied are passed over.
   int x = 0, y = 0, moved = EMPTY;
-  調査_移動結果(g, n, x, y, moved);
-  if (moved > 0) return g.chess_sign;
-  if (moved < 0) return g.main_sign;
+  調査_移動結果(pos, n, x, y, moved);
+  if (moved > 0) return pos.chess_sign;
+  if (moved < 0) return pos.main_sign;
   return 0;
 }
 

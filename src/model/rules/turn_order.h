@@ -1,7 +1,7 @@
 // Which army sits on which side, and whose move it is.
 #pragma once
 
-#include "game/game.h"
+#include "rules/position.h"
 
 namespace velmora {
 
@@ -11,10 +11,10 @@ int first_own_king(const Board& board);
 
 // Sets chess_sign and main_sign from the first negative king on the board
 // (columns outer, rows inner); leaves them alone when there is none.
-void 調査_先手後手(Game& g);
+void 調査_先手後手(Position& pos);
 
 // The value for `turn` after move n: chess_sign when the own side is to move,
 // main_sign when the enemy side is, 0 when it cannot be told.
-int 調査_先番(const Game& g, int n);
+int 調査_先番(const Position& pos, int n);
 
 }  // namespace velmora

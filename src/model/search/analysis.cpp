@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "influence/survey.h"
-#include "ports/null_ports.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"
 #include "rules/turn_order.h"
@@ -96,21 +95,37 @@ void append_move(std::string& out, int fx, int fy, int tx, int ty, int code) {
          std::to_string(code);
 }
 
-void append_drops(const Game& g, std::string& out, const Hand& hand, int sign) {
+void append_drops(const Position& pos, std::string& out, const Hand& hand, int sign) {
   for (int k = 1; k <= 18; ++k) {
     if (hand[k] == 0) continue;
     const Slot slot = sign < 0 ? own_hand_slot(k) : enemy_hand_slot(k);
     const int code = sign * HAND_KINDS[k];
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)
-        if (移動チェック(g, slot.x, slot.y, tx, ty, code) == 1) append_move(out, slot.x, slot.y, tx, ty, code);
+        if (移動チェック(pos, slot.x, slot.y, tx, ty, code) == 1) append_move(out, slot.x, slot.y, tx, ty, code);
   }
 }
 
-int hand_total(const Hand& hand) {
-  int total = 0;
-  for (int k = 1; k <= 18; ++k) total += hand[k];
-  return total;
+std::string com_answer(Position& pos, InfluenceMaps& maps, ComAnalysis& com, const SearchOptions& options) {
+  Candidate best;
+  if (!search_candidates(pos, maps, com, options, best)) return "none";
+  std::ostringstream out;
+  out << best.sx << ' ' << best.sy << ' ' << best.tx << ' ' << best.ty << ' ' << best.starting << ' ' << best.final_code
+      << ' ' << format_score(com.com_best_score);
+  return out.str();
+}
+
+std::string scores_answer(Position& pos, InfluenceMaps& maps, ComAnalysis& com, SearchOptions options) {
+  Candidate best;
+  ScoreLog scores;
+  options.scores = &scores;
+  search_candidates(pos, maps, com, options, best);
+  std::string out;
+  for (const ScoredMove& s : scores) {
+    append_move(out, s.sx, s.sy, s.tx, s.ty, s.code);
+    out += ',' + format_score(s.score);
+  }
+  return out;
 }
 
 }  // namespace
@@ -139,25 +154,20 @@ std::string format_position_line(const AnalysisPosition& p) {
          " last=" + std::to_string(p.last_x) + "," + std::to_string(p.last_y) + "," + std::to_string(p.last_code);
 }
 
-void set_up_position(Game& g, const AnalysisPosition& p) {
-  g.board = p.board;
-  g.hand_own = p.hand_own;
-  g.hand_enemy = p.hand_enemy;
-  g.hand_own_total = hand_total(p.hand_own);
-  g.hand_enemy_total = hand_total(p.hand_enemy);
-  g.chess_sign = +1;
-  g.main_sign = -1;
-  調査_先手後手(g);
-  g.game_mode = MODE_COM;
-  g.turn = g.main_sign;
-  g.com.com_level = p.level;
-  g.menu.CHESS_MOCHIKOMA = p.drops;
-  HistorySlot& last = g.history.slot(g.move_number);
+void set_up_position(Position& pos, InfluenceMaps& maps, const AnalysisPosition& p) {
+  pos.board = p.board;
+  pos.hand_own = p.hand_own;
+  pos.hand_enemy = p.hand_enemy;
+  pos.chess_sign = +1;
+  pos.main_sign = -1;
+  調査_先手後手(pos);
+  pos.turn = pos.main_sign;
+  HistorySlot& last = pos.history.slot(pos.move_number);
   last.move_to_x = p.last_x;
   last.move_to_y = p.last_y;
   last.move_code = p.last_code;
-  調査_2歩フラグ設定(g);
-  勢力調査(g);
+  pos.refresh_derived();
+  勢力調査(pos, maps);
 }
 
 std::string format_score(Tenths score) {
@@ -165,39 +175,18 @@ std::string format_score(Tenths score) {
   return std::string(score < 0 ? "-" : "") + std::to_string(whole) + "." + std::to_string(tenth) + "000";
 }
 
-std::string com_answer(Game& g, SearchTrace* trace) {
-  Candidate best;
-  if (!com_search(g, best, trace)) return "none";
-  std::ostringstream out;
-  out << best.sx << ' ' << best.sy << ' ' << best.tx << ' ' << best.ty << ' ' << best.starting << ' ' << best.final_code
-      << ' ' << format_score(g.com.com_best_score);
-  return out.str();
-}
-
-std::string scores_answer(Game& g, SearchTrace* trace) {
-  Candidate best;
-  ScoreLog scores;
-  com_search(g, best, trace, &scores);
-  std::string out;
-  for (const ScoredMove& s : scores) {
-    append_move(out, s.sx, s.sy, s.tx, s.ty, s.code);
-    out += ',' + format_score(s.score);
-  }
-  return out;
-}
-
-std::string moves_answer(const Game& g) {
+std::string moves_answer(const Position& pos) {
   std::string out;
   for (int fx = 1; fx <= 9; ++fx)
     for (int fy = 1; fy <= 9; ++fy) {
-      const int code = g.board(fx, fy);
+      const int code = pos.board(fx, fy);
       if (code == EMPTY) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-          if (移動チェック(g, fx, fy, tx, ty, code) == 1) append_move(out, fx, fy, tx, ty, code);
+          if (移動チェック(pos, fx, fy, tx, ty, code) == 1) append_move(out, fx, fy, tx, ty, code);
     }
-  append_drops(g, out, g.hand_own, -1);
-  append_drops(g, out, g.hand_enemy, +1);
+  append_drops(pos, out, pos.hand_own, -1);
+  append_drops(pos, out, pos.hand_enemy, +1);
   return out;
 }
 
@@ -223,13 +212,19 @@ std::string answer_position_line(const std::string& line, std::string* trace_tex
   if (line.empty()) return "";
   AnalysisPosition p;
   if (std::string reason = parse_position_line(line, p); !reason.empty()) return "error: " + reason;
-  NullPorts silent;
-  Game g(silent.ports());
-  set_up_position(g, p);
-  if (p.mode == AnalysisPosition::Mode::Moves) return moves_answer(g);
+  Position pos;
+  InfluenceMaps maps;
+  set_up_position(pos, maps, p);
+  if (p.mode == AnalysisPosition::Mode::Moves) return moves_answer(pos);
+  ComAnalysis com;
+  com.com_level = p.level;
   SearchTrace trace{p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty, {}};
   SearchTrace* traced = p.traced ? &trace : nullptr;
-  std::string answer = p.mode == AnalysisPosition::Mode::Scores ? scores_answer(g, traced) : com_answer(g, traced);
+  SearchOptions options;
+  options.chess_drops = p.drops;
+  options.trace = traced;
+  std::string answer = p.mode == AnalysisPosition::Mode::Scores ? scores_answer(pos, maps, com, options)
+                                                                : com_answer(pos, maps, com, options);
   if (traced && trace_text) *trace_text = format_trace(trace);
   return answer;
 }

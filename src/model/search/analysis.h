@@ -5,9 +5,10 @@
 
 #include <string>
 
-#include "com/com_turn.h"
-#include "game/game.h"
+#include "influence/maps.h"
 #include "notation/move_line.h"
+#include "rules/position.h"
+#include "search/candidate_search.h"
 
 namespace velmora {
 
@@ -32,24 +33,15 @@ std::string parse_position_line(const std::string& line, AnalysisPosition& posit
 // except the mode and the trace).
 std::string format_position_line(const AnalysisPosition& position);
 
-// Puts the position on a fresh game the way a turn of the computer finds it
-// after the person's move: hands and their totals, the army signs from the
-// board, the two-pawn flags, the last move, the options, one survey.
-void set_up_position(Game& g, const AnalysisPosition& position);
-
-// "sx sy tx ty starting final score" of the search's best candidate, or
-// "none". With `trace`, the traced candidate's evaluations are listed there.
-std::string com_answer(Game& g, SearchTrace* trace = nullptr);
-
-// Every evaluation the search makes, in order: "sx,sy,tx,ty,code,score"
-// separated by spaces (a drop: the hand column and the hand index; a move
-// with an optional promotion once for each code). With `trace`, the traced
-// candidate's evaluations are listed there.
-std::string scores_answer(Game& g, SearchTrace* trace = nullptr);
+// Puts the position on `pos` the way a turn of the computer finds it after
+// the person's move: hands and their totals, the army signs from the board,
+// the two-pawn flags, the last move; then surveys it into `maps`. The level
+// and the drops option are the caller's to apply.
+void set_up_position(Position& pos, InfluenceMaps& maps, const AnalysisPosition& position);
 
 // Every fx,fy,tx,ty,code the move check accepts: board moves of both sides,
 // then the drops of the own hand and of the enemy hand.
-std::string moves_answer(const Game& g);
+std::string moves_answer(const Position& pos);
 
 // A score in tenths as the tool prints it: "-15.5000".
 std::string format_score(Tenths score);
@@ -57,7 +49,11 @@ std::string format_score(Tenths score);
 // The trace of a search as readable lines, one term a line.
 std::string format_trace(const SearchTrace& trace);
 
-// The whole answer to one input line, on a fresh game; trace text (when the
+// The whole answer to one input line, on a fresh position: with mode=com "sx
+// sy tx ty starting final score" of the search's best candidate or "none";
+// with mode=scores every evaluation the search makes, in order,
+// "sx,sy,tx,ty,code,score" separated by spaces (a drop: the hand column and
+// the hand index; a move with an optional promotion once for each code); trace text (when the
 // line asks for one) goes to `trace_text`.
 std::string answer_position_line(const std::string& line, std::string* trace_text = nullptr);
 

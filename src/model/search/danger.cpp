@@ -13,8 +13,9 @@ namespace {
 // The board after the candidate, seen from the computer's side.
 class DangerScan {
  public:
-  DangerScan(Game& g, int code, int dx, int dy, EvalTrace* trace)
-      : g_(g), b_(g.board), m_(g.maps), code_(code), dx_(dx), dy_(dy), s_(trace) {}
+  DangerScan(Position& pos, const InfluenceMaps& maps, const ComAnalysis& com, int code, int dx, int dy,
+             EvalTrace* trace)
+      : p_(pos), b_(pos.board), m_(maps), com_(com), code_(code), dx_(dx), dy_(dy), s_(trace) {}
 
   Tenths run() {
     for (int c = 1; c <= 9; ++c)
@@ -38,11 +39,11 @@ class DangerScan {
   bool near_computer_king(int c, int r, int reach) const {
     return std::abs(c - m_.enemy_king_x) < reach && std::abs(r - m_.enemy_king_y) < reach;
   }
-  bool person_holds_bishop_or_queen() const { return g_.hand_own[HAND_BISH] > 0 || g_.hand_own[HAND_QEEN] > 0; }
+  bool person_holds_bishop_or_queen() const { return p_.hand_own[HAND_BISH] > 0 || p_.hand_own[HAND_QEEN] > 0; }
 
   void empty_square(int c, int r) {
     if (o(c, r) > 0) attacked_empty_square(c, r);
-    if (g_.hand_own_total > 0) drop_threats(c, r);
+    if (p_.hand_own_total > 0) drop_threats(c, r);
   }
 
   void attacked_empty_square(int c, int r) {
@@ -53,17 +54,17 @@ class DangerScan {
     }
     if (e(c, r) == 0 && r < 4) {
       s_.add(-1, Term::DangerUnguardedSquareInTheCamp, c, r);
-      if (調査_自守駒MAN_直進駒(g_, c, r) == 1) s_.add(points(-10), Term::DangerCampSquareUnderAStraightLine, c, r);
+      if (調査_自守駒MAN_直進駒(p_, c, r) == 1) s_.add(points(-10), Term::DangerCampSquareUnderAStraightLine, c, r);
     }
     if (r < 4 && b_.at(c, r + 1) == -HU && o(c, r) >= e(c, r)) {
       s_.add(points(-30), Term::DangerPawnAboutToEnterTheCamp, c, r);
-      if (調査_自守駒MAN_直進駒(g_, c, r + 1) == 1)
+      if (調査_自守駒MAN_直進駒(p_, c, r + 1) == 1)
         s_.add(points(-70), Term::DangerEnteringPawnBackedByAStraightLine, c, r);
     }
   }
 
   void drop_threats(int c, int r) {
-    if (g_.hand_own[HAND_ROOK] > 0 && r > 2 && b_.at(c, r - 1) > +KYOU && (o(c, r) > 0 || e(c, r) == 0)) {
+    if (p_.hand_own[HAND_ROOK] > 0 && r > 2 && b_.at(c, r - 1) > +KYOU && (o(c, r) > 0 || e(c, r) == 0)) {
       for (int q = r - 2; q >= 1; --q) {
         const int p = b_(c, q);
         if (p == EMPTY) continue;
@@ -71,11 +72,11 @@ class DangerScan {
         break;
       }
     }
-    if (g_.hand_own[HAND_KNIG] > 0 && (e(c, r) == 0 || (o(c, r) > 0 && m_.enemy_attacker_code(c, r) > 8)) && r > 2 &&
+    if (p_.hand_own[HAND_KNIG] > 0 && (e(c, r) == 0 || (o(c, r) > 0 && m_.enemy_attacker_code(c, r) > 8)) && r > 2 &&
         c > 1 && c < 9 && b_(c - 1, r - 2) > +HU && b_(c + 1, r - 2) > +HU)
       s_.add(points(-20), Term::DangerKnightDropForksTwoPieces, c, r);
     if (person_holds_bishop_or_queen() && e(c, r) <= 1) {
-      const int crowd = 調査_周辺状況(g_, c, r);
+      const int crowd = 調査_周辺状況(p_, c, r);
       if (crowd < -1) s_.add(points(-5), Term::DangerBishopOrQueenDropAmongBigPieces, c, r);
       if (e(c, r) == 0 && crowd < 0) {
         s_.add(points(-1), Term::DangerBishopOrQueenDropNextToABigPiece, c, r);
@@ -88,7 +89,7 @@ class DangerScan {
   void unguarded_empty_square(int c, int r) {
     if (r == 2 && b_(c, 1) == +KEI) s_.add(points(-5), Term::DangerHoleInFrontOfTheKnight, c, r);
     if (r < 4) s_.add(-1, Term::DangerUnguardedEmptySquareInTheCamp, c, r);
-    if (g_.hand_own[HAND_BISH] > 0 && c > 1 && c < 9 && r >= 2 && r <= 8) {
+    if (p_.hand_own[HAND_BISH] > 0 && c > 1 && c < 9 && r >= 2 && r <= 8) {
       if (unguarded_computer_piece(c - 1, r - 1) && unguarded_computer_piece(c + 1, r + 1))
         s_.add(points(-20), Term::DangerChessBishopDropForksADiagonal, c, r);
       if (unguarded_computer_piece(c - 1, r + 1) && unguarded_computer_piece(c + 1, r - 1))
@@ -103,7 +104,7 @@ class DangerScan {
       if (o(c, 2) >= e(c, 2)) s_.add(points(-250), Term::DangerKingOnTheBackRowFrontNotHeld, c, r);
       if (person_holds_bishop_or_queen()) s_.add(points(-700), Term::DangerKingOnTheBackRowBishopOrQueenInHand, c, r);
     }
-    if (v == +HU && m_.own_attacker_code(c, r) == -SYA && g_.hand_own[HAND_PORN] > 0 && o(c, r) >= e(c, r) && r < 9 &&
+    if (v == +HU && m_.own_attacker_code(c, r) == -SYA && p_.hand_own[HAND_PORN] > 0 && o(c, r) >= e(c, r) && r < 9 &&
         e(c, r + 1) == 1)
       s_.add(points(-5), Term::DangerPawnBeforeARook, c, r);
     if (o(c, r) > 0) attacked_computer_piece(c, r, v);
@@ -112,14 +113,14 @@ class DangerScan {
   void attacked_computer_piece(int c, int r, int v) {
     const int a = m_.own_attacker_code(c, r);
     const int worth = std::abs(a);
-    const bool attacker_free = g_.com.own_pinned.at(m_.own_attacker_x(c, r), m_.own_attacker_y(c, r)) == 0;
+    const bool attacker_free = com_.own_pinned.at(m_.own_attacker_x(c, r), m_.own_attacker_y(c, r)) == 0;
     if (m_.enemy_defender_code(c, r) == +OU && (v > worth || o(c, r) > 1))
       s_.add(points(-100), Term::DangerPieceGuardedOnlyByTheKing, c, r);
     if (attacker_free && v > worth) s_.add(points(worth - v), Term::DangerCheaperAttacker, c, r);
     if (e(c, r) == 0) {
       s_.add(points(-v), Term::DangerHangingPiece, c, r);
       if (r <= 3) s_.add(points(-10), Term::DangerHangingPieceInTheCamp, c, r);
-      const int before = g_.com.board_before_com(c, r);
+      const int before = com_.board_before_com(c, r);
       if (before <= -HU) s_.add(points(std::abs(before)), Term::DangerHangingPieceJustCapturedThere, c, r);
       if (r < 4 && (a == -HU || a == -KYOU)) s_.add(points(-20), Term::DangerCampPieceHitByPawnOrLance, c, r);
       return;
@@ -127,12 +128,12 @@ class DangerScan {
     if (!attacker_free) return;
     if (o(c, r) > e(c, r) && m_.enemy_defender_code(c, r) >= worth)
       s_.add(points(-v), Term::DangerOutnumberedPiece, c, r);
-    if (r <= 3 && e(c, r) == o(c, r) && b_.at(c, r + 1) != EMPTY && 調査_自守駒MAN_直進駒(g_, c, r + 1) == 1)
+    if (r <= 3 && e(c, r) == o(c, r) && b_.at(c, r + 1) != EMPTY && 調査_自守駒MAN_直進駒(p_, c, r + 1) == 1)
       s_.add(points(-v - std::abs(m_.own_attacker_code.at(c, r + 1))), Term::DangerCampPieceUnderAStraightLine, c, r);
   }
 
   void person_piece(int c, int r, int v) {
-    if (e(c, r) > 0 && g_.com.enemy_influence_before(c, r) == 0) {
+    if (e(c, r) > 0 && com_.enemy_influence_before(c, r) == 0) {
       const int above = b_.at(c, r - 1);
       if (r > 2 && v == -KEI && o(c, r - 1) == 0 && (above == +GIN || above == +SYA_N || above == +KAKU_N))
         s_.add(points(1), Term::DangerKnightNewlyAttacked, c, r);
@@ -146,16 +147,17 @@ class DangerScan {
       s_.add(points(-1), Term::DangerStraightPieceOnTheKingsColumn, c, r);
     }
     const bool own_king = c == m_.own_king_x && r == m_.own_king_y;
-    if (o(dx_, dy_) == 0 && (o(c, r) == 0 || own_king) && 移動チェック(g_, dx_, dy_, c, r, code_) == 1) {
+    if (o(dx_, dy_) == 0 && (o(c, r) == 0 || own_king) && 移動チェック(p_, dx_, dy_, c, r, code_) == 1) {
       s_.add(1, Term::DangerCandidateThreatensAPiece, c, r);
       ++fork_count_;
       fork_minimum_ = std::min(fork_minimum_, std::abs(v));
     }
   }
 
-  Game& g_;
+  Position& p_;
   const Board& b_;
   const InfluenceMaps& m_;
+  const ComAnalysis& com_;
   int code_, dx_, dy_;
   ScoreSheet s_;
   int fork_count_ = 0;
@@ -164,23 +166,24 @@ class DangerScan {
 
 }  // namespace
 
-Tenths 盤評価_COM危険座標(Game& g, int code, int dx, int dy, EvalTrace* trace) {
-  return DangerScan(g, code, dx, dy, trace).run();
+Tenths 盤評価_COM危険座標(Position& pos, const InfluenceMaps& maps, const ComAnalysis& com, int code, int dx, int dy,
+                          EvalTrace* trace) {
+  return DangerScan(pos, maps, com, code, dx, dy, trace).run();
 }
 
-int 盤評価_自角注意_COM(const Game& g, int dx, int dy, int code) {
+int 盤評価_自角注意_COM(const Position& pos, const ComAnalysis& com, int dx, int dy, int code) {
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
-      if (g.com.bishop_threat_mark(c, r) != 1) continue;
-      if (移動チェック(g, dx, dy, c, r, -KAKU) != 1 && 移動チェック(g, dx, dy, c, r, -KAKU_N) != 1) continue;
+      if (com.bishop_threat_mark(c, r) != 1) continue;
+      if (移動チェック(pos, dx, dy, c, r, -KAKU) != 1 && 移動チェック(pos, dx, dy, c, r, -KAKU_N) != 1) continue;
       // The first such square decides: can a person's bishop get there?
       for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
-          const int p = g.board(x, y);
-          if ((p == -KAKU || p == -KAKU_N) && 移動チェック(g, x, y, c, r, p) == 1) return code;
+          const int p = pos.board(x, y);
+          if ((p == -KAKU || p == -KAKU_N) && 移動チェック(pos, x, y, c, r, p) == 1) return code;
         }
       const Slot bishop_slot = own_hand_slot(HAND_KAKU);
-      if (g.hand_own[HAND_KAKU] > 0 && 移動チェック(g, bishop_slot.x, bishop_slot.y, c, r, -KAKU) == 1) return code;
+      if (pos.hand_own[HAND_KAKU] > 0 && 移動チェック(pos, bishop_slot.x, bishop_slot.y, c, r, -KAKU) == 1) return code;
       return 0;
     }
   return 0;

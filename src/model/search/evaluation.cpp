@@ -16,19 +16,20 @@ namespace {
 // Every method that may end the evaluation early returns true when it does.
 class Evaluation {
  public:
-  Evaluation(Game& g, int captured, int code, int sx, int sy, int dx, int dy, EvalTrace* trace)
-      : g_(g),
-        b_(g.board),
-        m_(g.maps),
-        com_(g.com),
+  Evaluation(Position& pos, const InfluenceMaps& maps, const ComAnalysis& com, int captured, int code, int sx, int sy,
+             int dx, int dy, EvalTrace* trace)
+      : p_(pos),
+        b_(pos.board),
+        m_(maps),
+        com_(com),
         captured_(captured),
         code_(code),
         sx_(sx),
         sy_(sy),
         dx_(dx),
         dy_(dy),
-        kx_(g.maps.own_king_x),
-        ky_(g.maps.own_king_y),
+        kx_(maps.own_king_x),
+        ky_(maps.own_king_y),
         s_(trace) {}
 
   Tenths run() {
@@ -72,12 +73,12 @@ class Evaluation {
     } else if (code_ > com_.com_move_code) {
       s_.add(points(10), Term::Promotion);
     }
-    s_.add(盤評価_COM危険座標(g_, code_, dx_, dy_, s_.trace()), Term::DangerScanTotal);
+    s_.add(盤評価_COM危険座標(p_, m_, com_, code_, dx_, dy_, s_.trace()), Term::DangerScanTotal);
     return false;
   }
 
   bool check_terms() {
-    if (詰めかMAN(g_) == 1) return code_ == +HU ? ends(-SCORE_MATE, Term::PawnMate) : ends(SCORE_MATE, Term::Mate);
+    if (詰めかMAN(p_, m_) == 1) return code_ == +HU ? ends(-SCORE_MATE, Term::PawnMate) : ends(SCORE_MATE, Term::Mate);
     if (attacker_dst() == -OU && e_dst() > 0) s_.add(points(100), Term::CheckOnlyTheKingAttacksTheChecker);
     if (defender_dst() == +SYA_N && o_dst() <= 2 && dx_ != kx_ && dy_ != ky_ && near_person_king(2) &&
         (m_.enemy_defender_y.at(dx_, dy_) == ky_ || m_.enemy_defender_x.at(dx_, dy_) == kx_))
@@ -112,7 +113,7 @@ class Evaluation {
     const bool attacked_once = o_dst() == 1 || (o_dst() == 2 && e(kx_, ky_) > 0 && e_dst() > 0);
     const bool on_pin_line = (ax == kx_ && dx_ != kx_) || (ay == ky_ && dy_ != ky_) ||
                              ((dx_ == kx_ || dy_ == ky_) && ax != kx_ && ay != ky_);
-    if (!attacked_once || !on_pin_line || 移動チェック(g_, dx_, dy_, ax, ay, com_.com_move_code) != 1) return;
+    if (!attacked_once || !on_pin_line || 移動チェック(p_, dx_, dy_, ax, ay, com_.com_move_code) != 1) return;
     if (!is_drop()) {
       // No bonus when the computer piece that attacked the pinned piece
       // before the move is the one that moved away.
@@ -125,17 +126,17 @@ class Evaluation {
   void moved_piece_safety() {
     if (o_dst() == 0) {
       if (code_ != +KAKU && code_ != +KAKU_N && code_ != +OU && code_ != +HU) {
-        const int caution = 盤評価_自角注意_COM(g_, dx_, dy_, code_);
+        const int caution = 盤評価_自角注意_COM(p_, com_, dx_, dy_, code_);
         if (caution != 0) s_.add(points(-caution), Term::BishopForkCaution);
       }
       if ((code_ >= +KAKU && code_ <= +SYA_N) || code_ == +KYOU || near_person_king(3)) {
-        const int escapes = 調査_自王逃道(g_);
+        const int escapes = 調査_自王逃道(p_, m_);
         if (escapes > com_.own_king_escapes_before)
           s_.add(points(com_.own_king_escapes_before - escapes), Term::PersonsKingGainsEscapes);
       }
     } else if (e_dst() > 0) {
       const int a = attacker_dst();
-      if ((g_.hand_own[HAND_BISH] > 0 || g_.hand_own[HAND_QEEN] > 0) && dx_ > 1 && dx_ < 9 &&
+      if ((p_.hand_own[HAND_BISH] > 0 || p_.hand_own[HAND_QEEN] > 0) && dx_ > 1 && dx_ < 9 &&
           ((is_person_rook(board(dx_ - 1, dy_)) && board(dx_ + 1, dy_) == +OU) ||
            (is_person_rook(board(dx_ + 1, dy_)) && board(dx_ - 1, dy_) == +OU)))
         s_.add(points(-code_), Term::ScreeningTheKingFromARook);
@@ -154,7 +155,7 @@ class Evaluation {
     if (o_dst() > 0 && e_dst() > 0) {
       if (board(dx_, dy_) < std::abs(attacker_dst())) s_.add(points(value), Term::CaptureCheaperThanEveryAttacker);
     } else if (o_dst() > 0) {
-      if (com_.own_influence_before.at(sx_, sy_) > 0 && 調査_移動可場所数(g_, sx_, sy_, code_) == 0)
+      if (com_.own_influence_before.at(sx_, sy_) > 0 && 調査_移動可場所数(p_, m_, sx_, sy_, code_) == 0)
         s_.add(points(value), Term::CaptureByATrappedPiece);
     } else {
       s_.add(points(value), Term::SafeCapture);
@@ -184,7 +185,7 @@ class Evaluation {
     }
   }
 
-  void crowd(Term term) { s_.add(points(調査_周辺状況(g_, dx_, dy_)), term); }
+  void crowd(Term term) { s_.add(points(調査_周辺状況(p_, dx_, dy_)), term); }
 
   void chess_pawn() {
     if (dst_is(4, 3) || dst_is(6, 3)) s_.add(points(5), Term::ChessPawnToACentreSquare);
@@ -192,8 +193,8 @@ class Evaluation {
   }
 
   void pawn() {
-    if (g_.hand_enemy[HAND_KYOU] > 0) s_.add(points(調査_香狙い(g_, dx_, dy_)), Term::PawnLanceDropAim);
-    if (g_.hand_enemy[HAND_KEI] > 0) s_.add(points(調査_桂狙い(g_, dx_, dy_)), Term::PawnKnightDropAim);
+    if (p_.hand_enemy[HAND_KYOU] > 0) s_.add(points(調査_香狙い(p_, m_, dx_, dy_)), Term::PawnLanceDropAim);
+    if (p_.hand_enemy[HAND_KEI] > 0) s_.add(points(調査_桂狙い(p_, m_, dx_, dy_)), Term::PawnKnightDropAim);
     if (dy_ < 9) {
       const int front = board(dx_, dy_ + 1);
       if (front == +KIN) {
@@ -201,7 +202,7 @@ class Evaluation {
       } else if (front == +SYA) {
         s_.add(points(-1), Term::PawnRookBehind);
       }
-      if (front < -HU && 調査_移動可場所数(g_, dx_, dy_ + 1, front) == 0)
+      if (front < -HU && 調査_移動可場所数(p_, m_, dx_, dy_ + 1, front) == 0)
         s_.add(points(std::abs(front)), Term::PawnAttacksAPieceWithNoEscape);
     }
     if (e_dst() > 0 && dx_ > 1 && dx_ < 9 && (board(dx_ + 1, dy_) == +SYA || board(dx_ - 1, dy_) == +SYA))
@@ -215,7 +216,7 @@ class Evaluation {
 
   void dropped_pawn() {
     if (e_dst() > 0 && dy_ > 1 && board(dx_, dy_ - 1) >= +GIN &&
-        (g_.hand_own[HAND_PORN] > 0 || g_.hand_own[HAND_ROOK] > 0))
+        (p_.hand_own[HAND_PORN] > 0 || p_.hand_own[HAND_ROOK] > 0))
       s_.add(points(6), Term::PawnDropGuardsAPiece);
     if (board(2, 8) == -KAKU && dst_is(2, 7) && (o(2, 7) == 0 || e(2, 7) > 0))
       s_.add(points(30), Term::PawnDropBlocksTheBishop);
@@ -282,7 +283,7 @@ class Evaluation {
   }
 
   void lance() {
-    if (g_.hand_enemy[HAND_KEI] > 0) s_.add(points(調査_桂狙い(g_, dx_, dy_)), Term::LanceKnightDropAim);
+    if (p_.hand_enemy[HAND_KEI] > 0) s_.add(points(調査_桂狙い(p_, m_, dx_, dy_)), Term::LanceKnightDropAim);
     if (is_drop()) {
       if (dy_ < 8) dropped_lance();
     } else if (captured_ == EMPTY) {
@@ -291,13 +292,13 @@ class Evaluation {
   }
 
   void dropped_lance() {
-    if (g_.hand_own[HAND_HU] > 0 && o(dx_, dy_ + 1) > 0 && o_dst() == 0)
+    if (p_.hand_own[HAND_HU] > 0 && o(dx_, dy_ + 1) > 0 && o_dst() == 0)
       s_.add(points(-10), Term::LanceDropCanBeBlocked);
     if (board(dx_, dy_ + 1) <= -KYOU && (o_dst() == 0 || e_dst() >= o_dst())) {
       for (int r = dy_ + 2; r <= 9; ++r) {
         const int p = b_(dx_, r);
         if (p == EMPTY) continue;
-        if (移動チェック(g_, dx_, dy_ + 1, dx_, r, +KYOU) == 1 && p < -KYOU)
+        if (移動チェック(p_, dx_, dy_ + 1, dx_, r, +KYOU) == 1 && p < -KYOU)
           ends(points(std::abs(p)), Term::LanceDropSkewersThePieceBehind);
         break;
       }
@@ -329,7 +330,7 @@ class Evaluation {
     if (dy_ != 2) return;
     if (board(8, 3) == +HU && board(8, 6) == -HU && dx_ == 7 && m_.own_defender_code(8, 6) == -SYA)
       s_.add(points(10), Term::GoldGuardsAgainstTheRook);
-    if (g_.hand_own[HAND_HU] > 0 && com_.enemy_influence_before.at(dx_, dy_ + 1) == 0 && board(dx_, dy_ + 1) >= +HU) {
+    if (p_.hand_own[HAND_HU] > 0 && com_.enemy_influence_before.at(dx_, dy_ + 1) == 0 && board(dx_, dy_ + 1) >= +HU) {
       s_.add(points(2), Term::GoldGuardsAnUnguardedPiece);
       if (com_.enemy_influence_before.at(dx_, dy_ + 2) == 1 && board(dx_, dy_ + 2) == +KAKU)
         ends(points(125), Term::GoldGuardsTheBishopsGuard);
@@ -344,7 +345,7 @@ class Evaluation {
       if (dy_ == 3 && dx_ == 7 && board(8, 5) == -HU && m_.own_defender_code(8, 5) == -SYA)
         s_.add(points(9), Term::BishopAimsAtARookGuardedPawn);
       if (o(dx_, dy_ + 1) > 0) {
-        if (調査_移動可場所数(g_, dx_, dy_, +KAKU) == 0) s_.add(points(-100), Term::BishopNoWayOut);
+        if (調査_移動可場所数(p_, m_, dx_, dy_, +KAKU) == 0) s_.add(points(-100), Term::BishopNoWayOut);
         if (dy_ < 8 && board(dx_, dy_ + 2) == -HU) s_.add(points(-1), Term::BishopPawnCanBePushedAtIt);
       }
     }
@@ -380,7 +381,7 @@ class Evaluation {
       if (o(sx_, sy_) == 0 && sx_ == 2 && sy_ == 2 && dst_is(2, 3)) s_.add(points(-1), Term::RookEarlyStep);
     }
     if (safe_but_for_the_king()) {
-      if (調査_移動可場所数(g_, dx_, dy_, +SYA) <= 1) {
+      if (調査_移動可場所数(p_, m_, dx_, dy_, +SYA) <= 1) {
         ends(points(-35), Term::RookHemmedIn);
       } else if (lined_up_with_person_king(3)) {
         ends(points(100), Term::RookLinedUpWithTheKing);
@@ -407,13 +408,13 @@ class Evaluation {
   void king() {
     if (com_.enemy_pinned_any == 1) s_.add(points(10), Term::KingStepsOffAPin);
     if (e_dst() > com_.enemy_influence_before.at(dx_, dy_)) s_.add(points(1), Term::KingBetterGuarded);
-    if (調査_移動可場所数(g_, dx_, dy_, +OU) < 2) ends(points(-20), Term::KingNoRoom);
+    if (調査_移動可場所数(p_, m_, dx_, dy_, +OU) < 2) ends(points(-20), Term::KingNoRoom);
   }
 
-  Game& g_;
+  Position& p_;
   const Board& b_;
   const InfluenceMaps& m_;
-  const ComState& com_;
+  const ComAnalysis& com_;
   int captured_, code_, sx_, sy_, dx_, dy_;
   int kx_, ky_;
   ScoreSheet s_;
@@ -421,8 +422,9 @@ class Evaluation {
 
 }  // namespace
 
-Tenths 盤評価(Game& g, int captured, int code, int sx, int sy, int dx, int dy, EvalTrace* trace) {
-  return Evaluation(g, captured, code, sx, sy, dx, dy, trace).run();
+Tenths 盤評価(Position& pos, const InfluenceMaps& maps, const ComAnalysis& com, int captured, int code, int sx, int sy,
+              int dx, int dy, EvalTrace* trace) {
+  return Evaluation(pos, maps, com, captured, code, sx, sy, dx, dy, trace).run();
 }
 
 }  // namespace velmora

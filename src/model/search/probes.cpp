@@ -14,108 +14,108 @@ bool is_shogi_ranger(int kind) {
 
 // True when the cheapest attacker code lies between -SYA_N and -KAKU: a
 // person's bishop, horse, rook or dragon.
-bool attacked_by_long_shogi_piece(const Game& g, int x, int y) {
-  const int a = g.maps.own_attacker_code.at(x, y);
+bool attacked_by_long_shogi_piece(const InfluenceMaps& maps, int x, int y) {
+  const int a = maps.own_attacker_code.at(x, y);
   return a >= -SYA_N && a <= -KAKU;
 }
 
 // One side of the knight-drop aim: the knight lands on (x + side, y - 2) and
 // forks (x, y) and (x + 2 side, y).
-int knight_fork_value(const Game& g, int x, int y, int side) {
+int knight_fork_value(const Position& pos, const InfluenceMaps& maps, int x, int y, int side) {
   const int land_x = x + side, land_y = y - 2;
-  if (g.maps.own_influence.at(land_x, land_y) != 0 || g.board.at(land_x, land_y) != EMPTY) return 0;
-  const int other = g.board.at(x + 2 * side, y);
-  if (other <= -KAKU && g.maps.own_attacker_x.at(x, y) != x + 2 * side) return std::abs(other);
+  if (maps.own_influence.at(land_x, land_y) != 0 || pos.board.at(land_x, land_y) != EMPTY) return 0;
+  const int other = pos.board.at(x + 2 * side, y);
+  if (other <= -KAKU && maps.own_attacker_x.at(x, y) != x + 2 * side) return std::abs(other);
   return 0;
 }
 
 }  // namespace
 
-int 調査_移動可場所数(const Game& g, int x, int y, int code) {
-  const Grid<int>& opponent = code >= +HU ? g.maps.own_influence : g.maps.enemy_influence;
+int 調査_移動可場所数(const Position& pos, const InfluenceMaps& maps, int x, int y, int code) {
+  const Grid<int>& opponent = code >= +HU ? maps.own_influence : maps.enemy_influence;
   int count = 0;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
-      if (opponent(c, r) == 0 && 移動チェック(g, x, y, c, r, code) == 1) ++count;
+      if (opponent(c, r) == 0 && 移動チェック(pos, x, y, c, r, code) == 1) ++count;
   return count;
 }
 
-int 調査_桂狙い(const Game& g, int x, int y) {
-  if (!attacked_by_long_shogi_piece(g, x, y) || y <= 5) return 0;
+int 調査_桂狙い(const Position& pos, const InfluenceMaps& maps, int x, int y) {
+  if (!attacked_by_long_shogi_piece(maps, x, y) || y <= 5) return 0;
   int value = 0;
-  if (x > 2) value += knight_fork_value(g, x, y, -1);
-  if (x < 8) value += knight_fork_value(g, x, y, +1);
+  if (x > 2) value += knight_fork_value(pos, maps, x, y, -1);
+  if (x < 8) value += knight_fork_value(pos, maps, x, y, +1);
   return value;
 }
 
-int 調査_香狙い(const Game& g, int x, int y) {
-  if (y <= 6 || g.maps.enemy_influence.at(x, y - 1) <= 0 || g.maps.own_influence.at(x, y - 1) != 0 ||
-      !attacked_by_long_shogi_piece(g, x, y))
+int 調査_香狙い(const Position& pos, const InfluenceMaps& maps, int x, int y) {
+  if (y <= 6 || maps.enemy_influence.at(x, y - 1) <= 0 || maps.own_influence.at(x, y - 1) != 0 ||
+      !attacked_by_long_shogi_piece(maps, x, y))
     return 0;
   for (int q = y + 1; q <= 9; ++q) {
-    if (g.board(x, q) == EMPTY) continue;
-    return 移動チェック(g, x, y, x, q, +KYOU) == 1 ? std::abs(g.board(x, q)) : 0;
+    if (pos.board(x, q) == EMPTY) continue;
+    return 移動チェック(pos, x, y, x, q, +KYOU) == 1 ? std::abs(pos.board(x, q)) : 0;
   }
   return 0;
 }
 
-int 調査_自守駒MAN_直進駒(Game& g, int x, int y) {
-  const int kept = g.board(x, y);
-  g.board(x, y) = EMPTY;
+int 調査_自守駒MAN_直進駒(Position& pos, int x, int y) {
+  const int kept = pos.board(x, y);
+  pos.board(x, y) = EMPTY;
   int result = 0;
   for (int q = y + 1; q <= 9; ++q) {
-    const int p = g.board(x, q);
+    const int p = pos.board(x, q);
     if (p >= +HU) break;
     if (p == -KYOU || p == -SYA || p == -SYA_N) {
-      result = 移動チェック(g, x, q, x, y, p);
+      result = 移動チェック(pos, x, q, x, y, p);
       break;
     }
   }
-  g.board(x, y) = kept;
+  pos.board(x, y) = kept;
   return result;
 }
 
-int 調査_周辺状況(const Game& g, int x, int y) {
+int 調査_周辺状況(const Position& pos, int x, int y) {
   int result = 0;
   for (int c = x - 1; c <= x + 1; ++c)
     for (int r = y - 1; r <= y + 1; ++r)
-      if ((c != x || r != y) && on_board(c, r) && g.board(c, r) >= +KAKU) --result;
+      if ((c != x || r != y) && on_board(c, r) && pos.board(c, r) >= +KAKU) --result;
   return result;
 }
 
-void 調査_持角狙座標(Game& g) {
-  const int ekx = g.maps.enemy_king_x, eky = g.maps.enemy_king_y;
+void 調査_持角狙座標(Position& pos, const InfluenceMaps& maps, ComAnalysis& com) {
+  const int ekx = maps.enemy_king_x, eky = maps.enemy_king_y;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
-      const int e = g.maps.enemy_influence(c, r);
+      const int e = maps.enemy_influence(c, r);
       const bool thin = e == 0 || (e == 1 && std::abs(c - ekx) < 2 && std::abs(r - eky) < 2);
-      g.com.bishop_threat_mark(c, r) =
-          (g.board(c, r) == EMPTY && thin && 移動チェック(g, c, r, ekx, eky, -KAKU) == 1) ? 1 : 0;
+      com.bishop_threat_mark(c, r) =
+          (pos.board(c, r) == EMPTY && thin && 移動チェック(pos, c, r, ekx, eky, -KAKU) == 1) ? 1 : 0;
     }
 }
 
-void 調査_移動不可駒(Game& g) {
-  const int kx = g.maps.own_king_x, ky = g.maps.own_king_y;
-  const int ekx = g.maps.enemy_king_x, eky = g.maps.enemy_king_y;
+void 調査_移動不可駒(Position& pos, const InfluenceMaps& maps, ComAnalysis& com) {
+  const int kx = maps.own_king_x, ky = maps.own_king_y;
+  const int ekx = maps.enemy_king_x, eky = maps.enemy_king_y;
   // Whether some ranging piece of `side` reaches the king square (tx, ty).
-  auto line_open = [&g](int side, int tx, int ty) {
+  auto line_open = [&](int side, int tx, int ty) {
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) {
-        const int p = g.board(c, r);
-        if (sign_of(p) == side && is_shogi_ranger(kind_of(p)) && 移動チェック(g, c, r, tx, ty, p) == 1) return true;
+        const int p = pos.board(c, r);
+        if (sign_of(p) == side && is_shogi_ranger(kind_of(p)) && 移動チェック(pos, c, r, tx, ty, p) == 1) return true;
       }
     return false;
   };
-  g.com.enemy_pinned_any = 0;
+  com.enemy_pinned_any = 0;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
-      g.com.own_pinned(c, r) = 0;
-      const int p = g.board(c, r);
+      com.own_pinned(c, r) = 0;
+      const int p = pos.board(c, r);
       if (p == EMPTY) continue;
-      g.board(c, r) = EMPTY;
-      if (p < 0 && line_open(+1, kx, ky)) g.com.own_pinned(c, r) = 1;
-      if (p > 0 && line_open(-1, ekx, eky)) g.com.enemy_pinned_any = 1;
-      g.board(c, r) = p;
+      pos.board(c, r) = EMPTY;
+      if (p < 0 && line_open(+1, kx, ky)) com.own_pinned(c, r) = 1;
+      if (p > 0 && line_open(-1, ekx, eky)) com.enemy_pinned_any = 1;
+      pos.board(c, r) = p;
     }
 }
 

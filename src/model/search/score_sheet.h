@@ -5,7 +5,9 @@
 
 #include <vector>
 
-#include "game/game.h"
+#include "influence/maps.h"
+#include "rules/position.h"
+#include "search/com_analysis.h"
 #include "search/terms.h"
 
 namespace velmora {

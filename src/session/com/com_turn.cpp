@@ -5,152 +5,22 @@
 
 #include "influence/mate.h"
 #include "influence/survey.h"
-#include "match/game_over.h"
-#include "record/move_list.h"
 #include "rules/move_check.h"
+#include "rules/move_list.h"
 #include "rules/moves.h"
 #include "rules/promotion.h"
 #include "search/evaluation.h"
 #include "search/probes.h"
-#include "shell/sound_effects.h"
+#include "setup/game_over.h"
 #include "view/animation.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
+#include "view/piece_move.h"
+#include "view/sound_effects.h"
 #include "view/texts.h"
 
 namespace velmora {
 namespace {
-
-// The search over the candidates of one turn.
-class Search {
- public:
-  Search(Game& g, SearchTrace* trace, ScoreLog* scores) : g_(g), com_(g.com), trace_(trace), scores_(scores) {}
-
-  bool run(Candidate& best) {
-    prepare();
-    if (!board_moves() && drops_allowed_) drops();
-    best = best_;
-    return found_;
-  }
-
- private:
-  void prepare() {
-    com_.com_best_score = SCORE_NO_CANDIDATE;
-    com_.board_before_com = g_.board;
-    調査_2歩フラグ設定(g_);
-    com_.own_king_escapes_before = 調査_自王逃道(g_);
-    勢力調査(g_);
-    調査_持角狙座標(g_);
-    調査_移動不可駒(g_);
-    com_.own_influence_before = g_.maps.own_influence;
-    com_.enemy_influence_before = g_.maps.enemy_influence;
-    com_.enemy_attacker_x_before = g_.maps.enemy_attacker_x;
-    com_.enemy_attacker_y_before = g_.maps.enemy_attacker_y;
-    drops_allowed_ = (g_.menu.CHESS_MOCHIKOMA || g_.chess_sign == -1) && g_.hand_enemy_total > 0;
-    g_.ports.screen.refresh();
-  }
-
-  // Returns true when the search must stop (the person's OU was taken).
-  bool board_moves() {
-    for (int x = 1; x <= 9; ++x) {
-      timer1_tick(g_);
-      for (int y = 1; y <= 9; ++y) {
-        const int code = g_.board(x, y);
-        if (code < 1) continue;
-        for (int tx = 1; tx <= 9; ++tx)
-          for (int ty = 1; ty <= 9; ++ty)
-            if (移動チェック(g_, x, y, tx, ty, code) == 1 && try_board_move(x, y, tx, ty, code)) return true;
-      }
-    }
-    return false;
-  }
-
-  bool try_board_move(int x, int y, int tx, int ty, int code) {
-    com_.com_move_code = code;
-    com_.king_distance_before = std::max(std::abs(x - g_.maps.own_king_x), std::abs(y - g_.maps.own_king_y));
-    const int captured = g_.board(tx, ty);
-    g_.board(x, y) = EMPTY;
-    g_.board(tx, ty) = code;
-    Tenths score = 0;
-    int final_code = code;
-    if (調査_駒成(g_, x, y, tx, ty, code) == 0) {
-      score = score_placed(captured, code, x, y, tx, ty);
-    } else {
-      const int promoted = g_.promotion_choice;
-      if (移動後チェック(ty, code) == 0) {
-        final_code = promoted;
-        score = score_placed(captured, promoted, x, y, tx, ty);
-      } else {
-        score = score_placed(captured, code, x, y, tx, ty);
-        const Tenths promoted_score = score_placed(captured, promoted, x, y, tx, ty);
-        if (promoted_score > score) {
-          score = promoted_score;
-          final_code = promoted;
-        }
-        // A pawn, bishop or rook gives nothing up by promoting.
-        if (code == +HU || code == +KAKU || code == +SYA) final_code = promoted;
-      }
-    }
-    g_.board(tx, ty) = captured;
-    g_.board(x, y) = code;
-    if (score <= com_.com_best_score) return false;
-    keep(score, {x, y, tx, ty, code, final_code});
-    return captured == -OU;
-  }
-
-  void drops() {
-    for (int i = 1; i <= 18; ++i) {
-      timer1_tick(g_);
-      if (g_.hand_enemy[i] <= 0) continue;
-      const int code = HAND_KINDS[i];
-      const int hc = enemy_hand_slot(i).x;
-      for (int tx = 1; tx <= 9; ++tx)
-        for (int ty = 1; ty <= 9; ++ty) {
-          if (移動チェック(g_, hc, i, tx, ty, code) != 1) continue;
-          com_.com_move_code = code;
-          g_.board(tx, ty) = code;
-          const Tenths score = score_placed(EMPTY, code, hc, i, tx, ty);
-          g_.board(tx, ty) = EMPTY;
-          if (score <= com_.com_best_score) continue;
-          keep(score, {hc, i, tx, ty, code, code});
-          if (com_.com_best_score >= SCORE_MATE) return;
-        }
-    }
-  }
-
-  // Surveys the position with `code` on (tx, ty) and scores it.
-  Tenths score_placed(int captured, int code, int sx, int sy, int tx, int ty) {
-    g_.board(tx, ty) = code;
-    勢力調査(g_);
-    const Tenths score = evaluate(captured, code, sx, sy, tx, ty);
-    if (scores_) scores_->push_back({sx, sy, tx, ty, code, score});
-    return score;
-  }
-
-  Tenths evaluate(int captured, int code, int sx, int sy, int tx, int ty) {
-    if (trace_ && trace_->sx == sx && trace_->sy == sy && trace_->tx == tx && trace_->ty == ty) {
-      SearchTrace::Evaluation& ev = trace_->evaluations.emplace_back();
-      ev.code = code;
-      ev.score = 盤評価(g_, captured, code, sx, sy, tx, ty, &ev.terms);
-      return ev.score;
-    }
-    return 盤評価(g_, captured, code, sx, sy, tx, ty);
-  }
-
-  void keep(Tenths score, const Candidate& c) {
-    com_.com_best_score = score;
-    best_ = c;
-    found_ = true;
-  }
-
-  Game& g_;
-  ComState& com_;
-  SearchTrace* trace_;
-  ScoreLog* scores_;
-  bool drops_allowed_ = false;
-  bool found_ = false;
-  Candidate best_;
-};
 
 bool is_chess_code(int code) { return code > 0 && is_chess_kind(code); }
 
@@ -160,7 +30,7 @@ void clear_thinking_message(Game& g) {
 }
 
 void announce_check_or_mate(Game& g, int final_code) {
-  if (詰めかMAN(g) == 1) {
+  if (詰めかMAN(g, g.maps) == 1) {
     show_message(g, "よし！!", "詰め ?");
   } else if (g.maps.enemy_influence.at(g.maps.own_king_x, g.maps.own_king_y) > 0) {
     const char* text = is_chess_code(final_code) ? "   ** チェック **" : "   ** 王手 **";
@@ -171,7 +41,20 @@ void announce_check_or_mate(Game& g, int final_code) {
 }  // namespace
 
 bool com_search(Game& g, Candidate& best, SearchTrace* trace, ScoreLog* scores) {
-  return Search(g, trace, scores).run(best);
+  SearchOptions options;
+  options.chess_drops = g.menu.CHESS_MOCHIKOMA;
+  options.trace = trace;
+  options.scores = scores;
+  options.analysed = [&g] { g.ports.screen.refresh(); };
+  options.next_line = [&g] { timer1_tick(g); };
+  return search_candidates(g, g.maps, g.com, options, best);
+}
+
+void set_up_position(Game& g, const AnalysisPosition& position) {
+  set_up_position(g.position(), g.maps, position);
+  g.game_mode = MODE_COM;
+  g.com.com_level = position.level;
+  g.menu.CHESS_MOCHIKOMA = position.drops;
 }
 
 void com_play(Game& g, const Candidate& best) {
@@ -192,7 +75,7 @@ void com_play(Game& g, const Candidate& best) {
   g.com.move_counter += 1;
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
   clock.timer1_enabled = false;
-  勢力調査(g);
+  勢力調査(g, g.maps);
   clear_thinking_message(g);
 
   if (g.king_taken == g.main_sign) {

@@ -5,9 +5,10 @@
 #include <iterator>
 
 #include "record/record_files.h"
+#include "rules/handicap.h"
 #include "rules/setup.h"
-#include "shell/sound_effects.h"
 #include "view/board_view.h"
+#include "view/sound_effects.h"
 #include "view/texts.h"
 
 namespace velmora {
@@ -15,18 +16,6 @@ namespace {
 
 inline constexpr int LOWEST_GRADE = -10;  // ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人
 inline constexpr int HIGHEST_GRADE = 7;   // ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級
-
-struct LadderStep {
-  int x, y;
-  int piece;  // the computer's piece; 0 for the person's squares (restored from the start)
-};
-
-// The person's squares, step 0 <-> -1 first, then outwards.
-constexpr LadderStep PERSON_STEPS[] = {{2, 8, 0}, {8, 8, 0}, {1, 9, 0}, {9, 9, 0}, {2, 9, 0},
-                                       {8, 9, 0}, {3, 9, 0}, {7, 9, 0}, {4, 9, 0}, {6, 9, 0}};
-// The computer's back rank, step 0 <-> 1 first.
-constexpr LadderStep COMPUTER_STEPS[] = {{2, 1, +ROOK}, {9, 1, +ROOK}, {3, 1, +KNIG}, {8, 1, +KNIG},
-                                         {4, 1, +BISH}, {7, 1, +BISH}, {5, 1, +QEEN}};
 
 // The square of the step between `from` and `to` (adjacent grades) and what
 // it holds after the step. The person's pieces come back as the chosen
@@ -53,37 +42,7 @@ int ladder_refusal(const Game& g) {
   return 0;
 }
 
-// Whether the main army left a square between the start and the first
-// position other than the ladder's first `steps` squares.
-bool left_square_elsewhere(const Board& start, const Board& first, int steps) {
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      const bool ladder =
-          std::any_of(PERSON_STEPS, PERSON_STEPS + steps, [&](const LadderStep& s) { return s.x == x && s.y == y; });
-      if (!ladder && start(x, y) < 0 && first(x, y) == EMPTY) return true;
-    }
-  return false;
-}
-
 }  // namespace
-
-void take_off_record_handicap(Board& start, const Board& first) {
-  // The chess army has not moved yet: its back-rank squares the ladder
-  // emptied are still empty.
-  for (const LadderStep& step : COMPUTER_STEPS) {
-    if (first(step.x, step.y) != EMPTY) break;
-    start(step.x, step.y) = EMPTY;
-  }
-  // The person's emptied squares: the ladder's first ones, and the square
-  // the first move left. When that square is not found elsewhere, it is the
-  // last of the ladder's empty squares.
-  int empty_steps = 0;
-  while (empty_steps < std::ssize(PERSON_STEPS) &&
-         first(PERSON_STEPS[empty_steps].x, PERSON_STEPS[empty_steps].y) == EMPTY)
-    ++empty_steps;
-  const int taken_off = left_square_elsewhere(start, first, empty_steps) ? empty_steps : std::max(0, empty_steps - 1);
-  for (int i = 0; i < taken_off; ++i) start(PERSON_STEPS[i].x, PERSON_STEPS[i].y) = EMPTY;
-}
 
 void レベル_設定(Game& g, int level) {
   g.menu.LEVEL1 = level == 1;

@@ -11,9 +11,4 @@ void level_click(Game& g, int level);
 // LBEL_UP (up = true, "△") and LEBEL_DOWN (up = false, "▽") clicks.
 void handicap_click(Game& g, bool up);
 
-// A record holds no starting position. `first` is its position after the
-// first move, seen with the main army at the bottom; the squares the ladder
-// had emptied before that move are emptied on `start` too.
-void take_off_record_handicap(Board& start, const Board& first);
-
 }  // namespace velmora

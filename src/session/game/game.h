@@ -1,15 +1,18 @@
-// The whole state of one game window. Every subsystem keeps its state here,
-// in the section that names it, and its routines (free functions taking a
-// Game&) live in the subsystem's own folder. There are no globals: a test or
-// a tool can make as many independent games as it likes.
+// The whole state of one game window: its Position and the session around
+// it. Every subsystem keeps its state here, in the section that names it, and
+// its routines (free functions taking a Game&) live in the subsystem's own
+// folder. There are no globals: a test or a tool can make as many independent
+// games as it likes.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "influence/maps.h"
 #include "ports/ports.h"
-#include "rules/grid.h"
 #include "rules/pieces.h"
+#include "rules/position.h"
+#include "search/com_analysis.h"
 
 namespace velmora {
 
@@ -27,75 +30,10 @@ inline constexpr int COLOUR_LIGHT_RED = 12;
 inline constexpr int COLOUR_YELLOW = 14;
 inline constexpr int COLOUR_WHITE = 15;
 
-inline constexpr int CHECKER_MARK = 9;  // check maps: square of a checking piece
-inline constexpr int LINE_MARK = 1;     // check maps: square between a slider and the king
-
-// Evaluation scores are kept as whole tenths so that equal scores compare
-// equal whatever the order of the additions (0.1 -> 1, 9998 -> 99980).
-using Tenths = int;
-
-// The influence maps of the last survey and the king squares.
-struct InfluenceMaps {
-  Grid<int> own_influence;
-  Grid<int> enemy_influence;
-  Grid<int> own_defender_code;
-  Grid<int> enemy_defender_code;
-  Grid<int> enemy_defender_x, enemy_defender_y;  // not reset by a survey
-  Grid<int> own_attacker_code;
-  Grid<int> own_attacker_x, own_attacker_y;
-  Grid<int> enemy_attacker_code;
-  Grid<int> enemy_attacker_x, enemy_attacker_y;  // not reset by a survey
-  Grid<int> own_check_map;
-  Grid<int> enemy_check_map;
-  int own_king_x = 0, own_king_y = 0;
-  int enemy_king_x = 0, enemy_king_y = 0;
-};
-
-// One slot of the move list: the position after move n (slot 0: the start).
-struct HistorySlot {
-  Board board;
-  Hand hand_own{};
-  Hand hand_enemy{};
-  int move_to_x = 0;
-  int move_to_y = 0;
-  int move_code = 0;
-  double clock_own_before = 0, clock_own_after = 0;
-  double clock_enemy_before = 0, clock_enemy_after = 0;
-};
-
-// The move list. It grows as a match goes on: there is no fixed limit of
-// slots, and a slot beyond the end reads as an all-zero slot.
-struct MoveList {
-  std::vector<HistorySlot> slots = std::vector<HistorySlot>(1);
-  int record_length = 0;
-  // The slots show the board turned round (the chess army at the bottom), as
-  // the board flip left them; a new game turns them back.
-  bool turned = false;
-
-  HistorySlot& slot(int n) {
-    if (n >= static_cast<int>(slots.size())) slots.resize(n + 1);
-    return slots[n];
-  }
-  const HistorySlot& slot(int n) const {
-    static const HistorySlot blank{};
-    return (n >= 0 && n < static_cast<int>(slots.size())) ? slots[n] : blank;
-  }
-};
-
-// The computer's per-turn state, its strength and the handicap ladder.
-struct ComState {
-  Tenths com_best_score = 0;
-  int com_move_code = 0;
-  int king_distance_before = 0;
-  int own_king_escapes_before = 0;
-  Board board_before_com;
-  Grid<int> own_influence_before, enemy_influence_before;
-  Grid<int> enemy_attacker_x_before, enemy_attacker_y_before;
-  Grid<int> bishop_threat_mark;
-  Grid<int> own_pinned;
-  int enemy_pinned_any = 0;
+// The computer's per-turn analysis (see search/com_analysis.h), its move
+// count and the handicap ladder.
+struct ComState : ComAnalysis {
   int move_counter = 0;
-  int com_level = 3;
   int handicap_grade = 0;
   int handicap_set = 0;
 };
@@ -169,33 +107,28 @@ struct SoundHandles {
   int snd_other = 0, snd_refuse = 0, snd_piece = 0, snd_chess = 0, snd_vanish = 0, snd_bgm = 0;
 };
 
-struct Game {
+// The session of one game window: the match's position (a Game is the
+// Position it plays on, so the rules take it as one) and everything around
+// it. A Game holds its ports, so it cannot be copied; copy its Position to
+// think about a move.
+struct Game : Position {
   explicit Game(Ports p) : ports(p) {}
+  Game(const Game&) = delete;
+  Game& operator=(const Game&) = delete;
+
+  Position& position() { return *this; }
+  const Position& position() const { return *this; }
 
   Ports ports;
 
-  // --- Board, pieces and armies ---
-  Board board;
-  Hand hand_own{};    // pieces the own side captured (entries by hand index)
-  Hand hand_enemy{};  // pieces the enemy side captured
-  int hand_own_total = 0;
-  int hand_enemy_total = 0;
-  int chess_sign = +1;  // sign of the chess army's pieces; = army id of the own side
-  int main_sign = -1;   // always -chess_sign
-  int turn = 0;         // army to move: +1 main army, -1 chess army, 0 no match
   int game_mode = MODE_MAN;
-  int move_number = 0;
-  int king_taken = 0;
   int record_mode = 0;
   int resume_pending = 0;
-  int promotion_choice = 0;
-  ColumnFlags hu_column_own{};
-  ColumnFlags hu_column_enemy{};
   int board_flipped = 0;
+  int promotion_choice = 0;  // the code the person chose in the promotion dialog
 
   // --- Subsystems ---
   InfluenceMaps maps;
-  MoveList history;
   ComState com;
   Selection sel;
   Clocks clock;

@@ -7,20 +7,21 @@
 #include "com/com_turn.h"
 #include "influence/mate.h"
 #include "influence/survey.h"
-#include "match/game_over.h"
 #include "match/match_start.h"
 #include "match/promotion_input.h"
 #include "match/window.h"
-#include "record/move_list.h"
 #include "record/record_files.h"
 #include "rules/move_check.h"
+#include "rules/move_list.h"
 #include "rules/moves.h"
-#include "rules/setup.h"
 #include "rules/turn_order.h"
-#include "shell/sound_effects.h"
+#include "setup/game_over.h"
+#include "setup/new_game.h"
 #include "view/animation.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
+#include "view/piece_move.h"
+#include "view/sound_effects.h"
 #include "view/texts.h"
 
 namespace velmora {
@@ -148,8 +149,8 @@ void record_move(Game& g, int code_before, int captured, bool own_side_moved) {
 void hand_over_to_computer(Game& g) {
   g.clock.timer1_enabled = false;
   g.clock.clock_own_total += g.clock.turn_elapsed;
-  勢力調査(g);
-  if (詰めかCOM(g) == 1 || g.king_taken != 0) {
+  勢力調査(g, g.maps);
+  if (詰めかCOM(g, g.maps) == 1 || g.king_taken != 0) {
     終了(g, "あなた");
     return;
   }

@@ -2,7 +2,7 @@
 
 #include "match/match_start.h"
 #include "rules/promotion.h"
-#include "shell/sound_effects.h"
+#include "view/sound_effects.h"
 #include "view/texts.h"
 
 namespace velmora {
@@ -70,8 +70,9 @@ bool settle_promotion(Game& g, int button) {
   }
   if (button != MOUSE_RIGHT) return true;
   if (kind_of(code) == PORN) return settle_pawn_promotion(g);
-  if (is_promotable_shogi_kind(kind_of(code)) && 調査_駒成(g, s.sel_x, s.sel_y, s.dest_x, s.dest_y, code) == 1)
-    s.sel_code = g.promotion_choice;
+  if (!is_promotable_shogi_kind(kind_of(code))) return true;
+  if (const int promoted = 調査_駒成(s.sel_x, s.sel_y, s.dest_x, s.dest_y, code); promoted != EMPTY)
+    s.sel_code = promoted;
   return true;
 }
 

@@ -3,16 +3,16 @@
 #include "match/window.h"
 
 #include "com/levels.h"
-#include "match/game_over.h"
 #include "match/match_start.h"
 #include "record/record_files.h"
 #include "record/replay.h"
-#include "rules/setup.h"
+#include "setup/game_over.h"
+#include "setup/new_game.h"
 #include "shell/about.h"
 #include "shell/settings.h"
-#include "shell/sound_effects.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
+#include "view/sound_effects.h"
 
 namespace velmora {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "game/game.h"
-#include "match/menu.h"
+#include "shell/menu.h"
 
 namespace velmora {
 

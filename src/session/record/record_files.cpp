@@ -5,8 +5,8 @@
 
 #include "notation/record_format.h"
 #include "record/replay.h"
-#include "rules/setup.h"
 #include "rules/turn_order.h"
+#include "setup/new_game.h"
 #include "text/shift_jis.h"
 #include "text/text_files.h"
 #include "view/texts.h"

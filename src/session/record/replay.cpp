@@ -2,15 +2,15 @@
 
 #include <utility>
 
-#include "com/levels.h"
-#include "record/move_list.h"
 #include "record/record_files.h"
+#include "rules/handicap.h"
+#include "rules/move_list.h"
 #include "rules/moves.h"
-#include "rules/setup.h"
 #include "rules/turn_order.h"
-#include "shell/sound_effects.h"
+#include "setup/new_game.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
+#include "view/sound_effects.h"
 #include "view/texts.h"
 
 namespace velmora {

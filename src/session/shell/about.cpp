@@ -1,7 +1,7 @@
 #include "shell/about.h"
 
 #include "record/record_files.h"
-#include "shell/sound_effects.h"
+#include "view/sound_effects.h"
 
 namespace velmora {
 

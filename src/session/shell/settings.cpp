@@ -6,12 +6,12 @@
 #include <vector>
 
 #include "record/record_files.h"
-#include "rules/setup.h"
-#include "shell/sound_effects.h"
+#include "setup/new_game.h"
 #include "text/shift_jis.h"
 #include "text/text_files.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
+#include "view/sound_effects.h"
 #include "view/texts.h"
 
 namespace velmora {

@@ -4,7 +4,7 @@
 #include <istream>
 
 #include "game/game.h"
-#include "match/menu.h"
+#include "shell/menu.h"
 
 namespace velmora {
 

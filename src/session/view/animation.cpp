@@ -36,4 +36,13 @@ void 描画_桝駒成アニメ(Game& g, int final_code) {
   g.ports.dialogs.close_promotion_display();
 }
 
+void wait_seconds(Game& g, double seconds) {
+  // The clock port measures the span itself, so the wait ends after `seconds`
+  // also when the time of day passes midnight.
+  if (!(seconds > 0)) return;
+  // Clicks made during an animation would act on a board the person has not seen.
+  g.ports.screen.drop_clicks_meanwhile();
+  g.ports.clock.wait(seconds);
+}
+
 }  // namespace velmora

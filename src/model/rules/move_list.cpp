@@ -1,19 +1,19 @@
-#include "record/move_list.h"
+#include "rules/move_list.h"
 
 #include <utility>
 
 namespace velmora {
 
-void 手順保存(Game& g, int from_x, int from_y, int to_x, int to_y, int code_before, int final_code, int captured,
+void 手順保存(Position& pos, int from_x, int from_y, int to_x, int to_y, int code_before, int final_code, int captured,
               double own_before, double own_after, double enemy_before, double enemy_after) {
   (void)from_x, (void)from_y, (void)code_before, (void)captured;
-  const int n = g.move_number;
+  const int n = pos.move_number;
   if (n < 0) return;
   // The list grows with the match; a long match never runs out of slots.
-  HistorySlot& slot = g.history.slot(n);
-  slot.board = g.board;
-  slot.hand_own = g.hand_own;
-  slot.hand_enemy = g.hand_enemy;
+  HistorySlot& slot = pos.history.slot(n);
+  slot.board = pos.board;
+  slot.hand_own = pos.hand_own;
+  slot.hand_enemy = pos.hand_enemy;
   slot.move_to_x = to_x;
   slot.move_to_y = to_y;
   slot.move_code = final_code;
@@ -21,7 +21,7 @@ void 手順保存(Game& g, int from_x, int from_y, int to_x, int to_y, int code_
   slot.clock_own_after = own_after;
   slot.clock_enemy_before = enemy_before;
   slot.clock_enemy_after = enemy_after;
-  g.history.record_length = n;
+  pos.history.record_length = n;
 }
 
 void turn_move_list(MoveList& list) {

@@ -1,7 +1,7 @@
-#include "match/game_over.h"
+#include "setup/game_over.h"
 
-#include "rules/setup.h"
-#include "shell/sound_effects.h"
+#include "setup/new_game.h"
+#include "view/sound_effects.h"
 #include "view/texts.h"
 
 namespace velmora {

@@ -1,5 +1,5 @@
 // The menu bar of the main window and the check marks of its items.
-#include "match/menu.h"
+#include "shell/menu.h"
 
 #include <array>
 

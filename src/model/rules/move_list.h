@@ -1,7 +1,7 @@
 // Recording a move in the move list.
 #pragma once
 
-#include "game/game.h"
+#include "rules/position.h"
 
 namespace velmora {
 
@@ -9,7 +9,7 @@ namespace velmora {
 // the final code and the four clock values in slot move_number, and cuts the
 // list there (record_length := move_number). from_*, code_before and captured
 // are part of the call but not stored.
-void 手順保存(Game& g, int from_x, int from_y, int to_x, int to_y, int code_before, int final_code, int captured,
+void 手順保存(Position& pos, int from_x, int from_y, int to_x, int to_y, int code_before, int final_code, int captured,
               double own_before, double own_after, double enemy_before, double enemy_after);
 
 // Turns every position of the list round with the board: each board turned

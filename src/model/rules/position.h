@@ -1,0 +1,92 @@
+// A position of the match and the record that led to it, as one value.
+//
+// Position is what the rules, the survey, the evaluation, the search and the
+// record format work on: the board, both hands, which army sits where, whose
+// move it is and the move list (the last move there tells a pawn whether it
+// may take en passant). It holds no window, no port and no pointer, so a copy
+// is a whole independent position: copy it to think about a move without
+// touching the game (make-on-copy), or play a trial move in place and undo it
+// (see rules/moves.h).
+//
+// Kept beside the board, and kept up to date by the moving routines of
+// rules/moves.h: hand_own_total / hand_enemy_total (the sums of the hands) and
+// hu_column_own / hu_column_enemy (the two-pawn columns). Code that sets up a
+// position by hand calls refresh_derived() afterwards; check() tells whether
+// the kept values agree with the board.
+//
+// For hashing: board, hand_own, hand_enemy, turn and chess_sign describe the
+// position; the rest follows from them or from the move list.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "rules/pieces.h"
+
+namespace velmora {
+
+// One slot of the move list: the position after move n (slot 0: the start).
+struct HistorySlot {
+  Board board;
+  Hand hand_own{};
+  Hand hand_enemy{};
+  int move_to_x = 0;
+  int move_to_y = 0;
+  int move_code = 0;
+  double clock_own_before = 0, clock_own_after = 0;
+  double clock_enemy_before = 0, clock_enemy_after = 0;
+};
+
+// The move list. It grows as a match goes on: there is no fixed limit of
+// slots, and a slot beyond the end reads as an all-zero slot.
+struct MoveList {
+  std::vector<HistorySlot> slots = std::vector<HistorySlot>(1);
+  int record_length = 0;
+  // The slots show the board turned round (the chess army at the bottom), as
+  // the board flip left them; a new game turns them back.
+  bool turned = false;
+
+  HistorySlot& slot(int n) {
+    if (n >= static_cast<int>(slots.size())) slots.resize(n + 1);
+    return slots[n];
+  }
+  const HistorySlot& slot(int n) const {
+    static const HistorySlot blank{};
+    return (n >= 0 && n < static_cast<int>(slots.size())) ? slots[n] : blank;
+  }
+};
+
+// What is wrong with a position, in a line a person can read.
+struct PositionFault {
+  std::string what;
+};
+
+struct Position {
+  Board board;
+  Hand hand_own{};    // pieces the own side captured (entries by hand index)
+  Hand hand_enemy{};  // pieces the enemy side captured
+  int hand_own_total = 0;
+  int hand_enemy_total = 0;
+  int chess_sign = +1;  // sign of the chess army's pieces; = army id of the own side
+  int main_sign = -1;   // always -chess_sign
+  int turn = 0;         // army to move: +1 main army, -1 chess army, 0 no match
+  int move_number = 0;
+  int king_taken = 0;  // the army whose king was taken, 0 while both stand
+  ColumnFlags hu_column_own{};
+  ColumnFlags hu_column_enemy{};
+  MoveList history;
+
+  // Recomputes the hand totals and the two-pawn columns from the hands and
+  // the board.
+  void refresh_derived();
+
+  // Checks the bookkeeping: every board code a piece or EMPTY (row and column
+  // 0 EMPTY), no negative hand count and nothing under index 0, the hand
+  // totals the sums of their hands, the two-pawn flags matching the board,
+  // chess_sign +1 or -1 with main_sign its opposite, turn and king_taken
+  // values they may hold. Answers the first fault found, or nothing.
+  [[nodiscard]] std::optional<PositionFault> check() const;
+};
+
+}  // namespace velmora

@@ -1,0 +1,157 @@
+#include "search/candidate_search.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "influence/mate.h"
+#include "influence/survey.h"
+#include "rules/move_check.h"
+#include "rules/moves.h"
+#include "rules/promotion.h"
+#include "search/evaluation.h"
+#include "search/probes.h"
+
+namespace velmora {
+namespace {
+
+// The search over the candidates of one turn.
+class Search {
+ public:
+  Search(Position& pos, InfluenceMaps& maps, ComAnalysis& com, const SearchOptions& options)
+      : p_(pos), maps_(maps), com_(com), options_(options) {}
+
+  bool run(Candidate& best) {
+    prepare();
+    if (!board_moves() && drops_allowed_) drops();
+    best = best_;
+    return found_;
+  }
+
+ private:
+  void prepare() {
+    com_.com_best_score = SCORE_NO_CANDIDATE;
+    com_.board_before_com = p_.board;
+    調査_2歩フラグ設定(p_);
+    com_.own_king_escapes_before = 調査_自王逃道(p_, maps_);
+    勢力調査(p_, maps_);
+    調査_持角狙座標(p_, maps_, com_);
+    調査_移動不可駒(p_, maps_, com_);
+    com_.own_influence_before = maps_.own_influence;
+    com_.enemy_influence_before = maps_.enemy_influence;
+    com_.enemy_attacker_x_before = maps_.enemy_attacker_x;
+    com_.enemy_attacker_y_before = maps_.enemy_attacker_y;
+    drops_allowed_ = (options_.chess_drops || p_.chess_sign == -1) && p_.hand_enemy_total > 0;
+    if (options_.analysed) options_.analysed();
+  }
+
+  // Returns true when the search must stop (the person's OU was taken).
+  bool board_moves() {
+    for (int x = 1; x <= 9; ++x) {
+      if (options_.next_line) options_.next_line();
+      for (int y = 1; y <= 9; ++y) {
+        const int code = p_.board(x, y);
+        if (code < 1) continue;
+        for (int tx = 1; tx <= 9; ++tx)
+          for (int ty = 1; ty <= 9; ++ty)
+            if (移動チェック(p_, x, y, tx, ty, code) == 1 && try_board_move(x, y, tx, ty, code)) return true;
+      }
+    }
+    return false;
+  }
+
+  bool try_board_move(int x, int y, int tx, int ty, int code) {
+    com_.com_move_code = code;
+    com_.king_distance_before = std::max(std::abs(x - maps_.own_king_x), std::abs(y - maps_.own_king_y));
+    const int captured = p_.board(tx, ty);
+    p_.board(x, y) = EMPTY;
+    p_.board(tx, ty) = code;
+    Tenths score = 0;
+    int final_code = code;
+    const int promoted = 調査_駒成(x, y, tx, ty, code);
+    if (promoted == EMPTY) {
+      score = score_placed(captured, code, x, y, tx, ty);
+    } else {
+      if (移動後チェック(ty, code) == 0) {
+        final_code = promoted;
+        score = score_placed(captured, promoted, x, y, tx, ty);
+      } else {
+        score = score_placed(captured, code, x, y, tx, ty);
+        const Tenths promoted_score = score_placed(captured, promoted, x, y, tx, ty);
+        if (promoted_score > score) {
+          score = promoted_score;
+          final_code = promoted;
+        }
+        // A pawn, bishop or rook gives nothing up by promoting.
+        if (code == +HU || code == +KAKU || code == +SYA) final_code = promoted;
+      }
+    }
+    p_.board(tx, ty) = captured;
+    p_.board(x, y) = code;
+    if (score <= com_.com_best_score) return false;
+    keep(score, {x, y, tx, ty, code, final_code});
+    return captured == -OU;
+  }
+
+  void drops() {
+    for (int i = 1; i <= 18; ++i) {
+      if (options_.next_line) options_.next_line();
+      if (p_.hand_enemy[i] <= 0) continue;
+      const int code = HAND_KINDS[i];
+      const int hc = enemy_hand_slot(i).x;
+      for (int tx = 1; tx <= 9; ++tx)
+        for (int ty = 1; ty <= 9; ++ty) {
+          if (移動チェック(p_, hc, i, tx, ty, code) != 1) continue;
+          com_.com_move_code = code;
+          p_.board(tx, ty) = code;
+          const Tenths score = score_placed(EMPTY, code, hc, i, tx, ty);
+          p_.board(tx, ty) = EMPTY;
+          if (score <= com_.com_best_score) continue;
+          keep(score, {hc, i, tx, ty, code, code});
+          if (com_.com_best_score >= SCORE_MATE) return;
+        }
+    }
+  }
+
+  // Surveys the position with `code` on (tx, ty) and scores it.
+  Tenths score_placed(int captured, int code, int sx, int sy, int tx, int ty) {
+    p_.board(tx, ty) = code;
+    勢力調査(p_, maps_);
+    const Tenths score = evaluate(captured, code, sx, sy, tx, ty);
+    if (options_.scores) options_.scores->push_back({sx, sy, tx, ty, code, score});
+    return score;
+  }
+
+  Tenths evaluate(int captured, int code, int sx, int sy, int tx, int ty) {
+    if (options_.trace && options_.trace->sx == sx && options_.trace->sy == sy && options_.trace->tx == tx &&
+        options_.trace->ty == ty) {
+      SearchTrace::Evaluation& ev = options_.trace->evaluations.emplace_back();
+      ev.code = code;
+      ev.score = 盤評価(p_, maps_, com_, captured, code, sx, sy, tx, ty, &ev.terms);
+      return ev.score;
+    }
+    return 盤評価(p_, maps_, com_, captured, code, sx, sy, tx, ty);
+  }
+
+  void keep(Tenths score, const Candidate& c) {
+    com_.com_best_score = score;
+    best_ = c;
+    found_ = true;
+  }
+
+  Position& p_;
+  InfluenceMaps& maps_;
+  ComAnalysis& com_;
+  const SearchOptions& options_;
+  bool drops_allowed_ = false;
+  bool found_ = false;
+  Candidate best_;
+};
+
+}  // namespace
+
+bool search_candidates(Position& pos, InfluenceMaps& maps, ComAnalysis& com, const SearchOptions& options,
+                       Candidate& best) {
+  return Search(pos, maps, com, options).run(best);
+}
+
+}  // namespace velmora

@@ -1,0 +1,60 @@
+// The computer's search: every legal move and drop of the enemy side (the
+// computer, positive codes) is placed on the board, surveyed and scored; the
+// best is kept.
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "influence/maps.h"
+#include "rules/position.h"
+#include "search/com_analysis.h"
+#include "search/score_sheet.h"
+
+namespace velmora {
+
+// One candidate: for a drop, sx is the enemy hand column (-1, -5, -3) and sy
+// the hand index.
+struct Candidate {
+  int sx = 0, sy = 0, tx = 0, ty = 0;
+  int starting = 0, final_code = 0;
+};
+
+// Asks the search to list the terms of every evaluation of one candidate
+// (two when its promotion is optional).
+struct SearchTrace {
+  int sx = 0, sy = 0, tx = 0, ty = 0;
+  struct Evaluation {
+    int code = 0;  // the code on the destination while it was scored
+    Tenths score = 0;
+    EvalTrace terms;
+  };
+  std::vector<Evaluation> evaluations;
+};
+
+// One evaluation the search made: the candidate (a drop as in Candidate), the
+// code on the destination while it was scored, and the score.
+struct ScoredMove {
+  int sx = 0, sy = 0, tx = 0, ty = 0, code = 0;
+  Tenths score = 0;
+};
+using ScoreLog = std::vector<ScoredMove>;
+
+struct SearchOptions {
+  bool chess_drops = false;  // the chess army may drop what it captured (ﾁｪｽ側持駒OK)
+  SearchTrace* trace = nullptr;
+  ScoreLog* scores = nullptr;  // every evaluation, in the order made
+  // Called once the turn's analysis is made, and before each board column and
+  // each hand kind is searched (the window keeps its clock going there).
+  std::function<void()> analysed;
+  std::function<void()> next_line;
+};
+
+// Searches every legal move and drop of the enemy side and leaves the best in
+// `best` (score in com.com_best_score); false when there is none. Fills `com`
+// with the turn's analysis first. The position is as before afterwards; the
+// maps describe the last candidate tried.
+bool search_candidates(Position& pos, InfluenceMaps& maps, ComAnalysis& com, const SearchOptions& options,
+                       Candidate& best);
+
+}  // namespace velmora

@@ -1,0 +1,51 @@
+#include "view/piece_move.h"
+
+#include "view/board_view.h"
+
+namespace velmora {
+namespace {
+
+void redraw_square(Game& g, int x, int y) {
+  描画_絵(g, g.board(x, y), x, y);
+  描画_桝輪郭(g, g.view.back_colour, x, y);
+}
+
+void redraw_hand(Game& g, int hand) {
+  if (hand > 0) 描画_敵持盤(g);
+  if (hand < 0) 描画_自持盤(g);
+}
+
+// Redraws in the order the move happens: the hand that took a piece, the pawn
+// taken en passant, the square left, the castling rook, the hand a dropped
+// piece left, and the destination.
+void show(Game& g, const MoveReport& r) {
+  redraw_hand(g, r.hand_gained);
+  if (r.en_passant) redraw_square(g, r.passed_x, r.passed_y);
+  if (!r.drop) {
+    描画_絵(g, EMPTY, r.from_x, r.from_y);
+    描画_桝輪郭(g, g.view.back_colour, r.from_x, r.from_y);
+  }
+  if (r.castled) {
+    redraw_square(g, r.rook_to_x, r.rook_y);
+    redraw_square(g, r.rook_from_x, r.rook_y);
+  }
+  redraw_hand(g, r.hand_spent);
+  redraw_square(g, r.to_x, r.to_y);
+}
+
+}  // namespace
+
+MoveReport 駒移動(Game& g, int fx, int fy, int tx, int ty, int code) {
+  const MoveReport report = make_move(g, fx, fy, tx, ty, code);
+  if (!report.played) return report;
+  // The own king's square is kept current here; the enemy king's (and the
+  // own SYOU's) is found again by the next influence survey.
+  if (!report.drop && (code == -OU || code == -KING)) {
+    g.maps.own_king_x = tx;
+    g.maps.own_king_y = ty;
+  }
+  show(g, report);
+  return report;
+}
+
+}  // namespace velmora
