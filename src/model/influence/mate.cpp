@@ -4,6 +4,7 @@
 
 #include "influence/survey.h"
 #include "rules/move_check.h"
+#include "rules/trial_move.h"
 
 namespace velmora {
 namespace {
@@ -42,12 +43,9 @@ bool drop_blocks_check(Position& pos, const Defender& d) {
       const int mark = d.check_map(x, y);
       if (mark == CHECKER_MARK && next_to_king(d, x, y)) return false;
       if (mark != LINE_MARK) continue;
-      const int before = pos.board(x, y);
-      pos.board(x, y) = d.sign * HU;
-      if (d.hand_total == d.hand_chess_pawns) pos.board(x, y) = before;
-      const bool free = a_checker_gets_through(pos, d);
-      pos.board(x, y) = before;
-      if (free) return false;
+      TrialSquares trial(pos.board);
+      if (d.hand_total != d.hand_chess_pawns) trial.place(x, y, d.sign * HU);
+      if (a_checker_gets_through(pos, d)) return false;
     }
   }
   return true;
@@ -68,14 +66,9 @@ bool king_can_escape(const Position& pos, const Defender& d) {
 // move back.
 template <class StillChecked>
 bool move_ends_check(Position& pos, int x, int y, int tx, int ty, StillChecked still_checked) {
-  const int piece = pos.board(x, y);
-  const int captured = pos.board(tx, ty);
-  pos.board(tx, ty) = piece;
-  pos.board(x, y) = EMPTY;
-  const bool checked = still_checked();
-  pos.board(x, y) = piece;
-  pos.board(tx, ty) = captured;
-  return !checked;
+  TrialSquares trial(pos.board);
+  trial.move(x, y, tx, ty);
+  return !still_checked();
 }
 
 // Whether some piece of the defender other than its king can move onto a

@@ -8,6 +8,7 @@
 #include "rules/move_check.h"
 #include "rules/moves.h"
 #include "rules/promotion.h"
+#include "rules/trial_move.h"
 #include "search/evaluation.h"
 #include "search/probes.h"
 
@@ -63,10 +64,22 @@ class Search {
     com_.com_move_code = code;
     com_.king_distance_before = std::max(std::abs(x - maps_.own_king_x), std::abs(y - maps_.own_king_y));
     const int captured = p_.board(tx, ty);
-    p_.board(x, y) = EMPTY;
-    p_.board(tx, ty) = code;
     Tenths score = 0;
     int final_code = code;
+    {
+      TrialSquares trial(p_.board);
+      trial.move(x, y, tx, ty);
+      score = score_trial(captured, x, y, tx, ty, code, final_code);
+    }
+    if (score <= com_.com_best_score) return false;
+    keep(score, {x, y, tx, ty, code, final_code});
+    return captured == -OU;
+  }
+
+  // Scores the board move on the board (code on (tx, ty)): once, or once for
+  // each code when promoting is optional; `final_code` is the code chosen.
+  Tenths score_trial(int captured, int x, int y, int tx, int ty, int code, int& final_code) {
+    Tenths score = 0;
     const int promoted = 調査_駒成(x, y, tx, ty, code);
     if (promoted == EMPTY) {
       score = score_placed(captured, code, x, y, tx, ty);
@@ -85,11 +98,7 @@ class Search {
         if (code == +HU || code == +KAKU || code == +SYA) final_code = promoted;
       }
     }
-    p_.board(tx, ty) = captured;
-    p_.board(x, y) = code;
-    if (score <= com_.com_best_score) return false;
-    keep(score, {x, y, tx, ty, code, final_code});
-    return captured == -OU;
+    return score;
   }
 
   void drops() {
@@ -102,9 +111,12 @@ class Search {
         for (int ty = 1; ty <= 9; ++ty) {
           if (移動チェック(p_, hc, i, tx, ty, code) != 1) continue;
           com_.com_move_code = code;
-          p_.board(tx, ty) = code;
-          const Tenths score = score_placed(EMPTY, code, hc, i, tx, ty);
-          p_.board(tx, ty) = EMPTY;
+          Tenths score = 0;
+          {
+            TrialSquares trial(p_.board);
+            trial.place(tx, ty, code);
+            score = score_placed(EMPTY, code, hc, i, tx, ty);
+          }
           if (score <= com_.com_best_score) continue;
           keep(score, {hc, i, tx, ty, code, code});
           if (com_.com_best_score >= SCORE_MATE) return;

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "rules/move_check.h"
+#include "rules/trial_move.h"
 
 namespace velmora {
 namespace {
@@ -60,8 +61,8 @@ int 調査_香狙い(const Position& pos, const InfluenceMaps& maps, int x, int 
 }
 
 int 調査_自守駒MAN_直進駒(Position& pos, int x, int y) {
-  const int kept = pos.board(x, y);
-  pos.board(x, y) = EMPTY;
+  TrialSquares trial(pos.board);
+  trial.place(x, y, EMPTY);
   int result = 0;
   for (int q = y + 1; q <= 9; ++q) {
     const int p = pos.board(x, q);
@@ -71,7 +72,6 @@ int 調査_自守駒MAN_直進駒(Position& pos, int x, int y) {
       break;
     }
   }
-  pos.board(x, y) = kept;
   return result;
 }
 
@@ -112,10 +112,10 @@ void 調査_移動不可駒(Position& pos, const InfluenceMaps& maps, ComAnalysi
       com.own_pinned(c, r) = 0;
       const int p = pos.board(c, r);
       if (p == EMPTY) continue;
-      pos.board(c, r) = EMPTY;
+      TrialSquares trial(pos.board);
+      trial.place(c, r, EMPTY);
       if (p < 0 && line_open(+1, kx, ky)) com.own_pinned(c, r) = 1;
       if (p > 0 && line_open(-1, ekx, eky)) com.enemy_pinned_any = 1;
-      pos.board(c, r) = p;
     }
 }
 
