@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "com_test_support.h"
-#include "search/hand_index.h"
+#include "rules/hand_index.h"
 
 namespace velmora {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "rules/move_check.h"
-#include "search/hand_index.h"
+#include "rules/hand_index.h"
 #include "search/probes.h"
 
 namespace velmora {

@@ -6,7 +6,7 @@
 #include "influence/mate.h"
 #include "rules/move_check.h"
 #include "search/danger.h"
-#include "search/hand_index.h"
+#include "rules/hand_index.h"
 #include "search/probes.h"
 
 namespace velmora {
