@@ -101,8 +101,13 @@ bool drop_or_escape_helps(Position& pos, const Defender& d) {
 
 int 詰めかMAN(Position& pos, const InfluenceMaps& maps) {
   const InfluenceMaps& m = maps;
-  const Defender own{
-      -1, m.own_king_x, m.own_king_y, m.enemy_influence, m.enemy_check_map, pos.hand_own_total, pos.hand_own[HAND_PORN]};
+  const Defender own{-1,
+                     m.own_king_x,
+                     m.own_king_y,
+                     m.enemy_influence,
+                     m.enemy_check_map,
+                     pos.hand_own_total,
+                     pos.hand_own[HAND_PORN]};
   if (m.enemy_influence.at(own.king_x, own.king_y) == 0) return 0;
   if (drop_or_escape_helps(pos, own)) return 0;
   const bool defended =
@@ -112,8 +117,13 @@ int 詰めかMAN(Position& pos, const InfluenceMaps& maps) {
 
 int 詰めかCOM(Position& pos, InfluenceMaps& maps) {
   const InfluenceMaps& m = maps;
-  const Defender enemy{
-      +1, m.enemy_king_x, m.enemy_king_y, m.own_influence, m.own_check_map, pos.hand_enemy_total, pos.hand_enemy[HAND_PORN]};
+  const Defender enemy{+1,
+                       m.enemy_king_x,
+                       m.enemy_king_y,
+                       m.own_influence,
+                       m.own_check_map,
+                       pos.hand_enemy_total,
+                       pos.hand_enemy[HAND_PORN]};
   if (m.own_influence.at(enemy.king_x, enemy.king_y) == 0) return 0;
   if (drop_or_escape_helps(pos, enemy)) return 0;
   // Every trial below resurveys the board, so the squares to try are taken

@@ -31,7 +31,7 @@ std::string 文字列変換(int v) {
 
 double 取得_棋譜のX座標(const std::string& s) {
   const int length = character_count(s);
-  return BOARD_LEFT + SQUARE_WIDTH * (3 + (13 - length) / 5.0);
+  return cell_left(3 + (13 - length) / 5.0);
 }
 
 }  // namespace velmora

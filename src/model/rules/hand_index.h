@@ -16,8 +16,8 @@ inline constexpr int HAND_KEI = 8;
 inline constexpr int HAND_KAKU = 11;
 
 static_assert(HAND_KINDS[HAND_PORN] == PORN && HAND_KINDS[HAND_ROOK] == ROOK && HAND_KINDS[HAND_KNIG] == KNIG &&
-              HAND_KINDS[HAND_BISH] == BISH && HAND_KINDS[HAND_QEEN] == QEEN && HAND_KINDS[HAND_HU] == HU &&
-              HAND_KINDS[HAND_KYOU] == KYOU && HAND_KINDS[HAND_KEI] == KEI && HAND_KINDS[HAND_KAKU] == KAKU,
+                  HAND_KINDS[HAND_BISH] == BISH && HAND_KINDS[HAND_QEEN] == QEEN && HAND_KINDS[HAND_HU] == HU &&
+                  HAND_KINDS[HAND_KYOU] == KYOU && HAND_KINDS[HAND_KEI] == KEI && HAND_KINDS[HAND_KAKU] == KAKU,
               "the named hand indexes follow the hand table");
 
 }  // namespace velmora

@@ -85,6 +85,9 @@ inline constexpr int BOARD_TOP = 700;
 inline constexpr int SQUARE_WIDTH = 495;
 inline constexpr int SQUARE_HEIGHT = 615;
 inline constexpr int BOARD_SIZE = 9;
+// The top-left corner of cell (x, y) in twips; fractions of a cell for texts.
+inline constexpr double cell_left(double x) { return BOARD_LEFT + SQUARE_WIDTH * x; }
+inline constexpr double cell_top(double y) { return BOARD_TOP + SQUARE_HEIGHT * y; }
 
 inline constexpr bool on_board(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
 

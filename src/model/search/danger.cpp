@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "rules/move_check.h"
 #include "rules/hand_index.h"
+#include "rules/move_check.h"
 #include "search/probes.h"
 
 namespace velmora {

@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "influence/mate.h"
+#include "rules/hand_index.h"
 #include "rules/move_check.h"
 #include "search/danger.h"
-#include "rules/hand_index.h"
 #include "search/probes.h"
 
 namespace velmora {

@@ -6,9 +6,6 @@
 namespace velmora {
 namespace {
 
-double cell_left(double x) { return BOARD_LEFT + SQUARE_WIDTH * x; }
-double cell_top(double y) { return BOARD_TOP + SQUARE_HEIGHT * y; }
-
 // A picture repainted in one cell stays inside it: a background tile, a pixel
 // wider than a cell, would otherwise cover the left outline of the next cell.
 void paste_in_cell(Game& g, int picture, int shade, double x, double y) {

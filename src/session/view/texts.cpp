@@ -14,9 +14,6 @@ void print_at(Game& g, double left, double top, const std::string& text, int col
   g.ports.screen.print_text(text, left, top, size, colour, g.view.font_bold);
 }
 
-double text_left(double x) { return BOARD_LEFT + SQUARE_WIDTH * x; }
-double text_top(double y) { return BOARD_TOP + SQUARE_HEIGHT * y; }
-
 void clear_cells(Game& g, int first_x, int last_x, int y) {
   for (int x = first_x; x <= last_x; ++x) 描画_絵(g, g.view.current_background, x, y);
 }
@@ -67,7 +64,7 @@ std::string handicap_label(int grade) {
 }
 
 void 描画_数値(Game& g, double x, double y, const std::string& text, int colour, int /*mode*/, int size) {
-  print_at(g, text_left(x), text_top(y), text, colour, size);
+  print_at(g, cell_left(x), cell_top(y), text, colour, size);
 }
 
 void 描画_数値(Game& g, double x, double y, int value, int colour, int mode, int size) {
@@ -77,16 +74,16 @@ void 描画_数値(Game& g, double x, double y, int value, int colour, int mode,
   } else if (value >= 1 && value <= 9) {
     text = KANJI_NUMERALS[value];
   }
-  print_at(g, text_left(x), text_top(y), text, colour, size);
+  print_at(g, cell_left(x), cell_top(y), text, colour, size);
 }
 
 void 描画_文字列(Game& g, double x, double y, int code, int colour, int size) {
   const std::string text = code == 99 ? "手目" : handicap_label(code);
-  print_at(g, text_left(x) + 120, text_top(y) + 160, text, colour, size);
+  print_at(g, cell_left(x) + 120, cell_top(y) + 160, text, colour, size);
 }
 
 void 描画_移動駒種類(Game& g, double x, double y, const std::string& text, int colour) {
-  print_at(g, text_left(x), text_top(y), text, colour, 12);
+  print_at(g, cell_left(x), cell_top(y), text, colour, 12);
 }
 
 void 描画_桝_数値(Game& g) {
