@@ -104,6 +104,9 @@ class Sound {
   virtual void dsPlay(int buffer) = 0;
   virtual void dsPlayLooping(int buffer) = 0;
   virtual void dsStop(int buffer) = 0;
+  // Loudness of the buffer in percent, 0 (silent) to 100 (as recorded). A
+  // sound layer without it plays every buffer as recorded.
+  virtual void dsSetVolume(int buffer, int percent) { (void)buffer, (void)percent; }
 
   // False when the sound library itself could not be loaded: the game then
   // runs silently and does not even try to open a sound output.

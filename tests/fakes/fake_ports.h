@@ -101,6 +101,7 @@ class RecordingSound final : public Sound {
   void dsPlay(int buffer) override;
   void dsPlayLooping(int buffer) override;
   void dsStop(int buffer) override;
+  void dsSetVolume(int buffer, int percent) override;
   bool library_present() const override { return library_loaded; }
 
   // Buffers started with dsPlay, in order.
