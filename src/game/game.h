@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "assist/assist_state.h"
 #include "game/grid.h"
 #include "ports/ports.h"
 #include "rules/pieces.h"
@@ -202,6 +203,7 @@ struct Game {
   ViewState view;
   MenuChecks menu;
   SoundHandles sound;
+  AssistState assist;  // take-back, move list panel, hint, export, volume
 
   // The program's working directory: Velmora.ini and the wave files are
   // looked up there by their bare names.

@@ -138,6 +138,7 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event) {
   canvas_->set_margin_picture(game_->view.current_background);
   canvas_->show_changes();
   mirror_check_marks();
+  Q_EMIT event_handled();
   if (event_depth_ > 0) return;
   if (!closing_ && (game_->program_ended || close_requested_)) {
     close();

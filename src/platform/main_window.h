@@ -44,6 +44,10 @@ class MainWindow : public QMainWindow {
 
   QSize sizeHint() const override;
 
+ Q_SIGNALS:
+  // An event of the game has run and its changes are shown.
+  void event_handled();
+
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;

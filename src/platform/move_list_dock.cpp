@@ -1,0 +1,54 @@
+#include "platform/move_list_dock.h"
+
+#include "assist/move_list_panel.h"
+
+namespace velmora::platform {
+namespace {
+
+// Room for the widest row, "999 ５四 ﾋﾞｼｮｯﾌﾟ", and the scroll bar.
+constexpr int ROW_CHARACTERS = 16;
+
+}  // namespace
+
+MoveListDock::MoveListDock(MainWindow& window, Game& game)
+    : QDockWidget(QStringLiteral("棋譜一覧"), &window), window_(window), game_(game), list_(new QListWidget(this)) {
+  setObjectName(QStringLiteral("MOVE_LIST"));
+  setFeatures(QDockWidget::NoDockWidgetFeatures);  // shown and hidden from 表示 only
+  setAllowedAreas(Qt::RightDockWidgetArea);
+  list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * ROW_CHARACTERS);
+  setWidget(list_);
+  window.addDockWidget(Qt::RightDockWidgetArea, this);
+  hide();
+  connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { go_to_row(list_->row(item)); });
+  connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { go_to_row(list_->row(item)); });
+  connect(&window, &MainWindow::event_handled, this, &MoveListDock::refresh);
+}
+
+void MoveListDock::show_beside_board(bool shown) {
+  if (shown == isVisible()) return;
+  const int width = sizeHint().width();
+  setVisible(shown);
+  if (window_.isMaximized() || window_.isFullScreen()) return;
+  window_.resize(window_.width() + (shown ? width : -width), window_.height());
+}
+
+void MoveListDock::refresh() {
+  const std::vector<std::string> rows = move_list_rows(game_);
+  const QSignalBlocker quiet(list_);
+  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
+    const QString text = QString::fromStdString(rows[i]);
+    if (i < list_->count()) {
+      if (list_->item(i)->text() != text) list_->item(i)->setText(text);
+    } else {
+      list_->addItem(text);
+    }
+  }
+  while (list_->count() > static_cast<int>(rows.size())) delete list_->takeItem(list_->count() - 1);
+  list_->setCurrentRow(current_move_row(game_));
+}
+
+void MoveListDock::go_to_row(int row) {
+  window_.dispatch([row](Game& g) { go_to_move(g, row); });
+}
+
+}  // namespace velmora::platform
