@@ -1,12 +1,17 @@
 #include "platform/move_list_dock.h"
 
+#include <QScreen>
+#include <algorithm>
+
 #include "assist/move_list_panel.h"
 
 namespace velmora::platform {
 namespace {
 
-// Room for the widest row, "999 ５四 ﾋﾞｼｮｯﾌﾟ", and the scroll bar.
-constexpr int ROW_CHARACTERS = 16;
+// The widest row the list holds.
+constexpr const char* WIDEST_ROW = "999 ５四 ﾋﾞｼｮｯﾌﾟ";
+// Room beside it for the scroll bar and the row's margins, in widths of "M".
+constexpr int ROOM_CHARACTERS = 4;
 
 }  // namespace
 
@@ -15,7 +20,9 @@ MoveListDock::MoveListDock(MainWindow& window, Game& game)
   setObjectName(QStringLiteral("MOVE_LIST"));
   setFeatures(QDockWidget::NoDockWidgetFeatures);  // shown and hidden from 表示 only
   setAllowedAreas(Qt::RightDockWidgetArea);
-  list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * ROW_CHARACTERS);
+  const QFontMetrics metrics = list_->fontMetrics();
+  list_->setFixedWidth(metrics.horizontalAdvance(QString::fromUtf8(WIDEST_ROW)) +
+                       metrics.horizontalAdvance(QLatin1Char('M')) * ROOM_CHARACTERS);
   setWidget(list_);
   window.addDockWidget(Qt::RightDockWidgetArea, this);
   hide();
@@ -26,10 +33,20 @@ MoveListDock::MoveListDock(MainWindow& window, Game& game)
 
 void MoveListDock::show_beside_board(bool shown) {
   if (shown == isVisible()) return;
-  const int width = sizeHint().width();
   setVisible(shown);
   if (window_.isMaximized() || window_.isFullScreen()) return;
-  window_.resize(window_.width() + (shown ? width : -width), window_.height());
+  if (!shown) {
+    window_.resize(window_.width() - added_width_, window_.height());
+    added_width_ = 0;
+    return;
+  }
+  // Never wider than the screen: there the board gives up the room instead.
+  const QScreen* screen = window_.screen();
+  const int frame = window_.frameGeometry().width() - window_.width();
+  const int widest = screen ? screen->availableGeometry().width() - frame : QWIDGETSIZE_MAX;
+  const int width = std::min(window_.width() + sizeHint().width(), widest);
+  added_width_ = std::max(0, width - window_.width());
+  window_.resize(width, window_.height());
 }
 
 void MoveListDock::refresh() {

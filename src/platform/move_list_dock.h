@@ -29,6 +29,7 @@ class MoveListDock : public QDockWidget {
   MainWindow& window_;
   Game& game_;
   QListWidget* list_;
+  int added_width_ = 0;  // what showing the dock added to the window's width
 };
 
 }  // namespace velmora::platform
