@@ -14,75 +14,53 @@ namespace velmora::testing {
 namespace {
 
 std::string file_text(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
   std::ostringstream text;
-  text << in.rdbuf();
+  text << std::ifstream(path, std::ios::binary).rdbuf();
   return text.str();
 }
 
-class MoveListTest : public ::testing::Test {
- protected:
-  TestGame t;
-  Game& g = t.game;
-  void SetUp() override {
-    give_sound_handles(g);
-    play_moves(g, 10);
-    g.game_mode = MODE_MAN;
-  }
-};
+// Ten moves of a match between two people, with a capture, a promotion and a drop.
+void play_ten_moves(TestGame& t) {
+  give_sound_handles(t.game);
+  play_moves(t.game, 10);
+  t.game.game_mode = MODE_MAN;
+}
 
-TEST_F(MoveListTest, RowsNameEveryMoveAndMarkThePositionShown) {
-  const std::vector<std::string> rows = move_list_rows(g);
+// Choosing row 3 at move 10 is seven steps of "戻": the same position,
+// clocks, sounds and drawing.
+TEST(MoveListPanel, ChoosingARowStepsThereLikeTheReplayCommands) {
+  TestGame chosen, stepped;
+  play_ten_moves(chosen);
+  play_ten_moves(stepped);
+  const std::vector<std::string> rows = move_list_rows(chosen.game);
   ASSERT_EQ(rows.size(), 11u);
   EXPECT_EQ(rows[0], START_ROW_TEXT);
-  EXPECT_EQ(rows[1], "  1 ６六 歩");
-  EXPECT_EQ(rows[7], "  7 ６三 と");
-  EXPECT_EQ(rows[10], " 10 ４三 ポーン");
-  EXPECT_EQ(current_move_row(g), 10);
+  EXPECT_EQ(current_move_row(chosen.game), 10);
+
+  go_to_move(chosen.game, 3);
+  for (int i = 0; i < 7; ++i) replay_click(stepped.game);
+
+  EXPECT_EQ(current_move_row(chosen.game), 3);
+  EXPECT_EQ(chosen.game.board, stepped.game.board);
+  EXPECT_EQ(chosen.game.clock.clock_own_total, stepped.game.clock.clock_own_total);
+  EXPECT_EQ(chosen.fakes.sound.calls, stepped.fakes.sound.calls);
+  EXPECT_EQ(chosen.fakes.screen.ops.size(), stepped.fakes.screen.ops.size());
 }
 
-// Choosing row 3 from move 10 is seven steps of "戻": the same position,
-// clocks, sounds and drawing.
-TEST_F(MoveListTest, ChoosingARowStepsThereLikeTheReplayCommands) {
-  TestGame stepped;
-  Game& h = stepped.game;
-  give_sound_handles(h);
-  play_moves(h, 10);
-  h.game_mode = MODE_MAN;
-  for (int i = 0; i < 7; ++i) replay_click(h);
-
-  go_to_move(g, 3);
-
-  EXPECT_EQ(g.move_number, 3);
-  EXPECT_EQ(g.board, h.board);
-  EXPECT_EQ(g.hand_own, h.hand_own);
-  EXPECT_EQ(g.clock.clock_own_total, h.clock.clock_own_total);
-  EXPECT_EQ(t.fakes.sound.calls, stepped.fakes.sound.calls);
-  EXPECT_EQ(t.fakes.screen.ops.size(), stepped.fakes.screen.ops.size());
-  EXPECT_EQ(current_move_row(g), 3);
-
-  go_to_move(g, 9);
-  EXPECT_EQ(g.board, g.history.slot(9).board);
-}
-
-TEST_F(MoveListTest, TextOfAFinishedMatchEqualsTheHandWrittenFile) {
+TEST(RecordText, OfAFinishedMatchEqualsTheHandWrittenFile) {
+  TestGame t;
+  play_ten_moves(t);
   t.fakes.dialogs.fields = RecordFields{"", "ある対局", "山田", "Smith"};
-  note_match_result(g, "先手");
+  note_match_result(t.game, "先手");
   const std::filesystem::path saved = std::filesystem::temp_directory_path() / "velmora_ten_moves.txt";
-
-  save_record_text(g, saved.string());
-
+  save_record_text(t.game, saved.string());
   EXPECT_EQ(file_text(saved), file_text(std::string(VELMORA_TEST_DATA) + "/assist/ten_moves.txt"));
   std::filesystem::remove(saved);
-}
 
-TEST_F(MoveListTest, ResultIsLeftOutOnceTheListNoLongerEndsThere) {
-  note_match_result(g, "先手");
-  EXPECT_EQ(result_of_list(g), "先手");
-  replay_click(g);
-  手順保存(g, 0, 0, 1, 1, EMPTY, EMPTY, EMPTY, 0, 0, 0, 0);  // a different last move
-  EXPECT_EQ(result_of_list(g), "");
-  EXPECT_EQ(record_text(g).find("結果"), std::string::npos);
+  // Once the list no longer ends where the match ended, the result is left out.
+  replay_click(t.game);
+  手順保存(t.game, 0, 0, 1, 1, EMPTY, EMPTY, EMPTY, 0, 0, 0, 0);
+  EXPECT_EQ(record_text(t.game).find("結果"), std::string::npos);
 }
 
 }  // namespace

@@ -35,11 +35,6 @@ class ViewMenuTest : public WindowTest {
   }
 };
 
-TEST_F(ViewMenuTest, MenuComesAfterTheGamesOwnMenus) {
-  EXPECT_EQ(window->menuBar()->actions().back()->text(), "表示");
-  EXPECT_FALSE(view().dock().isVisible());
-}
-
 TEST_F(ViewMenuTest, KeysReachTheirHandlers) {
   play_three_moves();
   const struct {
@@ -70,6 +65,7 @@ TEST_F(ViewMenuTest, KeysReachTheirHandlers) {
 }
 
 TEST_F(ViewMenuTest, MoveListFillsAndAClickShowsThatPosition) {
+  EXPECT_FALSE(view().dock().isVisible());
   view().find("MOVE_LIST")->trigger();
   play_three_moves();
   QListWidget& list = view().dock().list();
@@ -82,7 +78,6 @@ TEST_F(ViewMenuTest, MoveListFillsAndAClickShowsThatPosition) {
   EXPECT_EQ(game->move_number, 1);
   EXPECT_EQ(game->board, game->history.slot(1).board);
   EXPECT_EQ(list.currentRow(), 1);
-  EXPECT_EQ(list.count(), 4);
 }
 
 TEST_F(ViewMenuTest, PictureHasTheBoardsSizeAtTwiceTheScreenPixels) {
