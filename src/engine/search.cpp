@@ -35,18 +35,35 @@ int from_table(int score, int ply) {
 
 int capture_value(int code) { return is_king_kind(kind_of(code)) ? 5000 : piece_value(kind_of(code)); }
 
-// A move with its ordering score; the list is sorted lazily, best first.
+// A move with its ordering score; the list is sorted lazily, best first:
+// the first few picks search for the best, then the rest is sorted at once.
 struct ScoredMoves {
+  static constexpr int PICKED_ONE_BY_ONE = 6;
   SearchMoveList list;
   std::array<int, MAX_MOVES> score{};
 
   SearchMove pick(int i) {
+    if (i == PICKED_ONE_BY_ONE) sort_rest(i);
+    if (i >= PICKED_ONE_BY_ONE) return list.moves[i];
     int best = i;
     for (int k = i + 1; k < list.size; ++k)
       if (score[k] > score[best]) best = k;
     std::swap(list.moves[i], list.moves[best]);
     std::swap(score[i], score[best]);
     return list.moves[i];
+  }
+
+ private:
+  void sort_rest(int from) {
+    std::array<std::pair<int, std::uint32_t>, MAX_MOVES> order;
+    const int n = list.size - from;
+    if (n <= 1) return;
+    for (int k = 0; k < n; ++k) order[k] = {score[from + k], list.moves[from + k].bits()};
+    std::stable_sort(order.begin(), order.begin() + n, [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (int k = 0; k < n; ++k) {
+      score[from + k] = order[k].first;
+      list.moves[from + k] = SearchMove::from_bits(order[k].second);
+    }
   }
 };
 
@@ -360,18 +377,19 @@ class Engine::Impl {
       alpha = std::max(alpha, best);
     }
     ScoredMoves moves;
-    const bool with_checks = qdepth == 0 && !in_check;
-    if (in_check || with_checks)
+    const int king = p.king_square(-p.side_to_move());
+    if (in_check)
       p.generate(moves.list);
+    else if (qdepth == 0 && king != 0)
+      p.generate_near(moves.list, king, CHECK_REACH);
     else
       p.generate_captures(moves.list);
     score_moves(moves, {}, ply);
-    const int king = p.king_square(-p.side_to_move());
     int legal = 0;
     for (int i = 0; i < moves.list.size; ++i) {
       const SearchMove m = moves.pick(i);
       const bool tactical = is_capture(m) || m.promotes();
-      if (!in_check && !tactical && !near(m.to(), king)) continue;
+      if (!in_check && !tactical && (!near(m.to(), king) || !p.gives_direct_check(m))) continue;
       if (!in_check && tactical && !m.is_drop()) {
         const int victim = p.at(m.to());
         const int gain = (victim == EMPTY ? piece_value(PORN) : capture_value(victim)) +

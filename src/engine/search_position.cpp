@@ -1,5 +1,6 @@
 #include "engine/search_position.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace velmora {
@@ -382,13 +383,15 @@ bool SearchPosition::drop_allowed(int to, int code) const {
   }
 }
 
-void SearchPosition::drops(SearchMoveList& list) const {
+void SearchPosition::drops(SearchMoveList& list, int centre, int reach) const {
   const auto& hand = hands_[side_index(side_)];
+  const int left = std::max(1, column_of(centre) - reach), right = std::min(9, column_of(centre) + reach);
+  const int top = std::max(1, row_of(centre) - reach), bottom = std::min(9, row_of(centre) + reach);
   for (int i = 1; i < HAND_SIZE; ++i) {
     if (hand[i] <= 0 || !may_drop(side_, i)) continue;
     const int code = side_ * HAND_KINDS[i];
-    for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) {
+    for (int x = left; x <= right; ++x)
+      for (int y = top; y <= bottom; ++y) {
         const int to = square_of(x, y);
         if (cells_[to] == EMPTY && drop_allowed(to, code)) list.add(SearchMove::drop(i, to, code));
       }
@@ -396,18 +399,26 @@ void SearchPosition::drops(SearchMoveList& list) const {
 }
 
 template <bool CapturesOnly>
-void SearchPosition::generate_moves(SearchMoveList& list) const {
+void SearchPosition::board_moves(SearchMoveList& list) const {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
       const int from = square_of(x, y);
       const int code = cells_[from];
       if (owner_of(code) == side_) piece_moves<CapturesOnly>(from, code, list);
     }
-  if (!CapturesOnly) drops(list);
 }
 
-void SearchPosition::generate(SearchMoveList& list) const { generate_moves<false>(list); }
-void SearchPosition::generate_captures(SearchMoveList& list) const { generate_moves<true>(list); }
+void SearchPosition::generate(SearchMoveList& list) const {
+  board_moves<false>(list);
+  drops(list);
+}
+
+void SearchPosition::generate_captures(SearchMoveList& list) const { board_moves<true>(list); }
+
+void SearchPosition::generate_near(SearchMoveList& list, int centre, int reach) const {
+  board_moves<false>(list);
+  drops(list, centre, reach);
+}
 
 // --- Attacks ------------------------------------------------------------------
 
@@ -481,6 +492,13 @@ bool SearchPosition::attacked(int square, int by) const {
     for (int s : STEP_DIAGONAL)
       if (is(square - 2 * s, ZOU) && cells_[square - s] == EMPTY) return true;
   return false;
+}
+
+bool SearchPosition::gives_direct_check(SearchMove move) const {
+  const int king = king_square_[side_index(-side_)];
+  bool hits = false;
+  for_each_attack(move.to(), move.final_code(), [&](int square) { hits = hits || square == king; });
+  return hits;
 }
 
 bool SearchPosition::can_take_king() const {

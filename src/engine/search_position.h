@@ -109,8 +109,9 @@ class SearchPosition {
   void generate(SearchMoveList& list) const;
   // Only captures and promotions.
   void generate_captures(SearchMoveList& list) const;
-  // 1 when the rules allow `move` here (as generate would list it).
-  bool is_pseudo_legal(SearchMove move) const;
+  // The board moves, and the drops onto squares at most `reach` columns and
+  // rows from `centre`.
+  void generate_near(SearchMoveList& list, int centre, int reach) const;
 
   // Whether a piece of side `by` could move onto `square` (which holds a
   // piece of the other side or is empty as an attack on a king would see it).
@@ -125,9 +126,17 @@ class SearchPosition {
   void make_null();
   void unmake_null();
 
-  // The squares one piece attacks (own pieces included), for the evaluation.
+  // The squares the piece on `from` attacks (own pieces included), or that a
+  // piece with `code` would attack from there.
   template <class Visit>
-  void for_each_attack(int from, Visit&& visit) const;
+  void for_each_attack(int from, Visit&& visit) const {
+    for_each_attack(from, cells_[from], visit);
+  }
+  template <class Visit>
+  void for_each_attack(int from, int code, Visit&& visit) const;
+  // Whether the moved piece itself would attack the other king from its
+  // destination (checks by uncovering a line are not seen).
+  bool gives_direct_check(SearchMove move) const;
 
   // The hash computed from scratch, and a description of the first fault in
   // the bookkeeping (hash, kings, two-pawn columns, material), if any.
@@ -148,12 +157,12 @@ class SearchPosition {
   };
 
   template <bool CapturesOnly>
-  void generate_moves(SearchMoveList& list) const;
+  void board_moves(SearchMoveList& list) const;
   template <bool CapturesOnly>
   void piece_moves(int from, int code, SearchMoveList& list) const;
   template <bool CapturesOnly>
   void add_move(int from, int to, int code, SearchMoveList& list) const;
-  void drops(SearchMoveList& list) const;
+  void drops(SearchMoveList& list, int centre = square_of(5, 5), int reach = 4) const;
   bool drop_allowed(int to, int code) const;
   bool step_attacks(int from, int code, int target) const;
 
@@ -194,8 +203,7 @@ inline constexpr int LEAP_KNIGHT[8] = {2 * PADDED_WIDTH + 1,  2 * PADDED_WIDTH -
 bool in_palace(int side, int square);
 
 template <class Visit>
-void SearchPosition::for_each_attack(int from, Visit&& visit) const {
-  const int code = cells_[from];
+void SearchPosition::for_each_attack(int from, int code, Visit&& visit) const {
   const int side = sign_of(code);
   const int f = side * PADDED_WIDTH;
   auto slide = [&](const int* steps, int count) {

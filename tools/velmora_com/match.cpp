@@ -209,6 +209,8 @@ GameOutcome play_game(const Opening& opening, Player& main_army, Player& chess_a
   }
   outcome.plies = game.plies();
   outcome.how = "move cap";
+  report << "match: the position at the move cap (" << (game.side() < 0 ? "own" : "enemy") << " side to move):\n"
+         << format_position_line(game.position()) << '\n';
   return outcome;
 }
 
