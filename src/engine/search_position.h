@@ -67,12 +67,16 @@ class SearchMove {
   std::uint32_t bits_ = 0;
 };
 
-// Up to this many moves in one position (full hands of every kind).
-inline constexpr int MAX_MOVES = 1024;
+// More moves than any position has: drops of all 18 kinds on every empty
+// square are at most 1422, and a board that leaves that many squares empty
+// holds few pieces. A list that were full would keep its first moves.
+inline constexpr int MAX_MOVES = 2048;
 struct SearchMoveList {
   std::array<SearchMove, MAX_MOVES> moves;
   int size = 0;
-  void add(SearchMove m) { moves[size++] = m; }
+  void add(SearchMove m) {
+    if (size < MAX_MOVES) moves[size++] = m;
+  }
 };
 
 // What a position is made of, in the game's own terms.
