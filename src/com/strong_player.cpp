@@ -1,5 +1,11 @@
 #include "com/strong_player.h"
 
+#include <algorithm>
+
+#include "rules/move_check.h"
+#include "rules/moves.h"
+#include "rules/promotion.h"
+
 namespace velmora {
 
 PositionSetup computer_to_move(const Game& g) {
@@ -59,6 +65,33 @@ bool strong_search(Game& g, Engine& engine, const SearchLimits& limits, Candidat
   if (found.best.is_none()) return false;
   best = candidate_of(found.best);
   return true;
+}
+
+bool rules_allow(Game& g, const Candidate& m, int side) {
+  const bool drop = m.sx < 1 || m.sx > 9;
+  const int source_row = drop ? (m.sx > 9 ? own_hand_slot(m.sy).y : enemy_hand_slot(m.sy).y) : m.sy;
+  調査_2歩フラグ設定(g);
+  if (sign_of(m.starting) != side || 移動チェック(g, m.sx, source_row, m.tx, m.ty, m.starting) != 1) return false;
+  if (drop) return m.final_code == m.starting;
+  if (g.board(m.sx, m.sy) != m.starting) return false;
+  if (m.final_code == m.starting) return 移動後チェック(m.ty, m.starting) == 1;
+  return 調査_駒成(g, m.sx, m.sy, m.tx, m.ty, m.starting) == 1 && g.promotion_choice == m.final_code;
+}
+
+ComAnswer strong_turn(Game& g, Candidate& best) {
+  if (!g.com.strong_engine) g.com.strong_engine = std::make_shared<Engine>();
+  Engine& engine = *g.com.strong_engine;
+  SearchPosition root(computer_to_move(g));
+  const std::vector<std::uint64_t> earlier = earlier_position_hashes(g);
+  SearchLimits limits;
+  limits.seconds = std::clamp(g.com.strong_seconds, 0.0, MAX_MOVE_SECONDS);
+  SearchReport report;
+  const bool finished = g.ports.clock.run_aside(
+      [&](const std::atomic<bool>& stop) { report = engine.think(root, limits, earlier, &stop); });
+  if (!finished) return ComAnswer::Stopped;
+  if (report.best.is_none()) return ComAnswer::NoMove;
+  best = candidate_of(report.best);
+  return ComAnswer::Move;
 }
 
 }  // namespace velmora

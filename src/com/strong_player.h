@@ -33,4 +33,16 @@ Candidate candidate_of(SearchMove move);
 bool strong_search(Game& g, Engine& engine, const SearchLimits& limits, Candidate& best,
                    const std::atomic<bool>* stop = nullptr, SearchReport* report = nullptr);
 
+// Whether the rules let the side `side` (+1 enemy, -1 own) play the candidate
+// with that final code: the move check, and for a board move the piece on the
+// source and the promotion the rules offer or force.
+bool rules_allow(Game& g, const Candidate& move, int side);
+
+enum class ComAnswer { Move, NoMove, Stopped };
+
+// Level 4's turn in the window: searches off the window's thread through the
+// Clock port, for the game's thinking time. Stopped when Esc or closing the window
+// ended the search; the move then is not played.
+ComAnswer strong_turn(Game& g, Candidate& best);
+
 }  // namespace velmora

@@ -10,8 +10,6 @@
 
 #include "com/strong_player.h"
 #include "played_position.h"
-#include "rules/move_check.h"
-#include "rules/promotion.h"
 #include "rules/setup.h"
 
 namespace velmora {
@@ -84,7 +82,7 @@ class MatchGame {
   bool play(const Candidate& move, bool& king_taken, std::string& fault) {
     PositionGame game(position_);
     Game& g = game.g;
-    if (!allowed(g, move)) {
+    if (!rules_allow(g, move, side_)) {
       fault = "the rules refuse the move";
       return false;
     }
@@ -104,17 +102,6 @@ class MatchGame {
   const std::vector<std::uint64_t>& earlier() const { return hashes_; }
 
  private:
-  // The move check, and a promotion the rules offer for this move.
-  bool allowed(Game& g, const Candidate& m) const {
-    const bool drop = m.sx < 1 || m.sx > 9;
-    const int source_row = drop ? (m.sx > 9 ? own_hand_slot(m.sy).y : enemy_hand_slot(m.sy).y) : m.sy;
-    if (sign_of(m.starting) != side_ || 移動チェック(g, m.sx, source_row, m.tx, m.ty, m.starting) != 1) return false;
-    if (drop) return m.final_code == m.starting;
-    if (g.board(m.sx, m.sy) != m.starting) return false;
-    if (m.final_code == m.starting) return 移動後チェック(m.ty, m.starting) == 1;
-    return 調査_駒成(g, m.sx, m.sy, m.tx, m.ty, m.starting) == 1 && g.promotion_choice == m.final_code;
-  }
-
   AnalysisPosition position_;
   int side_ = -1;
   int plies_ = 0;
