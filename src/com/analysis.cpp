@@ -5,6 +5,7 @@
 #include <sstream>
 #include <vector>
 
+#include "com/strong_player.h"
 #include "influence/survey.h"
 #include "ports/null_ports.h"
 #include "rules/move_check.h"
@@ -60,8 +61,12 @@ std::string parse_option(const std::string& option, AnalysisPosition& p) {
   if (eq == std::string::npos) return "option '" + option + "' has no value";
   const std::string key = option.substr(0, eq), value = option.substr(eq + 1);
   if (key == "level") {
-    if (value != "1" && value != "2" && value != "3") return "level must be 1, 2 or 3";
+    if (value != "1" && value != "2" && value != "3" && value != "4") return "level must be 1, 2, 3 or 4";
     p.level = value[0] - '0';
+  } else if (key == "movetime") {
+    const auto n = read_numbers(value, 1);
+    if (!n || (*n)[0] < 1 || (*n)[0] > 3000) return "movetime must be 1 to 3000 milliseconds";
+    p.movetime_ms = (*n)[0];
   } else if (key == "drops") {
     if (value != "0" && value != "1") return "drops must be 0 or 1";
     p.drops = value == "1";
@@ -174,6 +179,19 @@ std::string com_answer(Game& g, SearchTrace* trace) {
   return out.str();
 }
 
+std::string strong_answer(Game& g, int movetime_ms) {
+  Engine engine;
+  SearchLimits limits;
+  limits.seconds = movetime_ms / 1000.0;
+  Candidate best;
+  SearchReport report;
+  if (!strong_search(g, engine, limits, best, nullptr, &report)) return "none";
+  std::ostringstream out;
+  out << best.sx << ' ' << best.sy << ' ' << best.tx << ' ' << best.ty << ' ' << best.starting << ' ' << best.final_code
+      << ' ' << format_score(report.score * 10);
+  return out.str();
+}
+
 std::string scores_answer(Game& g, SearchTrace* trace) {
   Candidate best;
   ScoreLog scores;
@@ -227,6 +245,10 @@ std::string answer_position_line(const std::string& line, std::string* trace_tex
   Game g(silent.ports());
   set_up_position(g, p);
   if (p.mode == AnalysisPosition::Mode::Moves) return moves_answer(g);
+  if (p.level == STRONG_LEVEL) {
+    if (p.mode == AnalysisPosition::Mode::Scores || p.traced) return "error: level 4 has no scores or trace";
+    return strong_answer(g, p.movetime_ms);
+  }
   SearchTrace trace{p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty, {}};
   SearchTrace* traced = p.traced ? &trace : nullptr;
   std::string answer = p.mode == AnalysisPosition::Mode::Scores ? scores_answer(g, traced) : com_answer(g, traced);

@@ -16,6 +16,7 @@ struct AnalysisPosition {
   Hand hand_own{};
   Hand hand_enemy{};
   int level = 3;
+  int movetime_ms = 1000;                     // level 4's thinking time
   bool drops = false;                         // CHESS_MOCHIKOMA checked
   int last_x = 0, last_y = 0, last_code = 1;  // the last recorded move, for en passant
   enum class Mode { Com, Moves, Scores } mode = Mode::Com;
@@ -40,6 +41,10 @@ void set_up_position(Game& g, const AnalysisPosition& position);
 // "sx sy tx ty starting final score" of the search's best candidate, or
 // "none". With `trace`, the traced candidate's evaluations are listed there.
 std::string com_answer(Game& g, SearchTrace* trace = nullptr);
+
+// The same answer from level 4, thinking `movetime_ms`; its score is the
+// search's own, a shogi pawn being about 90.
+std::string strong_answer(Game& g, int movetime_ms);
 
 // Every evaluation the search makes, in order: "sx,sy,tx,ty,code,score"
 // separated by spaces (a drop: the hand column and the hand index; a move

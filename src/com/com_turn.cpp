@@ -5,6 +5,7 @@
 
 #include "com/evaluation.h"
 #include "com/probes.h"
+#include "com/strong_player.h"
 #include "influence/mate.h"
 #include "influence/survey.h"
 #include "match/game_over.h"
@@ -159,6 +160,22 @@ void clear_thinking_message(Game& g) {
   for (int x = -5; x <= -3; ++x) 描画_絵(g, g.view.current_background, x, -1);
 }
 
+// Level 4's move. A move the rules would refuse is never played: the search
+// of the other levels answers instead.
+ComAnswer strong_move(Game& g, Candidate& best) {
+  g.com.board_before_com = g.board;
+  g.ports.screen.refresh();
+  const ComAnswer answer = strong_turn(g, best);
+  if (answer != ComAnswer::Move || rules_allow(g, best, +1)) return answer;
+  return com_search(g, best) ? ComAnswer::Move : ComAnswer::NoMove;
+}
+
+// The move of the computer's level.
+ComAnswer computer_move(Game& g, Candidate& best) {
+  if (g.com.com_level == STRONG_LEVEL) return strong_move(g, best);
+  return com_search(g, best) ? ComAnswer::Move : ComAnswer::NoMove;
+}
+
 void announce_check_or_mate(Game& g, int final_code) {
   if (詰めかMAN(g) == 1) {
     show_message(g, "よし！!", "詰め ?");
@@ -218,14 +235,15 @@ void com_ban(Game& g) {
   描画_桝輪郭(g, g.view.back_colour, 1, 8);
 
   Candidate best;
-  if (com_search(g, best)) {
+  const ComAnswer answer = computer_move(g, best);
+  if (answer == ComAnswer::Move) {
     com_play(g, best);
     return;
   }
-  // No legal move and no legal drop: the computer resigns.
   g.clock.timer1_enabled = false;
   clear_thinking_message(g);
-  終了(g, "あなた");
+  // Stopped: the program is ending. No move and no drop: the computer resigns.
+  if (answer == ComAnswer::NoMove) 終了(g, "あなた");
 }
 
 }  // namespace velmora

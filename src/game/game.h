@@ -4,6 +4,7 @@
 // a tool can make as many independent games as it likes.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,8 @@
 #include "rules/pieces.h"
 
 namespace velmora {
+
+class Engine;
 
 inline constexpr int MODE_MAN = 0;  // two people at the mouse
 inline constexpr int MODE_COM = 1;  // the person (own side) against the computer (enemy side)
@@ -97,9 +100,14 @@ struct ComState {
   Grid<int> own_pinned;
   int enemy_pinned_any = 0;
   int move_counter = 0;
-  int com_level = 3;
+  int com_level = 3;  // 1-3 weigh one move ahead; 4 searches deep
   int handicap_grade = 0;
   int handicap_set = 0;
+  // Level 4's search with what it learned in earlier turns; made at its first
+  // turn (copies of the game share it). It thinks this long a move (seconds;
+  // at most 3).
+  std::shared_ptr<Engine> strong_engine;
+  double strong_seconds = 1.0;
 };
 
 // The person's mouse selection.
@@ -162,7 +170,7 @@ struct MenuChecks {
   bool CHESS_MOCHIKOMA = false;
   bool BGM = false;
   bool NIPPON = true, KANKOKU = true;
-  bool LEVEL1 = false, LEVEL2 = false, LEVEL3 = false;
+  bool LEVEL1 = false, LEVEL2 = false, LEVEL3 = false, LEVEL4 = false;
 };
 
 // Sound output and the six buffer handles (0 when not made).

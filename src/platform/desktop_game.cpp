@@ -39,6 +39,7 @@ DesktopGame::DesktopGame(const QString& working_directory, DisplayScale display,
       window_(scale_, display.render_scale, working_directory),
       screen_(window_.canvas(), window_, scale_),
       dialogs_(window_, window_.record_panel(), scale_),
+      clock_(window_),
       game_(Ports{screen_, dialogs_, sound_, clock_}),
       view_menu_(window_, game_) {
   game_.working_directory = working_directory.toStdString();

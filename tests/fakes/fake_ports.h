@@ -117,6 +117,14 @@ class FakeClock final : public Clock {
     now += seconds;
     waited += seconds;
   }
+  int runs_aside = 0;
+  bool stop_runs_aside = false;  // as if Esc came as soon as the work began
+  bool run_aside(const Work& work) override {
+    ++runs_aside;
+    const std::atomic<bool> stop{stop_runs_aside};
+    work(stop);
+    return !stop_runs_aside;
+  }
 };
 
 struct FakePorts {

@@ -1,0 +1,42 @@
+// The speed of level 4's search: nodes a second and the depth reached in one
+// second on the opening, a middle game and full hands (the computer's side to
+// move, a fresh table each time).
+//
+//   build/release/bench/bench_engine [SECONDS]
+#include <cstdlib>
+#include <iomanip>
+#include <iostream>
+
+#include "bench_positions.h"
+#include "com/strong_player.h"
+#include "ports/null_ports.h"
+
+namespace velmora {
+namespace {
+
+void measure(const char* name, const AnalysisPosition& p, double seconds) {
+  NullPorts silent;
+  Game g(silent.ports());
+  set_up_position(g, p);
+  Engine engine;
+  SearchLimits limits;
+  limits.seconds = seconds;
+  Candidate best;
+  SearchReport report;
+  strong_search(g, engine, limits, best, nullptr, &report);
+  std::cout << std::left << std::setw(12) << name << std::right << std::setw(10) << report.nodes << " nodes in "
+            << std::fixed << std::setprecision(2) << report.seconds << " s, " << std::setw(8) << std::setprecision(0)
+            << report.nodes / report.seconds << " nodes/s, depth " << report.depth << ", move " << best.sx << ','
+            << best.sy << " -> " << best.tx << ',' << best.ty << ", score " << report.score << '\n';
+}
+
+}  // namespace
+}  // namespace velmora
+
+int main(int argc, char** argv) {
+  const double seconds = argc > 1 ? std::atof(argv[1]) : 1.0;
+  velmora::measure("opening", velmora::read(velmora::OPENING), seconds);
+  velmora::measure("middle game", velmora::read(velmora::MIDDLE_GAME), seconds);
+  velmora::measure("full hands", velmora::full_hands(), seconds);
+  return 0;
+}

@@ -1,0 +1,125 @@
+// Level 4's search: it takes a king it can take, finds a mate, keeps its own
+// king, stops when told to, and its answers pass the rules' move check.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <initializer_list>
+#include <thread>
+
+#include "com/analysis.h"
+#include "com/strong_player.h"
+#include "engine/engine_eval.h"
+#include "ports/null_ports.h"
+#include "rules/move_check.h"
+#include "rules/setup.h"
+
+namespace velmora {
+namespace {
+
+struct Placed {
+  int x, y, code;
+};
+
+PositionSetup position(std::initializer_list<Placed> pieces, int side_to_move = +1) {
+  PositionSetup s;
+  for (const Placed& p : pieces) s.board(p.x, p.y) = p.code;
+  s.side_to_move = side_to_move;
+  return s;
+}
+
+SearchReport think(const PositionSetup& setup, double seconds = 0.2) {
+  SearchPosition p(setup);
+  Engine engine(1);
+  SearchLimits limits;
+  limits.seconds = seconds;
+  const SearchReport report = engine.think(p, limits, {});
+  EXPECT_EQ(p.hash(), SearchPosition(setup).hash()) << "the root is left as it was";
+  return report;
+}
+
+Candidate best_of(const SearchReport& r) { return candidate_of(r.best); }
+
+TEST(StrongSearch, TakesAKingThatCanBeTaken) {
+  // The own OU stands open on the enemy ROOK's column.
+  const SearchReport r = think(position({{5, 9, -OU}, {5, 2, +ROOK}, {6, 1, +KING}, {1, 9, -SYA}}));
+  EXPECT_EQ(best_of(r).tx, 5);
+  EXPECT_EQ(best_of(r).ty, 9);
+  EXPECT_EQ(r.score, SCORE_WIN);
+}
+
+TEST(StrongSearch, MatesWithADropAndAvoidsBeingMated) {
+  // The main army on top: a KIN dropped on (1, 8), guarded by the HU on
+  // (1, 7), leaves the own KING in the corner no square.
+  PositionSetup s = position({{1, 9, -KING}, {1, 7, +HU}, {9, 1, +OU}, {7, 9, -ROOK}});
+  s.chess_sign = -1;
+  s.chess_drops = true;
+  s.hand_enemy[10] = 1;
+  const SearchReport win = think(s);
+  const Candidate mate = best_of(win);
+  EXPECT_EQ(mate.sx, -5);
+  EXPECT_EQ(mate.sy, 10);
+  EXPECT_EQ(mate.tx, 1);
+  EXPECT_EQ(mate.ty, 8);
+  EXPECT_GT(win.score, SCORE_WIN - 10);
+
+  // With the own side to move, the KING gets out of the corner in time.
+  s.side_to_move = -1;
+  EXPECT_GT(think(s).score, -SCORE_WIN + 200) << "the defender is not mated";
+}
+
+TEST(StrongSearch, KeepsItsKingWhenEveryOtherMoveLosesIt) {
+  // The enemy KING is attacked by the own ROOK along row 1; only stepping off
+  // the row keeps it (a capture is out of reach).
+  const SearchReport r = think(position({{6, 1, +KING}, {1, 1, -ROOK}, {5, 9, -OU}, {9, 9, +HU}}));
+  EXPECT_NE(best_of(r).ty, 1) << "the KING leaves row 1";
+  EXPECT_EQ(best_of(r).sx, 6);
+}
+
+TEST(StrongSearch, StopsWhenAnotherThreadSaysSo) {
+  NullPorts silent;
+  Game g(silent.ports());
+  初期設定(g);
+  Engine engine(1);
+  SearchLimits limits;
+  limits.seconds = 60;
+  std::atomic<bool> stop = false;
+  Candidate best;
+  SearchReport report;
+  std::thread stopper([&stop] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    stop = true;
+  });
+  g.board = turned_board(g.board);  // the main army on top, to move
+  ASSERT_TRUE(strong_search(g, engine, limits, best, &stop, &report));
+  stopper.join();
+  EXPECT_LT(report.seconds, 10);
+  EXPECT_EQ(移動チェック(g, best.sx, best.sy, best.tx, best.ty, best.starting), 1);
+}
+
+TEST(StrongSearch, AnswersOfVelmoraComPassTheMoveCheck) {
+  NullPorts silent;
+  Game g(silent.ports());
+  初期設定(g);
+  AnalysisPosition p;
+  p.board = turned_board(g.board);
+  p.level = STRONG_LEVEL;
+  std::istringstream answer(answer_position_line(format_position_line(p) + " movetime=50"));
+  Candidate c;
+  answer >> c.sx >> c.sy >> c.tx >> c.ty >> c.starting >> c.final_code;
+  set_up_position(g, p);
+  EXPECT_EQ(移動チェック(g, c.sx, c.sy, c.tx, c.ty, c.starting), 1);
+  EXPECT_GT(c.starting, 0) << "the enemy side moves";
+}
+
+TEST(StrongEvaluation, CountsHandPiecesOnlyForASideThatMayDropThem) {
+  PositionSetup s = position({{5, 9, -OU}, {6, 1, +KING}});
+  const int bare = evaluate_position(SearchPosition(s));
+  s.hand_enemy[10] = 1;  // a KIN in the chess army's hand, chess drops off
+  EXPECT_EQ(evaluate_position(SearchPosition(s)), bare);
+  s.chess_drops = true;
+  EXPECT_GT(evaluate_position(SearchPosition(s)), bare + piece_value(KIN));
+}
+
+}  // namespace
+}  // namespace velmora
