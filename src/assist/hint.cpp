@@ -1,6 +1,9 @@
 #include "assist/hint.h"
 
+#include <algorithm>
+
 #include "com/analysis.h"
+#include "com/strong_player.h"
 #include "ports/null_ports.h"
 #include "shell/sound_effects.h"
 #include "view/board_view.h"
@@ -46,6 +49,16 @@ HintMove on_window(const Candidate& c, bool turned) {
   return m;
 }
 
+// Level 4 searches the copy with the game's thinking time (the window waits
+// for it, as the hint is asked for); the other levels answer at once.
+bool search_copy(Game& copy, double strong_seconds, Candidate& best) {
+  if (copy.com.com_level != STRONG_LEVEL) return com_search(copy, best);
+  Engine engine;
+  SearchLimits limits;
+  limits.seconds = std::clamp(strong_seconds, 0.0, MAX_MOVE_SECONDS);
+  return strong_search(copy, engine, limits, best);
+}
+
 }  // namespace
 
 std::optional<HintMove> find_hint(const Game& g) {
@@ -55,7 +68,7 @@ std::optional<HintMove> find_hint(const Game& g) {
   Game copy(silent.ports());
   set_up_position(copy, position_for_search(g, turned));
   Candidate best;
-  if (!com_search(copy, best)) return std::nullopt;
+  if (!search_copy(copy, g.com.strong_seconds, best)) return std::nullopt;
   return on_window(best, turned);
 }
 

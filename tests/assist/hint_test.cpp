@@ -58,6 +58,18 @@ TEST_F(HintTest, IsTheComputersMoveForTheTopAndALegalOneForTheBottom) {
   EXPECT_GT(g.board(top->to_x, top->to_y), 0);
 }
 
+TEST_F(HintTest, AtLevelFourIsALegalMoveOfTheSideToMove) {
+  on_menu(g, MenuItem::LEVEL4);
+  g.com.strong_seconds = 0.05;
+  start_two_people();
+  move(4, 7, 4, 6);
+  const std::optional<HintMove> top = find_hint(g);
+  ASSERT_TRUE(top.has_value());
+  const int piece = g.board(top->from_x, top->from_y);
+  EXPECT_GT(piece, 0);
+  EXPECT_EQ(移動チェック(g, top->from_x, top->from_y, top->to_x, top->to_y, piece), 1);
+}
+
 TEST_F(HintTest, WithNoSideToMoveIsRefused) {
   hint_click(g);
   EXPECT_EQ(refusals(), 1);
