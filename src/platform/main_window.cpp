@@ -141,7 +141,7 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event) {
   --event_depth_;
   show_event_changes();
   if (event_depth_ > 0) return;
-  while (!waiting_events_.empty() && !game_->program_ended) {
+  while (!waiting_events_.empty() && !game_->program_ended && !close_requested_) {
     const std::function<void(Game&)> waiting = std::move(waiting_events_.front());
     waiting_events_.pop_front();
     dispatch(waiting);
