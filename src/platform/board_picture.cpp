@@ -17,8 +17,8 @@ int picture_pixels(int twips) { return static_cast<int>(std::lround(twips / TWIP
 }  // namespace
 
 QRect board_picture_twips() {
-  return QRect(BOARD_LEFT + FIRST_HAND_CELL * SQUARE_WIDTH, BOARD_TOP + SQUARE_HEIGHT,
-               (LAST_HAND_CELL - FIRST_HAND_CELL + 1) * SQUARE_WIDTH, BOARD_SIZE * SQUARE_HEIGHT);
+  return QRect(BOARD_LEFT + FIRST_HAND_CELL * SQUARE_WIDTH, BOARD_TOP,
+               (LAST_HAND_CELL - FIRST_HAND_CELL + 1) * SQUARE_WIDTH, (BOARD_SIZE + 1) * SQUARE_HEIGHT);
 }
 
 // The backing image holds render_scale pixels per 15 twips; where that is

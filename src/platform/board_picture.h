@@ -14,7 +14,8 @@ namespace velmora::platform {
 inline constexpr int BOARD_PICTURE_SCALE = 2;
 
 // The part of the window the picture shows, in twips: the hands left and
-// right of the board (cells -5..15) and the nine rows.
+// right of the board (cells -5..15), the file numbers above it (row 0) and
+// the nine rows.
 QRect board_picture_twips();
 
 QImage board_picture(const Canvas& canvas);

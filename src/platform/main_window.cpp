@@ -142,7 +142,7 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event) {
   show_event_changes();
   Q_EMIT event_handled();
   if (event_depth_ > 0) return;
-  while (!waiting_events_.empty() && !game_->program_ended) {
+  while (!waiting_events_.empty() && !game_->program_ended && !close_requested_) {
     const std::function<void(Game&)> waiting = std::move(waiting_events_.front());
     waiting_events_.pop_front();
     dispatch(waiting);

@@ -49,7 +49,9 @@ void MoveListDock::show_beside_board(bool shown) {
   window_.resize(width, window_.height());
 }
 
+// A hidden list is left alone: it is filled anew when it is shown.
 void MoveListDock::refresh() {
+  if (!isVisible()) return;
   const std::vector<std::string> rows = move_list_rows(game_);
   const QSignalBlocker quiet(list_);
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {

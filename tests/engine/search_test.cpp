@@ -112,6 +112,38 @@ TEST(StrongSearch, AnswersOfVelmoraComPassTheMoveCheck) {
   EXPECT_GT(c.starting, 0) << "the enemy side moves";
 }
 
+// The last word on a move of the searching player: the side, the piece on
+// the source, the promotion and the dropped piece must be what the rules allow.
+TEST(StrongPlayer, PlaysOnlyWhatTheRulesAllow) {
+  NullPorts silent;
+  Game g(silent.ports());
+  g.board(5, 1) = +KING;
+  g.board(5, 9) = -OU;
+  g.board(7, 3) = +PORN;
+  g.board(1, 8) = +PORN;
+  g.hand_enemy[10] = 1;  // a KIN, dropped from hand column -5
+  g.hand_enemy_total = 1;
+  g.menu.CHESS_MOCHIKOMA = true;
+  struct Row {
+    Candidate move;
+    int side;
+    bool allowed;
+    const char* what;
+  };
+  const Row rows[] = {
+      {{7, 3, 7, 4, +PORN, +PORN}, +1, true, "a pawn's step"},
+      {{7, 3, 7, 4, +PORN, +PORN}, -1, false, "a piece of the other side"},
+      {{7, 3, 7, 4, +ROOK, +ROOK}, +1, false, "another piece than the one on the square"},
+      {{7, 3, 7, 4, +PORN, +QEEN}, +1, false, "a promotion the rules do not offer"},
+      {{1, 8, 1, 9, +PORN, +PORN}, +1, false, "a forced promotion left out"},
+      {{1, 8, 1, 9, +PORN, +QEEN}, +1, true, "the forced promotion"},
+      {{-5, 10, 5, 5, +KIN, +KIN}, +1, true, "a drop"},
+      {{-5, 10, 5, 5, +KIN, +HU}, +1, false, "a drop that changes its piece"},
+      {{-5, 10, 5, 9, +KIN, +KIN}, +1, false, "a drop on an occupied square"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(rules_allow(g, row.move, row.side), row.allowed) << row.what;
+}
+
 TEST(StrongEvaluation, CountsHandPiecesOnlyForASideThatMayDropThem) {
   PositionSetup s = position({{5, 9, -OU}, {6, 1, +KING}});
   const int bare = evaluate_position(SearchPosition(s));
