@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "match/window.h"
+#include "platform/keyboard.h"
 #include "platform/look.h"
 #include "shell/about.h"
 
@@ -38,11 +39,14 @@ DesktopGame::DesktopGame(const QString& working_directory, DisplayScale display,
       window_(scale_, display.render_scale, working_directory),
       screen_(window_.canvas(), window_, scale_),
       dialogs_(window_, window_.record_panel(), scale_),
-      game_(Ports{screen_, dialogs_, sound_, clock_}) {
+      clock_(window_),
+      game_(Ports{screen_, dialogs_, sound_, clock_}),
+      view_menu_(window_, game_) {
   game_.working_directory = working_directory.toStdString();
   game_.sound_directory = sound_directory.toStdString();
   dialogs_.set_home_page_handler([this] { homepage_click(game_); });
   window_.attach(game_);
+  add_menu_keys(window_);
 }
 
 void DesktopGame::open() {
@@ -50,6 +54,7 @@ void DesktopGame::open() {
   window_.canvas().setFocus();
   const int window_handle = static_cast<int>(window_.winId() & 0x7fffffff);
   window_.dispatch([window_handle](Game& g) { on_window_load(g, window_handle); });
+  view_menu_.start();
 }
 
 }  // namespace velmora::platform

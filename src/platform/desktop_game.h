@@ -10,6 +10,7 @@
 #include "platform/qt_dialogs.h"
 #include "platform/qt_screen.h"
 #include "platform/twips.h"
+#include "platform/view_menu.h"
 
 #if defined(VELMORA_LIBRARY_SOUND)
 #include "platform/library_sound.h"
@@ -54,6 +55,7 @@ class DesktopGame {
   MainWindow& window() { return window_; }
   QtDialogs& dialogs() { return dialogs_; }
   Game& game() { return game_; }
+  ViewMenu& view_menu() { return view_menu_; }
 
  private:
   TwipScale scale_;
@@ -63,6 +65,7 @@ class DesktopGame {
   DesktopSound sound_;
   QtClock clock_;
   Game game_;
+  ViewMenu view_menu_;
 };
 
 }  // namespace velmora::platform

@@ -49,6 +49,7 @@ void LibrarySound::load(const std::string& path) {
                         resolve(library, "dsStop", stop_);
   if (complete) {
     library_ = library;
+    (void)resolve(library, "dsSetVolume", set_volume_);
   } else {
     dlclose(library);
   }
@@ -79,6 +80,10 @@ void LibrarySound::dsPlayLooping(int buffer) {
 
 void LibrarySound::dsStop(int buffer) {
   if (library_) stop_(buffer);
+}
+
+void LibrarySound::dsSetVolume(int buffer, int percent) {
+  if (library_ && set_volume_) set_volume_(buffer, percent);
 }
 
 }  // namespace velmora

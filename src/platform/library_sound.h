@@ -35,12 +35,15 @@ class LibrarySound final : public Sound {
   void dsPlay(int buffer) override;
   void dsPlayLooping(int buffer) override;
   void dsStop(int buffer) override;
+  // Does nothing with a library that lacks it.
+  void dsSetVolume(int buffer, int percent) override;
   bool library_present() const override { return library_ != nullptr; }
 
  private:
   using IntFromInt = std::int32_t (*)(std::int32_t);
   using VoidFromInt = void (*)(std::int32_t);
   using CreateBuffer = std::int32_t (*)(std::int32_t, const void*, std::int32_t);
+  using VoidFromTwoInts = void (*)(std::int32_t, std::int32_t);
 
   void load(const std::string& path);
 
@@ -52,6 +55,7 @@ class LibrarySound final : public Sound {
   VoidFromInt play_ = nullptr;
   VoidFromInt play_looping_ = nullptr;
   VoidFromInt stop_ = nullptr;
+  VoidFromTwoInts set_volume_ = nullptr;  // optional
 };
 
 // The folder of the running executable, or "." when it cannot be found.

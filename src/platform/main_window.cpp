@@ -3,12 +3,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QWindow>
 #include <cmath>
+#include <thread>
 
 #include "match/window.h"
 
@@ -59,9 +61,7 @@ MainWindow::MainWindow(TwipScale scale, int render_scale, const QString& record_
   timer1_.setInterval(TIMER1_INTERVAL_MS);
   place_check_.setInterval(PLACE_CHECK_INTERVAL_MS);
   connect(&place_check_, &QTimer::timeout, this, &MainWindow::check_place);
-  connect(&timer1_, &QTimer::timeout, this, [this] {
-    if (event_depth_ == 0) dispatch([](Game& g) { on_timer(g); });
-  });
+  connect(&timer1_, &QTimer::timeout, this, &MainWindow::tick_timer1);
   connect(canvas_, &Canvas::mouse_pressed, this, [this](int button, int shift, double x, double y) {
     dispatch([=](Game& g) { on_mouse_down(g, button, shift, x, y); });
   });
@@ -132,18 +132,63 @@ void MainWindow::attach(Game& game) {
 
 void MainWindow::dispatch(const std::function<void(Game&)>& event) {
   if (game_ == nullptr || game_->program_ended) return;
+  if (work_stop_ != nullptr) {
+    waiting_events_.push_back(event);
+    return;
+  }
   ++event_depth_;
   event(*game_);
   --event_depth_;
-  canvas_->set_margin_picture(game_->view.current_background);
-  canvas_->show_changes();
-  mirror_check_marks();
+  show_event_changes();
+  Q_EMIT event_handled();
   if (event_depth_ > 0) return;
+  while (!waiting_events_.empty() && !game_->program_ended && !close_requested_) {
+    const std::function<void(Game&)> waiting = std::move(waiting_events_.front());
+    waiting_events_.pop_front();
+    dispatch(waiting);
+  }
+  waiting_events_.clear();
   if (!closing_ && (game_->program_ended || close_requested_)) {
     close();
   } else if (canvas_->dropping_presses()) {
     drop_presses_made_meanwhile();
   }
+}
+
+void MainWindow::show_event_changes() {
+  canvas_->set_margin_picture(game_->view.current_background);
+  canvas_->show_changes();
+  mirror_check_marks();
+}
+
+// Timer1 ticks outside events, and while the computer's search runs aside
+// (the clock keeps running on the screen; the search works on a position of
+// its own).
+void MainWindow::tick_timer1() {
+  if (work_stop_ != nullptr && game_ != nullptr && !game_->program_ended) {
+    on_timer(*game_);
+    canvas_->show_changes();
+  } else if (event_depth_ == 0) {
+    dispatch([](Game& g) { on_timer(g); });
+  }
+}
+
+bool MainWindow::run_aside(const Clock::Work& work) {
+  std::atomic<bool> stop{false};
+  QEventLoop loop;
+  work_stop_ = &stop;
+  std::thread worker([&] {
+    work(stop);
+    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+  });
+  loop.exec();
+  worker.join();
+  work_stop_ = nullptr;
+  return !stop;
+}
+
+void MainWindow::stop_work_aside() {
+  if (work_stop_ != nullptr) *work_stop_ = true;
 }
 
 // Presses on the board made while the computer moved or an animation ran
@@ -166,6 +211,7 @@ void MainWindow::mirror_check_marks() {
 // being edited.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && qobject_cast<QLineEdit*>(focusWidget()) == nullptr) {
+    stop_work_aside();
     dispatch([](Game& g) { on_key_press(g, KEY_ESCAPE); });
     return;
   }
@@ -176,6 +222,7 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
 // is carried out once that event has finished.
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (event_depth_ > 0) {
+    stop_work_aside();
     close_requested_ = true;
     event->ignore();
     return;

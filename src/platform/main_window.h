@@ -7,6 +7,8 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QTimer>
+#include <atomic>
+#include <deque>
 #include <functional>
 #include <map>
 
@@ -36,6 +38,13 @@ class MainWindow : public QMainWindow {
   // fall inside another event (during its waits and dialogs) are skipped.
   void dispatch(const std::function<void(Game&)>& event);
 
+  // Runs the work of an event (the computer's search) on a thread of its own
+  // and returns when it has finished: meanwhile the window paints and Timer1
+  // ticks; Esc and closing the window stop the work (false) and are carried
+  // out once the event has ended; other commands wait until then, and clicks
+  // on the board are dropped.
+  bool run_aside(const Clock::Work& work);
+
   // Puts the window's frame at `frame_place` with contents of `size`
   // (pixels). The window manager tells the size of the frame only once the
   // window is on screen, in its own time; for a while the place is checked
@@ -43,6 +52,10 @@ class MainWindow : public QMainWindow {
   void place(QPoint frame_place, QSize size);
 
   QSize sizeHint() const override;
+
+ Q_SIGNALS:
+  // An event of the game has run and its changes are shown.
+  void event_handled();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -52,6 +65,9 @@ class MainWindow : public QMainWindow {
   void build_menus();
   void mirror_check_marks();
   void drop_presses_made_meanwhile();
+  void show_event_changes();
+  void tick_timer1();
+  void stop_work_aside();
   void check_place();
 
   Canvas* canvas_;
@@ -65,6 +81,8 @@ class MainWindow : public QMainWindow {
   int event_depth_ = 0;
   bool closing_ = false;
   bool close_requested_ = false;
+  std::atomic<bool>* work_stop_ = nullptr;  // set while work runs aside
+  std::deque<std::function<void(Game&)>> waiting_events_;
 };
 
 }  // namespace velmora::platform

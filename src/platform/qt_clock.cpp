@@ -5,6 +5,8 @@
 #include <QTimer>
 #include <cmath>
 
+#include "platform/main_window.h"
+
 namespace velmora::platform {
 
 void wait_painted(double seconds) {
@@ -13,6 +15,8 @@ void wait_painted(double seconds) {
   QTimer::singleShot(static_cast<int>(std::lround(seconds * 1000)), Qt::PreciseTimer, &loop, &QEventLoop::quit);
   loop.exec(QEventLoop::ExcludeUserInputEvents);
 }
+
+bool QtClock::run_aside(const Work& work) { return window_.run_aside(work); }
 
 double QtClock::time_of_day() { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0; }
 

@@ -37,7 +37,9 @@ TEST(PositionLines, MalformedLinesGetAnErrorLine) {
   bad_hand[243 + 3] = '-';
   EXPECT_EQ(answer_position_line(bad_hand), "error: column 247: enemy hand field 2 is not a digit");
   EXPECT_EQ(answer_position_line(good + "x"), "error: the move line is longer than 299 characters");
-  EXPECT_EQ(answer_position_line(good + " level=4"), "error: level must be 1, 2 or 3");
+  EXPECT_EQ(answer_position_line(good + " level=5"), "error: level must be 1, 2, 3 or 4");
+  EXPECT_EQ(answer_position_line(good + " movetime=0"), "error: movetime must be 1 to 3000 milliseconds");
+  EXPECT_EQ(answer_position_line(good + " level=4 mode=scores"), "error: level 4 has no scores or trace");
   EXPECT_EQ(answer_position_line(good + " drops=yes"), "error: drops must be 0 or 1");
   EXPECT_EQ(answer_position_line(good + " last=1,2"), "error: last must be X,Y,CODE");
   EXPECT_EQ(answer_position_line(good + " mode=fast"), "error: mode must be com, moves or scores");

@@ -148,15 +148,17 @@ INSTANTIATE_TEST_SUITE_P(Reasons, LadderRefusals,
                                            Refusal{0, 0, 1, "反転後ではできません"}));
 
 TEST(Levels, SettingALevelChecksItsItemAndDrawsItAgainstTheComputer) {
-  testing::TestGame t;
-  Game& g = t.game;
-  g.game_mode = MODE_COM;
-  レベル_設定(g, 2);
-  EXPECT_EQ(g.com.com_level, 2);
-  EXPECT_FALSE(g.menu.LEVEL1);
-  EXPECT_TRUE(g.menu.LEVEL2);
-  EXPECT_FALSE(g.menu.LEVEL3);
-  EXPECT_EQ(t.fakes.screen.texts(), (std::vector<std::string>{"LEVEL", "LEVEL", "2", "2"}));
+  for (const int level : {2, 4}) {
+    testing::TestGame t;
+    Game& g = t.game;
+    g.game_mode = MODE_COM;
+    レベル_設定(g, level);
+    EXPECT_EQ(g.com.com_level, level);
+    const bool checked[] = {g.menu.LEVEL1, g.menu.LEVEL2, g.menu.LEVEL3, g.menu.LEVEL4};
+    for (int item = 1; item <= 4; ++item) EXPECT_EQ(checked[item - 1], item == level) << "LEVEL" << item;
+    const std::string number = std::to_string(level);
+    EXPECT_EQ(t.fakes.screen.texts(), (std::vector<std::string>{"LEVEL", "LEVEL", number, number}));
+  }
 }
 
 TEST(Levels, BetweenTwoPeopleTheLabelIsNotDrawn) {
@@ -171,7 +173,7 @@ TEST(Levels, AnyOtherValueUnchecksAllAndKeepsTheLevel) {
   t.game.menu.LEVEL3 = true;
   レベル_設定(t.game, 7);
   EXPECT_EQ(t.game.com.com_level, 3);
-  EXPECT_FALSE(t.game.menu.LEVEL1 || t.game.menu.LEVEL2 || t.game.menu.LEVEL3);
+  EXPECT_FALSE(t.game.menu.LEVEL1 || t.game.menu.LEVEL2 || t.game.menu.LEVEL3 || t.game.menu.LEVEL4);
 }
 
 TEST(Levels, AClickClearsTheOldLabelBeforeTheNewOneIsPrinted) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "search/strong_player.h"
 #include "com_test_support.h"
 
 namespace velmora {
@@ -156,6 +157,49 @@ TEST_F(Turn, WithNoMoveAtAllTheComputerResigns) {
   EXPECT_TRUE(c.t.fakes.sound.played().empty());
   EXPECT_FALSE(c.t.fakes.screen.last_picture_at_cell(5, 9).has_value());  // nothing blinked
   EXPECT_FALSE(c.g.clock.timer1_enabled);
+}
+
+// Level 4 searches aside of the window (through the Clock port) and plays
+// through the same routine as the other levels.
+TEST_F(Turn, LevelFourTakesTheKingThroughTheSameRoutine) {
+  ComGame c({{2, 3, +KIN}, {2, 4, -OU}, {5, 1, +OU}, {9, 9, -SYA}}, STRONG_LEVEL);
+  prepare(c);
+  c.t.fakes.dialogs.yes_no_answers.push_back(Answer::No);
+  com_ban(c.g);
+  EXPECT_EQ(c.t.fakes.clock.runs_aside, 1);
+  EXPECT_EQ(c.g.board(2, 4), +KIN);
+  EXPECT_EQ(c.g.history.slot(1).move_code, +KIN);
+  EXPECT_EQ(boxes(c).front(), "ｺﾝﾋﾟｭｰﾀの勝ちです");
+  EXPECT_EQ(c.g.com.move_counter, 1);
+}
+
+TEST_F(Turn, LevelFourWithNoMoveAtAllResigns) {
+  ComGame c({{5, 9, +HU}, {1, 9, -OU}}, STRONG_LEVEL);
+  prepare(c);
+  c.t.fakes.dialogs.yes_no_answers.push_back(Answer::No);
+  com_ban(c.g);
+  EXPECT_EQ(boxes(c).front(), "あなたの勝ちです");
+  EXPECT_EQ(c.g.move_number, 0);
+}
+
+// Esc or closing the window stopped the search: the program is ending, and
+// nothing is played, recorded or announced.
+TEST_F(Turn, AStoppedSearchPlaysNothing) {
+  ComGame c({{3, 3, +HU}, {5, 1, +OU}, {5, 9, -OU}}, STRONG_LEVEL);
+  prepare(c);
+  c.g.menu.KEIKA = true;
+  c.t.fakes.clock.stop_runs_aside = true;
+  const Board before = c.g.board;
+  com_ban(c.g);
+  EXPECT_EQ(c.g.board, before);
+  EXPECT_EQ(c.g.move_number, 0);
+  EXPECT_EQ(c.g.turn, c.g.main_sign);
+  EXPECT_TRUE(boxes(c).empty());
+  EXPECT_TRUE(c.t.fakes.sound.played().empty());
+  EXPECT_FALSE(c.g.clock.timer1_enabled);
+  const auto cleared = c.t.fakes.screen.last_picture_at_cell(-4, -1);
+  ASSERT_TRUE(cleared.has_value());
+  EXPECT_EQ(cleared->picture, PICTURE_TATAMI) << "the thinking message is gone";
 }
 
 }  // namespace

@@ -149,6 +149,10 @@ void RecordingSound::dsPlay(int buffer) { calls.push_back("dsPlay " + std::to_st
 void RecordingSound::dsPlayLooping(int buffer) { calls.push_back("dsPlayLooping " + std::to_string(buffer)); }
 void RecordingSound::dsStop(int buffer) { calls.push_back("dsStop " + std::to_string(buffer)); }
 
+void RecordingSound::dsSetVolume(int buffer, int percent) {
+  calls.push_back("dsSetVolume " + std::to_string(buffer) + " " + std::to_string(percent));
+}
+
 std::vector<int> RecordingSound::played() const {
   std::vector<int> out;
   for (const std::string& c : calls)

@@ -101,6 +101,7 @@ class RecordingSound final : public Sound {
   void dsPlay(int buffer) override;
   void dsPlayLooping(int buffer) override;
   void dsStop(int buffer) override;
+  void dsSetVolume(int buffer, int percent) override;
   bool library_present() const override { return library_loaded; }
 
   // Buffers started with dsPlay, in order.
@@ -115,6 +116,14 @@ class FakeClock final : public Clock {
   void wait(double seconds) override {
     now += seconds;
     waited += seconds;
+  }
+  int runs_aside = 0;
+  bool stop_runs_aside = false;  // as if Esc came as soon as the work began
+  bool run_aside(const Work& work) override {
+    ++runs_aside;
+    const std::atomic<bool> stop{stop_runs_aside};
+    work(stop);
+    return !stop_runs_aside;
   }
 };
 

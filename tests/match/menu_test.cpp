@@ -22,7 +22,7 @@ TEST(MenuBar, EntriesFromLeftToRight) {
   EXPECT_EQ(names_under(M::NONE), (std::vector<std::string>{"TAIKYOKU", "STOP", "REPLAY", "AFTER", "LBEL_UP",
                                                             "LEBEL_DOWN", "KIFU", "OPTION", "VER"}));
   EXPECT_EQ(names_under(M::TAIKYOKU), (std::vector<std::string>{"MATCH_MAN", "START2", "LEVEL", "OWARI"}));
-  EXPECT_EQ(names_under(M::LEVEL), (std::vector<std::string>{"LEVEL1", "LEVEL2", "LEVEL3"}));
+  EXPECT_EQ(names_under(M::LEVEL), (std::vector<std::string>{"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4"}));
   EXPECT_EQ(names_under(M::STOP), (std::vector<std::string>{"CANCEL", "REVERSE"}));
   EXPECT_EQ(names_under(M::KIFU), (std::vector<std::string>{"KIFU_READ", "KIFU_WRITE"}));
   EXPECT_EQ(names_under(M::OPTION),
@@ -45,8 +45,8 @@ TEST(MenuBar, OnlyOptionsAndLevelsCarryCheckMarks) {
   for (const MenuEntry& e : menu_entries())
     if (e.checkable) checkable.push_back(e.name);
   EXPECT_EQ(checkable,
-            (std::vector<std::string>{"LEVEL1", "LEVEL2", "LEVEL3", "MIDORI", "TATAMI", "TAKE", "UCHU", "RENGA",
-                                      "SIDOU", "KEIKA", "CHESS_MOCHIKOMA", "BGM", "NIPPON", "KANKOKU"}));
+            (std::vector<std::string>{"LEVEL1", "LEVEL2", "LEVEL3", "LEVEL4", "MIDORI", "TATAMI", "TAKE", "UCHU",
+                                      "RENGA", "SIDOU", "KEIKA", "CHESS_MOCHIKOMA", "BGM", "NIPPON", "KANKOKU"}));
 }
 
 class MenuCommands : public MatchTest {

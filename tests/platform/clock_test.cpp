@@ -35,7 +35,7 @@ TEST_F(ClockTest, AWaitLastsItsTimeAndKeepsTheWindowPainted) {
 }
 
 TEST_F(ClockTest, TheTimeOfDayIsInSecondsSinceMidnight) {
-  QtClock clock;
+  QtClock clock(*window);
   const double now = clock.time_of_day();
   EXPECT_GE(now, 0.0);
   EXPECT_LT(now, 86400.0);

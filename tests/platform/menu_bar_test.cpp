@@ -28,7 +28,7 @@ using MenuBarTest = WindowTest;
 
 TEST_F(MenuBarTest, BarHoldsTheMenusAndTheFiveCommandsInOrder) {
   const QStringList bar = captions(window->menuBar()->actions());
-  EXPECT_EQ(bar, QStringList({"対局", "局面", "戻", "進", "△", "▽", "棋譜", "ｵﾌﾟｼｮﾝ", "バージョン情報"}));
+  EXPECT_EQ(bar, QStringList({"対局", "局面", "戻", "進", "△", "▽", "棋譜", "ｵﾌﾟｼｮﾝ", "バージョン情報", "表示"}));
   for (MenuItem command : {MenuItem::REPLAY, MenuItem::AFTER, MenuItem::LBEL_UP, MenuItem::LEBEL_DOWN, MenuItem::VER}) {
     EXPECT_EQ(window->action(command)->menu(), nullptr) << "a command, not a menu";
   }

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "search/strong_player.h"
 #include "view/pictures.h"
 #include "window_fixture.h"
 
@@ -115,6 +116,61 @@ TEST_F(PlayTest, ClicksMadeWhileTheComputerMovesAreDropped) {
   click_cell(4, 7);  // once the computer has moved, clicks count again
   EXPECT_EQ(game->sel.selection_state, 1);
 }
+
+// A match against level 4, with something done while the computer thinks.
+class LevelFourTest : public WindowTest {
+ protected:
+  // Starts the match, makes the person's first move and runs `act` once the
+  // window takes events while the computer thinks (its move not yet made).
+  void move_and_meanwhile(const std::function<void()>& act) {
+    choose(MenuItem::LEVEL4);
+    choose(MenuItem::START2);
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&] {
+      if (game->move_number != 1) return;
+      poll.stop();
+      acted = true;
+      act();
+    });
+    poll.start(20);
+    click_cell(2, 7);
+    click_cell(2, 6);
+  }
+  bool acted = false;
+};
+
+// Level 4 thinks on a thread of its own: the window goes on taking events
+// meanwhile; a command chosen then waits until the computer has moved.
+TEST_F(LevelFourTest, TheComputerAnswersWhileTheWindowStaysAlive) {
+  move_and_meanwhile([&] {
+    choose(MenuItem::LEVEL2);
+    EXPECT_EQ(game->com.com_level, STRONG_LEVEL) << "not yet";
+  });
+  EXPECT_TRUE(acted);
+  EXPECT_EQ(game->move_number, 2);
+  EXPECT_EQ(game->turn, game->chess_sign);
+  EXPECT_EQ(game->com.com_level, 2);
+  EXPECT_TRUE(window->action(MenuItem::LEVEL2)->isChecked());
+}
+
+// Esc (true) and closing the window (false) stop the search at once; its
+// move is not played and the program ends.
+class StopWhileThinking : public LevelFourTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(StopWhileThinking, EndsTheProgramWithoutTheComputersMove) {
+  move_and_meanwhile([&] {
+    if (GetParam())
+      QTest::keyClick(&window->canvas(), Qt::Key_Escape);
+    else
+      window->close();
+  });
+  EXPECT_TRUE(acted);
+  EXPECT_TRUE(game->program_ended);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_EQ(game->move_number, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(EscapeOrClose, StopWhileThinking, ::testing::Bool());
 
 TEST_F(PlayTest, TheWindowKeepsItsPictureWhenRepainted) {
   const QImage before = window->canvas().image().copy();

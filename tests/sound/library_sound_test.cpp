@@ -34,6 +34,7 @@ void use_every_call(Sound& sound) {
   sound.dsPlay(buffer);
   sound.dsPlayLooping(buffer);
   sound.dsStop(buffer);
+  sound.dsSetVolume(buffer, 50);
   sound.dsFree(buffer);
   sound.dsTerminate(device);
 }
@@ -50,6 +51,7 @@ TEST(LibrarySound, PlaysThroughTheLibraryBuiltBesideTheGame) {
     EXPECT_NE(buffer, previous) << name;
     previous = buffer;
   }
+  sound.dsSetVolume(previous, 40);
   sound.dsPlay(previous);
   sound.dsPlayLooping(previous);
   sound.dsStop(previous);

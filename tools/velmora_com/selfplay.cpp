@@ -6,10 +6,9 @@
 #include <vector>
 
 #include "com/com_turn.h"
-#include "ports/null_ports.h"
+#include "played_position.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"
-#include "rules/position_check.h"
 #include "rules/promotion.h"
 #include "search/analysis.h"
 #include "setup/new_game.h"
@@ -21,37 +20,6 @@ namespace {
 inline constexpr int MAX_PLIES_PER_GAME = 160;
 inline constexpr unsigned MAX_RANDOM_OPENING_PLIES = 6;
 inline constexpr unsigned RANDOM_MOVE_ODDS = 6;
-
-// The position seen from the other side: the board turned by 180 degrees with
-// every code negated, the hands exchanged, the last move turned along.
-void flip(AnalysisPosition& p) {
-  const Board before = p.board;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) p.board(10 - x, 10 - y) = -before(x, y);
-  std::swap(p.hand_own, p.hand_enemy);
-  if (p.last_x != 0) {
-    p.last_x = 10 - p.last_x;
-    p.last_y = 10 - p.last_y;
-    p.last_code = -p.last_code;
-  }
-}
-
-// A silent game window holding a self-play position, the enemy side to move.
-struct PositionGame {
-  NullPorts silent;
-  Game g{silent.ports()};
-  explicit PositionGame(const AnalysisPosition& p) { set_up_position(g, p); }
-};
-
-// The position after `move` was played on the game.
-void take_position(AnalysisPosition& p, const Game& g, const Candidate& move) {
-  p.board = g.board;
-  p.hand_own = g.hand_own;
-  p.hand_enemy = g.hand_enemy;
-  p.last_x = move.tx;
-  p.last_y = move.ty;
-  p.last_code = move.final_code;
-}
 
 // The board moves of the enemy side, promoting only where it must.
 std::vector<Candidate> enemy_board_moves(Game& g) {
@@ -70,11 +38,6 @@ std::vector<Candidate> enemy_board_moves(Game& g) {
         }
     }
   return moves;
-}
-
-std::optional<PositionFault> find_fault(const Game& g) {
-  if (auto fault = g.check()) return fault;
-  return find_line_up_fault(g);
 }
 
 // What became of a move; the last three end a game.
@@ -165,11 +128,6 @@ class SelfPlay {
     take_position(p_, game.g, best);
     flip(p_);
     return Outcome::Played;
-  }
-
-  static void play_move(Game& g, const Candidate& move) {
-    const int source_row = move.sx < 0 ? enemy_hand_slot(move.sy).y : move.sy;
-    駒移動(g, move.sx, source_row, move.tx, move.ty, move.final_code);
   }
 
   bool checked(const Game& g, const Candidate& move, const char* what) {

@@ -36,6 +36,7 @@ struct HistorySlot {
   int move_code = 0;
   double clock_own_before = 0, clock_own_after = 0;
   double clock_enemy_before = 0, clock_enemy_after = 0;
+  bool operator==(const HistorySlot&) const = default;
 };
 
 // The move list. It grows as a match goes on: there is no fixed limit of

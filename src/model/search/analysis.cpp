@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "influence/survey.h"
+#include "search/strong_player.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"
 #include "rules/turn_order.h"
@@ -59,8 +60,12 @@ std::string parse_option(const std::string& option, AnalysisPosition& p) {
   if (eq == std::string::npos) return "option '" + option + "' has no value";
   const std::string key = option.substr(0, eq), value = option.substr(eq + 1);
   if (key == "level") {
-    if (value != "1" && value != "2" && value != "3") return "level must be 1, 2 or 3";
+    if (value != "1" && value != "2" && value != "3" && value != "4") return "level must be 1, 2, 3 or 4";
     p.level = value[0] - '0';
+  } else if (key == "movetime") {
+    const auto n = read_numbers(value, 1);
+    if (!n || (*n)[0] < 1 || (*n)[0] > 3000) return "movetime must be 1 to 3000 milliseconds";
+    p.movetime_ms = (*n)[0];
   } else if (key == "drops") {
     if (value != "0" && value != "1") return "drops must be 0 or 1";
     p.drops = value == "1";
@@ -112,6 +117,21 @@ std::string com_answer(Position& pos, InfluenceMaps& maps, ComAnalysis& com, con
   std::ostringstream out;
   out << best.sx << ' ' << best.sy << ' ' << best.tx << ' ' << best.ty << ' ' << best.starting << ' ' << best.final_code
       << ' ' << format_score(com.com_best_score);
+  return out.str();
+}
+
+// The same answer from level 4, thinking `movetime_ms`; its score is the
+// search's own, a shogi pawn being about 90.
+std::string strong_answer(const Position& pos, bool chess_drops, int movetime_ms) {
+  Engine engine;
+  SearchLimits limits;
+  limits.seconds = movetime_ms / 1000.0;
+  Candidate best;
+  SearchReport report;
+  if (!strong_search(pos, chess_drops, engine, limits, best, nullptr, &report)) return "none";
+  std::ostringstream out;
+  out << best.sx << ' ' << best.sy << ' ' << best.tx << ' ' << best.ty << ' ' << best.starting << ' ' << best.final_code
+      << ' ' << format_score(report.score * 10);
   return out.str();
 }
 
@@ -216,6 +236,10 @@ std::string answer_position_line(const std::string& line, std::string* trace_tex
   InfluenceMaps maps;
   set_up_position(pos, maps, p);
   if (p.mode == AnalysisPosition::Mode::Moves) return moves_answer(pos);
+  if (p.level == STRONG_LEVEL) {
+    if (p.mode == AnalysisPosition::Mode::Scores || p.traced) return "error: level 4 has no scores or trace";
+    return strong_answer(pos, p.drops, p.movetime_ms);
+  }
   ComAnalysis com;
   com.com_level = p.level;
   SearchTrace trace{p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty, {}};

@@ -21,7 +21,7 @@ struct ComAnalysis {
   Grid<int> bishop_threat_mark;
   Grid<int> own_pinned;
   int enemy_pinned_any = 0;
-  int com_level = 3;  // 1..3: how many of the evaluation's stages count
+  int com_level = 3;  // 1..3: how many of the evaluation's stages count; 4 searches deep
 };
 
 }  // namespace velmora

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
 
 #include "influence/mate.h"
 #include "influence/survey.h"
@@ -11,6 +12,7 @@
 #include "rules/promotion.h"
 #include "search/evaluation.h"
 #include "search/probes.h"
+#include "search/strong_player.h"
 #include "setup/game_over.h"
 #include "view/animation.h"
 #include "view/board_view.h"
@@ -38,7 +40,40 @@ void announce_check_or_mate(Game& g, int final_code) {
   }
 }
 
+// Level 4's move. A move the rules would refuse is never played: the search
+// of the other levels answers instead.
+ComAnswer strong_move(Game& g, Candidate& best) {
+  g.com.board_before_com = g.board;
+  g.ports.screen.refresh();
+  const ComAnswer answer = strong_turn(g, best);
+  if (answer != ComAnswer::Move || rules_allow(g.position(), best, +1)) return answer;
+  return com_search(g, best) ? ComAnswer::Move : ComAnswer::NoMove;
+}
+
+// The move of the computer's level.
+ComAnswer computer_move(Game& g, Candidate& best) {
+  if (g.com.com_level == STRONG_LEVEL) return strong_move(g, best);
+  return com_search(g, best) ? ComAnswer::Move : ComAnswer::NoMove;
+}
+
 }  // namespace
+
+ComAnswer strong_turn(Game& g, Candidate& best) {
+  if (!g.com.strong_engine) g.com.strong_engine = std::make_shared<Engine>();
+  Engine& engine = *g.com.strong_engine;
+  const bool drops = g.menu.CHESS_MOCHIKOMA;
+  SearchPosition root(computer_to_move(g, drops));
+  const std::vector<std::uint64_t> earlier = earlier_position_hashes(g, drops);
+  SearchLimits limits;
+  limits.seconds = std::clamp(g.com.strong_seconds, 0.0, MAX_MOVE_SECONDS);
+  SearchReport report;
+  const bool finished = g.ports.clock.run_aside(
+      [&](const std::atomic<bool>& stop) { report = engine.think(root, limits, earlier, &stop); });
+  if (!finished) return ComAnswer::Stopped;
+  if (report.best.is_none()) return ComAnswer::NoMove;
+  best = candidate_of(report.best);
+  return ComAnswer::Move;
+}
 
 bool com_search(Game& g, Candidate& best, SearchTrace* trace, ScoreLog* scores) {
   SearchOptions options;
@@ -101,14 +136,15 @@ void com_ban(Game& g) {
   描画_桝輪郭(g, g.view.back_colour, 1, 8);
 
   Candidate best;
-  if (com_search(g, best)) {
+  const ComAnswer answer = computer_move(g, best);
+  if (answer == ComAnswer::Move) {
     com_play(g, best);
     return;
   }
-  // No legal move and no legal drop: the computer resigns.
   g.clock.timer1_enabled = false;
   clear_thinking_message(g);
-  終了(g, "あなた");
+  // Stopped: the program is ending. No move and no drop: the computer resigns.
+  if (answer == ComAnswer::NoMove) 終了(g, "あなた");
 }
 
 }  // namespace velmora

@@ -11,6 +11,13 @@ namespace velmora {
 // menu, keeping the window's clock going meanwhile.
 bool com_search(Game& g, Candidate& best, SearchTrace* trace = nullptr, ScoreLog* scores = nullptr);
 
+enum class ComAnswer { Move, NoMove, Stopped };
+
+// Level 4's turn in the window: searches off the window's thread through the
+// Clock port, for the game's thinking time. Stopped when Esc or closing the window
+// ended the search; the move then is not played.
+ComAnswer strong_turn(Game& g, Candidate& best);
+
 // Plays the candidate the search chose: blink, move, sound, record, the check
 // or mate message and the clock booking.
 void com_play(Game& g, const Candidate& best);

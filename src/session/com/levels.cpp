@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "search/strong_player.h"
 #include "record/record_files.h"
 #include "rules/handicap.h"
 #include "rules/setup.h"
@@ -48,7 +49,8 @@ void レベル_設定(Game& g, int level) {
   g.menu.LEVEL1 = level == 1;
   g.menu.LEVEL2 = level == 2;
   g.menu.LEVEL3 = level == 3;
-  if (level >= 1 && level <= 3) g.com.com_level = level;
+  g.menu.LEVEL4 = level == STRONG_LEVEL;
+  if (level >= 1 && level <= STRONG_LEVEL) g.com.com_level = level;
   if (g.game_mode == MODE_COM) 描画_レベル(g, g.com.com_level);
 }
 

@@ -5,9 +5,11 @@
 // games as it likes.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "game/assist_state.h"
 #include "influence/maps.h"
 #include "ports/ports.h"
 #include "rules/pieces.h"
@@ -15,6 +17,8 @@
 #include "search/com_analysis.h"
 
 namespace velmora {
+
+class Engine;
 
 inline constexpr int MODE_MAN = 0;  // two people at the mouse
 inline constexpr int MODE_COM = 1;  // the person (own side) against the computer (enemy side)
@@ -36,6 +40,11 @@ struct ComState : ComAnalysis {
   int move_counter = 0;
   int handicap_grade = 0;
   int handicap_set = 0;
+  // Level 4's search with what it learned in earlier turns; made at its first
+  // turn (copies of the game share it). It thinks this long a move (seconds;
+  // at most 3).
+  std::shared_ptr<Engine> strong_engine;
+  double strong_seconds = 1.0;
 };
 
 // The person's mouse selection.
@@ -98,7 +107,7 @@ struct MenuChecks {
   bool CHESS_MOCHIKOMA = false;
   bool BGM = false;
   bool NIPPON = true, KANKOKU = true;
-  bool LEVEL1 = false, LEVEL2 = false, LEVEL3 = false;
+  bool LEVEL1 = false, LEVEL2 = false, LEVEL3 = false, LEVEL4 = false;
 };
 
 // Sound output and the six buffer handles (0 when not made).
@@ -135,6 +144,7 @@ struct Game : Position {
   ViewState view;
   MenuChecks menu;
   SoundHandles sound;
+  AssistState assist;  // take-back, move list panel, hint, export, volume
 
   // The program's working directory: Velmora.ini and the wave files are
   // looked up there by their bare names.

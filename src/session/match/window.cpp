@@ -89,6 +89,7 @@ void on_menu(Game& g, MenuItem item) {
     case M::LEVEL1: level_click(g, 1); break;
     case M::LEVEL2: level_click(g, 2); break;
     case M::LEVEL3: level_click(g, 3); break;
+    case M::LEVEL4: level_click(g, 4); break;
     case M::OWARI: 終了処理(g); break;
     case M::CANCEL: cancel_click(g); break;
     case M::REVERSE: reverse_in_match(g); break;

@@ -8,6 +8,8 @@
 // title, 32..36 the background tiles).
 #pragma once
 
+#include <atomic>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -104,6 +106,9 @@ class Sound {
   virtual void dsPlay(int buffer) = 0;
   virtual void dsPlayLooping(int buffer) = 0;
   virtual void dsStop(int buffer) = 0;
+  // Loudness of the buffer in percent, 0 (silent) to 100 (as recorded). A
+  // sound layer without it plays every buffer as recorded.
+  virtual void dsSetVolume(int buffer, int percent) { (void)buffer, (void)percent; }
 
   // False when the sound library itself could not be loaded: the game then
   // runs silently and does not even try to open a sound output.
@@ -117,6 +122,19 @@ class Clock {
   virtual double time_of_day() = 0;
   // Returns after `seconds`, keeping the window painted and taking no input.
   virtual void wait(double seconds) = 0;
+
+  // Long work that must not freeze the window (the computer's deep search).
+  using Work = std::function<void(const std::atomic<bool>& stop)>;
+  // Runs `work` and returns once it has finished. A window runs it off its
+  // own thread and meanwhile keeps painting and ticking Timer1; Esc or
+  // closing the window set `stop`, the work then ends early and the answer is
+  // false (the Esc or the close is carried out afterwards). Here it simply
+  // runs, never stopped.
+  virtual bool run_aside(const Work& work) {
+    const std::atomic<bool> never{false};
+    work(never);
+    return true;
+  }
 };
 
 struct Ports {

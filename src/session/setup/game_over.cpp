@@ -6,7 +6,13 @@
 
 namespace velmora {
 
+void note_match_result(Game& g, const std::string& winner) {
+  const MoveList& list = g.history;
+  g.assist.result = MatchResult{winner, list.record_length, list.slot(list.record_length).board};
+}
+
 void 終了(Game& g, const std::string& winner) {
+  note_match_result(g, winner);
   show_message(g, winner + "の勝ちです", "終了");
   if (g.ports.dialogs.message_box("続けますか？", "再ゲーム", Buttons::YesNo, Icon::None) == Answer::Yes) {
     初期設定(g);

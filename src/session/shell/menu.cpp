@@ -16,6 +16,7 @@ constexpr std::array kMenu{
     MenuEntry{M::LEVEL1, "LEVEL1", "LEVEL1", M::LEVEL, true},
     MenuEntry{M::LEVEL2, "LEVEL2", "LEVEL2", M::LEVEL, true},
     MenuEntry{M::LEVEL3, "LEVEL3", "LEVEL3", M::LEVEL, true},
+    MenuEntry{M::LEVEL4, "LEVEL4", "LEVEL4", M::LEVEL, true},
     MenuEntry{M::OWARI, "OWARI", "終わり", M::TAIKYOKU, false},
     MenuEntry{M::STOP, "STOP", "局面", M::NONE, false},
     MenuEntry{M::CANCEL, "CANCEL", "最初", M::STOP, false},
@@ -54,6 +55,7 @@ bool menu_checked(const Game& g, MenuItem item) {
     case M::LEVEL1: return m.LEVEL1;
     case M::LEVEL2: return m.LEVEL2;
     case M::LEVEL3: return m.LEVEL3;
+    case M::LEVEL4: return m.LEVEL4;
     case M::MIDORI: return m.MIDORI;
     case M::TATAMI: return m.TATAMI;
     case M::TAKE: return m.TAKE;

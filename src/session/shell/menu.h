@@ -17,6 +17,7 @@ enum class MenuItem {
   LEVEL1,
   LEVEL2,
   LEVEL3,
+  LEVEL4,
   OWARI,
   STOP,
   CANCEL,

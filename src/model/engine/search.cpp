@@ -1,0 +1,445 @@
+#include "engine/search.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+
+#include "engine/engine_eval.h"
+
+namespace velmora {
+namespace {
+
+constexpr int INFINITE_SCORE = 32000;
+constexpr int MAX_PLY = 128;
+constexpr int WIN_BOUND = SCORE_WIN - MAX_PLY;  // beyond it a score is a won or lost game
+constexpr int CONTEMPT = 30;                    // a draw is a little worse than an even game
+constexpr int ASPIRATION = 60;
+constexpr int REPETITION_REACH = 100;  // how far back a repeated position is looked for
+constexpr int CHECK_REACH = 2;         // quiet checks in the quiescence search land this near the king
+
+enum Bound : std::uint8_t { BOUND_NONE, BOUND_UPPER, BOUND_LOWER, BOUND_EXACT };
+
+struct TableEntry {
+  std::uint64_t key = 0;
+  std::uint32_t move = 0;
+  std::int16_t score = 0;
+  std::int8_t depth = 0;
+  std::uint8_t bound = BOUND_NONE;
+};
+
+// Won and lost scores are kept in the table as distances from the node.
+int to_table(int score, int ply) { return score > WIN_BOUND ? score + ply : score < -WIN_BOUND ? score - ply : score; }
+int from_table(int score, int ply) {
+  return score > WIN_BOUND ? score - ply : score < -WIN_BOUND ? score + ply : score;
+}
+
+int capture_value(int code) { return is_king_kind(kind_of(code)) ? 5000 : piece_value(kind_of(code)); }
+
+// A move with its ordering score; the list is sorted lazily, best first:
+// the first few picks search for the best, then the rest is sorted at once.
+struct ScoredMoves {
+  static constexpr int PICKED_ONE_BY_ONE = 6;
+  SearchMoveList list;
+  std::array<int, MAX_MOVES> score{};
+
+  SearchMove pick(int i) {
+    if (i == PICKED_ONE_BY_ONE) sort_rest(i);
+    if (i >= PICKED_ONE_BY_ONE) return list.moves[i];
+    int best = i;
+    for (int k = i + 1; k < list.size; ++k)
+      if (score[k] > score[best]) best = k;
+    std::swap(list.moves[i], list.moves[best]);
+    std::swap(score[i], score[best]);
+    return list.moves[i];
+  }
+
+ private:
+  void sort_rest(int from) {
+    std::array<std::pair<int, std::uint32_t>, MAX_MOVES> order;
+    const int n = list.size - from;
+    if (n <= 1) return;
+    for (int k = 0; k < n; ++k) order[k] = {score[from + k], list.moves[from + k].bits()};
+    std::stable_sort(order.begin(), order.begin() + n, [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (int k = 0; k < n; ++k) {
+      score[from + k] = order[k].first;
+      list.moves[from + k] = SearchMove::from_bits(order[k].second);
+    }
+  }
+};
+
+}  // namespace
+
+class Engine::Impl {
+ public:
+  explicit Impl(int megabytes) {
+    std::size_t entries = 1;
+    while (entries * 2 * sizeof(TableEntry) <= static_cast<std::size_t>(megabytes) << 20) entries *= 2;
+    table_.resize(entries);
+  }
+
+  void clear() {
+    std::fill(table_.begin(), table_.end(), TableEntry{});
+    for (auto& per_side : history_)
+      for (auto& per_piece : per_side) per_piece.fill(0);
+  }
+
+  SearchReport think(SearchPosition& root, const SearchLimits& limits, const std::vector<std::uint64_t>& earlier,
+                     const std::atomic<bool>* stop) {
+    p_ = &root;
+    limits_ = limits;
+    stop_ = stop;
+    path_ = earlier;
+    start_ = std::chrono::steady_clock::now();
+    nodes_ = 0;
+    stopped_ = false;
+    root_side_ = root.side_to_move();
+    for (auto& k : killers_) k = {};
+    age_history();
+
+    SearchReport report;
+    if (!prepare_root(report)) return finish(report);
+    for (int depth = 1; depth <= limits_.max_depth; ++depth) {
+      const int score = search_root_with_window(depth, report.score);
+      if (stopped_) break;
+      report.score = score;
+      report.depth = depth;
+      if (std::abs(score) > WIN_BOUND || elapsed() > limits_.seconds * 0.5) break;
+    }
+    report.best = root_moves_.list.moves[0];
+    if (report.depth == 0) report.score = root_moves_.score[0];
+    return finish(report);
+  }
+
+ private:
+  double elapsed() const { return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count(); }
+
+  SearchReport& finish(SearchReport& report) {
+    report.nodes = nodes_;
+    report.seconds = elapsed();
+    return report;
+  }
+
+  bool time_is_up() {
+    if ((nodes_ & 1023) != 0) return stopped_;
+    if ((stop_ && stop_->load(std::memory_order_relaxed)) || elapsed() >= limits_.seconds ||
+        (limits_.max_nodes > 0 && nodes_ >= limits_.max_nodes))
+      stopped_ = true;
+    return stopped_;
+  }
+
+  // The legal moves of the root in root_moves_. False when nothing is left
+  // to search: the king can be taken, or at most one move is there.
+  bool prepare_root(SearchReport& report) {
+    SearchPosition& p = *p_;
+    root_moves_.list.size = 0;
+    SearchMoveList all;
+    p.generate(all);
+    for (int i = 0; i < all.size; ++i) {
+      const SearchMove m = all.moves[i];
+      if (m.to() == p.king_square(-p.side_to_move()) && !m.is_drop()) {
+        report.best = m;
+        report.score = SCORE_WIN;
+        return false;
+      }
+      p.make(m);
+      const bool keeps_king = !p.can_take_king();
+      p.unmake();
+      if (keeps_king) root_moves_.list.add(m);
+    }
+    if (root_moves_.list.size == 0) {
+      // Every move leaves the king to be taken: the rules still want a move.
+      if (all.size > 0) report.best = all.moves[0];
+      report.score = -SCORE_WIN;
+      return false;
+    }
+    for (int i = 0; i < root_moves_.list.size; ++i)
+      root_moves_.score[i] = order_score(root_moves_.list.moves[i], {}, 0);
+    std::stable_sort(root_moves_.list.moves.begin(), root_moves_.list.moves.begin() + root_moves_.list.size,
+                     [&](SearchMove a, SearchMove b) { return order_score(a, {}, 0) > order_score(b, {}, 0); });
+    if (root_moves_.list.size == 1) {
+      report.best = root_moves_.list.moves[0];
+      report.score = evaluate_position(p);
+      return false;
+    }
+    return true;
+  }
+
+  int search_root_with_window(int depth, int previous) {
+    if (depth >= 4 && std::abs(previous) < WIN_BOUND) {
+      const int alpha = previous - ASPIRATION, beta = previous + ASPIRATION;
+      const int score = search_root(depth, alpha, beta);
+      if (stopped_ || (score > alpha && score < beta)) return score;
+    }
+    return search_root(depth, -INFINITE_SCORE, INFINITE_SCORE);
+  }
+
+  // Searches the root moves in order; the best moves to the front, so that
+  // an interrupted search still plays the best move it has proven.
+  int search_root(int depth, int alpha, int beta) {
+    SearchPosition& p = *p_;
+    int best = -INFINITE_SCORE;
+    for (int i = 0; i < root_moves_.list.size; ++i) {
+      const SearchMove m = root_moves_.list.moves[i];
+      path_.push_back(p.hash());
+      p.make(m);
+      int score;
+      if (i == 0) {
+        score = -search(depth - 1, -beta, -alpha, 1, true);
+      } else {
+        score = -search(depth - 1, -alpha - 1, -alpha, 1, true);
+        if (score > alpha && score < beta && !stopped_) score = -search(depth - 1, -beta, -alpha, 1, true);
+      }
+      p.unmake();
+      path_.pop_back();
+      if (stopped_) break;
+      if (score > best) {
+        best = score;
+        // The new best goes first, the rest keep their order.
+        std::rotate(root_moves_.list.moves.begin(), root_moves_.list.moves.begin() + i,
+                    root_moves_.list.moves.begin() + i + 1);
+        root_moves_.score[0] = score;
+      }
+      if (score > alpha) alpha = score;
+      if (alpha >= beta) break;
+    }
+    return best;
+  }
+
+  bool repeated() const {
+    const std::uint64_t hash = p_->hash();
+    const int n = static_cast<int>(path_.size());
+    for (int i = n - 2; i >= 0 && i >= n - REPETITION_REACH; i -= 2)
+      if (path_[i] == hash) return true;
+    return false;
+  }
+
+  int draw_score() const { return p_->side_to_move() == root_side_ ? -CONTEMPT : CONTEMPT; }
+
+  TableEntry* probe() { return &table_[p_->hash() & (table_.size() - 1)]; }
+
+  void store(int depth, int score, int bound, SearchMove move, int ply) {
+    TableEntry& e = *probe();
+    e.key = p_->hash();
+    e.move = move.bits();
+    e.score = static_cast<std::int16_t>(to_table(score, ply));
+    e.depth = static_cast<std::int8_t>(depth);
+    e.bound = static_cast<std::uint8_t>(bound);
+  }
+
+  bool is_capture(SearchMove m) const {
+    if (m.is_drop()) return false;
+    if (p_->at(m.to()) != EMPTY) return true;
+    return kind_of(m.code()) == PORN && column_of(m.to()) != column_of(m.from());  // en passant
+  }
+
+  int order_score(SearchMove m, SearchMove hash_move, int ply) const {
+    if (m == hash_move) return 1 << 30;
+    const int victim = m.is_drop() ? EMPTY : p_->at(m.to());
+    const int gain = m.promotes() ? piece_value(kind_of(m.final_code())) - piece_value(kind_of(m.code())) : 0;
+    if (victim != EMPTY) return (1 << 28) + capture_value(victim) * 64 + gain - capture_value(m.code()) / 16;
+    if (gain > 0 || is_capture(m)) return (1 << 28) + gain * 64;
+    if (m == killers_[ply][0]) return (1 << 27) + 1;
+    if (m == killers_[ply][1]) return 1 << 27;
+    return history_for(m);
+  }
+
+  int& history_for(SearchMove m) {
+    return history_[side_index(sign_of(m.code()))][kind_of(m.code()) + (m.is_drop() ? KIND_COUNT : 0)][m.to()];
+  }
+  int history_for(SearchMove m) const {
+    return history_[side_index(sign_of(m.code()))][kind_of(m.code()) + (m.is_drop() ? KIND_COUNT : 0)][m.to()];
+  }
+
+  void age_history() {
+    for (auto& per_side : history_)
+      for (auto& per_piece : per_side)
+        for (int& h : per_piece) h /= 8;
+  }
+
+  void reward_quiet(SearchMove m, int depth, int ply) {
+    if (!(m == killers_[ply][0])) {
+      killers_[ply][1] = killers_[ply][0];
+      killers_[ply][0] = m;
+    }
+    int& h = history_for(m);
+    h = std::min(h + depth * depth, 1 << 26);
+  }
+
+  void score_moves(ScoredMoves& moves, SearchMove hash_move, int ply) const {
+    for (int i = 0; i < moves.list.size; ++i) moves.score[i] = order_score(moves.list.moves[i], hash_move, ply);
+  }
+
+  int search(int depth, int alpha, int beta, int ply, bool null_allowed) {
+    SearchPosition& p = *p_;
+    if (repeated()) return draw_score();
+    alpha = std::max(alpha, -SCORE_WIN + ply);
+    beta = std::min(beta, SCORE_WIN - ply - 1);
+    if (alpha >= beta) return alpha;
+    const bool in_check = p.in_check();
+    if (in_check && ply < MAX_PLY / 2) ++depth;
+    if (depth <= 0) return quiesce(alpha, beta, ply, 0);
+    ++nodes_;
+    if (time_is_up()) return 0;
+    if (ply >= MAX_PLY - 1) return evaluate_position(p);
+
+    const bool pv = beta - alpha > 1;
+    const TableEntry* entry = probe();
+    SearchMove hash_move;
+    if (entry->key == p.hash()) {
+      hash_move = SearchMove::from_bits(entry->move);
+      const int score = from_table(entry->score, ply);
+      if (!pv && entry->depth >= depth &&
+          (entry->bound == BOUND_EXACT || (entry->bound == BOUND_LOWER && score >= beta) ||
+           (entry->bound == BOUND_UPPER && score <= alpha)))
+        return score;
+    }
+
+    const int static_eval = in_check ? -INFINITE_SCORE : evaluate_position(p);
+    if (!pv && !in_check && depth <= 3 && std::abs(beta) < WIN_BOUND && static_eval - 150 * depth >= beta)
+      return static_eval;
+    if (!pv && null_allowed && !in_check && depth >= 3 && static_eval >= beta && std::abs(beta) < WIN_BOUND) {
+      path_.push_back(p.hash());
+      p.make_null();
+      const int score = -search(depth - 3 - depth / 6, -beta, -beta + 1, ply + 1, false);
+      p.unmake_null();
+      path_.pop_back();
+      if (stopped_) return 0;
+      if (score >= beta) return score;
+    }
+
+    ScoredMoves moves;
+    p.generate(moves.list);
+    score_moves(moves, hash_move, ply);
+    const int alpha_before = alpha;
+    int best = -INFINITE_SCORE, legal = 0;
+    SearchMove best_move;
+    for (int i = 0; i < moves.list.size; ++i) {
+      const SearchMove m = moves.pick(i);
+      const bool quiet = !is_capture(m) && !m.promotes();
+      path_.push_back(p.hash());
+      p.make(m);
+      if (p.can_take_king()) {  // the mover's king is left to be taken
+        p.unmake();
+        path_.pop_back();
+        continue;
+      }
+      ++legal;
+      const bool gives_check = p.in_check();
+      if (!pv && !in_check && !gives_check && quiet && legal > 1 && depth <= 2 &&
+          static_eval + 120 + 100 * depth <= alpha) {
+        p.unmake();
+        path_.pop_back();
+        continue;
+      }
+      int reduction = 0;
+      if (depth >= 3 && quiet && !in_check && !gives_check && legal > 3 && moves.score[i] < (1 << 27))
+        reduction = 1 + (legal > 8) + (depth >= 8 && legal > 16);
+      int score;
+      if (legal == 1) {
+        score = -search(depth - 1, -beta, -alpha, ply + 1, true);
+      } else {
+        score = -search(depth - 1 - reduction, -alpha - 1, -alpha, ply + 1, true);
+        if (score > alpha && reduction > 0 && !stopped_) score = -search(depth - 1, -alpha - 1, -alpha, ply + 1, true);
+        if (score > alpha && score < beta && !stopped_) score = -search(depth - 1, -beta, -alpha, ply + 1, true);
+      }
+      p.unmake();
+      path_.pop_back();
+      if (stopped_) return 0;
+      if (score > best) {
+        best = score;
+        best_move = m;
+      }
+      if (score > alpha) alpha = score;
+      if (alpha >= beta) {
+        if (quiet) reward_quiet(m, depth, ply);
+        break;
+      }
+    }
+    if (legal == 0) return -SCORE_WIN + ply;  // mated, or no move at all: lost
+    const int bound = best >= beta ? BOUND_LOWER : best > alpha_before ? BOUND_EXACT : BOUND_UPPER;
+    store(depth, best, bound, best_move, ply);
+    return best;
+  }
+
+  // Captures (and promotions of pawns) until the position is quiet; on its
+  // first ply also quiet moves and drops that check the king from near by.
+  // A side in check answers with every move.
+  int quiesce(int alpha, int beta, int ply, int qdepth) {
+    SearchPosition& p = *p_;
+    ++nodes_;
+    if (time_is_up()) return 0;
+    if (ply >= MAX_PLY - 1) return evaluate_position(p);
+    const bool in_check = p.in_check();
+    int best = -INFINITE_SCORE;
+    if (!in_check) {
+      best = evaluate_position(p);
+      if (best >= beta) return best;
+      alpha = std::max(alpha, best);
+    }
+    ScoredMoves moves;
+    const int king = p.king_square(-p.side_to_move());
+    if (in_check)
+      p.generate(moves.list);
+    else if (qdepth == 0 && king != 0)
+      p.generate_near(moves.list, king, CHECK_REACH);
+    else
+      p.generate_captures(moves.list);
+    score_moves(moves, {}, ply);
+    int legal = 0;
+    for (int i = 0; i < moves.list.size; ++i) {
+      const SearchMove m = moves.pick(i);
+      const bool tactical = is_capture(m) || m.promotes();
+      if (!in_check && !tactical && (!near(m.to(), king) || !p.gives_direct_check(m))) continue;
+      if (!in_check && tactical && !m.is_drop()) {
+        const int victim = p.at(m.to());
+        const int gain = (victim == EMPTY ? piece_value(PORN) : capture_value(victim)) +
+                         (m.promotes() ? piece_value(kind_of(m.final_code())) : 0);
+        if (best + gain + 200 <= alpha) continue;  // cannot reach alpha
+      }
+      p.make(m);
+      if (p.can_take_king() || (!in_check && !tactical && !p.in_check())) {
+        p.unmake();
+        continue;
+      }
+      ++legal;
+      const int score = -quiesce(-beta, -alpha, ply + 1, qdepth + 1);
+      p.unmake();
+      if (stopped_) return 0;
+      if (score > best) best = score;
+      if (score > alpha) alpha = score;
+      if (alpha >= beta) break;
+    }
+    if (in_check && legal == 0) return -SCORE_WIN + ply;
+    return best;
+  }
+
+  static bool near(int square, int king) {
+    return king != 0 && std::abs(column_of(square) - column_of(king)) <= CHECK_REACH &&
+           std::abs(row_of(square) - row_of(king)) <= CHECK_REACH;
+  }
+
+  SearchPosition* p_ = nullptr;
+  SearchLimits limits_;
+  const std::atomic<bool>* stop_ = nullptr;
+  std::vector<std::uint64_t> path_;
+  std::chrono::steady_clock::time_point start_;
+  long long nodes_ = 0;
+  bool stopped_ = false;
+  int root_side_ = +1;
+  ScoredMoves root_moves_;
+  std::vector<TableEntry> table_;
+  std::array<std::array<SearchMove, 2>, MAX_PLY> killers_{};
+  std::array<std::array<std::array<int, PADDED_CELLS>, 2 * KIND_COUNT + 1>, 2> history_{};
+};
+
+Engine::Engine(int table_megabytes) : impl_(std::make_unique<Impl>(table_megabytes)) {}
+Engine::~Engine() = default;
+
+SearchReport Engine::think(SearchPosition& root, const SearchLimits& limits, const std::vector<std::uint64_t>& earlier,
+                           const std::atomic<bool>* stop) {
+  return impl_->think(root, limits, earlier, stop);
+}
+
+void Engine::clear() { impl_->clear(); }
+
+}  // namespace velmora

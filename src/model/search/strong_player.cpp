@@ -1,0 +1,79 @@
+#include "search/strong_player.h"
+
+#include "rules/move_check.h"
+#include "rules/moves.h"
+#include "rules/promotion.h"
+
+namespace velmora {
+
+PositionSetup computer_to_move(const Position& pos, bool chess_drops) {
+  PositionSetup s;
+  s.board = pos.board;
+  s.hand_own = pos.hand_own;
+  s.hand_enemy = pos.hand_enemy;
+  s.side_to_move = +1;
+  s.chess_sign = pos.chess_sign;
+  s.chess_drops = chess_drops;
+  const HistorySlot& last = pos.history.slot(pos.move_number);
+  s.last_x = last.move_to_x;
+  s.last_y = last.move_to_y;
+  s.last_code = last.move_code;
+  return s;
+}
+
+std::vector<std::uint64_t> earlier_position_hashes(const Position& pos, bool chess_drops) {
+  std::vector<std::uint64_t> hashes;
+  PositionSetup s = computer_to_move(pos, chess_drops);
+  for (int n = 0; n < pos.move_number; ++n) {
+    const HistorySlot& slot = pos.history.slot(n);
+    s.board = slot.board;
+    s.hand_own = slot.hand_own;
+    s.hand_enemy = slot.hand_enemy;
+    s.side_to_move = (pos.move_number - n) % 2 == 0 ? +1 : -1;
+    s.last_x = slot.move_to_x;
+    s.last_y = slot.move_to_y;
+    s.last_code = slot.move_code;
+    hashes.push_back(SearchPosition(s).hash());
+  }
+  return hashes;
+}
+
+Candidate candidate_of(SearchMove move) {
+  Candidate c;
+  if (move.is_drop()) {
+    const Slot slot = move.code() > 0 ? enemy_hand_slot(move.hand_index()) : own_hand_slot(move.hand_index());
+    c.sx = slot.x;
+    c.sy = move.hand_index();
+  } else {
+    c.sx = column_of(move.from());
+    c.sy = row_of(move.from());
+  }
+  c.tx = column_of(move.to());
+  c.ty = row_of(move.to());
+  c.starting = move.code();
+  c.final_code = move.final_code();
+  return c;
+}
+
+bool strong_search(const Position& pos, bool chess_drops, Engine& engine, const SearchLimits& limits, Candidate& best,
+                   const std::atomic<bool>* stop, SearchReport* report) {
+  SearchPosition root(computer_to_move(pos, chess_drops));
+  const SearchReport found = engine.think(root, limits, earlier_position_hashes(pos, chess_drops), stop);
+  if (report) *report = found;
+  if (found.best.is_none()) return false;
+  best = candidate_of(found.best);
+  return true;
+}
+
+bool rules_allow(Position& pos, const Candidate& m, int side) {
+  const bool drop = m.sx < 1 || m.sx > 9;
+  const int source_row = drop ? (m.sx > 9 ? own_hand_slot(m.sy).y : enemy_hand_slot(m.sy).y) : m.sy;
+  調査_2歩フラグ設定(pos);
+  if (sign_of(m.starting) != side || 移動チェック(pos, m.sx, source_row, m.tx, m.ty, m.starting) != 1) return false;
+  if (drop) return m.final_code == m.starting;
+  if (pos.board(m.sx, m.sy) != m.starting) return false;
+  if (m.final_code == m.starting) return 移動後チェック(m.ty, m.starting) == 1;
+  return 調査_駒成(m.sx, m.sy, m.tx, m.ty, m.starting) == m.final_code;
+}
+
+}  // namespace velmora

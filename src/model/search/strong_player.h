@@ -1,0 +1,42 @@
+// The strong computer player (level 4) on the game's position: the engine
+// searches the position the computer finds at the start of its turn (the
+// enemy side to move) and answers with a candidate of the same shape the
+// other levels produce, played through the same routine.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <vector>
+
+#include "engine/search.h"
+#include "rules/position.h"
+#include "search/candidate_search.h"
+
+namespace velmora {
+
+inline constexpr int STRONG_LEVEL = 4;
+
+// The position with the enemy side to move, the last recorded move (for en
+// passant) and whether the chess army may drop.
+PositionSetup computer_to_move(const Position& pos, bool chess_drops);
+
+// The hashes of the positions of the move list before the current one,
+// oldest first (whose move it was alternates back from the current turn).
+std::vector<std::uint64_t> earlier_position_hashes(const Position& pos, bool chess_drops);
+
+// The candidate of a move of the search: a drop's source is its hand column
+// and its hand index, as the other levels' search gives it.
+Candidate candidate_of(SearchMove move);
+
+// Searches the position for the enemy side with `engine` and leaves the move
+// in `best`; false when the enemy side has no move at all.
+bool strong_search(const Position& pos, bool chess_drops, Engine& engine, const SearchLimits& limits, Candidate& best,
+                   const std::atomic<bool>* stop = nullptr, SearchReport* report = nullptr);
+
+// Whether the rules let the side `side` (+1 enemy, -1 own) play the candidate
+// with that final code: the move check, and for a board move the piece on the
+// source and the promotion the rules offer or force. Refreshes the two-pawn
+// columns first.
+bool rules_allow(Position& pos, const Candidate& move, int side);
+
+}  // namespace velmora

@@ -1,0 +1,46 @@
+// The menu 表示, after the game's own menus: the move list panel, 待った and
+// its redo, the hint, the position as a picture, the move list as text, and
+// the loudness of the sound effects. Its choices are kept in the preferences
+// file of their own, never in Velmora.ini.
+#pragma once
+
+#include <QAction>
+#include <QMenu>
+#include <QSlider>
+
+#include "platform/main_window.h"
+#include "platform/move_list_dock.h"
+
+namespace velmora::platform {
+
+class ViewMenu : public QObject {
+  Q_OBJECT
+
+ public:
+  ViewMenu(MainWindow& window, Game& game);
+
+  // After the window's start-up: reads the preferences and follows them.
+  void start();
+
+  QMenu& menu() { return *menu_; }
+  MoveListDock& dock() { return *dock_; }
+  QSlider& volume_slider() { return *volume_; }
+  QAction& mute_action() { return *mute_; }
+  QAction* find(const char* name) const;
+
+ private:
+  void add_game_commands();
+  void add_exports();
+  void add_volume();
+  void show_move_list(bool shown);
+  QString ask_save_path(const QString& caption, const QString& name, const QString& filter);
+
+  MainWindow& window_;
+  Game& game_;
+  QMenu* menu_;
+  MoveListDock* dock_;
+  QSlider* volume_ = nullptr;
+  QAction* mute_ = nullptr;
+};
+
+}  // namespace velmora::platform

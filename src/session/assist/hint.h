@@ -1,0 +1,29 @@
+// ヒント: the move the computer, at its current level, would play for the side
+// to move, framed on the board. It is searched on a copy, so the game, its
+// move list, clocks and drawing stay as they were, apart from the two frames.
+#pragma once
+
+#include <optional>
+
+#include "game/game.h"
+
+namespace velmora {
+
+// Palette colour of the hint's frames (light cyan, used by nothing else).
+inline constexpr int HINT_FRAME_COLOUR = 11;
+
+// Cells of the window grid: a drop starts from its hand slot.
+struct HintMove {
+  int from_x = 0, from_y = 0;
+  int to_x = 0, to_y = 0;
+  bool operator==(const HintMove&) const = default;
+};
+
+// The computer's choice for the side to move, in a match or a record shown;
+// none when no side is to move or that side has no legal move.
+std::optional<HintMove> find_hint(const Game& g);
+
+// F2: frames the hint's two cells, or plays the refusal sound when there is none.
+void hint_click(Game& g);
+
+}  // namespace velmora

@@ -1,0 +1,22 @@
+// The move list as readable UTF-8 text, for saving from the menu 表示: the
+// title, the two players, one numbered move a line in the game's notation,
+// and how the match ended when it ended on the last move of the list.
+#pragma once
+
+#include <string>
+
+#include "game/game.h"
+
+namespace velmora {
+
+// The winner of the match the list ends with; empty when none ended there.
+std::string result_of_list(const Game& g);
+
+// The whole text, lines ended by LF.
+std::string record_text(const Game& g);
+
+// Writes record_text to `path`; a failure is told in a message box and
+// leaves an existing file as it was.
+void save_record_text(Game& g, const std::string& path);
+
+}  // namespace velmora

@@ -1,0 +1,80 @@
+// ヒント: the computer's choice for the side to move, searched on a copy.
+#include "assist/hint.h"
+
+#include <tuple>
+
+#include "match/match_fixture.h"
+#include "rules/move_check.h"
+
+namespace velmora::testing {
+namespace {
+
+// Everything of a game that play or drawing could change.
+auto state_of(const Game& g) {
+  const auto& s = g.history.slots;
+  return std::make_tuple(g.board, g.hand_own, g.hand_enemy, g.hand_own_total, g.hand_enemy_total, g.turn, g.move_number,
+                         g.history.record_length, g.resume_pending, g.sel.selection_state, g.com.move_counter,
+                         g.clock.clock_own_total, g.clock.clock_enemy_total, g.clock.turn_start_time,
+                         g.clock.turn_elapsed, g.clock.timer1_enabled,
+                         std::vector<HistorySlot>(s.begin(), s.begin() + g.history.record_length + 1));
+}
+
+using HintTest = MatchTest;
+
+TEST_F(HintTest, FramesTwoCellsAndLeavesTheGameAsItWas) {
+  on_menu(g, MenuItem::START2);
+  move(4, 7, 4, 6);
+  move(3, 7, 3, 6);
+  ASSERT_EQ(g.move_number, 4);
+  const auto before = state_of(g);
+  clear_logs();
+
+  hint_click(g);
+
+  EXPECT_TRUE(before == state_of(g));
+  EXPECT_TRUE(t.fakes.sound.calls.empty());
+  EXPECT_TRUE(box_texts().empty());
+  ASSERT_EQ(t.fakes.screen.ops_of(DrawOp::Outline).size(), 2u);
+  EXPECT_EQ(t.fakes.screen.ops.size(), 2u);
+  for (const DrawOp& frame : t.fakes.screen.ops) EXPECT_EQ(frame.colour, HINT_FRAME_COLOUR);
+}
+
+// For the side at the bottom the board is turned for the search and the
+// answer turned back: a legal move of its own piece.
+TEST_F(HintTest, IsTheComputersMoveForTheTopAndALegalOneForTheBottom) {
+  start_two_people();
+  const std::optional<HintMove> bottom = find_hint(g);
+  ASSERT_TRUE(bottom.has_value());
+  const int piece = g.board(bottom->from_x, bottom->from_y);
+  EXPECT_LT(piece, 0);
+  EXPECT_EQ(移動チェック(g, bottom->from_x, bottom->from_y, bottom->to_x, bottom->to_y, piece), 1);
+
+  move(4, 7, 4, 6);
+  const std::optional<HintMove> top = find_hint(g);
+  ASSERT_TRUE(top.has_value());
+  on_menu(g, MenuItem::START2);  // the computer takes the top side, which is to move
+  ASSERT_EQ(g.move_number, 2);
+  EXPECT_EQ(g.board(top->from_x, top->from_y), EMPTY);
+  EXPECT_GT(g.board(top->to_x, top->to_y), 0);
+}
+
+TEST_F(HintTest, AtLevelFourIsALegalMoveOfTheSideToMove) {
+  on_menu(g, MenuItem::LEVEL4);
+  g.com.strong_seconds = 0.05;
+  start_two_people();
+  move(4, 7, 4, 6);
+  const std::optional<HintMove> top = find_hint(g);
+  ASSERT_TRUE(top.has_value());
+  const int piece = g.board(top->from_x, top->from_y);
+  EXPECT_GT(piece, 0);
+  EXPECT_EQ(移動チェック(g, top->from_x, top->from_y, top->to_x, top->to_y, piece), 1);
+}
+
+TEST_F(HintTest, WithNoSideToMoveIsRefused) {
+  hint_click(g);
+  EXPECT_EQ(refusals(), 1);
+  EXPECT_TRUE(t.fakes.screen.ops_of(DrawOp::Outline).empty());
+}
+
+}  // namespace
+}  // namespace velmora::testing

@@ -1,0 +1,68 @@
+// The move list panel's rows and steps, and the move list as text.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "assist/move_list_panel.h"
+#include "assist/record_text.h"
+#include "record/played_match.h"
+#include "record/replay.h"
+#include "setup/game_over.h"
+
+namespace velmora::testing {
+namespace {
+
+std::string file_text(const std::filesystem::path& path) {
+  std::ostringstream text;
+  text << std::ifstream(path, std::ios::binary).rdbuf();
+  return text.str();
+}
+
+// Ten moves of a match between two people, with a capture, a promotion and a drop.
+void play_ten_moves(TestGame& t) {
+  give_sound_handles(t.game);
+  play_moves(t.game, 10);
+  t.game.game_mode = MODE_MAN;
+}
+
+// Choosing row 3 at move 10 is seven steps of "戻": the same position,
+// clocks, sounds and drawing.
+TEST(MoveListPanel, ChoosingARowStepsThereLikeTheReplayCommands) {
+  TestGame chosen, stepped;
+  play_ten_moves(chosen);
+  play_ten_moves(stepped);
+  const std::vector<std::string> rows = move_list_rows(chosen.game);
+  ASSERT_EQ(rows.size(), 11u);
+  EXPECT_EQ(rows[0], START_ROW_TEXT);
+  EXPECT_EQ(current_move_row(chosen.game), 10);
+
+  go_to_move(chosen.game, 3);
+  for (int i = 0; i < 7; ++i) replay_click(stepped.game);
+
+  EXPECT_EQ(current_move_row(chosen.game), 3);
+  EXPECT_EQ(chosen.game.board, stepped.game.board);
+  EXPECT_EQ(chosen.game.clock.clock_own_total, stepped.game.clock.clock_own_total);
+  EXPECT_EQ(chosen.fakes.sound.calls, stepped.fakes.sound.calls);
+  EXPECT_EQ(chosen.fakes.screen.ops.size(), stepped.fakes.screen.ops.size());
+}
+
+TEST(RecordText, OfAFinishedMatchEqualsTheHandWrittenFile) {
+  TestGame t;
+  play_ten_moves(t);
+  t.fakes.dialogs.fields = RecordFields{"", "ある対局", "山田", "Smith"};
+  note_match_result(t.game, "先手");
+  const std::filesystem::path saved = std::filesystem::temp_directory_path() / "velmora_ten_moves.txt";
+  save_record_text(t.game, saved.string());
+  EXPECT_EQ(file_text(saved), file_text(std::string(VELMORA_TEST_DATA) + "/assist/ten_moves.txt"));
+  std::filesystem::remove(saved);
+
+  // Once the list no longer ends where the match ended, the result is left out.
+  replay_click(t.game);
+  手順保存(t.game, 0, 0, 1, 1, EMPTY, EMPTY, EMPTY, 0, 0, 0, 0);
+  EXPECT_EQ(record_text(t.game).find("結果"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace velmora::testing

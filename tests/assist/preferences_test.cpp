@@ -1,0 +1,60 @@
+// The preferences file of the menu 表示 and the loudness of the sound effects.
+#include "assist/preferences.h"
+
+#include "assist/effect_volume.h"
+#include "match/match_fixture.h"
+
+namespace velmora::testing {
+namespace {
+
+TEST(Preferences, TextSetsWhatItNamesAndPassesOverTheRest) {
+  const struct {
+    const char* text;
+    bool shown;
+    int volume;
+    bool muted;
+  } rows[] = {
+      {"move_list=on\r\neffect_volume=35\r\neffects_muted=on\r\n", true, 35, true},
+      {"effect_volume=101\nmove_list=yes\neffect_volume=4x\n", false, 100, false},
+      {"effect_volume=0\nmove_list\nunknown=on", false, 0, false},
+  };
+  for (const auto& row : rows) {
+    AssistState assist;
+    parse_preferences(row.text, assist);
+    EXPECT_EQ(assist.move_list_shown, row.shown) << row.text;
+    EXPECT_EQ(assist.effect_volume, row.volume) << row.text;
+    EXPECT_EQ(assist.effects_muted, row.muted) << row.text;
+  }
+}
+
+using EffectVolumeTest = MatchTest;
+
+TEST_F(EffectVolumeTest, SetsTheFiveEffectsAndRemembersItApartFromTheSettings) {
+  const auto settings = std::filesystem::last_write_time(dir / "Velmora.ini");
+  const SoundHandles& s = g.sound;
+  set_effect_volume(g, 40);
+  set_effects_muted(g, true);
+  std::vector<std::string> expected;
+  for (int percent : {40, 0})  // the music keeps its loudness
+    for (int buffer : {s.snd_other, s.snd_refuse, s.snd_piece, s.snd_chess, s.snd_vanish})
+      expected.push_back("dsSetVolume " + std::to_string(buffer) + " " + std::to_string(percent));
+  EXPECT_EQ(t.fakes.sound.calls, expected);
+  EXPECT_EQ(std::filesystem::last_write_time(dir / "Velmora.ini"), settings);
+
+  g.assist = AssistState{};
+  read_preferences(g);
+  EXPECT_EQ(effective_effect_volume(g.assist), 0);
+  set_effects_muted(g, false);
+  EXPECT_EQ(effective_effect_volume(g.assist), 40);
+}
+
+TEST_F(EffectVolumeTest, AFailedWriteIsToldOnce) {
+  std::filesystem::create_directory(dir / PREFERENCES_FILE_NAME);  // a folder where the file belongs
+  set_effect_volume(g, 10);
+  set_effect_volume(g, 20);
+  EXPECT_EQ(box_texts().size(), 1u);
+  EXPECT_EQ(g.assist.effect_volume, 20);
+}
+
+}  // namespace
+}  // namespace velmora::testing

@@ -1,0 +1,109 @@
+// 待った and its redo, in matches between two people and against the computer.
+#include "assist/take_back.h"
+
+#include <array>
+#include <functional>
+
+#include "match/match_fixture.h"
+
+namespace velmora::testing {
+namespace {
+
+class TakeBackTest : public MatchTest {
+ protected:
+  // The position and clocks are those of slot n, and play goes on at once:
+  // no message, the clock of the side to move starts now.
+  void expect_playing_from_slot(int n) {
+    const HistorySlot& slot = g.history.slot(n);
+    EXPECT_EQ(g.move_number, n);
+    EXPECT_EQ(std::tie(g.board, g.hand_own, g.hand_enemy), std::tie(slot.board, slot.hand_own, slot.hand_enemy));
+    EXPECT_EQ(g.clock.clock_own_total, slot.clock_own_after);
+    EXPECT_TRUE(box_texts().empty());
+    EXPECT_EQ(g.resume_pending, 0);
+    EXPECT_EQ(g.clock.turn_start_time, t.fakes.clock.now);
+  }
+  // Moves by mouse, each after some seconds of thought.
+  void play(std::initializer_list<std::array<int, 5>> moves) {
+    for (const auto& [fx, fy, tx, ty, button] : moves) {
+      t.fakes.clock.now += 7.5;
+      on_timer(g);
+      move(fx, fy, tx, ty, button);
+    }
+    clear_logs();
+  }
+};
+
+// The own pawn captures a chess pawn on move 5 and promotes on move 7.
+TEST_F(TakeBackTest, BetweenTwoPeopleStepsOneMoveAndPutsItBack) {
+  start_two_people();
+  play({{4, 7, 4, 6, 1},
+        {4, 2, 4, 4, 1},
+        {4, 6, 4, 5, 1},
+        {5, 2, 5, 3, 1},
+        {4, 5, 4, 4, 1},
+        {3, 2, 3, 3, 1},
+        {4, 4, 4, 3, MOUSE_RIGHT}});
+  ASSERT_EQ(g.board(4, 3), -HU_N);
+
+  take_back(g);
+  expect_playing_from_slot(6);
+  EXPECT_EQ(g.turn, +1);  // the own side moves again
+  EXPECT_EQ(times_played(g.sound.snd_piece), 1);
+  take_back(g);
+  take_back(g);
+  expect_playing_from_slot(4);
+  EXPECT_EQ(g.board(4, 4), PORN);  // the capture is undone
+
+  for (int i = 0; i < 3; ++i) take_back_redo(g);
+  expect_playing_from_slot(7);
+  EXPECT_EQ(g.hand_own[hand_index_of(PORN)], 1);
+  EXPECT_EQ(g.history.record_length, 7);
+  EXPECT_EQ(refusals(), 0);
+}
+
+// A pawn takes the chess pawn before it and promotes; the computer answers.
+TEST_F(TakeBackTest, AgainstTheComputerTakesBackTheReplyAlong) {
+  set_position({{5, 9, -OU}, {5, 1, KING}, {1, 4, -HU}, {1, 3, PORN}, {9, 2, PORN}});
+  on_menu(g, MenuItem::START2);
+  play({{1, 4, 1, 3, MOUSE_RIGHT}});
+  ASSERT_EQ(g.move_number, 2);  // the person's move and the computer's reply
+
+  take_back(g);
+  expect_playing_from_slot(0);
+  EXPECT_EQ(g.turn, g.chess_sign);  // the person's move
+  EXPECT_TRUE(g.clock.timer1_enabled);
+  EXPECT_EQ(t.fakes.sound.played().size(), 2u);  // one move sound a step
+
+  take_back_redo(g);
+  expect_playing_from_slot(2);
+  EXPECT_EQ(g.board(1, 3), -HU_N);
+  EXPECT_EQ(g.turn, g.chess_sign);
+}
+
+TEST_F(TakeBackTest, RefusedWithTheRefusalSoundWhereNothingCanBeStepped) {
+  const auto computer_opened = [this] {
+    on_menu(g, MenuItem::REVERSE);
+    on_menu(g, MenuItem::START2);
+    EXPECT_EQ(g.move_number, 1);
+  };
+  const std::pair<std::function<void()>, void (*)(Game&)> rows[] = {
+      {[] {}, take_back},  // no match
+      {[] {}, take_back_redo},
+      {[this] { start_two_people(); }, take_back},
+      {[this] { start_two_people(), move(4, 7, 4, 6); }, take_back_redo},  // nothing ahead
+      {computer_opened, take_back},                                        // no move of the person's yet
+  };
+  for (const auto& [arrange, command] : rows) {
+    初期設定(g);
+    arrange();
+    const int moves = g.move_number;
+    clear_logs();
+    command(g);
+    EXPECT_EQ(refusals(), 1) << moves;
+    EXPECT_TRUE(box_texts().empty()) << moves;
+    EXPECT_EQ(g.move_number, moves);
+  }
+}
+
+}  // namespace
+}  // namespace velmora::testing

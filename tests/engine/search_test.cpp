@@ -1,0 +1,159 @@
+// Level 4's search: it takes a king it can take, finds a mate, keeps its own
+// king, stops when told to, and its answers pass the rules' move check.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <initializer_list>
+#include <thread>
+
+#include "com/com_turn.h"
+#include "engine/engine_eval.h"
+#include "game/game.h"
+#include "ports/null_ports.h"
+#include "rules/move_check.h"
+#include "search/analysis.h"
+#include "search/strong_player.h"
+#include "setup/new_game.h"
+
+namespace velmora {
+namespace {
+
+struct Placed {
+  int x, y, code;
+};
+
+PositionSetup position(std::initializer_list<Placed> pieces, int side_to_move = +1) {
+  PositionSetup s;
+  for (const Placed& p : pieces) s.board(p.x, p.y) = p.code;
+  s.side_to_move = side_to_move;
+  return s;
+}
+
+SearchReport think(const PositionSetup& setup, double seconds = 0.2) {
+  SearchPosition p(setup);
+  Engine engine(1);
+  SearchLimits limits;
+  limits.seconds = seconds;
+  const SearchReport report = engine.think(p, limits, {});
+  EXPECT_EQ(p.hash(), SearchPosition(setup).hash()) << "the root is left as it was";
+  return report;
+}
+
+Candidate best_of(const SearchReport& r) { return candidate_of(r.best); }
+
+TEST(StrongSearch, TakesAKingThatCanBeTaken) {
+  // The own OU stands open on the enemy ROOK's column.
+  const SearchReport r = think(position({{5, 9, -OU}, {5, 2, +ROOK}, {6, 1, +KING}, {1, 9, -SYA}}));
+  EXPECT_EQ(best_of(r).tx, 5);
+  EXPECT_EQ(best_of(r).ty, 9);
+  EXPECT_EQ(r.score, SCORE_WIN);
+}
+
+TEST(StrongSearch, MatesWithADropAndAvoidsBeingMated) {
+  // The main army on top: a KIN dropped on (1, 8), guarded by the HU on
+  // (1, 7), leaves the own KING in the corner no square.
+  PositionSetup s = position({{1, 9, -KING}, {1, 7, +HU}, {9, 1, +OU}, {7, 9, -ROOK}});
+  s.chess_sign = -1;
+  s.chess_drops = true;
+  s.hand_enemy[10] = 1;
+  const SearchReport win = think(s);
+  const Candidate mate = best_of(win);
+  EXPECT_EQ(mate.sx, -5);
+  EXPECT_EQ(mate.sy, 10);
+  EXPECT_EQ(mate.tx, 1);
+  EXPECT_EQ(mate.ty, 8);
+  EXPECT_GT(win.score, SCORE_WIN - 10);
+
+  // With the own side to move, the KING gets out of the corner in time.
+  s.side_to_move = -1;
+  EXPECT_GT(think(s).score, -SCORE_WIN + 200) << "the defender is not mated";
+}
+
+TEST(StrongSearch, KeepsItsKingWhenEveryOtherMoveLosesIt) {
+  // The enemy KING is attacked by the own ROOK along row 1; only stepping off
+  // the row keeps it (a capture is out of reach).
+  const SearchReport r = think(position({{6, 1, +KING}, {1, 1, -ROOK}, {5, 9, -OU}, {9, 9, +HU}}));
+  EXPECT_NE(best_of(r).ty, 1) << "the KING leaves row 1";
+  EXPECT_EQ(best_of(r).sx, 6);
+}
+
+TEST(StrongSearch, StopsWhenAnotherThreadSaysSo) {
+  NullPorts silent;
+  Game g(silent.ports());
+  初期設定(g);
+  Engine engine(1);
+  SearchLimits limits;
+  limits.seconds = 60;
+  std::atomic<bool> stop = false;
+  Candidate best;
+  SearchReport report;
+  std::thread stopper([&stop] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    stop = true;
+  });
+  g.board = turned_board(g.board);  // the main army on top, to move
+  ASSERT_TRUE(strong_search(g, g.menu.CHESS_MOCHIKOMA, engine, limits, best, &stop, &report));
+  stopper.join();
+  EXPECT_LT(report.seconds, 10);
+  EXPECT_EQ(移動チェック(g, best.sx, best.sy, best.tx, best.ty, best.starting), 1);
+}
+
+TEST(StrongSearch, AnswersOfVelmoraComPassTheMoveCheck) {
+  NullPorts silent;
+  Game g(silent.ports());
+  初期設定(g);
+  AnalysisPosition p;
+  p.board = turned_board(g.board);
+  p.level = STRONG_LEVEL;
+  std::istringstream answer(answer_position_line(format_position_line(p) + " movetime=50"));
+  Candidate c;
+  answer >> c.sx >> c.sy >> c.tx >> c.ty >> c.starting >> c.final_code;
+  set_up_position(g, p);
+  EXPECT_EQ(移動チェック(g, c.sx, c.sy, c.tx, c.ty, c.starting), 1);
+  EXPECT_GT(c.starting, 0) << "the enemy side moves";
+}
+
+// The last word on a move of the searching player: the side, the piece on
+// the source, the promotion and the dropped piece must be what the rules allow.
+TEST(StrongPlayer, PlaysOnlyWhatTheRulesAllow) {
+  NullPorts silent;
+  Game g(silent.ports());
+  g.board(5, 1) = +KING;
+  g.board(5, 9) = -OU;
+  g.board(7, 3) = +PORN;
+  g.board(1, 8) = +PORN;
+  g.hand_enemy[10] = 1;  // a KIN, dropped from hand column -5
+  g.hand_enemy_total = 1;
+  g.menu.CHESS_MOCHIKOMA = true;
+  struct Row {
+    Candidate move;
+    int side;
+    bool allowed;
+    const char* what;
+  };
+  const Row rows[] = {
+      {{7, 3, 7, 4, +PORN, +PORN}, +1, true, "a pawn's step"},
+      {{7, 3, 7, 4, +PORN, +PORN}, -1, false, "a piece of the other side"},
+      {{7, 3, 7, 4, +ROOK, +ROOK}, +1, false, "another piece than the one on the square"},
+      {{7, 3, 7, 4, +PORN, +QEEN}, +1, false, "a promotion the rules do not offer"},
+      {{1, 8, 1, 9, +PORN, +PORN}, +1, false, "a forced promotion left out"},
+      {{1, 8, 1, 9, +PORN, +QEEN}, +1, true, "the forced promotion"},
+      {{-5, 10, 5, 5, +KIN, +KIN}, +1, true, "a drop"},
+      {{-5, 10, 5, 5, +KIN, +HU}, +1, false, "a drop that changes its piece"},
+      {{-5, 10, 5, 9, +KIN, +KIN}, +1, false, "a drop on an occupied square"},
+  };
+  for (const Row& row : rows) EXPECT_EQ(rules_allow(g, row.move, row.side), row.allowed) << row.what;
+}
+
+TEST(StrongEvaluation, CountsHandPiecesOnlyForASideThatMayDropThem) {
+  PositionSetup s = position({{5, 9, -OU}, {6, 1, +KING}});
+  const int bare = evaluate_position(SearchPosition(s));
+  s.hand_enemy[10] = 1;  // a KIN in the chess army's hand, chess drops off
+  EXPECT_EQ(evaluate_position(SearchPosition(s)), bare);
+  s.chess_drops = true;
+  EXPECT_GT(evaluate_position(SearchPosition(s)), bare + piece_value(KIN));
+}
+
+}  // namespace
+}  // namespace velmora

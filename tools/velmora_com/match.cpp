@@ -1,0 +1,257 @@
+#include "match.h"
+
+#include <algorithm>
+#include <cmath>
+#include <iomanip>
+#include <memory>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "search/strong_player.h"
+#include "played_position.h"
+#include "rules/setup.h"
+
+namespace velmora {
+namespace {
+
+inline constexpr int MAX_PLIES_PER_GAME = 300;  // then the game is a draw
+inline constexpr unsigned MIN_OPENING_PLIES = 2;
+inline constexpr unsigned MAX_OPENING_PLIES = 6;
+
+// How a pair of games begins: the main army's nation, the chess-drop option
+// and the random first moves, seen with the main army at the bottom.
+struct Opening {
+  bool nippon = true;
+  bool drops = false;
+  std::vector<Candidate> moves;
+};
+
+enum class Result { WinA, Draw, LossA, Refused };
+
+// One player: a level of the computer, with its own table for level 4.
+struct Player {
+  int level;
+  std::unique_ptr<Engine> engine;
+  explicit Player(int l) : level(l), engine(l == STRONG_LEVEL ? std::make_unique<Engine>() : nullptr) {}
+};
+
+// A game as the window would hold it: the main army moved first from the
+// bottom; `side` is the sign of the side to move.
+class MatchGame {
+ public:
+  explicit MatchGame(const Opening& opening) {
+    NullPorts silent;
+    Game g(silent.ports());
+    g.menu.NIPPON = opening.nippon;
+    g.menu.KANKOKU = !opening.nippon;
+    初期設定(g);
+    position_.board = g.board;
+    position_.drops = opening.drops;
+  }
+
+  int side() const { return side_; }
+  int plies() const { return plies_; }
+  const AnalysisPosition& position() const { return position_; }
+
+  PositionSetup setup() const {
+    PositionSetup s;
+    s.board = position_.board;
+    s.hand_own = position_.hand_own;
+    s.hand_enemy = position_.hand_enemy;
+    s.side_to_move = side_;
+    s.chess_sign = +1;
+    s.chess_drops = position_.drops;
+    s.last_x = position_.last_x;
+    s.last_y = position_.last_y;
+    s.last_code = position_.last_code;
+    return s;
+  }
+
+  // The position for levels 1-3, which play the enemy side: turned round
+  // when the own side is to move.
+  AnalysisPosition seen_by_mover(int level) const {
+    AnalysisPosition p = position_;
+    p.level = level;
+    if (side_ < 0) flip(p);
+    return p;
+  }
+
+  // Plays the move after asking the rules; false when they refuse it.
+  // `king_taken` tells whether the move took a king.
+  bool play(const Candidate& move, bool& king_taken, std::string& fault) {
+    PositionGame game(position_);
+    Game& g = game.g;
+    if (!rules_allow(g, move, side_)) {
+      fault = "the rules refuse the move";
+      return false;
+    }
+    king_taken = is_king_kind(kind_of(g.board(move.tx, move.ty)));
+    play_move(g, move);
+    if (const auto f = find_fault(g)) {
+      fault = f->what;
+      return false;
+    }
+    hashes_.push_back(SearchPosition(setup()).hash());
+    take_position(position_, g, move);
+    side_ = -side_;
+    ++plies_;
+    return true;
+  }
+
+  const std::vector<std::uint64_t>& earlier() const { return hashes_; }
+
+ private:
+  AnalysisPosition position_;
+  int side_ = -1;
+  int plies_ = 0;
+  std::vector<std::uint64_t> hashes_;
+};
+
+// The move of `player` in the game; false when it has none.
+bool choose(Player& player, const MatchGame& game, int movetime_ms, Candidate& move) {
+  if (player.engine) {
+    SearchPosition root(game.setup());
+    SearchLimits limits;
+    limits.seconds = movetime_ms / 1000.0;
+    const SearchReport report = player.engine->think(root, limits, game.earlier());
+    if (report.best.is_none()) return false;
+    move = candidate_of(report.best);
+    return true;
+  }
+  PositionGame seen(game.seen_by_mover(player.level));
+  if (!com_search(seen.g, move)) return false;
+  if (game.side() < 0) move = turned_move(move);
+  return true;
+}
+
+// A random move that keeps the mover's king, or false.
+bool random_move(const MatchGame& game, std::mt19937& rng, Candidate& move) {
+  SearchPosition p(game.setup());
+  SearchMoveList all;
+  p.generate(all);
+  std::vector<SearchMove> safe;
+  for (int i = 0; i < all.size; ++i) {
+    p.make(all.moves[i]);
+    if (!p.can_take_king()) safe.push_back(all.moves[i]);
+    p.unmake();
+  }
+  if (safe.empty()) return false;
+  move = candidate_of(safe[rng() % safe.size()]);
+  return true;
+}
+
+Opening make_opening(std::mt19937& rng) {
+  Opening opening;
+  opening.nippon = rng() % 2 == 0;
+  opening.drops = rng() % 2 == 0;
+  MatchGame game(opening);
+  const unsigned plies = MIN_OPENING_PLIES + rng() % (MAX_OPENING_PLIES - MIN_OPENING_PLIES + 1);
+  for (unsigned i = 0; i < plies; ++i) {
+    Candidate move;
+    bool king_taken = false;
+    std::string fault;
+    if (!random_move(game, rng, move) || !game.play(move, king_taken, fault)) break;
+    opening.moves.push_back(move);
+  }
+  return opening;
+}
+
+struct GameOutcome {
+  Result result = Result::Draw;
+  int plies = 0;
+  std::string how;
+};
+
+GameOutcome play_game(const Opening& opening, Player& main_army, Player& chess_army, bool a_is_main, int movetime_ms,
+                      std::ostream& report) {
+  MatchGame game(opening);
+  GameOutcome outcome;
+  bool king_taken = false;
+  std::string fault;
+  for (const Candidate& move : opening.moves) game.play(move, king_taken, fault);
+  for (Player* p : {&main_army, &chess_army})
+    if (p->engine) p->engine->clear();
+  auto won_by = [&](int side) { return (side < 0) == a_is_main ? Result::WinA : Result::LossA; };
+  while (game.plies() < MAX_PLIES_PER_GAME) {
+    const int side = game.side();
+    Player& player = side < 0 ? main_army : chess_army;
+    Candidate move;
+    if (!choose(player, game, movetime_ms, move)) {
+      outcome = {won_by(-side), game.plies(), "no move left"};
+      return outcome;
+    }
+    if (!game.play(move, king_taken, fault)) {
+      report << "match: level " << player.level << " played " << move.sx << ',' << move.sy << " -> " << move.tx << ','
+             << move.ty << " (" << move.starting << " -> " << move.final_code << "): " << fault
+             << "\nposition before the move (" << (side < 0 ? "own" : "enemy") << " side to move):\n"
+             << format_position_line(game.position()) << '\n';
+      outcome.result = Result::Refused;
+      return outcome;
+    }
+    if (king_taken) {
+      outcome = {won_by(side), game.plies(), "king taken"};
+      return outcome;
+    }
+  }
+  outcome.plies = game.plies();
+  outcome.how = "move cap";
+  report << "match: the position at the move cap (" << (game.side() < 0 ? "own" : "enemy") << " side to move):\n"
+         << format_position_line(game.position()) << '\n';
+  return outcome;
+}
+
+double elo_of(double score) { return -400.0 * std::log10(1.0 / score - 1.0); }
+
+}  // namespace
+
+EloEstimate estimate_elo(int wins, int draws, int losses) {
+  const double n = wins + draws + losses;
+  if (n == 0) return {};
+  const double score = (wins + 0.5 * draws) / n;
+  const double variance =
+      (wins * std::pow(1 - score, 2) + draws * std::pow(0.5 - score, 2) + losses * std::pow(score, 2)) / n;
+  const double spread = 1.96 * std::sqrt(variance / n);
+  // A score of 0 or 1 has no finite Elo: it is kept just inside.
+  const double edge = 0.5 / n;
+  auto clamp = [edge](double s) { return std::clamp(s, edge, 1 - edge); };
+  const double difference = elo_of(clamp(score));
+  return {difference, (elo_of(clamp(score + spread)) - elo_of(clamp(score - spread))) / 2};
+}
+
+bool run_match(const MatchOptions& options, std::ostream& out, std::ostream& report) {
+  std::mt19937 rng(options.seed);
+  Player a(options.level_a), b(options.level_b);
+  int wins = 0, draws = 0, losses = 0;
+  Opening opening;
+  for (int game = 0; game < options.games; ++game) {
+    const bool a_is_main = game % 2 == 0;
+    if (a_is_main) opening = make_opening(rng);
+    const GameOutcome outcome =
+        play_game(opening, a_is_main ? a : b, a_is_main ? b : a, a_is_main, options.movetime_ms, report);
+    if (outcome.result == Result::Refused) return false;
+    wins += outcome.result == Result::WinA;
+    draws += outcome.result == Result::Draw;
+    losses += outcome.result == Result::LossA;
+    const char* result = outcome.result == Result::WinA    ? "A wins"
+                         : outcome.result == Result::LossA ? "B wins"
+                                                           : "draw";
+    out << "game " << game + 1 << ": A (level " << options.level_a << ") plays the "
+        << (a_is_main ? "main army" : "chess army") << (opening.nippon ? ", 日本" : ", 韓国")
+        << (opening.drops ? ", chess drops" : "") << ": " << result << " (" << outcome.how << ") after "
+        << outcome.plies << " moves\n"
+        << std::flush;
+  }
+  const EloEstimate elo = estimate_elo(wins, draws, losses);
+  const int n = wins + draws + losses;
+  out << "level " << options.level_a << " against level " << options.level_b << ", " << n << " games";
+  if (options.level_a == STRONG_LEVEL || options.level_b == STRONG_LEVEL)
+    out << " (level 4 at " << options.movetime_ms << " ms a move)";
+  out << ": " << wins << " wins, " << draws << " draws, " << losses << " losses of level " << options.level_a
+      << "; score " << std::fixed << std::setprecision(1) << (n ? 100.0 * (wins + 0.5 * draws) / n : 0.0)
+      << " %; Elo difference " << std::showpos << std::setprecision(0) << elo.difference << std::noshowpos << " +/- "
+      << elo.margin << " (95 %)\n";
+  return true;
+}
+
+}  // namespace velmora

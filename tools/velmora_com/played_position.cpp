@@ -1,0 +1,49 @@
+#include "played_position.h"
+
+#include <utility>
+
+#include "rules/moves.h"
+#include "view/piece_move.h"
+
+namespace velmora {
+
+void flip(AnalysisPosition& p) {
+  const Board before = p.board;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) p.board(10 - x, 10 - y) = -before(x, y);
+  std::swap(p.hand_own, p.hand_enemy);
+  if (p.last_x != 0) {
+    p.last_x = 10 - p.last_x;
+    p.last_y = 10 - p.last_y;
+    p.last_code = -p.last_code;
+  }
+}
+
+Candidate turned_move(const Candidate& move) {
+  const bool drop = move.sx < 1 || move.sx > 9;
+  // A hand column turns like a square's column; a drop's row is its hand index.
+  return {10 - move.sx, drop ? move.sy : 10 - move.sy, 10 - move.tx, 10 - move.ty, -move.starting, -move.final_code};
+}
+
+void take_position(AnalysisPosition& p, const Game& g, const Candidate& move) {
+  p.board = g.board;
+  p.hand_own = g.hand_own;
+  p.hand_enemy = g.hand_enemy;
+  p.last_x = move.tx;
+  p.last_y = move.ty;
+  p.last_code = move.final_code;
+}
+
+void play_move(Game& g, const Candidate& move) {
+  int source_row = move.sy;
+  if (move.sx < 1) source_row = enemy_hand_slot(move.sy).y;
+  if (move.sx > 9) source_row = own_hand_slot(move.sy).y;
+  駒移動(g, move.sx, source_row, move.tx, move.ty, move.final_code);
+}
+
+std::optional<PositionFault> find_fault(const Game& g) {
+  if (auto fault = g.check()) return fault;
+  return find_line_up_fault(g);
+}
+
+}  // namespace velmora
