@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "rules/pieces.h"
+#include "view/board_view.h"
 
 namespace velmora::platform {
 namespace {
@@ -21,20 +22,24 @@ QRect board_picture_twips() {
                (LAST_HAND_CELL - FIRST_HAND_CELL + 1) * SQUARE_WIDTH, (BOARD_SIZE + 1) * SQUARE_HEIGHT);
 }
 
-// The backing image holds render_scale pixels per 15 twips; where that is
-// not two, the cut is rescaled smoothly.
-QImage board_picture(const Canvas& canvas) {
+// The whole window is redrawn with the finer pictures and fonts, so the
+// picture is as sharp as a window drawn at that scale. The redraw notes what
+// it shows (the texts on show, the bold coordinate font) in the view state;
+// that is put back as it was.
+QImage board_picture(Game& g, QtScreen& screen) {
+  Canvas canvas(TwipScale{}, BOARD_PICTURE_SCALE);
+  const ViewState view = g.view;
+  screen.draw_on(canvas, [&g] { 画面_再描画(g); });
+  g.view = view;
   const QRect t = board_picture_twips();
-  const QRectF source(canvas.image_pixels(t.left()), canvas.image_pixels(t.top()), canvas.image_pixels(t.width()),
-                      canvas.image_pixels(t.height()));
-  const QImage cut = canvas.image().copy(source.toAlignedRect());
-  const QSize size(picture_pixels(t.width()), picture_pixels(t.height()));
-  if (cut.size() == size) return cut;
-  return cut.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  return canvas.image().copy(picture_pixels(t.left()), picture_pixels(t.top()), picture_pixels(t.width()),
+                             picture_pixels(t.height()));
 }
 
-void copy_board_picture(const Canvas& canvas) { QGuiApplication::clipboard()->setImage(board_picture(canvas)); }
+void copy_board_picture(Game& g, QtScreen& screen) { QGuiApplication::clipboard()->setImage(board_picture(g, screen)); }
 
-bool save_board_picture(const Canvas& canvas, const QString& path) { return board_picture(canvas).save(path, "PNG"); }
+bool save_board_picture(Game& g, QtScreen& screen, const QString& path) {
+  return board_picture(g, screen).save(path, "PNG");
+}
 
 }  // namespace velmora::platform

@@ -1,12 +1,13 @@
-// The position as a picture: the board with both hands, cut from the window's
-// drawing at two pixels per screen pixel of 15 twips, for the clipboard and
-// for PNG files.
+// The position as a picture: the board with both hands, drawn afresh at two
+// pixels per screen pixel of 15 twips whatever the window's own rendering,
+// for the clipboard and for PNG files.
 #pragma once
 
 #include <QImage>
 #include <QString>
 
-#include "platform/canvas.h"
+#include "game/game.h"
+#include "platform/qt_screen.h"
 
 namespace velmora::platform {
 
@@ -18,9 +19,11 @@ inline constexpr int BOARD_PICTURE_SCALE = 2;
 // the nine rows.
 QRect board_picture_twips();
 
-QImage board_picture(const Canvas& canvas);
-void copy_board_picture(const Canvas& canvas);
+// The window's drawing redone on a canvas of its own at the picture's scale;
+// the window's canvas and the game are left as they were.
+QImage board_picture(Game& g, QtScreen& screen);
+void copy_board_picture(Game& g, QtScreen& screen);
 // False when the file could not be written.
-bool save_board_picture(const Canvas& canvas, const QString& path);
+bool save_board_picture(Game& g, QtScreen& screen, const QString& path);
 
 }  // namespace velmora::platform

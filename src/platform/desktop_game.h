@@ -55,6 +55,7 @@ class DesktopGame {
   MainWindow& window() { return window_; }
   QtDialogs& dialogs() { return dialogs_; }
   Game& game() { return game_; }
+  QtScreen& screen() { return screen_; }
   ViewMenu& view_menu() { return view_menu_; }
 
  private:

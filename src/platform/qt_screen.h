@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QPainter>
+#include <functional>
 
 #include "platform/canvas.h"
 #include "platform/main_window.h"
@@ -22,14 +23,18 @@ class QtScreen final : public Screen {
   void refresh() override;
   TwipRect window_rect() const override;
   void set_window_rect(const TwipRect& rect) override;
-  void drop_clicks_meanwhile() override { canvas_.drop_presses(); }
+  void drop_clicks_meanwhile() override { canvas_->drop_presses(); }
+
+  // Runs `drawing` with everything painted on `canvas` instead of the
+  // window's canvas, which keeps its picture untouched.
+  void draw_on(Canvas& canvas, const std::function<void()>& drawing);
 
  private:
   int image_pixel(double twips) const;
   void paste(const QImage& image, QPoint corner, QSize room);
   void print_emboldened(QPainter& painter, const std::string& text, QPointF baseline, double pixel_size);
 
-  Canvas& canvas_;
+  Canvas* canvas_;
   MainWindow& window_;
   TwipScale scale_;
 };

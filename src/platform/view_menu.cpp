@@ -16,8 +16,9 @@
 
 namespace velmora::platform {
 
-ViewMenu::ViewMenu(MainWindow& window, Game& game)
+ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
     : window_(window),
+      screen_(screen),
       game_(game),
       menu_(window.menuBar()->addMenu(QStringLiteral("表示"))),
       dock_(new MoveListDock(window, game)) {
@@ -64,16 +65,19 @@ void ViewMenu::add_game_commands() {
 void ViewMenu::add_exports() {
   QAction* copy = menu_->addAction(QStringLiteral("局面を画像でコピー"));
   copy->setObjectName(QStringLiteral("COPY_PICTURE"));
-  connect(copy, &QAction::triggered, this, [this] { copy_board_picture(window_.canvas()); });
+  connect(copy, &QAction::triggered, this,
+          [this] { window_.dispatch([this](Game& g) { copy_board_picture(g, screen_); }); });
 
   QAction* picture = menu_->addAction(QStringLiteral("局面を画像で保存..."));
   picture->setObjectName(QStringLiteral("SAVE_PICTURE"));
   connect(picture, &QAction::triggered, this, [this] {
     const QString path =
         ask_save_path(QStringLiteral("局面を画像で保存"), QStringLiteral("局面.png"), QStringLiteral("PNG (*.png)"));
-    if (path.isEmpty() || save_board_picture(window_.canvas(), path)) return;
-    window_.dispatch(
-        [path](Game& g) { show_message(g, "書き込めません\n" + path.toStdString(), "表示", Icon::Exclamation); });
+    if (path.isEmpty()) return;
+    window_.dispatch([this, path](Game& g) {
+      if (!save_board_picture(g, screen_, path))
+        show_message(g, "書き込めません\n" + path.toStdString(), "表示", Icon::Exclamation);
+    });
   });
 
   QAction* text = menu_->addAction(QStringLiteral("棋譜をテキストで保存..."));

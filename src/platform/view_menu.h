@@ -10,6 +10,7 @@
 
 #include "platform/main_window.h"
 #include "platform/move_list_dock.h"
+#include "platform/qt_screen.h"
 
 namespace velmora::platform {
 
@@ -17,7 +18,7 @@ class ViewMenu : public QObject {
   Q_OBJECT
 
  public:
-  ViewMenu(MainWindow& window, Game& game);
+  ViewMenu(MainWindow& window, QtScreen& screen, Game& game);
 
   // After the window's start-up: reads the preferences and follows them.
   void start();
@@ -36,6 +37,7 @@ class ViewMenu : public QObject {
   QString ask_save_path(const QString& caption, const QString& name, const QString& filter);
 
   MainWindow& window_;
+  QtScreen& screen_;
   Game& game_;
   QMenu* menu_;
   MoveListDock* dock_;

@@ -3,6 +3,7 @@
 // background in the margin.
 #include <QTest>
 
+#include "platform/board_picture.h"
 #include "platform/look.h"
 #include "platform/pictures.h"
 #include "view/board_view.h"
@@ -52,6 +53,27 @@ TEST_P(SharpnessTest, PiecesComeFromTheRenderingOfTheScale) {
   const QImage enlarged =
       named_picture(name).scaled(QSize(33, 41) * scale(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   EXPECT_GT(differing_pixels(shown, enlarged.copy(inside)), 100) << "not the coarser picture enlarged";
+}
+
+// The picture of the position is drawn at 2x whatever the window's scale:
+// the pieces are the finer pictures, not the window's enlarged. The window's
+// own drawing stays as it was.
+TEST_P(SharpnessTest, BoardPictureIsDrawnAtTwoPixelsPerScreenPixel) {
+  const QImage window_before = window->canvas().image();
+  const QImage picture = board_picture(*game, desktop->screen());
+  EXPECT_EQ(differing_pixels(window->canvas().image(), window_before), 0);
+  const QRect area = board_picture_twips();
+  ASSERT_EQ(picture.size(), QSize(area.width(), area.height()) * 2 / 15);
+
+  const QRect inside(2, 2, 60, 76);
+  const QPoint cell((BOARD_LEFT + SQUARE_WIDTH * 5 - area.left()) * 2 / 15,
+                    (BOARD_TOP + SQUARE_HEIGHT * 9 - area.top()) * 2 / 15);
+  const QString name = picture_resource_name(game->board.at(5, 9), 1);
+  EXPECT_EQ(differing_pixels(picture.copy(inside.translated(cell)), named_picture(name, 2).copy(inside)), 0);
+  if (scale() != 2) return;
+  EXPECT_EQ(
+      differing_pixels(picture, window_before.copy(QRect(QPoint(at(area.left()), at(area.top())), picture.size()))), 0)
+      << "as the window draws it at 2x";
 }
 
 // On plain green, each row through a count "1" runs from its light red

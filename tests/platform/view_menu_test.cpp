@@ -83,9 +83,9 @@ TEST_F(ViewMenuTest, MoveListFillsAndAClickShowsThatPosition) {
 TEST_F(ViewMenuTest, PictureHasTheBoardsSizeAtTwiceTheScreenPixels) {
   const QRect area = board_picture_twips();
   const QSize expected(area.width() * 2 / 15, area.height() * 2 / 15);
-  EXPECT_EQ(board_picture(window->canvas()).size(), expected);
+  EXPECT_EQ(board_picture(*game, desktop->screen()).size(), expected);
   const QString path = folder.filePath(QStringLiteral("局面.png"));
-  ASSERT_TRUE(save_board_picture(window->canvas(), path));
+  ASSERT_TRUE(save_board_picture(*game, desktop->screen(), path));
   EXPECT_EQ(QImage(path).size(), expected);
 }
 
