@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "influence/survey.h"
-#include "search/strong_player.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"
 #include "rules/turn_order.h"
+#include "search/strong_player.h"
 
 namespace velmora {
 namespace {

@@ -17,7 +17,7 @@ struct AnalysisPosition {
   Hand hand_own{};
   Hand hand_enemy{};
   int level = 3;
-  int movetime_ms = 1000;  // level 4's thinking time
+  int movetime_ms = 1000;                     // level 4's thinking time
   bool drops = false;                         // CHESS_MOCHIKOMA checked
   int last_x = 0, last_y = 0, last_code = 1;  // the last recorded move, for en passant
   enum class Mode { Com, Moves, Scores } mode = Mode::Com;
