@@ -111,13 +111,18 @@ void append_drops(const Position& pos, std::string& out, const Hand& hand, int s
   }
 }
 
+// "sx sy tx ty starting final score" of a chosen candidate.
+std::string choice_answer(const Candidate& best, Tenths score) {
+  std::ostringstream out;
+  out << best.sx << ' ' << best.sy << ' ' << best.tx << ' ' << best.ty << ' ' << best.starting << ' ' << best.final_code
+      << ' ' << format_score(score);
+  return out.str();
+}
+
 std::string com_answer(Position& pos, InfluenceMaps& maps, ComAnalysis& com, const SearchOptions& options) {
   Candidate best;
   if (!search_candidates(pos, maps, com, options, best)) return "none";
-  std::ostringstream out;
-  out << best.sx << ' ' << best.sy << ' ' << best.tx << ' ' << best.ty << ' ' << best.starting << ' ' << best.final_code
-      << ' ' << format_score(com.com_best_score);
-  return out.str();
+  return choice_answer(best, com.com_best_score);
 }
 
 // The same answer from level 4, thinking `movetime_ms`; its score is the
@@ -129,10 +134,7 @@ std::string strong_answer(const Position& pos, bool chess_drops, int movetime_ms
   Candidate best;
   SearchReport report;
   if (!strong_search(pos, chess_drops, engine, limits, best, nullptr, &report)) return "none";
-  std::ostringstream out;
-  out << best.sx << ' ' << best.sy << ' ' << best.tx << ' ' << best.ty << ' ' << best.starting << ' ' << best.final_code
-      << ' ' << format_score(report.score * 10);
-  return out.str();
+  return choice_answer(best, report.score * 10);
 }
 
 std::string scores_answer(Position& pos, InfluenceMaps& maps, ComAnalysis& com, SearchOptions options) {
