@@ -12,10 +12,10 @@ namespace {
 // Everything of a game that play or drawing could change.
 auto state_of(const Game& g) {
   const auto& s = g.history.slots;
-  return std::make_tuple(g.board, g.hand_own, g.hand_enemy, g.hand_own_total, g.hand_enemy_total, g.turn, g.move_number,
-                         g.history.record_length, g.resume_pending, g.sel.selection_state, g.com.move_counter,
-                         g.clock.clock_own_total, g.clock.clock_enemy_total, g.clock.turn_start_time,
-                         g.clock.turn_elapsed, g.clock.timer1_enabled,
+  return std::make_tuple(g.board, g.hand_own, g.hand_enemy, g.turn, g.move_number, g.history.record_length,
+                         g.resume_pending, g.sel.selection_state, g.com.move_counter, g.clock.clock_own_total,
+                         g.clock.clock_enemy_total, g.clock.turn_start_time, g.clock.turn_elapsed,
+                         g.clock.timer1_enabled,
                          std::vector<HistorySlot>(s.begin(), s.begin() + g.history.record_length + 1));
 }
 

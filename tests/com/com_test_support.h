@@ -29,14 +29,8 @@ struct ComGame {
     for (const Piece& p : pieces) g.board(p.x, p.y) = p.code;
     refresh();
   }
-  void give_own(int hand_index, int count = 1) {
-    g.hand_own[hand_index] += count;
-    g.hand_own_total += count;
-  }
-  void give_enemy(int hand_index, int count = 1) {
-    g.hand_enemy[hand_index] += count;
-    g.hand_enemy_total += count;
-  }
+  void give_own(int hand_index, int count = 1) { g.hand_own[hand_index] += count; }
+  void give_enemy(int hand_index, int count = 1) { g.hand_enemy[hand_index] += count; }
   void refresh() {
     調査_2歩フラグ設定(g);
     勢力調査(g, g.maps);

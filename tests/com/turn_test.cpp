@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "search/strong_player.h"
 #include "com_test_support.h"
+#include "search/strong_player.h"
 
 namespace velmora {
 namespace {
@@ -124,7 +124,7 @@ TEST_F(Turn, ADropBlinksAtTheHandSlotAndLeavesTheHand) {
   com_ban(c.g);
   EXPECT_EQ(c.g.board(1, 8), +KIN);
   EXPECT_EQ(c.g.hand_enemy[10], 0);
-  EXPECT_EQ(c.g.hand_enemy_total, 0);
+  EXPECT_EQ(c.g.hand_enemy_total(), 0);
   const auto ops = c.t.fakes.screen.ops_of(testing::DrawOp::Picture);
   const double slot_left = BOARD_LEFT + SQUARE_WIDTH * -5, slot_top = BOARD_TOP + SQUARE_HEIGHT * 3;
   EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [&](const testing::DrawOp& op) {

@@ -124,7 +124,6 @@ TEST(StrongPlayer, PlaysOnlyWhatTheRulesAllow) {
   g.board(7, 3) = +PORN;
   g.board(1, 8) = +PORN;
   g.hand_enemy[10] = 1;  // a KIN, dropped from hand column -5
-  g.hand_enemy_total = 1;
   g.menu.CHESS_MOCHIKOMA = true;
   struct Row {
     Candidate move;

@@ -11,14 +11,8 @@ namespace {
 
 class Mate : public InfluenceTest {
  protected:
-  void own_hand(int index, int count) {
-    g.hand_own[index] = count;
-    g.hand_own_total += count;
-  }
-  void enemy_hand(int index, int count) {
-    g.hand_enemy[index] = count;
-    g.hand_enemy_total += count;
-  }
+  void own_hand(int index, int count) { g.hand_own[index] = count; }
+  void enemy_hand(int index, int count) { g.hand_enemy[index] = count; }
 
   // Surveys the position, then runs the test and checks that it left the
   // board as it found it.
@@ -75,7 +69,6 @@ TEST_F(Mate, AChessKnightCheckWithAPieceInHandIsNeverMate) {
   EXPECT_EQ(own_mated(), 0) << "no line to block and the checker is not adjacent";
 
   g.hand_own = {};
-  g.hand_own_total = 0;
   EXPECT_EQ(own_mated(), 1) << "without a hand the escape and capture tests decide";
 }
 
@@ -113,7 +106,6 @@ TEST_F(LineCheck, ADropOnTheLineDefends) {
   own_hand(6, 1);
   EXPECT_EQ(own_mated(), 0);
   g.hand_own = {};
-  g.hand_own_total = 0;
   EXPECT_EQ(own_mated(), 1);
 }
 
@@ -176,7 +168,6 @@ TEST_F(Mate, EnemySideMirrorsTheOwnSide) {
   enemy_hand(6, 1);
   EXPECT_EQ(enemy_mated(), 0) << "a drop blocks the column";
   g.hand_enemy = {};
-  g.hand_enemy_total = 0;
   enemy_hand(1, 1);
   EXPECT_EQ(enemy_mated(), 1) << "a chess pawn alone does not block";
 

@@ -73,14 +73,8 @@ class MatchTest : public ::testing::Test {
     g.history.slot(0).hand_own = g.hand_own;
     g.history.slot(0).hand_enemy = g.hand_enemy;
   }
-  void give_own(int kind, int count = 1) {
-    g.hand_own[hand_index_of(kind)] += count;
-    g.hand_own_total += count;
-  }
-  void give_enemy(int kind, int count = 1) {
-    g.hand_enemy[hand_index_of(kind)] += count;
-    g.hand_enemy_total += count;
-  }
+  void give_own(int kind, int count = 1) { g.hand_own[hand_index_of(kind)] += count; }
+  void give_enemy(int kind, int count = 1) { g.hand_enemy[hand_index_of(kind)] += count; }
 
   void start_two_people() {
     on_menu(g, MenuItem::MATCH_MAN);

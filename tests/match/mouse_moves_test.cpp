@@ -118,7 +118,7 @@ TEST_F(Moving, APieceFromTheHandIsDropped) {
   click(5, 5);
   EXPECT_EQ(g.board(5, 5), -ROOK);
   EXPECT_EQ(g.hand_own[hand_index_of(ROOK)], 0);
-  EXPECT_EQ(g.hand_own_total, 0);
+  EXPECT_EQ(g.hand_own_total(), 0);
   EXPECT_EQ(g.move_number, 1);
 }
 

@@ -40,7 +40,7 @@ TEST(RecordRoundTrip, SavedMatchLoadsAndStepsThroughEveryPositionHandAndClock) {
     EXPECT_EQ(shown.game.clock.clock_enemy_total, std::floor(want.clock_enemy_after)) << "move " << n;
   }
   EXPECT_EQ(shown.game.board, played.game.board);
-  EXPECT_EQ(shown.game.hand_enemy_total, 1);
+  EXPECT_EQ(shown.game.hand_enemy_total(), 1);
   EXPECT_EQ(shown.game.turn, +1);  // ten moves: the main army is to move again
 
   shown.fakes.dialogs.boxes.clear();

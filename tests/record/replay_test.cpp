@@ -97,7 +97,7 @@ TEST_F(Replay, ForwardRestoresHandsAndClocksOfTheSlot) {
   g().turn = +1;
   for (int n = 0; n < 5; ++n) after_click(g());
   EXPECT_EQ(g().hand_own, list.slot(5).hand_own);
-  EXPECT_EQ(g().hand_own_total, 1);
+  EXPECT_EQ(g().hand_own_total(), 1);
   EXPECT_EQ(g().clock.clock_own_total, list.slot(5).clock_own_after);
   EXPECT_EQ(g().clock.clock_enemy_total, list.slot(5).clock_enemy_after);
   forget_output();
@@ -225,7 +225,7 @@ TEST_F(Replay, FlipTurnsTheBoardAndTheWholeMoveListAndKeepsTheArmyToMove) {
   EXPECT_EQ(g().board(10 - 4, 10 - 4), +HU) << "the main army's pawn on (4, 4) now stands on top";
   EXPECT_EQ(g().hand_own, before.hand_enemy);
   EXPECT_EQ(g().hand_enemy, before.hand_own);
-  EXPECT_EQ(g().hand_own_total, before.hand_enemy_total);
+  EXPECT_EQ(g().hand_own_total(), before.hand_enemy_total());
   EXPECT_EQ(g().clock.clock_own_total, clocks_before.clock_enemy_total);
   EXPECT_EQ(g().chess_sign, -1);
   EXPECT_EQ(g().main_sign, +1);

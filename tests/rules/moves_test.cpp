@@ -42,14 +42,14 @@ TEST_F(MovesTest, ACapturedPieceGoesToTheCapturersHandUnderItsUnpromotedKind) {
   put(5, 2, +KAKU_N);
   駒移動(g, 5, 5, 5, 2, -SYA);
   EXPECT_EQ(g.hand_own[11], 1);
-  EXPECT_EQ(g.hand_own_total, 1);
+  EXPECT_EQ(g.hand_own_total(), 1);
   EXPECT_EQ(hand_sum(g.hand_enemy), 0);
 
   // Dropped again it is an unpromoted KAKU.
   駒移動(g, 15, 8, 5, 5, -KAKU);
   EXPECT_EQ(g.board(5, 5), -KAKU);
   EXPECT_EQ(g.hand_own[11], 0);
-  EXPECT_EQ(g.hand_own_total, 0);
+  EXPECT_EQ(g.hand_own_total(), 0);
 }
 
 TEST_F(MovesTest, EveryCapturableKindHasItsHandEntry) {
@@ -76,14 +76,13 @@ TEST_F(MovesTest, EveryCapturableKindHasItsHandEntry) {
 TEST_F(MovesTest, TheEnemyCapturesIntoItsOwnHandAndAPieceChangesSidesAgainAndAgain) {
   // The own side drops a captured chess pawn and loses it again.
   g.hand_own[1] = 1;
-  g.hand_own_total = 1;
   put(4, 2, +ROOK);
   駒移動(g, 11, 5, 4, 3, -PORN);
   EXPECT_EQ(g.hand_own[1], 0);
-  EXPECT_EQ(g.hand_own_total, 0);
+  EXPECT_EQ(g.hand_own_total(), 0);
   駒移動(g, 4, 2, 4, 3, +ROOK);
   EXPECT_EQ(g.hand_enemy[1], 1);
-  EXPECT_EQ(g.hand_enemy_total, 1);
+  EXPECT_EQ(g.hand_enemy_total(), 1);
   EXPECT_EQ(g.board(4, 3), +ROOK);
   EXPECT_EQ(g.board(4, 2), EMPTY);
 }
@@ -94,14 +93,14 @@ TEST_F(MovesTest, CapturingAKingEndsTheGameWithoutFillingAHand) {
   駒移動(g, 5, 2, 5, 1, -KIN);
   EXPECT_EQ(g.king_taken, g.chess_sign);
   EXPECT_EQ(hand_sum(g.hand_own), 0);
-  EXPECT_EQ(g.hand_own_total, 0);  // the total stays equal to what the hand holds
+  EXPECT_EQ(g.hand_own_total(), 0);  // the total stays equal to what the hand holds
 
   g.king_taken = 0;
   put(5, 8, +ROOK);
   put(5, 9, -OU);
   駒移動(g, 5, 8, 5, 9, +ROOK);
   EXPECT_EQ(g.king_taken, g.main_sign);
-  EXPECT_EQ(g.hand_enemy_total, 0);
+  EXPECT_EQ(g.hand_enemy_total(), 0);
 
   g.king_taken = 0;
   駒取得(g, -SYOU);
@@ -129,7 +128,6 @@ TEST_F(MovesTest, ADropTakesOneFromTheSlotsHandEntry) {
     g.board.fill_squares(EMPTY);
     g.hand_own.fill(2);
     g.hand_enemy.fill(2);
-    g.hand_own_total = g.hand_enemy_total = 36;
     t.fakes.screen.clear();
     駒移動(g, d.fx, d.fy, 5, 5, d.code);
     EXPECT_EQ(g.board(5, 5), d.code);
@@ -138,8 +136,8 @@ TEST_F(MovesTest, ADropTakesOneFromTheSlotsHandEntry) {
     EXPECT_EQ(dropping[d.entry], 1);
     EXPECT_EQ(hand_sum(dropping), 35);
     EXPECT_EQ(hand_sum(other), 36);
-    EXPECT_EQ(d.code < 0 ? g.hand_own_total : g.hand_enemy_total, 35);
-    EXPECT_EQ(d.code < 0 ? g.hand_enemy_total : g.hand_own_total, 36);
+    EXPECT_EQ(d.code < 0 ? g.hand_own_total() : g.hand_enemy_total(), 35);
+    EXPECT_EQ(d.code < 0 ? g.hand_enemy_total() : g.hand_own_total(), 36);
     EXPECT_EQ(picture_at(5, 5), d.code);
   }
 }
@@ -154,7 +152,7 @@ TEST_F(MovesTest, EnPassantTakesThePawnBesideIntoTheHand) {
   EXPECT_EQ(g.board(4, 4), EMPTY);
   EXPECT_EQ(g.board(3, 4), EMPTY);
   EXPECT_EQ(g.hand_own[1], 1);
-  EXPECT_EQ(g.hand_own_total, 1);
+  EXPECT_EQ(g.hand_own_total(), 1);
   EXPECT_EQ(picture_at(4, 4), EMPTY);
 
   put(3, 6, +PORN);
@@ -162,7 +160,7 @@ TEST_F(MovesTest, EnPassantTakesThePawnBesideIntoTheHand) {
   駒移動(g, 3, 6, 4, 7, +PORN);
   EXPECT_EQ(g.board(4, 6), EMPTY);
   EXPECT_EQ(g.hand_enemy[1], 1);
-  EXPECT_EQ(g.hand_enemy_total, 1);
+  EXPECT_EQ(g.hand_enemy_total(), 1);
 }
 
 TEST_F(MovesTest, APawnTakingOnADiagonalTakesOnlyWhatStandsThere) {
@@ -247,7 +245,6 @@ TEST_F(MovesTest, AMoveWithNoDestinationPieceOrSourceChangesNothing) {
   put(5, 5, -KIN);
   put(5, 4, +KIN);
   g.hand_own[6] = 1;
-  g.hand_own_total = 1;
   const Position before = g;
   駒移動(g, 5, 5, 5, 0, -KIN);
   駒移動(g, 5, 5, 10, 5, -KIN);
@@ -257,7 +254,7 @@ TEST_F(MovesTest, AMoveWithNoDestinationPieceOrSourceChangesNothing) {
   駒移動(g, 0, 5, 5, 3, -HU);
   EXPECT_EQ(g.board, before.board);
   EXPECT_EQ(g.hand_own, before.hand_own);
-  EXPECT_EQ(g.hand_own_total, 1);
+  EXPECT_EQ(g.hand_own_total(), 1);
 }
 
 TEST_F(MovesTest, AStrayCodeOnTheDestinationIsNotCaptured) {
@@ -266,7 +263,7 @@ TEST_F(MovesTest, AStrayCodeOnTheDestinationIsNotCaptured) {
   駒移動(g, 5, 5, 5, 4, -KIN);
   EXPECT_EQ(g.board(5, 4), -KIN);
   EXPECT_EQ(hand_sum(g.hand_own), 0);
-  EXPECT_EQ(g.hand_own_total, 0);
+  EXPECT_EQ(g.hand_own_total(), 0);
   駒取得(g, 77);
   駒取得(g, EMPTY);
   EXPECT_EQ(g.hand_own[0], 0);
@@ -276,8 +273,11 @@ TEST_F(MovesTest, AStrayCodeOnTheDestinationIsNotCaptured) {
 // --- Two-pawn flags, hand counts, move results --------------------------------------
 
 TEST_F(MovesTest, TwoPawnFlagsCountOnlyUnpromotedPawnsPerSide) {
-  g.hu_column_own[1] = 1;  // stale flags are cleared
-  g.hu_column_enemy[2] = 1;
+  put(1, 5, -HU);  // the flags of pawns that have gone are cleared
+  put(2, 5, +HU);
+  調査_2歩フラグ設定(g);
+  put(1, 5, EMPTY);
+  put(2, 5, EMPTY);
   put(5, 7, -HU);
   put(6, 3, -HU_N);
   put(8, 2, +HU);
@@ -286,8 +286,8 @@ TEST_F(MovesTest, TwoPawnFlagsCountOnlyUnpromotedPawnsPerSide) {
   ColumnFlags own{}, enemy{};
   own[5] = 1;
   enemy[8] = 1;
-  EXPECT_EQ(g.hu_column_own, own);
-  EXPECT_EQ(g.hu_column_enemy, enemy);
+  EXPECT_EQ(g.hu_column_own(), own);
+  EXPECT_EQ(g.hu_column_enemy(), enemy);
 }
 
 TEST_F(MovesTest, HandCountsFollowTheArmySignsAndSkipNegativeEntries) {
@@ -312,7 +312,6 @@ TEST_F(MovesTest, TheMoveResultIsTheFirstSquareWhereAPieceArrived) {
   put(6, 1, +KING);
   put(9, 1, +ROOK);
   g.hand_enemy[6] = 1;
-  g.hand_enemy_total = 1;
   g.history.slot(0).board = g.board;
   play(5, 3, 5, 7, +ROOK);  // a capture: (5, 3) emptied, (5, 7) changed
   play(-5, 7, 2, 2, +HU);   // a drop
@@ -344,7 +343,7 @@ TEST_F(MovesTest, TheMoveResultLeavesItsOutputsWhenNothingArrived) {
 
 // --- A whole line of play ---------------------------------------------------------
 
-TEST_F(MovesTest, PlayedMovesAgreeWithTheMoveCheckAndKeepHandTotalsInStep) {
+TEST_F(MovesTest, PlayedMovesAgreeWithTheMoveCheckAndFillTheHands) {
   put(5, 9, -OU);
   put(5, 1, +KING);
   put(2, 8, -KAKU);
@@ -367,12 +366,10 @@ TEST_F(MovesTest, PlayedMovesAgreeWithTheMoveCheckAndKeepHandTotalsInStep) {
     const int mover = on_board(m.fx, m.fy) ? g.board(m.fx, m.fy) : m.code;
     ASSERT_EQ(移動チェック(g, m.fx, m.fy, m.tx, m.ty, mover), 1);
     play(m.fx, m.fy, m.tx, m.ty, m.code);
-    EXPECT_EQ(g.hand_own_total, hand_sum(g.hand_own));
-    EXPECT_EQ(g.hand_enemy_total, hand_sum(g.hand_enemy));
   }
   EXPECT_EQ(g.board(7, 3), -KAKU_N);
   EXPECT_EQ(g.board(3, 4), -BISH);
-  EXPECT_EQ(g.hand_own_total, 1);
+  EXPECT_EQ(g.hand_own_total(), 1);
   EXPECT_EQ(g.hand_own[1], 1);
 }
 

@@ -38,7 +38,7 @@ TEST(MakeMove, ReportsWhatEachKindOfMoveChanged) {
       pos.hand_own[hand_index_of(c.code)] = 1;
       from = own_hand_slot(hand_index_of(c.code));
     }
-    pos.refresh_derived();
+    pos.refresh_two_pawn_flags();
     const MoveReport r = make_move(pos, from.x, from.y, c.tx, c.ty, c.code);
     EXPECT_TRUE(r.played);
     EXPECT_EQ(r.captured, c.captured);
@@ -80,25 +80,27 @@ TEST(MakeMove, AnUnplayableMoveReportsNothingPlayed) {
 TEST(PositionValue, ACopyIsIndependentOfItsOriginal) {
   Position original;
   original.board(5, 5) = -HU;
-  original.refresh_derived();
+  original.refresh_two_pawn_flags();
   Position copy = original;
   make_move(copy, 5, 5, 5, 4, -HU);
   copy.history.slot(3).move_code = 7;
   EXPECT_EQ(original.board(5, 5), -HU);
-  EXPECT_EQ(original.hu_column_own[5], 1);
+  EXPECT_EQ(original.hu_column_own()[5], 1);
   EXPECT_EQ(original.history.slot(3).move_code, 0);
   EXPECT_NE(copy.board, original.board);
 }
 
-TEST(PositionValue, RefreshDerivedMendsTotalsAndTwoPawnColumns) {
+TEST(PositionValue, HandTotalsFollowTheHandsAndTheFlagsFollowARefresh) {
   Position pos;
   pos.board(3, 7) = -HU;
   pos.hand_enemy[6] = 2;
+  pos.hand_enemy[7] = 1;
+  EXPECT_EQ(pos.hand_enemy_total(), 3);
+  EXPECT_EQ(pos.hand_own_total(), 0);
   ASSERT_TRUE(pos.check());
-  pos.refresh_derived();
+  pos.refresh_two_pawn_flags();
   EXPECT_FALSE(pos.check());
-  EXPECT_EQ(pos.hand_enemy_total, 2);
-  EXPECT_EQ(pos.hu_column_own[3], 1);
+  EXPECT_EQ(pos.hu_column_own()[3], 1);
 }
 
 TEST(TrialSquares, PutsBackEverySquareItTouchedAndNoMore) {

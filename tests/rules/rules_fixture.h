@@ -35,7 +35,6 @@ class RulesTest : public ::testing::Test {
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y) g.board(x, y) = -before(10 - x, 10 - y);
     std::swap(g.hand_own, g.hand_enemy);
-    std::swap(g.hand_own_total, g.hand_enemy_total);
     g.chess_sign = -g.chess_sign;
     g.main_sign = -g.main_sign;
   }

@@ -67,8 +67,6 @@ TEST_F(SetupTest, ANewGameResetsTheMatchStateOfEverySubsystem) {
   g.sel.selection_state = 1;
   g.hand_own.fill(3);
   g.hand_enemy.fill(2);
-  g.hand_own_total = 54;
-  g.hand_enemy_total = 36;
   put(5, 5, +QEEN);
 
   初期設定(g);
@@ -94,8 +92,8 @@ TEST_F(SetupTest, ANewGameResetsTheMatchStateOfEverySubsystem) {
     EXPECT_EQ(g.hand_own[i], 0);
     EXPECT_EQ(g.hand_enemy[i], 0);
   }
-  EXPECT_EQ(g.hand_own_total, 0);
-  EXPECT_EQ(g.hand_enemy_total, 0);
+  EXPECT_EQ(g.hand_own_total(), 0);
+  EXPECT_EQ(g.hand_enemy_total(), 0);
   EXPECT_EQ(g.board(5, 5), EMPTY);
   // The moves of the list stay reachable.
   EXPECT_EQ(g.history.record_length, 42);

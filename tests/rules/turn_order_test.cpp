@@ -84,11 +84,9 @@ TEST_F(TurnOrderTest, ACaptureIsJudgedByTheSquareWhereTheCapturerArrived) {
 
 TEST_F(TurnOrderTest, ADropIsJudgedByTheDroppedPiece) {
   g.hand_own[6] = 1;
-  g.hand_own_total = 1;
   play(15, 3, 5, 5, -HU);
   EXPECT_EQ(調査_先番(g, 1), g.main_sign);
   g.hand_enemy[6] = 1;
-  g.hand_enemy_total = 1;
   play(-5, 7, 1, 5, +HU);
   EXPECT_EQ(調査_先番(g, 2), g.chess_sign);
 }

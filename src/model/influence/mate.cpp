@@ -106,7 +106,7 @@ int 詰めかMAN(Position& pos, const InfluenceMaps& maps) {
                      m.own_king_y,
                      m.enemy_influence,
                      m.enemy_check_map,
-                     pos.hand_own_total,
+                     pos.hand_own_total(),
                      pos.hand_own[HAND_PORN]};
   if (m.enemy_influence.at(own.king_x, own.king_y) == 0) return 0;
   if (drop_or_escape_helps(pos, own)) return 0;
@@ -122,7 +122,7 @@ int 詰めかCOM(Position& pos, InfluenceMaps& maps) {
                        m.enemy_king_y,
                        m.own_influence,
                        m.own_check_map,
-                       pos.hand_enemy_total,
+                       pos.hand_enemy_total(),
                        pos.hand_enemy[HAND_PORN]};
   if (m.own_influence.at(enemy.king_x, enemy.king_y) == 0) return 0;
   if (drop_or_escape_helps(pos, enemy)) return 0;

@@ -38,8 +38,8 @@ bool drop_row_allowed(int code, int tx, int ty) {
 
 int drop_check(const Position& pos, int tx, int ty, int code) {
   if (piece_at(pos.board, tx, ty) != EMPTY) return 0;
-  if (code == -HU && pos.hu_column_own[tx] == 1) return 0;
-  if (code == +HU && pos.hu_column_enemy[tx] == 1) return 0;
+  if (code == -HU && pos.hu_column_own()[tx] == 1) return 0;
+  if (code == +HU && pos.hu_column_enemy()[tx] == 1) return 0;
   return drop_row_allowed(code, tx, ty) ? 1 : 0;
 }
 

@@ -6,10 +6,8 @@ namespace velmora {
 namespace {
 
 // A captured piece goes into the capturer's hand (a king only ends the
-// game). The hand total counts only what the hand really received, so it
-// stays equal to the sum of the hand's entries.
+// game).
 void capture(Position& pos, MoveReport& report, int captured) {
-  if (hand_index_of(captured) != 0) (captured < 0 ? pos.hand_enemy_total : pos.hand_own_total) += 1;
   駒取得(pos, captured);
   report.captured = captured;
   report.hand_gained = captured < 0 ? +1 : -1;
@@ -52,11 +50,9 @@ void castle(Position& pos, MoveReport& report, int fx, int tx, int ty, int code)
 void take_from_hand(Position& pos, MoveReport& report, int fx, int hand_index) {
   if (fx > 0) {
     pos.hand_own[hand_index] -= 1;
-    pos.hand_own_total -= 1;
     report.hand_spent = -1;
   } else {
     pos.hand_enemy[hand_index] -= 1;
-    pos.hand_enemy_total -= 1;
     report.hand_spent = +1;
   }
 }
@@ -97,24 +93,12 @@ void 駒取得(Position& pos, int captured) {
   hand[hand_index_of(captured)] += 1;
 }
 
-void 調査_2歩フラグ設定(Position& pos) {
-  for (int x = 1; x <= 9; ++x) {
-    pos.hu_column_own[x] = 0;
-    pos.hu_column_enemy[x] = 0;
-    for (int y = 1; y <= 9; ++y) {
-      if (pos.board(x, y) == -HU) pos.hu_column_own[x] = 1;
-      if (pos.board(x, y) == +HU) pos.hu_column_enemy[x] = 1;
-    }
-  }
-}
+void 調査_2歩フラグ設定(Position& pos) { pos.refresh_two_pawn_flags(); }
 
 int 調査_持駒数(const Position& pos, int side) {
-  const Hand* hand = side == pos.chess_sign ? &pos.hand_own : side == pos.main_sign ? &pos.hand_enemy : nullptr;
-  if (hand == nullptr) return 0;
-  int count = 0;
-  for (int i = 1; i < HAND_SIZE; ++i)
-    if ((*hand)[i] > 0) count += (*hand)[i];
-  return count;
+  if (side == pos.chess_sign) return pos.hand_own_total();
+  if (side == pos.main_sign) return pos.hand_enemy_total();
+  return 0;
 }
 
 bool 調査_移動結果(const Position& pos, int n, int& x, int& y, int& code) {

@@ -26,7 +26,7 @@ struct MoveReport {
 
 // Plays the move from (fx, fy) (a square, or a hand slot for a drop) to
 // (tx, ty); `code` is the final code on the destination. Does not test
-// legality. Keeps the hand totals and the two-pawn flags up to date. Nothing
+// legality. Refreshes the two-pawn flags afterwards. Nothing
 // is played without a destination, a piece, and a square or hand slot to take
 // it from.
 MoveReport make_move(Position& pos, int fx, int fy, int tx, int ty, int code);
@@ -35,7 +35,7 @@ MoveReport make_move(Position& pos, int fx, int fy, int tx, int ty, int code);
 // notes a taken king in king_taken.
 void 駒取得(Position& pos, int captured);
 
-// Recomputes hu_column_own / hu_column_enemy from the board.
+// Takes the two-pawn flags afresh from the board.
 void 調査_2歩フラグ設定(Position& pos);
 
 // Pieces in the own hand (side = chess_sign) or the enemy hand (side =

@@ -8,11 +8,13 @@
 // touching the game (make-on-copy), or play a trial move in place and undo it
 // (see rules/moves.h).
 //
-// Kept beside the board, and kept up to date by the moving routines of
-// rules/moves.h: hand_own_total / hand_enemy_total (the sums of the hands) and
-// hu_column_own / hu_column_enemy (the two-pawn columns). Code that sets up a
-// position by hand calls refresh_derived() afterwards; check() tells whether
-// the kept values agree with the board.
+// What follows from the board and the hands is never written from outside:
+// the hand totals are counted from the hands whenever they are asked for, and
+// the two-pawn columns are a snapshot of the board that only
+// refresh_two_pawn_flags() writes. The rules take that snapshot after every
+// move, and before they test pawn drops on a position set up by hand; a trial
+// move that only touches the board leaves it as it was. check() tells whether
+// the snapshot agrees with the board.
 //
 // For hashing: board, hand_own, hand_enemy, turn and chess_sign describe the
 // position; the rest follows from them or from the move list.
@@ -63,31 +65,40 @@ struct PositionFault {
   std::string what;
 };
 
+// The number of pieces a hand holds: the sum of its positive counts.
+int hand_total(const Hand& hand);
+
 struct Position {
   Board board;
-  Hand hand_own{};    // pieces the own side captured (entries by hand index)
-  Hand hand_enemy{};  // pieces the enemy side captured
-  int hand_own_total = 0;
-  int hand_enemy_total = 0;
+  Hand hand_own{};      // pieces the own side captured (entries by hand index)
+  Hand hand_enemy{};    // pieces the enemy side captured
   int chess_sign = +1;  // sign of the chess army's pieces; = army id of the own side
   int main_sign = -1;   // always -chess_sign
   int turn = 0;         // army to move: +1 main army, -1 chess army, 0 no match
   int move_number = 0;
   int king_taken = 0;  // the army whose king was taken, 0 while both stand
-  ColumnFlags hu_column_own{};
-  ColumnFlags hu_column_enemy{};
   MoveList history;
 
-  // Recomputes the hand totals and the two-pawn columns from the hands and
-  // the board.
-  void refresh_derived();
+  int hand_own_total() const { return hand_total(hand_own); }
+  int hand_enemy_total() const { return hand_total(hand_enemy); }
+
+  // The two-pawn columns: 1 where an unpromoted pawn of that side (-HU own,
+  // +HU enemy) stood when the flags were last refreshed.
+  const ColumnFlags& hu_column_own() const { return hu_column_own_; }
+  const ColumnFlags& hu_column_enemy() const { return hu_column_enemy_; }
+  // Takes the two-pawn columns afresh from the board.
+  void refresh_two_pawn_flags();
 
   // Checks the bookkeeping: every board code a piece or EMPTY (row and column
-  // 0 EMPTY), no negative hand count and nothing under index 0, the hand
-  // totals the sums of their hands, the two-pawn flags matching the board,
-  // chess_sign +1 or -1 with main_sign its opposite, turn and king_taken
-  // values they may hold. Answers the first fault found, or nothing.
+  // 0 EMPTY), no negative hand count and nothing under index 0, the two-pawn
+  // flags matching the board, chess_sign +1 or -1 with main_sign its
+  // opposite, turn and king_taken values they may hold. Answers the first
+  // fault found, or nothing.
   [[nodiscard]] std::optional<PositionFault> check() const;
+
+ private:
+  ColumnFlags hu_column_own_{};
+  ColumnFlags hu_column_enemy_{};
 };
 
 }  // namespace velmora

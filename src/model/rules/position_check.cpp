@@ -1,6 +1,5 @@
 #include "rules/position_check.h"
 
-#include <numeric>
 #include <sstream>
 
 namespace velmora {
@@ -26,12 +25,10 @@ std::optional<PositionFault> board_fault(const Board& board) {
   return std::nullopt;
 }
 
-std::optional<PositionFault> hand_fault(const Hand& hand, int total, const char* name) {
+std::optional<PositionFault> hand_fault(const Hand& hand, const char* name) {
   if (hand[0] != 0) return fault(name, " holds ", hand[0], " under index 0");
   for (int i = 1; i < HAND_SIZE; ++i)
     if (hand[i] < 0) return fault(name, "(", i, ") is ", hand[i]);
-  const int sum = std::accumulate(hand.begin(), hand.end(), 0);
-  if (sum != total) return fault(name, " holds ", sum, " pieces but its total says ", total);
   return std::nullopt;
 }
 
@@ -42,7 +39,7 @@ std::optional<PositionFault> two_pawn_flag_fault(const Position& pos) {
       own |= pos.board(x, y) == -HU ? 1 : 0;
       enemy |= pos.board(x, y) == +HU ? 1 : 0;
     }
-    if (pos.hu_column_own[x] != own || pos.hu_column_enemy[x] != enemy)
+    if (pos.hu_column_own()[x] != own || pos.hu_column_enemy()[x] != enemy)
       return fault("the two-pawn flags of column ", x, " do not match the board");
   }
   return std::nullopt;
@@ -108,8 +105,8 @@ std::optional<PositionFault> find_line_up_fault(const Position& pos) {
 std::optional<PositionFault> Position::check() const {
   const Position& pos = *this;
   if (auto found = board_fault(pos.board)) return found;
-  if (auto found = hand_fault(pos.hand_own, pos.hand_own_total, "hand_own")) return found;
-  if (auto found = hand_fault(pos.hand_enemy, pos.hand_enemy_total, "hand_enemy")) return found;
+  if (auto found = hand_fault(pos.hand_own, "hand_own")) return found;
+  if (auto found = hand_fault(pos.hand_enemy, "hand_enemy")) return found;
   if (auto found = two_pawn_flag_fault(pos)) return found;
   return sign_fault(pos);
 }

@@ -188,7 +188,7 @@ void set_up_position(Position& pos, InfluenceMaps& maps, const AnalysisPosition&
   last.move_to_x = p.last_x;
   last.move_to_y = p.last_y;
   last.move_code = p.last_code;
-  pos.refresh_derived();
+  pos.refresh_two_pawn_flags();
   勢力調査(pos, maps);
 }
 

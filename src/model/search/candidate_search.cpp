@@ -41,7 +41,7 @@ class Search {
     com_.enemy_influence_before = maps_.enemy_influence;
     com_.enemy_attacker_x_before = maps_.enemy_attacker_x;
     com_.enemy_attacker_y_before = maps_.enemy_attacker_y;
-    drops_allowed_ = (options_.chess_drops || p_.chess_sign == -1) && p_.hand_enemy_total > 0;
+    drops_allowed_ = (options_.chess_drops || p_.chess_sign == -1) && p_.hand_enemy_total() > 0;
     if (options_.analysed) options_.analysed();
   }
 

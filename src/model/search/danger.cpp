@@ -15,7 +15,15 @@ class DangerScan {
  public:
   DangerScan(Position& pos, const InfluenceMaps& maps, const ComAnalysis& com, int code, int dx, int dy,
              EvalTrace* trace)
-      : p_(pos), b_(pos.board), m_(maps), com_(com), code_(code), dx_(dx), dy_(dy), s_(trace) {}
+      : p_(pos),
+        b_(pos.board),
+        m_(maps),
+        com_(com),
+        code_(code),
+        dx_(dx),
+        dy_(dy),
+        person_holds_pieces_(pos.hand_own_total() > 0),
+        s_(trace) {}
 
   Tenths run() {
     for (int c = 1; c <= 9; ++c)
@@ -43,7 +51,7 @@ class DangerScan {
 
   void empty_square(int c, int r) {
     if (o(c, r) > 0) attacked_empty_square(c, r);
-    if (p_.hand_own_total > 0) drop_threats(c, r);
+    if (person_holds_pieces_) drop_threats(c, r);
   }
 
   void attacked_empty_square(int c, int r) {
@@ -159,6 +167,7 @@ class DangerScan {
   const InfluenceMaps& m_;
   const ComAnalysis& com_;
   int code_, dx_, dy_;
+  bool person_holds_pieces_;  // the hand does not change while the board is scanned
   ScoreSheet s_;
   int fork_count_ = 0;
   int fork_minimum_ = 9999;

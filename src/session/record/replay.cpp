@@ -16,15 +16,13 @@
 namespace velmora {
 namespace {
 
-// Puts the position of slot n on the board: board, hands, hand totals and
-// both clock totals (drawn at once), then redraws hands and board.
+// Puts the position of slot n on the board: board, hands and both clock
+// totals (drawn at once), then redraws hands and board.
 void restore_slot(Game& g, int n) {
   const HistorySlot& slot = std::as_const(g.history).slot(n);
   g.board = slot.board;
   g.hand_own = slot.hand_own;
   g.hand_enemy = slot.hand_enemy;
-  g.hand_enemy_total = 調査_持駒数(g, g.main_sign);
-  g.hand_own_total = 調査_持駒数(g, g.chess_sign);
   調査_2歩フラグ設定(g);
 
   g.clock.clock_enemy_total = slot.clock_enemy_after;
@@ -138,7 +136,6 @@ void reverse_click(Game& g) {
   // hand and its thinking time.
   g.board = turned_board(g.board);
   std::swap(g.hand_own, g.hand_enemy);
-  std::swap(g.hand_own_total, g.hand_enemy_total);
   std::swap(g.clock.clock_own_total, g.clock.clock_enemy_total);
   turn_move_list(g.history);
   調査_2歩フラグ設定(g);

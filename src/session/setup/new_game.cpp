@@ -42,8 +42,6 @@ void 初期設定(Game& g) {
   g.board = starting_board(g.menu.NIPPON);
   調査_2歩フラグ設定(g);
   描画_盤(g);
-  g.hand_own_total = 0;
-  g.hand_enemy_total = 0;
 
   // Moves kept in the list for stepping through them again stand the way up
   // of the new game, the main army at the bottom.
