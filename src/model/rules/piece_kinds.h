@@ -156,10 +156,11 @@ inline constexpr bool may_promote(PromotionRule rule, int sign, int fy, int ty) 
 inline constexpr bool is_enemy_piece(int code) { return code >= +HU; }
 inline constexpr bool is_own_piece(int code) { return code <= -HU; }
 
-// An enemy / own piece of `kind` or of a stronger kind.
+// An enemy / own piece of `kind` or of a kind after it in the order, that is
+// roughly a stronger one.
 inline constexpr bool is_enemy_at_least(int code, int kind) { return code >= +kind; }
 inline constexpr bool is_own_at_least(int code, int kind) { return code <= -kind; }
-// An enemy / own piece of a kind stronger than `kind`.
+// An enemy / own piece of a kind after `kind` in the order.
 inline constexpr bool is_enemy_above(int code, int kind) { return code > +kind; }
 inline constexpr bool is_own_above(int code, int kind) { return code < -kind; }
 
