@@ -18,17 +18,8 @@ struct AttackMaps {
   std::array<int, 2> mobility{};
 };
 
-bool counts_for_mobility(int kind) {
-  switch (kind) {
-    case HU:
-    case HEISI:
-    case PORN:
-    case OU:
-    case KING:
-    case SYOU: return false;
-    default: return true;
-  }
-}
+// The moves of the pawns and the kings do not count for mobility.
+bool counts_for_mobility(int kind) { return !PIECE_KINDS[kind].pawn && !PIECE_KINDS[kind].king; }
 
 AttackMaps survey_attacks(const SearchPosition& p) {
   AttackMaps maps;

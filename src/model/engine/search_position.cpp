@@ -6,42 +6,6 @@
 namespace velmora {
 namespace {
 
-// Hand index of each kind (0: the kings, which never go to a hand).
-constexpr std::array<int, KIND_COUNT + 1> HAND_INDEX_OF_KIND = {0, 6, 6,  13, 1,  7,  7,  14, 8,  8,  9, 9, 10, 2,
-                                                                3, 4, 15, 16, 17, 18, 11, 11, 12, 12, 5, 0, 0,  0};
-
-// Values of the kinds, a shogi pawn being about 90.
-constexpr std::array<int, KIND_COUNT + 1> VALUE_OF_KIND = {
-    0,     // -
-    90,    // HU
-    520,   // HU_N
-    130,   // HEISI
-    110,   // PORN
-    250,   // KYOU
-    480,   // KYOU_N
-    640,   // KURUMA
-    270,   // KEI
-    480,   // KEI_N
-    380,   // GIN
-    480,   // GIN_N
-    450,   // KIN
-    640,   // ROOK
-    380,   // KNIG
-    520,   // BISH
-    340,   // UMA
-    230,   // ZOU
-    280,   // TUKAE
-    420,   // HOU
-    570,   // KAKU
-    850,   // KAKU_N
-    680,   // SYA
-    980,   // SYA_N
-    1150,  // QEEN
-    0,     // KING
-    0,     // SYOU
-    0,     // OU
-};
-
 constexpr int MAX_HAND_COUNT = 48;
 
 // Fixed pseudo-random keys, the same in every run.
@@ -78,24 +42,12 @@ const ZobristKeys& keys() {
 
 std::uint64_t piece_key(int code, int square) { return keys().piece[code + KIND_COUNT][square]; }
 
-bool in_promotion_zone(int side, int square) {
-  const int row = row_of(square);
-  return side < 0 ? row <= 3 : row >= 7;
-}
-
 // Rows counted from the side's own back row: 1 on its back row, 9 on the far row.
 int rows_from_back(int side, int square) { return side < 0 ? 10 - row_of(square) : row_of(square); }
 
 // A piece that would have no move left on this square must promote.
 bool must_promote(int code, int to) {
-  const int far = 10 - rows_from_back(sign_of(code), to);  // 1 on the far row
-  switch (kind_of(code)) {
-    case HU:
-    case KYOU:
-    case PORN: return far == 1;
-    case KEI: return far <= 2;
-    default: return false;
-  }
+  return far_row(sign_of(code), row_of(to)) <= PIECE_KINDS[kind_of(code)].stuck_far_rows;
 }
 
 }  // namespace
@@ -106,9 +58,9 @@ bool in_palace(int side, int square) {
   return side < 0 ? (y >= 7 && y <= 9) : (y >= 1 && y <= 3);
 }
 
-int piece_value(int kind) { return VALUE_OF_KIND[kind]; }
+int piece_value(int kind) { return PIECE_KINDS[kind].value; }
 
-int hand_value(int kind, bool droppable) { return droppable ? VALUE_OF_KIND[kind] * 115 / 100 : 0; }
+int hand_value(int kind, bool droppable) { return droppable ? piece_value(kind) * 115 / 100 : 0; }
 
 int placement_value(int code, int square) {
   const int side = sign_of(code);
@@ -170,7 +122,7 @@ void SearchPosition::put(int square, int code) {
   cells_[square] = static_cast<std::int8_t>(code);
   hash_ ^= piece_key(code, square);
   const int side = sign_of(code), kind = kind_of(code);
-  material_ += side * (VALUE_OF_KIND[kind] + placement_value(code, square));
+  material_ += side * (piece_value(kind) + placement_value(code, square));
   if (kind == HU) ++hu_in_column_[side_index(side)][column_of(square)];
   if (is_king_kind(kind)) king_square_[side_index(side)] = square;
 }
@@ -180,7 +132,7 @@ void SearchPosition::remove(int square) {
   cells_[square] = EMPTY;
   hash_ ^= piece_key(code, square);
   const int side = sign_of(code), kind = kind_of(code);
-  material_ -= side * (VALUE_OF_KIND[kind] + placement_value(code, square));
+  material_ -= side * (piece_value(kind) + placement_value(code, square));
   if (kind == HU) --hu_in_column_[side_index(side)][column_of(square)];
   if (is_king_kind(kind) && king_square_[side_index(side)] == square) king_square_[side_index(side)] = 0;
 }
@@ -224,22 +176,9 @@ template <bool CapturesOnly>
 void SearchPosition::add_move(int from, int to, int code, SearchMoveList& list) const {
   const int kind = kind_of(code), side = sign_of(code);
   const bool capture = cells_[to] != EMPTY;
-  bool may_promote = false;
-  int promoted = code + side;
-  switch (kind) {
-    case HU:
-    case KYOU:
-    case KEI: may_promote = in_promotion_zone(side, to); break;
-    case GIN:
-    case KAKU:
-    case SYA: may_promote = in_promotion_zone(side, to) || in_promotion_zone(side, from); break;
-    case PORN:
-      may_promote = rows_from_back(side, to) >= 8;
-      promoted = side * QEEN;
-      break;
-    default: break;
-  }
-  if (!may_promote) {
+  const PieceKind& facts = PIECE_KINDS[kind];
+  const int promoted = side * facts.promoted_kind;
+  if (!may_promote(facts.promotion, side, row_of(from), row_of(to))) {
     if (!CapturesOnly || capture) list.add(SearchMove(from, to, code, code));
     return;
   }
@@ -368,12 +307,9 @@ void SearchPosition::piece_moves(int from, int code, SearchMoveList& list) const
 
 bool SearchPosition::drop_allowed(int to, int code) const {
   const int side = sign_of(code);
-  const int far = 10 - rows_from_back(side, to);  // 1 on the far row
+  if (far_row(side, row_of(to)) <= PIECE_KINDS[kind_of(code)].barred_drop_rows) return false;
   switch (kind_of(code)) {
-    case HU: return far >= 2 && hu_in_column_[side_index(side)][column_of(to)] == 0;
-    case KYOU: return far >= 2;
-    case KEI:
-    case PORN: return far >= 3;
+    case HU: return hu_in_column_[side_index(side)][column_of(to)] == 0;
     case TUKAE: {  // the five palace points
       if (!in_palace(side, to)) return false;
       const int dx = column_of(to) - 5, dy = row_of(to) - (side < 0 ? 8 : 2);
@@ -552,12 +488,12 @@ void SearchPosition::make(SearchMove move) {
     u.captured = captured;
     if (captured != EMPTY) {
       remove(to);
-      if (const int index = HAND_INDEX_OF_KIND[kind_of(captured)]; index != 0) add_to_hand(side, index);
+      if (const int index = hand_index_of(captured); index != 0) add_to_hand(side, index);
     } else if (kind_of(code) == PORN && std::abs(column_of(to) - column_of(from)) == 1) {
       const int passed = square_of(column_of(to), row_of(from));
       if (cells_[passed] == -code) {
         remove(passed);
-        add_to_hand(side, HAND_INDEX_OF_KIND[PORN]);
+        add_to_hand(side, hand_index_of(PORN));
         u.en_passant_square = passed;
       }
     }
@@ -594,11 +530,11 @@ void SearchPosition::unmake() {
     put(from, code);
     if (u.captured != EMPTY) {
       put(to, u.captured);
-      if (const int index = HAND_INDEX_OF_KIND[kind_of(u.captured)]; index != 0) take_from_hand(side, index);
+      if (const int index = hand_index_of(u.captured); index != 0) take_from_hand(side, index);
     }
     if (u.en_passant_square != 0) {
       put(u.en_passant_square, -code);
-      take_from_hand(side, HAND_INDEX_OF_KIND[PORN]);
+      take_from_hand(side, hand_index_of(PORN));
     }
   }
   last_to_ = u.last_to;

@@ -32,11 +32,11 @@ void 勢力確定敵金(const Position& pos, InfluenceMaps& maps, int x, int y) 
 }
 
 void 勢力確定自クイーン(const Position& pos, InfluenceMaps& maps, int x, int y) {
-  walk_diagonals(pos, maps, {.code = -QEEN, .threshold = 1, .passes_over = OU_AND_KING}, x, y);
+  walk_diagonals(pos, maps, {.code = -QEEN, .threshold = EVERY_PIECE, .passes_over = OU_AND_KING}, x, y);
 }
 
 void 勢力確定敵クイーン(const Position& pos, InfluenceMaps& maps, int x, int y) {
-  walk_diagonals(pos, maps, {.code = QEEN, .threshold = 4, .passes_over = OU_AND_KING}, x, y);
+  walk_diagonals(pos, maps, {.code = QEEN, .threshold = ABOVE_FOOT_SOLDIERS, .passes_over = OU_AND_KING}, x, y);
 }
 
 }  // namespace velmora

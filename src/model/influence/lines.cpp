@@ -8,7 +8,7 @@ namespace {
 // A straight line passes over the OU and the KING of the other side; it stops
 // at a SYOU like at any other piece.
 void book_straight_line(const Position& pos, InfluenceMaps& maps, int code, int x, int y, int dx, int dy) {
-  walk_line(pos, maps, {.code = code, .threshold = 1, .passes_over = OU_AND_KING}, x, y, dx, dy);
+  walk_line(pos, maps, {.code = code, .threshold = EVERY_PIECE, .passes_over = OU_AND_KING}, x, y, dx, dy);
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ bool board_move_ends_check(Position& pos, const Defender& d, const Grid<int>& ta
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
       const int piece = pos.board(x, y) * d.sign;  // the piece's kind when it is the defender's
-      if (piece < 1 || piece > QEEN) continue;
+      if (!is_non_king_kind(piece)) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
           if (targets(tx, ty) > 0 && 移動チェック(pos, x, y, tx, ty, pos.board(x, y)) == 1 &&

@@ -9,6 +9,11 @@
 
 namespace velmora {
 
+// The weakest kind a record takes in: every piece, or every piece but the
+// main army's foot soldiers 歩, と and 卒, the kinds below the chess pawn.
+inline constexpr int EVERY_PIECE = HU;
+inline constexpr int ABOVE_FOOT_SOLDIERS = PORN;
+
 // A set of king kinds, one bit per kind.
 using KingSet = unsigned;
 inline constexpr KingSet king_bit(int kind) { return 1u << kind; }
@@ -25,7 +30,7 @@ inline constexpr bool in_king_set(KingSet set, int kind) {
 // How an own piece books a square it reaches. `check_kings` are the enemy
 // kings whose square makes the reaching piece a checker.
 struct OwnBooking {
-  int attack_threshold = 1;  // enemy pieces with a lower code are not recorded as attacked
+  int attack_threshold = EVERY_PIECE;  // weaker enemy pieces are not recorded as attacked
   KingSet check_kings = ALL_KINGS;
   bool mark_target = false;  // a check also marks the king's square
 };
@@ -35,11 +40,11 @@ enum class EnemyAttack { None, Code, CodeAndPosition };
 // How an enemy piece books a square it reaches. `check_kings` are the own
 // kings (by kind) whose square makes the reaching piece a checker.
 struct EnemyBooking {
-  bool records_codes = true;  // false: only the count and the check are booked
-  int defence_threshold = 1;  // enemy pieces with a lower code are not recorded as protected
+  bool records_codes = true;            // false: only the count and the check are booked
+  int defence_threshold = EVERY_PIECE;  // weaker enemy pieces are not recorded as protected
   bool defender_position = false;
   EnemyAttack attack = EnemyAttack::None;
-  int attack_threshold = 1;  // own pieces with code > -threshold are not recorded as attacked
+  int attack_threshold = EVERY_PIECE;  // weaker own pieces are not recorded as attacked
   KingSet check_kings = ALL_KINGS;
   bool mark_target = false;
 };
@@ -52,7 +57,7 @@ inline void record_own_reach(const Position& pos, InfluenceMaps& maps, int code,
   const int target = pos.board(tx, ty);
   if (target < 0) {
     if (code < m.own_defender_code(tx, ty)) m.own_defender_code(tx, ty) = code;
-  } else if (target >= o.attack_threshold) {
+  } else if (is_enemy_at_least(target, o.attack_threshold)) {
     if (code > m.own_attacker_code(tx, ty)) {
       m.own_attacker_code(tx, ty) = code;
       m.own_attacker_x(tx, ty) = x;
@@ -72,7 +77,7 @@ inline void record_enemy_reach(const Position& pos, InfluenceMaps& maps, int cod
   m.enemy_influence(tx, ty) += 1;
   const int target = pos.board(tx, ty);
   if (o.records_codes) {
-    if (target >= o.defence_threshold) {
+    if (is_enemy_at_least(target, o.defence_threshold)) {
       if (code < m.enemy_defender_code(tx, ty)) {
         m.enemy_defender_code(tx, ty) = code;
         if (o.defender_position) {
@@ -80,7 +85,7 @@ inline void record_enemy_reach(const Position& pos, InfluenceMaps& maps, int cod
           m.enemy_defender_y(tx, ty) = y;
         }
       }
-    } else if (o.attack != EnemyAttack::None && target <= -o.attack_threshold) {
+    } else if (o.attack != EnemyAttack::None && is_own_at_least(target, o.attack_threshold)) {
       if (code < m.enemy_attacker_code(tx, ty)) {
         m.enemy_attacker_code(tx, ty) = code;
         if (o.attack == EnemyAttack::CodeAndPosition) {

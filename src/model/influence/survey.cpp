@@ -132,14 +132,14 @@ void survey_own_piece(const Position& pos, InfluenceMaps& maps, int code, int x,
       own_steps(pos, maps, code, x, y, NEIGHBOURS, {.check_kings = NO_KINGS});
       break;
     case PORN:
-      own_step(pos, maps, code, x, y, x - 1, y - 1, {.attack_threshold = 4});
-      own_step(pos, maps, code, x, y, x + 1, y - 1, {.attack_threshold = 4});
+      own_step(pos, maps, code, x, y, x - 1, y - 1, {.attack_threshold = ABOVE_FOOT_SOLDIERS});
+      own_step(pos, maps, code, x, y, x + 1, y - 1, {.attack_threshold = ABOVE_FOOT_SOLDIERS});
       break;
     case KNIG: own_steps(pos, maps, code, x, y, KNIGHT_LEAPS); break;
     case KING:
       maps.own_king_x = x;
       maps.own_king_y = y;
-      own_steps(pos, maps, code, x, y, NEIGHBOURS, {.attack_threshold = 4, .check_kings = NO_KINGS});
+      own_steps(pos, maps, code, x, y, NEIGHBOURS, {.attack_threshold = ABOVE_FOOT_SOLDIERS, .check_kings = NO_KINGS});
       break;
     case KYOU: 勢力確定上直進(pos, maps, code, x, y); break;
     case SYA:
@@ -202,18 +202,22 @@ void survey_enemy_piece(const Position& pos, InfluenceMaps& maps, int code, int 
       enemy_steps(pos, maps, code, x, y, NEIGHBOURS, {.check_kings = NO_KINGS});
       break;
     case PORN: {
-      const EnemyBooking pawn{.defence_threshold = 4, .attack = EnemyAttack::Code, .attack_threshold = 4};
+      const EnemyBooking pawn{.defence_threshold = ABOVE_FOOT_SOLDIERS,
+                              .attack = EnemyAttack::Code,
+                              .attack_threshold = ABOVE_FOOT_SOLDIERS};
       enemy_step(pos, maps, code, x, y, x - 1, y + 1, pawn);
       enemy_step(pos, maps, code, x, y, x + 1, y + 1, pawn);
       break;
     }
     case KNIG:
-      enemy_steps(pos, maps, code, x, y, KNIGHT_LEAPS, {.defence_threshold = 4, .defender_position = true});
+      enemy_steps(pos, maps, code, x, y, KNIGHT_LEAPS,
+                  {.defence_threshold = ABOVE_FOOT_SOLDIERS, .defender_position = true});
       break;
     case KING:
       maps.enemy_king_x = x;
       maps.enemy_king_y = y;
-      enemy_steps(pos, maps, code, x, y, NEIGHBOURS, {.defence_threshold = 4, .check_kings = NO_KINGS});
+      enemy_steps(pos, maps, code, x, y, NEIGHBOURS,
+                  {.defence_threshold = ABOVE_FOOT_SOLDIERS, .check_kings = NO_KINGS});
       break;
     case KYOU: 勢力確定下直進(pos, maps, code, x, y); break;
     case SYA:

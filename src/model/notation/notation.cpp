@@ -5,11 +5,6 @@
 namespace velmora {
 namespace {
 
-// Record names of the kinds 1..27, as the move display prints them.
-const char* const KIND_NAMES[KIND_COUNT + 1] = {
-    "",       "歩",      "と", "卒", "ポーン", "香", "香成", "車",   "桂", "桂成", "銀",   "銀成",   "金", "ルーク",
-    "ナイト", "ﾋﾞｼｮｯﾌﾟ", "馬", "象", "士",     "砲", "角",   "角成", "飛", "飛成", "ｸｲｰﾝ", "キング", "将", "王"};
-
 const char* const FULL_WIDTH_DIGITS[9] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
 const char* const KANJI_NUMERALS[9] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
 
@@ -25,7 +20,7 @@ int character_count(const std::string& s) {
 std::string 文字列変換(int v) {
   if (v >= 101 && v <= 109) return FULL_WIDTH_DIGITS[v - 101];
   if (v >= 111 && v <= 119) return KANJI_NUMERALS[v - 111];
-  if (is_piece(v)) return KIND_NAMES[kind_of(v)];
+  if (is_piece(v)) return PIECE_KINDS[kind_of(v)].record_name;
   return "";
 }
 

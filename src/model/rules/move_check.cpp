@@ -19,21 +19,15 @@ bool in_palace(int side, int x, int y) {
   return x >= 4 && x <= 6 && rows;
 }
 
-// Rows a dropped piece may land on; kinds not named here may go anywhere.
+// Rows a dropped piece may land on: not its barred far rows, and a guard
+// only on the five palace points.
 bool drop_row_allowed(int code, int tx, int ty) {
   const int side = sign_of(code);
-  const int row = side < 0 ? ty : 10 - ty;  // counted from the far edge of the dropping side
-  switch (kind_of(code)) {
-    case HU:
-    case KYOU: return row >= 2;
-    case KEI:
-    case PORN: return row >= 3;
-    case TUKAE: {  // the five palace points, seen from the side's own edge
-      const int col = side < 0 ? tx : 10 - tx;
-      return ((row == 7 || row == 9) && (col == 4 || col == 6)) || (row == 8 && col == 5);
-    }
-    default: return true;
-  }
+  const int row = far_row(side, ty);
+  if (row <= PIECE_KINDS[kind_of(code)].barred_drop_rows) return false;
+  if (kind_of(code) != TUKAE) return true;
+  const int col = side < 0 ? tx : 10 - tx;  // the five palace points, seen from the side's own edge
+  return ((row == 7 || row == 9) && (col == 4 || col == 6)) || (row == 8 && col == 5);
 }
 
 int drop_check(const Position& pos, int tx, int ty, int code) {

@@ -2,36 +2,6 @@
 
 namespace velmora {
 
-int hand_index_of(int code) {
-  switch (kind_of(code)) {
-    case PORN: return 1;
-    case ROOK: return 2;
-    case KNIG: return 3;
-    case BISH: return 4;
-    case QEEN: return 5;
-    case HU:
-    case HU_N: return 6;
-    case KYOU:
-    case KYOU_N: return 7;
-    case KEI:
-    case KEI_N: return 8;
-    case GIN:
-    case GIN_N: return 9;
-    case KIN: return 10;
-    case KAKU:
-    case KAKU_N: return 11;
-    case SYA:
-    case SYA_N: return 12;
-    case HEISI: return 13;
-    case KURUMA: return 14;
-    case UMA: return 15;
-    case ZOU: return 16;
-    case TUKAE: return 17;
-    case HOU: return 18;
-    default: return 0;
-  }
-}
-
 Slot own_hand_slot(int hand_index) {
   if (hand_index >= 1 && hand_index <= 5) return {11, hand_index + 4};
   if (hand_index >= 6 && hand_index <= 12) return {15, hand_index - 3};

@@ -26,24 +26,8 @@ void place_chess_back_rank(Board& board) {
 // The counterpart of a main-army kind in the other nation; any other kind
 // (promoted shogi kinds, chess pieces) stays as it is.
 int counterpart_kind(int kind, bool nippon) {
-  switch (kind) {
-    case SYOU: return OU;
-    case OU: return SYOU;
-    case TUKAE: return KIN;
-    case KIN: return TUKAE;
-    case GIN: return ZOU;
-    case ZOU: return GIN;
-    case KURUMA: return KYOU;
-    case KYOU: return KURUMA;
-    case UMA: return KEI;
-    case KEI: return UMA;
-    case HU: return HEISI;
-    case HEISI: return HU;
-    case KAKU:
-    case SYA: return HOU;
-    case HOU: return nippon ? KAKU : SYA;
-    default: return kind;
-  }
+  const PieceKind& row = PIECE_KINDS[kind];
+  return nippon ? row.under_nippon : row.under_korea;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@ namespace velmora {
 int first_own_king(const Board& board) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (board(x, y) == -OU || board(x, y) == -SYOU || board(x, y) == -KING) return board(x, y);
+      if (is_own_king(board(x, y))) return board(x, y);
   return EMPTY;
 }
 

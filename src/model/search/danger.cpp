@@ -72,16 +72,17 @@ class DangerScan {
   }
 
   void drop_threats(int c, int r) {
-    if (p_.hand_own[HAND_ROOK] > 0 && r > 2 && b_.at(c, r - 1) > +KYOU && (o(c, r) > 0 || e(c, r) == 0)) {
+    if (p_.hand_own[HAND_ROOK] > 0 && r > 2 && is_enemy_above(b_.at(c, r - 1), KYOU) && (o(c, r) > 0 || e(c, r) == 0)) {
       for (int q = r - 2; q >= 1; --q) {
         const int p = b_(c, q);
         if (p == EMPTY) continue;
-        if (p > +KYOU) s_.add(points(-100) - 5 * p, Term::DangerRookDropSkewersTwoPieces, c, r);
+        if (is_enemy_above(p, KYOU)) s_.add(points(-100) - 5 * p, Term::DangerRookDropSkewersTwoPieces, c, r);
         break;
       }
     }
-    if (p_.hand_own[HAND_KNIG] > 0 && (e(c, r) == 0 || (o(c, r) > 0 && m_.enemy_attacker_code(c, r) > 8)) && r > 2 &&
-        c > 1 && c < 9 && b_(c - 1, r - 2) > +HU && b_(c + 1, r - 2) > +HU)
+    if (p_.hand_own[HAND_KNIG] > 0 &&
+        (e(c, r) == 0 || (o(c, r) > 0 && is_enemy_above(m_.enemy_attacker_code(c, r), KEI))) && r > 2 && c > 1 &&
+        c < 9 && is_enemy_above(b_(c - 1, r - 2), HU) && is_enemy_above(b_(c + 1, r - 2), HU))
       s_.add(points(-20), Term::DangerKnightDropForksTwoPieces, c, r);
     if (person_holds_bishop_or_queen() && e(c, r) <= 1) {
       const int crowd = 調査_周辺状況(p_, c, r);
@@ -104,7 +105,7 @@ class DangerScan {
         s_.add(points(-20), Term::DangerChessBishopDropForksAnAntidiagonal, c, r);
     }
   }
-  bool unguarded_computer_piece(int x, int y) const { return b_(x, y) >= +HU && e(x, y) == 0; }
+  bool unguarded_computer_piece(int x, int y) const { return is_enemy_piece(b_(x, y)) && e(x, y) == 0; }
 
   void computer_piece(int c, int r, int v) {
     if (v == +OU && r == 1 && o(c, 2) > 0) {
@@ -129,7 +130,7 @@ class DangerScan {
       s_.add(points(-v), Term::DangerHangingPiece, c, r);
       if (r <= 3) s_.add(points(-10), Term::DangerHangingPieceInTheCamp, c, r);
       const int before = com_.board_before_com(c, r);
-      if (before <= -HU) s_.add(points(std::abs(before)), Term::DangerHangingPieceJustCapturedThere, c, r);
+      if (is_own_piece(before)) s_.add(points(std::abs(before)), Term::DangerHangingPieceJustCapturedThere, c, r);
       if (r < 4 && (a == -HU || a == -KYOU)) s_.add(points(-20), Term::DangerCampPieceHitByPawnOrLance, c, r);
       return;
     }
@@ -147,7 +148,7 @@ class DangerScan {
         s_.add(points(1), Term::DangerKnightNewlyAttacked, c, r);
       if (near_computer_king(c, r, 3)) s_.add(points(15), Term::DangerPieceNearTheKingNewlyAttacked, c, r);
     }
-    if (v == -KEI && r > 4 && b_(c, r - 4) >= +GIN) {
+    if (v == -KEI && r > 4 && is_enemy_at_least(b_(c, r - 4), GIN)) {
       for (int jx : {c - 1, c + 1})
         if (jx >= 1 && jx <= 9 && b_(jx, r - 2) >= 0 && e(jx, r - 2) == 0)
           s_.add(points(-1), Term::DangerKnightJumpFree, c, r);

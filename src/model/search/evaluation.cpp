@@ -64,8 +64,7 @@ class Evaluation {
 
   // --- stage 0: kings, check and mate, drop and promotion, danger scan ---
   bool basic_terms() {
-    if (captured_ == -OU || captured_ == -SYOU || captured_ == -KING)
-      return ends(SCORE_KING_CAPTURED, Term::KingCaptured);
+    if (is_own_king(captured_)) return ends(SCORE_KING_CAPTURED, Term::KingCaptured);
     if (o(m_.enemy_king_x, m_.enemy_king_y) >= 1) return ends(-SCORE_MATE, Term::OwnKingLeftAttacked);
     if (gives_check() && check_terms()) return true;
     if (is_drop()) {
@@ -129,7 +128,7 @@ class Evaluation {
         const int caution = 盤評価_自角注意_COM(p_, com_, dx_, dy_, code_);
         if (caution != 0) s_.add(points(-caution), Term::BishopForkCaution);
       }
-      if ((code_ >= +KAKU && code_ <= +SYA_N) || code_ == +KYOU || near_person_king(3)) {
+      if ((is_enemy_piece(code_) && is_shogi_major_kind(kind_of(code_))) || code_ == +KYOU || near_person_king(3)) {
         const int escapes = 調査_自王逃道(p_, m_);
         if (escapes > com_.own_king_escapes_before)
           s_.add(points(com_.own_king_escapes_before - escapes), Term::PersonsKingGainsEscapes);
@@ -141,8 +140,7 @@ class Evaluation {
            (is_person_rook(board(dx_ + 1, dy_)) && board(dx_ - 1, dy_) == +OU)))
         s_.add(points(-code_), Term::ScreeningTheKingFromARook);
       if (code_ > std::abs(a)) s_.add(points(std::abs(a) - code_), Term::ExchangeLosesTheDifference);
-      if ((a == -OU || a == -SYOU || a == -KING) && dy_ < ky_ && gives_check())
-        s_.add(points(code_), Term::CheckerAttackedByTheKingAlone);
+      if (is_own_king(a) && dy_ < ky_ && gives_check()) s_.add(points(code_), Term::CheckerAttackedByTheKingAlone);
     } else {
       s_.add(points(-code_), Term::MovedPieceHangs);
       if (is_drop()) s_.add(points(-code_ - 50), Term::DroppedPieceHangs);
@@ -202,7 +200,7 @@ class Evaluation {
       } else if (front == +SYA) {
         s_.add(points(-1), Term::PawnRookBehind);
       }
-      if (front < -HU && 調査_移動可場所数(p_, m_, dx_, dy_ + 1, front) == 0)
+      if (is_own_above(front, HU) && 調査_移動可場所数(p_, m_, dx_, dy_ + 1, front) == 0)
         s_.add(points(std::abs(front)), Term::PawnAttacksAPieceWithNoEscape);
     }
     if (e_dst() > 0 && dx_ > 1 && dx_ < 9 && (board(dx_ + 1, dy_) == +SYA || board(dx_ - 1, dy_) == +SYA))
@@ -215,7 +213,7 @@ class Evaluation {
   }
 
   void dropped_pawn() {
-    if (e_dst() > 0 && dy_ > 1 && board(dx_, dy_ - 1) >= +GIN &&
+    if (e_dst() > 0 && dy_ > 1 && is_enemy_at_least(board(dx_, dy_ - 1), GIN) &&
         (p_.hand_own[HAND_PORN] > 0 || p_.hand_own[HAND_ROOK] > 0))
       s_.add(points(6), Term::PawnDropGuardsAPiece);
     if (board(2, 8) == -KAKU && dst_is(2, 7) && (o(2, 7) == 0 || e(2, 7) > 0))
@@ -237,9 +235,10 @@ class Evaluation {
                m_.enemy_defender_y.at(dx_, dy_) < dy_) {
       s_.add(points(2), Term::PawnMoveBackedByARook);
     }
-    if (o(dx_, dy_ + 1) == 0 && board(dx_, dy_ + 2) <= -KEI) s_.add(points(1), Term::PawnMoveAimsAtAPiece);
+    if (o(dx_, dy_ + 1) == 0 && is_own_at_least(board(dx_, dy_ + 2), KEI))
+      s_.add(points(1), Term::PawnMoveAimsAtAPiece);
     if (dy_ < 7) pawn_beside_bishop();
-    if (captured_ <= -HU && e(sx_, sy_) == 1) {
+    if (is_own_piece(captured_) && e(sx_, sy_) == 1) {
       if (dy_ > 2 && attacker_dst() == -KYOU && board(dx_, dy_ - 2) == +KAKU) {
         s_.add(points(-5), Term::PawnCaptureOpensTheLanceOntoTheBishop);
       } else {
@@ -248,7 +247,7 @@ class Evaluation {
       if (captured_ == -HU && (attacker_dst() == -KYOU || attacker_dst() == -SYA))
         s_.add(points(50), Term::PawnCapturePawnBeforeALanceOrRook);
     }
-    if (board(dx_, dy_ + 1) <= -HU) pawn_against_piece();
+    if (is_own_piece(board(dx_, dy_ + 1))) pawn_against_piece();
   }
 
   void pawn_beside_bishop() {
@@ -294,11 +293,11 @@ class Evaluation {
   void dropped_lance() {
     if (p_.hand_own[HAND_HU] > 0 && o(dx_, dy_ + 1) > 0 && o_dst() == 0)
       s_.add(points(-10), Term::LanceDropCanBeBlocked);
-    if (board(dx_, dy_ + 1) <= -KYOU && (o_dst() == 0 || e_dst() >= o_dst())) {
+    if (is_own_at_least(board(dx_, dy_ + 1), KYOU) && (o_dst() == 0 || e_dst() >= o_dst())) {
       for (int r = dy_ + 2; r <= 9; ++r) {
         const int p = b_(dx_, r);
         if (p == EMPTY) continue;
-        if (移動チェック(p_, dx_, dy_ + 1, dx_, r, +KYOU) == 1 && p < -KYOU)
+        if (移動チェック(p_, dx_, dy_ + 1, dx_, r, +KYOU) == 1 && is_own_above(p, KYOU))
           ends(points(std::abs(p)), Term::LanceDropSkewersThePieceBehind);
         break;
       }
@@ -330,7 +329,8 @@ class Evaluation {
     if (dy_ != 2) return;
     if (board(8, 3) == +HU && board(8, 6) == -HU && dx_ == 7 && m_.own_defender_code(8, 6) == -SYA)
       s_.add(points(10), Term::GoldGuardsAgainstTheRook);
-    if (p_.hand_own[HAND_HU] > 0 && com_.enemy_influence_before.at(dx_, dy_ + 1) == 0 && board(dx_, dy_ + 1) >= +HU) {
+    if (p_.hand_own[HAND_HU] > 0 && com_.enemy_influence_before.at(dx_, dy_ + 1) == 0 &&
+        is_enemy_piece(board(dx_, dy_ + 1))) {
       s_.add(points(2), Term::GoldGuardsAnUnguardedPiece);
       if (com_.enemy_influence_before.at(dx_, dy_ + 2) == 1 && board(dx_, dy_ + 2) == +KAKU)
         ends(points(125), Term::GoldGuardsTheBishopsGuard);
@@ -398,9 +398,9 @@ class Evaluation {
     if (sy_ == 9 && board(sx_, 8) == -GIN)
       for (int gx : {sx_ - 1, sx_ + 1})
         if (gx >= 1 && gx <= 9 && board(gx, 8) == -KIN) s_.add(points(2), Term::DragonLeavesSilverAndGold);
-    if (dy_ == 9 && board(dx_, 8) <= -HU &&
-        ((dx_ == 3 && board(2, 9) <= -HU && board(4, 8) == -KIN) ||
-         (dx_ == 7 && board(8, 9) <= -HU && board(6, 8) == -KIN)))
+    if (dy_ == 9 && is_own_piece(board(dx_, 8)) &&
+        ((dx_ == 3 && is_own_piece(board(2, 9)) && board(4, 8) == -KIN) ||
+         (dx_ == 7 && is_own_piece(board(8, 9)) && board(6, 8) == -KIN)))
       s_.add(points(-150), Term::DragonTrappedOnTheBackRow);
     if (safe_but_for_the_king() && lined_up_with_person_king(3)) ends(points(100), Term::DragonLinedUpWithTheKing);
   }

@@ -8,16 +8,10 @@
 namespace velmora {
 namespace {
 
-// The person's long pieces that pin along shogi lines, and the computer's.
-bool is_shogi_ranger(int kind) {
-  return kind == KYOU || kind == KAKU || kind == KAKU_N || kind == SYA || kind == SYA_N;
-}
-
-// True when the cheapest attacker code lies between -SYA_N and -KAKU: a
-// person's bishop, horse, rook or dragon.
+// True when the cheapest attacker is a person's bishop, horse, rook or dragon.
 bool attacked_by_long_shogi_piece(const InfluenceMaps& maps, int x, int y) {
   const int a = maps.own_attacker_code.at(x, y);
-  return a >= -SYA_N && a <= -KAKU;
+  return is_own_piece(a) && is_shogi_major_kind(kind_of(a));
 }
 
 // One side of the knight-drop aim: the knight lands on (x + side, y - 2) and
@@ -26,14 +20,14 @@ int knight_fork_value(const Position& pos, const InfluenceMaps& maps, int x, int
   const int land_x = x + side, land_y = y - 2;
   if (maps.own_influence.at(land_x, land_y) != 0 || pos.board.at(land_x, land_y) != EMPTY) return 0;
   const int other = pos.board.at(x + 2 * side, y);
-  if (other <= -KAKU && maps.own_attacker_x.at(x, y) != x + 2 * side) return std::abs(other);
+  if (is_own_at_least(other, FIRST_MAJOR_KIND) && maps.own_attacker_x.at(x, y) != x + 2 * side) return std::abs(other);
   return 0;
 }
 
 }  // namespace
 
 int 調査_移動可場所数(const Position& pos, const InfluenceMaps& maps, int x, int y, int code) {
-  const Grid<int>& opponent = code >= +HU ? maps.own_influence : maps.enemy_influence;
+  const Grid<int>& opponent = is_enemy_piece(code) ? maps.own_influence : maps.enemy_influence;
   int count = 0;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
@@ -66,7 +60,7 @@ int 調査_自守駒MAN_直進駒(Position& pos, int x, int y) {
   int result = 0;
   for (int q = y + 1; q <= 9; ++q) {
     const int p = pos.board(x, q);
-    if (p >= +HU) break;
+    if (is_enemy_piece(p)) break;
     if (p == -KYOU || p == -SYA || p == -SYA_N) {
       result = 移動チェック(pos, x, q, x, y, p);
       break;
@@ -79,7 +73,7 @@ int 調査_周辺状況(const Position& pos, int x, int y) {
   int result = 0;
   for (int c = x - 1; c <= x + 1; ++c)
     for (int r = y - 1; r <= y + 1; ++r)
-      if ((c != x || r != y) && on_board(c, r) && pos.board(c, r) >= +KAKU) --result;
+      if ((c != x || r != y) && on_board(c, r) && is_enemy_at_least(pos.board(c, r), FIRST_MAJOR_KIND)) --result;
   return result;
 }
 
@@ -102,7 +96,8 @@ void 調査_移動不可駒(Position& pos, const InfluenceMaps& maps, ComAnalysi
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) {
         const int p = pos.board(c, r);
-        if (sign_of(p) == side && is_shogi_ranger(kind_of(p)) && 移動チェック(pos, c, r, tx, ty, p) == 1) return true;
+        if (sign_of(p) == side && piece_kind(kind_of(p)).shogi_ranger && 移動チェック(pos, c, r, tx, ty, p) == 1)
+          return true;
       }
     return false;
   };

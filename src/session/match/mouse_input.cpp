@@ -177,7 +177,7 @@ void hand_over_to_other_person(Game& g, bool own_side_moved) {
 void make_move(Game& g, int code_before) {
   Selection& s = g.sel;
   const int frame = g.view.frame_colour;
-  const bool own_side_moved = s.sel_code <= -1;
+  const bool own_side_moved = is_own_piece(s.sel_code);
   s.selection_state = 0;
   描画_桝輪郭(g, frame, s.sel_x, s.sel_y);
   描画_桝輪郭(g, frame, s.dest_x, s.dest_y);

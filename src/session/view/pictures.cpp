@@ -6,11 +6,6 @@
 namespace velmora {
 namespace {
 
-const char* const KIND_PICTURE[KIND_COUNT + 1] = {"",       "HU",   "HU_N",  "HEISI", "PORN",  "KYOU", "KYOU_N",
-                                                  "KURUMA", "KEI",  "KEI_N", "GIN",   "GIN_N", "KIN",  "ROOK",
-                                                  "KNIG",   "BISH", "UMA",   "ZOU",   "TUKAE", "HOU",  "KAKU",
-                                                  "KAKU_N", "SYA",  "SYA_N", "QEEN",  "KING",  "SYOU", "OU"};
-
 const char* const BACKGROUND_PICTURE[5] = {"HAIKEI_MIDORI", "HAIKEI_TATAMI", "HAIKEI_TAKE", "HAIKEI_UCHU",
                                            "HAIKEI_RENGA"};
 
@@ -22,9 +17,9 @@ std::string picture_array_name(int picture) {
   if (picture >= PICTURE_MIDORI && picture <= PICTURE_RENGA) return BACKGROUND_PICTURE[picture - PICTURE_MIDORI];
   if (!is_piece(picture)) return "";
   const int kind = kind_of(picture);
-  if (is_chess_kind(kind)) return std::string(picture < 0 ? "W_" : "B_") + KIND_PICTURE[kind];
+  if (is_chess_kind(kind)) return std::string(picture < 0 ? "W_" : "B_") + PIECE_KINDS[kind].picture;
   if (picture == -SYOU) return "SITA_SI";  // the lower general's picture has always had this name
-  return std::string(picture < 0 ? "SITA_" : "UE_") + KIND_PICTURE[kind];
+  return std::string(picture < 0 ? "SITA_" : "UE_") + PIECE_KINDS[kind].picture;
 }
 
 bool has_two_shades(int picture) { return picture == EMPTY || is_piece(picture); }
