@@ -22,7 +22,8 @@ void measure(const char* name, const AnalysisPosition& p, double seconds) {
   limits.seconds = seconds;
   Candidate best;
   SearchReport report;
-  strong_search(pos, p.drops, engine, limits, best, nullptr, &report);
+  StrongRoot root = strong_root(pos, p.drops);
+  strong_search(root, engine, limits, best, nullptr, &report);
   std::cout << std::left << std::setw(12) << name << std::right << std::setw(10) << report.nodes << " nodes in "
             << std::fixed << std::setprecision(2) << report.seconds << " s, " << std::setw(8) << std::setprecision(0)
             << report.nodes / report.seconds << " nodes/s, depth " << report.depth << ", move " << best.sx << ','

@@ -38,7 +38,7 @@ class Session {
  public:
   Session() {
     g_.working_directory = scratch_folder();
-    g_.com.strong_seconds = 0.01;  // level 4 answers quickly: an input may hold many of its turns
+    g_.com.strong_limits.seconds = 0.01;  // level 4 answers quickly: an input may hold many of its turns
     t_.fakes.dialogs.folder = scratch_folder();
   }
 

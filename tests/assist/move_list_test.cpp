@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
 
 #include "assist/move_list_panel.h"
@@ -57,11 +58,41 @@ TEST(RecordText, OfAFinishedMatchEqualsTheHandWrittenFile) {
   save_record_text(t.game, saved.string());
   EXPECT_EQ(file_text(saved), file_text(std::string(VELMORA_TEST_DATA) + "/assist/ten_moves.txt"));
   std::filesystem::remove(saved);
+}
 
-  // Once the list no longer ends where the match ended, the result is left out.
-  replay_click(t.game);
-  手順保存(t.game, 0, 0, 1, 1, EMPTY, EMPTY, EMPTY, 0, 0, 0, 0);
-  EXPECT_EQ(record_text(t.game).find("結果"), std::string::npos);
+// The result is written while the list still ends where the match ended.
+TEST(RecordText, NamesTheResultOnlyWhileTheListEndsWhereTheMatchEnded) {
+  struct Row {
+    const char* change;
+    std::function<void(Game&)> make;
+    bool named;
+  };
+  const Row rows[] = {
+      {"a step back", [](Game& g) { replay_click(g); }, true},
+      {"a flip", [](Game& g) { reverse_click(g); }, true},
+      {"another last move in the same place",
+       [](Game& g) {
+         replay_click(g);
+         駒移動(g, 7, 2, 7, 3, PORN);
+         g.move_number += 1;
+         手順保存(g, 7, 2, 7, 3, PORN, PORN, EMPTY, 0, 0, 0, 0);
+       },
+       false},
+      {"the other nation's line-up",
+       [](Game& g) {
+         g.menu.NIPPON = !g.menu.NIPPON;
+         g.menu.KANKOKU = !g.menu.KANKOKU;
+         switch_main_army(g);
+       },
+       false},
+  };
+  for (const Row& row : rows) {
+    TestGame t;
+    play_ten_moves(t);
+    note_match_result(t.game, "先手");
+    row.make(t.game);
+    EXPECT_EQ(result_of_list(t.game), row.named ? "先手" : "") << row.change;
+  }
 }
 
 }  // namespace

@@ -93,7 +93,8 @@ TEST(StrongSearch, StopsWhenAnotherThreadSaysSo) {
     stop = true;
   });
   g.board = turned_board(g.board);  // the main army on top, to move
-  ASSERT_TRUE(strong_search(g, g.menu.CHESS_MOCHIKOMA, engine, limits, best, &stop, &report));
+  StrongRoot root = strong_root(g, g.menu.CHESS_MOCHIKOMA);
+  ASSERT_TRUE(strong_search(root, engine, limits, best, &stop, &report));
   stopper.join();
   EXPECT_LT(report.seconds, 10);
   EXPECT_EQ(移動チェック(g, best.sx, best.sy, best.tx, best.ty, best.starting), 1);

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "search/strong_player.h"
 #include "played_position.h"
 #include "rules/setup.h"
+#include "search/strong_player.h"
 
 namespace velmora {
 namespace {
@@ -111,13 +111,10 @@ class MatchGame {
 // The move of `player` in the game; false when it has none.
 bool choose(Player& player, const MatchGame& game, int movetime_ms, Candidate& move) {
   if (player.engine) {
-    SearchPosition root(game.setup());
+    StrongRoot root{SearchPosition(game.setup()), game.earlier()};
     SearchLimits limits;
     limits.seconds = movetime_ms / 1000.0;
-    const SearchReport report = player.engine->think(root, limits, game.earlier());
-    if (report.best.is_none()) return false;
-    move = candidate_of(report.best);
-    return true;
+    return strong_search(root, *player.engine, limits, move);
   }
   PositionGame seen(game.seen_by_mover(player.level));
   if (!com_search(seen.g, move)) return false;

@@ -22,6 +22,7 @@ void 手順保存(Position& pos, int from_x, int from_y, int to_x, int to_y, int
   slot.clock_enemy_before = enemy_before;
   slot.clock_enemy_after = enemy_after;
   pos.history.record_length = n;
+  pos.history.match_ended = false;
 }
 
 void turn_move_list(MoveList& list) {

@@ -7,8 +7,9 @@ namespace velmora {
 
 // Stores the position now on the board (and both hands), the destination,
 // the final code and the four clock values in slot move_number, and cuts the
-// list there (record_length := move_number). from_*, code_before and captured
-// are part of the call but not stored.
+// list there (record_length := move_number); a match that ended on the list no
+// longer does. from_*, code_before and captured are part of the call but not
+// stored.
 void 手順保存(Position& pos, int from_x, int from_y, int to_x, int to_y, int code_before, int final_code, int captured,
               double own_before, double own_after, double enemy_before, double enemy_after);
 

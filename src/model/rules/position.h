@@ -49,6 +49,9 @@ struct MoveList {
   // The slots show the board turned round (the chess army at the bottom), as
   // the board flip left them; a new game turns them back.
   bool turned = false;
+  // The match ended on the last move of the list: set when it ends; recording
+  // a move, reading a record or switching the main army's nation clear it.
+  bool match_ended = false;
 
   HistorySlot& slot(int n) {
     if (n >= static_cast<int>(slots.size())) slots.resize(n + 1);

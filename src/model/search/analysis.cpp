@@ -9,6 +9,7 @@
 #include "rules/move_check.h"
 #include "rules/moves.h"
 #include "rules/turn_order.h"
+#include "search/computer_choice.h"
 #include "search/strong_player.h"
 
 namespace velmora {
@@ -119,25 +120,18 @@ std::string choice_answer(const Candidate& best, Tenths score) {
   return out.str();
 }
 
-std::string com_answer(Position& pos, InfluenceMaps& maps, ComAnalysis& com, const SearchOptions& options) {
-  Candidate best;
-  if (!search_candidates(pos, maps, com, options, best)) return "none";
-  return choice_answer(best, com.com_best_score);
+// Level 4 thinks `movetime_ms`; the trace, if asked for, is of levels 1-3.
+std::string com_answer(Position& pos, InfluenceMaps& maps, const AnalysisPosition& p, const SearchOptions& options) {
+  SearchLimits strong_limits;
+  strong_limits.seconds = p.movetime_ms / 1000.0;
+  const std::optional<ComputerChoice> choice = computer_choice(pos, maps, p.level, options, strong_limits);
+  if (!choice) return "none";
+  return choice_answer(choice->move, choice->score);
 }
 
-// The same answer from level 4, thinking `movetime_ms`; its score is the
-// search's own, a shogi pawn being about 90.
-std::string strong_answer(const Position& pos, bool chess_drops, int movetime_ms) {
-  Engine engine;
-  SearchLimits limits;
-  limits.seconds = movetime_ms / 1000.0;
-  Candidate best;
-  SearchReport report;
-  if (!strong_search(pos, chess_drops, engine, limits, best, nullptr, &report)) return "none";
-  return choice_answer(best, report.score * 10);
-}
-
-std::string scores_answer(Position& pos, InfluenceMaps& maps, ComAnalysis& com, SearchOptions options) {
+std::string scores_answer(Position& pos, InfluenceMaps& maps, int level, SearchOptions options) {
+  ComAnalysis com;
+  com.com_level = level;
   Candidate best;
   ScoreLog scores;
   options.scores = &scores;
@@ -238,19 +232,15 @@ std::string answer_position_line(const std::string& line, std::string* trace_tex
   InfluenceMaps maps;
   set_up_position(pos, maps, p);
   if (p.mode == AnalysisPosition::Mode::Moves) return moves_answer(pos);
-  if (p.level == STRONG_LEVEL) {
-    if (p.mode == AnalysisPosition::Mode::Scores || p.traced) return "error: level 4 has no scores or trace";
-    return strong_answer(pos, p.drops, p.movetime_ms);
-  }
-  ComAnalysis com;
-  com.com_level = p.level;
+  if (p.level == STRONG_LEVEL && (p.mode == AnalysisPosition::Mode::Scores || p.traced))
+    return "error: level 4 has no scores or trace";
   SearchTrace trace{p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty, {}};
   SearchTrace* traced = p.traced ? &trace : nullptr;
   SearchOptions options;
   options.chess_drops = p.drops;
   options.trace = traced;
-  std::string answer = p.mode == AnalysisPosition::Mode::Scores ? scores_answer(pos, maps, com, options)
-                                                                : com_answer(pos, maps, com, options);
+  std::string answer = p.mode == AnalysisPosition::Mode::Scores ? scores_answer(pos, maps, p.level, options)
+                                                                : com_answer(pos, maps, p, options);
   if (traced && trace_text) *trace_text = format_trace(trace);
   return answer;
 }

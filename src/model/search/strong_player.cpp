@@ -1,5 +1,7 @@
 #include "search/strong_player.h"
 
+#include <algorithm>
+
 #include "rules/move_check.h"
 #include "rules/moves.h"
 #include "rules/promotion.h"
@@ -21,6 +23,10 @@ PositionSetup computer_to_move(const Position& pos, bool chess_drops) {
   return s;
 }
 
+namespace {
+
+// The hashes of the positions of the move list before the current one,
+// oldest first (whose move it was alternates back from the current turn).
 std::vector<std::uint64_t> earlier_position_hashes(const Position& pos, bool chess_drops) {
   std::vector<std::uint64_t> hashes;
   PositionSetup s = computer_to_move(pos, chess_drops);
@@ -37,6 +43,8 @@ std::vector<std::uint64_t> earlier_position_hashes(const Position& pos, bool che
   }
   return hashes;
 }
+
+}  // namespace
 
 Candidate candidate_of(SearchMove move) {
   Candidate c;
@@ -55,10 +63,18 @@ Candidate candidate_of(SearchMove move) {
   return c;
 }
 
-bool strong_search(const Position& pos, bool chess_drops, Engine& engine, const SearchLimits& limits, Candidate& best,
+StrongRoot strong_root(const Position& pos, bool chess_drops) {
+  return {SearchPosition(computer_to_move(pos, chess_drops)), earlier_position_hashes(pos, chess_drops)};
+}
+
+SearchLimits within_move_time(SearchLimits limits) {
+  limits.seconds = std::clamp(limits.seconds, 0.0, MAX_MOVE_SECONDS);
+  return limits;
+}
+
+bool strong_search(StrongRoot& root, Engine& engine, const SearchLimits& limits, Candidate& best,
                    const std::atomic<bool>* stop, SearchReport* report) {
-  SearchPosition root(computer_to_move(pos, chess_drops));
-  const SearchReport found = engine.think(root, limits, earlier_position_hashes(pos, chess_drops), stop);
+  const SearchReport found = engine.think(root.position, limits, root.earlier, stop);
   if (report) *report = found;
   if (found.best.is_none()) return false;
   best = candidate_of(found.best);

@@ -20,17 +20,27 @@ inline constexpr int STRONG_LEVEL = 4;
 // passant) and whether the chess army may drop.
 PositionSetup computer_to_move(const Position& pos, bool chess_drops);
 
-// The hashes of the positions of the move list before the current one,
-// oldest first (whose move it was alternates back from the current turn).
-std::vector<std::uint64_t> earlier_position_hashes(const Position& pos, bool chess_drops);
-
 // The candidate of a move of the search: a drop's source is its hand column
 // and its hand index, as the other levels' search gives it.
 Candidate candidate_of(SearchMove move);
 
-// Searches the position for the enemy side with `engine` and leaves the move
-// in `best`; false when the enemy side has no move at all.
-bool strong_search(const Position& pos, bool chess_drops, Engine& engine, const SearchLimits& limits, Candidate& best,
+// What the engine searches for the computer's turn: the position with the
+// enemy side to move, and the hashes of the positions of the move list before
+// it, oldest first, so that repeating one counts as a draw. Made from the
+// game's position before the search starts, so that the search itself reads
+// nothing of the game.
+struct StrongRoot {
+  SearchPosition position;
+  std::vector<std::uint64_t> earlier;
+};
+StrongRoot strong_root(const Position& pos, bool chess_drops);
+
+// The limits with the thinking time kept between none and MAX_MOVE_SECONDS.
+SearchLimits within_move_time(SearchLimits limits);
+
+// Searches the root with `engine` and leaves the move for its side to move
+// in `best`; false when that side has no move at all.
+bool strong_search(StrongRoot& root, Engine& engine, const SearchLimits& limits, Candidate& best,
                    const std::atomic<bool>* stop = nullptr, SearchReport* report = nullptr);
 
 // Whether the rules let the side `side` (+1 enemy, -1 own) play the candidate

@@ -1,10 +1,7 @@
 #include "assist/hint.h"
 
-#include <algorithm>
-
 #include "search/analysis.h"
-#include "search/candidate_search.h"
-#include "search/strong_player.h"
+#include "search/computer_choice.h"
 #include "view/board_view.h"
 #include "view/sound_effects.h"
 
@@ -49,24 +46,18 @@ HintMove on_window(const Candidate& c, bool turned) {
   return m;
 }
 
-// The computer's choice on a position of its own: level 4 searches with the
-// game's thinking time (the window waits for it, as the hint is asked for);
-// the other levels answer at once.
-bool search_copy(const AnalysisPosition& asked, double strong_seconds, Candidate& best) {
+// The computer's choice on a position of its own: level 4 searches within
+// the game's limits (the window waits for it, as the hint is asked for); the
+// other levels answer at once.
+std::optional<Candidate> search_copy(const AnalysisPosition& asked, const SearchLimits& strong_limits) {
   Position pos;
   InfluenceMaps maps;
   set_up_position(pos, maps, asked);
-  if (asked.level == STRONG_LEVEL) {
-    Engine engine;
-    SearchLimits limits;
-    limits.seconds = std::clamp(strong_seconds, 0.0, MAX_MOVE_SECONDS);
-    return strong_search(pos, asked.drops, engine, limits, best);
-  }
-  ComAnalysis com;
-  com.com_level = asked.level;
   SearchOptions options;
   options.chess_drops = asked.drops;
-  return search_candidates(pos, maps, com, options, best);
+  const std::optional<ComputerChoice> choice = computer_choice(pos, maps, asked.level, options, strong_limits);
+  if (!choice) return std::nullopt;
+  return choice->move;
 }
 
 }  // namespace
@@ -74,9 +65,9 @@ bool search_copy(const AnalysisPosition& asked, double strong_seconds, Candidate
 std::optional<HintMove> find_hint(const Game& g) {
   if (g.turn != +1 && g.turn != -1) return std::nullopt;
   const bool turned = g.turn == g.chess_sign;  // the side at the bottom is to move
-  Candidate best;
-  if (!search_copy(position_for_search(g, turned), g.com.strong_seconds, best)) return std::nullopt;
-  return on_window(best, turned);
+  const std::optional<Candidate> best = search_copy(position_for_search(g, turned), g.com.strong_limits);
+  if (!best) return std::nullopt;
+  return on_window(*best, turned);
 }
 
 void hint_click(Game& g) {

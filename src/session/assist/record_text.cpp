@@ -9,8 +9,6 @@ namespace {
 
 constexpr const char* DEFAULT_TITLE = "Velmora 棋譜";
 
-const Board& last_board(const Game& g) { return g.history.slot(g.history.record_length).board; }
-
 // A name typed into the record fields wins; otherwise, against the computer,
 // the side at the bottom is the person's and the other the computer's.
 std::string player_name(const Game& g, const std::string& typed, int army_sign) {
@@ -23,7 +21,7 @@ std::string player_name(const Game& g, const std::string& typed, int army_sign) 
 
 std::string result_of_list(const Game& g) {
   const MatchResult& r = g.assist.result;
-  const bool still_ends_there = r.moves == g.history.record_length && r.final_board == last_board(g);
+  const bool still_ends_there = g.history.match_ended && r.moves == g.history.record_length;
   return still_ends_there ? r.winner : "";
 }
 

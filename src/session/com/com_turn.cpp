@@ -1,6 +1,5 @@
 #include "com/com_turn.h"
 
-#include <algorithm>
 #include <cstdlib>
 #include <memory>
 
@@ -61,18 +60,13 @@ ComAnswer computer_move(Game& g, Candidate& best) {
 ComAnswer strong_turn(Game& g, Candidate& best) {
   if (!g.com.strong_engine) g.com.strong_engine = std::make_shared<Engine>();
   Engine& engine = *g.com.strong_engine;
-  const bool drops = g.menu.CHESS_MOCHIKOMA;
-  SearchPosition root(computer_to_move(g, drops));
-  const std::vector<std::uint64_t> earlier = earlier_position_hashes(g, drops);
-  SearchLimits limits;
-  limits.seconds = std::clamp(g.com.strong_seconds, 0.0, MAX_MOVE_SECONDS);
-  SearchReport report;
+  StrongRoot root = strong_root(g, g.menu.CHESS_MOCHIKOMA);
+  const SearchLimits limits = within_move_time(g.com.strong_limits);
+  bool found = false;
   const bool finished = g.ports.clock.run_aside(
-      [&](const std::atomic<bool>& stop) { report = engine.think(root, limits, earlier, &stop); });
+      [&](const std::atomic<bool>& stop) { found = strong_search(root, engine, limits, best, &stop); });
   if (!finished) return ComAnswer::Stopped;
-  if (report.best.is_none()) return ComAnswer::NoMove;
-  best = candidate_of(report.best);
-  return ComAnswer::Move;
+  return found ? ComAnswer::Move : ComAnswer::NoMove;
 }
 
 bool com_search(Game& g, Candidate& best, SearchTrace* trace, ScoreLog* scores) {

@@ -5,18 +5,15 @@
 
 #include <string>
 
-#include "rules/grid.h"
-
 namespace velmora {
 
 inline constexpr int FULL_EFFECT_VOLUME = 100;  // percent: as recorded
 
-// How the last match ended, and the move list it ended on: the result
-// belongs to the list only while the list still ends there.
+// How the last match ended: the result belongs to the move list only while
+// the list still ends there (MoveList::match_ended, and the same length).
 struct MatchResult {
   std::string winner;  // "あなた", "ｺﾝﾋﾟｭｰﾀ", "先手" or "後手"; empty: none
   int moves = 0;       // record_length when it ended
-  Board final_board;   // the position after the last move
 };
 
 struct AssistState {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/search.h"
 #include "game/assist_state.h"
 #include "influence/maps.h"
 #include "ports/ports.h"
@@ -17,8 +18,6 @@
 #include "search/com_analysis.h"
 
 namespace velmora {
-
-class Engine;
 
 inline constexpr int MODE_MAN = 0;  // two people at the mouse
 inline constexpr int MODE_COM = 1;  // the person (own side) against the computer (enemy side)
@@ -41,10 +40,10 @@ struct ComState : ComAnalysis {
   int handicap_grade = 0;
   int handicap_set = 0;
   // Level 4's search with what it learned in earlier turns; made at its first
-  // turn (copies of the game share it). It thinks this long a move (seconds;
-  // at most 3).
+  // turn (copies of the game share it). It thinks within these limits (at
+  // most 3 seconds a move).
   std::shared_ptr<Engine> strong_engine;
-  double strong_seconds = 1.0;
+  SearchLimits strong_limits;
 };
 
 // The person's mouse selection.

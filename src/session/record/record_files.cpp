@@ -56,6 +56,7 @@ void fill_move_list(Game& g, const Record& record) {
     slot.clock_enemy_after = p.clock_enemy_after;
   }
   g.history.record_length = n;
+  g.history.match_ended = false;
 }
 
 // The characters of the three header texts that Shift-JIS cannot hold, for

@@ -7,8 +7,8 @@
 namespace velmora {
 
 void note_match_result(Game& g, const std::string& winner) {
-  const MoveList& list = g.history;
-  g.assist.result = MatchResult{winner, list.record_length, list.slot(list.record_length).board};
+  g.assist.result = MatchResult{winner, g.history.record_length};
+  g.history.match_ended = true;
 }
 
 void 終了(Game& g, const std::string& winner) {

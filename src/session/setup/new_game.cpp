@@ -64,6 +64,7 @@ void switch_main_army(Game& g) {
   初期設定_自駒配置(g);
   const int last = std::max(g.history.record_length, g.move_number);
   for (int n = 0; n <= last; ++n) exchange_main_army(g.history.slot(n).board, g.menu.NIPPON);
+  g.history.match_ended = false;  // the list no longer shows the pieces the match was played with
 }
 
 }  // namespace velmora

@@ -1,0 +1,27 @@
+#include "search/computer_choice.h"
+
+#include "search/com_analysis.h"
+#include "search/strong_player.h"
+
+namespace velmora {
+
+std::optional<ComputerChoice> computer_choice(Position& pos, InfluenceMaps& maps, int level,
+                                              const SearchOptions& options, const SearchLimits& strong_limits,
+                                              const std::atomic<bool>* stop) {
+  ComputerChoice choice;
+  if (level == STRONG_LEVEL) {
+    StrongRoot root = strong_root(pos, options.chess_drops);
+    Engine engine;
+    SearchReport report;
+    if (!strong_search(root, engine, within_move_time(strong_limits), choice.move, stop, &report)) return std::nullopt;
+    choice.score = report.score * 10;
+    return choice;
+  }
+  ComAnalysis com;
+  com.com_level = level;
+  if (!search_candidates(pos, maps, com, options, choice.move)) return std::nullopt;
+  choice.score = com.com_best_score;
+  return choice;
+}
+
+}  // namespace velmora
