@@ -6,14 +6,14 @@
 namespace velmora {
 
 std::optional<ComputerChoice> computer_choice(Position& pos, InfluenceMaps& maps, int level,
-                                              const SearchOptions& options, const SearchLimits& strong_limits,
-                                              const std::atomic<bool>* stop) {
+                                              const SearchOptions& options, const SearchLimits& strong_limits) {
   ComputerChoice choice;
   if (level == STRONG_LEVEL) {
     StrongRoot root = strong_root(pos, options.chess_drops);
     Engine engine;
     SearchReport report;
-    if (!strong_search(root, engine, within_move_time(strong_limits), choice.move, stop, &report)) return std::nullopt;
+    if (!strong_search(root, engine, within_move_time(strong_limits), choice.move, nullptr, &report))
+      return std::nullopt;
     choice.score = report.score * 10;
     return choice;
   }

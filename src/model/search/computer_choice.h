@@ -2,7 +2,6 @@
 // levels 1-3, or level 4's engine with a table of its own.
 #pragma once
 
-#include <atomic>
 #include <optional>
 
 #include "engine/search.h"
@@ -22,10 +21,8 @@ struct ComputerChoice {
 // The move of the enemy side on `pos`, set up for the computer's turn and
 // surveyed into `maps`, at `level`. Levels 1-3 search with `options`; level 4
 // takes only its drops option and thinks within `strong_limits` (at most
-// MAX_MOVE_SECONDS), ending early when `stop` is set. nullopt when the enemy
-// side has no move.
+// MAX_MOVE_SECONDS). nullopt when the enemy side has no move.
 std::optional<ComputerChoice> computer_choice(Position& pos, InfluenceMaps& maps, int level,
-                                              const SearchOptions& options, const SearchLimits& strong_limits,
-                                              const std::atomic<bool>* stop = nullptr);
+                                              const SearchOptions& options, const SearchLimits& strong_limits);
 
 }  // namespace velmora
