@@ -128,7 +128,7 @@ TEST(Setup, ArmySignsComeFromTheBoard) {
   p.hand_enemy[6] = 1;
   set_up_position(pos, maps, p);
   EXPECT_EQ(pos.chess_sign, -1);
-  EXPECT_EQ(pos.main_sign, +1);
+  EXPECT_EQ(pos.main_sign(), +1);
   EXPECT_EQ(pos.hand_enemy_total(), 3);
   EXPECT_EQ(maps.enemy_king_x, 5);  // the position is surveyed
   EXPECT_EQ(maps.own_king_y, 9);

@@ -24,7 +24,7 @@ struct ComGame {
 
   explicit ComGame(std::initializer_list<Piece> pieces, int level = 3) {
     g.game_mode = MODE_COM;
-    g.turn = g.main_sign;
+    g.turn = g.main_sign();
     g.com.com_level = level;
     for (const Piece& p : pieces) g.board(p.x, p.y) = p.code;
     refresh();

@@ -117,7 +117,6 @@ TEST(SearchDrops, TheChessArmyDropsOnlyWithTheOption) {
 TEST(SearchDrops, TheMainArmyOnTopAlwaysDrops) {
   ComGame c({{5, 1, +OU}, {5, 9, -KING}});
   c.g.chess_sign = -1;
-  c.g.main_sign = +1;
   c.give_enemy(HAND_PORN);
   EXPECT_EQ(search_tracing(c.g, -1, HAND_PORN, 5, 5).trace.evaluations.size(), 1u);
 }

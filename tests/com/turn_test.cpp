@@ -137,9 +137,9 @@ TEST_F(Turn, TakingTheKingEndsTheMatchWithoutBookingTheClock) {
   prepare(c);
   c.t.fakes.dialogs.yes_no_answers.push_back(Answer::No);
   com_ban(c.g);
-  EXPECT_EQ(c.g.king_taken, c.g.main_sign);
+  EXPECT_EQ(c.g.king_taken, c.g.main_sign());
   EXPECT_EQ(boxes(c).front(), "ｺﾝﾋﾟｭｰﾀの勝ちです");
-  EXPECT_EQ(c.g.turn, c.g.main_sign);
+  EXPECT_EQ(c.g.turn, c.g.main_sign());
   EXPECT_EQ(c.g.clock.clock_enemy_total, 0);
   EXPECT_EQ(c.g.move_number, 1);
 }
@@ -193,7 +193,7 @@ TEST_F(Turn, AStoppedSearchPlaysNothing) {
   com_ban(c.g);
   EXPECT_EQ(c.g.board, before);
   EXPECT_EQ(c.g.move_number, 0);
-  EXPECT_EQ(c.g.turn, c.g.main_sign);
+  EXPECT_EQ(c.g.turn, c.g.main_sign());
   EXPECT_TRUE(boxes(c).empty());
   EXPECT_TRUE(c.t.fakes.sound.played().empty());
   EXPECT_FALSE(c.g.clock.timer1_enabled);

@@ -61,7 +61,7 @@ std::vector<Candidate> rules_moves(const RulesNode& n) {
           if (移動チェック(g, x, y, tx, ty, code) == 1) add_promotions({x, y, tx, ty, code, code}, out);
     }
   const Hand& hand = n.side < 0 ? g.hand_own : g.hand_enemy;
-  const bool main_army = n.side == g.main_sign;
+  const bool main_army = n.side == g.main_sign();
   for (int k = 1; k < HAND_SIZE; ++k) {
     const Slot slot = n.side < 0 ? own_hand_slot(k) : enemy_hand_slot(k);
     const bool chess_slot = slot.x == 11 || slot.x == -1;
@@ -166,7 +166,6 @@ RulesNode position_named(const std::string& name) {
   if (name == "turned") {
     n.g.board = turned_board(n.g.board);
     n.g.chess_sign = -1;
-    n.g.main_sign = +1;
     n.side = +1;
   }
   if (name == "open") {

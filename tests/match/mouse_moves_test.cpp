@@ -285,7 +285,7 @@ TEST_F(AgainstComputer, ResumingOnTheComputersTurnLetsItMoveFirst) {
   g.board = g.history.slot(1).board;
   g.hand_own = g.history.slot(1).hand_own;
   g.hand_enemy = g.history.slot(1).hand_enemy;
-  g.turn = g.main_sign;
+  g.turn = g.main_sign();
   g.resume_pending = 1;
   clear_logs();
   click(5, 5);

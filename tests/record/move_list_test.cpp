@@ -86,7 +86,7 @@ TEST_F(MoveListTest, AMatchLongerThanFiveHundredMovesKeepsEveryPosition) {
   EXPECT_EQ(x, 2);
   EXPECT_EQ(y, 6);
   EXPECT_EQ(code, -HU);
-  EXPECT_EQ(調査_先番(g, 601), g.main_sign);
+  EXPECT_EQ(調査_先番(g, 601), g.main_sign());
   EXPECT_EQ(調査_先番(g, 600), g.chess_sign);
 
   // En passant reads the move just made, also beyond move 500.

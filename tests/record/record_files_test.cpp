@@ -131,7 +131,6 @@ TEST_F(RecordFiles, TheTopPlayersNameGoesFirst) {
 
   // After a flip the main army (先手, Text3) sits on top.
   g().chess_sign = -1;
-  g().main_sign = +1;
   t.fakes.dialogs.fields = RecordFields{"第一局", "練習対局", "山田", "ｽﾐｽ"};
   record_save_click(g());
   EXPECT_EQ(first_lines(folder.read("第一局.棋譜"), 3), "練習対局\r\n山田\r\nｽﾐｽ\r\n");

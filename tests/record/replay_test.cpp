@@ -228,7 +228,7 @@ TEST_F(Replay, FlipTurnsTheBoardAndTheWholeMoveListAndKeepsTheArmyToMove) {
   EXPECT_EQ(g().hand_own_total(), before.hand_enemy_total());
   EXPECT_EQ(g().clock.clock_own_total, clocks_before.clock_enemy_total);
   EXPECT_EQ(g().chess_sign, -1);
-  EXPECT_EQ(g().main_sign, +1);
+  EXPECT_EQ(g().main_sign(), +1);
   EXPECT_EQ(g().turn, before.turn);
   EXPECT_EQ(g().board_flipped, 1);
   EXPECT_EQ(played(), std::vector<int>{SND_PIECE});

@@ -99,12 +99,12 @@ TEST_F(MovesTest, CapturingAKingEndsTheGameWithoutFillingAHand) {
   put(5, 8, +ROOK);
   put(5, 9, -OU);
   駒移動(g, 5, 8, 5, 9, +ROOK);
-  EXPECT_EQ(g.king_taken, g.main_sign);
+  EXPECT_EQ(g.king_taken, g.main_sign());
   EXPECT_EQ(g.hand_enemy_total(), 0);
 
   g.king_taken = 0;
   駒取得(g, -SYOU);
-  EXPECT_EQ(g.king_taken, g.main_sign);
+  EXPECT_EQ(g.king_taken, g.main_sign());
 }
 
 TEST_F(MovesTest, ACaptureRedrawsTheCapturersHand) {
@@ -296,12 +296,11 @@ TEST_F(MovesTest, HandCountsFollowTheArmySignsAndSkipNegativeEntries) {
   g.hand_own[7] = -1;
   g.hand_enemy[6] = 4;
   EXPECT_EQ(調査_持駒数(g, g.chess_sign), 3);
-  EXPECT_EQ(調査_持駒数(g, g.main_sign), 4);
+  EXPECT_EQ(調査_持駒数(g, g.main_sign()), 4);
   EXPECT_EQ(調査_持駒数(g, 0), 0);
   EXPECT_EQ(調査_持駒数(g, 5), 0);
   // After a flip the chess army is the own side and the sign values swap.
   g.chess_sign = -1;
-  g.main_sign = +1;
   EXPECT_EQ(調査_持駒数(g, -1), 3);
   EXPECT_EQ(調査_持駒数(g, +1), 4);
 }

@@ -52,7 +52,6 @@ TEST_F(SetupTest, ANewGameResetsTheMatchStateOfEverySubsystem) {
   g.king_taken = -1;
   g.turn = -1;
   g.chess_sign = -1;
-  g.main_sign = +1;
   g.move_number = 42;
   g.com.move_counter = 42;
   g.board_flipped = 1;
@@ -76,7 +75,7 @@ TEST_F(SetupTest, ANewGameResetsTheMatchStateOfEverySubsystem) {
   EXPECT_EQ(g.king_taken, 0);
   EXPECT_EQ(g.turn, 0);
   EXPECT_EQ(g.chess_sign, +1);
-  EXPECT_EQ(g.main_sign, -1);
+  EXPECT_EQ(g.main_sign(), -1);
   EXPECT_EQ(g.move_number, 0);
   EXPECT_EQ(g.com.move_counter, 0);
   EXPECT_EQ(g.board_flipped, 0);

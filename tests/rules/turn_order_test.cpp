@@ -13,17 +13,15 @@ class TurnOrderTest : public RulesTest {
 
 TEST_F(TurnOrderTest, TheArmySignsFollowTheFirstNegativeKing) {
   g.chess_sign = -1;
-  g.main_sign = +1;
   調査_先手後手(g);
   EXPECT_EQ(g.chess_sign, +1);
-  EXPECT_EQ(g.main_sign, -1);
+  EXPECT_EQ(g.main_sign(), -1);
 
   turn_board_around();
   g.chess_sign = +1;
-  g.main_sign = -1;
   調査_先手後手(g);
   EXPECT_EQ(g.chess_sign, -1);
-  EXPECT_EQ(g.main_sign, +1);
+  EXPECT_EQ(g.main_sign(), +1);
 }
 
 TEST_F(TurnOrderTest, TheKoreanGeneralAlsoMarksTheMainArmy) {
@@ -31,19 +29,17 @@ TEST_F(TurnOrderTest, TheKoreanGeneralAlsoMarksTheMainArmy) {
   初期設定(g);
   ASSERT_EQ(g.board(5, 9), -SYOU);
   g.chess_sign = -1;
-  g.main_sign = +1;
   調査_先手後手(g);
   EXPECT_EQ(g.chess_sign, +1);
-  EXPECT_EQ(g.main_sign, -1);
+  EXPECT_EQ(g.main_sign(), -1);
 }
 
 TEST_F(TurnOrderTest, WithoutANegativeKingTheSignsStayAsTheyWere) {
   put(5, 9, EMPTY);
   g.chess_sign = -1;
-  g.main_sign = +1;
   調査_先手後手(g);
   EXPECT_EQ(g.chess_sign, -1);
-  EXPECT_EQ(g.main_sign, +1);
+  EXPECT_EQ(g.main_sign(), +1);
   EXPECT_EQ(調査_先番(g, 0), 0);
 }
 
@@ -53,17 +49,17 @@ TEST_F(TurnOrderTest, TheMainArmyOpensTheMatchOnWhicheverSideItPlays) {
 
   turn_board_around();
   調査_先手後手(g);
-  EXPECT_EQ(調査_先番(g, 0), g.main_sign);  // the enemy side, now the main army, moves
+  EXPECT_EQ(調査_先番(g, 0), g.main_sign());  // the enemy side, now the main army, moves
   EXPECT_EQ(調査_先番(g, 0), +1);
 }
 
 TEST_F(TurnOrderTest, AfterEachMoveTheOtherSideMoves) {
   play(2, 7, 2, 6, -HU);
-  EXPECT_EQ(調査_先番(g, 1), g.main_sign);
+  EXPECT_EQ(調査_先番(g, 1), g.main_sign());
   play(3, 2, 3, 4, +PORN);
   EXPECT_EQ(調査_先番(g, 2), g.chess_sign);
   // Earlier moves can still be asked about.
-  EXPECT_EQ(調査_先番(g, 1), g.main_sign);
+  EXPECT_EQ(調査_先番(g, 1), g.main_sign());
 }
 
 TEST_F(TurnOrderTest, ACaptureIsJudgedByTheSquareWhereTheCapturerArrived) {
@@ -75,7 +71,7 @@ TEST_F(TurnOrderTest, ACaptureIsJudgedByTheSquareWhereTheCapturerArrived) {
   put(2, 4, +ROOK);
   g.history.slot(0).board = g.board;
   play(8, 8, 4, 4, -KAKU);  // arrives in a lower column than it left
-  EXPECT_EQ(調査_先番(g, 1), g.main_sign);
+  EXPECT_EQ(調査_先番(g, 1), g.main_sign());
   play(2, 4, 4, 4, +ROOK);  // arrives in a higher column than it left
   EXPECT_EQ(調査_先番(g, 2), g.chess_sign);
   EXPECT_EQ(g.hand_own[1], 1);
@@ -85,7 +81,7 @@ TEST_F(TurnOrderTest, ACaptureIsJudgedByTheSquareWhereTheCapturerArrived) {
 TEST_F(TurnOrderTest, ADropIsJudgedByTheDroppedPiece) {
   g.hand_own[6] = 1;
   play(15, 3, 5, 5, -HU);
-  EXPECT_EQ(調査_先番(g, 1), g.main_sign);
+  EXPECT_EQ(調査_先番(g, 1), g.main_sign());
   g.hand_enemy[6] = 1;
   play(-5, 7, 1, 5, +HU);
   EXPECT_EQ(調査_先番(g, 2), g.chess_sign);

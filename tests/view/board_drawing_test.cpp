@@ -116,7 +116,6 @@ TEST(HandDrawing, MainArmyBelowShowsItsChessSlotsWhateverTheOption) {
 TEST(HandDrawing, ChessArmyBelowWithoutTheOptionPaintsNothing) {
   TestGame t;
   t.game.chess_sign = -1;
-  t.game.main_sign = +1;
   描画_自持盤(t.game);
   EXPECT_TRUE(t.fakes.screen.ops.empty());
 }
@@ -128,7 +127,6 @@ TEST(HandDrawing, EnemyHandFollowsTheOptionAndTheArmyOnTop) {
 
   TestGame main_on_top;
   main_on_top.game.chess_sign = -1;
-  main_on_top.game.main_sign = +1;
   main_on_top.game.hand_enemy[2] = 1;
   描画_敵持盤(main_on_top.game);
   EXPECT_EQ(main_on_top.fakes.screen.last_picture_at_cell(-1, 4)->picture, +ROOK);

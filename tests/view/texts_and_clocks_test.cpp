@@ -34,7 +34,7 @@ TEST(MoveDisplay, OwnPawnToSevenSixPrintsFileRankAndName) {
 TEST(MoveDisplay, EnemyMoveStandsBottomLeftAndIsClearedFirst) {
   TestGame t;
   t.game.view.current_background = PICTURE_TAKE;
-  描画_移動結果(t.game, t.game.main_sign, 9, 9, +QEEN, COLOUR_WHITE);
+  描画_移動結果(t.game, t.game.main_sign(), 9, 9, +QEEN, COLOUR_WHITE);
   ASSERT_EQ(t.fakes.screen.ops[0].kind, DrawOp::Picture);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(-3, 8)->picture, PICTURE_TAKE);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(0, 8)->picture, PICTURE_TAKE);
@@ -73,9 +73,9 @@ TEST(ShownTexts, AFullRedrawPrintsThemAgainUntilANewGame) {
   TestGame t;
   描画_手数(t.game, 12, COLOUR_WHITE);
   描画_移動結果(t.game, t.game.chess_sign, 3, 6, -HU, COLOUR_WHITE);
-  描画_移動結果(t.game, t.game.main_sign, 9, 9, +QEEN, COLOUR_WHITE);
+  描画_移動結果(t.game, t.game.main_sign(), 9, 9, +QEEN, COLOUR_WHITE);
   描画_棋譜見出し(t.game, "名人戦", "山田", "佐藤");
-  消去_移動結果(t.game, t.game.main_sign);
+  消去_移動結果(t.game, t.game.main_sign());
   const auto count_after = [&](void (*event)(Game&), const std::string& text) {
     t.fakes.screen.clear();
     event(t.game);
@@ -168,7 +168,7 @@ TEST(TimerTick, RedrawsTheMoverClockOncePerSecond) {
   TestGame t;
   t.game.menu.KEIKA = true;
   t.game.clock.timer1_enabled = true;
-  t.game.turn = t.game.main_sign;
+  t.game.turn = t.game.main_sign();
   t.game.clock.clock_enemy_total = 60;
   t.game.clock.turn_start_time = 1000;
   t.fakes.clock.now = 1002.4;

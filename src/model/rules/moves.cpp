@@ -86,7 +86,7 @@ MoveReport make_move(Position& pos, int fx, int fy, int tx, int ty, int code) {
 void 駒取得(Position& pos, int captured) {
   if (!is_piece(captured)) return;
   if (is_king_kind(kind_of(captured))) {
-    pos.king_taken = captured > 0 ? pos.chess_sign : pos.main_sign;
+    pos.king_taken = captured > 0 ? pos.chess_sign : pos.main_sign();
     return;
   }
   Hand& hand = captured > 0 ? pos.hand_own : pos.hand_enemy;
@@ -97,7 +97,7 @@ void 調査_2歩フラグ設定(Position& pos) { pos.refresh_two_pawn_flags(); }
 
 int 調査_持駒数(const Position& pos, int side) {
   if (side == pos.chess_sign) return pos.hand_own_total();
-  if (side == pos.main_sign) return pos.hand_enemy_total();
+  if (side == pos.main_sign()) return pos.hand_enemy_total();
   return 0;
 }
 

@@ -39,7 +39,7 @@ void 駒取得(Position& pos, int captured);
 void 調査_2歩フラグ設定(Position& pos);
 
 // Pieces in the own hand (side = chess_sign) or the enemy hand (side =
-// main_sign); 0 for any other side value.
+// main_sign()); 0 for any other side value.
 int 調査_持駒数(const Position& pos, int side);
 
 // For move n >= 1: the first square (columns outer, rows inner) whose code in

@@ -76,11 +76,13 @@ struct Position {
   Hand hand_own{};      // pieces the own side captured (entries by hand index)
   Hand hand_enemy{};    // pieces the enemy side captured
   int chess_sign = +1;  // sign of the chess army's pieces; = army id of the own side
-  int main_sign = -1;   // always -chess_sign
   int turn = 0;         // army to move: +1 main army, -1 chess army, 0 no match
   int move_number = 0;
   int king_taken = 0;  // the army whose king was taken, 0 while both stand
   MoveList history;
+
+  // The sign of the main army's pieces: always the chess army's opposite.
+  int main_sign() const { return -chess_sign; }
 
   int hand_own_total() const { return hand_total(hand_own); }
   int hand_enemy_total() const { return hand_total(hand_enemy); }
@@ -94,9 +96,8 @@ struct Position {
 
   // Checks the bookkeeping: every board code a piece or EMPTY (row and column
   // 0 EMPTY), no negative hand count and nothing under index 0, the two-pawn
-  // flags matching the board, chess_sign +1 or -1 with main_sign its
-  // opposite, turn and king_taken values they may hold. Answers the first
-  // fault found, or nothing.
+  // flags matching the board, chess_sign +1 or -1, turn and king_taken values
+  // they may hold. Answers the first fault found, or nothing.
   [[nodiscard]] std::optional<PositionFault> check() const;
 
  private:

@@ -46,10 +46,9 @@ std::optional<PositionFault> two_pawn_flag_fault(const Position& pos) {
 }
 
 std::optional<PositionFault> sign_fault(const Position& pos) {
-  if ((pos.chess_sign != 1 && pos.chess_sign != -1) || pos.main_sign != -pos.chess_sign)
-    return fault("chess_sign ", pos.chess_sign, " with main_sign ", pos.main_sign);
+  if (pos.chess_sign != 1 && pos.chess_sign != -1) return fault("chess_sign is ", pos.chess_sign);
   if (pos.turn < -1 || pos.turn > 1) return fault("turn is ", pos.turn);
-  if (pos.king_taken != 0 && pos.king_taken != pos.chess_sign && pos.king_taken != pos.main_sign)
+  if (pos.king_taken != 0 && pos.king_taken != pos.chess_sign && pos.king_taken != pos.main_sign())
     return fault("king_taken is ", pos.king_taken);
   return std::nullopt;
 }

@@ -15,10 +15,8 @@ void 調査_先手後手(Position& pos) {
   const int king = first_own_king(pos.board);
   if (king == -OU || king == -SYOU) {
     pos.chess_sign = +1;
-    pos.main_sign = -1;
   } else if (king == -KING) {
     pos.chess_sign = -1;
-    pos.main_sign = +1;
   }
 }
 
@@ -28,7 +26,7 @@ int 調査_先番(const Position& pos, int n) {
     // The main army opens the match, whichever side it plays.
     const int king = first_own_king(pos.board);
     if (king == -OU || king == -SYOU) return pos.chess_sign;
-    if (king == -KING) return pos.main_sign;
+    if (king == -KING) return pos.main_sign();
     return 0;
   }
   // The side whose piece arrived somewhere in move n waits; the other one
@@ -36,7 +34,7 @@ int 調査_先番(const Position& pos, int n) {
   int x = 0, y = 0, moved = EMPTY;
   調査_移動結果(pos, n, x, y, moved);
   if (moved > 0) return pos.chess_sign;
-  if (moved < 0) return pos.main_sign;
+  if (moved < 0) return pos.main_sign();
   return 0;
 }
 

@@ -175,9 +175,8 @@ void set_up_position(Position& pos, InfluenceMaps& maps, const AnalysisPosition&
   pos.hand_own = p.hand_own;
   pos.hand_enemy = p.hand_enemy;
   pos.chess_sign = +1;
-  pos.main_sign = -1;
   調査_先手後手(pos);
-  pos.turn = pos.main_sign;
+  pos.turn = pos.main_sign();
   HistorySlot& last = pos.history.slot(pos.move_number);
   last.move_to_x = p.last_x;
   last.move_to_y = p.last_y;

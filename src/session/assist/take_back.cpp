@@ -42,7 +42,7 @@ int moves_to_redo(const Game& g) {
 // Should the computer be to move (a list that ends after the person's move),
 // the next click lets it move, as after "進".
 void play_on(Game& g) {
-  if (against_computer(g) && g.turn == g.main_sign) return;
+  if (against_computer(g) && g.turn == g.main_sign()) return;
   g.resume_pending = 0;
   start_turn_clock(g);
   if (against_computer(g)) g.clock.timer1_enabled = true;

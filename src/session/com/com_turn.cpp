@@ -107,12 +107,12 @@ void com_play(Game& g, const Candidate& best) {
   勢力調査(g, g.maps);
   clear_thinking_message(g);
 
-  if (g.king_taken == g.main_sign) {
+  if (g.king_taken == g.main_sign()) {
     終了(g, "ｺﾝﾋﾟｭｰﾀ");
     return;
   }
   announce_check_or_mate(g, best.final_code);
-  描画_移動結果(g, g.main_sign, best.tx, best.ty, best.final_code, COLOUR_WHITE);
+  描画_移動結果(g, g.main_sign(), best.tx, best.ty, best.final_code, COLOUR_WHITE);
   描画_桝輪郭(g, COLOUR_WHITE, best.tx, best.ty);
   clock.clock_enemy_total += clock.turn_elapsed;
   clock.turn_start_time = g.ports.clock.time_of_day();

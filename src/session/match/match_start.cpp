@@ -50,14 +50,14 @@ void start2_click(Game& g) {
   g.resume_pending = 0;
   if (g.turn == g.chess_sign) {
     show_message(g, "MANの番です", " ");
-  } else if (g.turn == g.main_sign) {
+  } else if (g.turn == g.main_sign()) {
     com_ban(g);
   }
 }
 
 void reverse_in_match(Game& g) {
   reverse_click(g);
-  if (g.game_mode == MODE_COM && g.turn == g.main_sign) {
+  if (g.game_mode == MODE_COM && g.turn == g.main_sign()) {
     g.resume_pending = 0;
     com_ban(g);
   }

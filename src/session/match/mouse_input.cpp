@@ -37,7 +37,7 @@ int cell_of(double twips, int origin, int cell_size) {
 }
 
 bool belongs_to_side_to_move(const Game& g, int code) {
-  return (g.turn == g.chess_sign && code <= -1) || (g.turn == g.main_sign && code >= 1);
+  return (g.turn == g.chess_sign && code <= -1) || (g.turn == g.main_sign() && code >= 1);
 }
 
 // A selection made earlier may have lost its piece since (the leading nation
@@ -154,7 +154,7 @@ void hand_over_to_computer(Game& g) {
     終了(g, "あなた");
     return;
   }
-  g.turn = g.main_sign;
+  g.turn = g.main_sign();
   com_ban(g);
 }
 
@@ -192,7 +192,7 @@ void make_move(Game& g, int code_before) {
   record_move(g, code_before, captured, own_side_moved);
   g.com.move_counter += 1;
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
-  描画_移動結果(g, own_side_moved ? g.chess_sign : g.main_sign, s.dest_x, s.dest_y, s.sel_code, COLOUR_WHITE);
+  描画_移動結果(g, own_side_moved ? g.chess_sign : g.main_sign(), s.dest_x, s.dest_y, s.sel_code, COLOUR_WHITE);
 
   if (g.game_mode == MODE_COM)
     hand_over_to_computer(g);
@@ -247,7 +247,7 @@ bool resume_match(Game& g) {
     }
     return true;
   }
-  if (g.turn == g.main_sign) {
+  if (g.turn == g.main_sign()) {
     g.resume_pending = 0;
     show_message(g, "OKですか？", "再開(COM)");
     com_ban(g);

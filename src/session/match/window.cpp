@@ -27,7 +27,6 @@ void set_constants(Game& g) {
   g.view.frame_colour = COLOUR_GREEN;
   g.view.guidance_colour = g.view.frame_colour;
   g.chess_sign = +1;
-  g.main_sign = -1;
   for (int x = 1; x <= BOARD_SIZE; ++x)
     for (int y = 1; y <= BOARD_SIZE; ++y) g.view.square_shade(x, y) = (x + y) % 2 == 0 ? 1 : 0;
 }

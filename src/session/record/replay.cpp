@@ -26,7 +26,7 @@ void restore_slot(Game& g, int n) {
   調査_2歩フラグ設定(g);
 
   g.clock.clock_enemy_total = slot.clock_enemy_after;
-  描画_所有時間(g, g.main_sign, g.clock.clock_enemy_total);
+  描画_所有時間(g, g.main_sign(), g.clock.clock_enemy_total);
   g.clock.clock_own_total = slot.clock_own_after;
   描画_所有時間(g, g.chess_sign, g.clock.clock_own_total);
 
@@ -47,7 +47,7 @@ MoveResult move_result(const Game& g, int n) {
 }
 
 // The side whose move this was: a positive code is the enemy side's piece.
-int mover_side(const Game& g, int code) { return code >= 1 ? g.main_sign : g.chess_sign; }
+int mover_side(const Game& g, int code) { return code >= 1 ? g.main_sign() : g.chess_sign; }
 
 }  // namespace
 

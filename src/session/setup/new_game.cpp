@@ -18,7 +18,6 @@ void reset_match_state(Game& g) {
   g.king_taken = 0;
   g.turn = 0;
   g.chess_sign = +1;
-  g.main_sign = -1;
   g.move_number = 0;
   g.com.move_counter = 0;
   g.board_flipped = 0;

@@ -21,7 +21,7 @@ constexpr ClockPlace ENEMY_CLOCK{-1.5, 10.3, -1.6, 10.2, -2};
 
 const ClockPlace* clock_place(const Game& g, int side) {
   if (side == g.chess_sign) return &OWN_CLOCK;
-  if (side == g.main_sign) return &ENEMY_CLOCK;
+  if (side == g.main_sign()) return &ENEMY_CLOCK;
   return nullptr;
 }
 
@@ -69,8 +69,8 @@ void timer1_tick(Game& g) {
   const int second = static_cast<int>(std::floor(g.clock.turn_elapsed));
   if (second == g.clock.shown_second) return;
   g.clock.shown_second = second;
-  if (g.turn == g.main_sign) {
-    描画_所有時間(g, g.main_sign, g.clock.turn_elapsed + g.clock.clock_enemy_total);
+  if (g.turn == g.main_sign()) {
+    描画_所有時間(g, g.main_sign(), g.clock.turn_elapsed + g.clock.clock_enemy_total);
   } else if (g.turn == g.chess_sign) {
     描画_所有時間(g, g.chess_sign, g.clock.turn_elapsed + g.clock.clock_own_total);
   }

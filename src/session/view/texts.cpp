@@ -30,13 +30,13 @@ constexpr MovePlaces ENEMY_MOVE_PLACES{{-2.5, -2, -1.1}, 8.5, {-2.6, -2.1, -1.2}
 constexpr MovePlaces OWN_MOVE_PLACES{{11.5, 11.9, 12.5}, 2.5, {11.4, 11.8, 12.4}, 2.4, 11, 14, 2};
 
 const MovePlaces* move_places(const Game& g, int side) {
-  if (side == g.main_sign) return &ENEMY_MOVE_PLACES;
+  if (side == g.main_sign()) return &ENEMY_MOVE_PLACES;
   if (side == g.chess_sign) return &OWN_MOVE_PLACES;
   return nullptr;
 }
 
 ShownMove* shown_move(Game& g, int side) {
-  if (side == g.main_sign) return &g.view.shown.enemy_move;
+  if (side == g.main_sign()) return &g.view.shown.enemy_move;
   if (side == g.chess_sign) return &g.view.shown.own_move;
   return nullptr;
 }
@@ -138,7 +138,8 @@ void 描画_棋譜見出し(Game& g, const std::string& title, const std::string
 void redraw_shown_texts(Game& g) {
   const ShownTexts shown = g.view.shown;
   if (shown.move_count >= 0) 描画_手数(g, shown.move_count, COLOUR_WHITE);
-  for (const auto& [side, move] : {std::pair{g.main_sign, shown.enemy_move}, std::pair{g.chess_sign, shown.own_move}}) {
+  for (const auto& [side, move] :
+       {std::pair{g.main_sign(), shown.enemy_move}, std::pair{g.chess_sign, shown.own_move}}) {
     if (move.shown) 描画_移動結果(g, side, move.x, move.y, move.code, move.colour);
   }
   if (shown.header.shown) 描画_棋譜見出し(g, shown.header.title, shown.header.top_name, shown.header.bottom_name);

@@ -17,7 +17,7 @@ void 描画_文字列(Game& g, double x, double y, int code, int colour, int siz
 void 描画_移動駒種類(Game& g, double x, double y, const std::string& text, int colour);
 void 描画_桝_数値(Game& g);
 void 描画_手数(Game& g, int n, int colour);
-// Shows the last move of `side` (main_sign: the enemy side, chess_sign: the own side).
+// Shows the last move of `side` (main_sign(): the enemy side, chess_sign: the own side).
 void 描画_移動結果(Game& g, int side, int x, int y, int code, int colour);
 void 消去_移動結果(Game& g, int side);
 // Shows a loaded record's header: its title, the top and the bottom player's name.
