@@ -100,6 +100,23 @@ TEST(StrongSearch, StopsWhenAnotherThreadSaysSo) {
   EXPECT_EQ(移動チェック(g, best.sx, best.sy, best.tx, best.ty, best.starting), 1);
 }
 
+TEST(StrongSearch, WithoutACompletedDepthItScoresThePositionItself) {
+  NullPorts silent;
+  Game g(silent.ports());
+  初期設定(g);
+  g.board = turned_board(g.board);
+  StrongRoot root = strong_root(g, g.menu.CHESS_MOCHIKOMA);
+  const int own_evaluation = evaluate_position(root.position);
+  Engine engine(1);
+  SearchLimits no_depth;
+  no_depth.max_depth = 0;
+  Candidate best;
+  SearchReport report;
+  ASSERT_TRUE(strong_search(root, engine, no_depth, best, nullptr, &report));
+  EXPECT_EQ(report.depth, 0);
+  EXPECT_EQ(report.score, own_evaluation);
+}
+
 TEST(StrongSearch, AnswersOfVelmoraComPassTheMoveCheck) {
   NullPorts silent;
   Game g(silent.ports());

@@ -105,8 +105,8 @@ class Engine::Impl {
       report.depth = depth;
       if (std::abs(score) > WIN_BOUND || elapsed() > limits_.seconds * 0.5) break;
     }
-    report.best = root_moves_.list.moves[0];
-    if (report.depth == 0) report.score = root_moves_.score[0];
+    report.best = root_moves_.moves[0];
+    if (report.depth == 0) report.score = evaluate_position(root);
     return finish(report);
   }
 
@@ -131,7 +131,7 @@ class Engine::Impl {
   // to search: the king can be taken, or at most one move is there.
   bool prepare_root(SearchReport& report) {
     SearchPosition& p = *p_;
-    root_moves_.list.size = 0;
+    root_moves_.size = 0;
     SearchMoveList all;
     p.generate(all);
     for (int i = 0; i < all.size; ++i) {
@@ -144,20 +144,18 @@ class Engine::Impl {
       p.make(m);
       const bool keeps_king = !p.can_take_king();
       p.unmake();
-      if (keeps_king) root_moves_.list.add(m);
+      if (keeps_king) root_moves_.add(m);
     }
-    if (root_moves_.list.size == 0) {
+    if (root_moves_.size == 0) {
       // Every move leaves the king to be taken: the rules still want a move.
       if (all.size > 0) report.best = all.moves[0];
       report.score = -SCORE_WIN;
       return false;
     }
-    for (int i = 0; i < root_moves_.list.size; ++i)
-      root_moves_.score[i] = order_score(root_moves_.list.moves[i], {}, 0);
-    std::stable_sort(root_moves_.list.moves.begin(), root_moves_.list.moves.begin() + root_moves_.list.size,
+    std::stable_sort(root_moves_.moves.begin(), root_moves_.moves.begin() + root_moves_.size,
                      [&](SearchMove a, SearchMove b) { return order_score(a, {}, 0) > order_score(b, {}, 0); });
-    if (root_moves_.list.size == 1) {
-      report.best = root_moves_.list.moves[0];
+    if (root_moves_.size == 1) {
+      report.best = root_moves_.moves[0];
       report.score = evaluate_position(p);
       return false;
     }
@@ -178,8 +176,8 @@ class Engine::Impl {
   int search_root(int depth, int alpha, int beta) {
     SearchPosition& p = *p_;
     int best = -INFINITE_SCORE;
-    for (int i = 0; i < root_moves_.list.size; ++i) {
-      const SearchMove m = root_moves_.list.moves[i];
+    for (int i = 0; i < root_moves_.size; ++i) {
+      const SearchMove m = root_moves_.moves[i];
       path_.push_back(p.hash());
       p.make(m);
       int score;
@@ -195,9 +193,7 @@ class Engine::Impl {
       if (score > best) {
         best = score;
         // The new best goes first, the rest keep their order.
-        std::rotate(root_moves_.list.moves.begin(), root_moves_.list.moves.begin() + i,
-                    root_moves_.list.moves.begin() + i + 1);
-        root_moves_.score[0] = score;
+        std::rotate(root_moves_.moves.begin(), root_moves_.moves.begin() + i, root_moves_.moves.begin() + i + 1);
       }
       if (score > alpha) alpha = score;
       if (alpha >= beta) break;
@@ -426,7 +422,7 @@ class Engine::Impl {
   long long nodes_ = 0;
   bool stopped_ = false;
   int root_side_ = +1;
-  ScoredMoves root_moves_;
+  SearchMoveList root_moves_;
   std::vector<TableEntry> table_;
   std::array<std::array<SearchMove, 2>, MAX_PLY> killers_{};
   std::array<std::array<std::array<int, PADDED_CELLS>, 2 * KIND_COUNT + 1>, 2> history_{};
