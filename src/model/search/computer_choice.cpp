@@ -15,7 +15,9 @@ std::optional<ComputerChoice> computer_choice(Position& pos, InfluenceMaps& maps
     if (!strong_search(root, engine, within_move_time(strong_limits), choice.move, nullptr, &report))
       return std::nullopt;
     choice.score = report.score * 10;
-    return choice;
+    // A move the rules would refuse is never chosen: the search of the other
+    // levels answers instead, as in the window's turn.
+    if (rules_allow(pos, choice.move, +1)) return choice;
   }
   ComAnalysis com;
   com.com_level = level;

@@ -21,7 +21,8 @@ struct ComputerChoice {
 // The move of the enemy side on `pos`, set up for the computer's turn and
 // surveyed into `maps`, at `level`. Levels 1-3 search with `options`; level 4
 // takes only its drops option and thinks within `strong_limits` (at most
-// MAX_MOVE_SECONDS). nullopt when the enemy side has no move.
+// MAX_MOVE_SECONDS); should its move be one the rules refuse, the search of
+// levels 1-3 answers. nullopt when the enemy side has no move.
 std::optional<ComputerChoice> computer_choice(Position& pos, InfluenceMaps& maps, int level,
                                               const SearchOptions& options, const SearchLimits& strong_limits);
 
