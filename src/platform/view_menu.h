@@ -25,8 +25,6 @@ class ViewMenu : public QObject {
 
   QMenu& menu() { return *menu_; }
   MoveListDock& dock() { return *dock_; }
-  QSlider& volume_slider() { return *volume_; }
-  QAction& mute_action() { return *mute_; }
   QAction* find(const char* name) const;
 
  private:

@@ -12,7 +12,7 @@ namespace {
 // the top, which the computer always plays.
 bool computer_made(const Game& g, int n) {
   int x = 0, y = 0, code = EMPTY;
-  return 調査_移動結果(g, n, x, y, code) && code >= 1;
+  return 調査_移動結果(g, n, x, y, code) && is_enemy_piece(code);
 }
 
 bool against_computer(const Game& g) { return g.game_mode == MODE_COM; }
