@@ -8,6 +8,7 @@
 
 #include "assist/move_list_panel.h"
 #include "assist/record_text.h"
+#include "match/match_start.h"
 #include "record/played_match.h"
 #include "record/replay.h"
 #include "setup/game_over.h"
@@ -83,6 +84,12 @@ TEST(RecordText, NamesTheResultOnlyWhileTheListEndsWhereTheMatchEnded) {
          g.menu.NIPPON = !g.menu.NIPPON;
          g.menu.KANKOKU = !g.menu.KANKOKU;
          switch_main_army(g);
+       },
+       false},
+      {"a match against the computer started from the end of the list",
+       [](Game& g) {
+         g.com.move_counter = g.history.record_length;
+         start2_click(g);
        },
        false},
   };

@@ -21,8 +21,7 @@ void 手順保存(Position& pos, int from_x, int from_y, int to_x, int to_y, int
   slot.clock_own_after = own_after;
   slot.clock_enemy_before = enemy_before;
   slot.clock_enemy_after = enemy_after;
-  pos.history.record_length = n;
-  pos.history.match_ended = false;
+  pos.history.set_length(n);
 }
 
 void turn_move_list(MoveList& list) {

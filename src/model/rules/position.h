@@ -49,9 +49,14 @@ struct MoveList {
   // The slots show the board turned round (the chess army at the bottom), as
   // the board flip left them; a new game turns them back.
   bool turned = false;
-  // The match ended on the last move of the list: set when it ends; recording
-  // a move, reading a record or switching the main army's nation clear it.
+  // The match ended on the last move of the list: set when it ends; any new
+  // length of the list (set_length) clears it.
   bool match_ended = false;
+
+  void set_length(int n) {
+    record_length = n;
+    match_ended = false;
+  }
 
   HistorySlot& slot(int n) {
     if (n >= static_cast<int>(slots.size())) slots.resize(n + 1);

@@ -19,11 +19,7 @@ std::string player_name(const Game& g, const std::string& typed, int army_sign) 
 
 }  // namespace
 
-std::string result_of_list(const Game& g) {
-  const MatchResult& r = g.assist.result;
-  const bool still_ends_there = g.history.match_ended && r.moves == g.history.record_length;
-  return still_ends_there ? r.winner : "";
-}
+std::string result_of_list(const Game& g) { return g.history.match_ended ? g.assist.match_winner : ""; }
 
 std::string record_text(const Game& g) {
   const RecordFields fields = g.ports.dialogs.record_fields();

@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <iterator>
 
-#include "search/strong_player.h"
 #include "record/record_files.h"
 #include "rules/handicap.h"
 #include "rules/setup.h"
+#include "search/strong_player.h"
 #include "view/board_view.h"
 #include "view/sound_effects.h"
 #include "view/texts.h"
@@ -69,7 +69,7 @@ void handicap_click(Game& g, bool up) {
     描画_メッセージ(g, refusal);
     return;
   }
-  g.history.record_length = 0;
+  g.history.set_length(0);
   const int from = g.com.handicap_grade;
   const int to = up ? from + 1 : from - 1;
   const auto on_ladder = [](int grade) { return grade >= LOWEST_GRADE && grade <= HIGHEST_GRADE; };

@@ -39,7 +39,7 @@ void start2_click(Game& g) {
   g.sel.selection_state = 0;
   g.game_mode = MODE_COM;
   g.record_mode = 0;
-  g.history.record_length = g.com.move_counter;
+  g.history.set_length(g.com.move_counter);
   // Against the computer the clock runs whether it is shown or not.
   g.clock.turn_start_time = g.ports.clock.time_of_day();
   g.clock.timer1_enabled = true;

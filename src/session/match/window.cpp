@@ -42,7 +42,7 @@ void on_window_load(Game& g, int window_handle) {
   load_all_sounds(g, window_handle);
   g.record_mode = 0;
   g.view.guidance_on = 0;
-  g.history.record_length = 0;
+  g.history.set_length(0);
   レベル_設定(g, 3);
   set_constants(g);
   読込_環境設定ファイル(g);

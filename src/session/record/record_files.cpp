@@ -55,8 +55,7 @@ void fill_move_list(Game& g, const Record& record) {
     slot.clock_enemy_before = p.clock_enemy_before;
     slot.clock_enemy_after = p.clock_enemy_after;
   }
-  g.history.record_length = n;
-  g.history.match_ended = false;
+  g.history.set_length(n);
 }
 
 // The characters of the three header texts that Shift-JIS cannot hold, for

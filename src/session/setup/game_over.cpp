@@ -7,7 +7,7 @@
 namespace velmora {
 
 void note_match_result(Game& g, const std::string& winner) {
-  g.assist.result = MatchResult{winner, g.history.record_length};
+  g.assist.match_winner = winner;
   g.history.match_ended = true;
 }
 
