@@ -1,7 +1,6 @@
 #include "engine/engine_eval.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 namespace velmora {
 namespace {

@@ -45,11 +45,6 @@ std::uint64_t piece_key(int code, int square) { return keys().piece[code + KIND_
 // Rows counted from the side's own back row: 1 on its back row, 9 on the far row.
 int rows_from_back(int side, int square) { return side < 0 ? 10 - row_of(square) : row_of(square); }
 
-// A piece that would have no move left on this square must promote.
-bool must_promote(int code, int to) {
-  return far_row(sign_of(code), row_of(to)) <= PIECE_KINDS[kind_of(code)].stuck_far_rows;
-}
-
 }  // namespace
 
 bool in_palace(int side, int square) {
@@ -186,7 +181,7 @@ void SearchPosition::add_move(int from, int to, int code, SearchMoveList& list) 
   // the full search.
   if (!CapturesOnly || capture || kind == PORN || kind == HU) list.add(SearchMove(from, to, code, promoted));
   const bool always = kind == HU || kind == KAKU || kind == SYA || kind == PORN;
-  if (!always && !must_promote(code, to) && (!CapturesOnly || capture)) list.add(SearchMove(from, to, code, code));
+  if (!always && !stuck_on_row(code, row_of(to)) && (!CapturesOnly || capture)) list.add(SearchMove(from, to, code, code));
 }
 
 template <bool CapturesOnly>

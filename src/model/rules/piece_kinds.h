@@ -138,6 +138,12 @@ inline constexpr bool is_own_king(int code) { return code < 0 && is_king_kind(-c
 // Rows counted from the far edge of the side of `sign`: 1 on its far row.
 inline constexpr int far_row(int sign, int y) { return sign < 0 ? y : 10 - y; }
 
+// Whether the piece `code` would have no move left on row y, so that it may
+// not stay unpromoted there.
+inline constexpr bool stuck_on_row(int code, int y) {
+  return far_row(sign_of(code), y) <= piece_kind(kind_of(code)).stuck_far_rows;
+}
+
 // Whether a move of `sign` from row fy to row ty may promote under `rule`.
 inline constexpr bool may_promote(PromotionRule rule, int sign, int fy, int ty) {
   switch (rule) {

@@ -16,9 +16,6 @@ int 調査_駒成人選(int ty, int code) {
   return (rule == PromotionRule::ChessPawn && may_promote(rule, side, ty, ty)) ? 1 : 0;
 }
 
-int 移動後チェック(int ty, int code) {
-  const int stuck_rows = piece_kind(kind_of(code)).stuck_far_rows;
-  return far_row(sign_of(code), ty) <= stuck_rows ? 0 : 1;
-}
+int 移動後チェック(int ty, int code) { return stuck_on_row(code, ty) ? 0 : 1; }
 
 }  // namespace velmora

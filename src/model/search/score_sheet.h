@@ -5,8 +5,6 @@
 
 #include <vector>
 
-#include "influence/maps.h"
-#include "rules/position.h"
 #include "search/com_analysis.h"
 #include "search/terms.h"
 
