@@ -75,10 +75,6 @@ QRect Canvas::to_widget(int left, int top, int width, int height) const {
   return QRectF(origin.x() + left * scale, origin.y() + top * scale, width * scale, height * scale).toRect();
 }
 
-void Canvas::show_changes() {
-  if (changed_) update();
-}
-
 void Canvas::set_margin_picture(int number) {
   if (number == margin_picture_) return;
   margin_picture_ = number;
@@ -89,7 +85,6 @@ void Canvas::set_margin_picture(int number) {
 }
 
 void Canvas::paintEvent(QPaintEvent*) {
-  changed_ = false;
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   paint_margin(painter);

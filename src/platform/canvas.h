@@ -36,9 +36,11 @@ class Canvas : public QWidget {
   // Widget pixels per pixel of 15 twips.
   double widget_scale() const;
 
-  // The backing image has been painted on; show_changes() will repaint.
-  void mark_changed() { changed_ = true; }
-  void show_changes();
+  // The backing image has been painted on: the whole widget is painted anew
+  // as soon as the window paints, after the event or during its waits and
+  // boxes. (A paint of only a part, such as the place of a panel just hidden,
+  // leaves the rest of the picture as it was shown.)
+  void mark_changed() { update(); }
   // Where the widget is larger than the drawing, the margin around it shows
   // picture `number`, the background the game tiles around the board,
   // continuing its tiling.
@@ -74,7 +76,6 @@ class Canvas : public QWidget {
   PictureBook pictures_;
   int margin_picture_ = -1;
   QImage margin_tile_;  // one cell of it; null: the window's background colour
-  bool changed_ = false;
   bool dropping_presses_ = false;
 };
 

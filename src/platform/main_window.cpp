@@ -157,7 +157,6 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event) {
 
 void MainWindow::show_event_changes() {
   canvas_->set_margin_picture(game_->view.current_background);
-  canvas_->show_changes();
   mirror_check_marks();
 }
 
@@ -167,7 +166,6 @@ void MainWindow::show_event_changes() {
 void MainWindow::tick_timer1() {
   if (work_stop_ != nullptr && game_ != nullptr && !game_->program_ended) {
     on_timer(*game_);
-    canvas_->show_changes();
   } else if (event_depth_ == 0) {
     dispatch([](Game& g) { on_timer(g); });
   }

@@ -5,6 +5,8 @@
 #include <QFontMetrics>
 #include <QTest>
 
+#include "platform/view_menu.h"
+#include "rules/turn_order.h"
 #include "window_fixture.h"
 
 namespace velmora::platform::testing {
@@ -143,6 +145,52 @@ TEST_F(RecordPanelTest, AMatchIsSavedWithTheButtonAndLoadedByAClickOnItsFile) {
   EXPECT_FALSE(panel.file_list()->isVisibleTo(window));
   ASSERT_FALSE(answerer->boxes.empty());
   EXPECT_EQ(answerer->boxes.front().text, " 読み込みました");
+}
+
+// Four moves, the flip, two moves, saved with a title and names; then 最初
+// and the file loaded with a click, the move list panel beside the board.
+// The record starts turned as it was saved, its header and position are on
+// the screen while its messages are up, and stepping never turns the board.
+TEST_F(RecordPanelTest, ARecordSavedAfterTheFlipLoadsAsSavedAndIsShownAtOnce) {
+  desktop->view_menu().find("MOVE_LIST")->trigger();
+  choose(MenuItem::MATCH_MAN);
+  const auto play = [this](std::initializer_list<std::array<int, 4>> moves) {
+    for (const auto& [fx, fy, tx, ty] : moves) {
+      click_cell(fx, fy);
+      click_cell(tx, ty);
+    }
+  };
+  play({{2, 7, 2, 6}, {3, 2, 3, 3}, {4, 7, 4, 6}, {5, 2, 5, 4}});
+  choose(MenuItem::REVERSE);
+  play({{4, 3, 4, 4}, {3, 8, 3, 7}});
+  ASSERT_EQ(game->move_number, 6);
+  RecordPanel& panel = window->record_panel();
+  choose(MenuItem::KIFU_WRITE);
+  panel.set_fields(RecordFields{"turned", "反転局", "先手氏", "後手氏"});
+  QTest::mouseClick(panel.return_button(), Qt::LeftButton);
+  choose(MenuItem::CANCEL);
+  choose(MenuItem::KIFU_READ);
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  panel.file_list()->setFocus();  // as the click gives it
+
+  ShownPicture shown(window->canvas());
+  std::vector<int> stale_under_boxes;
+  answerer->on_box = [&](QMessageBox*) { stale_under_boxes.push_back(shown.stale_pixels()); };
+  const QListWidgetItem* file = panel.file_list()->findItems("turned.棋譜", Qt::MatchExactly).value(0);
+  ASSERT_NE(file, nullptr);
+  QTest::mouseClick(panel.file_list()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    panel.file_list()->visualItemRect(file).center());
+
+  EXPECT_EQ(stale_under_boxes, std::vector<int>(2, 0)) << "both messages show the record's start behind them";
+  EXPECT_EQ(game->view.shown.header.title, "反転局");
+  EXPECT_EQ(first_own_king(game->board), -KING) << "the chess army at the bottom, as saved";
+  for (int n = 1; n <= 6; ++n) {
+    choose(MenuItem::AFTER);
+    EXPECT_EQ(first_own_king(game->board), -KING) << "after step " << n;
+  }
+  QTest::qWait(20);
+  EXPECT_EQ(shown.stale_pixels(), 0);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QTest>
 #include <algorithm>
 #include <cmath>
@@ -35,6 +37,21 @@ void ModalAnswerer::answer(QWidget* modal) {
   const bool answer_yes = yes_answers.empty() || yes_answers.front();
   if (!yes_answers.empty()) yes_answers.pop_front();
   (answer_yes ? yes : box->button(QMessageBox::No))->click();
+}
+
+ShownPicture::ShownPicture(Canvas& canvas) : canvas_(canvas), shown_(canvas.image().copy()) {
+  canvas.installEventFilter(this);
+}
+
+int ShownPicture::stale_pixels() const { return differing_pixels(shown_, canvas_.image()); }
+
+bool ShownPicture::eventFilter(QObject*, QEvent* event) {
+  if (event->type() != QEvent::Paint) return false;
+  const QPoint origin = canvas_.drawing_rect().topLeft().toPoint();
+  QPainter painter(&shown_);
+  painter.setClipRegion(static_cast<QPaintEvent*>(event)->region().translated(-origin));
+  painter.drawImage(0, 0, canvas_.image());
+  return false;
 }
 
 void WindowTest::SetUp() {

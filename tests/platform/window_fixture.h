@@ -42,6 +42,22 @@ class ModalAnswerer {
   QTimer timer_;
 };
 
+// What the window shows of its canvas: each paint copies the backing image
+// into the part of the screen it repaints (at the fixture's scale, 1).
+class ShownPicture : public QObject {
+ public:
+  explicit ShownPicture(Canvas& canvas);
+  // The part of the screen that differs from the backing image, in pixels.
+  int stale_pixels() const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  Canvas& canvas_;
+  QImage shown_;
+};
+
 class WindowTest : public ::testing::Test {
  protected:
   void SetUp() override;
