@@ -56,7 +56,7 @@ MainWindow::MainWindow(TwipScale scale, int render_scale, const QString& record_
   setWindowTitle(QStringLiteral("Velmora"));
   setFont(zoomed_font(scale.zoom));
   setCentralWidget(canvas_);
-  record_panel_ = new RecordPanel(*canvas_, record_folder);
+  record_panel_ = new RecordPanel(*this, scale, record_folder);
   build_menus();
   timer1_.setInterval(TIMER1_INTERVAL_MS);
   place_check_.setInterval(PLACE_CHECK_INTERVAL_MS);

@@ -1,8 +1,5 @@
 #include "platform/move_list_dock.h"
 
-#include <QScreen>
-#include <algorithm>
-
 #include "assist/move_list_panel.h"
 
 namespace velmora::platform {
@@ -16,37 +13,18 @@ constexpr int ROOM_CHARACTERS = 4;
 }  // namespace
 
 MoveListDock::MoveListDock(MainWindow& window, Game& game)
-    : QDockWidget(QStringLiteral("棋譜一覧"), &window), window_(window), game_(game), list_(new QListWidget(this)) {
+    : SideDock(QStringLiteral("棋譜一覧"), window, Qt::RightDockWidgetArea),
+      window_(window),
+      game_(game),
+      list_(new QListWidget(this)) {
   setObjectName(QStringLiteral("MOVE_LIST"));
-  setFeatures(QDockWidget::NoDockWidgetFeatures);  // shown and hidden from 表示 only
-  setAllowedAreas(Qt::RightDockWidgetArea);
   const QFontMetrics metrics = list_->fontMetrics();
   list_->setFixedWidth(metrics.horizontalAdvance(QString::fromUtf8(WIDEST_ROW)) +
                        metrics.horizontalAdvance(QLatin1Char('M')) * ROOM_CHARACTERS);
   setWidget(list_);
-  window.addDockWidget(Qt::RightDockWidgetArea, this);
-  hide();
   connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { go_to_row(list_->row(item)); });
   connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { go_to_row(list_->row(item)); });
   connect(&window, &MainWindow::event_handled, this, &MoveListDock::refresh);
-}
-
-void MoveListDock::show_beside_board(bool shown) {
-  if (shown == isVisible()) return;
-  setVisible(shown);
-  if (window_.isMaximized() || window_.isFullScreen()) return;
-  if (!shown) {
-    window_.resize(window_.width() - added_width_, window_.height());
-    added_width_ = 0;
-    return;
-  }
-  // Never wider than the screen: there the board gives up the room instead.
-  const QScreen* screen = window_.screen();
-  const int frame = window_.frameGeometry().width() - window_.width();
-  const int widest = screen ? screen->availableGeometry().width() - frame : QWIDGETSIZE_MAX;
-  const int width = std::min(window_.width() + sizeHint().width(), widest);
-  added_width_ = std::max(0, width - window_.width());
-  window_.resize(width, window_.height());
 }
 
 // A hidden list is left alone: it is filled anew when it is shown.

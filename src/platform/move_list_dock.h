@@ -3,23 +3,20 @@
 // Choosing a row shows that position, stepped to with "戻" and "進".
 #pragma once
 
-#include <QDockWidget>
 #include <QListWidget>
 
 #include "platform/main_window.h"
+#include "platform/side_dock.h"
 
 namespace velmora::platform {
 
-class MoveListDock : public QDockWidget {
+class MoveListDock : public SideDock {
   Q_OBJECT
 
  public:
   MoveListDock(MainWindow& window, Game& game);
 
   QListWidget& list() { return *list_; }
-  // Shows or hides the dock, widening or narrowing the window by its width so
-  // that the board keeps its size.
-  void show_beside_board(bool shown);
   // Rows and highlight follow the game.
   void refresh();
 
@@ -29,7 +26,6 @@ class MoveListDock : public QDockWidget {
   MainWindow& window_;
   Game& game_;
   QListWidget* list_;
-  int added_width_ = 0;  // what showing the dock added to the window's width
 };
 
 }  // namespace velmora::platform

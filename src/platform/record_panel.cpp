@@ -2,8 +2,12 @@
 
 #include <QDir>
 #include <QFontMetrics>
+#include <QGridLayout>
+#include <QKeyEvent>
 #include <QStorageInfo>
+#include <QVBoxLayout>
 #include <cmath>
+#include <utility>
 
 #include "platform/message_box.h"
 
@@ -14,34 +18,26 @@ namespace {
 const QString RECORD_PATTERN = QStringLiteral("*.棋譜");
 constexpr int FONT_PIXELS = 12;  // at zoom 1
 
-struct Place {
-  int left, top, width, height;
-};
-constexpr Place DRIVE_LIST{240, 360, 2535, 300};
-constexpr Place FOLDER_LIST{240, 600, 2535, 1710};
-constexpr Place FILE_LIST{240, 2280, 2535, 930};
-constexpr Place RETURN_BUTTON{3360, 3000, 855, 375};
-// Each label stands left of its field: Label1(0) file name, (1) second
-// player, (2) first player, (3) title.
-constexpr std::array<Place, 4> TEXT_FIELDS{{
-    {960, 3120, 2295, 270},  // Text1 file name
-    {960, 2400, 2295, 270},  // Text2 title
-    {960, 2640, 2295, 270},  // Text3 first player (先手)
-    {960, 2880, 2295, 270},  // Text4 second player (後手)
-}};
-constexpr std::array<Place, 4> LABELS{{
-    {120, 3120, 855, 255},  // Label1(0)
-    {120, 2880, 855, 255},  // Label1(1)
-    {120, 2640, 855, 255},  // Label1(2)
-    {120, 2400, 855, 255},  // Label1(3)
-}};
+// Sizes in twips: the lists as wide as a label and its field together.
+constexpr int LABEL_WIDTH = 855;
+constexpr int FIELD_WIDTH = 2295;
+constexpr int FIELD_HEIGHT = 270;
+constexpr int DRIVE_LIST_HEIGHT = 300;
+constexpr int FOLDER_LIST_HEIGHT = 1710;
+constexpr int FILE_LIST_HEIGHT = 930;
+constexpr int RETURN_WIDTH = 855, RETURN_HEIGHT = 375;
+constexpr int MARGIN = 120;
+// Label1(0) file name, (1) second player, (2) first player, (3) title.
 const std::array<QString, 4> LABEL_CAPTIONS{QStringLiteral("ﾌｧｲﾙ名 ："), QStringLiteral("後    手 ："),
                                             QStringLiteral("先    手 ："), QStringLiteral("対 局 名：")};
+// The rows of the fields from the top: title, first player, second player,
+// file name, each as (label index, field number).
+constexpr std::array<std::pair<int, int>, 4> FIELD_ROWS{{{3, 2}, {2, 3}, {1, 4}, {0, 1}}};
 
 const int FOLDER_ROLE = Qt::UserRole;
 
 // A caption wider than its label would lose its end (the colon before the
-// field) under the field; it is set smaller until it fits.
+// field); it is set smaller until it fits.
 void fit_caption(QLabel* label) {
   QFont font = label->font();
   const int room = label->contentsRect().width();
@@ -51,52 +47,128 @@ void fit_caption(QLabel* label) {
   label->setFont(font);
 }
 
+bool is_enter(const QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  const int key = static_cast<const QKeyEvent*>(event)->key();
+  return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+
 }  // namespace
 
-RecordPanel::RecordPanel(Canvas& canvas, const QString& start_folder)
-    : QObject(&canvas),
-      canvas_(canvas),
+RecordPanel::RecordPanel(QMainWindow& window, TwipScale scale, const QString& start_folder)
+    : QObject(&window),
+      scale_(scale),
       folder_(QDir(start_folder).absolutePath()),
-      drive_list_(nullptr),
-      folder_list_(new QListWidget(&canvas)),
-      file_list_(new QListWidget(&canvas)),
-      return_button_(new QPushButton(QStringLiteral("RETURN"), &canvas)) {
-  for (std::size_t i = 0; i < texts_.size(); ++i) texts_[i] = new QLineEdit(&canvas);
-  for (std::size_t i = 0; i < labels_.size(); ++i) {
-    labels_[i] = new QLabel(LABEL_CAPTIONS[i], &canvas);
-    labels_[i]->setAutoFillBackground(true);
-  }
-  drive_list_ = new QComboBox(&canvas);  // made last, so it lies over the folder list's top edge
+      dock_(new SideDock(QString(), window, Qt::LeftDockWidgetArea)),
+      drive_list_(new QComboBox),
+      folder_list_(new QListWidget),
+      file_list_(new QListWidget),
+      return_button_(new QPushButton(QStringLiteral("RETURN"))) {
+  dock_->setObjectName(QStringLiteral("RECORD_PANEL"));
+  dock_->setTitleBarWidget(new QWidget(dock_));  // no title bar: the panel has no caption
+  fields_ = make_fields();
+  auto* area = new QWidget(dock_);
+  auto* column = new QVBoxLayout(area);
+  for (QWidget* widget : {static_cast<QWidget*>(drive_list_), static_cast<QWidget*>(folder_list_),
+                          static_cast<QWidget*>(file_list_), fields_})
+    column->addWidget(widget);
+  column->addWidget(return_button_, 0, Qt::AlignRight);
+  column->addStretch();
+  dock_->setWidget(area);
+  size_controls();
   fill_drive_list();
   fill_folder_list();
   refresh_files();
   set_lists_visible(false, false, false);
   set_fields_visible(false);
-  place_controls();
 
-  connect(&canvas, &Canvas::resized, this, &RecordPanel::place_controls);
   connect(drive_list_, &QComboBox::activated, this,
           [this](int index) { choose_drive(drive_list_->itemData(index).toString()); });
   connect(folder_list_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { set_folder(item->data(FOLDER_ROLE).toString()); });
   connect(file_list_, &QListWidget::itemClicked, this,
           [this](QListWidgetItem* item) { Q_EMIT file_clicked(folder_, item->text()); });
+  file_list_->installEventFilter(this);
   connect(return_button_, &QPushButton::clicked, this, &RecordPanel::save_clicked);
+  for (QLineEdit* text : texts_) connect(text, &QLineEdit::returnPressed, this, &RecordPanel::save_clicked);
+}
+
+// The labels and fields in the order the eye and the Tab key go: title, the
+// two players, the file name.
+QWidget* RecordPanel::make_fields() {
+  auto* fields = new QWidget;
+  auto* grid = new QGridLayout(fields);
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->setSpacing(0);
+  for (std::size_t i = 0; i < texts_.size(); ++i) texts_[i] = new QLineEdit(fields);
+  for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i] = new QLabel(LABEL_CAPTIONS[i], fields);
+  for (int row = 0; row < static_cast<int>(FIELD_ROWS.size()); ++row) {
+    const auto [label, field] = FIELD_ROWS[row];
+    grid->addWidget(labels_[label], row, 0);
+    grid->addWidget(texts_[field - 1], row, 1);
+  }
+  return fields;
+}
+
+// Sizes and fonts grow with the window's zoom, like the menus.
+void RecordPanel::size_controls() {
+  QFont font = drive_list_->font();
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(FONT_PIXELS * scale_.zoom))));
+  const int width = scale_.pixels(LABEL_WIDTH + FIELD_WIDTH);
+  const auto size = [&](QWidget* widget, int w, int h) {
+    widget->setFont(font);
+    widget->setFixedSize(w, h);
+  };
+  size(drive_list_, width, scale_.pixels(DRIVE_LIST_HEIGHT));
+  size(folder_list_, width, scale_.pixels(FOLDER_LIST_HEIGHT));
+  size(file_list_, width, scale_.pixels(FILE_LIST_HEIGHT));
+  size(return_button_, scale_.pixels(RETURN_WIDTH), scale_.pixels(RETURN_HEIGHT));
+  for (QLineEdit* text : texts_) size(text, scale_.pixels(FIELD_WIDTH), scale_.pixels(FIELD_HEIGHT));
+  for (QLabel* label : labels_) {
+    size(label, scale_.pixels(LABEL_WIDTH), scale_.pixels(FIELD_HEIGHT));
+    fit_caption(label);
+  }
+  const int margin = scale_.pixels(MARGIN);
+  dock_->widget()->layout()->setContentsMargins(margin, margin, margin, margin);
+  dock_->widget()->setFixedWidth(width + 2 * margin);
+}
+
+QList<QWidget*> RecordPanel::controls() const {
+  QList<QWidget*> widgets{drive_list_, folder_list_, file_list_, return_button_};
+  for (QLineEdit* text : texts_) widgets << text;
+  return widgets;
 }
 
 // Lists that come into view show the folder as it is now.
 void RecordPanel::set_lists_visible(bool drive, bool folder, bool files) {
-  if (folder && !folder_list_->isVisible()) fill_folder_list();
-  if (files && !file_list_->isVisible()) refresh_files();
+  if (folder && folder_list_->isHidden()) fill_folder_list();
+  if (files && file_list_->isHidden()) refresh_files();
   drive_list_->setVisible(drive);
   folder_list_->setVisible(folder);
   file_list_->setVisible(files);
+  follow_controls();
 }
 
 void RecordPanel::set_fields_visible(bool visible) {
-  for (QLineEdit* text : texts_) text->setVisible(visible);
-  for (QLabel* label : labels_) label->setVisible(visible);
+  fields_->setVisible(visible);
   return_button_->setVisible(visible);
+  follow_controls();
+}
+
+// The dock shows while any control does.
+void RecordPanel::follow_controls() {
+  bool shown = false;
+  for (QWidget* widget : {static_cast<QWidget*>(drive_list_), static_cast<QWidget*>(folder_list_),
+                          static_cast<QWidget*>(file_list_), fields_})
+    shown = shown || !widget->isHidden();
+  dock_->show_beside_board(shown);
+}
+
+// Enter on a file loads it, as a click does.
+bool RecordPanel::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != file_list_ || !is_enter(event) || file_list_->currentItem() == nullptr) return false;
+  Q_EMIT file_clicked(folder_, file_list_->currentItem()->text());
+  return true;
 }
 
 RecordFields RecordPanel::fields() const {
@@ -125,7 +197,7 @@ void RecordPanel::refresh_files() {
 bool RecordPanel::choose_drive(const QString& root) {
   const QStorageInfo drive(root);
   if (!drive.isValid() || !drive.isReady() || !QDir(root).isReadable()) {
-    show_message_box(canvas_.window(), "ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ", Buttons::Ok, Icon::None);
+    show_message_box(dock_->parentWidget(), "ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ", Buttons::Ok, Icon::None);
     drive_list_->setCurrentIndex(drive_list_->findData(QStorageInfo(folder_).rootPath()));
     return false;
   }
@@ -162,24 +234,6 @@ void RecordPanel::fill_folder_list() {
   const QDir current(folder_);
   for (const QString& child : current.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name)) {
     add(current.absoluteFilePath(child), static_cast<int>(chain.size()));
-  }
-}
-
-void RecordPanel::place_controls() {
-  const auto place = [this](QWidget* widget, const Place& p) {
-    widget->setGeometry(canvas_.to_widget(p.left, p.top, p.width, p.height));
-    QFont font = widget->font();
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(FONT_PIXELS * canvas_.widget_scale()))));
-    widget->setFont(font);
-  };
-  place(drive_list_, DRIVE_LIST);
-  place(folder_list_, FOLDER_LIST);
-  place(file_list_, FILE_LIST);
-  place(return_button_, RETURN_BUTTON);
-  for (std::size_t i = 0; i < texts_.size(); ++i) place(texts_[i], TEXT_FIELDS[i]);
-  for (std::size_t i = 0; i < labels_.size(); ++i) {
-    place(labels_[i], LABELS[i]);
-    fit_caption(labels_[i]);
   }
 }
 
