@@ -1,7 +1,13 @@
-// Keys for the commands of the menu bar: ← 戻, → 進, Home 最初, Ctrl+F 反転,
-// Ctrl+O 読込, Ctrl+S 書込, F1 バージョン情報. Each key triggers the menu
-// item itself, so refusals and messages are those of the mouse; the captions
-// stay as they are. Esc is the window's own key.
+// Keys for the commands of the menu bar: ← 戻, → 進, Ctrl+F 反転, Ctrl+O 読込,
+// Ctrl+S 書込, F1 バージョン情報. Each key triggers the menu item itself, so
+// refusals and messages are those of the mouse; the captions stay as they
+// are. Home and End show the start and the last move of the move list, as
+// its rows do (a step through the list: nothing of the match is lost); 最初,
+// which sets up a new game, has no key. Esc is the window's own key.
+//
+// Keys act where the focus is: while the record panel holds it, its lists
+// and fields take the keys (they move in a list and edit a field), and only
+// the keys that switch the panel or show the About box act on the window.
 #pragma once
 
 #include "platform/main_window.h"

@@ -79,6 +79,83 @@ TEST_F(RecordPanelTest, WritingShowsTheFieldsAndTheButtonInsteadOfTheFileList) {
   EXPECT_EQ(fields.title, "題");
 }
 
+// While the panel's lists and fields hold the focus the keys act there: they
+// move in a list and edit a field, and leave the match as it was.
+TEST_F(RecordPanelTest, KeysActWhereTheFocusIsAndLeaveTheMatch) {
+  for (const char* name : {"a.棋譜", "b.棋譜", "c.棋譜"}) write_file(folder.filePath(name), "title\r\n");
+  choose(MenuItem::MATCH_MAN);
+  for (const auto& [fx, fy, tx, ty] : {std::array{2, 7, 2, 6}, {3, 2, 3, 3}}) {
+    click_cell(fx, fy);
+    click_cell(tx, ty);
+  }
+  const Board board = game->board;
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+  RecordPanel& panel = window->record_panel();
+  const auto press = [](QWidget* control, QKeyCombination keys) {
+    control->setFocus();
+    QTest::keyClick(control, keys.key(), keys.keyboardModifiers());
+  };
+
+  choose(MenuItem::KIFU_READ);
+  QListWidget* files = panel.file_list();
+  files->setCurrentRow(0);
+  const struct {
+    QKeyCombination keys;
+    int row;
+  } list_keys[] = {{Qt::Key_End, 2},  {Qt::Key_Up, 1},    {Qt::Key_Home, 0},         {Qt::Key_Down, 1},
+                   {Qt::Key_Left, 1}, {Qt::Key_Right, 1}, {Qt::CTRL | Qt::Key_Z, 1}, {Qt::CTRL | Qt::Key_F, 1}};
+  for (const auto& k : list_keys) {
+    press(files, k.keys);
+    EXPECT_EQ(files->currentRow(), k.row) << QKeySequence(k.keys).toString().toStdString();
+  }
+  press(panel.folder_list(), Qt::Key_Home);
+  EXPECT_TRUE(files->isVisible());
+
+  choose(MenuItem::KIFU_WRITE);
+  QLineEdit* name = panel.text_field(1);
+  name->setText("ab");
+  for (const QKeyCombination keys : {QKeyCombination(Qt::Key_Home), QKeyCombination(Qt::Key_Right)}) press(name, keys);
+  QTest::keyClicks(name, "x");
+  press(name, Qt::Key_End);
+  QTest::keyClicks(name, "y");
+  EXPECT_EQ(name->text(), "axby");
+  press(name, Qt::CTRL | Qt::Key_Z);
+  EXPECT_EQ(name->text(), "axb") << "Ctrl+Z undoes the typing";
+
+  EXPECT_EQ(game->move_number, 2);
+  EXPECT_EQ(game->history.record_length, 2);
+  EXPECT_EQ(game->board, board);
+  EXPECT_EQ(game->board_flipped, 0);
+  EXPECT_FALSE(game->program_ended);
+}
+
+// Enter in any field saves as RETURN does; Enter on a file loads it, Enter on
+// a folder opens it.
+TEST_F(RecordPanelTest, EnterSavesAndLoads) {
+  QDir(folder.path()).mkdir("older");
+  choose(MenuItem::MATCH_MAN);
+  click_cell(2, 7);
+  click_cell(2, 6);
+  RecordPanel& panel = window->record_panel();
+  choose(MenuItem::KIFU_WRITE);
+  panel.text_field(1)->setText("entered");
+  QTest::keyClick(panel.text_field(2), Qt::Key_Return);
+  EXPECT_TRUE(QFile::exists(folder.filePath("entered.棋譜")));
+  EXPECT_FALSE(panel.return_button()->isVisibleTo(window));
+
+  choose(MenuItem::KIFU_READ);
+  panel.file_list()->setCurrentRow(0);
+  QTest::keyClick(panel.file_list(), Qt::Key_Enter);
+  EXPECT_EQ(game->record_mode, 1);
+  EXPECT_EQ(game->history.record_length, 1);
+
+  choose(MenuItem::KIFU_READ);
+  panel.folder_list()->setCurrentItem(panel.folder_list()->findItems("older", Qt::MatchEndsWith).value(0));
+  QTest::keyClick(panel.folder_list(), Qt::Key_Return);
+  EXPECT_EQ(panel.folder(), QDir(folder.filePath("older")).absolutePath());
+}
+
 // "先    手 ：" is wider than its label at the panel's font size; every caption
 // must show its colon rather than run under the field beside it, at every zoom.
 class RecordPanelZoomTest : public WindowTest, public ::testing::WithParamInterface<double> {

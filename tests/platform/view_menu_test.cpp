@@ -47,7 +47,9 @@ TEST_F(ViewMenuTest, KeysReachTheirHandlers) {
       {Qt::CTRL | Qt::Key_Y, [&] { return game->move_number == 3; }},
       {Qt::CTRL | Qt::Key_L, [&] { return view().dock().isVisible(); }},
       {Qt::CTRL | Qt::Key_F, [&] { return game->board_flipped == 1; }},
-      {Qt::Key_Home, [&] { return game->move_number == 0 && game->turn == 0; }},
+      // Home and End step to the ends of the move list; the match stays.
+      {Qt::Key_Home, [&] { return game->move_number == 0 && game->turn != 0 && game->history.record_length == 3; }},
+      {Qt::Key_End, [&] { return game->move_number == 3; }},
       {Qt::CTRL | Qt::Key_S, [&] { return window->record_panel().return_button()->isVisibleTo(window); }},
       {Qt::CTRL | Qt::Key_O, [&] { return window->record_panel().file_list()->isVisibleTo(window); }},
   };
