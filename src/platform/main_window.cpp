@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -65,8 +66,11 @@ MainWindow::MainWindow(TwipScale scale, int render_scale, const QString& record_
   connect(canvas_, &Canvas::mouse_pressed, this, [this](int button, int shift, double x, double y) {
     dispatch([=](Game& g) { on_mouse_down(g, button, shift, x, y); });
   });
-  connect(record_panel_, &RecordPanel::file_clicked, this, [this](const QString& folder, const QString& name) {
-    dispatch([&](Game& g) { on_record_file_clicked(g, folder.toStdString(), name.toStdString()); });
+  connect(record_panel_, &RecordPanel::file_clicked, this, [this](const QString& folder, const QByteArray& name) {
+    // The names are copied: the event may wait until the computer has moved.
+    dispatch([folder = QFile::encodeName(folder).toStdString(), name = name.toStdString()](Game& g) {
+      on_record_file_clicked(g, folder, name);
+    });
   });
   connect(record_panel_, &RecordPanel::save_clicked, this,
           [this] { dispatch([](Game& g) { on_record_save_clicked(g); }); });

@@ -1,6 +1,7 @@
 #include "platform/record_panel.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QKeyEvent>
@@ -10,12 +11,12 @@
 #include <utility>
 
 #include "platform/message_box.h"
+#include "record/record_folder.h"
 
 namespace velmora::platform {
 
 namespace {
 
-const QString RECORD_PATTERN = QStringLiteral("*.棋譜");
 constexpr int FONT_PIXELS = 12;  // at zoom 1
 
 // Sizes in twips: the lists as wide as a label and its field together.
@@ -35,6 +36,7 @@ const std::array<QString, 4> LABEL_CAPTIONS{QStringLiteral("ﾌｧｲﾙ名 ："
 constexpr std::array<std::pair<int, int>, 4> FIELD_ROWS{{{3, 2}, {2, 3}, {1, 4}, {0, 1}}};
 
 const int FOLDER_ROLE = Qt::UserRole;
+const int FILE_NAME_ROLE = Qt::UserRole;  // the name's bytes
 
 // A caption wider than its label would lose its end (the colon before the
 // field); it is set smaller until it fits.
@@ -86,8 +88,7 @@ RecordPanel::RecordPanel(QMainWindow& window, TwipScale scale, const QString& st
           [this](int index) { choose_drive(drive_list_->itemData(index).toString()); });
   connect(folder_list_, &QListWidget::itemActivated, this,
           [this](QListWidgetItem* item) { set_folder(item->data(FOLDER_ROLE).toString()); });
-  connect(file_list_, &QListWidget::itemClicked, this,
-          [this](QListWidgetItem* item) { Q_EMIT file_clicked(folder_, item->text()); });
+  connect(file_list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { choose_file(*item); });
   file_list_->installEventFilter(this);
   connect(return_button_, &QPushButton::clicked, this, &RecordPanel::save_clicked);
   for (QLineEdit* text : texts_) connect(text, &QLineEdit::returnPressed, this, &RecordPanel::save_clicked);
@@ -167,7 +168,7 @@ void RecordPanel::follow_controls() {
 // Enter on a file loads it, as a click does.
 bool RecordPanel::eventFilter(QObject* watched, QEvent* event) {
   if (watched != file_list_ || !is_enter(event) || file_list_->currentItem() == nullptr) return false;
-  Q_EMIT file_clicked(folder_, file_list_->currentItem()->text());
+  choose_file(*file_list_->currentItem());
   return true;
 }
 
@@ -189,9 +190,17 @@ void RecordPanel::set_folder(const QString& folder) {
   refresh_files();
 }
 
+// Every record file, named readably whatever the encoding of its name.
 void RecordPanel::refresh_files() {
   file_list_->clear();
-  file_list_->addItems(QDir(folder_).entryList({RECORD_PATTERN}, QDir::Files, QDir::Name));
+  for (const RecordFileName& name : record_files_in(QFile::encodeName(folder_).toStdString())) {
+    auto* item = new QListWidgetItem(QString::fromStdString(name.shown), file_list_);
+    item->setData(FILE_NAME_ROLE, QByteArray::fromStdString(name.bytes));
+  }
+}
+
+void RecordPanel::choose_file(const QListWidgetItem& item) {
+  Q_EMIT file_clicked(folder_, item.data(FILE_NAME_ROLE).toByteArray());
 }
 
 bool RecordPanel::choose_drive(const QString& root) {

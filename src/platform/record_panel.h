@@ -50,8 +50,9 @@ class RecordPanel : public QObject {
   QList<QWidget*> controls() const;
 
  Q_SIGNALS:
-  // A file was chosen: clicked, or Enter pressed on it.
-  void file_clicked(const QString& folder, const QString& file_name);
+  // A file was chosen: clicked, or Enter pressed on it. The name is the
+  // bytes the file system holds.
+  void file_clicked(const QString& folder, const QByteArray& file_name);
   // RETURN was clicked, or Enter pressed in one of the fields.
   void save_clicked();
 
@@ -61,6 +62,7 @@ class RecordPanel : public QObject {
  private:
   void fill_drive_list();
   void fill_folder_list();
+  void choose_file(const QListWidgetItem& item);
   QWidget* make_fields();
   void size_controls();
   void follow_controls();

@@ -5,10 +5,12 @@
 #include <QFontMetrics>
 #include <QScreen>
 #include <QTest>
+#include <fstream>
 
 #include "match/window.h"
 #include "platform/view_menu.h"
 #include "rules/turn_order.h"
+#include "text/shift_jis.h"
 #include "window_fixture.h"
 
 namespace velmora::platform::testing {
@@ -37,6 +39,8 @@ TEST_F(RecordPanelTest, ReadingShowsTheListsAndTheRecordFilesOfTheFolder) {
   write_file(folder.filePath("b.棋譜"), "title\r\n");
   write_file(folder.filePath("a.棋譜"), "title\r\n");
   write_file(folder.filePath("notes.txt"), "text\r\n");
+  // Named in Shift-JIS, as records written on Windows are.
+  std::ofstream(QFile::encodeName(folder.path()).toStdString() + "/" + utf8_to_shift_jis("対局.棋譜")) << "title\r\n";
   QDir(folder.path()).mkdir("older");
   RecordPanel& panel = window->record_panel();
 
@@ -46,9 +50,10 @@ TEST_F(RecordPanelTest, ReadingShowsTheListsAndTheRecordFilesOfTheFolder) {
   EXPECT_TRUE(panel.file_list()->isVisibleTo(window));
   EXPECT_FALSE(panel.text_field(1)->isVisibleTo(window));
   EXPECT_FALSE(panel.return_button()->isVisibleTo(window));
-  ASSERT_EQ(panel.file_list()->count(), 2);
+  ASSERT_EQ(panel.file_list()->count(), 3);
   EXPECT_EQ(panel.file_list()->item(0)->text(), "a.棋譜");
   EXPECT_EQ(panel.file_list()->item(1)->text(), "b.棋譜");
+  EXPECT_EQ(panel.file_list()->item(2)->text(), "対局.棋譜");
   EXPECT_EQ(panel.folder(), QDir(folder.path()).absolutePath());
   EXPECT_EQ(panel.file_list()->size(), QSize(pixel(855 + 2295), pixel(930)));
 
@@ -58,6 +63,11 @@ TEST_F(RecordPanelTest, ReadingShowsTheListsAndTheRecordFilesOfTheFolder) {
   Q_EMIT panel.folder_list()->itemActivated(older.first());
   EXPECT_EQ(panel.folder(), QDir(folder.filePath("older")).absolutePath());
   EXPECT_EQ(panel.file_list()->count(), 0);
+
+  panel.set_folder(folder.path());
+  QTest::mouseClick(panel.file_list()->viewport(), Qt::LeftButton, Qt::NoModifier,
+                    panel.file_list()->visualItemRect(panel.file_list()->item(2)).center());
+  EXPECT_EQ(game->record_mode, 1) << "the file named in Shift-JIS loads";
 }
 
 TEST_F(RecordPanelTest, WritingShowsTheFieldsAndTheButtonInsteadOfTheFileList) {

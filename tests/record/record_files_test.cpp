@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <filesystem>
 
 #include "fakes/fake_ports.h"
 #include "notation/record_format.h"
+#include "record/record_folder.h"
 #include "record/temp_folder.h"
 #include "setup/new_game.h"
 #include "text/shift_jis.h"
@@ -352,6 +354,26 @@ TEST_F(RecordFiles, ABinaryFileOfManyMegabytesLoadsWithoutHarm) {
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y)
         ASSERT_TRUE(is_piece(g().history.slot(n).board(x, y)) || g().history.slot(n).board(x, y) == EMPTY);
+}
+
+// Names in UTF-8, in Shift-JIS (as written on Windows) and in neither are
+// all listed, readably, in the order of the shown names; each opens by the
+// bytes of its name. Other files and folders named like records are not.
+TEST_F(RecordFiles, EveryRecordFileIsListedReadablyAndLoads) {
+  const std::string shift_jis_name = utf8_to_shift_jis("対局.棋譜");
+  const std::string latin1_name = "caf\xE9.棋譜";
+  for (const std::string& name : {shift_jis_name, latin1_name, std::string("第一局.棋譜")})
+    folder.write(name, read_data_file("saved_record.棋譜"));
+  folder.write("notes.txt", "text");
+  std::filesystem::create_directory(folder.file("folder.棋譜"));
+
+  EXPECT_EQ(record_files_in(folder.path()),
+            (std::vector<RecordFileName>{
+                {latin1_name, "caf\uFFFD.棋譜"}, {shift_jis_name, "対局.棋譜"}, {"第一局.棋譜", "第一局.棋譜"}}));
+  for (const std::string& name : {shift_jis_name, latin1_name}) {
+    record_file_click(g(), folder.path(), name);
+    EXPECT_EQ(g().history.record_length, 2) << readable_file_name(name);
+  }
 }
 
 // ---- the panel ----

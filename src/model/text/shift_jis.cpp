@@ -93,6 +93,10 @@ std::string shift_jis_to_utf8(std::string_view sjis) {
   return convert(UTF8, SHIFT_JIS, sjis, REPLACEMENT_UTF8, one_byte);
 }
 
+std::string lossy_utf8(std::string_view bytes) { return convert(UTF8, UTF8, bytes, REPLACEMENT_UTF8, one_byte); }
+
+bool is_utf8(std::string_view bytes) { return lossy_utf8(bytes) == bytes; }
+
 std::string_view cut_shift_jis(std::string_view sjis, std::size_t max_bytes) {
   std::size_t end = 0;
   while (end < sjis.size()) {

@@ -21,6 +21,13 @@ std::vector<std::string> characters_without_shift_jis(std::string_view utf8);
 // so whatever a file holds gives printable UTF-8.
 std::string shift_jis_to_utf8(std::string_view sjis);
 
+// Whether `bytes` is well-formed UTF-8.
+bool is_utf8(std::string_view bytes);
+
+// `bytes` with every byte that is not part of well-formed UTF-8 replaced by
+// U+FFFD, so that text of an unknown encoding can be shown.
+std::string lossy_utf8(std::string_view bytes);
+
 // The longest start of `sjis` of at most `max_bytes` bytes that does not end
 // in the middle of a two-byte character.
 std::string_view cut_shift_jis(std::string_view sjis, std::size_t max_bytes);
