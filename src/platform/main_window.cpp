@@ -11,6 +11,7 @@
 #include <QMenuBar>
 #include <QWindow>
 #include <cmath>
+#include <exception>
 #include <thread>
 
 #include "match/window.h"
@@ -175,18 +176,34 @@ void MainWindow::tick_timer1() {
   }
 }
 
+// The loop ends when the work has finished, or earlier when the application
+// quits (it ends every event loop): then the work is told to stop.
 bool MainWindow::run_aside(const Clock::Work& work) {
   std::atomic<bool> stop{false};
+  std::atomic<bool> finished{false};
+  std::exception_ptr failure;
   QEventLoop loop;
   work_stop_ = &stop;
   std::thread worker([&] {
-    work(stop);
+    try {
+      work(stop);
+    } catch (...) {
+      failure = std::current_exception();
+    }
+    finished = true;
     QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
   });
   loop.exec();
+  if (!finished) stop = true;
   worker.join();
   work_stop_ = nullptr;
+  if (failure) std::rethrow_exception(failure);
   return !stop;
+}
+
+void MainWindow::dispatch_stopping_work(const std::function<void(Game&)>& event) {
+  stop_work_aside();
+  dispatch(event);
 }
 
 void MainWindow::stop_work_aside() {

@@ -38,11 +38,16 @@ class MainWindow : public QMainWindow {
   // fall inside another event (during its waits and dialogs) are skipped.
   void dispatch(const std::function<void(Game&)>& event);
 
+  // Runs `event` as dispatch() does, after stopping the work running aside
+  // (false for its caller): the event need not wait for that work to end.
+  void dispatch_stopping_work(const std::function<void(Game&)>& event);
+
   // Runs the work of an event (the computer's search) on a thread of its own
   // and returns when it has finished: meanwhile the window paints and Timer1
   // ticks; Esc and closing the window stop the work (false) and are carried
   // out once the event has ended; other commands wait until then, and clicks
-  // on the board are dropped.
+  // on the board are dropped. Quitting the application stops the work too.
+  // An exception of the work is thrown again here, on the window's thread.
   bool run_aside(const Clock::Work& work);
 
   // Puts the window's frame at `frame_place` with contents of `size`

@@ -44,21 +44,29 @@ void ViewMenu::add_game_commands() {
   move_list->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   connect(move_list, &QAction::toggled, this, &ViewMenu::show_move_list);
 
+  // 待った chosen while level 4 thinks stops the search: the person's move is
+  // taken back and the computer's reply never played. The others wait.
   const struct {
     const char* name;
     const char* caption;
     QKeySequence keys;
     void (*command)(Game&);
+    bool stops_search;
   } commands[] = {
-      {"TAKE_BACK", "待った", QKeySequence(Qt::CTRL | Qt::Key_Z), take_back},
-      {"TAKE_BACK_REDO", "待った取消", QKeySequence(Qt::CTRL | Qt::Key_Y), take_back_redo},
-      {"HINT", "ヒント", QKeySequence(Qt::Key_F2), hint_click},
+      {"TAKE_BACK", "待った", QKeySequence(Qt::CTRL | Qt::Key_Z), take_back, true},
+      {"TAKE_BACK_REDO", "待った取消", QKeySequence(Qt::CTRL | Qt::Key_Y), take_back_redo, false},
+      {"HINT", "ヒント", QKeySequence(Qt::Key_F2), hint_click, false},
   };
   for (const auto& c : commands) {
     QAction* action = menu_->addAction(QString::fromUtf8(c.caption));
     action->setObjectName(QString::fromUtf8(c.name));
     action->setShortcut(c.keys);
-    connect(action, &QAction::triggered, this, [this, command = c.command] { window_.dispatch(command); });
+    connect(action, &QAction::triggered, this, [this, command = c.command, stops = c.stops_search] {
+      if (stops)
+        window_.dispatch_stopping_work(command);
+      else
+        window_.dispatch(command);
+    });
   }
 }
 

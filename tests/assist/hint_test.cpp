@@ -74,6 +74,29 @@ TEST_F(HintTest, IsTheChoiceOfTheLevelSet) {
   }
 }
 
+// Level 4's hint searches aside of the window, as its turn does. Stopped (Esc,
+// closing, 待った) it shows nothing and makes no sound; failed, the other
+// levels' search answers.
+TEST_F(HintTest, AtLevelFourSearchesAsideAndMayBeStopped) {
+  start_two_people();
+  on_menu(g, MenuItem::LEVEL4);
+  g.com.strong_limits.max_depth = 2;
+  const struct {
+    bool stop, fail;
+    std::size_t frames;
+  } rows[] = {{false, false, 2}, {true, false, 0}, {false, true, 2}};
+  for (const auto& row : rows) {
+    clear_logs();
+    t.fakes.clock.stop_runs_aside = row.stop;
+    t.fakes.clock.work_throws = row.fail;
+    const int runs = t.fakes.clock.runs_aside;
+    hint_click(g);
+    EXPECT_EQ(t.fakes.clock.runs_aside, runs + 1);
+    EXPECT_EQ(t.fakes.screen.ops_of(DrawOp::Outline).size(), row.frames) << row.stop << row.fail;
+    EXPECT_EQ(refusals(), 0);
+  }
+}
+
 TEST_F(HintTest, WithNoSideToMoveIsRefused) {
   hint_click(g);
   EXPECT_EQ(refusals(), 1);

@@ -173,6 +173,20 @@ TEST_F(Turn, LevelFourTakesTheKingThroughTheSameRoutine) {
   EXPECT_EQ(c.g.com.move_counter, 1);
 }
 
+// A search that throws does not end the program: the other levels' search
+// answers, as for a move the rules refuse, and the next turn has a new engine.
+TEST_F(Turn, AFailedLevelFourSearchFallsBackToTheOtherLevels) {
+  ComGame c({{2, 3, +KIN}, {2, 4, -OU}, {5, 1, +OU}, {9, 9, -SYA}}, STRONG_LEVEL);
+  prepare(c);
+  c.g.com.strong_engine = std::make_shared<Engine>();
+  c.t.fakes.clock.work_throws = true;
+  c.t.fakes.dialogs.yes_no_answers.push_back(Answer::No);
+  com_ban(c.g);
+  EXPECT_EQ(c.g.board(2, 4), +KIN);
+  EXPECT_EQ(boxes(c).front(), "ｺﾝﾋﾟｭｰﾀの勝ちです");
+  EXPECT_EQ(c.g.com.strong_engine, nullptr);
+}
+
 TEST_F(Turn, LevelFourWithNoMoveAtAllResigns) {
   ComGame c({{5, 9, +HU}, {1, 9, -OU}}, STRONG_LEVEL);
   prepare(c);

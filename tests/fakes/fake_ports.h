@@ -5,6 +5,7 @@
 
 #include <deque>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -119,8 +120,10 @@ class FakeClock final : public Clock {
   }
   int runs_aside = 0;
   bool stop_runs_aside = false;  // as if Esc came as soon as the work began
+  bool work_throws = false;      // as if the work failed with an exception
   bool run_aside(const Work& work) override {
     ++runs_aside;
+    if (work_throws) throw std::runtime_error("the work aside failed");
     const std::atomic<bool> stop{stop_runs_aside};
     work(stop);
     return !stop_runs_aside;

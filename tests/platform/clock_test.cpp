@@ -2,6 +2,9 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTest>
+#include <chrono>
+#include <stdexcept>
+#include <thread>
 
 #include "platform/qt_clock.h"
 #include "window_fixture.h"
@@ -32,6 +35,33 @@ TEST_F(ClockTest, AWaitLastsItsTimeAndKeepsTheWindowPainted) {
   EXPECT_GE(elapsed.elapsed(), 295);
   EXPECT_GE(paints, 1);
   window->canvas().removeEventFilter(&counter);
+}
+
+// Work aside that throws does not end the program: the exception comes back
+// on the window's thread, to the event that ran the work.
+TEST_F(ClockTest, WorkAsideThatThrowsThrowsAgainOnTheWindowsThread) {
+  EXPECT_THROW(window->run_aside([](const std::atomic<bool>&) { throw std::runtime_error("the search failed"); }),
+               std::runtime_error);
+}
+
+// Quitting the application (as at log-out) ends every event loop: the work
+// aside is told to stop rather than run on unseen.
+TEST_F(ClockTest, QuittingTheApplicationStopsTheWorkAside) {
+  QTimer quit;
+  quit.setSingleShot(true);
+  QObject::connect(&quit, &QTimer::timeout, [] { QCoreApplication::exit(0); });
+  quit.start(20);
+  bool stopped = false;
+  const bool finished = window->run_aside([&](const std::atomic<bool>& stop) {
+    for (int ms = 0; ms < 10000 && !stop; ++ms) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    stopped = stop;
+  });
+  EXPECT_FALSE(finished);
+  EXPECT_TRUE(stopped);
+  // The application's event loop runs and ends once, so that the event loops
+  // of the tests that follow run again.
+  QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+  QCoreApplication::exec();
 }
 
 TEST_F(ClockTest, TheTimeOfDayIsInSecondsSinceMidnight) {

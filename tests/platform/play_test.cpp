@@ -5,6 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "platform/view_menu.h"
 #include "search/strong_player.h"
 #include "view/pictures.h"
 #include "window_fixture.h"
@@ -171,6 +172,53 @@ TEST_P(StopWhileThinking, EndsTheProgramWithoutTheComputersMove) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EscapeOrClose, StopWhileThinking, ::testing::Bool());
+
+// 待った while level 4 thinks stops the search and takes the person's move
+// back; the computer's reply is never played.
+TEST_F(LevelFourTest, TakeBackStopsTheSearchAndTakesThePersonsMoveBack) {
+  const Board start = game->board;
+  move_and_meanwhile([&] { desktop->view_menu().find("TAKE_BACK")->trigger(); });
+  EXPECT_TRUE(acted);
+  EXPECT_EQ(game->move_number, 0);
+  EXPECT_EQ(game->history.record_length, 1) << "no reply in the move list";
+  EXPECT_EQ(game->turn, game->chess_sign);
+  EXPECT_EQ(game->board, start);
+  EXPECT_FALSE(game->program_ended);
+}
+
+// Clicks made while level 4 thinks are dropped, as during the other levels.
+TEST_F(LevelFourTest, ClicksMadeWhileItThinksAreDropped) {
+  const Board start = game->board;
+  move_and_meanwhile([&] {
+    click_cell(4, 7);
+    click_cell(4, 6);
+  });
+  EXPECT_EQ(game->move_number, 2);
+  EXPECT_EQ(game->board.at(4, 7), start.at(4, 7));
+  EXPECT_EQ(game->sel.selection_state, 0);
+}
+
+// The hint at level 4 searches off the window's thread too: the window takes
+// events meanwhile, and Esc stops the search (no frame is drawn).
+TEST_F(LevelFourTest, EscapeStopsTheHintsSearch) {
+  choose(MenuItem::LEVEL4);
+  choose(MenuItem::MATCH_MAN);
+  QTimer meanwhile;
+  meanwhile.setSingleShot(true);
+  QObject::connect(&meanwhile, &QTimer::timeout, [&] {
+    acted = true;
+    QTest::keyClick(&window->canvas(), Qt::Key_Escape);
+  });
+  meanwhile.start(0);
+  desktop->view_menu().find("HINT")->trigger();
+  EXPECT_TRUE(acted) << "the window took events while the hint was searched";
+  EXPECT_TRUE(game->program_ended);
+  const QImage& image = window->canvas().image();
+  int hint_pixels = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) hint_pixels += image.pixelColor(x, y) == QColor(0, 255, 255) ? 1 : 0;
+  EXPECT_EQ(hint_pixels, 0);
+}
 
 TEST_F(PlayTest, TheWindowKeepsItsPictureWhenRepainted) {
   const QImage before = window->canvas().image().copy();

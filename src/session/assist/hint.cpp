@@ -1,7 +1,7 @@
 #include "assist/hint.h"
 
+#include "com/com_turn.h"
 #include "search/analysis.h"
-#include "search/computer_choice.h"
 #include "view/board_view.h"
 #include "view/sound_effects.h"
 
@@ -46,35 +46,61 @@ HintMove on_window(const Candidate& c, bool turned) {
   return m;
 }
 
-// The computer's choice on a position of its own: level 4 searches within
-// the game's limits (the window waits for it, as the hint is asked for); the
-// other levels answer at once.
-std::optional<Candidate> search_copy(const AnalysisPosition& asked, const SearchLimits& strong_limits) {
+struct Choice {
+  std::optional<Candidate> move;
+  bool stopped = false;  // Esc, closing the window or a take-back stopped the search
+};
+
+// The computer's choice on a position of its own. Level 4 searches within
+// the game's limits, with an engine of its own, off the window's thread as
+// in the computer's turn; should it fail or choose a move the rules refuse,
+// the search of the other levels answers, which answer at once.
+Choice search_copy(Clock& clock, const AnalysisPosition& asked, const SearchLimits& strong_limits) {
   Position pos;
   InfluenceMaps maps;
   set_up_position(pos, maps, asked);
+  Candidate best;
+  if (asked.level == STRONG_LEVEL) {
+    StrongRoot root = strong_root(pos, asked.drops);
+    Engine engine;
+    const ComAnswer answer = strong_search_aside(clock, root, engine, within_move_time(strong_limits), best);
+    if (answer == ComAnswer::Stopped) return Choice{std::nullopt, true};
+    if (answer == ComAnswer::NoMove) return Choice{};
+    if (answer == ComAnswer::Move && rules_allow(pos, best, +1)) return Choice{best};
+  }
+  ComAnalysis com;
+  com.com_level = asked.level;
   SearchOptions options;
   options.chess_drops = asked.drops;
-  const std::optional<ComputerChoice> choice = computer_choice(pos, maps, asked.level, options, strong_limits);
-  if (!choice) return std::nullopt;
-  return choice->move;
+  if (!search_candidates(pos, maps, com, options, best)) return Choice{};
+  return Choice{best};
+}
+
+struct Hint {
+  std::optional<HintMove> move;
+  bool stopped = false;
+};
+
+Hint search_hint(const Game& g) {
+  if (g.turn != +1 && g.turn != -1) return Hint{};
+  const bool turned = g.turn == g.chess_sign;  // the side at the bottom is to move
+  const Choice choice = search_copy(g.ports.clock, position_for_search(g, turned), g.com.strong_limits);
+  if (!choice.move) return Hint{std::nullopt, choice.stopped};
+  return Hint{on_window(*choice.move, turned)};
 }
 
 }  // namespace
 
-std::optional<HintMove> find_hint(const Game& g) {
-  if (g.turn != +1 && g.turn != -1) return std::nullopt;
-  const bool turned = g.turn == g.chess_sign;  // the side at the bottom is to move
-  const std::optional<Candidate> best = search_copy(position_for_search(g, turned), g.com.strong_limits);
-  if (!best) return std::nullopt;
-  return on_window(*best, turned);
-}
+std::optional<HintMove> find_hint(const Game& g) { return search_hint(g).move; }
 
 void hint_click(Game& g) {
-  const std::optional<HintMove> hint = find_hint(g);
-  if (!hint) return play_refusal(g);
-  描画_桝輪郭(g, HINT_FRAME_COLOUR, hint->from_x, hint->from_y);
-  描画_桝輪郭(g, HINT_FRAME_COLOUR, hint->to_x, hint->to_y);
+  // Clicks made while level 4 thinks would count only after the hint is shown.
+  g.ports.screen.drop_clicks_meanwhile();
+  const Hint hint = search_hint(g);
+  if (hint.stopped) return;
+  if (!hint.move) return play_refusal(g);
+  描画_桝輪郭(g, HINT_FRAME_COLOUR, hint.move->from_x, hint.move->from_y);
+  描画_桝輪郭(g, HINT_FRAME_COLOUR, hint.move->to_x, hint.move->to_y);
 }
 
 }  // namespace velmora

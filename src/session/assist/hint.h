@@ -20,10 +20,13 @@ struct HintMove {
 };
 
 // The computer's choice for the side to move, in a match or a record shown;
-// none when no side is to move or that side has no legal move.
+// none when no side is to move, that side has no legal move, or the search
+// was stopped. Level 4 searches off the window's thread (Clock::run_aside).
 std::optional<HintMove> find_hint(const Game& g);
 
-// F2: frames the hint's two cells, or plays the refusal sound when there is none.
+// F2: frames the hint's two cells, or plays the refusal sound when there is
+// none. Clicks on the board made meanwhile are dropped; a stopped search
+// shows nothing.
 void hint_click(Game& g);
 
 }  // namespace velmora

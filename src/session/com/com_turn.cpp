@@ -39,13 +39,14 @@ void announce_check_or_mate(Game& g, int final_code) {
   }
 }
 
-// Level 4's move. A move the rules would refuse is never played: the search
-// of the other levels answers instead.
+// Level 4's move. A move the rules would refuse, or a search that failed,
+// is never played: the search of the other levels answers instead.
 ComAnswer strong_move(Game& g, Candidate& best) {
   g.com.board_before_com = g.board;
   g.ports.screen.refresh();
   const ComAnswer answer = strong_turn(g, best);
-  if (answer != ComAnswer::Move || rules_allow(g.position(), best, +1)) return answer;
+  if (answer == ComAnswer::Stopped || answer == ComAnswer::NoMove) return answer;
+  if (answer == ComAnswer::Move && rules_allow(g.position(), best, +1)) return answer;
   return com_search(g, best) ? ComAnswer::Move : ComAnswer::NoMove;
 }
 
@@ -57,16 +58,26 @@ ComAnswer computer_move(Game& g, Candidate& best) {
 
 }  // namespace
 
+ComAnswer strong_search_aside(Clock& clock, StrongRoot& root, Engine& engine, const SearchLimits& limits,
+                              Candidate& best) {
+  bool found = false;
+  try {
+    const bool finished = clock.run_aside(
+        [&](const std::atomic<bool>& stop) { found = strong_search(root, engine, limits, best, &stop); });
+    if (!finished) return ComAnswer::Stopped;
+  } catch (...) {  // whatever went wrong, the game goes on with the other levels' search
+    return ComAnswer::Failed;
+  }
+  return found ? ComAnswer::Move : ComAnswer::NoMove;
+}
+
 ComAnswer strong_turn(Game& g, Candidate& best) {
   if (!g.com.strong_engine) g.com.strong_engine = std::make_shared<Engine>();
-  Engine& engine = *g.com.strong_engine;
   StrongRoot root = strong_root(g, g.menu.CHESS_MOCHIKOMA);
-  const SearchLimits limits = within_move_time(g.com.strong_limits);
-  bool found = false;
-  const bool finished = g.ports.clock.run_aside(
-      [&](const std::atomic<bool>& stop) { found = strong_search(root, engine, limits, best, &stop); });
-  if (!finished) return ComAnswer::Stopped;
-  return found ? ComAnswer::Move : ComAnswer::NoMove;
+  const ComAnswer answer =
+      strong_search_aside(g.ports.clock, root, *g.com.strong_engine, within_move_time(g.com.strong_limits), best);
+  if (answer == ComAnswer::Failed) g.com.strong_engine.reset();
+  return answer;
 }
 
 bool com_search(Game& g, Candidate& best, SearchTrace* trace, ScoreLog* scores) {
@@ -137,7 +148,8 @@ void com_ban(Game& g) {
   }
   g.clock.timer1_enabled = false;
   clear_thinking_message(g);
-  // Stopped: the program is ending. No move and no drop: the computer resigns.
+  // Stopped: the program is ending, or the person takes their move back. No
+  // move and no drop: the computer resigns.
   if (answer == ComAnswer::NoMove) 終了(g, "あなた");
 }
 

@@ -4,6 +4,7 @@
 #include "game/game.h"
 #include "search/analysis.h"
 #include "search/candidate_search.h"
+#include "search/strong_player.h"
 
 namespace velmora {
 
@@ -11,11 +12,18 @@ namespace velmora {
 // menu, keeping the window's clock going meanwhile.
 bool com_search(Game& g, Candidate& best, SearchTrace* trace = nullptr, ScoreLog* scores = nullptr);
 
-enum class ComAnswer { Move, NoMove, Stopped };
+// Stopped: Esc, closing the window, quitting or a take-back ended the search.
+// Failed: the search threw; the answer of levels 1-3 stands in for it.
+enum class ComAnswer { Move, NoMove, Stopped, Failed };
 
-// Level 4's turn in the window: searches off the window's thread through the
-// Clock port, for the game's thinking time. Stopped when Esc or closing the window
-// ended the search; the move then is not played.
+// Level 4's search of `root` with `engine`, off the window's thread through
+// the Clock port.
+ComAnswer strong_search_aside(Clock& clock, StrongRoot& root, Engine& engine, const SearchLimits& limits,
+                              Candidate& best);
+
+// Level 4's turn in the window, for the game's thinking time, with the game's
+// engine (made afresh after a failed search). A stopped search's move is not
+// played.
 ComAnswer strong_turn(Game& g, Candidate& best);
 
 // Plays the candidate the search chose: blink, move, sound, record, the check

@@ -126,10 +126,11 @@ class Clock {
   // Long work that must not freeze the window (the computer's deep search).
   using Work = std::function<void(const std::atomic<bool>& stop)>;
   // Runs `work` and returns once it has finished. A window runs it off its
-  // own thread and meanwhile keeps painting and ticking Timer1; Esc or
-  // closing the window set `stop`, the work then ends early and the answer is
-  // false (the Esc or the close is carried out afterwards). Here it simply
-  // runs, never stopped.
+  // own thread and meanwhile keeps painting and ticking Timer1; Esc, closing
+  // the window, quitting the application or 待った set `stop`, the work then
+  // ends early and the answer is false (the Esc, the close or the take-back is
+  // carried out afterwards). An exception of the work reaches the caller.
+  // Here it simply runs, never stopped.
   virtual bool run_aside(const Work& work) {
     const std::atomic<bool> never{false};
     work(never);
