@@ -191,7 +191,7 @@ bool MainWindow::run_aside(const Clock::Work& work) {
       failure = std::current_exception();
     }
     finished = true;
-    QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    QCoreApplication::postEvent(&loop, new QEvent(QEvent::Quit));
   });
   loop.exec();
   if (!finished) stop = true;

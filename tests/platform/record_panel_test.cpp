@@ -11,6 +11,7 @@
 #include "platform/view_menu.h"
 #include "rules/turn_order.h"
 #include "text/shift_jis.h"
+#include "view/board_view.h"
 #include "window_fixture.h"
 
 namespace velmora::platform::testing {
@@ -292,6 +293,35 @@ TEST_F(RecordPanelTest, ARecordSavedAfterTheFlipLoadsAsSavedAndIsShownAtOnce) {
   }
   QTest::qWait(20);
   EXPECT_EQ(shown.stale_pixels(), 0);
+}
+
+// A load and a new game leave the window as a full redraw of the position on
+// show leaves it: no hand cell, frame or text of what was shown before (here
+// a turned match with a piece picked up and the hint framed).
+TEST_F(RecordPanelTest, ALoadAndANewGameLeaveNothingOfTheMatchBefore) {
+  write_file(folder.filePath("plain.棋譜"), QByteArray("title\r\ntop\r\nbottom\r\n") +
+                                               QByteArray(243, ' ') + QByteArray(56, '0') + "\r\n");
+  const auto drawn_beyond_a_redraw = [this] {
+    const QImage before = window->canvas().image().copy();
+    window->dispatch([](Game& g) { 画面_再描画(g); });
+    return differing_pixels(before, window->canvas().image());
+  };
+  const auto turned_match_with_frames = [this] {
+    choose(MenuItem::MATCH_MAN);
+    choose(MenuItem::REVERSE);
+    desktop->view_menu().find("HINT")->trigger();
+    click_cell(4, 3);
+  };
+  turned_match_with_frames();
+  choose(MenuItem::KIFU_READ);
+  QListWidget* files = window->record_panel().file_list();
+  QTest::mouseClick(files->viewport(), Qt::LeftButton, Qt::NoModifier, files->visualItemRect(files->item(0)).center());
+  ASSERT_EQ(game->record_mode, 1);
+  EXPECT_EQ(drawn_beyond_a_redraw(), 0) << "after the load";
+
+  turned_match_with_frames();
+  choose(MenuItem::MATCH_MAN);
+  EXPECT_EQ(drawn_beyond_a_redraw(), 0) << "after a new game";
 }
 
 }  // namespace
