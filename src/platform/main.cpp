@@ -51,6 +51,7 @@ int main(int argc, char** argv) {
     return 2;
   }
   use_japanese_font();
+  use_qt_translations();
   use_game_icon();
   const GameFolders folders = folders_of_this_run();
   DesktopGame game(folders.working, display_scale_for_primary_screen(), folders.sounds);

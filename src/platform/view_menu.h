@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QSlider>
 
+#include "assist/preferences.h"
 #include "platform/main_window.h"
 #include "platform/move_list_dock.h"
 #include "platform/qt_screen.h"
@@ -26,13 +27,17 @@ class ViewMenu : public QObject {
   QMenu& menu() { return *menu_; }
   MoveListDock& dock() { return *dock_; }
   QAction* find(const char* name) const;
+  // Where the save dialog of an export opens: the folder the last export of
+  // its kind went to, at first the user's Pictures or Documents folder.
+  QString export_start_folder(ExportKind kind) const;
 
  private:
   void add_game_commands();
   void add_exports();
   void add_volume();
   void show_move_list(bool shown);
-  QString ask_save_path(const QString& caption, const QString& name, const QString& filter);
+  // The file chosen in a save dialog, empty when none; its folder is kept.
+  QString ask_save_path(ExportKind kind, const QString& caption, const QString& name, const QString& filter);
 
   MainWindow& window_;
   QtScreen& screen_;
