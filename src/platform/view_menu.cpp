@@ -32,6 +32,8 @@ ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
   add_exports();
   menu_->addSeparator();
   add_volume();
+  menu_->addSeparator();
+  add_help();
 }
 
 QAction* ViewMenu::find(const char* name) const {
@@ -148,6 +150,19 @@ void ViewMenu::start() {
   move_list->setChecked(assist.move_list_shown);
   dock_->show_beside_board(assist.move_list_shown);
   dock_->refresh();
+}
+
+void ViewMenu::add_help() {
+  QAction* help = menu_->addAction(QStringLiteral("操作説明"));
+  help->setObjectName(QStringLiteral("HELP"));
+  connect(help, &QAction::triggered, this, &ViewMenu::show_help);
+}
+
+void ViewMenu::show_help() {
+  if (help_ == nullptr) help_ = new HelpWindow(window_, *menu_);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
 }
 
 QString ViewMenu::export_start_folder(ExportKind kind) const {

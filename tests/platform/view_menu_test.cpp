@@ -137,5 +137,23 @@ TEST_F(ViewMenuTest, ExportsStartInPicturesOrDocumentsThenWhereTheirKindWasSaved
   qputenv("XDG_CONFIG_HOME", saved_config);
 }
 
+// 操作説明 tells the mouse with its right button, the menus, and every key
+// the window takes, whoever added it.
+TEST_F(ViewMenuTest, HelpTellsTheMouseTheMenusAndEveryKeyOfTheWindow) {
+  view().find("HELP")->trigger();
+  ASSERT_NE(view().help(), nullptr);
+  EXPECT_TRUE(view().help()->isVisible());
+  const QString text = view().help()->text();
+  for (const char* words : {"右クリック", "成って", "Esc", "ｵﾌﾟｼｮﾝ", "背景画", "COM対局ﾚﾍﾞﾙ", "一手戻る"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words;
+  QList<QKeySequence> keys;
+  for (const QShortcut* shortcut : window->findChildren<QShortcut*>()) keys << shortcut->key();
+  for (const QAction* action : window->findChildren<QAction*>())
+    if (!action->shortcut().isEmpty()) keys << action->shortcut();
+  ASSERT_GE(keys.size(), 11);
+  for (const QKeySequence& key : keys)
+    EXPECT_TRUE(text.contains(key_text(key).toHtmlEscaped())) << key.toString().toStdString();
+}
+
 }  // namespace
 }  // namespace velmora::platform::testing
