@@ -25,13 +25,18 @@ QString command_help(const QString& name) {
   if (name == QLatin1String("AFTER")) return QStringLiteral("一手進む");
   if (name == QLatin1String("LBEL_UP")) return QStringLiteral("対局の前に、上の軍の駒を減らす（ﾊﾝﾃﾞｨｷｬｯﾌﾟ）");
   if (name == QLatin1String("LEBEL_DOWN")) return QStringLiteral("対局の前に、下の軍の駒を減らす（ﾊﾝﾃﾞｨｷｬｯﾌﾟ）");
+  if (name == QLatin1String("VER")) return QStringLiteral("版とホームページ");
   return QString();
 }
 
+// The captions without the dots of the items that open a dialog.
 QString items_of(const QMenu& menu) {
   QStringList captions;
-  for (const QAction* item : menu.actions())
-    if (!item->isSeparator() && !item->text().isEmpty()) captions << item->text();
+  for (const QAction* item : menu.actions()) {
+    QString caption = item->text();
+    if (caption.endsWith(QStringLiteral("..."))) caption.chop(3);
+    if (!item->isSeparator() && !caption.isEmpty()) captions << caption;
+  }
   return captions.join(QStringLiteral("・"));
 }
 
@@ -75,6 +80,7 @@ HelpWindow::HelpWindow(MainWindow& window, const QMenu& view_menu)
   setObjectName(QStringLiteral("HELP_WINDOW"));
   setAttribute(Qt::WA_WindowPropagation);  // the main window's font, grown with its zoom
   text_->setTextFormat(Qt::RichText);
+  text_->setWordWrap(true);
   text_->setText(section(QStringLiteral("マウス"), mouse_help()) +
                  section(QStringLiteral("キー"), key_help(window, view_menu)) +
                  section(QStringLiteral("メニュー"), menu_help(window)));
