@@ -135,5 +135,53 @@ TEST(ReplaceFile, AFolderInTheWayIsAnError) {
   EXPECT_EQ(folder.entry_count(), 1);
 }
 
+// A FIFO or a device where a file of the game should be: replacing would
+// remove it (or write into it), so it is left alone, and the error says why.
+TEST(ReplaceFile, LeavesAFifoOrADeviceAloneEvenThroughALink) {
+  namespace fs = std::filesystem;
+  TempFolder folder;
+  ASSERT_TRUE(testing::make_fifo(folder.file("fifo")));
+  fs::create_symlink("fifo", folder.file("Velmora.ini"));
+  std::vector<std::string> names = {"fifo", "Velmora.ini"};
+  if (testing::make_zero_device(folder.file("zero"))) {
+    fs::create_symlink(folder.file("zero"), folder.file("velmora-view.ini"));
+    names.insert(names.end(), {"zero", "velmora-view.ini"});
+  }
+  for (const std::string& name : names) {
+    const std::error_code error = replace_file(folder.file(name), "x");
+    EXPECT_EQ(error, FileError::NotRegularFile) << name;
+    EXPECT_EQ(error.message(), "Not a regular file") << name;
+  }
+  EXPECT_EQ(testing::type_of(folder.file("fifo")), fs::file_type::fifo);
+  if (names.size() > 2) {
+    EXPECT_EQ(testing::type_of(folder.file("zero")), fs::file_type::character);
+  }
+  EXPECT_EQ(folder.entry_count(), static_cast<int>(names.size()));
+}
+
+TEST(InputFile, OpensRegularFilesOnlyAndNeverWaits) {
+  TempFolder folder;
+  folder.write("設定.ini", "a=1\n");
+  ASSERT_TRUE(testing::make_fifo(folder.file("fifo")));
+  const bool device = testing::make_zero_device(folder.file("zero"));
+  std::filesystem::create_directory(folder.file("folder"));
+  testing::expect_finishes_soon(
+      [&] {
+        for (const char* name : {"fifo", "zero"}) {
+          if (std::string(name) == "zero" && !device) continue;
+          InputFile file(folder.file(name));
+          EXPECT_EQ(file.error(), FileError::NotRegularFile) << name;
+          EXPECT_TRUE(file.stream().bad()) << name;
+        }
+      },
+      "opening a FIFO or a device");
+  EXPECT_EQ(InputFile(folder.file("folder")).error(), std::errc::is_a_directory);
+  EXPECT_EQ(InputFile(folder.file("無い")).error(), std::errc::no_such_file_or_directory);
+  std::string bytes;
+  EXPECT_FALSE(read_whole_file(folder.file("設定.ini"), bytes, 4));
+  EXPECT_EQ(bytes, "a=1\n");
+  EXPECT_EQ(read_whole_file(folder.file("設定.ini"), bytes, 3), std::errc::file_too_large);
+}
+
 }  // namespace
 }  // namespace velmora
