@@ -75,8 +75,8 @@ void ViewMenu::add_exports() {
         ask_save_path(QStringLiteral("局面を画像で保存"), QStringLiteral("局面.png"), QStringLiteral("PNG (*.png)"));
     if (path.isEmpty()) return;
     window_.dispatch([this, path](Game& g) {
-      if (!save_board_picture(g, screen_, path))
-        show_message(g, "書き込めません\n" + path.toStdString(), "表示", Icon::Exclamation);
+      if (const std::error_code error = save_board_picture(g, screen_, path))
+        show_message(g, "書き込めません\n" + path.toStdString() + "\n" + error.message(), "表示", Icon::Exclamation);
     });
   });
 
