@@ -98,8 +98,10 @@ class Reader {
  public:
   explicit Reader(std::string_view text) : rest_(text) {}
 
-  // The next line, which must start with `key`.
+  // The next line, which must start with `key`; every value of the line
+  // before must have been read.
   void line(std::string_view key) {
+    line_done();
     const std::size_t end = rest_.find('\n');
     if (end == std::string_view::npos) fail("the file ends before " + quoted(key));
     line_ = rest_.substr(0, end);
@@ -109,7 +111,7 @@ class Reader {
       fail(quoted(key) + " expected");
     line_.remove_prefix(key.size());
   }
-  // The line read must have no more values.
+  // The line read has no more values.
   void line_done() {
     if (!line_.empty()) fail("more values than expected");
   }
@@ -218,65 +220,56 @@ void read_slot(Reader& in, HistorySlot& slot) {
   slot.board = in.board();
   slot.hand_own = in.hand();
   slot.hand_enemy = in.hand();
-  in.line_done();
 }
 
 // The options and who plays.
 void read_players(Reader& in, SavedMatch& m) {
   in.line("mode");
   m.game_mode = in.choice("com", "people") ? MODE_COM : MODE_MAN;
-  in.line_done();
   in.line("level");
   m.com_level = in.integer(1, STRONG_LEVEL);
-  in.line_done();
   in.line("nation");
   m.nippon = in.choice("nippon", "kankoku");
-  in.line_done();
   in.line("drops");
   m.chess_drops = in.choice("on", "off");
-  in.line_done();
   in.line("handicap");
   m.handicap_grade = in.integer(-MAX_HANDICAP_GRADE, MAX_HANDICAP_GRADE);
   m.handicap_set = in.flag();
-  in.line_done();
 }
 
 void read_state(Reader& in, SavedMatch& m) {
-  const auto one = [&in](std::string_view key, int least, int most) {
-    in.line(key);
-    const int value = in.integer(least, most);
-    in.line_done();
-    return value;
-  };
-  m.board_flipped = one("flipped", 0, 1);
-  m.record_mode = one("record", 0, 1);
-  m.resume_pending = one("pending", 0, 1);
-  m.turn = one("turn", -1, 1);
-  m.chess_sign = one("chess_sign", -1, 1);
+  in.line("flipped");
+  m.board_flipped = in.integer(0, 1);
+  in.line("record");
+  m.record_mode = in.integer(0, 1);
+  in.line("pending");
+  m.resume_pending = in.integer(0, 1);
+  in.line("turn");
+  m.turn = in.integer(-1, 1);
+  in.line("chess_sign");
+  m.chess_sign = in.integer(-1, 1);
   if (m.chess_sign == 0) in.fail("chess_sign is 0");
-  m.move_number = one("move_number", 0, MAX_RECORD_MOVES);
-  m.move_counter = one("move_counter", -MAX_RECORD_MOVES, MAX_RECORD_MOVES);
-  m.king_taken = one("king_taken", -1, 1);
+  in.line("move_number");
+  m.move_number = in.integer(0, MAX_RECORD_MOVES);
+  in.line("move_counter");
+  m.move_counter = in.integer(-MAX_RECORD_MOVES, MAX_RECORD_MOVES);
+  in.line("king_taken");
+  m.king_taken = in.integer(-1, 1);
   in.line("clocks");
   m.clock_own_total = in.real(0, MAX_CLOCK);
   m.clock_enemy_total = in.real(0, MAX_CLOCK);
   m.clock_running = in.choice("running", "stopped");
-  in.line_done();
 }
 
 void read_shown(Reader& in, ShownTexts& shown) {
   in.line("shown_count");
   shown.move_count = in.integer(-MAX_RECORD_MOVES, MAX_RECORD_MOVES);
-  in.line_done();
   in.line("shown_enemy");
   shown.enemy_move = in.shown_move();
-  in.line_done();
   in.line("shown_own");
   shown.own_move = in.shown_move();
-  in.line_done();
   in.line("header");
   shown.header.shown = in.flag();
-  in.line_done();
   for (auto [key, text] : {std::pair{"title", &shown.header.title}, std::pair{"top", &shown.header.top_name},
                            std::pair{"bottom", &shown.header.bottom_name}}) {
     in.line(key);
@@ -287,19 +280,15 @@ void read_shown(Reader& in, ShownTexts& shown) {
 void read_position(Reader& in, SavedMatch& m) {
   in.line("board");
   m.board = in.board();
-  in.line_done();
   in.line("hand_own");
   m.hand_own = in.hand();
-  in.line_done();
   in.line("hand_enemy");
   m.hand_enemy = in.hand();
-  in.line_done();
   in.line("list");
   m.history.record_length = in.integer(0, MAX_RECORD_MOVES);
   m.history.turned = in.flag();
   m.history.match_ended = in.flag();
   const int slots = in.integer(1, MAX_RECORD_MOVES + 1);
-  in.line_done();
   if (slots != std::max(m.history.record_length, m.move_number) + 1) in.fail("the list does not have its slots");
   m.history.slots.assign(slots, HistorySlot{});
   for (HistorySlot& slot : m.history.slots) read_slot(in, slot);
@@ -314,7 +303,6 @@ SavedMatch read_match(Reader& in) {
   in.line("thinking");
   m.thinking = in.real(0, SECONDS_PER_DAY);
   if (m.thinking == SECONDS_PER_DAY) in.fail("a turn of a whole day");
-  in.line_done();
   in.line("end");
   in.line_done();
   in.file_done();

@@ -30,9 +30,11 @@ void forget_match_file(Game& g) {
   g.resume.kept.reset();
 }
 
+// A failed write is told once a run, and never as the program ends: it ends
+// at once, without a box.
 void write_match(Game& g, const SavedMatch& match) {
   const std::error_code error = replace_file(match_file_path(g), format_saved_match(match));
-  if (!error || g.resume.write_reported) return;
+  if (!error || g.resume.write_reported || g.program_ended) return;
   g.resume.write_reported = true;
   show_message(g, "対局を保存できません\n" + match_file_path(g) + "\n" + error.message(), TITLE_RESUME,
                Icon::Exclamation);
