@@ -159,24 +159,9 @@ TEST(ReplaceFile, LeavesAFifoOrADeviceAloneEvenThroughALink) {
   EXPECT_EQ(folder.entry_count(), static_cast<int>(names.size()));
 }
 
-TEST(InputFile, OpensRegularFilesOnlyAndNeverWaits) {
+TEST(ReadWholeFile, RefusesAFileLargerThanAllowed) {
   TempFolder folder;
   folder.write("設定.ini", "a=1\n");
-  ASSERT_TRUE(testing::make_fifo(folder.file("fifo")));
-  const bool device = testing::make_zero_device(folder.file("zero"));
-  std::filesystem::create_directory(folder.file("folder"));
-  testing::expect_finishes_soon(
-      [&] {
-        for (const char* name : {"fifo", "zero"}) {
-          if (std::string(name) == "zero" && !device) continue;
-          InputFile file(folder.file(name));
-          EXPECT_EQ(file.error(), FileError::NotRegularFile) << name;
-          EXPECT_TRUE(file.stream().bad()) << name;
-        }
-      },
-      "opening a FIFO or a device");
-  EXPECT_EQ(InputFile(folder.file("folder")).error(), std::errc::is_a_directory);
-  EXPECT_EQ(InputFile(folder.file("無い")).error(), std::errc::no_such_file_or_directory);
   std::string bytes;
   EXPECT_FALSE(read_whole_file(folder.file("設定.ini"), bytes, 4));
   EXPECT_EQ(bytes, "a=1\n");
