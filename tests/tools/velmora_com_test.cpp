@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
@@ -37,12 +38,16 @@ struct Part {
 
 // Runs velmora-com with `arguments` and `input` on its standard input.
 ComRun run_com(const std::string& arguments, const std::vector<Part>& input = {}) {
-  const std::string out = ::testing::TempDir() + "com_out", err = ::testing::TempDir() + "com_err";
+  const std::string name = ::testing::TempDir() + "velmora_com_" + std::to_string(getpid());
+  const std::string out = name + ".out", err = name + ".err";
   FILE* in = popen((std::string(VELMORA_COM) + " " + arguments + " >" + out + " 2>" + err).c_str(), "w");
   for (const Part& part : input)
     for (int i = 0; i < part.times; ++i) std::fwrite(part.text.data(), 1, part.text.size(), in);
   const int status = pclose(in);
-  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, file_text(out), file_text(err)};
+  ComRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, file_text(out), file_text(err)};
+  std::remove(out.c_str());
+  std::remove(err.c_str());
+  return run;
 }
 
 // The most memory any program run so far held, in kilobytes.
