@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+#include <system_error>
 
 #include "game/game.h"
 #include "platform/drawing_screen.h"
@@ -22,7 +23,9 @@ QRect board_picture_twips();
 // screen of the game; the window's drawing and the game are left as they were.
 QImage board_picture(Game& g, DrawingScreen& screen);
 void copy_board_picture(Game& g, DrawingScreen& screen);
-// False when the file could not be written.
-bool save_board_picture(Game& g, DrawingScreen& screen, const QString& path);
+// Writes the picture as a PNG file through the same safe replace as the
+// records: a write that fails leaves the earlier file whole. The system's
+// reason when the file could not be written; empty on success.
+[[nodiscard]] std::error_code save_board_picture(Game& g, DrawingScreen& screen, const QString& path);
 
 }  // namespace velmora::platform

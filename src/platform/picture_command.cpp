@@ -49,8 +49,8 @@ int write_record_picture(const PictureRequest& request, const QString& working_f
   const auto game = std::make_unique<Game>(Ports{screen, silent.dialogs, silent.sound, silent.clock});
   game->working_directory = working_folder.toStdString();
   show_record_position(*game, record, n, request.flipped);
-  if (!save_board_picture(*game, screen, QFile::decodeName(request.output.c_str()))) {
-    errors << "velmora: cannot write '" << request.output << "'\n";
+  if (const std::error_code error = save_board_picture(*game, screen, QFile::decodeName(request.output.c_str()))) {
+    errors << "velmora: cannot write '" << request.output << "': " << error.message() << "\n";
     return PICTURE_FAILED;
   }
   return 0;

@@ -1,7 +1,7 @@
 // The menu 表示, after the game's own menus: the move list panel, 待った and
-// its redo, the hint, the position as a picture, the move list as text, the
-// loudness of the sound effects and the help 操作説明. Its choices are kept in
-// the preferences file of their own, never in Velmora.ini.
+// its redo, the hint, 前回の対局を再開, the position as a picture, the move
+// list as text, the loudness of the sound effects and the help 操作説明. Its
+// choices are kept in the preferences file of their own, never in Velmora.ini.
 #pragma once
 
 #include <QAction>
@@ -41,6 +41,7 @@ class ViewMenu : public QObject {
   void add_help();
   void show_help();
   void show_move_list(bool shown);
+  void follow_match_to_resume();
   // The file chosen in a save dialog, empty when none; its folder is kept.
   QString ask_save_path(ExportKind kind, const QString& caption, const QString& name, const QString& filter);
 

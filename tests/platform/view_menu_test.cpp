@@ -5,7 +5,9 @@
 #include "platform/view_menu.h"
 
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QDockWidget>
+#include <QFile>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
@@ -15,6 +17,7 @@
 #include <functional>
 
 #include "platform/board_picture.h"
+#include "record/temp_folder.h"
 #include "rules/pieces.h"
 #include "window_fixture.h"
 
@@ -91,7 +94,7 @@ TEST_F(ViewMenuTest, PictureHasTheBoardsSizeAtTwiceTheScreenPixels) {
   const QSize expected(area.width() * 2 / 15, area.height() * 2 / 15);
   EXPECT_EQ(board_picture(*game, desktop->screen()).size(), expected);
   const QString path = folder.filePath(QStringLiteral("局面.png"));
-  ASSERT_TRUE(save_board_picture(*game, desktop->screen(), path));
+  ASSERT_FALSE(save_board_picture(*game, desktop->screen(), path));
   EXPECT_EQ(QImage(path).size(), expected);
 }
 
@@ -153,6 +156,25 @@ TEST_F(ViewMenuTest, HelpTellsTheMouseTheMenusAndEveryKeyOfTheWindow) {
   ASSERT_GE(keys.size(), 11);
   for (const QKeySequence& key : keys)
     EXPECT_TRUE(text.contains(key_text(key).toHtmlEscaped())) << key.toString().toStdString();
+}
+
+// On a full disk the earlier picture stays whole, and the system says why.
+TEST_F(ViewMenuTest, APictureThatCannotBeWrittenLeavesTheEarlierOneWhole) {
+  const QString path = folder.filePath(QStringLiteral("局面.png"));
+  ASSERT_FALSE(save_board_picture(*game, desktop->screen(), path));
+  QFile earlier(path);
+  ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+  const QByteArray bytes = earlier.readAll();
+  earlier.close();
+  std::error_code error;
+  {
+    const velmora::testing::FileSizeLimit limit(bytes.size() / 2);
+    error = save_board_picture(*game, desktop->screen(), path);
+  }
+  EXPECT_EQ(error, std::errc::file_too_large);
+  ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+  EXPECT_EQ(earlier.readAll(), bytes);
+  EXPECT_TRUE(QDir(folder.path()).entryList({QStringLiteral(".velmora-*")}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "shell/settings.h"
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -126,14 +124,6 @@ void follow_the_marks(Game& g) {
   if (g.menu.BGM) start_music(g);
 }
 
-std::ifstream open_settings(const Game& g) {
-  const std::string path = settings_path(g);
-  std::error_code error;
-  std::ifstream in;
-  if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
-  return in;
-}
-
 std::vector<std::string> first_run_lines() {
   return {setting(KEY_BACKGROUND, "畳"), on_off(KEY_GUIDANCE, false), on_off(KEY_CLOCKS, true), on_off(KEY_MUSIC, true),
           setting(KEY_NATION, NATION_JAPAN)};
@@ -232,15 +222,15 @@ void apply_settings(Game& g, std::istream& in) {
 }
 
 void 読込_環境設定ファイル(Game& g) {
-  std::ifstream in = open_settings(g);
-  if (!in.is_open()) return defaults_on_reading(g);
-  apply_settings(g, in);
+  InputFile file(settings_path(g));
+  if (file.error()) return defaults_on_reading(g);
+  apply_settings(g, file.stream());
 }
 
 void read_settings_only(Game& g) {
-  std::ifstream in = open_settings(g);
-  if (!in.is_open()) return apply_first_run_settings(g);
-  apply_settings(g, in);
+  InputFile file(settings_path(g));
+  if (file.error()) return apply_first_run_settings(g);
+  apply_settings(g, file.stream());
 }
 
 void write_settings(Game& g) {
