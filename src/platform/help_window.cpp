@@ -29,22 +29,29 @@ QString command_help(const QString& name) {
   return QString();
 }
 
-// The captions without the dots of the items that open a dialog.
+// The captions without the dots of the items that open a dialog, a few to a
+// line.
 QString items_of(const QMenu& menu) {
-  QStringList captions;
+  constexpr int ITEMS_A_LINE = 5;
+  QString items;
+  int count = 0;
   for (const QAction* item : menu.actions()) {
     QString caption = item->text();
     if (caption.endsWith(QStringLiteral("..."))) caption.chop(3);
-    if (!item->isSeparator() && !caption.isEmpty()) captions << caption;
+    if (item->isSeparator() || caption.isEmpty()) continue;
+    if (count > 0) items += count % ITEMS_A_LINE == 0 ? QStringLiteral("・\n") : QStringLiteral("・");
+    items += caption;
+    ++count;
   }
-  return captions.join(QStringLiteral("・"));
+  return items;
 }
 
 QString section(const QString& heading, const QList<HelpRow>& rows) {
   QString html = QStringLiteral("<h3>%1</h3><table cellspacing=\"2\">").arg(heading.toHtmlEscaped());
   for (const HelpRow& row : rows)
-    html += QStringLiteral("<tr><td><b>%1</b>&nbsp;&nbsp;</td><td>%2</td></tr>")
-                .arg(row.what.toHtmlEscaped(), row.does.toHtmlEscaped());
+    html +=
+        QStringLiteral("<tr><td valign=\"top\"><b>%1</b>&nbsp;&nbsp;</td><td>%2</td></tr>")
+            .arg(row.what.toHtmlEscaped(), row.does.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
   return html + QStringLiteral("</table>");
 }
 
@@ -80,7 +87,6 @@ HelpWindow::HelpWindow(MainWindow& window, const QMenu& view_menu)
   setObjectName(QStringLiteral("HELP_WINDOW"));
   setAttribute(Qt::WA_WindowPropagation);  // the main window's font, grown with its zoom
   text_->setTextFormat(Qt::RichText);
-  text_->setWordWrap(true);
   text_->setText(section(QStringLiteral("マウス"), mouse_help()) +
                  section(QStringLiteral("キー"), key_help(window, view_menu)) +
                  section(QStringLiteral("メニュー"), menu_help(window)));
