@@ -4,9 +4,20 @@
 // stay as they are. Esc is the window's own key.
 #pragma once
 
+#include <QKeySequence>
+#include <span>
+
 #include "platform/main_window.h"
 
 namespace velmora::platform {
+
+struct MenuKey {
+  QKeySequence keys;
+  MenuItem item;
+};
+
+// The keys of the menu bar's commands, in the order the help lists them.
+std::span<const MenuKey> menu_keys();
 
 void add_menu_keys(MainWindow& window);
 

@@ -1,9 +1,12 @@
 #include "platform/view_menu.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <QWidgetAction>
 
 #include "assist/effect_volume.h"
@@ -30,6 +33,8 @@ ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
   add_exports();
   menu_->addSeparator();
   add_volume();
+  menu_->addSeparator();
+  add_help();
 }
 
 QAction* ViewMenu::find(const char* name) const {
@@ -77,8 +82,8 @@ void ViewMenu::add_exports() {
   QAction* picture = menu_->addAction(QStringLiteral("局面を画像で保存..."));
   picture->setObjectName(QStringLiteral("SAVE_PICTURE"));
   connect(picture, &QAction::triggered, this, [this] {
-    const QString path =
-        ask_save_path(QStringLiteral("局面を画像で保存"), QStringLiteral("局面.png"), QStringLiteral("PNG (*.png)"));
+    const QString path = ask_save_path(ExportKind::Picture, QStringLiteral("局面を画像で保存"),
+                                       QStringLiteral("局面.png"), QStringLiteral("PNG (*.png)"));
     if (path.isEmpty()) return;
     window_.dispatch([this, path](Game& g) {
       if (const std::error_code error = save_board_picture(g, screen_, path))
@@ -89,8 +94,8 @@ void ViewMenu::add_exports() {
   QAction* text = menu_->addAction(QStringLiteral("棋譜をテキストで保存..."));
   text->setObjectName(QStringLiteral("SAVE_TEXT"));
   connect(text, &QAction::triggered, this, [this] {
-    const QString path = ask_save_path(QStringLiteral("棋譜をテキストで保存"), QStringLiteral("棋譜.txt"),
-                                       QStringLiteral("テキスト (*.txt)"));
+    const QString path = ask_save_path(ExportKind::Text, QStringLiteral("棋譜をテキストで保存"),
+                                       QStringLiteral("棋譜.txt"), QStringLiteral("テキスト (*.txt)"));
     if (!path.isEmpty()) window_.dispatch([path](Game& g) { save_record_text(g, path.toStdString()); });
   });
 }
@@ -154,9 +159,34 @@ void ViewMenu::start() {
   dock_->refresh();
 }
 
-QString ViewMenu::ask_save_path(const QString& caption, const QString& name, const QString& filter) {
-  const QString folder = QString::fromStdString(game_.ports.dialogs.record_folder());
-  return QFileDialog::getSaveFileName(&window_, caption, folder + QLatin1Char('/') + name, filter);
+void ViewMenu::add_help() {
+  QAction* help = menu_->addAction(QStringLiteral("操作説明"));
+  help->setObjectName(QStringLiteral("HELP"));
+  connect(help, &QAction::triggered, this, &ViewMenu::show_help);
+}
+
+void ViewMenu::show_help() {
+  if (help_ == nullptr) help_ = new HelpWindow(window_, *menu_);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+QString ViewMenu::export_start_folder(ExportKind kind) const {
+  const QString remembered = QString::fromStdString(export_folder(game_.assist, kind));
+  if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
+  const QString standard = QStandardPaths::writableLocation(
+      kind == ExportKind::Picture ? QStandardPaths::PicturesLocation : QStandardPaths::DocumentsLocation);
+  return !standard.isEmpty() && QFileInfo(standard).isDir() ? standard : QDir::homePath();
+}
+
+QString ViewMenu::ask_save_path(ExportKind kind, const QString& caption, const QString& name, const QString& filter) {
+  const QString start = QDir(export_start_folder(kind)).filePath(name);
+  const QString path = QFileDialog::getSaveFileName(&window_, caption, start, filter);
+  if (path.isEmpty()) return path;
+  const std::string folder = QFileInfo(path).absolutePath().toStdString();
+  window_.dispatch([kind, folder](Game& g) { remember_export_folder(g, kind, folder); });
+  return path;
 }
 
 }  // namespace velmora::platform

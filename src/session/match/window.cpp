@@ -54,6 +54,12 @@ void on_window_load(Game& g, int window_handle) {
   place_window(g);
 }
 
+void open_without_window(Game& g) {
+  set_constants(g);
+  read_settings_only(g);
+  初期設定(g);
+}
+
 void on_key_press(Game& g, int key) {
   if (g.program_ended) return;
   if (key == KEY_ESCAPE) 終了処理(g);  // ends the program at once, without a question
