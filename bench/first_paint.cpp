@@ -27,6 +27,7 @@ class QuitAtFirstPaint : public QObject {
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   velmora::platform::use_japanese_font();
+  velmora::platform::use_qt_translations();
   velmora::platform::DesktopGame game(QDir::currentPath(), velmora::platform::display_scale_for_primary_screen());
   QuitAtFirstPaint quit;
   game.window().canvas().installEventFilter(&quit);

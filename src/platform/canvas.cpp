@@ -24,19 +24,13 @@ int shift_state(Qt::KeyboardModifiers modifiers) {
 }  // namespace
 
 Canvas::Canvas(TwipScale scale, int render_scale, QWidget* parent)
-    : QWidget(parent),
-      scale_(scale),
-      render_scale_(render_scale),
-      image_(static_cast<int>(image_pixels(IMAGE_WIDTH_TWIPS)), static_cast<int>(image_pixels(IMAGE_HEIGHT_TWIPS)),
-             QImage::Format_ARGB32_Premultiplied),
-      pictures_(render_scale) {
-  // 96 dpi, so that font point sizes turn into the pixel heights the game expects.
-  image_.setDotsPerMeterX(3780);
-  image_.setDotsPerMeterY(3780);
-  image_.fill(palette_colour(WINDOW_BACK_COLOUR));
+    : QWidget(parent), scale_(scale), drawing_(render_scale) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  // The whole widget, not only a part that happens to be repainted (such as
+  // the place of a panel just hidden), shows every change of the drawing.
+  drawing_.on_change([this] { update(); });
 }
 
 QSize Canvas::sizeHint() const { return scale_.content_size(); }
@@ -78,7 +72,7 @@ QRect Canvas::to_widget(int left, int top, int width, int height) const {
 void Canvas::set_margin_picture(int number) {
   if (number == margin_picture_) return;
   margin_picture_ = number;
-  const QImage& picture = pictures_.picture(number, 0);
+  const QImage& picture = drawing_.pictures().picture(number, 0);
   const QSize cell(static_cast<int>(image_pixels(SQUARE_WIDTH)), static_cast<int>(image_pixels(SQUARE_HEIGHT)));
   margin_tile_ = picture.isNull() ? QImage() : picture.copy(QRect(QPoint(0, 0), cell));
   update();
@@ -88,7 +82,7 @@ void Canvas::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   paint_margin(painter);
-  painter.drawImage(drawing_rect(), image_);
+  painter.drawImage(drawing_rect(), drawing_.image());
 }
 
 // The margin tile repeats every cell from where the cells of the window grid
@@ -104,7 +98,7 @@ void Canvas::paint_margin(QPainter& painter) {
     for (const QRect& part : margin) painter.fillRect(part, palette_colour(WINDOW_BACK_COLOUR));
     return;
   }
-  const double widget_per_image_pixel = drawing.width() / image_.width();
+  const double widget_per_image_pixel = drawing.width() / drawing_.image().width();
   const QPointF grid_origin(std::lround(image_pixels(BOARD_LEFT)), std::lround(image_pixels(BOARD_TOP)));
   QBrush tiles(margin_tile_);
   tiles.setTransform(QTransform::fromTranslate(drawing.left(), drawing.top())

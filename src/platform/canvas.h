@@ -7,7 +7,7 @@
 #include <QImage>
 #include <QWidget>
 
-#include "platform/pictures.h"
+#include "platform/drawing.h"
 #include "platform/twips.h"
 
 namespace velmora::platform {
@@ -20,13 +20,12 @@ class Canvas : public QWidget {
   // texts and outlines stay sharp on large and high-density screens.
   Canvas(TwipScale scale, int render_scale, QWidget* parent = nullptr);
 
-  QImage& image() { return image_; }
-  const QImage& image() const { return image_; }
-  int render_scale() const { return render_scale_; }
-  // The pictures at the render scale.
-  PictureBook& pictures() { return pictures_; }
-  // Image pixel of a twip coordinate.
-  double image_pixels(double twips) const { return twips / TWIPS_PER_PIXEL * render_scale_; }
+  // The backing image, which the Screen port paints on.
+  Drawing& drawing() { return drawing_; }
+  QImage& image() { return drawing_.image(); }
+  const QImage& image() const { return drawing_.image(); }
+  int render_scale() const { return drawing_.render_scale(); }
+  double image_pixels(double twips) const { return drawing_.image_pixels(twips); }
 
   // Where the backing image stands in the widget (proportions kept; it may
   // reach beyond the widget's right and bottom edges).
@@ -36,11 +35,6 @@ class Canvas : public QWidget {
   // Widget pixels per pixel of 15 twips.
   double widget_scale() const;
 
-  // The backing image has been painted on: the whole widget is painted anew
-  // as soon as the window paints, after the event or during its waits and
-  // boxes. (A paint of only a part, such as the place of a panel just hidden,
-  // leaves the rest of the picture as it was shown.)
-  void mark_changed() { update(); }
   // Where the widget is larger than the drawing, the margin around it shows
   // picture `number`, the background the game tiles around the board,
   // continuing its tiling.
@@ -71,9 +65,7 @@ class Canvas : public QWidget {
   void paint_margin(QPainter& painter);
 
   TwipScale scale_;
-  int render_scale_;
-  QImage image_;
-  PictureBook pictures_;
+  Drawing drawing_;
   int margin_picture_ = -1;
   QImage margin_tile_;  // one cell of it; null: the window's background colour
   bool dropping_presses_ = false;

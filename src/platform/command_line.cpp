@@ -1,6 +1,7 @@
 #include "platform/command_line.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace velmora::platform {
 namespace {
@@ -16,14 +17,55 @@ std::string refusal_of(const std::string& argument) {
   return "unexpected argument '" + argument + "'";
 }
 
+CommandLine refused(const std::string& refusal) { return {CommandLineAction::Refuse, refusal, {}}; }
+
+std::optional<int> move_number(const std::string& text) {
+  int n = -1;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
+  if (error != std::errc{} || end != text.data() + text.size() || n < 0) return std::nullopt;
+  return n;
+}
+
+// --picture, --flipped and --move N (or --move=N) in any order, and two
+// operands: the record, then the output file.
+CommandLine read_picture_request(const std::vector<std::string>& arguments) {
+  CommandLine line{CommandLineAction::Picture, {}, {}};
+  std::vector<std::string> operands;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--picture") continue;
+    if (argument == "--flipped") {
+      line.picture.flipped = true;
+    } else if (argument == "--move" || argument.rfind("--move=", 0) == 0) {
+      const bool separate = argument == "--move";
+      if (separate && i + 1 == arguments.size()) return refused("option '--move' needs a move number");
+      const std::string value = separate ? arguments[++i] : argument.substr(7);
+      line.picture.move = move_number(value);
+      if (!line.picture.move) return refused("invalid move number '" + value + "'");
+    } else if (argument.size() > 1 && argument.front() == '-') {
+      return refused(refusal_of(argument));
+    } else {
+      operands.push_back(argument);
+    }
+  }
+  if (operands.size() < 2) return refused("option '--picture' needs a record file and an output file");
+  if (operands.size() > 2) return refused(refusal_of(operands[2]));
+  line.picture.record = operands[0];
+  line.picture.output = operands[1];
+  return line;
+}
+
 }  // namespace
 
 CommandLine read_command_line(const std::vector<std::string>& arguments) {
-  if (contains(arguments, {"-h", "--help"})) return {CommandLineAction::Help, {}};
-  if (contains(arguments, {"--version"})) return {CommandLineAction::Version, {}};
-  if (!arguments.empty()) return {CommandLineAction::Refuse, refusal_of(arguments.front())};
+  if (contains(arguments, {"-h", "--help"})) return {CommandLineAction::Help, {}, {}};
+  if (contains(arguments, {"--version"})) return {CommandLineAction::Version, {}, {}};
+  if (asks_for_picture(arguments)) return read_picture_request(arguments);
+  if (!arguments.empty()) return refused(refusal_of(arguments.front()));
   return {};
 }
+
+bool asks_for_picture(const std::vector<std::string>& arguments) { return contains(arguments, {"--picture"}); }
 
 std::vector<std::string> arguments_of(int argc, const char* const* argv) {
   return argc > 1 ? std::vector<std::string>(argv + 1, argv + argc) : std::vector<std::string>{};
@@ -31,12 +73,18 @@ std::vector<std::string> arguments_of(int argc, const char* const* argv) {
 
 std::string help_text() {
   return "Usage: velmora [--help | --version]\n"
+         "       velmora --picture RECORD.棋譜 [--move N] [--flipped] OUT.png\n"
          "Velmora, a board game: a Japanese-Korean army of shogi and janggi pieces\n"
          "against a Western chess army on a 9x9 board, for two people or against\n"
          "the computer.\n"
          "\n"
          "  -h, --help     show this help and exit\n"
          "      --version  show the version and exit\n"
+         "      --picture  write the position after move N of a game record (its\n"
+         "                 last move without --move; 0 is the start) as a PNG\n"
+         "                 picture, as 表示 > 局面を画像で保存 does, turned round\n"
+         "                 with --flipped, without opening a window; a record or\n"
+         "                 move that cannot be shown ends with exit status 2\n"
          "\n"
          "The installed game keeps its settings (Velmora.ini) and, unless you choose\n"
          "another folder, its game records in $XDG_DATA_HOME/velmora\n"

@@ -3,16 +3,12 @@
 #include <QKeyEvent>
 #include <QShortcut>
 #include <algorithm>
+#include <array>
 
 #include "assist/move_list_panel.h"
 
 namespace velmora::platform {
 namespace {
-
-struct MenuKey {
-  QKeySequence keys;
-  MenuItem item;
-};
 
 // Keys that act on the window even while the record panel holds the focus:
 // they change nothing of the match.
@@ -38,27 +34,38 @@ class PanelKeys : public QObject {
 
 }  // namespace
 
-void add_menu_keys(MainWindow& window) {
-  const MenuKey keys[] = {
-      {QKeySequence(Qt::Key_Left), MenuItem::REPLAY},
-      {QKeySequence(Qt::Key_Right), MenuItem::AFTER},
-      {QKeySequence(Qt::CTRL | Qt::Key_F), MenuItem::REVERSE},
-      {QKeySequence(Qt::CTRL | Qt::Key_O), MenuItem::KIFU_READ},
-      {QKeySequence(Qt::CTRL | Qt::Key_S), MenuItem::KIFU_WRITE},
-      {QKeySequence(Qt::Key_F1), MenuItem::VER},
+std::span<const MenuKey> menu_keys() {
+  static const std::array keys{
+      MenuKey{QKeySequence(Qt::Key_Left), MenuItem::REPLAY},
+      MenuKey{QKeySequence(Qt::Key_Right), MenuItem::AFTER},
+      MenuKey{QKeySequence(Qt::CTRL | Qt::Key_F), MenuItem::REVERSE},
+      MenuKey{QKeySequence(Qt::CTRL | Qt::Key_O), MenuItem::KIFU_READ},
+      MenuKey{QKeySequence(Qt::CTRL | Qt::Key_S), MenuItem::KIFU_WRITE},
+      MenuKey{QKeySequence(Qt::Key_F1), MenuItem::VER},
   };
-  for (const MenuKey& key : keys) {
+  return keys;
+}
+
+std::span<const StepKey> step_keys() {
+  static const std::array keys{
+      StepKey{QKeySequence(Qt::Key_Home), "開始局面（棋譜一覧の最初）", [](const Game&) { return 0; }},
+      StepKey{QKeySequence(Qt::Key_End), "最後の手（棋譜一覧の最後）",
+              [](const Game& g) { return g.history.record_length; }},
+  };
+  return keys;
+}
+
+void add_menu_keys(MainWindow& window) {
+  for (const MenuKey& key : menu_keys()) {
     auto* shortcut = new QShortcut(key.keys, &window);
     QAction* action = window.action(key.item);
     QObject::connect(shortcut, &QShortcut::activated, action, &QAction::trigger);
   }
-  const auto step_key = [&window](Qt::Key key, int (*row)(const Game&)) {
-    auto* shortcut = new QShortcut(QKeySequence(key), &window);
+  for (const StepKey& key : step_keys()) {
+    auto* shortcut = new QShortcut(key.keys, &window);
     QObject::connect(shortcut, &QShortcut::activated, &window,
-                     [&window, row] { window.dispatch([row](Game& g) { go_to_move(g, row(g)); }); });
-  };
-  step_key(Qt::Key_Home, [](const Game&) { return 0; });
-  step_key(Qt::Key_End, [](const Game& g) { return g.history.record_length; });
+                     [&window, row = key.row] { window.dispatch([row](Game& g) { go_to_move(g, row(g)); }); });
+  }
 
   auto* panel_keys = new PanelKeys(&window);
   for (QWidget* control : window.record_panel().controls()) control->installEventFilter(panel_keys);

@@ -10,9 +10,28 @@
 // the keys that switch the panel or show the About box act on the window.
 #pragma once
 
+#include <QKeySequence>
+#include <span>
+
 #include "platform/main_window.h"
 
 namespace velmora::platform {
+
+struct MenuKey {
+  QKeySequence keys;
+  MenuItem item;
+};
+
+// The keys of the menu bar's commands, in the order the help lists them.
+std::span<const MenuKey> menu_keys();
+
+// Keys that show one end of the move list, with what the help says of them.
+struct StepKey {
+  QKeySequence keys;
+  const char* does;  // UTF-8
+  int (*row)(const Game&);
+};
+std::span<const StepKey> step_keys();
 
 void add_menu_keys(MainWindow& window);
 

@@ -7,7 +7,9 @@
 
 #include "platform/command_line.h"
 #include "platform/desktop_game.h"
+#include "platform/end_signals.h"
 #include "platform/game_folders.h"
+#include "platform/picture_command.h"
 
 using namespace velmora::platform;
 
@@ -22,10 +24,26 @@ bool answered_without_window(int argc, char** argv) {
   return line.action == CommandLineAction::Help || line.action == CommandLineAction::Version;
 }
 
+GameFolders folders_of_this_run() { return game_folders(QCoreApplication::applicationDirPath(), QDir::currentPath()); }
+
+// A picture is drawn on Qt's offscreen platform: no display is needed and no
+// window opens.
+int write_picture(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication application(argc, argv);
+  const CommandLine line = read_command_line(arguments_of(argc, argv));
+  if (line.action != CommandLineAction::Picture) {
+    std::cerr << refusal_text(line);
+    return 2;
+  }
+  return write_record_picture(line.picture, folders_of_this_run().working, std::cerr);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (answered_without_window(argc, argv)) return 0;
+  if (asks_for_picture(arguments_of(argc, argv))) return write_picture(argc, argv);
   QApplication application(argc, argv);
   // Qt has taken its own options (such as -platform) out of argv by now.
   const CommandLine line = read_command_line(arguments_of(argc, argv));
@@ -34,9 +52,13 @@ int main(int argc, char** argv) {
     return 2;
   }
   use_japanese_font();
+  use_qt_translations();
   use_game_icon();
-  const GameFolders folders = game_folders(QCoreApplication::applicationDirPath(), QDir::currentPath());
+  const GameFolders folders = folders_of_this_run();
   DesktopGame game(folders.working, display_scale_for_primary_screen(), folders.sounds);
+  // Logging out or closing the terminal ends the game as closing its window
+  // does: the running match is kept.
+  const EndSignals end_signals([&game] { game.window().end_by_signal(); });
   game.open();
   return application.exec();
 }

@@ -1,40 +1,25 @@
-// The Screen port: pictures, outlines and texts painted into the canvas's
-// backing image; the window's place and size in twips.
+// The Screen port of the window: pictures, outlines and texts painted into
+// the canvas's backing image; the window's place and size in twips.
 #pragma once
 
-#include <QPainter>
-#include <functional>
-
 #include "platform/canvas.h"
+#include "platform/drawing_screen.h"
 #include "platform/main_window.h"
 #include "platform/twips.h"
-#include "ports/ports.h"
 
 namespace velmora::platform {
 
-class QtScreen final : public Screen {
+class QtScreen final : public DrawingScreen {
  public:
   QtScreen(Canvas& canvas, MainWindow& window, TwipScale scale);
 
-  void paste_picture(int picture, int shade, double left, double top) override;
-  void paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) override;
-  void outline(int colour, double left, double top, double right, double bottom) override;
-  void print_text(const std::string& text, double left, double top, int size, int colour, bool bold) override;
   void refresh() override;
   TwipRect window_rect() const override;
   void set_window_rect(const TwipRect& rect) override;
-  void drop_clicks_meanwhile() override { canvas_->drop_presses(); }
-
-  // Runs `drawing` with everything painted on `canvas` instead of the
-  // window's canvas, which keeps its picture untouched.
-  void draw_on(Canvas& canvas, const std::function<void()>& drawing);
+  void drop_clicks_meanwhile() override { canvas_.drop_presses(); }
 
  private:
-  int image_pixel(double twips) const;
-  void paste(const QImage& image, QPoint corner, QSize room);
-  void print_emboldened(QPainter& painter, const std::string& text, QPointF baseline, double pixel_size);
-
-  Canvas* canvas_;
+  Canvas& canvas_;
   MainWindow& window_;
   TwipScale scale_;
 };

@@ -1,9 +1,12 @@
 #include "platform/view_menu.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
+#include <QStandardPaths>
 #include <QWidgetAction>
 
 #include "assist/effect_volume.h"
@@ -12,6 +15,7 @@
 #include "assist/record_text.h"
 #include "assist/take_back.h"
 #include "platform/board_picture.h"
+#include "resume/resume.h"
 #include "view/texts.h"
 
 namespace velmora::platform {
@@ -29,6 +33,8 @@ ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
   add_exports();
   menu_->addSeparator();
   add_volume();
+  menu_->addSeparator();
+  add_help();
 }
 
 QAction* ViewMenu::find(const char* name) const {
@@ -56,6 +62,7 @@ void ViewMenu::add_game_commands() {
       {"TAKE_BACK", "待った", QKeySequence(Qt::CTRL | Qt::Key_Z), take_back, true},
       {"TAKE_BACK_REDO", "待った取消", QKeySequence(Qt::CTRL | Qt::Key_Y), take_back_redo, false},
       {"HINT", "ヒント", QKeySequence(Qt::Key_F2), hint_click, false},
+      {"RESUME_MATCH", "前回の対局を再開", QKeySequence(Qt::CTRL | Qt::Key_R), resume_match_click, false},
   };
   for (const auto& c : commands) {
     QAction* action = menu_->addAction(QString::fromUtf8(c.caption));
@@ -68,7 +75,11 @@ void ViewMenu::add_game_commands() {
         window_.dispatch(command);
     });
   }
+  // 前回の対局を再開 is enabled only while there is a match to resume.
+  connect(&window_, &MainWindow::event_handled, this, &ViewMenu::follow_match_to_resume);
 }
+
+void ViewMenu::follow_match_to_resume() { find("RESUME_MATCH")->setEnabled(match_to_resume(game_)); }
 
 void ViewMenu::add_exports() {
   QAction* copy = menu_->addAction(QStringLiteral("局面を画像でコピー"));
@@ -79,20 +90,20 @@ void ViewMenu::add_exports() {
   QAction* picture = menu_->addAction(QStringLiteral("局面を画像で保存..."));
   picture->setObjectName(QStringLiteral("SAVE_PICTURE"));
   connect(picture, &QAction::triggered, this, [this] {
-    const QString path =
-        ask_save_path(QStringLiteral("局面を画像で保存"), QStringLiteral("局面.png"), QStringLiteral("PNG (*.png)"));
+    const QString path = ask_save_path(ExportKind::Picture, QStringLiteral("局面を画像で保存"),
+                                       QStringLiteral("局面.png"), QStringLiteral("PNG (*.png)"));
     if (path.isEmpty()) return;
     window_.dispatch([this, path](Game& g) {
-      if (!save_board_picture(g, screen_, path))
-        show_message(g, "書き込めません\n" + path.toStdString(), "表示", Icon::Exclamation);
+      if (const std::error_code error = save_board_picture(g, screen_, path))
+        show_message(g, "書き込めません\n" + path.toStdString() + "\n" + error.message(), "表示", Icon::Exclamation);
     });
   });
 
   QAction* text = menu_->addAction(QStringLiteral("棋譜をテキストで保存..."));
   text->setObjectName(QStringLiteral("SAVE_TEXT"));
   connect(text, &QAction::triggered, this, [this] {
-    const QString path = ask_save_path(QStringLiteral("棋譜をテキストで保存"), QStringLiteral("棋譜.txt"),
-                                       QStringLiteral("テキスト (*.txt)"));
+    const QString path = ask_save_path(ExportKind::Text, QStringLiteral("棋譜をテキストで保存"),
+                                       QStringLiteral("棋譜.txt"), QStringLiteral("テキスト (*.txt)"));
     if (!path.isEmpty()) window_.dispatch([path](Game& g) { save_record_text(g, path.toStdString()); });
   });
 }
@@ -140,6 +151,7 @@ void ViewMenu::start() {
   window_.dispatch([](Game& g) {
     read_preferences(g);
     apply_effect_volume(g);
+    look_for_match_to_resume(g);
   });
   const AssistState& assist = game_.assist;
   {
@@ -155,9 +167,34 @@ void ViewMenu::start() {
   dock_->refresh();
 }
 
-QString ViewMenu::ask_save_path(const QString& caption, const QString& name, const QString& filter) {
-  const QString folder = QString::fromStdString(game_.ports.dialogs.record_folder());
-  return QFileDialog::getSaveFileName(&window_, caption, folder + QLatin1Char('/') + name, filter);
+void ViewMenu::add_help() {
+  QAction* help = menu_->addAction(QStringLiteral("操作説明"));
+  help->setObjectName(QStringLiteral("HELP"));
+  connect(help, &QAction::triggered, this, &ViewMenu::show_help);
+}
+
+void ViewMenu::show_help() {
+  if (help_ == nullptr) help_ = new HelpWindow(window_, *menu_);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+}
+
+QString ViewMenu::export_start_folder(ExportKind kind) const {
+  const QString remembered = QString::fromStdString(export_folder(game_.assist, kind));
+  if (!remembered.isEmpty() && QFileInfo(remembered).isDir()) return remembered;
+  const QString standard = QStandardPaths::writableLocation(
+      kind == ExportKind::Picture ? QStandardPaths::PicturesLocation : QStandardPaths::DocumentsLocation);
+  return !standard.isEmpty() && QFileInfo(standard).isDir() ? standard : QDir::homePath();
+}
+
+QString ViewMenu::ask_save_path(ExportKind kind, const QString& caption, const QString& name, const QString& filter) {
+  const QString start = QDir(export_start_folder(kind)).filePath(name);
+  const QString path = QFileDialog::getSaveFileName(&window_, caption, start, filter);
+  if (path.isEmpty()) return path;
+  const std::string folder = QFileInfo(path).absolutePath().toStdString();
+  window_.dispatch([kind, folder](Game& g) { remember_export_folder(g, kind, folder); });
+  return path;
 }
 
 }  // namespace velmora::platform

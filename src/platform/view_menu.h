@@ -1,13 +1,15 @@
 // The menu 表示, after the game's own menus: the move list panel, 待った and
-// its redo, the hint, the position as a picture, the move list as text, and
-// the loudness of the sound effects. Its choices are kept in the preferences
-// file of their own, never in Velmora.ini.
+// its redo, the hint, 前回の対局を再開, the position as a picture, the move
+// list as text, the loudness of the sound effects and the help 操作説明. Its
+// choices are kept in the preferences file of their own, never in Velmora.ini.
 #pragma once
 
 #include <QAction>
 #include <QMenu>
 #include <QSlider>
 
+#include "assist/preferences.h"
+#include "platform/help_window.h"
 #include "platform/main_window.h"
 #include "platform/move_list_dock.h"
 #include "platform/qt_screen.h"
@@ -26,13 +28,22 @@ class ViewMenu : public QObject {
   QMenu& menu() { return *menu_; }
   MoveListDock& dock() { return *dock_; }
   QAction* find(const char* name) const;
+  // The help window once it has been opened.
+  HelpWindow* help() const { return help_; }
+  // Where the save dialog of an export opens: the folder the last export of
+  // its kind went to, at first the user's Pictures or Documents folder.
+  QString export_start_folder(ExportKind kind) const;
 
  private:
   void add_game_commands();
   void add_exports();
   void add_volume();
+  void add_help();
+  void show_help();
   void show_move_list(bool shown);
-  QString ask_save_path(const QString& caption, const QString& name, const QString& filter);
+  void follow_match_to_resume();
+  // The file chosen in a save dialog, empty when none; its folder is kept.
+  QString ask_save_path(ExportKind kind, const QString& caption, const QString& name, const QString& filter);
 
   MainWindow& window_;
   QtScreen& screen_;
@@ -41,6 +52,7 @@ class ViewMenu : public QObject {
   MoveListDock* dock_;
   QSlider* volume_ = nullptr;
   QAction* mute_ = nullptr;
+  HelpWindow* help_ = nullptr;
 };
 
 }  // namespace velmora::platform

@@ -28,6 +28,22 @@ TEST(Preferences, TextSetsWhatItNamesAndPassesOverTheRest) {
 }
 
 using EffectVolumeTest = MatchTest;
+using ExportFolderTest = MatchTest;
+
+// Each kind of export remembers its own folder in the preferences file, never
+// in Velmora.ini; a folder that cannot stand on one line is not kept.
+TEST_F(ExportFolderTest, EachKindRemembersItsFolderApartFromTheSettings) {
+  const auto settings = std::filesystem::last_write_time(dir / "Velmora.ini");
+  remember_export_folder(g, ExportKind::Picture, "/home/あ/画像");
+  remember_export_folder(g, ExportKind::Text, "/home/あ/文書");
+  remember_export_folder(g, ExportKind::Text, "/bad\nfolder");
+  g.assist = AssistState{};
+  read_preferences(g);
+  EXPECT_EQ(export_folder(g.assist, ExportKind::Picture), "/home/あ/画像");
+  EXPECT_EQ(export_folder(g.assist, ExportKind::Text), "/home/あ/文書");
+  EXPECT_EQ(std::filesystem::last_write_time(dir / "Velmora.ini"), settings);
+  EXPECT_TRUE(box_texts().empty());
+}
 
 TEST_F(EffectVolumeTest, SetsTheFiveEffectsAndRemembersItApartFromTheSettings) {
   const auto settings = std::filesystem::last_write_time(dir / "Velmora.ini");

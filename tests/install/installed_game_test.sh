@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the game into a temporary DESTDIR and checks the installed copy:
 # the list of files, the desktop entry and store metadata (by their
-# validators), the command line, and a start with a fresh per-user folder
-# that must find its library and sounds and write only its first-run
-# Velmora.ini, in the per-user folder.
+# validators), the command line (a picture drawn without a window too), and
+# a start with a fresh per-user folder that must find its library and sounds
+# and write only its first-run Velmora.ini, in the per-user folder.
 # Usage: installed_game_test.sh CMAKE BUILD_DIR PREFIX LIBDIR DESKTOP_ID VERSION EXPECTED_FILES
 set -euo pipefail
 cmake=$1 build=$2 prefix=$3 libdir=$4 id=$5 version=$6 expected=$7
@@ -53,6 +53,18 @@ expect_exit 0 "$root/bin/velmora-com" --version
 expect_exit 0 "$root/bin/velmora-com" --help
 expect_exit 2 "$root/bin/velmora-com" --fast
 grep -q -- "--fast" "$tmp/err" || fail "velmora-com --fast: $(cat "$tmp/err")"
+
+# A picture of a record's position, drawn without a window or display and
+# without writing Velmora.ini; a record that cannot be read ends with status 2.
+record="$(dirname "$expected")/../data/saved_record.棋譜"
+mkdir "$tmp/picture-home"
+picture() { env -u DISPLAY -u XDG_DATA_HOME HOME="$tmp/picture-home" "$root/bin/velmora" --picture "$@"; }
+expect_exit 0 picture "$record" --move 1 "$tmp/局面.png"
+file "$tmp/局面.png" | grep -q 'PNG image data, 1452 x 902' || fail "velmora --picture wrote $(file "$tmp/局面.png")"
+[ -z "$(find "$tmp/picture-home" -type f)" ] || fail "velmora --picture wrote $(find "$tmp/picture-home" -type f)"
+expect_exit 2 picture "$tmp/none.棋譜" "$tmp/none.png"
+grep -q "cannot open" "$tmp/err" || fail "velmora --picture of a missing record: $(cat "$tmp/err")"
+[ ! -e "$tmp/none.png" ] || fail "velmora --picture of a missing record wrote a picture"
 
 # A first start of the installed game, its file calls traced, from a
 # working directory that must stay empty.

@@ -40,6 +40,32 @@ TEST(CommandLine, KnowsHelpAndVersionAndRefusesEverythingElse) {
             "velmora: unknown option '--x'\nTry 'velmora --help' for more information.\n");
 }
 
+TEST(CommandLine, ReadsAPictureRequestInAnyOrderAndRefusesABadOne) {
+  const CommandLine line = read_command_line({"--flipped", "--picture", "対局.棋譜", "--move", "12", "局面.png"});
+  ASSERT_EQ(line.action, CommandLineAction::Picture) << line.refusal;
+  EXPECT_EQ(line.picture.record, "対局.棋譜");
+  EXPECT_EQ(line.picture.output, "局面.png");
+  EXPECT_EQ(line.picture.move, 12);
+  EXPECT_TRUE(line.picture.flipped);
+  const CommandLine last = read_command_line({"--picture", "a.棋譜", "b.png", "--move=0"});
+  EXPECT_EQ(last.picture.move, 0);
+  EXPECT_FALSE(read_command_line({"--picture", "a.棋譜", "b.png"}).picture.move.has_value()) << "the last move";
+
+  const std::pair<std::vector<std::string>, std::string> refused[] = {
+      {{"--picture", "a.棋譜"}, "option '--picture' needs a record file and an output file"},
+      {{"--picture", "a.棋譜", "b.png", "c.png"}, "unexpected argument 'c.png'"},
+      {{"--picture", "a.棋譜", "b.png", "--move", "-1"}, "invalid move number '-1'"},
+      {{"--picture", "a.棋譜", "b.png", "--move=3手"}, "invalid move number '3手'"},
+      {{"--picture", "a.棋譜", "b.png", "--move"}, "option '--move' needs a move number"},
+      {{"--picture", "a.棋譜", "b.png", "--big"}, "unknown option '--big'"},
+  };
+  for (const auto& [arguments, refusal] : refused) {
+    const CommandLine bad = read_command_line(arguments);
+    EXPECT_EQ(bad.action, CommandLineAction::Refuse) << refusal;
+    EXPECT_EQ(bad.refusal, refusal);
+  }
+}
+
 TEST(GameIcon, EveryWindowCarriesTheIconFromMenuToDockSizes) {
   use_game_icon();
   const QList<QSize> sizes = QApplication::windowIcon().availableSizes();

@@ -1,14 +1,23 @@
 // The menu 表示 and the keys: shortcuts reach the game's handlers, the move
 // list panel follows the game and steps to a chosen move, the position is
-// exported at the board's size.
+// exported at the board's size into the folder its kind was last saved in,
+// and 操作説明 tells every key.
 #include "platform/view_menu.h"
 
+#include <QDialogButtonBox>
+#include <QDir>
 #include <QDockWidget>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
+#include <QShortcut>
 #include <QTest>
 #include <functional>
 
 #include "platform/board_picture.h"
+#include "record/temp_folder.h"
 #include "rules/pieces.h"
 #include "window_fixture.h"
 
@@ -87,8 +96,87 @@ TEST_F(ViewMenuTest, PictureHasTheBoardsSizeAtTwiceTheScreenPixels) {
   const QSize expected(area.width() * 2 / 15, area.height() * 2 / 15);
   EXPECT_EQ(board_picture(*game, desktop->screen()).size(), expected);
   const QString path = folder.filePath(QStringLiteral("局面.png"));
-  ASSERT_TRUE(save_board_picture(*game, desktop->screen(), path));
+  ASSERT_FALSE(save_board_picture(*game, desktop->screen(), path));
   EXPECT_EQ(QImage(path).size(), expected);
+}
+
+// Qt's file dialog speaks Japanese; pictures start in the user's Pictures
+// folder and texts in Documents, and each kind then starts where it was last
+// saved, kept in velmora-view.ini and never in Velmora.ini.
+TEST_F(ViewMenuTest, ExportsStartInPicturesOrDocumentsThenWhereTheirKindWasSaved) {
+  ASSERT_TRUE(use_qt_translations()) << "Qt's translations are not installed";
+  QTemporaryDir home;
+  const QByteArray saved_home = qgetenv("HOME"), saved_config = qgetenv("XDG_CONFIG_HOME");
+  qputenv("HOME", home.path().toUtf8());
+  qputenv("XDG_CONFIG_HOME", home.filePath(".config").toUtf8());
+  for (const char* name : {"Pictures", "Documents", "図面"}) ASSERT_TRUE(QDir(home.path()).mkdir(name));
+
+  // Saves through the menu item into `into`; the folder the dialog opened in.
+  const auto save = [&](const char* item, const QString& into) {
+    QString opened;
+    answerer->on_dialog = [&](QWidget* modal) {
+      auto* dialog = qobject_cast<QFileDialog*>(modal);
+      if (dialog == nullptr || !opened.isEmpty()) return;
+      opened = dialog->directory().absolutePath();
+      EXPECT_EQ(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->text(), "キャンセル");
+      EXPECT_NE(dialog->findChild<QLabel*>("lookInLabel")->text(), "Look in:");
+      dialog->selectFile(QDir(into).filePath(QFileInfo(dialog->selectedFiles().value(0)).fileName()));
+      static_cast<QDialog*>(dialog)->accept();  // as its Save button does
+    };
+    view().find(item)->trigger();
+    return opened;
+  };
+  EXPECT_EQ(save("SAVE_PICTURE", home.filePath("図面")), home.filePath("Pictures"));
+  EXPECT_TRUE(QFile::exists(home.filePath("図面/局面.png")));
+  EXPECT_EQ(save("SAVE_TEXT", home.filePath("Documents")), home.filePath("Documents"));
+  EXPECT_EQ(save("SAVE_PICTURE", home.filePath("Pictures")), home.filePath("図面"));
+
+  QFile preferences(folder.filePath(QString::fromUtf8(PREFERENCES_FILE_NAME))),
+      settings(folder.filePath("Velmora.ini"));
+  ASSERT_TRUE(preferences.open(QIODevice::ReadOnly) && settings.open(QIODevice::ReadOnly));
+  const QByteArray kept = preferences.readAll();
+  EXPECT_TRUE(kept.contains(("picture_folder=" + home.filePath("Pictures")).toUtf8())) << kept.toStdString();
+  EXPECT_TRUE(kept.contains(("text_folder=" + home.filePath("Documents")).toUtf8())) << kept.toStdString();
+  EXPECT_FALSE(settings.readAll().contains("folder"));
+  qputenv("HOME", saved_home);
+  qputenv("XDG_CONFIG_HOME", saved_config);
+}
+
+// 操作説明 tells the mouse with its right button, the menus, and every key
+// the window takes, whoever added it.
+TEST_F(ViewMenuTest, HelpTellsTheMouseTheMenusAndEveryKeyOfTheWindow) {
+  view().find("HELP")->trigger();
+  ASSERT_NE(view().help(), nullptr);
+  EXPECT_TRUE(view().help()->isVisible());
+  const QString text = view().help()->text();
+  for (const char* words : {"右クリック", "成って", "Esc", "ｵﾌﾟｼｮﾝ", "背景画", "COM対局ﾚﾍﾞﾙ", "一手戻る"})
+    EXPECT_TRUE(text.contains(QString::fromUtf8(words))) << words;
+  QList<QKeySequence> keys;
+  for (const QShortcut* shortcut : window->findChildren<QShortcut*>()) keys << shortcut->key();
+  for (const QAction* action : window->findChildren<QAction*>())
+    if (!action->shortcut().isEmpty()) keys << action->shortcut();
+  ASSERT_GE(keys.size(), 11);
+  for (const QKeySequence& key : keys)
+    EXPECT_TRUE(text.contains(key_text(key).toHtmlEscaped())) << key.toString().toStdString();
+}
+
+// On a full disk the earlier picture stays whole, and the system says why.
+TEST_F(ViewMenuTest, APictureThatCannotBeWrittenLeavesTheEarlierOneWhole) {
+  const QString path = folder.filePath(QStringLiteral("局面.png"));
+  ASSERT_FALSE(save_board_picture(*game, desktop->screen(), path));
+  QFile earlier(path);
+  ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+  const QByteArray bytes = earlier.readAll();
+  earlier.close();
+  std::error_code error;
+  {
+    const velmora::testing::FileSizeLimit limit(bytes.size() / 2);
+    error = save_board_picture(*game, desktop->screen(), path);
+  }
+  EXPECT_EQ(error, std::errc::file_too_large);
+  ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+  EXPECT_EQ(earlier.readAll(), bytes);
+  EXPECT_TRUE(QDir(folder.path()).entryList({QStringLiteral(".velmora-*")}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 }  // namespace

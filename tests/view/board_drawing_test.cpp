@@ -164,5 +164,45 @@ TEST(WindowRedraw, DrawsBoardLabelsTitleAndOnlyTheLabelsThatApply) {
   EXPECT_EQ(std::count(texts2.begin(), texts2.end(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"), 2);
 }
 
+// A picture of the position shows both full hands with their counts, the
+// labels, the board and both clocks (even with 経過時間 off), all inside its
+// area, and nothing of the title, the level or a loaded record's header.
+TEST(PositionPicture, ShowsTheWholePositionInsideItsArea) {
+  TestGame t;
+  Game& g = t.game;
+  set_shades(g);
+  g.board(5, 9) = -OU;
+  g.view.current_background = PICTURE_TATAMI;
+  g.menu.CHESS_MOCHIKOMA = true;
+  g.hand_own[12] = 11;    // the last shogi slot (15, 9), its count in column 16
+  g.hand_enemy[18] = 13;  // (-3, 1), its count in column -2
+  g.game_mode = MODE_COM;
+  g.view.shown.header = ShownHeader{true, "名人戦", "山田", "佐藤"};
+  g.clock.clock_own_total = 3725;
+  draw_position_picture(g);
+
+  const TwipRect area = POSITION_PICTURE_AREA;
+  const double right = area.left + area.width, bottom = area.top + area.height;
+  for (const DrawOp& op : t.fakes.screen.ops) {
+    if (op.kind == DrawOp::Picture && op.picture >= PICTURE_MIDORI) continue;  // background all round
+    EXPECT_NE(op.picture, PICTURE_TITLE);
+    EXPECT_GE(op.left, area.left) << op.text;
+    EXPECT_GE(op.top, area.top) << op.text;
+    if (op.kind == DrawOp::Text) {
+      EXPECT_LE(op.top + 20 * op.size, bottom) << op.text;  // a point is 20 twips
+      EXPECT_LE(op.left + SQUARE_WIDTH / 2, right) << op.text;
+    } else {
+      EXPECT_LT(op.right, right) << op.picture;
+      EXPECT_LT(op.bottom, bottom) << op.picture;
+    }
+  }
+  const auto texts = t.fakes.screen.texts();
+  for (const char* text : {"01:02:05", "00:00:00", "11", "13", "9", "九"})
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), text), 2) << text << ": the text over its shadow";
+  for (const char* text : {"LEVEL", "名人戦", "山田"}) EXPECT_EQ(std::count(texts.begin(), texts.end(), text), 0);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(15, 9)->picture, -HAND_KINDS[12]);
+  EXPECT_EQ(t.fakes.screen.last_picture_at_cell(-3, 1)->picture, +HAND_KINDS[18]);
+}
+
 }  // namespace
 }  // namespace velmora

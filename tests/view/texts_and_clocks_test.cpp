@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "fakes/fake_ports.h"
 #include "setup/new_game.h"
@@ -83,7 +84,8 @@ TEST(ShownTexts, AFullRedrawPrintsThemAgainUntilANewGame) {
     return std::count(texts.begin(), texts.end(), text);
   };
   for (const char* text : {"12", "手目", "７", "歩"}) EXPECT_EQ(count_after(画面_再描画, text), 2) << text;
-  for (const char* text : {"名人戦", "山田", "佐藤"}) EXPECT_EQ(count_after(画面_再描画, text), 1) << text;
+  for (const char* text : {"山田", "佐藤"}) EXPECT_EQ(count_after(画面_再描画, text), 1) << text;
+  EXPECT_EQ(count_after(画面_再描画, "名人戦"), 9) << "the title with its edge";
   EXPECT_EQ(count_after(画面_再描画, "ｸｲｰﾝ"), 0) << "an erased move stays erased";
   for (const char* text : {"12", "歩", "名人戦"}) EXPECT_EQ(count_after(初期設定, text), 0) << text;
 }
@@ -94,7 +96,7 @@ TEST(Numbers, KanjiModePrintsOnlyOneToNine) {
   描画_数値(t.game, 0, 0, 0, COLOUR_BLACK, 1, 12);
   描画_数値(t.game, 0, 0, 10, COLOUR_BLACK, 1, 12);
   const auto texts = t.fakes.screen.texts();
-  EXPECT_EQ(texts, (std::vector<std::string>{"三", "", ""}));
+  EXPECT_EQ(texts, (std::vector<std::string>{"三", "三"})) << "shadow and numeral; nothing for 0 and 10";
 }
 
 TEST(Labels, ColumnsCountFromTheRightAndMakeTheFontBold) {
@@ -194,6 +196,59 @@ TEST(TimerTick, HiddenClocksStillMeasure) {
   timer1_tick(t.game);
   EXPECT_NEAR(t.game.clock.turn_elapsed, 7.5, 1e-9);
   EXPECT_TRUE(t.fakes.screen.texts().empty());
+}
+
+// Every text of the window lies over its black shadow a pixel (15 twips)
+// right of and below it: a shadow at every scale, never a second copy.
+TEST(Shadows, EveryTextCastsItsShadowAPixelBelowRight) {
+  TestGame t;
+  Game& g = t.game;
+  g.menu.KEIKA = true;
+  g.game_mode = MODE_COM;
+  g.com.handicap_set = 1;
+  g.hand_own[1] = 2;
+  描画_手数(g, 12, COLOUR_WHITE);
+  描画_移動結果(g, g.chess_sign, 3, 6, -HU, COLOUR_WHITE);
+  画面_再描画(g);
+  const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
+  ASSERT_EQ(texts.size() % 2, 0u);
+  ASSERT_GT(texts.size(), 50u);
+  for (std::size_t i = 0; i < texts.size(); i += 2) {
+    const DrawOp &shadow = texts[i], &text = texts[i + 1];
+    EXPECT_EQ(shadow.colour, COLOUR_BLACK) << text.text;
+    EXPECT_NE(text.colour, COLOUR_BLACK) << text.text;
+    EXPECT_EQ(shadow.text, text.text);
+    EXPECT_DOUBLE_EQ(shadow.left - text.left, 15) << text.text;
+    EXPECT_DOUBLE_EQ(shadow.top - text.top, 15) << text.text;
+  }
+}
+
+// The light red record title is edged all round, a pixel wide, in a colour
+// that stands out from the background.
+TEST(RecordHeader, TheTitleIsEdgedToReadOnEveryBackground) {
+  const std::pair<int, int> rows[] = {{PICTURE_UCHU, COLOUR_WHITE},
+                                      {PICTURE_RENGA, COLOUR_WHITE},
+                                      {PICTURE_TATAMI, COLOUR_BLACK},
+                                      {PICTURE_MIDORI, COLOUR_BLACK},
+                                      {PICTURE_TAKE, COLOUR_BLACK}};
+  for (const auto& [background, edge] : rows) {
+    TestGame t;
+    t.game.view.current_background = background;
+    描画_棋譜見出し(t.game, "名人戦", "山田", "佐藤");
+    std::vector<DrawOp> title;
+    for (const DrawOp& op : t.fakes.screen.ops_of(DrawOp::Text))
+      if (op.text == "名人戦") title.push_back(op);
+    ASSERT_EQ(title.size(), 9u);
+    const DrawOp& red = title.back();
+    EXPECT_EQ(red.colour, COLOUR_LIGHT_RED);
+    std::set<std::pair<double, double>> around;
+    for (std::size_t i = 0; i + 1 < title.size(); ++i) {
+      EXPECT_EQ(title[i].colour, edge) << background;
+      around.insert({title[i].left - red.left, title[i].top - red.top});
+    }
+    EXPECT_EQ(around, (std::set<std::pair<double, double>>{
+                          {-15, -15}, {-15, 0}, {-15, 15}, {0, -15}, {0, 15}, {15, -15}, {15, 0}, {15, 15}}));
+  }
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "assist/preferences.h"
 
 #include <charconv>
-#include <fstream>
 #include <sstream>
 
 #include "text/text_files.h"
@@ -13,7 +12,11 @@ namespace {
 constexpr const char* KEY_MOVE_LIST = "move_list";
 constexpr const char* KEY_VOLUME = "effect_volume";
 constexpr const char* KEY_MUTED = "effects_muted";
-constexpr std::size_t MAX_LINE_BYTES = 256;
+constexpr const char* KEY_PICTURE_FOLDER = "picture_folder";
+constexpr const char* KEY_TEXT_FOLDER = "text_folder";
+// Room for a folder as long as the system allows.
+constexpr std::size_t MAX_LINE_BYTES = 4200;
+constexpr std::size_t MAX_FOLDER_BYTES = 4096;
 
 std::string preferences_path(const Game& g) { return g.working_directory + "/" + PREFERENCES_FILE_NAME; }
 
@@ -39,6 +42,17 @@ void apply_line(const std::string& line, AssistState& assist) {
   if (key == KEY_MOVE_LIST) take_on_off(value, assist.move_list_shown);
   if (key == KEY_VOLUME) take_percent(value, assist.effect_volume);
   if (key == KEY_MUTED) take_on_off(value, assist.effects_muted);
+  if (key == KEY_PICTURE_FOLDER) assist.picture_folder = value;
+  if (key == KEY_TEXT_FOLDER) assist.text_folder = value;
+}
+
+std::string folder_line(const char* key, const std::string& folder) {
+  return folder.empty() ? "" : std::string(key) + "=" + folder + "\n";
+}
+
+// A folder fits on one line of the file.
+bool storable_folder(const std::string& folder) {
+  return folder.size() <= MAX_FOLDER_BYTES && folder.find_first_of("\r\n") == std::string::npos;
 }
 
 void apply_lines(std::istream& in, AssistState& assist) {
@@ -51,7 +65,8 @@ void apply_lines(std::istream& in, AssistState& assist) {
 
 std::string format_preferences(const AssistState& assist) {
   return std::string(KEY_MOVE_LIST) + "=" + on_off(assist.move_list_shown) + "\n" + KEY_VOLUME + "=" +
-         std::to_string(assist.effect_volume) + "\n" + KEY_MUTED + "=" + on_off(assist.effects_muted) + "\n";
+         std::to_string(assist.effect_volume) + "\n" + KEY_MUTED + "=" + on_off(assist.effects_muted) + "\n" +
+         folder_line(KEY_PICTURE_FOLDER, assist.picture_folder) + folder_line(KEY_TEXT_FOLDER, assist.text_folder);
 }
 
 void parse_preferences(const std::string& text, AssistState& assist) {
@@ -60,8 +75,8 @@ void parse_preferences(const std::string& text, AssistState& assist) {
 }
 
 void read_preferences(Game& g) {
-  std::ifstream file(preferences_path(g), std::ios::binary);
-  if (file) apply_lines(file, g.assist);
+  InputFile file(preferences_path(g));
+  if (!file.error()) apply_lines(file.stream(), g.assist);
 }
 
 void write_preferences(Game& g) {
@@ -70,6 +85,17 @@ void write_preferences(Game& g) {
   g.assist.preferences_write_reported = true;
   show_message(g, "表示の設定を保存できません\n" + preferences_path(g) + "\n" + error.message(), "表示",
                Icon::Exclamation);
+}
+
+const std::string& export_folder(const AssistState& assist, ExportKind kind) {
+  return kind == ExportKind::Picture ? assist.picture_folder : assist.text_folder;
+}
+
+void remember_export_folder(Game& g, ExportKind kind, const std::string& folder) {
+  std::string& kept = kind == ExportKind::Picture ? g.assist.picture_folder : g.assist.text_folder;
+  if (folder == kept || !storable_folder(folder)) return;
+  kept = folder;
+  write_preferences(g);
 }
 
 }  // namespace velmora

@@ -1,6 +1,7 @@
 // The preferences of the menu 表示, kept in a file of their own beside the
 // settings file ("velmora-view.ini", UTF-8, one "key=value" a line): whether
-// the move list panel is shown, and the loudness of the sound effects.
+// the move list panel is shown, the loudness of the sound effects, and the
+// folders the exports were last saved in.
 // Velmora.ini stays exactly as the option menus write it.
 #pragma once
 
@@ -22,5 +23,14 @@ void parse_preferences(const std::string& text, AssistState& assist);
 void read_preferences(Game& g);
 // After every change; a failed write is told once a run.
 void write_preferences(Game& g);
+
+// The exports of 表示, each remembering its own folder.
+enum class ExportKind { Picture, Text };
+
+// The folder the last export of that kind was saved in; empty before the first.
+const std::string& export_folder(const AssistState& assist, ExportKind kind);
+// Keeps the folder of an export just saved and writes the preferences when
+// it changed; a folder that cannot stand on one line of the file is not kept.
+void remember_export_folder(Game& g, ExportKind kind, const std::string& folder);
 
 }  // namespace velmora

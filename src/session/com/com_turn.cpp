@@ -136,7 +136,6 @@ void com_ban(Game& g) {
   g.ports.screen.drop_clicks_meanwhile();
   g.clock.turn_start_time = g.ports.clock.time_of_day();
   if (g.menu.KEIKA) g.clock.timer1_enabled = true;
-  描画_数値(g, -4.7, -0.5, "思考中", COLOUR_BLACK, 0, 12);
   描画_数値(g, -4.8, -0.6, "思考中", COLOUR_WHITE, 0, 12);
   描画_桝輪郭(g, g.view.back_colour, 1, 8);
 

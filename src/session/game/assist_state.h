@@ -1,6 +1,6 @@
 // What the player aids of the menu 表示 keep for one game window: whether the
-// move list panel is shown, the loudness of the sound effects, and how the
-// last match ended.
+// move list panel is shown, the loudness of the sound effects, where exports
+// were saved, and how the last match ended.
 #pragma once
 
 #include <string>
@@ -13,6 +13,10 @@ struct AssistState {
   bool move_list_shown = false;
   int effect_volume = FULL_EFFECT_VOLUME;
   bool effects_muted = false;
+  // The folders the last picture and the last text were saved in; empty
+  // before the first of its kind.
+  std::string picture_folder;
+  std::string text_folder;
   // A failed write of the preferences file has been reported; it is told once a run.
   bool preferences_write_reported = false;
   // Who won the last match: "あなた", "ｺﾝﾋﾟｭｰﾀ", "先手" or "後手". It belongs

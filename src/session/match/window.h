@@ -12,6 +12,10 @@ namespace velmora {
 
 // The window has opened: sound, constants, settings, starting position, drawing, placement.
 void on_window_load(Game& g, int window_handle);
+// A game that shows no window (a picture drawn from the command line): the
+// constants, the settings as at start-up (read, never written) and the
+// starting position; no sound.
+void open_without_window(Game& g);
 // A mouse button went down at (x, y) twips; button 1 left, 2 right.
 void on_mouse_down(Game& g, int button, int shift, double x, double y);
 // A key was pressed (27 = Esc ends the program).

@@ -136,14 +136,7 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
     return show_message(g, load_error_text(*error, path), TITLE_RECORD, Icon::Exclamation);
   const Record& record = std::get<Record>(result);
 
-  初期設定(g);
-  g.record_mode = 1;
-  fill_move_list(g, record);
-  fit_start_to_record(g);
-  描画_棋譜見出し(g, record.title, record.top_name, record.bottom_name);
-  g.move_number = 0;
-  g.com.move_counter = 0;
-
+  show_record(g, record);
   if (g.history.record_length == 0) return show_message(g, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", TITLE_RECORD);
   show_message(g, " 読み込みました", TITLE_RECORD);
   if (record.first_damaged_line != 0)
@@ -154,6 +147,16 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
   show_message(g, "棋譜を '進 'で進めて下さい", TITLE_RECORD);
   調査_先手後手(g);
   g.turn = +1;
+}
+
+void show_record(Game& g, const Record& record) {
+  初期設定(g);
+  g.record_mode = 1;
+  fill_move_list(g, record);
+  fit_start_to_record(g, record.first_move_whole());
+  描画_棋譜見出し(g, record.title, record.top_name, record.bottom_name);
+  g.move_number = 0;
+  g.com.move_counter = 0;
 }
 
 }  // namespace velmora

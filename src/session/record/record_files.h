@@ -4,6 +4,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "notation/record_format.h"
 
 namespace velmora {
 
@@ -18,5 +19,8 @@ void kifu_write_click(Game& g);
 void record_save_click(Game& g);
 // File1 click: loads folder/file_name.
 void record_file_click(Game& g, const std::string& folder, const std::string& file_name);
+// A record read from a file fills the move list over a new game and is shown
+// at its start with its header (record mode); tells nothing.
+void show_record(Game& g, const Record& record);
 
 }  // namespace velmora

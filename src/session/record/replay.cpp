@@ -101,9 +101,10 @@ void replay_click(Game& g) {
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
 }
 
-void fit_start_to_record(Game& g) {
+void fit_start_to_record(Game& g, bool first_move_whole) {
   if (g.history.record_length < 1) return;
   const Board& first = g.history.slot(1).board;
+  if (!first_move_whole || !holds_both_kings(first)) return;
   const bool turned = first_own_king(first) == -KING;
   take_off_record_handicap(g.board, turned ? turned_board(first) : first);
   if (turned) {
@@ -122,6 +123,20 @@ void cancel_click(Game& g) {
   play_piece(g);
 }
 
+// The board turns by 180 degrees and every piece changes side. The move list
+// turns with it, so that stepping through it, saving it and telling whose
+// move it is all see the board the same way up; each army keeps its hand and
+// its thinking time.
+void turn_board_round(Game& g) {
+  g.board = turned_board(g.board);
+  std::swap(g.hand_own, g.hand_enemy);
+  std::swap(g.clock.clock_own_total, g.clock.clock_enemy_total);
+  turn_move_list(g.history);
+  調査_2歩フラグ設定(g);
+  調査_先手後手(g);
+  flip_shown_texts(g);
+}
+
 void reverse_click(Game& g) {
   if (g.record_mode == 1) {
     play_refusal(g);
@@ -129,19 +144,7 @@ void reverse_click(Game& g) {
   }
   g.board_flipped = 1;
   g.sel.selection_state = 0;
-
-  // The board turns by 180 degrees and every piece changes side. The move
-  // list turns with it, so that stepping through it, saving it and telling
-  // whose move it is all see the board the same way up; each army keeps its
-  // hand and its thinking time.
-  g.board = turned_board(g.board);
-  std::swap(g.hand_own, g.hand_enemy);
-  std::swap(g.clock.clock_own_total, g.clock.clock_enemy_total);
-  turn_move_list(g.history);
-  調査_2歩フラグ設定(g);
-
-  調査_先手後手(g);
-  flip_shown_texts(g);
+  turn_board_round(g);
   画面_再描画(g);
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
   if (g.com.handicap_set == 1) {

@@ -1,7 +1,5 @@
 #include "shell/settings.h"
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -126,16 +124,22 @@ void follow_the_marks(Game& g) {
   if (g.menu.BGM) start_music(g);
 }
 
+std::vector<std::string> first_run_lines() {
+  return {setting(KEY_BACKGROUND, "畳"), on_off(KEY_GUIDANCE, false), on_off(KEY_CLOCKS, true), on_off(KEY_MUSIC, true),
+          setting(KEY_NATION, NATION_JAPAN)};
+}
+
+void apply_first_run_settings(Game& g) {
+  for (const std::string& line : first_run_lines()) apply_setting_line(g, line);
+  follow_the_marks(g);
+}
+
 // The file could not be opened: a fresh one with the first-run settings,
 // applied as if they had been read. A failed write is not reported here; the
 // first option click that cannot write the file reports it.
 void defaults_on_reading(Game& g) {
-  const std::vector<std::string> lines = {setting(KEY_BACKGROUND, "畳"), on_off(KEY_GUIDANCE, false),
-                                          on_off(KEY_CLOCKS, true), on_off(KEY_MUSIC, true),
-                                          setting(KEY_NATION, NATION_JAPAN)};
-  (void)write_lines(g, lines);
-  for (const std::string& line : lines) apply_setting_line(g, line);
-  follow_the_marks(g);
+  (void)write_lines(g, first_run_lines());
+  apply_first_run_settings(g);
 }
 
 // Tells the user once per run that the options are not being remembered.
@@ -218,12 +222,15 @@ void apply_settings(Game& g, std::istream& in) {
 }
 
 void 読込_環境設定ファイル(Game& g) {
-  const std::string path = settings_path(g);
-  std::error_code error;
-  std::ifstream in;
-  if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
-  if (!in.is_open()) return defaults_on_reading(g);
-  apply_settings(g, in);
+  InputFile file(settings_path(g));
+  if (file.error()) return defaults_on_reading(g);
+  apply_settings(g, file.stream());
+}
+
+void read_settings_only(Game& g) {
+  InputFile file(settings_path(g));
+  if (file.error()) return apply_first_run_settings(g);
+  apply_settings(g, file.stream());
 }
 
 void write_settings(Game& g) {

@@ -13,6 +13,9 @@ namespace velmora {
 // every check mark is the state it stands for: the background shown,
 // guidance, the music playing when BGM is checked, one nation.
 void 読込_環境設定ファイル(Game& g);
+// Reads it the same way but never writes it: without a file the first-run
+// settings hold for this game alone.
+void read_settings_only(Game& g);
 // Applies the lines of a settings file: key "=" value, Shift-JIS; a line
 // without "=" and an unknown key are skipped. Then the state follows the marks.
 void apply_settings(Game& g, std::istream& in);

@@ -16,18 +16,6 @@ bool is_board_cell(double x, double y) {
   return x >= 1 && x <= 9 && y >= 1 && y <= 9 && x == static_cast<int>(x) && y == static_cast<int>(y);
 }
 
-// A hand count in light red with its black shadow a tenth of a cell to the
-// right (and below). The shadow is drawn again at steps between the two places,
-// so that it joins the digits: a thin "1" would otherwise read as "11".
-void draw_hand_count(Game& g, double x, double text_y, double shadow_y, int count) {
-  constexpr int SHADOW_STEPS = 3;
-  for (int step = SHADOW_STEPS; step > 0; --step) {
-    const double t = static_cast<double>(step) / SHADOW_STEPS;
-    描画_数値(g, x + 0.1 * t, text_y + (shadow_y - text_y) * t, count, COLOUR_BLACK, 0, 14);
-  }
-  描画_数値(g, x, text_y, count, COLOUR_LIGHT_RED, 0, 14);
-}
-
 // One hand slot: the piece (or the empty square when none is left), the count
 // beside it on a freshly cleared cell, and the slot's outline.
 void draw_hand_slot(Game& g, int hand_index, int sign) {
@@ -36,12 +24,21 @@ void draw_hand_slot(Game& g, int hand_index, int sign) {
   const int count = own_hand ? g.hand_own[hand_index] : g.hand_enemy[hand_index];
   描画_絵(g, count == 0 ? EMPTY : sign * HAND_KINDS[hand_index], slot.x, slot.y);
   描画_絵(g, g.view.current_background, slot.x + 1, slot.y);
-  if (count > 0) draw_hand_count(g, slot.x + 1, slot.y + (own_hand ? 0.2 : 0.3), slot.y + 0.3, count);
+  if (count > 0) 描画_数値(g, slot.x + 1, slot.y + (own_hand ? 0.2 : 0.3), count, COLOUR_LIGHT_RED, 0, 14);
   描画_桝輪郭(g, g.view.back_colour, slot.x, slot.y);
 }
 
 void draw_hand_slots(Game& g, int sign, int first, int last) {
   for (int k = first; k <= last; ++k) draw_hand_slot(g, k, sign);
+}
+
+// The background, the labels, both hands and the board.
+void draw_board_and_margin(Game& g) {
+  描画_背景(g, g.view.current_background);
+  描画_桝_数値(g);
+  描画_自持盤(g);
+  描画_敵持盤(g);
+  描画_盤(g);
 }
 
 }  // namespace
@@ -100,17 +97,23 @@ void 描画_敵持盤(Game& g) {
 }
 
 void 画面_再描画(Game& g) {
-  描画_背景(g, g.view.current_background);
-  描画_桝_数値(g);
-  描画_自持盤(g);
-  描画_敵持盤(g);
-  描画_盤(g);
+  draw_board_and_margin(g);
   描画_所有時間(g, g.main_sign(), g.clock.clock_enemy_total);
   描画_所有時間(g, g.chess_sign, g.clock.clock_own_total);
   if (g.game_mode == MODE_COM) 描画_レベル(g, g.com.com_level);
   if (g.com.handicap_set == 1) 描画_ハンデレベル(g, g.com.handicap_grade);
   redraw_shown_texts(g);
   描画_絵(g, PICTURE_TITLE, 10.1, -1);
+}
+
+// What the window shows of the position, as its full redraw would, with both
+// clocks whatever 経過時間 says, and without the title, the level and a
+// record's header, which lie outside the picture.
+void draw_position_picture(Game& g) {
+  draw_board_and_margin(g);
+  for (const int side : {g.main_sign(), g.chess_sign}) draw_clock(g, side, shown_clock(g, side));
+  if (g.com.handicap_set == 1) 描画_ハンデレベル(g, g.com.handicap_grade);
+  redraw_shown_moves(g);
 }
 
 }  // namespace velmora

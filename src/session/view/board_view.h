@@ -26,4 +26,13 @@ void 描画_敵持盤(Game& g);
 // the texts on show (move count, last moves, record header), title.
 void 画面_再描画(Game& g);
 
+// The part of the window a picture of the position shows: both hands with
+// their counts (columns -5..16), the file numbers (row 0), the board with the
+// row numerals (column 10) and the clocks below it (row 10); nothing of the
+// title above it.
+inline constexpr TwipRect POSITION_PICTURE_AREA{BOARD_LEFT - 5 * SQUARE_WIDTH, BOARD_TOP, 22 * SQUARE_WIDTH,
+                                                11 * SQUARE_HEIGHT};
+// Draws everything of the position that its picture shows.
+void draw_position_picture(Game& g);
+
 }  // namespace velmora

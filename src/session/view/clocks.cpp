@@ -10,14 +10,14 @@ namespace {
 
 constexpr double SECONDS_PER_DAY = 86400;
 
-// Where a side's clock stands below the board: black shadow, white text, and
-// the three cells cleared before it is drawn.
+// Where a side's clock stands below the board, and the three cells cleared
+// before it is drawn.
 struct ClockPlace {
-  double shadow_x, shadow_y, text_x, text_y;
+  double text_x, text_y;
   int first_cleared;
 };
-constexpr ClockPlace OWN_CLOCK{13.1, 10.3, 13, 10.2, 13};
-constexpr ClockPlace ENEMY_CLOCK{-1.5, 10.3, -1.6, 10.2, -2};
+constexpr ClockPlace OWN_CLOCK{13, 10.2, 13};
+constexpr ClockPlace ENEMY_CLOCK{-1.6, 10.2, -2};
 
 const ClockPlace* clock_place(const Game& g, int side) {
   if (side == g.chess_sign) return &OWN_CLOCK;
@@ -50,13 +50,20 @@ void 消去_所有時間(Game& g, int side) {
 }
 
 void 描画_所有時間(Game& g, int side, double seconds) {
-  if (!g.menu.KEIKA) return;
+  if (g.menu.KEIKA) draw_clock(g, side, seconds);
+}
+
+void draw_clock(Game& g, int side, double seconds) {
   const ClockPlace* place = clock_place(g, side);
   if (place == nullptr) return;
-  const std::string text = 調査_時間秒追加結果(seconds);
   消去_所有時間(g, side);
-  描画_数値(g, place->shadow_x, place->shadow_y, text, COLOUR_BLACK, 0, 12);
-  描画_数値(g, place->text_x, place->text_y, text, COLOUR_WHITE, 0, 12);
+  描画_数値(g, place->text_x, place->text_y, 調査_時間秒追加結果(seconds), COLOUR_WHITE, 0, 12);
+}
+
+// Timer1 times the turn of the side to move, on top of its booked total.
+double shown_clock(const Game& g, int side) {
+  const double booked = side == g.chess_sign ? g.clock.clock_own_total : g.clock.clock_enemy_total;
+  return g.clock.timer1_enabled && g.turn == side ? booked + g.clock.turn_elapsed : booked;
 }
 
 void update_turn_elapsed(Game& g) {

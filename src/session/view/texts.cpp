@@ -10,24 +10,46 @@ namespace {
 
 const char* const KANJI_NUMERALS[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 
-void print_at(Game& g, double left, double top, const std::string& text, int colour, int size) {
+void print_plain(Game& g, double left, double top, const std::string& text, int colour, int size) {
   g.ports.screen.print_text(text, left, top, size, colour, g.view.font_bold);
+}
+
+// The text over its black shadow.
+void print_at(Game& g, double left, double top, const std::string& text, int colour, int size) {
+  if (text.empty()) return;
+  print_plain(g, left + TEXT_SHADOW_OFFSET, top + TEXT_SHADOW_OFFSET, text, COLOUR_BLACK, size);
+  print_plain(g, left, top, text, colour, size);
+}
+
+// The record title keeps its light red and is edged all round in a colour
+// that stands out from the background: white on the dark ones, black on the
+// light ones.
+int title_edge_colour(const Game& g) {
+  const int background = g.view.current_background;
+  return background == PICTURE_UCHU || background == PICTURE_RENGA ? COLOUR_WHITE : COLOUR_BLACK;
+}
+
+void print_edged(Game& g, double left, double top, const std::string& text, int colour, int size) {
+  const int edge = title_edge_colour(g);
+  for (const int dx : {-1, 0, 1})
+    for (const int dy : {-1, 0, 1})
+      if (dx != 0 || dy != 0)
+        print_plain(g, left + dx * TEXT_SHADOW_OFFSET, top + dy * TEXT_SHADOW_OFFSET, text, edge, size);
+  print_plain(g, left, top, text, colour, size);
 }
 
 void clear_cells(Game& g, int first_x, int last_x, int y) {
   for (int x = first_x; x <= last_x; ++x) 描画_絵(g, g.view.current_background, x, y);
 }
 
-// Where each side's last move is printed: file, rank and piece, shadow first.
+// Where each side's last move is printed: file, rank and piece.
 struct MovePlaces {
-  double shadow_x[3];
-  double shadow_y;
   double text_x[3];
   double text_y;
   int first_cleared, last_cleared, cleared_row;
 };
-constexpr MovePlaces ENEMY_MOVE_PLACES{{-2.5, -2, -1.1}, 8.5, {-2.6, -2.1, -1.2}, 8.4, -3, 0, 8};
-constexpr MovePlaces OWN_MOVE_PLACES{{11.5, 11.9, 12.5}, 2.5, {11.4, 11.8, 12.4}, 2.4, 11, 14, 2};
+constexpr MovePlaces ENEMY_MOVE_PLACES{{-2.6, -2.1, -1.2}, 8.4, -3, 0, 8};
+constexpr MovePlaces OWN_MOVE_PLACES{{11.4, 11.8, 12.4}, 2.4, 11, 14, 2};
 
 const MovePlaces* move_places(const Game& g, int side) {
   if (side == g.main_sign()) return &ENEMY_MOVE_PLACES;
@@ -48,9 +70,7 @@ constexpr double HEADER_BOTTOM_Y = 7450;
 constexpr double HEADER_TOP_Y = 250;
 constexpr double TITLE_SHIFT_LEFT = 3000;
 
-void print_header_line(Game& g, const std::string& text, double shift_left, double top, int colour) {
-  print_at(g, 取得_棋譜のX座標(text) - shift_left, top, text, colour, HEADER_FONT_SIZE);
-}
+double header_left(const std::string& text, double shift_left) { return 取得_棋譜のX座標(text) - shift_left; }
 
 }  // namespace
 
@@ -90,10 +110,8 @@ void 描画_桝_数値(Game& g) {
   g.view.font_bold = true;
   for (int i = 1; i <= 9; ++i) {
     描画_絵(g, g.view.current_background, i, 0);
-    描画_数値(g, i + 0.2, 0.5, 10 - i, COLOUR_BLACK, 0, 16);
     描画_数値(g, i + 0.1, 0.4, 10 - i, COLOUR_YELLOW, 0, 16);
     描画_絵(g, g.view.current_background, 10, i);
-    描画_数値(g, 10.2, i + 0.4, i, COLOUR_BLACK, 1, 12);
     描画_数値(g, 10.1, i + 0.3, i, COLOUR_YELLOW, 1, 12);
     描画_桝輪郭(g, g.view.back_colour, 9, i);
   }
@@ -103,9 +121,7 @@ void 描画_手数(Game& g, int n, int /*colour: the count is always bright whit
   g.view.shown.move_count = n;
   clear_cells(g, 11, 12, 3);
   const double x = n < 10 ? 11.2 : n < 100 ? 11.1 : 11.0;
-  描画_数値(g, x + 0.1, 3.4, n, COLOUR_BLACK, 0, 12);
   描画_数値(g, x, 3.3, n, COLOUR_WHITE, 0, 12);
-  描画_文字列(g, 11.9, 3.2, 99, COLOUR_BLACK, 10);
   描画_文字列(g, 11.8, 3.1, 99, COLOUR_WHITE, 10);
 }
 
@@ -115,10 +131,7 @@ void 描画_移動結果(Game& g, int side, int x, int y, int code, int colour) 
   if (places == nullptr) return;
   *shown_move(g, side) = ShownMove{true, x, y, code, colour};
   const std::string texts[3] = {文字列変換(110 - x), 文字列変換(110 + y), 文字列変換(code)};
-  for (int i = 0; i < 3; ++i) {
-    描画_移動駒種類(g, places->shadow_x[i], places->shadow_y, texts[i], COLOUR_BLACK);
-    描画_移動駒種類(g, places->text_x[i], places->text_y, texts[i], colour);
-  }
+  for (int i = 0; i < 3; ++i) 描画_移動駒種類(g, places->text_x[i], places->text_y, texts[i], colour);
 }
 
 void 消去_移動結果(Game& g, int side) {
@@ -130,19 +143,24 @@ void 消去_移動結果(Game& g, int side) {
 
 void 描画_棋譜見出し(Game& g, const std::string& title, const std::string& top_name, const std::string& bottom_name) {
   g.view.shown.header = ShownHeader{true, title, top_name, bottom_name};
-  print_header_line(g, title, TITLE_SHIFT_LEFT, HEADER_BOTTOM_Y, COLOUR_LIGHT_RED);
-  print_header_line(g, top_name, 0, HEADER_TOP_Y, COLOUR_WHITE);
-  print_header_line(g, bottom_name, 0, HEADER_BOTTOM_Y, COLOUR_WHITE);
+  print_edged(g, header_left(title, TITLE_SHIFT_LEFT), HEADER_BOTTOM_Y, title, COLOUR_LIGHT_RED, HEADER_FONT_SIZE);
+  print_plain(g, header_left(top_name, 0), HEADER_TOP_Y, top_name, COLOUR_WHITE, HEADER_FONT_SIZE);
+  print_plain(g, header_left(bottom_name, 0), HEADER_BOTTOM_Y, bottom_name, COLOUR_WHITE, HEADER_FONT_SIZE);
 }
 
-void redraw_shown_texts(Game& g) {
+void redraw_shown_moves(Game& g) {
   const ShownTexts shown = g.view.shown;
   if (shown.move_count >= 0) 描画_手数(g, shown.move_count, COLOUR_WHITE);
   for (const auto& [side, move] :
        {std::pair{g.main_sign(), shown.enemy_move}, std::pair{g.chess_sign, shown.own_move}}) {
     if (move.shown) 描画_移動結果(g, side, move.x, move.y, move.code, move.colour);
   }
-  if (shown.header.shown) 描画_棋譜見出し(g, shown.header.title, shown.header.top_name, shown.header.bottom_name);
+}
+
+void redraw_shown_texts(Game& g) {
+  redraw_shown_moves(g);
+  const ShownHeader header = g.view.shown.header;
+  if (header.shown) 描画_棋譜見出し(g, header.title, header.top_name, header.bottom_name);
 }
 
 // The board turns by 180 degrees and every piece changes side: each last move
@@ -161,15 +179,12 @@ void flip_shown_texts(Game& g) {
 }
 
 void 描画_レベル(Game& g, int level) {
-  描画_数値(g, 1, -0.7, std::string("LEVEL"), COLOUR_BLACK, 0, 10);
   描画_数値(g, 1, -0.8, std::string("LEVEL"), COLOUR_WHITE, 0, 10);
-  描画_数値(g, 2.4, -0.7, level, COLOUR_BLACK, 0, 12);
   描画_数値(g, 2.3, -0.8, level, COLOUR_WHITE, 0, 12);
 }
 
 void 描画_ハンデレベル(Game& g, int grade) {
   clear_cells(g, 12, 15, 1);
-  描画_文字列(g, 12.1, 1.1, grade, COLOUR_BLACK, 10);
   描画_文字列(g, 12, 1, grade, COLOUR_WHITE, 10);
 }
 

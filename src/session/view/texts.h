@@ -1,5 +1,6 @@
 // Texts printed on the window: labels, move count, last moves, level, grade.
-// Positions are in cells (fractions allowed).
+// Positions are in cells (fractions allowed). Each text is printed over its
+// black shadow, which lies TEXT_SHADOW_OFFSET right of and below it.
 #pragma once
 
 #include <string>
@@ -8,8 +9,12 @@
 
 namespace velmora {
 
+// A pixel of the window at 15 twips: the shadow grows with the window's
+// rendering as a shadow does, and never reads as a second copy of the text.
+inline constexpr double TEXT_SHADOW_OFFSET = 15;
+
 // Prints `value` at cell (x, y); with mode != 0 as the kanji numeral 一..九
-// (nothing for values outside 1..9).
+// (nothing for values outside 1..9). An empty text prints nothing.
 void 描画_数値(Game& g, double x, double y, int value, int colour, int mode, int size);
 void 描画_数値(Game& g, double x, double y, const std::string& text, int colour, int mode, int size);
 // Prints the handicap-grade label of code -10..10, or "手目" for code 99.
@@ -20,11 +25,14 @@ void 描画_手数(Game& g, int n, int colour);
 // Shows the last move of `side` (main_sign(): the enemy side, chess_sign: the own side).
 void 描画_移動結果(Game& g, int side, int x, int y, int code, int colour);
 void 消去_移動結果(Game& g, int side);
-// Shows a loaded record's header: its title, the top and the bottom player's name.
+// Shows a loaded record's header: its title (light red, edged in a colour that
+// stands out from the background), the top and the bottom player's name.
 void 描画_棋譜見出し(Game& g, const std::string& title, const std::string& top_name, const std::string& bottom_name);
 // Prints again the move count, the last moves and the record header on show,
 // after the window has been painted over.
 void redraw_shown_texts(Game& g);
+// The same without the record header.
+void redraw_shown_moves(Game& g);
 // Keeps the texts on show true to the board after it has been turned round.
 void flip_shown_texts(Game& g);
 void 描画_レベル(Game& g, int level);

@@ -1,0 +1,101 @@
+#include "platform/drawing.h"
+
+#include <QFontMetricsF>
+#include <QPainterPath>
+#include <cmath>
+
+#include "platform/look.h"
+#include "platform/twips.h"
+
+namespace velmora::platform {
+
+namespace {
+
+constexpr int WINDOW_BACK_COLOUR = 2;
+// Qt draws glyphs of this size and larger as outlines, not from its glyph cache.
+constexpr double OUTLINED_GLYPH_PIXELS = 64;
+
+}  // namespace
+
+Drawing::Drawing(int render_scale)
+    : render_scale_(render_scale),
+      image_(static_cast<int>(image_pixels(IMAGE_WIDTH_TWIPS)), static_cast<int>(image_pixels(IMAGE_HEIGHT_TWIPS)),
+             QImage::Format_ARGB32_Premultiplied),
+      pictures_(render_scale) {
+  // 96 dpi, so that font point sizes turn into the pixel heights the game expects.
+  image_.setDotsPerMeterX(3780);
+  image_.setDotsPerMeterY(3780);
+  image_.fill(palette_colour(WINDOW_BACK_COLOUR));
+}
+
+double Drawing::image_pixels(double twips) const { return twips / TWIPS_PER_PIXEL * render_scale_; }
+
+int Drawing::image_pixel(double twips) const { return static_cast<int>(std::lround(image_pixels(twips))); }
+
+void Drawing::paste_picture(int picture, int shade, double left, double top) {
+  paste(pictures_.picture(picture, shade), QPoint(image_pixel(left), image_pixel(top)), QSize());
+}
+
+void Drawing::paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) {
+  const QPoint corner(image_pixel(left), image_pixel(top));
+  paste(pictures_.picture(picture, shade), corner,
+        QSize(image_pixel(right) - corner.x(), image_pixel(bottom) - corner.y()));
+}
+
+// The picture from its top-left corner, cut to `room` when that is valid.
+void Drawing::paste(const QImage& picture, QPoint corner, QSize room) {
+  if (picture.isNull()) return;
+  changed();
+  QPainter painter(&image_);
+  painter.drawImage(corner, picture,
+                    QRect(QPoint(0, 0), room.isValid() ? picture.size().boundedTo(room) : picture.size()));
+}
+
+// A one-pixel outline whose right and bottom lines lie on the given edges, so
+// that the outline of a cell shares its lines with the neighbouring cells.
+void Drawing::outline(int colour, double left, double top, double right, double bottom) {
+  const int thickness = render_scale_;
+  const int x0 = image_pixel(left), y0 = image_pixel(top);
+  const int x1 = image_pixel(right), y1 = image_pixel(bottom);
+  const int width = x1 - x0 + thickness, height = y1 - y0 + thickness;
+  changed();
+  QPainter painter(&image_);
+  const QColor pen = palette_colour(colour);
+  painter.fillRect(QRect(x0, y0, width, thickness), pen);
+  painter.fillRect(QRect(x0, y1, width, thickness), pen);
+  painter.fillRect(QRect(x0, y0, thickness, height), pen);
+  painter.fillRect(QRect(x1, y0, thickness, height), pen);
+}
+
+// Text is printed transparently with the top of its line at (left, top). A
+// point is 20 twips; on the 96-dpi image a font of size x render scale points
+// has exactly the height the game asks for.
+void Drawing::print_text(const std::string& text, double left, double top, int size, int colour, bool bold) {
+  changed();
+  QFont font(japanese_font_family());
+  font.setPointSizeF(static_cast<double>(size) * render_scale_);
+  font.setBold(bold);
+  QPainter painter(&image_);
+  painter.setFont(font);
+  painter.setPen(palette_colour(colour));
+  const QFontMetricsF metrics(font, &image_);
+  const QPointF baseline(image_pixels(left), image_pixels(top) + metrics.ascent());
+  const double pixel_size = font.pointSizeF() * image_.logicalDpiY() / 72;
+  if (bold && pixel_size >= OUTLINED_GLYPH_PIXELS) return print_emboldened(painter, text, baseline, pixel_size);
+  painter.drawText(baseline, QString::fromStdString(text));
+}
+
+// The Japanese font has no bold face of its own. Qt thickens its glyphs when
+// it draws them from its cache, but draws large text as plain outlines; those
+// are thickened here as much, by a 24th of the size, so that bold text stays
+// bold when enlarged.
+void Drawing::print_emboldened(QPainter& painter, const std::string& text, QPointF baseline, double pixel_size) {
+  QPainterPath outline;
+  outline.addText(baseline, painter.font(), QString::fromStdString(text));
+  const QColor colour = painter.pen().color();
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.strokePath(outline, QPen(colour, pixel_size / 24, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.fillPath(outline, colour);
+}
+
+}  // namespace velmora::platform

@@ -1,0 +1,30 @@
+#include "platform/drawing_screen.h"
+
+#include <QScopeGuard>
+#include <utility>
+
+namespace velmora::platform {
+
+void DrawingScreen::paste_picture(int picture, int shade, double left, double top) {
+  if (drawing_ != nullptr) drawing_->paste_picture(picture, shade, left, top);
+}
+
+void DrawingScreen::paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) {
+  if (drawing_ != nullptr) drawing_->paste_picture_within(picture, shade, left, top, right, bottom);
+}
+
+void DrawingScreen::outline(int colour, double left, double top, double right, double bottom) {
+  if (drawing_ != nullptr) drawing_->outline(colour, left, top, right, bottom);
+}
+
+void DrawingScreen::print_text(const std::string& text, double left, double top, int size, int colour, bool bold) {
+  if (drawing_ != nullptr) drawing_->print_text(text, left, top, size, colour, bold);
+}
+
+void DrawingScreen::draw_on(Drawing& drawing, const std::function<void()>& draw) {
+  Drawing* const before = std::exchange(drawing_, &drawing);
+  const auto back = qScopeGuard([this, before] { drawing_ = before; });
+  draw();
+}
+
+}  // namespace velmora::platform

@@ -1,0 +1,103 @@
+#include "platform/help_window.h"
+
+#include <QDialogButtonBox>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "platform/keyboard.h"
+
+namespace velmora::platform {
+namespace {
+
+// The mouse, as the board takes it.
+const QList<HelpRow>& mouse_help() {
+  static const QList<HelpRow> rows = {
+      {QStringLiteral("左クリック"), QStringLiteral("駒（盤上の駒か持駒）を選び、行き先を左クリックで指す")},
+      {QStringLiteral("右クリック"), QStringLiteral("行き先を右クリックすると成って指す（ﾁｪｽのﾎﾟｰﾝは成る駒を選ぶ）")},
+  };
+  return rows;
+}
+
+// What the commands on the bar do; a menu tells its items instead.
+QString command_help(const QString& name) {
+  if (name == QLatin1String("REPLAY")) return QStringLiteral("一手戻る");
+  if (name == QLatin1String("AFTER")) return QStringLiteral("一手進む");
+  if (name == QLatin1String("LBEL_UP")) return QStringLiteral("対局の前に、上の軍の駒を減らす（ﾊﾝﾃﾞｨｷｬｯﾌﾟ）");
+  if (name == QLatin1String("LEBEL_DOWN")) return QStringLiteral("対局の前に、下の軍の駒を減らす（ﾊﾝﾃﾞｨｷｬｯﾌﾟ）");
+  if (name == QLatin1String("VER")) return QStringLiteral("版とホームページ");
+  return QString();
+}
+
+// The captions without the dots of the items that open a dialog, a few to a
+// line.
+QString items_of(const QMenu& menu) {
+  constexpr int ITEMS_A_LINE = 5;
+  QString items;
+  int count = 0;
+  for (const QAction* item : menu.actions()) {
+    QString caption = item->text();
+    if (caption.endsWith(QStringLiteral("..."))) caption.chop(3);
+    if (item->isSeparator() || caption.isEmpty()) continue;
+    if (count > 0) items += count % ITEMS_A_LINE == 0 ? QStringLiteral("・\n") : QStringLiteral("・");
+    items += caption;
+    ++count;
+  }
+  return items;
+}
+
+QString section(const QString& heading, const QList<HelpRow>& rows) {
+  QString html = QStringLiteral("<h3>%1</h3><table cellspacing=\"2\">").arg(heading.toHtmlEscaped());
+  for (const HelpRow& row : rows)
+    html +=
+        QStringLiteral("<tr><td valign=\"top\"><b>%1</b>&nbsp;&nbsp;</td><td>%2</td></tr>")
+            .arg(row.what.toHtmlEscaped(), row.does.toHtmlEscaped().replace(QLatin1Char('\n'), QStringLiteral("<br>")));
+  return html + QStringLiteral("</table>");
+}
+
+}  // namespace
+
+QString key_text(const QKeySequence& keys) {
+  if (keys == QKeySequence(Qt::Key_Left)) return QStringLiteral("←");
+  if (keys == QKeySequence(Qt::Key_Right)) return QStringLiteral("→");
+  return keys.toString(QKeySequence::PortableText);
+}
+
+QList<HelpRow> key_help(const MainWindow& window, const QMenu& view_menu) {
+  QList<HelpRow> rows;
+  for (const MenuKey& key : menu_keys()) rows.append({key_text(key.keys), window.action(key.item)->text()});
+  for (const StepKey& key : step_keys()) rows.append({key_text(key.keys), QString::fromUtf8(key.does)});
+  for (const QAction* action : view_menu.actions())
+    if (!action->shortcut().isEmpty()) rows.append({key_text(action->shortcut()), action->text()});
+  rows.append({QStringLiteral("Esc"), QStringLiteral("終わり（対局中でも、すぐに終わる）")});
+  return rows;
+}
+
+QList<HelpRow> menu_help(const MainWindow& window) {
+  QList<HelpRow> rows;
+  for (const QAction* action : window.menuBar()->actions()) {
+    const QString does = action->menu() ? items_of(*action->menu()) : command_help(action->objectName());
+    rows.append({action->text(), does.isEmpty() ? action->text() : does});
+  }
+  return rows;
+}
+
+HelpWindow::HelpWindow(MainWindow& window, const QMenu& view_menu)
+    : QDialog(&window, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), text_(new QLabel(this)) {
+  setWindowTitle(QStringLiteral("操作説明"));
+  setObjectName(QStringLiteral("HELP_WINDOW"));
+  setAttribute(Qt::WA_WindowPropagation);  // the main window's font, grown with its zoom
+  text_->setTextFormat(Qt::RichText);
+  text_->setText(section(QStringLiteral("マウス"), mouse_help()) +
+                 section(QStringLiteral("キー"), key_help(window, view_menu)) +
+                 section(QStringLiteral("メニュー"), menu_help(window)));
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* close = buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
+  close->setDefault(true);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(text_);
+  layout->addWidget(buttons);
+}
+
+}  // namespace velmora::platform

@@ -1,0 +1,20 @@
+#include "assist/record_picture.h"
+
+#include "assist/move_list_panel.h"
+#include "match/window.h"
+#include "record/record_files.h"
+#include "record/replay.h"
+#include "rules/turn_order.h"
+
+namespace velmora {
+
+void show_record_position(Game& g, const Record& record, int n, bool flipped) {
+  open_without_window(g);
+  show_record(g, record);
+  調査_先手後手(g);
+  g.turn = +1;
+  go_to_move(g, n);
+  if (flipped) turn_board_round(g);
+}
+
+}  // namespace velmora

@@ -1,0 +1,42 @@
+// A record's position set up for its picture in a game without a window.
+#include "assist/record_picture.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <variant>
+
+#include "fakes/fake_ports.h"
+#include "record/temp_folder.h"
+#include "rules/pieces.h"
+
+namespace velmora::testing {
+namespace {
+
+// The position after move n as stepping there shows it, its last move and
+// count on show, turned round when asked; the settings file is read, never
+// written.
+TEST(RecordPicture, ShowsTheAskedMoveTurnedRoundWhenAsked) {
+  const RecordResult read = read_record_file(VELMORA_TEST_DATA "/saved_record.棋譜");
+  const Record& record = std::get<Record>(read);
+  ASSERT_EQ(record.moves.size(), 2u);
+  const TempFolder folder;
+  for (const bool flipped : {false, true}) {
+    for (const int n : {1, 2}) {
+      TestGame t;
+      Game& g = t.game;
+      g.working_directory = folder.path();
+      show_record_position(g, record, n, flipped);
+      const Board& board = record.moves[n - 1].board;
+      EXPECT_EQ(g.board, flipped ? turned_board(board) : board) << n << flipped;
+      EXPECT_EQ(g.move_number, n);
+      EXPECT_EQ(g.view.shown.move_count, n);
+      EXPECT_EQ(g.view.shown.own_move.shown + g.view.shown.enemy_move.shown, n) << "each side's last move";
+      EXPECT_TRUE(t.fakes.dialogs.boxes.empty());
+    }
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+}  // namespace
+}  // namespace velmora::testing

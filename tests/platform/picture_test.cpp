@@ -1,0 +1,80 @@
+// The picture of the position: the same whatever the window's scale, and the
+// same from the command line as from the window.
+#include <QFile>
+#include <QTest>
+#include <sstream>
+
+#include "assist/move_list_panel.h"
+#include "match/window.h"
+#include "platform/board_picture.h"
+#include "platform/picture_command.h"
+#include "window_fixture.h"
+
+namespace velmora::platform::testing {
+namespace {
+
+const QString SAVED_RECORD = QStringLiteral(VELMORA_TEST_DATA "/saved_record.棋譜");
+
+class PictureTest : public WindowTest {
+ protected:
+  // The record loaded in the window and shown after move n.
+  void load_record_at(int n) {
+    const QString name = QStringLiteral("対局.棋譜");
+    ASSERT_TRUE(QFile::copy(SAVED_RECORD, folder.filePath(name)));
+    window->dispatch([&](Game& g) {
+      on_record_file_clicked(g, folder.path().toStdString(), name.toStdString());
+      go_to_move(g, n);
+    });
+    ASSERT_EQ(game->move_number, n);
+  }
+  int write_from_command_line(const PictureRequest& request) {
+    std::ostringstream errors;
+    const int status = write_record_picture(request, folder.path(), errors);
+    told = errors.str();
+    return status;
+  }
+  std::string told;
+};
+
+TEST_F(PictureTest, IsTheSameWhateverTheWindowsScale) {
+  choose(MenuItem::MATCH_MAN);
+  DesktopGame finer(folder.path(), DisplayScale{2.0, 3});
+  finer.open();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&finer.window()));
+  finer.window().dispatch([](Game& g) { on_menu(g, MenuItem::MATCH_MAN); });
+  EXPECT_EQ(differing_pixels(board_picture(*game, desktop->screen()), board_picture(finer.game(), finer.screen())), 0);
+}
+
+TEST_F(PictureTest, TheCommandLineDrawsWhatTheWindowSaves) {
+  load_record_at(1);
+  const QString from_window = folder.filePath(QStringLiteral("窓.png"));
+  ASSERT_FALSE(save_board_picture(*game, desktop->screen(), from_window));
+  const std::string from_command_line = folder.filePath(QStringLiteral("命令.png")).toStdString();
+  ASSERT_EQ(write_from_command_line({SAVED_RECORD.toStdString(), from_command_line, 1, false}), 0) << told;
+  EXPECT_EQ(differing_pixels(QImage(from_window), QImage(QString::fromStdString(from_command_line))), 0);
+
+  const std::string flipped = folder.filePath(QStringLiteral("反転.png")).toStdString();
+  ASSERT_EQ(write_from_command_line({SAVED_RECORD.toStdString(), flipped, 1, true}), 0) << told;
+  EXPECT_GT(differing_pixels(QImage(from_window), QImage(QString::fromStdString(flipped))), 1000);
+}
+
+TEST_F(PictureTest, ABadRecordMoveOrOutputIsToldWithStatusTwo) {
+  const std::string record = SAVED_RECORD.toStdString();
+  const std::string output = folder.filePath(QStringLiteral("局面.png")).toStdString();
+  const struct {
+    PictureRequest request;
+    std::string told;
+  } rows[] = {
+      {{folder.filePath(QStringLiteral("無い.棋譜")).toStdString(), output, {}, false}, "cannot open it"},
+      {{record, output, 3, false}, "has 2 moves, not 3"},
+      {{record, folder.filePath(QStringLiteral("無い/局面.png")).toStdString(), {}, false}, "cannot write"},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(write_from_command_line(row.request), PICTURE_FAILED) << row.told;
+    EXPECT_NE(told.find(row.told), std::string::npos) << told;
+    EXPECT_FALSE(QFile::exists(QString::fromStdString(output)));
+  }
+}
+
+}  // namespace
+}  // namespace velmora::platform::testing
