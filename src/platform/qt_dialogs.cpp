@@ -14,10 +14,13 @@ constexpr int COMPUTER_SIDE = +1;  // the computer always plays the enemy side
 
 }  // namespace
 
-QtDialogs::QtDialogs(QWidget& window, RecordPanel& panel, TwipScale scale)
+QtDialogs::QtDialogs(MainWindow& window, RecordPanel& panel, TwipScale scale)
     : window_(window), panel_(panel), scale_(scale) {}
 
+// What was drawn before a box opens is on show while it is up: a box speaks
+// of what the window shows (the move that gives check, the winning move).
 Answer QtDialogs::message_box(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
+  window_.canvas().show_changes();
   return show_message_box(&window_, text, title, buttons, icon);
 }
 

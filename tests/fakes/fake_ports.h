@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -65,6 +66,8 @@ class ScriptedDialogs final : public Dialogs {
 
   std::vector<ShownBox> boxes;
   std::vector<std::string> calls;  // every other call, as a short text
+  // Called with each message box as it opens, to look at the window behind it.
+  std::function<void(const ShownBox&)> on_box;
   RecordFields fields;
   std::string folder = ".";
 
