@@ -6,6 +6,7 @@
 #include <QDockWidget>
 #include <QListWidget>
 
+#include "assist/move_list_panel.h"
 #include "platform/main_window.h"
 
 namespace velmora::platform {
@@ -18,12 +19,15 @@ class MoveListDock : public QDockWidget {
 
   QListWidget& list() { return *list_; }
   // Shows or hides the dock, widening or narrowing the window by its width so
-  // that the board keeps its size.
+  // that the board keeps its size; a dock shown is filled afresh.
   void show_beside_board(bool shown);
-  // Rows and highlight follow the game.
-  void refresh();
+  // Changes the rows that changed and the highlight, if anything changed.
+  void follow();
+  // Follows a move listed while an event goes on, and shows it at once.
+  void follow_at_once();
 
  private:
+  void apply(const MoveListUpdate& update);
   void go_to_row(int row);
 
   MainWindow& window_;

@@ -24,6 +24,11 @@ class QtScreen final : public Screen {
   TwipRect window_rect() const override;
   void set_window_rect(const TwipRect& rect) override;
   void drop_clicks_meanwhile() override { canvas_->drop_presses(); }
+  void move_list_changed() override {
+    if (move_list_view_) move_list_view_();
+  }
+  // What shows a change of the move list at once (the move list panel).
+  void set_move_list_view(std::function<void()> view) { move_list_view_ = std::move(view); }
 
   // Runs `drawing` with everything painted on `canvas` instead of the
   // window's canvas, which keeps its picture untouched.
@@ -37,6 +42,7 @@ class QtScreen final : public Screen {
   Canvas* canvas_;
   MainWindow& window_;
   TwipScale scale_;
+  std::function<void()> move_list_view_;
 };
 
 }  // namespace velmora::platform

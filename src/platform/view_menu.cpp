@@ -24,6 +24,7 @@ ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
       dock_(new MoveListDock(window, game)) {
   menu_->setAttribute(Qt::WA_WindowPropagation);  // the window's font
   menu_->menuAction()->setObjectName(QStringLiteral("VIEW"));
+  screen.set_move_list_view([this] { dock_->follow_at_once(); });
   add_game_commands();
   menu_->addSeparator();
   add_exports();
@@ -121,7 +122,6 @@ void ViewMenu::add_volume() {
 
 void ViewMenu::show_move_list(bool shown) {
   dock_->show_beside_board(shown);
-  dock_->refresh();
   window_.dispatch([shown](Game& g) {
     g.assist.move_list_shown = shown;
     write_preferences(g);
@@ -144,7 +144,6 @@ void ViewMenu::start() {
   const QSignalBlocker quiet_list(move_list);
   move_list->setChecked(assist.move_list_shown);
   dock_->show_beside_board(assist.move_list_shown);
-  dock_->refresh();
 }
 
 QString ViewMenu::ask_save_path(const QString& caption, const QString& name, const QString& filter) {

@@ -20,8 +20,10 @@
 // position; the rest follows from them or from the move list.
 #pragma once
 
+#include <algorithm>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "rules/pieces.h"
@@ -41,8 +43,26 @@ struct HistorySlot {
   bool operator==(const HistorySlot&) const = default;
 };
 
+// Slots n with first <= n <= last; none when first > last.
+struct SlotSpan {
+  int first = 1, last = 0;
+  bool empty() const { return first > last; }
+};
+
+// The smallest span holding both.
+inline SlotSpan joined(SlotSpan a, SlotSpan b) {
+  if (a.empty()) return b;
+  if (b.empty()) return a;
+  return SlotSpan{std::min(a.first, b.first), std::max(a.last, b.last)};
+}
+
 // The move list. It grows as a match goes on: there is no fixed limit of
 // slots, and a slot beyond the end reads as an all-zero slot.
+//
+// Every slot handed out for writing is noted as written until a view of the
+// list (the list of moves beside the board) has taken the note, so that the
+// view changes only what changed: writes go through slot(n), set_length and
+// turn_move_list.
 struct MoveList {
   std::vector<HistorySlot> slots = std::vector<HistorySlot>(1);
   int record_length = 0;
@@ -60,12 +80,21 @@ struct MoveList {
 
   HistorySlot& slot(int n) {
     if (n >= static_cast<int>(slots.size())) slots.resize(n + 1);
+    note_written({n, n});
     return slots[n];
   }
   const HistorySlot& slot(int n) const {
     static const HistorySlot blank{};
     return (n >= 0 && n < static_cast<int>(slots.size())) ? slots[n] : blank;
   }
+
+  // The slots written since the note was last taken.
+  SlotSpan written() const { return written_; }
+  void note_written(SlotSpan span) { written_ = joined(written_, span); }
+  SlotSpan take_written() { return std::exchange(written_, SlotSpan{}); }
+
+ private:
+  SlotSpan written_;
 };
 
 // What is wrong with a position, in a line a person can read.

@@ -110,6 +110,7 @@ void com_play(Game& g, const Candidate& best) {
   // The move is on show, named and listed, before any box speaks of it.
   描画_移動結果(g, g.main_sign(), best.tx, best.ty, best.final_code, COLOUR_WHITE);
   描画_桝輪郭(g, COLOUR_WHITE, best.tx, best.ty);
+  g.ports.screen.move_list_changed();
   if (g.king_taken == g.main_sign()) {
     終了(g, "ｺﾝﾋﾟｭｰﾀ");
     return;

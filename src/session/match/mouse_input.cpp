@@ -193,6 +193,7 @@ void make_move(Game& g, int code_before) {
   g.com.move_counter += 1;
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
   描画_移動結果(g, own_side_moved ? g.chess_sign : g.main_sign(), s.dest_x, s.dest_y, s.sel_code, COLOUR_WHITE);
+  g.ports.screen.move_list_changed();  // listed before the computer replies or the result is told
 
   if (g.game_mode == MODE_COM)
     hand_over_to_computer(g);
