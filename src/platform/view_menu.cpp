@@ -25,6 +25,9 @@ ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
   menu_->setAttribute(Qt::WA_WindowPropagation);  // the window's font
   menu_->menuAction()->setObjectName(QStringLiteral("VIEW"));
   screen.set_move_list_view([this] { dock_->follow_at_once(); });
+  // A level chosen is kept for the next run, once the game has taken it.
+  for (MenuItem level : {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3, MenuItem::LEVEL4})
+    connect(window.action(level), &QAction::triggered, this, [this] { window_.dispatch(remember_level); });
   add_game_commands();
   menu_->addSeparator();
   add_exports();

@@ -4,6 +4,7 @@
 #include "platform/view_menu.h"
 
 #include <QDockWidget>
+#include <QFile>
 #include <QMenuBar>
 #include <QTest>
 #include <functional>
@@ -100,6 +101,13 @@ TEST_F(ViewMenuTest, TheWinningMoveIsListedBeforeTheResultBox) {
   click_cell(5, 5);
   click_cell(5, 2);
   EXPECT_EQ(listed_at_result, (QStringList{"開始局面", "  1 ５二 飛"}));
+}
+
+TEST_F(ViewMenuTest, AChosenLevelIsKeptBesideTheSettings) {
+  choose(MenuItem::LEVEL2);
+  QFile preferences(folder.filePath(QStringLiteral("velmora-view.ini")));
+  ASSERT_TRUE(preferences.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(preferences.readAll().contains("level=2\n"));
 }
 
 TEST_F(ViewMenuTest, PictureHasTheBoardsSizeAtTwiceTheScreenPixels) {

@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "com/levels.h"
+#include "search/strong_player.h"
 #include "text/text_files.h"
 #include "view/texts.h"
 
@@ -14,6 +16,18 @@ constexpr const char* KEY_MOVE_LIST = "move_list";
 constexpr const char* KEY_VOLUME = "effect_volume";
 constexpr const char* KEY_MUTED = "effects_muted";
 constexpr std::size_t MAX_LINE_BYTES = 256;
+
+// The computer's level, kept apart from the other keys.
+constexpr const char* KEY_LEVEL = "level";
+
+void take_level(const std::string& value, int& level) {
+  if (value.size() == 1 && value[0] >= '1' && value[0] < '1' + STRONG_LEVEL) level = value[0] - '0';
+}
+
+std::string level_line(const AssistState& assist) {
+  if (assist.computer_level == 0) return "";
+  return std::string(KEY_LEVEL) + "=" + std::to_string(assist.computer_level) + "\n";
+}
 
 std::string preferences_path(const Game& g) { return g.working_directory + "/" + PREFERENCES_FILE_NAME; }
 
@@ -39,6 +53,7 @@ void apply_line(const std::string& line, AssistState& assist) {
   if (key == KEY_MOVE_LIST) take_on_off(value, assist.move_list_shown);
   if (key == KEY_VOLUME) take_percent(value, assist.effect_volume);
   if (key == KEY_MUTED) take_on_off(value, assist.effects_muted);
+  if (key == KEY_LEVEL) take_level(value, assist.computer_level);
 }
 
 void apply_lines(std::istream& in, AssistState& assist) {
@@ -51,7 +66,8 @@ void apply_lines(std::istream& in, AssistState& assist) {
 
 std::string format_preferences(const AssistState& assist) {
   return std::string(KEY_MOVE_LIST) + "=" + on_off(assist.move_list_shown) + "\n" + KEY_VOLUME + "=" +
-         std::to_string(assist.effect_volume) + "\n" + KEY_MUTED + "=" + on_off(assist.effects_muted) + "\n";
+         std::to_string(assist.effect_volume) + "\n" + KEY_MUTED + "=" + on_off(assist.effects_muted) + "\n" +
+         level_line(assist);
 }
 
 void parse_preferences(const std::string& text, AssistState& assist) {
@@ -62,6 +78,13 @@ void parse_preferences(const std::string& text, AssistState& assist) {
 void read_preferences(Game& g) {
   std::ifstream file(preferences_path(g), std::ios::binary);
   if (file) apply_lines(file, g.assist);
+  if (g.assist.computer_level != 0) レベル_設定(g, g.assist.computer_level);
+}
+
+void remember_level(Game& g) {
+  if (g.assist.computer_level == g.com.com_level) return;
+  g.assist.computer_level = g.com.com_level;
+  write_preferences(g);
 }
 
 void write_preferences(Game& g) {

@@ -20,6 +20,9 @@ struct AssistState {
   bool move_list_shown = false;
   int effect_volume = FULL_EFFECT_VOLUME;
   bool effects_muted = false;
+  // The computer's level as last chosen (LEVEL1–4), played again after a
+  // restart; 0 while none has been chosen.
+  int computer_level = 0;
   // A failed write of the preferences file has been reported; it is told once a run.
   bool preferences_write_reported = false;
   // Who won the last match: "あなた", "ｺﾝﾋﾟｭｰﾀ", "先手" or "後手". It belongs
