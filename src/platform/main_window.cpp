@@ -139,8 +139,7 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event) {
   ++event_depth_;
   event(*game_);
   --event_depth_;
-  show_event_changes();
-  Q_EMIT event_handled();
+  show_changes();
   if (event_depth_ > 0) return;
   while (!waiting_events_.empty() && !game_->program_ended && !close_requested_) {
     const std::function<void(Game&)> waiting = std::move(waiting_events_.front());
@@ -155,10 +154,12 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event) {
   }
 }
 
-void MainWindow::show_event_changes() {
+void MainWindow::show_changes() {
+  if (game_ == nullptr) return;
   canvas_->set_margin_picture(game_->view.current_background);
   canvas_->show_changes();
   mirror_check_marks();
+  Q_EMIT changes_shown();
 }
 
 // Timer1 ticks outside events, and while the computer's search runs aside

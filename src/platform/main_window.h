@@ -53,9 +53,14 @@ class MainWindow : public QMainWindow {
 
   QSize sizeHint() const override;
 
+  // Shows what the running event has changed so far: the drawing, the check
+  // marks and, through changes_shown, what follows the game beside it. Done
+  // after every event and before a message box opens.
+  void show_changes();
+
  Q_SIGNALS:
-  // An event of the game has run and its changes are shown.
-  void event_handled();
+  // What an event changed so far is shown (after it, or before a box).
+  void changes_shown();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -65,7 +70,6 @@ class MainWindow : public QMainWindow {
   void build_menus();
   void mirror_check_marks();
   void drop_presses_made_meanwhile();
-  void show_event_changes();
   void tick_timer1();
   void stop_work_aside();
   void check_place();

@@ -26,7 +26,7 @@ MoveListDock::MoveListDock(MainWindow& window, Game& game)
   hide();
   connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { go_to_row(list_->row(item)); });
   connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { go_to_row(list_->row(item)); });
-  connect(&window, &MainWindow::event_handled, this, &MoveListDock::follow);
+  connect(&window, &MainWindow::changes_shown, this, &MoveListDock::follow);
 }
 
 void MoveListDock::show_beside_board(bool shown) {
