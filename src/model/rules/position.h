@@ -59,10 +59,10 @@ inline SlotSpan joined(SlotSpan a, SlotSpan b) {
 // The move list. It grows as a match goes on: there is no fixed limit of
 // slots, and a slot beyond the end reads as an all-zero slot.
 //
-// Every slot handed out for writing is noted as written until a view of the
-// list (the list of moves beside the board) has taken the note, so that the
-// view changes only what changed: writes go through slot(n), set_length and
-// turn_move_list.
+// Every slot handed out for writing (slot(n), turn_move_list) is noted as
+// written until a view of the list (the list of moves beside the board) takes
+// the note, so that the view changes only the rows that changed; the length
+// it compares itself.
 struct MoveList {
   std::vector<HistorySlot> slots = std::vector<HistorySlot>(1);
   int record_length = 0;
