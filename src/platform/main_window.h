@@ -58,6 +58,10 @@ class MainWindow : public QMainWindow {
   // after every event and before a message box opens.
   void show_changes();
 
+  // The session ends (SIGTERM, SIGHUP): the game ends as closing the window
+  // ends it, with the match kept for 前回の対局を再開.
+  void end_by_signal();
+
  Q_SIGNALS:
   // What an event changed so far is shown (after it, or before a box).
   void changes_shown();

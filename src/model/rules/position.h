@@ -21,6 +21,7 @@
 #pragma once
 
 #include <algorithm>
+#include <limits>
 #include <optional>
 #include <string>
 #include <utility>
@@ -56,6 +57,29 @@ inline SlotSpan joined(SlotSpan a, SlotSpan b) {
   return SlotSpan{std::min(a.first, b.first), std::max(a.last, b.last)};
 }
 
+// The slots of a move list written since a view of the list last took the
+// note. A list assigned as a whole (a match set up again) counts as written
+// everywhere; a copy made to think about a move keeps the note as it was.
+// The note is no part of the list's value: two lists compare alike whatever
+// their notes.
+class WrittenSlots {
+ public:
+  WrittenSlots() = default;
+  WrittenSlots(const WrittenSlots&) = default;
+  WrittenSlots& operator=(const WrittenSlots&) {
+    span_ = SlotSpan{0, std::numeric_limits<int>::max()};
+    return *this;
+  }
+  bool operator==(const WrittenSlots&) const { return true; }
+
+  SlotSpan span() const { return span_; }
+  void note(SlotSpan span) { span_ = joined(span_, span); }
+  SlotSpan take() { return std::exchange(span_, SlotSpan{}); }
+
+ private:
+  SlotSpan span_;
+};
+
 // The move list. It grows as a match goes on: there is no fixed limit of
 // slots, and a slot beyond the end reads as an all-zero slot.
 //
@@ -73,6 +97,8 @@ struct MoveList {
   // length of the list (set_length) clears it.
   bool match_ended = false;
 
+  bool operator==(const MoveList&) const = default;
+
   void set_length(int n) {
     record_length = n;
     match_ended = false;
@@ -89,12 +115,12 @@ struct MoveList {
   }
 
   // The slots written since the note was last taken.
-  SlotSpan written() const { return written_; }
-  void note_written(SlotSpan span) { written_ = joined(written_, span); }
-  SlotSpan take_written() { return std::exchange(written_, SlotSpan{}); }
+  SlotSpan written() const { return written_.span(); }
+  void note_written(SlotSpan span) { written_.note(span); }
+  SlotSpan take_written() { return written_.take(); }
 
  private:
-  SlotSpan written_;
+  WrittenSlots written_;
 };
 
 // What is wrong with a position, in a line a person can read.

@@ -1,7 +1,6 @@
 #include "assist/preferences.h"
 
 #include <charconv>
-#include <fstream>
 #include <sstream>
 
 #include "com/levels.h"
@@ -76,8 +75,8 @@ void parse_preferences(const std::string& text, AssistState& assist) {
 }
 
 void read_preferences(Game& g) {
-  std::ifstream file(preferences_path(g), std::ios::binary);
-  if (file) apply_lines(file, g.assist);
+  InputFile file(preferences_path(g));
+  if (!file.error()) apply_lines(file.stream(), g.assist);
   if (g.assist.computer_level != 0) レベル_設定(g, g.assist.computer_level);
 }
 
