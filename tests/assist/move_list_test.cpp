@@ -69,6 +69,7 @@ TEST(MoveListPanel, TakesOnlyTheRowsThatChanged) {
       {"a step back", replay_click, 11, 0, 9},
       {"a new game", 初期設定, 0, 2, 0},  // the start, and move 1 read from it
       {"a flip", reverse_click, 0, 11, 0},
+      {"a kept match set up again", [](Game& g) { g.history = MoveList(g.history); }, 0, 11, 0},
   };
   for (const auto& row : rows) {
     row.make(g);

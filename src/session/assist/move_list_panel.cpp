@@ -41,10 +41,10 @@ MoveListUpdate take_move_list_update(Game& g, bool whole) {
   update.current_row = current_move_row(g);
   ListedMoves& listed = g.assist.listed_moves;
   SlotSpan rows = g.history.take_written();
-  if (!rows.empty()) rows.last += 1;  // the next move's row compares with the written slot
+  // The next move's row compares with the last written slot.
+  if (!rows.empty()) rows.last = std::min(rows.last, update.row_count - 2) + 1;
   if (whole) rows = SlotSpan{0, update.row_count - 1};
   rows = joined(rows, SlotSpan{listed.rows, update.row_count - 1});  // the new rows
-  rows.last = std::min(rows.last, update.row_count - 1);
   update.first_row = rows.first;
   for (int row = rows.first; row <= rows.last; ++row) update.rows.push_back(row_text(g, row));
   listed = ListedMoves{update.row_count, update.current_row};
