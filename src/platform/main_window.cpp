@@ -132,7 +132,7 @@ void MainWindow::attach(Game& game) {
   timer1_.start();
 }
 
-void MainWindow::dispatch(const std::function<void(Game&)>& event) {
+void MainWindow::dispatch(const std::function<void(Game&)>& event, bool keeps_match) {
   if (game_ == nullptr || game_->program_ended) return;
   if (work_stop_ != nullptr) {
     waiting_events_.push_back(event);
@@ -141,7 +141,7 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event) {
   ++event_depth_;
   event(*game_);
   --event_depth_;
-  if (event_depth_ == 0) keep_match(*game_);
+  if (event_depth_ == 0 && keeps_match) keep_match(*game_);
   show_changes();
   if (event_depth_ > 0) return;
   while (!waiting_events_.empty() && !game_->program_ended && !close_requested_) {
@@ -173,7 +173,9 @@ void MainWindow::tick_timer1() {
     on_timer(*game_);
     canvas_->show_changes();
   } else if (event_depth_ == 0) {
-    dispatch([](Game& g) { on_timer(g); });
+    // A tick changes only the thinking time, which the kept match leaves out:
+    // a long match costs nothing while the window rests.
+    dispatch([](Game& g) { on_timer(g); }, false);
   }
 }
 

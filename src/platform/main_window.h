@@ -33,10 +33,11 @@ class MainWindow : public QMainWindow {
 
   // From now on the window's events go to `game`, and Timer1 ticks.
   void attach(Game& game);
-  // Runs one event of the game, then shows the changes, mirrors the check
+  // Runs one event of the game, then keeps the match for 前回の対局を再開
+  // (unless `keeps_match` is false), shows the changes, mirrors the check
   // marks and closes the window when the program has ended. Timer ticks that
   // fall inside another event (during its waits and dialogs) are skipped.
-  void dispatch(const std::function<void(Game&)>& event);
+  void dispatch(const std::function<void(Game&)>& event, bool keeps_match = true);
 
   // Runs the work of an event (the computer's search) on a thread of its own
   // and returns when it has finished: meanwhile the window paints and Timer1
