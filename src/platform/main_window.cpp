@@ -137,7 +137,7 @@ void MainWindow::attach(Game& game) {
   timer1_.start();
 }
 
-void MainWindow::dispatch(const std::function<void(Game&)>& event) {
+void MainWindow::dispatch(const std::function<void(Game&)>& event, bool keeps_match) {
   if (game_ == nullptr || game_->program_ended) return;
   if (work_stop_ != nullptr) {
     waiting_events_.push_back(event);
@@ -146,9 +146,8 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event) {
   ++event_depth_;
   event(*game_);
   --event_depth_;
-  if (event_depth_ == 0) keep_match(*game_);
-  show_event_changes();
-  Q_EMIT event_handled();
+  if (event_depth_ == 0 && keeps_match) keep_match(*game_);
+  show_changes();
   if (event_depth_ > 0) return;
   while (!waiting_events_.empty() && !game_->program_ended && !close_requested_) {
     const std::function<void(Game&)> waiting = std::move(waiting_events_.front());
@@ -163,9 +162,11 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event) {
   }
 }
 
-void MainWindow::show_event_changes() {
+void MainWindow::show_changes() {
+  if (game_ == nullptr) return;
   canvas_->set_margin_picture(game_->view.current_background);
   mirror_check_marks();
+  Q_EMIT changes_shown();
 }
 
 // Timer1 ticks outside events, and while the computer's search runs aside
@@ -175,7 +176,9 @@ void MainWindow::tick_timer1() {
   if (work_stop_ != nullptr && game_ != nullptr && !game_->program_ended) {
     on_timer(*game_);
   } else if (event_depth_ == 0) {
-    dispatch([](Game& g) { on_timer(g); });
+    // A tick changes only the thinking time, which the kept match leaves out:
+    // a long match costs nothing while the window rests.
+    dispatch([](Game& g) { on_timer(g); }, false);
   }
 }
 

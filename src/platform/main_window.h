@@ -33,10 +33,11 @@ class MainWindow : public QMainWindow {
 
   // From now on the window's events go to `game`, and Timer1 ticks.
   void attach(Game& game);
-  // Runs one event of the game, then shows the changes, mirrors the check
+  // Runs one event of the game, then keeps the match for 前回の対局を再開
+  // (unless `keeps_match` is false), shows the changes, mirrors the check
   // marks and closes the window when the program has ended. Timer ticks that
   // fall inside another event (during its waits and dialogs) are skipped.
-  void dispatch(const std::function<void(Game&)>& event);
+  void dispatch(const std::function<void(Game&)>& event, bool keeps_match = true);
 
   // Runs `event` as dispatch() does, after stopping the work running aside
   // (false for its caller): the event need not wait for that work to end.
@@ -58,13 +59,18 @@ class MainWindow : public QMainWindow {
 
   QSize sizeHint() const override;
 
+  // Shows what the running event has changed so far: the drawing, the check
+  // marks and, through changes_shown, what follows the game beside it. Done
+  // after every event and before a message box opens.
+  void show_changes();
+
   // The session ends (SIGTERM, SIGHUP): the game ends as closing the window
   // ends it, with the match kept for 前回の対局を再開.
   void end_by_signal();
 
  Q_SIGNALS:
-  // An event of the game has run and its changes are shown.
-  void event_handled();
+  // What an event changed so far is shown (after it, or before a box).
+  void changes_shown();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -74,7 +80,6 @@ class MainWindow : public QMainWindow {
   void build_menus();
   void mirror_check_marks();
   void drop_presses_made_meanwhile();
-  void show_event_changes();
   void tick_timer1();
   void stop_work_aside();
   void check_place();

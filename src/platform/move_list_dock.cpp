@@ -24,24 +24,44 @@ MoveListDock::MoveListDock(MainWindow& window, Game& game)
   setWidget(list_);
   connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { go_to_row(list_->row(item)); });
   connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { go_to_row(list_->row(item)); });
-  connect(&window, &MainWindow::event_handled, this, &MoveListDock::refresh);
+  connect(&window, &MainWindow::changes_shown, this, &MoveListDock::follow);
 }
 
-// A hidden list is left alone: it is filled anew when it is shown.
-void MoveListDock::refresh() {
-  if (!isVisible()) return;
-  const std::vector<std::string> rows = move_list_rows(game_);
+// Showing the dock fills it afresh.
+void MoveListDock::show_beside_board(bool shown) {
+  const bool newly_shown = shown && isHidden();
+  SideDock::show_beside_board(shown);
+  if (newly_shown) apply(take_move_list_update(game_, true));
+}
+
+// A hidden list is left alone: it is filled afresh when it is shown.
+void MoveListDock::follow() {
+  if (isVisible() && move_list_update_pending(game_)) apply(take_move_list_update(game_, false));
+}
+
+// The event may go on for a while without the window's event loop (the
+// computer thinking): the list is painted now.
+void MoveListDock::follow_at_once() {
+  if (!isVisible() || !move_list_update_pending(game_)) return;
+  apply(take_move_list_update(game_, false));
+  list_->viewport()->repaint();
+}
+
+void MoveListDock::apply(const MoveListUpdate& update) {
   const QSignalBlocker quiet(list_);
-  for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
-    const QString text = QString::fromStdString(rows[i]);
-    if (i < list_->count()) {
-      if (list_->item(i)->text() != text) list_->item(i)->setText(text);
-    } else {
-      list_->addItem(text);
+  while (list_->count() > update.row_count) delete list_->takeItem(list_->count() - 1);
+  QStringList added;
+  for (int i = 0; i < static_cast<int>(update.rows.size()); ++i) {
+    const int row = update.first_row + i;
+    const QString text = QString::fromStdString(update.rows[i]);
+    if (row >= list_->count()) {
+      added.append(text);
+    } else if (list_->item(row)->text() != text) {
+      list_->item(row)->setText(text);
     }
   }
-  while (list_->count() > static_cast<int>(rows.size())) delete list_->takeItem(list_->count() - 1);
-  list_->setCurrentRow(current_move_row(game_));
+  list_->addItems(added);
+  list_->setCurrentRow(update.current_row);
 }
 
 void MoveListDock::go_to_row(int row) {

@@ -5,6 +5,7 @@
 
 #include <QListWidget>
 
+#include "assist/move_list_panel.h"
 #include "platform/main_window.h"
 #include "platform/side_dock.h"
 
@@ -17,10 +18,15 @@ class MoveListDock : public SideDock {
   MoveListDock(MainWindow& window, Game& game);
 
   QListWidget& list() { return *list_; }
-  // Rows and highlight follow the game.
-  void refresh();
+  // Shows or hides the dock, beside the board; a dock shown is filled afresh.
+  void show_beside_board(bool shown);
+  // Changes the rows that changed and the highlight, if anything changed.
+  void follow();
+  // Follows a move listed while an event goes on, and shows it at once.
+  void follow_at_once();
 
  private:
+  void apply(const MoveListUpdate& update);
   void go_to_row(int row);
 
   MainWindow& window_;

@@ -14,10 +14,14 @@ constexpr int COMPUTER_SIDE = +1;  // the computer always plays the enemy side
 
 }  // namespace
 
-QtDialogs::QtDialogs(QWidget& window, RecordPanel& panel, TwipScale scale)
+QtDialogs::QtDialogs(MainWindow& window, RecordPanel& panel, TwipScale scale)
     : window_(window), panel_(panel), scale_(scale) {}
 
+// What the event changed before a box opens is on show while it is up: a box
+// speaks of what the window shows (the move that gives check, the winning
+// move, the record just loaded).
 Answer QtDialogs::message_box(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
+  window_.show_changes();
   return show_message_box(&window_, text, title, buttons, icon);
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 
+#include "platform/main_window.h"
 #include "platform/promotion_dialog.h"
 #include "platform/record_panel.h"
 #include "platform/twips.h"
@@ -16,7 +17,7 @@ namespace velmora::platform {
 
 class QtDialogs final : public Dialogs {
  public:
-  QtDialogs(QWidget& window, RecordPanel& panel, TwipScale scale);
+  QtDialogs(MainWindow& window, RecordPanel& panel, TwipScale scale);
 
   // What the About box's "ホームページ" button does (the game's handler).
   void set_home_page_handler(std::function<void()> handler) { home_page_handler_ = std::move(handler); }
@@ -39,7 +40,7 @@ class QtDialogs final : public Dialogs {
   // Places a dialog's top-left corner at (left, top) twips on the screen.
   void place(QWidget& dialog, int left, int top) const;
 
-  QWidget& window_;
+  MainWindow& window_;
   RecordPanel& panel_;
   TwipScale scale_;
   std::function<void()> home_page_handler_;

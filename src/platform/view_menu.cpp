@@ -28,6 +28,10 @@ ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
       dock_(new MoveListDock(window, game)) {
   menu_->setAttribute(Qt::WA_WindowPropagation);  // the window's font
   menu_->menuAction()->setObjectName(QStringLiteral("VIEW"));
+  screen.set_move_list_view([this] { dock_->follow_at_once(); });
+  // A level chosen is kept for the next run, once the game has taken it.
+  for (MenuItem level : {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3, MenuItem::LEVEL4})
+    connect(window.action(level), &QAction::triggered, this, [this] { window_.dispatch(remember_level); });
   add_game_commands();
   menu_->addSeparator();
   add_exports();
@@ -76,7 +80,7 @@ void ViewMenu::add_game_commands() {
     });
   }
   // 前回の対局を再開 is enabled only while there is a match to resume.
-  connect(&window_, &MainWindow::event_handled, this, &ViewMenu::follow_match_to_resume);
+  connect(&window_, &MainWindow::changes_shown, this, &ViewMenu::follow_match_to_resume);
 }
 
 void ViewMenu::follow_match_to_resume() { find("RESUME_MATCH")->setEnabled(match_to_resume(game_)); }
@@ -140,7 +144,6 @@ void ViewMenu::add_volume() {
 
 void ViewMenu::show_move_list(bool shown) {
   dock_->show_beside_board(shown);
-  dock_->refresh();
   window_.dispatch([shown](Game& g) {
     g.assist.move_list_shown = shown;
     write_preferences(g);
@@ -164,7 +167,6 @@ void ViewMenu::start() {
   const QSignalBlocker quiet_list(move_list);
   move_list->setChecked(assist.move_list_shown);
   dock_->show_beside_board(assist.move_list_shown);
-  dock_->refresh();
 }
 
 void ViewMenu::add_help() {

@@ -8,7 +8,9 @@
 
 #include "assist/move_list_panel.h"
 #include "assist/record_text.h"
+#include "match/match_fixture.h"
 #include "match/match_start.h"
+#include "match/window.h"
 #include "record/played_match.h"
 #include "record/replay.h"
 #include "setup/game_over.h"
@@ -35,7 +37,7 @@ TEST(MoveListPanel, ChoosingARowStepsThereLikeTheReplayCommands) {
   TestGame chosen, stepped;
   play_ten_moves(chosen);
   play_ten_moves(stepped);
-  const std::vector<std::string> rows = move_list_rows(chosen.game);
+  const std::vector<std::string> rows = take_move_list_update(chosen.game, true).rows;
   ASSERT_EQ(rows.size(), 11u);
   EXPECT_EQ(rows[0], START_ROW_TEXT);
   EXPECT_EQ(current_move_row(chosen.game), 10);
@@ -48,6 +50,45 @@ TEST(MoveListPanel, ChoosingARowStepsThereLikeTheReplayCommands) {
   EXPECT_EQ(chosen.game.clock.clock_own_total, stepped.game.clock.clock_own_total);
   EXPECT_EQ(chosen.fakes.sound.calls, stepped.fakes.sound.calls);
   EXPECT_EQ(chosen.fakes.screen.ops.size(), stepped.fakes.screen.ops.size());
+}
+
+// The panel gets the rows that changed and nothing at rest, however long
+// the list.
+TEST(MoveListPanel, TakesOnlyTheRowsThatChanged) {
+  TestGame t;
+  Game& g = t.game;
+  play_ten_moves(t);
+  ASSERT_EQ(take_move_list_update(g, false).rows.size(), 11u);
+  on_timer(g);
+  EXPECT_FALSE(move_list_update_pending(g));
+  const struct {
+    const char* change;
+    std::function<void(Game&)> make;
+    int first_row, rows, current_row;  // first_row 11: none
+  } rows[] = {
+      {"a step back", replay_click, 11, 0, 9},
+      {"a new game", 初期設定, 0, 2, 0},  // the start, and move 1 read from it
+      {"a flip", reverse_click, 0, 11, 0},
+      {"a kept match set up again", [](Game& g) { g.history = MoveList(g.history); }, 0, 11, 0},
+  };
+  for (const auto& row : rows) {
+    row.make(g);
+    EXPECT_TRUE(move_list_update_pending(g)) << row.change;
+    const MoveListUpdate u = take_move_list_update(g, false);
+    EXPECT_EQ(std::tuple(u.first_row, u.rows.size(), u.current_row),
+              std::tuple(row.first_row, static_cast<std::size_t>(row.rows), row.current_row))
+        << row.change;
+  }
+}
+
+using MoveListAsPlayed = MatchTest;
+
+TEST_F(MoveListAsPlayed, ThePersonsMoveIsListedBeforeTheComputerReplies) {
+  std::vector<int> listed;  // the rows each time a move is told
+  t.fakes.screen.on_move_list_changed = [&] { listed.push_back(take_move_list_update(g, false).row_count); };
+  on_menu(g, MenuItem::START2);
+  move(2, 7, 2, 6);
+  EXPECT_EQ(listed, (std::vector<int>{2, 3}));
 }
 
 TEST(RecordText, OfAFinishedMatchEqualsTheHandWrittenFile) {

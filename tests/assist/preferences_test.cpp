@@ -13,10 +13,11 @@ TEST(Preferences, TextSetsWhatItNamesAndPassesOverTheRest) {
     bool shown;
     int volume;
     bool muted;
+    int level;
   } rows[] = {
-      {"move_list=on\r\neffect_volume=35\r\neffects_muted=on\r\n", true, 35, true},
-      {"effect_volume=101\nmove_list=yes\neffect_volume=4x\n", false, 100, false},
-      {"effect_volume=0\nmove_list\nunknown=on", false, 0, false},
+      {"move_list=on\r\neffect_volume=35\r\neffects_muted=on\r\nlevel=4\r\n", true, 35, true, 4},
+      {"effect_volume=101\nmove_list=yes\neffect_volume=4x\nlevel=5\nlevel=03\n", false, 100, false, 0},
+      {"effect_volume=0\nmove_list\nunknown=on\nlevel=0", false, 0, false, 0},
   };
   for (const auto& row : rows) {
     AssistState assist;
@@ -24,7 +25,23 @@ TEST(Preferences, TextSetsWhatItNamesAndPassesOverTheRest) {
     EXPECT_EQ(assist.move_list_shown, row.shown) << row.text;
     EXPECT_EQ(assist.effect_volume, row.volume) << row.text;
     EXPECT_EQ(assist.effects_muted, row.muted) << row.text;
+    EXPECT_EQ(assist.computer_level, row.level) << row.text;
   }
+}
+
+using PreferencesTest = MatchTest;
+
+TEST_F(PreferencesTest, TheChosenLevelIsCheckedAndPlayedAfterARestart) {
+  const auto settings = std::filesystem::last_write_time(dir / "Velmora.ini");
+  on_menu(g, MenuItem::LEVEL4);
+  remember_level(g);
+  TestGame restarted;
+  restarted.game.working_directory = dir.string();
+  on_window_load(restarted.game, 7);
+  read_preferences(restarted.game);
+  EXPECT_TRUE(restarted.game.menu.LEVEL4 && !restarted.game.menu.LEVEL3);
+  EXPECT_EQ(restarted.game.com.com_level, 4);
+  EXPECT_EQ(std::filesystem::last_write_time(dir / "Velmora.ini"), settings);
 }
 
 using EffectVolumeTest = MatchTest;

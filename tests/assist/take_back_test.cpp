@@ -80,6 +80,31 @@ TEST_F(TakeBackTest, AgainstTheComputerTakesBackTheReplyAlong) {
   EXPECT_EQ(g.turn, g.chess_sign);
 }
 
+// The clocks on show are the match's at every moment: the computer's blink
+// counts as soon as it is booked, the running clock turns with the whole
+// seconds of its total, and 待った and its redo show the totals of then.
+TEST_F(TakeBackTest, ClocksOnShowAreThoseOfTheMatchAtThatMoment) {
+  const auto clocks_on_show = [this] {
+    std::string enemy, own;
+    for (const DrawOp& op : t.fakes.screen.ops_of(DrawOp::Text))
+      if (op.colour == COLOUR_WHITE && op.top == BOARD_TOP + SQUARE_HEIGHT * 10.2)
+        (op.left < BOARD_LEFT ? enemy : own) = op.text;
+    return enemy + " " + own;
+  };
+  on_menu(g, MenuItem::START2);
+  for (int x : {4, 3}) {  // 7.3 s each; the computer's replies take 0.6 s (its blink)
+    t.fakes.clock.now += 7.3;
+    move(x, 7, x, 6);
+  }
+  EXPECT_EQ(clocks_on_show(), "00:00:01 00:00:14");
+  for (double seconds : {0.3, 0.2}) t.fakes.clock.now += seconds, on_timer(g);  // 15.1 s
+  EXPECT_EQ(clocks_on_show(), "00:00:01 00:00:15");
+  take_back(g);
+  EXPECT_EQ(clocks_on_show(), "00:00:00 00:00:07");
+  take_back_redo(g);
+  EXPECT_EQ(clocks_on_show(), "00:00:01 00:00:14");
+}
+
 TEST_F(TakeBackTest, RefusedWithTheRefusalSoundWhereNothingCanBeStepped) {
   const auto computer_opened = [this] {
     on_menu(g, MenuItem::REVERSE);

@@ -77,12 +77,18 @@ TEST_F(Turn, WithoutTheElapsedClockTheTimerStaysOff) {
   EXPECT_NEAR(c.g.clock.clock_enemy_total, 0.6, 1e-9);  // measured all the same
 }
 
-TEST_F(Turn, ChessPieceCheckSaysCheck) {
+// The box speaks of a move already named beside the board.
+TEST_F(Turn, ChessPieceCheckSaysCheckAfterTheMoveIsShown) {
   ComGame c({{4, 7, +PORN}, {5, 9, -OU}});
   prepare(c);
+  std::vector<std::string> shown_before_box;
+  c.t.fakes.dialogs.on_box = [&](const testing::ShownBox&) { shown_before_box = c.t.fakes.screen.texts(); };
   com_ban(c.g);
   EXPECT_TRUE(is_chess_kind(c.g.board(4, 8)));
   EXPECT_EQ(boxes(c), std::vector<std::string>{"   ** チェック **"});
+  const std::vector<std::string> move_text{"６", "６", "八", "八", "ポーン", "ポーン"};  // shadow, then text
+  ASSERT_GE(shown_before_box.size(), move_text.size());
+  EXPECT_TRUE(std::equal(move_text.begin(), move_text.end(), shown_before_box.end() - move_text.size()));
   EXPECT_EQ(c.t.fakes.sound.played(), std::vector<int>{SOUND_CHESS});
 }
 

@@ -85,6 +85,7 @@ std::vector<DrawOp> RecordingScreen::ops_of(DrawOp::Kind kind) const {
 
 Answer ScriptedDialogs::message_box(const std::string& text, const std::string& title, Buttons buttons, Icon icon) {
   boxes.push_back({text, title, buttons, icon});
+  if (on_box) on_box(boxes.back());
   if (buttons == Buttons::Ok) return Answer::Ok;
   if (yes_no_answers.empty()) return Answer::Yes;
   const Answer a = yes_no_answers.front();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -36,6 +37,11 @@ class RecordingScreen final : public Screen {
   TwipRect window_rect() const override { return rect; }
   void set_window_rect(const TwipRect& r) override { rect = r; }
   void drop_clicks_meanwhile() override {}
+  void move_list_changed() override {
+    if (on_move_list_changed) on_move_list_changed();
+  }
+  // Called when the core says a move has been listed.
+  std::function<void()> on_move_list_changed;
 
   // The last picture pasted with its top-left corner on cell (x, y).
   std::optional<DrawOp> last_picture_at_cell(double x, double y) const;
@@ -66,6 +72,8 @@ class ScriptedDialogs final : public Dialogs {
 
   std::vector<ShownBox> boxes;
   std::vector<std::string> calls;  // every other call, as a short text
+  // Called with each message box as it opens, to look at the window behind it.
+  std::function<void(const ShownBox&)> on_box;
   RecordFields fields;
   std::string folder = ".";
 

@@ -19,6 +19,7 @@
 #include "platform/board_picture.h"
 #include "record/temp_folder.h"
 #include "rules/pieces.h"
+#include "setup/new_game.h"
 #include "window_fixture.h"
 
 namespace velmora::platform::testing {
@@ -89,6 +90,34 @@ TEST_F(ViewMenuTest, MoveListFillsAndAClickShowsThatPosition) {
   EXPECT_EQ(game->move_number, 1);
   EXPECT_EQ(game->board, game->history.slot(1).board);
   EXPECT_EQ(list.currentRow(), 1);
+}
+
+// The person's winning move is listed while the result box is up.
+TEST_F(ViewMenuTest, TheWinningMoveIsListedBeforeTheResultBox) {
+  view().find("MOVE_LIST")->trigger();
+  window->dispatch([](Game& g) {
+    初期設定(g);
+    g.board.fill_squares(EMPTY);
+    g.board(5, 9) = -OU, g.board(5, 2) = +KING, g.board(5, 5) = -SYA;
+    g.history.slot(0).board = g.board;
+  });
+  choose(MenuItem::START2);
+  QListWidget& list = view().dock().list();
+  QStringList listed_at_result;
+  answerer->on_box = [&](QMessageBox* box) {
+    if (box->text() != QStringLiteral("あなたの勝ちです")) return;
+    for (int row = 0; row < list.count(); ++row) listed_at_result << list.item(row)->text();
+  };
+  click_cell(5, 5);
+  click_cell(5, 2);
+  EXPECT_EQ(listed_at_result, (QStringList{"開始局面", "  1 ５二 飛"}));
+}
+
+TEST_F(ViewMenuTest, AChosenLevelIsKeptBesideTheSettings) {
+  choose(MenuItem::LEVEL2);
+  QFile preferences(folder.filePath(QStringLiteral("velmora-view.ini")));
+  ASSERT_TRUE(preferences.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(preferences.readAll().contains("level=2\n"));
 }
 
 TEST_F(ViewMenuTest, PictureHasTheBoardsSizeAtTwiceTheScreenPixels) {

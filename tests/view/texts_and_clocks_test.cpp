@@ -176,7 +176,7 @@ TEST(TimerTick, RedrawsTheMoverClockOncePerSecond) {
   t.fakes.clock.now = 1002.4;
   timer1_tick(t.game);
   EXPECT_NEAR(t.game.clock.turn_elapsed, 2.4, 1e-9);
-  EXPECT_EQ(t.game.clock.shown_second, 2);
+  EXPECT_EQ(t.game.clock.shown_second, 62);
   auto texts = t.fakes.screen.ops_of(testing::DrawOp::Text);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[1].text, "00:01:02");

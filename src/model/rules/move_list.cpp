@@ -36,6 +36,7 @@ void turn_move_list(MoveList& list) {
     }
     slot.move_code = -slot.move_code;
   }
+  list.note_written({0, static_cast<int>(list.slots.size()) - 1});
   list.turned = !list.turned;
 }
 

@@ -20,8 +20,11 @@
 // position; the rest follows from them or from the move list.
 #pragma once
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "rules/pieces.h"
@@ -41,8 +44,49 @@ struct HistorySlot {
   bool operator==(const HistorySlot&) const = default;
 };
 
+// Slots n with first <= n <= last; none when first > last.
+struct SlotSpan {
+  int first = 1, last = 0;
+  bool empty() const { return first > last; }
+};
+
+// The smallest span holding both.
+inline SlotSpan joined(SlotSpan a, SlotSpan b) {
+  if (a.empty()) return b;
+  if (b.empty()) return a;
+  return SlotSpan{std::min(a.first, b.first), std::max(a.last, b.last)};
+}
+
+// The slots of a move list written since a view of the list last took the
+// note. A list assigned as a whole (a match set up again) counts as written
+// everywhere; a copy made to think about a move keeps the note as it was.
+// The note is no part of the list's value: two lists compare alike whatever
+// their notes.
+class WrittenSlots {
+ public:
+  WrittenSlots() = default;
+  WrittenSlots(const WrittenSlots&) = default;
+  WrittenSlots& operator=(const WrittenSlots&) {
+    span_ = SlotSpan{0, std::numeric_limits<int>::max()};
+    return *this;
+  }
+  bool operator==(const WrittenSlots&) const { return true; }
+
+  SlotSpan span() const { return span_; }
+  void note(SlotSpan span) { span_ = joined(span_, span); }
+  SlotSpan take() { return std::exchange(span_, SlotSpan{}); }
+
+ private:
+  SlotSpan span_;
+};
+
 // The move list. It grows as a match goes on: there is no fixed limit of
 // slots, and a slot beyond the end reads as an all-zero slot.
+//
+// Every slot handed out for writing (slot(n), turn_move_list) is noted as
+// written until a view of the list (the list of moves beside the board) takes
+// the note, so that the view changes only the rows that changed; the length
+// it compares itself.
 struct MoveList {
   std::vector<HistorySlot> slots = std::vector<HistorySlot>(1);
   int record_length = 0;
@@ -62,12 +106,21 @@ struct MoveList {
 
   HistorySlot& slot(int n) {
     if (n >= static_cast<int>(slots.size())) slots.resize(n + 1);
+    note_written({n, n});
     return slots[n];
   }
   const HistorySlot& slot(int n) const {
     static const HistorySlot blank{};
     return (n >= 0 && n < static_cast<int>(slots.size())) ? slots[n] : blank;
   }
+
+  // The slots written since the note was last taken.
+  SlotSpan written() const { return written_.span(); }
+  void note_written(SlotSpan span) { written_.note(span); }
+  SlotSpan take_written() { return written_.take(); }
+
+ private:
+  WrittenSlots written_;
 };
 
 // What is wrong with a position, in a line a person can read.

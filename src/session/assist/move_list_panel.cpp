@@ -8,6 +8,13 @@
 #include "rules/moves.h"
 
 namespace velmora {
+namespace {
+
+int row_count(const Game& g) { return g.history.record_length + 1; }
+
+std::string row_text(const Game& g, int row) { return row == 0 ? START_ROW_TEXT : numbered_move(g, row); }
+
+}  // namespace
 
 std::string move_notation(const Game& g, int n) {
   int x = 0, y = 0, code = EMPTY;
@@ -21,13 +28,28 @@ std::string numbered_move(const Game& g, int n) {
   return number + move_notation(g, n);
 }
 
-std::vector<std::string> move_list_rows(const Game& g) {
-  std::vector<std::string> rows{START_ROW_TEXT};
-  for (int n = 1; n <= g.history.record_length; ++n) rows.push_back(numbered_move(g, n));
-  return rows;
+int current_move_row(const Game& g) { return std::clamp(g.move_number, 0, g.history.record_length); }
+
+bool move_list_update_pending(const Game& g) {
+  const ListedMoves& listed = g.assist.listed_moves;
+  return !g.history.written().empty() || listed.rows != row_count(g) || listed.current_row != current_move_row(g);
 }
 
-int current_move_row(const Game& g) { return std::clamp(g.move_number, 0, g.history.record_length); }
+MoveListUpdate take_move_list_update(Game& g, bool whole) {
+  MoveListUpdate update;
+  update.row_count = row_count(g);
+  update.current_row = current_move_row(g);
+  ListedMoves& listed = g.assist.listed_moves;
+  SlotSpan rows = g.history.take_written();
+  // The next move's row compares with the last written slot.
+  if (!rows.empty()) rows.last = std::min(rows.last, update.row_count - 2) + 1;
+  if (whole) rows = SlotSpan{0, update.row_count - 1};
+  rows = joined(rows, SlotSpan{listed.rows, update.row_count - 1});  // the new rows
+  update.first_row = rows.first;
+  for (int row = rows.first; row <= rows.last; ++row) update.rows.push_back(row_text(g, row));
+  listed = ListedMoves{update.row_count, update.current_row};
+  return update;
+}
 
 void go_to_move(Game& g, int n) {
   n = std::clamp(n, 0, g.history.record_length);

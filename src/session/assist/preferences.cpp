@@ -3,6 +3,8 @@
 #include <charconv>
 #include <sstream>
 
+#include "com/levels.h"
+#include "search/strong_player.h"
 #include "text/text_files.h"
 #include "view/texts.h"
 
@@ -17,6 +19,18 @@ constexpr const char* KEY_TEXT_FOLDER = "text_folder";
 // Room for a folder as long as the system allows.
 constexpr std::size_t MAX_LINE_BYTES = 4200;
 constexpr std::size_t MAX_FOLDER_BYTES = 4096;
+
+// The computer's level, kept apart from the other keys.
+constexpr const char* KEY_LEVEL = "level";
+
+void take_level(const std::string& value, int& level) {
+  if (value.size() == 1 && value[0] >= '1' && value[0] < '1' + STRONG_LEVEL) level = value[0] - '0';
+}
+
+std::string level_line(const AssistState& assist) {
+  if (assist.computer_level == 0) return "";
+  return std::string(KEY_LEVEL) + "=" + std::to_string(assist.computer_level) + "\n";
+}
 
 std::string preferences_path(const Game& g) { return g.working_directory + "/" + PREFERENCES_FILE_NAME; }
 
@@ -44,6 +58,7 @@ void apply_line(const std::string& line, AssistState& assist) {
   if (key == KEY_MUTED) take_on_off(value, assist.effects_muted);
   if (key == KEY_PICTURE_FOLDER) assist.picture_folder = value;
   if (key == KEY_TEXT_FOLDER) assist.text_folder = value;
+  if (key == KEY_LEVEL) take_level(value, assist.computer_level);
 }
 
 std::string folder_line(const char* key, const std::string& folder) {
@@ -66,7 +81,8 @@ void apply_lines(std::istream& in, AssistState& assist) {
 std::string format_preferences(const AssistState& assist) {
   return std::string(KEY_MOVE_LIST) + "=" + on_off(assist.move_list_shown) + "\n" + KEY_VOLUME + "=" +
          std::to_string(assist.effect_volume) + "\n" + KEY_MUTED + "=" + on_off(assist.effects_muted) + "\n" +
-         folder_line(KEY_PICTURE_FOLDER, assist.picture_folder) + folder_line(KEY_TEXT_FOLDER, assist.text_folder);
+         folder_line(KEY_PICTURE_FOLDER, assist.picture_folder) + folder_line(KEY_TEXT_FOLDER, assist.text_folder) +
+         level_line(assist);
 }
 
 void parse_preferences(const std::string& text, AssistState& assist) {
@@ -77,6 +93,13 @@ void parse_preferences(const std::string& text, AssistState& assist) {
 void read_preferences(Game& g) {
   InputFile file(preferences_path(g));
   if (!file.error()) apply_lines(file.stream(), g.assist);
+  if (g.assist.computer_level != 0) レベル_設定(g, g.assist.computer_level);
+}
+
+void remember_level(Game& g) {
+  if (g.assist.computer_level == g.com.com_level) return;
+  g.assist.computer_level = g.com.com_level;
+  write_preferences(g);
 }
 
 void write_preferences(Game& g) {

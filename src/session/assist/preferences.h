@@ -1,7 +1,7 @@
 // The preferences of the menu 表示, kept in a file of their own beside the
 // settings file ("velmora-view.ini", UTF-8, one "key=value" a line): whether
 // the move list panel is shown, the loudness of the sound effects, and the
-// folders the exports were last saved in.
+// folders the exports were last saved in, and the computer's level last chosen.
 // Velmora.ini stays exactly as the option menus write it.
 #pragma once
 
@@ -19,8 +19,11 @@ std::string format_preferences(const AssistState& assist);
 // passed over, so what is missing keeps its default.
 void parse_preferences(const std::string& text, AssistState& assist);
 
-// At start-up: reads the file of the working directory when there is one.
+// At start-up: reads the file of the working directory when there is one,
+// and checks and plays the level it names.
 void read_preferences(Game& g);
+// After a LEVEL1–4 click: the level is kept for the next run.
+void remember_level(Game& g);
 // After every change; a failed write is told once a run.
 void write_preferences(Game& g);
 

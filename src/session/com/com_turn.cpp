@@ -118,15 +118,17 @@ void com_play(Game& g, const Candidate& best) {
   勢力調査(g, g.maps);
   clear_thinking_message(g);
 
+  // The move is on show, named and listed, before any box speaks of it.
+  描画_移動結果(g, g.main_sign(), best.tx, best.ty, best.final_code, COLOUR_WHITE);
+  描画_桝輪郭(g, COLOUR_WHITE, best.tx, best.ty);
+  g.ports.screen.move_list_changed();
   if (g.king_taken == g.main_sign()) {
     終了(g, "ｺﾝﾋﾟｭｰﾀ");
     return;
   }
+  book_turn(g, g.main_sign());
   announce_check_or_mate(g, best.final_code);
-  描画_移動結果(g, g.main_sign(), best.tx, best.ty, best.final_code, COLOUR_WHITE);
-  描画_桝輪郭(g, COLOUR_WHITE, best.tx, best.ty);
-  clock.clock_enemy_total += clock.turn_elapsed;
-  clock.turn_start_time = g.ports.clock.time_of_day();
+  start_turn_time(g);
   g.turn = g.chess_sign;
   if (g.menu.KEIKA) clock.timer1_enabled = true;
 }
@@ -134,7 +136,7 @@ void com_play(Game& g, const Candidate& best) {
 void com_ban(Game& g) {
   // Clicks made while the computer moves would act on a board the person has not seen.
   g.ports.screen.drop_clicks_meanwhile();
-  g.clock.turn_start_time = g.ports.clock.time_of_day();
+  start_turn_time(g);
   if (g.menu.KEIKA) g.clock.timer1_enabled = true;
   描画_数値(g, -4.8, -0.6, "思考中", COLOUR_WHITE, 0, 12);
   描画_桝輪郭(g, g.view.back_colour, 1, 8);

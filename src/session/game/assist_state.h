@@ -9,6 +9,13 @@ namespace velmora {
 
 inline constexpr int FULL_EFFECT_VOLUME = 100;  // percent: as recorded
 
+// What the move list panel was last given: its number of rows and the row of
+// the position on the board (-1 before it was first given any).
+struct ListedMoves {
+  int rows = 0;
+  int current_row = -1;
+};
+
 struct AssistState {
   bool move_list_shown = false;
   int effect_volume = FULL_EFFECT_VOLUME;
@@ -17,11 +24,15 @@ struct AssistState {
   // before the first of its kind.
   std::string picture_folder;
   std::string text_folder;
+  // The computer's level as last chosen (LEVEL1–4), played again after a
+  // restart; 0 while none has been chosen.
+  int computer_level = 0;
   // A failed write of the preferences file has been reported; it is told once a run.
   bool preferences_write_reported = false;
   // Who won the last match: "あなた", "ｺﾝﾋﾟｭｰﾀ", "先手" or "後手". It belongs
   // to the move list only while the list still ends there (match_ended).
   std::string match_winner;
+  ListedMoves listed_moves;
 };
 
 }  // namespace velmora

@@ -55,11 +55,14 @@ struct Selection {
   int dest_x = 0, dest_y = 0;
 };
 
+// shown_second while the running clock is to be drawn afresh at the next tick.
+inline constexpr int NO_SECOND_SHOWN = -1;
+
 // Thinking-time clocks and the window timer Timer1.
 struct Clocks {
   double turn_start_time = 0;
   double turn_elapsed = 0;
-  int shown_second = 0;
+  int shown_second = 0;  // the whole second of the running clock last drawn
   double clock_enemy_total = 0;
   double clock_own_total = 0;
   bool timer1_enabled = false;

@@ -4,12 +4,13 @@
 #include "record/replay.h"
 #include "rules/turn_order.h"
 #include "view/board_view.h"
+#include "view/clocks.h"
 #include "view/texts.h"
 
 namespace velmora {
 
 void start_turn_clock(Game& g) {
-  g.clock.turn_start_time = g.ports.clock.time_of_day();
+  start_turn_time(g);
   if (g.menu.KEIKA) g.clock.timer1_enabled = true;
 }
 
@@ -41,7 +42,7 @@ void start2_click(Game& g) {
   g.record_mode = 0;
   g.history.set_length(g.com.move_counter);
   // Against the computer the clock runs whether it is shown or not.
-  g.clock.turn_start_time = g.ports.clock.time_of_day();
+  start_turn_time(g);
   g.clock.timer1_enabled = true;
   調査_先手後手(g);
   g.turn = 調査_先番(g, g.move_number);

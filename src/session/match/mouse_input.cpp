@@ -148,7 +148,7 @@ void record_move(Game& g, int code_before, int captured, bool own_side_moved) {
 // won or the computer answers.
 void hand_over_to_computer(Game& g) {
   g.clock.timer1_enabled = false;
-  g.clock.clock_own_total += g.clock.turn_elapsed;
+  book_turn(g, g.chess_sign);
   勢力調査(g, g.maps);
   if (詰めかCOM(g, g.maps) == 1 || g.king_taken != 0) {
     終了(g, "あなた");
@@ -168,10 +168,10 @@ void hand_over_to_other_person(Game& g, bool own_side_moved) {
     if (g.program_ended) return;
   }
   if (g.turn == +1 || g.turn == -1) {
-    (own_side_moved ? g.clock.clock_own_total : g.clock.clock_enemy_total) += g.clock.turn_elapsed;
+    book_turn(g, own_side_moved ? g.chess_sign : g.main_sign());
     g.turn = -g.turn;
   }
-  g.clock.turn_start_time = g.ports.clock.time_of_day();
+  start_turn_time(g);
 }
 
 void make_move(Game& g, int code_before) {
@@ -193,6 +193,7 @@ void make_move(Game& g, int code_before) {
   g.com.move_counter += 1;
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
   描画_移動結果(g, own_side_moved ? g.chess_sign : g.main_sign(), s.dest_x, s.dest_y, s.sel_code, COLOUR_WHITE);
+  g.ports.screen.move_list_changed();  // listed before the computer replies or the result is told
 
   if (g.game_mode == MODE_COM)
     hand_over_to_computer(g);

@@ -16,6 +16,7 @@ class NullScreen final : public Screen {
   TwipRect window_rect() const override { return rect_; }
   void set_window_rect(const TwipRect& rect) override { rect_ = rect; }
   void drop_clicks_meanwhile() override {}
+  void move_list_changed() override {}
 
  private:
   TwipRect rect_{};

@@ -50,6 +50,9 @@ class Screen {
   // The board takes no clicks until the running event has ended: mouse
   // presses on the window made meanwhile are dropped, not handled after it.
   virtual void drop_clicks_meanwhile() = 0;
+  // A move has just been listed while the event goes on: a panel listing the
+  // moves shows it now (see assist/move_list_panel.h for what changed).
+  virtual void move_list_changed() = 0;
 };
 
 enum class Buttons { Ok, YesNo };

@@ -26,9 +26,8 @@ void restore_slot(Game& g, int n) {
   調査_2歩フラグ設定(g);
 
   g.clock.clock_enemy_total = slot.clock_enemy_after;
-  描画_所有時間(g, g.main_sign(), g.clock.clock_enemy_total);
   g.clock.clock_own_total = slot.clock_own_after;
-  描画_所有時間(g, g.chess_sign, g.clock.clock_own_total);
+  show_clocks(g);
 
   描画_自持盤(g);
   描画_敵持盤(g);

@@ -77,7 +77,7 @@ void take_clocks(Game& g, const SavedMatch& m) {
   c.clock_enemy_total = m.clock_enemy_total;
   c.turn_elapsed = m.thinking;
   c.timer1_enabled = m.clock_running;
-  c.shown_second = -1;  // the next tick shows the running total
+  c.shown_second = NO_SECOND_SHOWN;  // the next tick shows the running total
   c.turn_start_time = g.ports.clock.time_of_day() - m.thinking;
   if (c.turn_start_time < 0) c.turn_start_time += SECONDS_PER_DAY;
 }

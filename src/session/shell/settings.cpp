@@ -178,8 +178,7 @@ void clocks_click(Game& g) {
   g.menu.KEIKA = !g.menu.KEIKA;
   g.clock.timer1_enabled = g.menu.KEIKA;
   if (g.menu.KEIKA) {
-    描画_所有時間(g, g.main_sign(), g.clock.clock_enemy_total);
-    描画_所有時間(g, g.chess_sign, g.clock.clock_own_total);
+    show_clocks(g);
   } else {
     消去_所有時間(g, g.chess_sign);
     消去_所有時間(g, g.main_sign());

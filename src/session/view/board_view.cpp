@@ -98,8 +98,7 @@ void 描画_敵持盤(Game& g) {
 
 void 画面_再描画(Game& g) {
   draw_board_and_margin(g);
-  描画_所有時間(g, g.main_sign(), g.clock.clock_enemy_total);
-  描画_所有時間(g, g.chess_sign, g.clock.clock_own_total);
+  show_clocks(g);
   if (g.game_mode == MODE_COM) 描画_レベル(g, g.com.com_level);
   if (g.com.handicap_set == 1) 描画_ハンデレベル(g, g.com.handicap_grade);
   redraw_shown_texts(g);

@@ -25,6 +25,8 @@ const ClockPlace* clock_place(const Game& g, int side) {
   return nullptr;
 }
 
+bool is_side(const Game& g, int side) { return side == g.chess_sign || side == g.main_sign(); }
+
 }  // namespace
 
 double 調査_経過秒(double start, double now) { return start <= now ? now - start : now + SECONDS_PER_DAY - start; }
@@ -66,6 +68,35 @@ double shown_clock(const Game& g, int side) {
   return g.clock.timer1_enabled && g.turn == side ? booked + g.clock.turn_elapsed : booked;
 }
 
+double clock_time(const Game& g, int side) {
+  double total = 0;
+  if (side == g.chess_sign) {
+    total = g.clock.clock_own_total;
+  } else if (side == g.main_sign()) {
+    total = g.clock.clock_enemy_total;
+  }
+  const bool running = side == g.turn && g.clock.timer1_enabled;
+  return running ? total + g.clock.turn_elapsed : total;
+}
+
+void show_clocks(Game& g) {
+  描画_所有時間(g, g.main_sign(), clock_time(g, g.main_sign()));
+  描画_所有時間(g, g.chess_sign, clock_time(g, g.chess_sign));
+  if (is_side(g, g.turn)) g.clock.shown_second = static_cast<int>(std::floor(clock_time(g, g.turn)));
+}
+
+void start_turn_time(Game& g) {
+  g.clock.turn_start_time = g.ports.clock.time_of_day();
+  g.clock.turn_elapsed = 0;
+  g.clock.shown_second = NO_SECOND_SHOWN;
+}
+
+void book_turn(Game& g, int side) {
+  double& total = side == g.chess_sign ? g.clock.clock_own_total : g.clock.clock_enemy_total;
+  total += g.clock.turn_elapsed;
+  描画_所有時間(g, side, total);
+}
+
 void update_turn_elapsed(Game& g) {
   g.clock.turn_elapsed = 調査_経過秒(g.clock.turn_start_time, g.ports.clock.time_of_day());
 }
@@ -73,14 +104,12 @@ void update_turn_elapsed(Game& g) {
 void timer1_tick(Game& g) {
   if (!g.clock.timer1_enabled) return;
   update_turn_elapsed(g);
-  const int second = static_cast<int>(std::floor(g.clock.turn_elapsed));
+  if (!is_side(g, g.turn)) return;
+  const double time = clock_time(g, g.turn);
+  const int second = static_cast<int>(std::floor(time));
   if (second == g.clock.shown_second) return;
   g.clock.shown_second = second;
-  if (g.turn == g.main_sign()) {
-    描画_所有時間(g, g.main_sign(), g.clock.turn_elapsed + g.clock.clock_enemy_total);
-  } else if (g.turn == g.chess_sign) {
-    描画_所有時間(g, g.chess_sign, g.clock.turn_elapsed + g.clock.clock_own_total);
-  }
+  描画_所有時間(g, g.turn, time);
   g.ports.screen.refresh();
 }
 

@@ -20,11 +20,27 @@ void draw_clock(Game& g, int side, double seconds);
 // times its turn, the turn so far too.
 double shown_clock(const Game& g, int side);
 
+// What a side's clock stands at now: its booked total and, while its turn
+// is being timed (Timer1 on), the running turn on top. The ticks, a full
+// redraw and the steps through the move list all draw it, and a booking
+// draws the total it booked, so the clocks on show always agree with the
+// totals the move list keeps.
+double clock_time(const Game& g, int side);
+// Draws both clocks as they stand (nothing while 経過時間 is off).
+void show_clocks(Game& g);
+
+// The side to move starts its turn now: its time counts from here.
+void start_turn_time(Game& g);
+// The side that moved books the turn's time on its total, and its clock
+// shows the total at once.
+void book_turn(Game& g, int side);
+
 // Measures the running turn now: turn_elapsed := time since turn_start_time.
 // Bookings call it first, so hidden clocks (経過時間 off) still count real time.
 void update_turn_elapsed(Game& g);
 
-// The Timer1 tick handler (does nothing while Timer1 is disabled).
+// The Timer1 tick handler (does nothing while Timer1 is disabled): redraws
+// the clock of the side to move whenever its whole second changes.
 void timer1_tick(Game& g);
 
 }  // namespace velmora
