@@ -2,7 +2,7 @@
 // and a king in check, each with the computer's side (the enemy side) to move.
 #pragma once
 
-#include "search/analysis.h"
+#include "computer/analysis.h"
 
 namespace velmora {
 

@@ -1,6 +1,6 @@
 // The text interface of velmora-com: reading position lines, refusing bad
 // ones, the answers of both modes and the trace.
-#include "search/analysis.h"
+#include "computer/analysis.h"
 
 #include <gtest/gtest.h>
 

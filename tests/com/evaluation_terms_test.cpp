@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "com_test_support.h"
+#include "computer/analysis.h"
+#include "computer/evaluation.h"
+#include "computer/terms.h"
 #include "ports/null_ports.h"
-#include "search/analysis.h"
-#include "search/evaluation.h"
-#include "search/terms.h"
 
 namespace velmora {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "search/analysis.h"
+#include "computer/analysis.h"
 
 namespace velmora {
 namespace {

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "search/analysis.h"
+#include "computer/analysis.h"
 
 namespace velmora {
 namespace {

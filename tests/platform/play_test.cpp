@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "search/strong_player.h"
+#include "computer/strong_player.h"
 #include "view/pictures.h"
 #include "window_fixture.h"
 

@@ -10,8 +10,8 @@
 #include <iostream>
 #include <string>
 
+#include "computer/analysis.h"
 #include "match.h"
-#include "search/analysis.h"
 #include "selfplay.h"
 
 namespace {

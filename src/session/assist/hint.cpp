@@ -1,7 +1,7 @@
 #include "assist/hint.h"
 
-#include "search/analysis.h"
-#include "search/computer_choice.h"
+#include "computer/analysis.h"
+#include "computer/computer_choice.h"
 #include "view/board_view.h"
 #include "view/sound_effects.h"
 

@@ -1,16 +1,16 @@
-#include "search/analysis.h"
+#include "computer/analysis.h"
 
 #include <cstdlib>
 #include <optional>
 #include <sstream>
 #include <vector>
 
+#include "computer/computer_choice.h"
+#include "computer/strong_player.h"
 #include "influence/survey.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"
 #include "rules/turn_order.h"
-#include "search/computer_choice.h"
-#include "search/strong_player.h"
 
 namespace velmora {
 namespace {

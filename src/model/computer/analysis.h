@@ -5,10 +5,10 @@
 
 #include <string>
 
+#include "computer/candidate_search.h"
 #include "influence/maps.h"
 #include "notation/move_line.h"
 #include "rules/position.h"
-#include "search/candidate_search.h"
 
 namespace velmora {
 

@@ -1,4 +1,4 @@
-#include "search/strong_player.h"
+#include "computer/strong_player.h"
 
 #include <algorithm>
 

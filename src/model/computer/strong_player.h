@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <vector>
 
+#include "computer/candidate_search.h"
 #include "engine/search.h"
 #include "rules/position.h"
-#include "search/candidate_search.h"
 
 namespace velmora {
 
