@@ -7,6 +7,8 @@
 
 #include "computer/computer_choice.h"
 #include "computer/strong_player.h"
+#include "engine/engine_terms.h"
+#include "engine/squares.h"
 #include "influence/survey.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"
@@ -144,6 +146,19 @@ std::string scores_answer(Position& pos, InfluenceMaps& maps, int level, SearchO
   return out;
 }
 
+// The first line of a trace: the candidate, and whether the search tried it.
+void write_candidate(std::ostream& out, int sx, int sy, int tx, int ty, bool tried) {
+  out << "candidate " << sx << ',' << sy << " -> " << tx << ',' << ty;
+  out << (tried ? "\n" : ": not a candidate of the search\n");
+}
+
+// One term of a trace: its amount, its name and the square it looked at.
+void write_term(std::ostream& out, Tenths amount, const std::string& name, int x, int y) {
+  out << "    " << format_score(amount) << "  " << name;
+  if (x != 0 || y != 0) out << " @" << x << ',' << y;
+  out << '\n';
+}
+
 }  // namespace
 
 std::string parse_position_line(const std::string& line, AnalysisPosition& p) {
@@ -207,17 +222,23 @@ std::string moves_answer(const Position& pos) {
 
 std::string format_trace(const SearchTrace& trace) {
   std::ostringstream out;
-  out << "candidate " << trace.sx << ',' << trace.sy << " -> " << trace.tx << ',' << trace.ty;
-  if (trace.evaluations.empty())
-    out << ": not a candidate of the search\n";
-  else
-    out << '\n';
+  write_candidate(out, trace.sx, trace.sy, trace.tx, trace.ty, !trace.evaluations.empty());
   for (const SearchTrace::Evaluation& ev : trace.evaluations) {
     out << "  as code " << ev.code << ": " << format_score(ev.score) << '\n';
-    for (const TraceTerm& t : ev.terms) {
-      out << "    " << format_score(t.amount) << "  " << term_name(t.term);
-      if (t.x != 0 || t.y != 0) out << " @" << t.x << ',' << t.y;
-      out << '\n';
+    for (const TraceTerm& t : ev.terms) write_term(out, t.amount, term_name(t.term), t.x, t.y);
+  }
+  return out.str();
+}
+
+std::string format_strong_trace(int sx, int sy, int tx, int ty, const std::vector<StrongEvaluation>& evaluations) {
+  std::ostringstream out;
+  write_candidate(out, sx, sy, tx, ty, !evaluations.empty());
+  for (const StrongEvaluation& ev : evaluations) {
+    out << "  as code " << ev.code << ": " << format_score(points(ev.score)) << '\n';
+    for (const EngineTraceTerm& t : ev.terms) {
+      const std::string name = std::string(engine_term_name(t.term)) + (t.side > 0 ? ": computer" : ": person");
+      const bool at_king = t.square != 0;
+      write_term(out, points(t.amount), name, at_king ? column_of(t.square) : 0, at_king ? row_of(t.square) : 0);
     }
   }
   return out.str();
@@ -231,10 +252,14 @@ std::string answer_position_line(const std::string& line, std::string* trace_tex
   InfluenceMaps maps;
   set_up_position(pos, maps, p);
   if (p.mode == AnalysisPosition::Mode::Moves) return moves_answer(pos);
-  if (p.level == STRONG_LEVEL && (p.mode == AnalysisPosition::Mode::Scores || p.traced))
-    return "error: level 4 has no scores or trace";
+  if (p.level == STRONG_LEVEL && p.mode == AnalysisPosition::Mode::Scores) return "error: level 4 has no scores";
+  if (p.traced && trace_text && p.level == STRONG_LEVEL) {
+    StrongRoot root = strong_root(pos, p.drops);
+    *trace_text = format_strong_trace(p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty,
+                                      strong_evaluations(root, p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty));
+  }
   SearchTrace trace{p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty, {}};
-  SearchTrace* traced = p.traced ? &trace : nullptr;
+  SearchTrace* traced = p.traced && p.level != STRONG_LEVEL ? &trace : nullptr;
   SearchOptions options;
   options.chess_drops = p.drops;
   options.trace = traced;

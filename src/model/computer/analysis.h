@@ -4,8 +4,10 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "computer/candidate_search.h"
+#include "computer/strong_player.h"
 #include "influence/maps.h"
 #include "notation/move_line.h"
 #include "rules/position.h"
@@ -50,12 +52,17 @@ std::string format_score(Tenths score);
 // The trace of a search as readable lines, one term a line.
 std::string format_trace(const SearchTrace& trace);
 
+// Level 4's evaluations of the candidate from (sx, sy) to (tx, ty) in the same
+// form, each term with the side it concerns.
+std::string format_strong_trace(int sx, int sy, int tx, int ty, const std::vector<StrongEvaluation>& evaluations);
+
 // The whole answer to one input line, on a fresh position: with mode=com "sx
 // sy tx ty starting final score" of the search's best candidate or "none";
 // with mode=scores every evaluation the search makes, in order,
 // "sx,sy,tx,ty,code,score" separated by spaces (a drop: the hand column and
 // the hand index; a move with an optional promotion once for each code); trace text (when the
-// line asks for one) goes to `trace_text`.
+// line asks for one) goes to `trace_text`: at level 4 the terms of its own
+// evaluation of the position after the candidate.
 std::string answer_position_line(const std::string& line, std::string* trace_text = nullptr);
 
 }  // namespace velmora
