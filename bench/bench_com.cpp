@@ -11,7 +11,7 @@
 #include <string>
 
 #include "bench_positions.h"
-#include "computer/analysis.h"
+#include "com_protocol.h"
 #include "computer/candidate_search.h"
 #include "influence/survey.h"
 

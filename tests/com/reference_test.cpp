@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "computer/analysis.h"
+#include "com_protocol.h"
 
 namespace velmora {
 namespace {

@@ -8,7 +8,7 @@
 #include <thread>
 
 #include "com/com_turn.h"
-#include "computer/analysis.h"
+#include "com_protocol.h"
 #include "computer/strong_player.h"
 #include "engine/engine_eval.h"
 #include "game/game.h"

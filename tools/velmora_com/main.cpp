@@ -10,7 +10,7 @@
 #include <iostream>
 #include <string>
 
-#include "computer/analysis.h"
+#include "com_protocol.h"
 #include "match.h"
 #include "selfplay.h"
 

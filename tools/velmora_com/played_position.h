@@ -5,7 +5,7 @@
 #include <optional>
 
 #include "com/com_turn.h"
-#include "computer/analysis.h"
+#include "com_protocol.h"
 #include "game/game.h"
 #include "ports/null_ports.h"
 #include "rules/position_check.h"

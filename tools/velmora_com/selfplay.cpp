@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "com/com_turn.h"
-#include "computer/analysis.h"
+#include "com_protocol.h"
 #include "played_position.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"

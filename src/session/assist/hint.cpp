@@ -1,6 +1,6 @@
 #include "assist/hint.h"
 
-#include "computer/analysis.h"
+#include "computer/analysis_position.h"
 #include "computer/computer_choice.h"
 #include "view/board_view.h"
 #include "view/sound_effects.h"

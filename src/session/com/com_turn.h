@@ -1,7 +1,7 @@
 // The computer's turn.
 #pragma once
 
-#include "computer/analysis.h"
+#include "computer/analysis_position.h"
 #include "computer/candidate_search.h"
 #include "game/game.h"
 

@@ -1,4 +1,4 @@
-#include "computer/analysis.h"
+#include "com_protocol.h"
 
 #include <cstdlib>
 #include <optional>
@@ -9,10 +9,8 @@
 #include "computer/strong_player.h"
 #include "engine/engine_terms.h"
 #include "engine/squares.h"
-#include "influence/survey.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"
-#include "rules/turn_order.h"
 
 namespace velmora {
 namespace {
@@ -49,28 +47,28 @@ std::optional<std::vector<int>> read_numbers(const std::string& text, size_t cou
 
 // The 299 characters of the move line, read strictly: the first field that
 // is not what a record file's writer writes is refused with its column.
-std::string parse_move_line_strictly(std::string_view line, AnalysisPosition& p) {
+std::optional<LineError> parse_move_line_strictly(std::string_view line, AnalysisPosition& p) {
   const ReadMoveLine read = read_move_line(line);
-  if (read.fault) return "column " + std::to_string(read.fault->column) + ": " + read.fault->what;
+  if (read.fault) return LineError{"column " + std::to_string(read.fault->column) + ": " + read.fault->what};
   p.board = read.position.board;
   p.hand_own = read.position.hand_own;
   p.hand_enemy = read.position.hand_enemy;
-  return "";
+  return std::nullopt;
 }
 
-std::string parse_option(const std::string& option, AnalysisPosition& p) {
+std::optional<LineError> parse_option(const std::string& option, AnalysisPosition& p) {
   const size_t eq = option.find('=');
-  if (eq == std::string::npos) return "option '" + option + "' has no value";
+  if (eq == std::string::npos) return LineError{"option '" + option + "' has no value"};
   const std::string key = option.substr(0, eq), value = option.substr(eq + 1);
   if (key == "level") {
-    if (value != "1" && value != "2" && value != "3" && value != "4") return "level must be 1, 2, 3 or 4";
+    if (value != "1" && value != "2" && value != "3" && value != "4") return LineError{"level must be 1, 2, 3 or 4"};
     p.level = value[0] - '0';
   } else if (key == "movetime") {
     const auto n = read_numbers(value, 1);
-    if (!n || (*n)[0] < 1 || (*n)[0] > 3000) return "movetime must be 1 to 3000 milliseconds";
+    if (!n || (*n)[0] < 1 || (*n)[0] > 3000) return LineError{"movetime must be 1 to 3000 milliseconds"};
     p.movetime_ms = (*n)[0];
   } else if (key == "drops") {
-    if (value != "0" && value != "1") return "drops must be 0 or 1";
+    if (value != "0" && value != "1") return LineError{"drops must be 0 or 1"};
     p.drops = value == "1";
   } else if (key == "mode") {
     if (value == "com") {
@@ -80,21 +78,21 @@ std::string parse_option(const std::string& option, AnalysisPosition& p) {
     } else if (value == "scores") {
       p.mode = AnalysisPosition::Mode::Scores;
     } else {
-      return "mode must be com, moves or scores";
+      return LineError{"mode must be com, moves or scores"};
     }
   } else if (key == "last") {
     const auto n = read_numbers(value, 3);
-    if (!n) return "last must be X,Y,CODE";
+    if (!n) return LineError{"last must be X,Y,CODE"};
     p.last_x = (*n)[0], p.last_y = (*n)[1], p.last_code = (*n)[2];
   } else if (key == "trace") {
     const auto n = read_numbers(value, 4);
-    if (!n) return "trace must be SX,SY,TX,TY";
+    if (!n) return LineError{"trace must be SX,SY,TX,TY"};
     p.traced = true;
     p.trace_sx = (*n)[0], p.trace_sy = (*n)[1], p.trace_tx = (*n)[2], p.trace_ty = (*n)[3];
   } else {
-    return "unknown option '" + key + "'";
+    return LineError{"unknown option '" + key + "'"};
   }
-  return "";
+  return std::nullopt;
 }
 
 void append_move(std::string& out, int fx, int fy, int tx, int ty, int code) {
@@ -161,18 +159,16 @@ void write_term(std::ostream& out, Tenths amount, const std::string& name, int x
 
 }  // namespace
 
-std::string parse_position_line(const std::string& line, AnalysisPosition& p) {
+std::optional<LineError> parse_position_line(const std::string& line, AnalysisPosition& p) {
   p = AnalysisPosition{};
   if (line.size() < static_cast<size_t>(MOVE_LINE_LENGTH))
-    return "the move line has " + std::to_string(line.size()) + " characters, not 299";
-  if (std::string reason = parse_move_line_strictly(std::string_view(line).substr(0, MOVE_LINE_LENGTH), p);
-      !reason.empty())
-    return reason;
-  if (line.size() == static_cast<size_t>(MOVE_LINE_LENGTH)) return "";
-  if (line[MOVE_LINE_LENGTH] != ' ') return "the move line is longer than 299 characters";
+    return LineError{"the move line has " + std::to_string(line.size()) + " characters, not 299"};
+  if (auto error = parse_move_line_strictly(std::string_view(line).substr(0, MOVE_LINE_LENGTH), p)) return error;
+  if (line.size() == static_cast<size_t>(MOVE_LINE_LENGTH)) return std::nullopt;
+  if (line[MOVE_LINE_LENGTH] != ' ') return LineError{"the move line is longer than 299 characters"};
   for (const std::string& option : split(line.substr(MOVE_LINE_LENGTH + 1), ' '))
-    if (std::string reason = parse_option(option, p); !reason.empty()) return reason;
-  return "";
+    if (auto error = parse_option(option, p)) return error;
+  return std::nullopt;
 }
 
 std::string format_position_line(const AnalysisPosition& p) {
@@ -183,21 +179,6 @@ std::string format_position_line(const AnalysisPosition& p) {
   SaveNotes notes;
   return format_move_line(slot, notes) + " level=" + std::to_string(p.level) + " drops=" + (p.drops ? "1" : "0") +
          " last=" + std::to_string(p.last_x) + "," + std::to_string(p.last_y) + "," + std::to_string(p.last_code);
-}
-
-void set_up_position(Position& pos, InfluenceMaps& maps, const AnalysisPosition& p) {
-  pos.board = p.board;
-  pos.hand_own = p.hand_own;
-  pos.hand_enemy = p.hand_enemy;
-  pos.chess_sign = +1;
-  調査_先手後手(pos);
-  pos.turn = pos.main_sign();
-  HistorySlot& last = pos.history.slot(pos.move_number);
-  last.move_to_x = p.last_x;
-  last.move_to_y = p.last_y;
-  last.move_code = p.last_code;
-  pos.refresh_two_pawn_flags();
-  勢力調査(pos, maps);
 }
 
 std::string format_score(Tenths score) {
@@ -247,7 +228,7 @@ std::string format_strong_trace(int sx, int sy, int tx, int ty, const std::vecto
 std::string answer_position_line(const std::string& line, std::string* trace_text) {
   if (line.empty()) return "";
   AnalysisPosition p;
-  if (std::string reason = parse_position_line(line, p); !reason.empty()) return "error: " + reason;
+  if (const std::optional<LineError> error = parse_position_line(line, p)) return "error: " + error->reason;
   Position pos;
   InfluenceMaps maps;
   set_up_position(pos, maps, p);

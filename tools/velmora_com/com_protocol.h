@@ -1,46 +1,33 @@
-// The text interface of the computer player for headless analysis: one
-// position a line in the record-file move-line format with options, one answer
-// a line. Used by the velmora-com tool, its tests and the benchmarks.
+// velmora-com's text protocol: one position a line in the record-file
+// move-line format with options, one answer a line. Used by the tool, its
+// tests and the benchmarks.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "computer/analysis_position.h"
 #include "computer/candidate_search.h"
 #include "computer/strong_player.h"
-#include "influence/maps.h"
 #include "notation/move_line.h"
 #include "rules/position.h"
 
 namespace velmora {
 
-struct AnalysisPosition {
-  Board board;
-  Hand hand_own{};
-  Hand hand_enemy{};
-  int level = 3;
-  int movetime_ms = 1000;                     // level 4's thinking time
-  bool drops = false;                         // CHESS_MOCHIKOMA checked
-  int last_x = 0, last_y = 0, last_code = 1;  // the last recorded move, for en passant
-  enum class Mode { Com, Moves, Scores } mode = Mode::Com;
-  bool traced = false;
-  int trace_sx = 0, trace_sy = 0, trace_tx = 0, trace_ty = 0;
+// Why an input line is refused: the reason its "error: " answer gives.
+struct LineError {
+  std::string reason;
 };
 
-// Reads one input line: a record file's move line (record/move_line.h),
-// refused at the column of its first bad field, then the options. Returns ""
-// on success, else the reason it is malformed.
-std::string parse_position_line(const std::string& line, AnalysisPosition& position);
+// Reads one input line into `position`: a record file's move line
+// (notation/move_line.h), refused at the column of its first bad field, then
+// the options. nullopt when the line is well formed.
+[[nodiscard]] std::optional<LineError> parse_position_line(const std::string& line, AnalysisPosition& position);
 
 // The input line of a position (the clock fields zero, options written out
 // except the mode and the trace).
 std::string format_position_line(const AnalysisPosition& position);
-
-// Puts the position on `pos` the way a turn of the computer finds it after
-// the person's move: hands and their totals, the army signs from the board,
-// the two-pawn flags, the last move; then surveys it into `maps`. The level
-// and the drops option are the caller's to apply.
-void set_up_position(Position& pos, InfluenceMaps& maps, const AnalysisPosition& position);
 
 // Every fx,fy,tx,ty,code the move check accepts: board moves of both sides,
 // then the drops of the own hand and of the enemy hand.
