@@ -119,7 +119,50 @@ def window_seeds():
     write("window_session", "options", session(b"", *options, tick(2000), bytes([11, 1, 0]), menu("OWARI")))
 
 
+def parse_move_line(line):
+    codes = [int(line[i * 3:i * 3 + 3]) for i in range(81)]
+    counts = [int(c) for c in line[243:279]]
+    return codes, counts[0::2], counts[1::2]
+
+
+def match_file(positions, mode="people", level=3, nation="nippon", drops="off", handicap="0 0", flipped=0,
+               record=0, pending=0, turn=1, move_number=None, header=("", "", ""), ending="end\n"):
+    """A kept match whose move list holds the given move lines, the last one on the board."""
+    slots = [parse_move_line(line) for line in positions]
+    length = len(slots) - 1
+    move_number = length if move_number is None else move_number
+    codes, own, enemy = slots[move_number]
+    numbers = lambda values: " ".join(str(v) for v in values)
+    lines = ["velmora-match 1", f"mode {mode}", f"level {level}", f"nation {nation}", f"drops {drops}",
+             f"handicap {handicap}", f"flipped {flipped}", f"record {record}", f"pending {pending}", f"turn {turn}",
+             "chess_sign 1", f"move_number {move_number}", f"move_counter {move_number}", "king_taken 0",
+             "clocks 12.25 3.5 running", f"shown_count {move_number}", "shown_enemy 1 4 4 1 15",
+             "shown_own 0 0 0 0 0", f"header {int(any(header))}"]
+    lines += [f"{key} {text}" for key, text in zip(["title", "top", "bottom"], header)]
+    lines += [f"board {numbers(codes)}", f"hand_own {numbers(own)}", f"hand_enemy {numbers(enemy)}",
+              f"list {length} 0 0 {len(slots)}"]
+    for n, (codes, own, enemy) in enumerate(slots):
+        clocks = "0 0 0 0" if n == 0 else f"{n * 1.5} {n * 1.5 + 0.25} {n * 0.1} {n * 0.1}"
+        lines.append(f"slot {4 if n else 0} {4 if n else 0} {1 if n % 2 == 0 else -1} {clocks} "
+                     f"{numbers(codes)} {numbers(own)} {numbers(enemy)}")
+    lines.append("thinking 4.75")
+    return ("\n".join(lines) + "\n" + ending).encode("utf-8")
+
+
+def match_file_seeds():
+    positions = [line[:299] for line in (ROOT / "tests/data/golden/positions.txt").read_text().splitlines()]
+    write("match_file", "two_people", match_file(positions[:3]))
+    write("match_file", "against_the_computer",
+          match_file(positions[:5], mode="com", level=4, nation="kankoku", drops="on", handicap="-2 1", turn=-1,
+                     move_number=3, pending=1))
+    write("match_file", "record_shown",
+          match_file(positions[:4], record=1, move_number=1, header=("第一局 \\\\ 練習", "山田", "ｽﾐｽ\\n")))
+    write("match_file", "truncated", match_file(positions[:2])[:700])
+    write("match_file", "foreign", sjis("背景画=畳\r\nBGM=ON\r\n"))
+
+
 record_seeds()
+match_file_seeds()
 shift_jis_seeds()
 settings_seeds()
 wave_seeds()

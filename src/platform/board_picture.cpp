@@ -1,10 +1,12 @@
 #include "platform/board_picture.h"
 
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <cmath>
 
 #include "rules/pieces.h"
+#include "text/text_files.h"
 #include "view/board_view.h"
 
 namespace velmora::platform {
@@ -38,8 +40,12 @@ QImage board_picture(Game& g, QtScreen& screen) {
 
 void copy_board_picture(Game& g, QtScreen& screen) { QGuiApplication::clipboard()->setImage(board_picture(g, screen)); }
 
-bool save_board_picture(Game& g, QtScreen& screen, const QString& path) {
-  return board_picture(g, screen).save(path, "PNG");
+std::error_code save_board_picture(Game& g, QtScreen& screen, const QString& path) {
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!board_picture(g, screen).save(&buffer, "PNG")) return std::make_error_code(std::errc::io_error);
+  return replace_file(path.toStdString(), std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 
 }  // namespace velmora::platform

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QString>
+#include <system_error>
 
 #include "game/game.h"
 #include "platform/qt_screen.h"
@@ -23,7 +24,9 @@ QRect board_picture_twips();
 // the window's canvas and the game are left as they were.
 QImage board_picture(Game& g, QtScreen& screen);
 void copy_board_picture(Game& g, QtScreen& screen);
-// False when the file could not be written.
-bool save_board_picture(Game& g, QtScreen& screen, const QString& path);
+// Writes the picture as a PNG file through the same safe replace as the
+// records: a write that fails leaves the earlier file whole. The system's
+// reason when the file could not be written; empty on success.
+[[nodiscard]] std::error_code save_board_picture(Game& g, QtScreen& screen, const QString& path);
 
 }  // namespace velmora::platform

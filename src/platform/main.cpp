@@ -7,6 +7,7 @@
 
 #include "platform/command_line.h"
 #include "platform/desktop_game.h"
+#include "platform/end_signals.h"
 #include "platform/game_folders.h"
 
 using namespace velmora::platform;
@@ -37,6 +38,9 @@ int main(int argc, char** argv) {
   use_game_icon();
   const GameFolders folders = game_folders(QCoreApplication::applicationDirPath(), QDir::currentPath());
   DesktopGame game(folders.working, display_scale_for_primary_screen(), folders.sounds);
+  // Logging out or closing the terminal ends the game as closing its window
+  // does: the running match is kept.
+  const EndSignals end_signals([&game] { game.window().end_by_signal(); });
   game.open();
   return application.exec();
 }

@@ -10,9 +10,11 @@
 #include <QMenuBar>
 #include <QWindow>
 #include <cmath>
+#include <cstdlib>
 #include <thread>
 
 #include "match/window.h"
+#include "resume/resume.h"
 
 namespace velmora::platform {
 
@@ -139,6 +141,7 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event) {
   ++event_depth_;
   event(*game_);
   --event_depth_;
+  if (event_depth_ == 0) keep_match(*game_);
   show_event_changes();
   Q_EMIT event_handled();
   if (event_depth_ > 0) return;
@@ -216,6 +219,20 @@ void MainWindow::keyPressEvent(QKeyEvent* event) {
     return;
   }
   QMainWindow::keyPressEvent(event);
+}
+
+// Idle, or while level 4 thinks, the signal closes the window: the search
+// stops, the event ends and the match is written as the program ends. While
+// a box or dialog waits for the player, who is not there, the file keeps the
+// match as the last whole event left it and the program ends at once.
+void MainWindow::end_by_signal() {
+  if (game_ != nullptr && event_depth_ > 0 && work_stop_ == nullptr && QApplication::activeModalWidget() != nullptr) {
+    keep_match_at_signal(*game_);
+    std::_Exit(EXIT_SUCCESS);
+  }
+  close();
+  // A file dialog of the menu 表示 would keep the program running.
+  if (!isVisible() && QApplication::activeModalWidget() != nullptr) QCoreApplication::quit();
 }
 
 // A close request that arrives while an event runs (during one of its waits)

@@ -53,6 +53,10 @@ class MainWindow : public QMainWindow {
 
   QSize sizeHint() const override;
 
+  // The session ends (SIGTERM, SIGHUP): the game ends as closing the window
+  // ends it, with the match kept for 前回の対局を再開.
+  void end_by_signal();
+
  Q_SIGNALS:
   // An event of the game has run and its changes are shown.
   void event_handled();

@@ -12,6 +12,7 @@
 #include "assist/record_text.h"
 #include "assist/take_back.h"
 #include "platform/board_picture.h"
+#include "resume/resume.h"
 #include "view/texts.h"
 
 namespace velmora::platform {
@@ -53,6 +54,7 @@ void ViewMenu::add_game_commands() {
       {"TAKE_BACK", "待った", QKeySequence(Qt::CTRL | Qt::Key_Z), take_back},
       {"TAKE_BACK_REDO", "待った取消", QKeySequence(Qt::CTRL | Qt::Key_Y), take_back_redo},
       {"HINT", "ヒント", QKeySequence(Qt::Key_F2), hint_click},
+      {"RESUME_MATCH", "前回の対局を再開", QKeySequence(Qt::CTRL | Qt::Key_R), resume_match_click},
   };
   for (const auto& c : commands) {
     QAction* action = menu_->addAction(QString::fromUtf8(c.caption));
@@ -60,7 +62,11 @@ void ViewMenu::add_game_commands() {
     action->setShortcut(c.keys);
     connect(action, &QAction::triggered, this, [this, command = c.command] { window_.dispatch(command); });
   }
+  // 前回の対局を再開 is enabled only while there is a match to resume.
+  connect(&window_, &MainWindow::event_handled, this, &ViewMenu::follow_match_to_resume);
 }
+
+void ViewMenu::follow_match_to_resume() { find("RESUME_MATCH")->setEnabled(match_to_resume(game_)); }
 
 void ViewMenu::add_exports() {
   QAction* copy = menu_->addAction(QStringLiteral("局面を画像でコピー"));
@@ -75,8 +81,8 @@ void ViewMenu::add_exports() {
         ask_save_path(QStringLiteral("局面を画像で保存"), QStringLiteral("局面.png"), QStringLiteral("PNG (*.png)"));
     if (path.isEmpty()) return;
     window_.dispatch([this, path](Game& g) {
-      if (!save_board_picture(g, screen_, path))
-        show_message(g, "書き込めません\n" + path.toStdString(), "表示", Icon::Exclamation);
+      if (const std::error_code error = save_board_picture(g, screen_, path))
+        show_message(g, "書き込めません\n" + path.toStdString() + "\n" + error.message(), "表示", Icon::Exclamation);
     });
   });
 
@@ -132,6 +138,7 @@ void ViewMenu::start() {
   window_.dispatch([](Game& g) {
     read_preferences(g);
     apply_effect_volume(g);
+    look_for_match_to_resume(g);
   });
   const AssistState& assist = game_.assist;
   {

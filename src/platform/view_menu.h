@@ -1,5 +1,5 @@
 // The menu 表示, after the game's own menus: the move list panel, 待った and
-// its redo, the hint, the position as a picture, the move list as text, and
+// its redo, the hint, 前回の対局を再開, the position as a picture, the move list as text, and
 // the loudness of the sound effects. Its choices are kept in the preferences
 // file of their own, never in Velmora.ini.
 #pragma once
@@ -32,6 +32,7 @@ class ViewMenu : public QObject {
   void add_exports();
   void add_volume();
   void show_move_list(bool shown);
+  void follow_match_to_resume();
   QString ask_save_path(const QString& caption, const QString& name, const QString& filter);
 
   MainWindow& window_;

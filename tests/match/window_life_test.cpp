@@ -1,7 +1,11 @@
 // Opening the window and ending the program.
+#include <sys/wait.h>
+
 #include <filesystem>
 
+#include "assist/preferences.h"
 #include "match_fixture.h"
+#include "record/temp_folder.h"
 
 namespace velmora {
 namespace {
@@ -53,6 +57,55 @@ TEST_F(Opening, MovesTheWindowUnlessItsTopIsAtMinus60) {
   kept.fakes.screen.rect = TwipRect{500, -60, 4000, 3000};
   on_window_load(kept.game, 7);
   EXPECT_EQ(kept.fakes.screen.rect, (TwipRect{500, -60, 4000, 3000}));
+}
+
+// A file of the game that is no file, or links to none: the window opens at
+// once with its defaults and leaves the thing alone.
+TEST_F(Opening, AFifoOrADeviceInPlaceOfAFileOfTheGameDoesNotHoldTheStart) {
+  namespace fs = std::filesystem;
+  const struct {
+    const char* name;
+    fs::file_type kind;
+  } rows[] = {
+      {"Velmora.ini", fs::file_type::fifo},      {"velmora-view.ini", fs::file_type::fifo},
+      {"Velmora.ini", fs::file_type::character}, {"velmora-view.ini", fs::file_type::character},
+      {"禁止.wav", fs::file_type::character},
+  };
+  for (const auto& row : rows) {
+    const fs::path folder = testing::fresh_working_directory();
+    const std::string thing = (folder / "thing").string();
+    const bool made = row.kind == fs::file_type::fifo ? testing::make_fifo(thing) : testing::make_zero_device(thing);
+    if (!made) continue;  // no device nodes here
+    fs::remove(folder / row.name);
+    fs::create_symlink("thing", folder / row.name);
+    TestGame fresh;
+    fresh.game.working_directory = folder.string();
+    testing::expect_finishes_soon(
+        [&] {
+          on_window_load(fresh.game, 7);
+          read_preferences(fresh.game);
+        },
+        row.name);
+    EXPECT_EQ(fresh.game.board(5, 9), -OU) << row.name;
+    EXPECT_EQ(testing::type_of(thing), row.kind) << row.name;
+    fs::remove_all(folder);
+  }
+}
+
+TEST_F(Opening, RemovesTheTemporaryFilesOfRunsThatWereKilledWhileWriting) {
+  const pid_t gone = fork();
+  if (gone == 0) _exit(0);
+  waitpid(gone, nullptr, 0);
+  const std::string stale = ".velmora-" + std::to_string(gone) + "-3.tmp";
+  const std::string running = ".velmora-" + std::to_string(getpid()) + "-9.tmp";
+  for (const std::string& name : {stale, running, std::string(".velmora-notes.tmp")})
+    std::ofstream(dir / name) << "half a file";
+  TestGame next;
+  next.game.working_directory = dir.string();
+  on_window_load(next.game, 7);
+  EXPECT_FALSE(std::filesystem::exists(dir / stale));
+  EXPECT_TRUE(std::filesystem::exists(dir / running));
+  EXPECT_TRUE(std::filesystem::exists(dir / ".velmora-notes.tmp"));
 }
 
 class Ending : public MatchTest {

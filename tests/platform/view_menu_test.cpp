@@ -3,12 +3,15 @@
 // exported at the board's size.
 #include "platform/view_menu.h"
 
+#include <QDir>
 #include <QDockWidget>
+#include <QFile>
 #include <QMenuBar>
 #include <QTest>
 #include <functional>
 
 #include "platform/board_picture.h"
+#include "record/temp_folder.h"
 #include "rules/pieces.h"
 #include "window_fixture.h"
 
@@ -85,8 +88,27 @@ TEST_F(ViewMenuTest, PictureHasTheBoardsSizeAtTwiceTheScreenPixels) {
   const QSize expected(area.width() * 2 / 15, area.height() * 2 / 15);
   EXPECT_EQ(board_picture(*game, desktop->screen()).size(), expected);
   const QString path = folder.filePath(QStringLiteral("局面.png"));
-  ASSERT_TRUE(save_board_picture(*game, desktop->screen(), path));
+  ASSERT_FALSE(save_board_picture(*game, desktop->screen(), path));
   EXPECT_EQ(QImage(path).size(), expected);
+}
+
+// On a full disk the earlier picture stays whole, and the system says why.
+TEST_F(ViewMenuTest, APictureThatCannotBeWrittenLeavesTheEarlierOneWhole) {
+  const QString path = folder.filePath(QStringLiteral("局面.png"));
+  ASSERT_FALSE(save_board_picture(*game, desktop->screen(), path));
+  QFile earlier(path);
+  ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+  const QByteArray bytes = earlier.readAll();
+  earlier.close();
+  std::error_code error;
+  {
+    const velmora::testing::FileSizeLimit limit(bytes.size() / 2);
+    error = save_board_picture(*game, desktop->screen(), path);
+  }
+  EXPECT_EQ(error, std::errc::file_too_large);
+  ASSERT_TRUE(earlier.open(QIODevice::ReadOnly));
+  EXPECT_EQ(earlier.readAll(), bytes);
+  EXPECT_TRUE(QDir(folder.path()).entryList({QStringLiteral(".velmora-*")}, QDir::Files | QDir::Hidden).isEmpty());
 }
 
 }  // namespace

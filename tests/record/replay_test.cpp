@@ -6,6 +6,7 @@
 #include <tuple>
 
 #include "com/levels.h"
+#include "notation/move_line.h"
 #include "notation/notation.h"
 #include "record/played_match.h"
 #include "record/record_files.h"
@@ -313,6 +314,33 @@ TEST_F(Replay, AHandicapRecordStartsWithoutThePiecesTakenOff) {
   手順保存(g(), 4, 7, 4, 6, -HU, -HU, EMPTY, 0, 0, 0, 0);
   save_and_load();
   EXPECT_EQ(g().history.slot(0).board, start);
+}
+
+// Only a first move line read whole and holding both kings tells what a
+// handicap took off; otherwise the start keeps the full line-up.
+TEST_F(Replay, ACutOrKinglessFirstMoveKeepsTheFullLineUp) {
+  Board first = starting_board(true);
+  first(4, 7) = EMPTY;
+  first(4, 6) = -HU;
+  first(2, 1) = EMPTY;  // as after the ladder's first step
+  Board kingless = first;
+  kingless(6, 1) = EMPTY;
+  const auto line_of = [](const Board& board) {
+    HistorySlot slot;
+    slot.board = board;
+    SaveNotes notes;
+    return format_move_line(slot, notes);
+  };
+  const struct {
+    std::string line;
+    const char* what;
+  } rows[] = {{line_of(first).substr(0, 40), "cut short"}, {line_of(kingless), "without the chess king"}};
+  for (const auto& row : rows) {
+    folder.write("kyoku.棋譜", "t\r\na\r\nb\r\n" + row.line + "\r\n");
+    record_file_click(g(), folder.path(), "kyoku.棋譜");
+    EXPECT_EQ(g().history.slot(0).board, starting_board(true)) << row.what;
+    EXPECT_EQ(g().board, starting_board(true)) << row.what;
+  }
 }
 
 TEST_F(Replay, FlipIsRefusedWhileARecordIsShown) {

@@ -3,13 +3,21 @@
 #pragma once
 
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
+#include <chrono>
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <future>
 #include <iterator>
+#include <memory>
 #include <string>
+#include <thread>
 
 namespace velmora::testing {
 
@@ -66,5 +74,30 @@ class FileSizeLimit {
   rlimit old_limit_{};
   void (*old_handler_)(int);
 };
+
+// Things in place of a file that are no file. A device node of our own that
+// reads endless zero bytes, as /dev/zero does, so that a write that wrongly
+// replaces it harms nothing of the system's; false where nodes cannot be made.
+inline bool make_fifo(const std::string& path) { return mkfifo(path.c_str(), 0666) == 0; }
+inline bool make_zero_device(const std::string& path) {
+  return mknod(path.c_str(), S_IFCHR | 0666, makedev(1, 5)) == 0;
+}
+inline std::filesystem::file_type type_of(const std::string& path) {
+  return std::filesystem::symlink_status(path).type();
+}
+
+// Runs `work` and waits for it a few seconds. Work that blocks or never ends
+// cannot be stopped: the test run ends there, failed.
+inline void expect_finishes_soon(const std::function<void()>& work, const char* what) {
+  auto done = std::make_shared<std::promise<void>>();
+  std::future<void> finished = done->get_future();
+  std::thread([work, done] {
+    work();
+    done->set_value();
+  }).detach();
+  if (finished.wait_for(std::chrono::seconds(20)) == std::future_status::ready) return;
+  std::fprintf(stderr, "%s: still running after 20 s (blocked or endless)\n", what);
+  std::_Exit(EXIT_FAILURE);
+}
 
 }  // namespace velmora::testing

@@ -135,5 +135,38 @@ TEST(ReplaceFile, AFolderInTheWayIsAnError) {
   EXPECT_EQ(folder.entry_count(), 1);
 }
 
+// A FIFO or a device where a file of the game should be: replacing would
+// remove it (or write into it), so it is left alone, and the error says why.
+TEST(ReplaceFile, LeavesAFifoOrADeviceAloneEvenThroughALink) {
+  namespace fs = std::filesystem;
+  TempFolder folder;
+  ASSERT_TRUE(testing::make_fifo(folder.file("fifo")));
+  fs::create_symlink("fifo", folder.file("Velmora.ini"));
+  std::vector<std::string> names = {"fifo", "Velmora.ini"};
+  if (testing::make_zero_device(folder.file("zero"))) {
+    fs::create_symlink(folder.file("zero"), folder.file("velmora-view.ini"));
+    names.insert(names.end(), {"zero", "velmora-view.ini"});
+  }
+  for (const std::string& name : names) {
+    const std::error_code error = replace_file(folder.file(name), "x");
+    EXPECT_EQ(error, FileError::NotRegularFile) << name;
+    EXPECT_EQ(error.message(), "Not a regular file") << name;
+  }
+  EXPECT_EQ(testing::type_of(folder.file("fifo")), fs::file_type::fifo);
+  if (names.size() > 2) {
+    EXPECT_EQ(testing::type_of(folder.file("zero")), fs::file_type::character);
+  }
+  EXPECT_EQ(folder.entry_count(), static_cast<int>(names.size()));
+}
+
+TEST(ReadWholeFile, RefusesAFileLargerThanAllowed) {
+  TempFolder folder;
+  folder.write("設定.ini", "a=1\n");
+  std::string bytes;
+  EXPECT_FALSE(read_whole_file(folder.file("設定.ini"), bytes, 4));
+  EXPECT_EQ(bytes, "a=1\n");
+  EXPECT_EQ(read_whole_file(folder.file("設定.ini"), bytes, 3), std::errc::file_too_large);
+}
+
 }  // namespace
 }  // namespace velmora

@@ -6,13 +6,16 @@
 // prints a summary. Both check the position after every move and end with
 // status 1, the seed and the position when a check fails. With --match A B
 // it plays two levels against each other and prints the result.
-#include <cstdlib>
+#include <charconv>
 #include <iostream>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "com_protocol.h"
 #include "match.h"
 #include "selfplay.h"
+#include "text/text_files.h"
 
 namespace {
 
@@ -40,34 +43,53 @@ int help() {
   return 0;
 }
 
-int refuse(const std::string& argument) {
-  std::cerr << "velmora-com: "
-            << (argument.empty() ? "one of --selfplay N, --soak GAMES or --match A B is needed"
-                                 : "bad argument '" + argument + "'")
-            << "\n"
-            << USAGE;
+int refuse(const std::string& reason) {
+  std::cerr << "velmora-com: " << reason << "\n" << USAGE;
   return 2;
 }
 
-bool read_count(const char* text, long& value) {
-  char* end = nullptr;
-  value = std::strtol(text, &end, 10);
-  return end != text && *end == '\0' && value >= 0;
+// A whole number an option takes, and the numbers it allows.
+struct NumberOption {
+  const char* name;
+  long long least, most;
+};
+constexpr NumberOption SELFPLAY{"--selfplay", 0, 10'000'000};
+constexpr NumberOption SOAK{"--soak", 0, 10'000'000};
+constexpr NumberOption SEED{"--seed", 0, 4'294'967'295};
+constexpr NumberOption GAMES{"--games", 1, 1'000'000};
+constexpr NumberOption MOVETIME{"--movetime", 1, 3000};
+constexpr NumberOption LEVEL{"--match", 1, 4};
+
+// The number of `text` when it is a whole decimal number within the option's
+// range; otherwise the reason, for the error line.
+std::optional<long long> read_number(const char* text, const NumberOption& option, std::string& reason) {
+  const std::string_view digits = text == nullptr ? "" : text;
+  long long value = 0;
+  const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+  if (!digits.empty() && error == std::errc{} && end == digits.data() + digits.size() && value >= option.least &&
+      value <= option.most)
+    return value;
+  reason = std::string(option.name) + " takes a whole number from " + std::to_string(option.least) + " to " +
+           std::to_string(option.most) +
+           (text == nullptr ? ", and none was given" : ", not '" + std::string(digits) + "'");
+  return std::nullopt;
 }
 
-bool read_level(const char* text, int& level) {
-  long value = 0;
-  if (!read_count(text, value) || value < 1 || value > 4) return false;
-  level = static_cast<int>(value);
-  return true;
-}
+// Position lines longer than this are refused unread: the 299 characters of
+// the move line and the few options after it never come near.
+constexpr std::size_t MAX_POSITION_LINE_BYTES = 1024;
 
 int answer_lines() {
+  std::ios::sync_with_stdio(false);
+  velmora::LineReader reader(std::cin);
   std::string line;
-  while (std::getline(std::cin, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
+  while (reader.next(line, MAX_POSITION_LINE_BYTES + 1)) {
     std::string trace;
-    std::cout << velmora::answer_position_line(line, &trace) << '\n' << std::flush;
+    if (line.size() > MAX_POSITION_LINE_BYTES)
+      std::cout << "error: the move line is longer than 299 characters\n";
+    else
+      std::cout << velmora::answer_position_line(line, &trace) << '\n';
+    std::cout << std::flush;
     if (!trace.empty()) std::cerr << trace << std::flush;
   }
   return 0;
@@ -77,9 +99,17 @@ int answer_lines() {
 
 int main(int argc, char** argv) {
   if (argc == 1) return answer_lines();
-  long positions = -1, games = -1, seed = 1, match_games = -1, movetime = 1000;
+  long long positions = -1, games = -1, seed = 1, match_games = -1, movetime = 1000;
   bool match = false;
   velmora::MatchOptions options;
+  std::string reason;
+  // The value after option i (nullptr when none), read within the option's range.
+  auto take = [&](int& i, const NumberOption& option, long long& value) {
+    const std::optional<long long> number = read_number(i + 1 < argc ? argv[i + 1] : nullptr, option, reason);
+    if (number) value = *number;
+    ++i;
+    return number.has_value();
+  };
   for (int i = 1; i < argc; ++i) {
     const std::string arg = argv[i];
     if (arg == "--help" || arg == "-h") return help();
@@ -87,34 +117,37 @@ int main(int argc, char** argv) {
       std::cout << "velmora-com " << VELMORA_VERSION << '\n';
       return 0;
     }
-    if (arg == "--selfplay" && i + 1 < argc && read_count(argv[i + 1], positions)) {
-      ++i;
-    } else if (arg == "--soak" && i + 1 < argc && read_count(argv[i + 1], games)) {
-      ++i;
-    } else if (arg == "--seed" && i + 1 < argc && read_count(argv[i + 1], seed)) {
-      ++i;
-    } else if (arg == "--match" && i + 2 < argc && read_level(argv[i + 1], options.level_a) &&
-               read_level(argv[i + 2], options.level_b)) {
+    bool taken = true;
+    if (arg == "--selfplay") {
+      taken = take(i, SELFPLAY, positions);
+    } else if (arg == "--soak") {
+      taken = take(i, SOAK, games);
+    } else if (arg == "--seed") {
+      taken = take(i, SEED, seed);
+    } else if (arg == "--games") {
+      taken = take(i, GAMES, match_games);
+    } else if (arg == "--movetime") {
+      taken = take(i, MOVETIME, movetime);
+    } else if (arg == "--match") {
+      long long a = 0, b = 0;
+      taken = take(i, LEVEL, a) && take(i, LEVEL, b);
+      options.level_a = static_cast<int>(a);
+      options.level_b = static_cast<int>(b);
       match = true;
-      i += 2;
-    } else if (arg == "--games" && i + 1 < argc && read_count(argv[i + 1], match_games) && match_games > 0) {
-      ++i;
-    } else if (arg == "--movetime" && i + 1 < argc && read_count(argv[i + 1], movetime) && movetime >= 1 &&
-               movetime <= 3000) {
-      ++i;
     } else {
-      return refuse(arg);
+      return refuse("bad argument '" + arg + "'");
     }
+    if (!taken) return refuse(reason);
   }
   if (match) {
-    if (positions >= 0 || games >= 0 || match_games < 0)
-      return refuse(match_games < 0 ? "--match without --games" : "");
+    if (positions >= 0 || games >= 0) return refuse("--match goes without --selfplay and --soak");
+    if (match_games < 0) return refuse("--match without --games");
     options.games = static_cast<int>(match_games);
     options.seed = static_cast<unsigned>(seed);
     options.movetime_ms = static_cast<int>(movetime);
     return velmora::run_match(options, std::cout, std::cerr) ? 0 : 1;
   }
-  if ((positions < 0) == (games < 0)) return refuse("");
+  if ((positions < 0) == (games < 0)) return refuse("one of --selfplay N, --soak GAMES or --match A B is needed");
   const bool passed =
       positions >= 0
           ? velmora::run_selfplay(static_cast<int>(positions), static_cast<unsigned>(seed), std::cout, std::cerr)

@@ -198,7 +198,19 @@ GameOutcome play_game(const Opening& opening, Player& main_army, Player& chess_a
   return outcome;
 }
 
-double elo_of(double score) { return -400.0 * std::log10(1.0 / score - 1.0); }
+double elo_of(double score) {
+  if (score <= 0) return -INFINITY;
+  if (score >= 1) return INFINITY;
+  return -400.0 * std::log10(1.0 / score - 1.0);
+}
+
+std::string signed_elo(double elo) {
+  if (std::isinf(elo)) return elo > 0 ? "+inf" : "-inf";
+  const long rounded = std::lround(elo);
+  std::string text = std::to_string(rounded);
+  if (rounded > 0) text.insert(text.begin(), '+');
+  return text;
+}
 
 }  // namespace
 
@@ -209,11 +221,11 @@ EloEstimate estimate_elo(int wins, int draws, int losses) {
   const double variance =
       (wins * std::pow(1 - score, 2) + draws * std::pow(0.5 - score, 2) + losses * std::pow(score, 2)) / n;
   const double spread = 1.96 * std::sqrt(variance / n);
-  // A score of 0 or 1 has no finite Elo: it is kept just inside.
-  const double edge = 0.5 / n;
-  auto clamp = [edge](double s) { return std::clamp(s, edge, 1 - edge); };
-  const double difference = elo_of(clamp(score));
-  return {difference, (elo_of(clamp(score + spread)) - elo_of(clamp(score - spread))) / 2};
+  return {elo_of(score), elo_of(score - spread), elo_of(score + spread)};
+}
+
+std::string format_elo(const EloEstimate& elo) {
+  return signed_elo(elo.difference) + " (95 %: " + signed_elo(elo.lower) + " to " + signed_elo(elo.upper) + ")";
 }
 
 bool run_match(const MatchOptions& options, std::ostream& out, std::ostream& report) {
@@ -246,8 +258,7 @@ bool run_match(const MatchOptions& options, std::ostream& out, std::ostream& rep
     out << " (level 4 at " << options.movetime_ms << " ms a move)";
   out << ": " << wins << " wins, " << draws << " draws, " << losses << " losses of level " << options.level_a
       << "; score " << std::fixed << std::setprecision(1) << (n ? 100.0 * (wins + 0.5 * draws) / n : 0.0)
-      << " %; Elo difference " << std::showpos << std::setprecision(0) << elo.difference << std::noshowpos << " +/- "
-      << elo.margin << " (95 %)\n";
+      << " %; Elo difference " << format_elo(elo) << "\n";
   return true;
 }
 

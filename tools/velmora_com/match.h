@@ -2,6 +2,7 @@
 #pragma once
 
 #include <ostream>
+#include <string>
 
 namespace velmora {
 
@@ -19,12 +20,17 @@ struct MatchOptions {
 // refused by the rules or a position check failed (told on `report`).
 bool run_match(const MatchOptions& options, std::ostream& out, std::ostream& report);
 
-// The Elo difference that a score (0..1) means, and the half-width of its 95 %
-// interval from the spread of the games' results.
+// The Elo difference that the score of A (0..1) means, and both ends of its
+// 95 % interval, the score plus and minus 1.96 standard errors of the games'
+// results. A score of 0 or 1, or an end beyond, has no finite Elo: it is
+// -infinity or +infinity.
 struct EloEstimate {
   double difference = 0;
-  double margin = 0;
+  double lower = 0;
+  double upper = 0;
 };
 EloEstimate estimate_elo(int wins, int draws, int losses);
+// "+417 (95 %: +208 to +inf)": whole Elo with their sign, and 0 unsigned.
+std::string format_elo(const EloEstimate& elo);
 
 }  // namespace velmora

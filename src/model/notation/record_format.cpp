@@ -2,8 +2,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <string_view>
 
 #include "text/shift_jis.h"
@@ -59,13 +57,9 @@ RecordResult read_record(std::istream& in) {
 }
 
 RecordResult read_record_file(const std::string& path) {
-  std::error_code status_error;
-  const auto status = std::filesystem::status(path, status_error);
-  if (status_error) return RecordError{RecordError::CannotOpen, 0, status_error.message()};
-  if (!std::filesystem::is_regular_file(status)) return RecordError{RecordError::CannotOpen, 0, "not a regular file"};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return RecordError{RecordError::CannotOpen, 0, std::strerror(errno)};
-  return read_record(in);
+  InputFile file(path);
+  if (file.error()) return RecordError{RecordError::CannotOpen, 0, file.error().message()};
+  return read_record(file.stream());
 }
 
 }  // namespace velmora

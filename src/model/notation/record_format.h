@@ -16,6 +16,8 @@ namespace velmora {
 // The longest record the game writes or reads; far beyond any real match,
 // it keeps a huge or broken file from filling the memory.
 inline constexpr int MAX_RECORD_MOVES = 20000;
+// The header lines before the first move line.
+inline constexpr int HEADER_LINES = 3;
 // Header lines longer than this are cut, at a character boundary; they are
 // only printed on the window.
 inline constexpr std::size_t MAX_HEADER_BYTES = 1000;
@@ -29,6 +31,9 @@ struct Record {
   // The file line (from 1) of the first move line that is not well formed
   // (move_line.h), 0 when every one is; the record still reads leniently.
   int first_damaged_line = 0;
+
+  // Whether there is a first move and its line was well formed.
+  bool first_move_whole() const { return !moves.empty() && first_damaged_line != HEADER_LINES + 1; }
 };
 
 struct RecordError {

@@ -20,6 +20,17 @@ bool left_square_elsewhere(const Board& start, const Board& first, int steps) {
 
 }  // namespace
 
+bool holds_both_kings(const Board& board) {
+  int main_king = EMPTY, chess_king = EMPTY;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      const int code = board(x, y);
+      if (kind_of(code) == OU || kind_of(code) == SYOU) main_king = code;
+      if (kind_of(code) == KING) chess_king = code;
+    }
+  return main_king != EMPTY && chess_king != EMPTY && (main_king < 0) != (chess_king < 0);
+}
+
 void take_off_record_handicap(Board& start, const Board& first) {
   // The chess army has not moved yet: its back-rank squares the ladder
   // emptied are still empty.

@@ -18,6 +18,11 @@ inline constexpr LadderStep PERSON_STEPS[] = {{2, 8, 0}, {8, 8, 0}, {1, 9, 0}, {
 inline constexpr LadderStep COMPUTER_STEPS[] = {{2, 1, +ROOK}, {9, 1, +ROOK}, {3, 1, +KNIG}, {8, 1, +KNIG},
                                                 {4, 1, +BISH}, {7, 1, +BISH}, {5, 1, +QEEN}};
 
+// Whether `board` holds a king of each army: the main army's (王 or 将) and
+// the chess army's, one on each side. Only such a position can tell what a
+// handicap took off.
+bool holds_both_kings(const Board& board);
+
 // A record holds no starting position. `first` is its position after the
 // first move, seen with the main army at the bottom; the squares the ladder
 // had emptied before that move are emptied on `start` too.

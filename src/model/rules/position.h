@@ -53,6 +53,8 @@ struct MoveList {
   // length of the list (set_length) clears it.
   bool match_ended = false;
 
+  bool operator==(const MoveList&) const = default;
+
   void set_length(int n) {
     record_length = n;
     match_ended = false;

@@ -1,7 +1,6 @@
 #include "assist/preferences.h"
 
 #include <charconv>
-#include <fstream>
 #include <sstream>
 
 #include "text/text_files.h"
@@ -60,8 +59,8 @@ void parse_preferences(const std::string& text, AssistState& assist) {
 }
 
 void read_preferences(Game& g) {
-  std::ifstream file(preferences_path(g), std::ios::binary);
-  if (file) apply_lines(file, g.assist);
+  InputFile file(preferences_path(g));
+  if (!file.error()) apply_lines(file.stream(), g.assist);
 }
 
 void write_preferences(Game& g) {

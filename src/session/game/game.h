@@ -12,6 +12,7 @@
 #include "computer/com_analysis.h"
 #include "engine/search.h"
 #include "game/assist_state.h"
+#include "game/resume_state.h"
 #include "influence/maps.h"
 #include "ports/ports.h"
 #include "rules/pieces.h"
@@ -68,12 +69,14 @@ struct Clocks {
 struct ShownMove {
   bool shown = false;
   int x = 0, y = 0, code = 0, colour = 0;
+  bool operator==(const ShownMove&) const = default;
 };
 
 // The header of a loaded record as the window shows it.
 struct ShownHeader {
   bool shown = false;
   std::string title, top_name, bottom_name;
+  bool operator==(const ShownHeader&) const = default;
 };
 
 // The texts on show beside the board, kept so that a full redraw shows them
@@ -83,6 +86,7 @@ struct ShownTexts {
   ShownMove enemy_move;  // below the enemy side's hand
   ShownMove own_move;    // above the own side's hand
   ShownHeader header;
+  bool operator==(const ShownTexts&) const = default;
 };
 
 // Drawing state of the window.
@@ -144,6 +148,7 @@ struct Game : Position {
   MenuChecks menu;
   SoundHandles sound;
   AssistState assist;  // take-back, move list panel, hint, export, volume
+  ResumeState resume;  // the running match kept for 前回の対局を再開
 
   // The program's working directory: Velmora.ini and the wave files are
   // looked up there by their bare names.

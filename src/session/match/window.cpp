@@ -10,6 +10,7 @@
 #include "setup/new_game.h"
 #include "shell/about.h"
 #include "shell/settings.h"
+#include "text/text_files.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
 #include "view/sound_effects.h"
@@ -39,6 +40,8 @@ void place_window(Game& g) {
 
 void on_window_load(Game& g, int window_handle) {
   if (g.program_ended) return;
+  // Files a run that was killed while writing left behind.
+  remove_stale_temporaries(g.working_directory);
   load_all_sounds(g, window_handle);
   g.record_mode = 0;
   g.view.guidance_on = 0;

@@ -139,7 +139,7 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
   初期設定(g);
   g.record_mode = 1;
   fill_move_list(g, record);
-  fit_start_to_record(g);
+  fit_start_to_record(g, record.first_move_whole());
   描画_棋譜見出し(g, record.title, record.top_name, record.bottom_name);
   g.move_number = 0;
   g.com.move_counter = 0;

@@ -101,9 +101,10 @@ void replay_click(Game& g) {
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
 }
 
-void fit_start_to_record(Game& g) {
+void fit_start_to_record(Game& g, bool first_move_whole) {
   if (g.history.record_length < 1) return;
   const Board& first = g.history.slot(1).board;
+  if (!first_move_whole || !holds_both_kings(first)) return;
   const bool turned = first_own_king(first) == -KING;
   take_off_record_handicap(g.board, turned ? turned_board(first) : first);
   if (turned) {

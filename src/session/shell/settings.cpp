@@ -1,7 +1,5 @@
 #include "shell/settings.h"
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -218,12 +216,9 @@ void apply_settings(Game& g, std::istream& in) {
 }
 
 void 読込_環境設定ファイル(Game& g) {
-  const std::string path = settings_path(g);
-  std::error_code error;
-  std::ifstream in;
-  if (std::filesystem::is_regular_file(path, error)) in.open(path, std::ios::binary);
-  if (!in.is_open()) return defaults_on_reading(g);
-  apply_settings(g, in);
+  InputFile file(settings_path(g));
+  if (file.error()) return defaults_on_reading(g);
+  apply_settings(g, file.stream());
 }
 
 void write_settings(Game& g) {

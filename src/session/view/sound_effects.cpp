@@ -1,11 +1,10 @@
 #include "view/sound_effects.h"
 
-#include <cerrno>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
 #include <system_error>
 #include <vector>
+
+#include "text/text_files.h"
 
 namespace velmora {
 namespace {
@@ -13,29 +12,9 @@ namespace {
 inline constexpr int FLAGS_EFFECT = 3;
 inline constexpr int FLAGS_MUSIC = 1;
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-
-std::string system_description(int error) { return std::generic_category().message(error); }
-
-// Reads the whole file. On failure answers false with errno's description.
-bool read_whole_file(const std::filesystem::path& path, std::vector<unsigned char>& bytes, std::string& failure) {
-  errno = 0;
-  std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "rb"));
-  if (!file) {
-    failure = system_description(errno);
-    return false;
-  }
-  unsigned char block[65536];
-  std::size_t got = 0;
-  while ((got = std::fread(block, 1, sizeof block, file.get())) > 0) bytes.insert(bytes.end(), block, block + got);
-  if (std::ferror(file.get())) {
-    failure = system_description(errno);
-    return false;
-  }
-  return true;
-}
+// No wave file of the game comes near this; a larger one is refused rather
+// than read into memory.
+constexpr std::size_t MAX_WAVE_BYTES = std::size_t{256} << 20;
 
 }  // namespace
 
@@ -58,12 +37,12 @@ int load_sound(Game& g, const std::string& file_name, int flags) {
     return 0;
   }
   if (!present) return 0;
-  std::vector<unsigned char> image;
-  std::string failure;
-  if (!read_whole_file(path, image, failure)) {
-    sound_error(g, failure);
+  std::string bytes;
+  if (const std::error_code read_error = read_whole_file(path.string(), bytes, MAX_WAVE_BYTES)) {
+    sound_error(g, read_error.message());
     return 0;
   }
+  const std::vector<unsigned char> image(bytes.begin(), bytes.end());
   return g.ports.sound.dsCreateDSB(g.sound.sound_device, image, flags);
 }
 

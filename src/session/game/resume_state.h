@@ -1,0 +1,27 @@
+// What the session keeps about the resume file, the running match written
+// after every event so that no way of ending the program loses it.
+#pragma once
+
+#include <memory>
+
+namespace velmora {
+
+struct SavedMatch;  // resume/match_file.h
+
+struct ResumeState {
+  // The file holds a match of an earlier run that 前回の対局を再開 offers.
+  bool offered = false;
+  // This run's match has taken the file's place: from the first match it
+  // starts, loads or resumes, the file follows it.
+  bool keeping = false;
+  // The match as it was last written (its turn's thinking time aside), so
+  // that an event that changed nothing writes nothing.
+  std::shared_ptr<const SavedMatch> kept;
+  // A failed write has been reported; it is told once a run.
+  bool write_reported = false;
+  // The program is ending by a signal in the middle of an event: the file
+  // keeps the match as it stood after the last whole event.
+  bool frozen = false;
+};
+
+}  // namespace velmora

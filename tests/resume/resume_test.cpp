@@ -1,0 +1,184 @@
+// 前回の対局を再開: the running match is kept after every event and comes
+// back in the next run exactly as it stood; a match that ended is not
+// offered; a file that cannot be read is ignored with one message.
+#include "resume/resume.h"
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+
+#include "match/match_fixture.h"
+#include "record/record_files.h"
+
+namespace velmora {
+namespace {
+
+using testing::MatchTest;
+using testing::TestGame;
+
+class Resume : public MatchTest {
+ protected:
+  // One event of the window: the game's handler, then the match kept, as
+  // the window does after every event.
+  void event(const std::function<void()>& handler) {
+    handler();
+    keep_match(g);
+  }
+  void menu(MenuItem item) {
+    event([&] { on_menu(g, item); });
+  }
+  // A move by mouse after `seconds` of thought.
+  void play(int fx, int fy, int tx, int ty, double seconds) {
+    t.fakes.clock.now += seconds;
+    event([&] { on_timer(g); });
+    event([&] { click(fx, fy); });
+    event([&] { click(tx, ty); });
+  }
+  void press_escape() {
+    event([&] { on_key_press(g, KEY_ESCAPE); });
+    ASSERT_TRUE(g.program_ended);
+  }
+
+  // The next run of the program in the same folder, an hour later, its
+  // window open.
+  std::unique_ptr<TestGame> next_run() {
+    auto next = std::make_unique<TestGame>();
+    next->game.working_directory = dir.string();
+    next->fakes.clock.now = t.fakes.clock.now + 3600;
+    on_window_load(next->game, 7);
+    look_for_match_to_resume(next->game);
+    return next;
+  }
+  // The match file's text; empty when there is none.
+  std::string match_file() const {
+    std::ifstream in(dir / MATCH_FILE_NAME, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  }
+
+  // The next run resumes the match that ended this one, exactly.
+  std::unique_ptr<TestGame> expect_next_run_resumes_it() {
+    SavedMatch before = saved_match(g);
+    auto next = next_run();
+    EXPECT_TRUE(match_to_resume(next->game));
+    resume_match_click(next->game);
+    keep_match(next->game);
+    SavedMatch after = saved_match(next->game);
+    EXPECT_NEAR(after.thinking, before.thinking, 1e-6);
+    after.thinking = before.thinking = 0;
+    EXPECT_EQ(format_saved_match(after), format_saved_match(before));
+    EXPECT_TRUE(next->fakes.dialogs.boxes.empty());
+    EXPECT_FALSE(match_to_resume(next->game));
+    return next;
+  }
+};
+
+TEST_F(Resume, AMatchAgainstTheComputerComesBackAsItStood) {
+  menu(MenuItem::LBEL_UP);
+  menu(MenuItem::LBEL_UP);  // handicap: both chess rooks off
+  menu(MenuItem::KANKOKU);
+  menu(MenuItem::CHESS_MOCHIKOMA);
+  menu(MenuItem::KEIKA);
+  menu(MenuItem::LEVEL1);
+  menu(MenuItem::START2);
+  play(3, 7, 3, 6, 12.25);
+  play(5, 7, 5, 6, 3.5);
+  ASSERT_EQ(g.move_number, 4);
+  t.fakes.clock.now += 4.75;  // the person thinks, then presses Esc
+  press_escape();
+  ASSERT_EQ(g.history.slot(3).clock_own_after, 15.75);
+
+  // The next run starts with the first-run options; the match brings its
+  // own, and the settings file follows them.
+  std::filesystem::remove(dir / "Velmora.ini");
+  expect_next_run_resumes_it();
+  const MenuChecks options = next_run()->game.menu;
+  EXPECT_TRUE(options.KANKOKU && options.CHESS_MOCHIKOMA);
+}
+
+TEST_F(Resume, ARecordShownWithItsHeaderComesBack) {
+  std::filesystem::copy_file(std::string(VELMORA_TEST_DATA) + "/saved_record.棋譜", dir / "記録.棋譜");
+  event([&] { record_file_click(g, dir.string(), "記録.棋譜"); });
+  menu(MenuItem::AFTER);
+  ASSERT_EQ(g.record_mode, 1);
+  ASSERT_TRUE(g.view.shown.header.shown);
+  event([&] { on_window_unload(g); });
+  expect_next_run_resumes_it();
+}
+
+TEST_F(Resume, TheComputerMovesAtOnceWhenItWasToMove) {
+  menu(MenuItem::LEVEL4);
+  menu(MenuItem::START2);
+  t.fakes.clock.stop_runs_aside = true;  // Esc comes while level 4 thinks
+  play(3, 7, 3, 6, 2);
+  ASSERT_EQ(g.turn, g.main_sign());
+  press_escape();
+
+  auto next = next_run();
+  next->game.com.strong_limits.seconds = 0.05;
+  resume_match_click(next->game);
+  EXPECT_EQ(next->fakes.clock.runs_aside, 1);
+  EXPECT_EQ(next->game.move_number, 2);
+  EXPECT_EQ(next->game.turn, next->game.chess_sign);
+  EXPECT_TRUE(next->game.menu.LEVEL4);
+}
+
+TEST_F(Resume, OnlyARunningMatchLeavesAFile) {
+  menu(MenuItem::LBEL_UP);  // no match yet
+  EXPECT_EQ(match_file(), "");
+  menu(MenuItem::MATCH_MAN);
+  EXPECT_NE(match_file(), "");
+  play(3, 7, 3, 6, 1);
+  const std::string after_move = match_file();
+  t.fakes.clock.now += 30;
+  event([&] { on_timer(g); });
+  EXPECT_EQ(match_file(), after_move) << "a tick of the clock writes nothing";
+  menu(MenuItem::CANCEL);
+  EXPECT_EQ(match_file(), "") << "a new game";
+
+  set_position({{5, 9, -OU}, {5, 1, KING}, {5, 5, -SYA}});
+  menu(MenuItem::MATCH_MAN);
+  t.fakes.dialogs.yes_no_answers = {Answer::No};
+  event([&] { move(5, 5, 5, 1); });
+  ASSERT_TRUE(g.program_ended);
+  EXPECT_EQ(match_file(), "") << "a king taken";
+  EXPECT_FALSE(match_to_resume(next_run()->game));
+}
+
+TEST_F(Resume, AFileThatCannotBeReadIsIgnoredWithOneMessage) {
+  menu(MenuItem::MATCH_MAN);
+  play(3, 7, 3, 6, 1);
+  press_escape();
+  const std::string good = match_file();
+  auto replaced = next_run();  // a new match of the next run takes the place of the one offered
+  ASSERT_TRUE(match_to_resume(replaced->game));
+  on_menu(replaced->game, MenuItem::MATCH_MAN);
+  keep_match(replaced->game);
+  EXPECT_FALSE(match_to_resume(replaced->game));
+  EXPECT_NE(match_file(), good);
+  std::string out_of_range = good;
+  out_of_range.replace(out_of_range.find("level 3"), 7, "level 9");
+  const struct {
+    std::string text;
+    const char* what;
+  } rows[] = {
+      {"[Velmora]\nlevel=3\n", "foreign"},
+      {good.substr(0, good.size() / 2), "truncated"},
+      {out_of_range, "a value out of range"},
+      {good + "more\n", "text after the end"},
+  };
+  for (const auto& row : rows) {
+    std::ofstream(dir / MATCH_FILE_NAME, std::ios::binary) << row.text;
+    auto next = next_run();
+    ASSERT_TRUE(match_to_resume(next->game)) << row.what;
+    resume_match_click(next->game);
+    ASSERT_EQ(next->fakes.dialogs.boxes.size(), 1u) << row.what;
+    EXPECT_EQ(next->fakes.dialogs.boxes[0].text.rfind("前回の対局を読み込めません\n", 0), 0u) << row.what;
+    EXPECT_EQ(next->game.turn, 0) << row.what;
+    EXPECT_FALSE(match_to_resume(next->game)) << row.what;
+  }
+}
+
+}  // namespace
+}  // namespace velmora
