@@ -11,9 +11,9 @@
 #include <string>
 
 #include "bench_positions.h"
+#include "com_protocol.h"
+#include "computer/candidate_search.h"
 #include "influence/survey.h"
-#include "search/analysis.h"
-#include "search/candidate_search.h"
 
 namespace velmora {
 namespace {

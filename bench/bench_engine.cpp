@@ -8,7 +8,7 @@
 #include <iostream>
 
 #include "bench_positions.h"
-#include "search/strong_player.h"
+#include "computer/strong_player.h"
 
 namespace velmora {
 namespace {

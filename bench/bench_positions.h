@@ -2,7 +2,11 @@
 // and a king in check, each with the computer's side (the enemy side) to move.
 #pragma once
 
-#include "search/analysis.h"
+#include <cstdlib>
+#include <iostream>
+#include <optional>
+
+#include "com_protocol.h"
 
 namespace velmora {
 
@@ -24,7 +28,10 @@ inline const char* const IN_CHECK =
 
 inline AnalysisPosition read(const char* line) {
   AnalysisPosition p;
-  parse_position_line(line, p);
+  if (const std::optional<LineError> error = parse_position_line(line, p)) {
+    std::cerr << "a benchmark position is refused: " << error->reason << '\n';
+    std::abort();
+  }
   return p;
 }
 

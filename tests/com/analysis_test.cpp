@@ -1,10 +1,10 @@
 // The text interface of velmora-com: reading position lines, refusing bad
 // ones, the answers of both modes and the trace.
-#include "search/analysis.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
+
+#include "com_protocol.h"
 
 namespace velmora {
 namespace {
@@ -39,7 +39,7 @@ TEST(PositionLines, MalformedLinesGetAnErrorLine) {
   EXPECT_EQ(answer_position_line(good + "x"), "error: the move line is longer than 299 characters");
   EXPECT_EQ(answer_position_line(good + " level=5"), "error: level must be 1, 2, 3 or 4");
   EXPECT_EQ(answer_position_line(good + " movetime=0"), "error: movetime must be 1 to 3000 milliseconds");
-  EXPECT_EQ(answer_position_line(good + " level=4 mode=scores"), "error: level 4 has no scores or trace");
+  EXPECT_EQ(answer_position_line(good + " level=4 mode=scores"), "error: level 4 has no scores");
   EXPECT_EQ(answer_position_line(good + " drops=yes"), "error: drops must be 0 or 1");
   EXPECT_EQ(answer_position_line(good + " last=1,2"), "error: last must be X,Y,CODE");
   EXPECT_EQ(answer_position_line(good + " mode=fast"), "error: mode must be com, moves or scores");
@@ -52,7 +52,7 @@ TEST(PositionLines, MalformedLinesGetAnErrorLine) {
 TEST(PositionLines, OptionsDefaultAndRoundTrip) {
   AnalysisPosition read;
   const std::string bare = format_position_line(kings_only()).substr(0, MOVE_LINE_LENGTH);
-  ASSERT_EQ(parse_position_line(bare, read), "");
+  ASSERT_FALSE(parse_position_line(bare, read));
   EXPECT_EQ(read.level, 3);
   EXPECT_FALSE(read.drops);
   EXPECT_EQ(read.last_x, 0);
@@ -66,7 +66,7 @@ TEST(PositionLines, OptionsDefaultAndRoundTrip) {
   p.level = 1;
   p.drops = true;
   p.last_x = 3, p.last_y = 7, p.last_code = -HU;
-  ASSERT_EQ(parse_position_line(line_of(p, "mode=moves"), read), "");
+  ASSERT_FALSE(parse_position_line(line_of(p, "mode=moves"), read));
   EXPECT_EQ(read.board, p.board);
   EXPECT_EQ(read.hand_own, p.hand_own);
   EXPECT_EQ(read.hand_enemy, p.hand_enemy);
@@ -145,6 +145,20 @@ TEST(Trace, ListsTheTermsAndChangesNoAnswer) {
 
   trace.clear();
   answer_position_line(line_of(p, "trace=3,3,3,6"), &trace);
+  EXPECT_EQ(trace, "candidate 3,3 -> 3,6: not a candidate of the search\n");
+}
+
+TEST(Trace, AtLevel4ListsTheTermsOfItsOwnEvaluation) {
+  AnalysisPosition p = kings_only();
+  p.board(3, 3) = +PORN;
+  std::string trace;
+  answer_position_line(line_of(p, "level=4 movetime=10 trace=3,3,3,4"), &trace);
+  EXPECT_EQ(trace.rfind("candidate 3,3 -> 3,4\n  as code 4: ", 0), 0u) << trace;
+  EXPECT_NE(trace.find("  chess pawn advance: computer\n"), std::string::npos) << trace;
+  EXPECT_NE(trace.find("  side to move: person\n"), std::string::npos) << trace;
+
+  trace.clear();
+  answer_position_line(line_of(p, "level=4 movetime=10 trace=3,3,3,6"), &trace);
   EXPECT_EQ(trace, "candidate 3,3 -> 3,6: not a candidate of the search\n");
 }
 

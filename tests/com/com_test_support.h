@@ -5,10 +5,10 @@
 #include <initializer_list>
 
 #include "com/com_turn.h"
+#include "computer/score_sheet.h"
 #include "fakes/fake_ports.h"
 #include "influence/survey.h"
 #include "rules/moves.h"
-#include "search/score_sheet.h"
 
 namespace velmora::testing {
 

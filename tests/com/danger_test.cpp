@@ -1,11 +1,11 @@
 // The danger scan and the bishop-fork caution on surveyed positions.
-#include "search/danger.h"
+#include "computer/danger.h"
 
 #include <gtest/gtest.h>
 
 #include "com_test_support.h"
+#include "computer/probes.h"
 #include "rules/hand_index.h"
-#include "search/probes.h"
 
 namespace velmora {
 namespace {

@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "com_protocol.h"
 #include "com_test_support.h"
+#include "computer/evaluation.h"
+#include "computer/terms.h"
 #include "ports/null_ports.h"
-#include "search/analysis.h"
-#include "search/evaluation.h"
-#include "search/terms.h"
 
 namespace velmora {
 namespace {
@@ -57,7 +57,7 @@ std::optional<Term> term_named(const std::string& name) {
 // code on the destination; nullopt when the search made no such evaluation.
 std::optional<EvalTrace> evaluated_terms(const TermRow& row) {
   AnalysisPosition p;
-  EXPECT_EQ(parse_position_line(row.position, p), "") << "line " << row.line;
+  EXPECT_FALSE(parse_position_line(row.position, p)) << "line " << row.line;
   int sx = 0, sy = 0, tx = 0, ty = 0, code = 0;
   if (std::sscanf(row.candidate.c_str(), "%d,%d,%d,%d,%d", &sx, &sy, &tx, &ty, &code) != 5) return std::nullopt;
   NullPorts silent;

@@ -1,6 +1,6 @@
 // The evaluation's early returns, its stages by level and its exact tenths,
 // seen through the search so that the per-turn state is the real one.
-#include "search/evaluation.h"
+#include "computer/evaluation.h"
 
 #include <gtest/gtest.h>
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "search/analysis.h"
+#include "com_protocol.h"
 
 namespace velmora {
 namespace {

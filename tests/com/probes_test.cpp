@@ -1,4 +1,4 @@
-#include "search/probes.h"
+#include "computer/probes.h"
 
 #include <gtest/gtest.h>
 

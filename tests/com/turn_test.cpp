@@ -5,7 +5,7 @@
 #include <algorithm>
 
 #include "com_test_support.h"
-#include "search/strong_player.h"
+#include "computer/strong_player.h"
 
 namespace velmora {
 namespace {

@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
+#include "computer/strong_player.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"
 #include "rules/promotion.h"
 #include "rules/setup.h"
-#include "search/strong_player.h"
 
 namespace velmora {
 namespace {

@@ -8,12 +8,12 @@
 #include <thread>
 
 #include "com/com_turn.h"
+#include "com_protocol.h"
+#include "computer/strong_player.h"
 #include "engine/engine_eval.h"
 #include "game/game.h"
 #include "ports/null_ports.h"
 #include "rules/move_check.h"
-#include "search/analysis.h"
-#include "search/strong_player.h"
 #include "setup/new_game.h"
 
 namespace velmora {

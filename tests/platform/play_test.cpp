@@ -5,8 +5,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include "computer/strong_player.h"
 #include "platform/view_menu.h"
-#include "search/strong_player.h"
 #include "view/pictures.h"
 #include "window_fixture.h"
 

@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "com_protocol.h"
 #include "match.h"
-#include "search/analysis.h"
 #include "selfplay.h"
 #include "text/text_files.h"
 

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "computer/strong_player.h"
 #include "played_position.h"
 #include "rules/setup.h"
-#include "search/strong_player.h"
 
 namespace velmora {
 namespace {

@@ -5,10 +5,10 @@
 #include <optional>
 
 #include "com/com_turn.h"
+#include "com_protocol.h"
 #include "game/game.h"
 #include "ports/null_ports.h"
 #include "rules/position_check.h"
-#include "search/analysis.h"
 #include "setup/new_game.h"
 
 namespace velmora {

@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "com/com_turn.h"
+#include "com_protocol.h"
 #include "played_position.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"
 #include "rules/promotion.h"
-#include "search/analysis.h"
 #include "setup/new_game.h"
 #include "view/piece_move.h"
 

@@ -16,6 +16,33 @@ constexpr int CONTEMPT = 30;                    // a draw is a little worse than
 constexpr int ASPIRATION = 60;
 constexpr int REPETITION_REACH = 100;  // how far back a repeated position is looked for
 constexpr int CHECK_REACH = 2;         // quiet checks in the quiescence search land this near the king
+// Pruning margins: a node whose static score stands this far above beta
+// (for each ply of depth left) is cut at once; a quiet move near the leaves
+// is skipped when even this much over the static score cannot reach alpha;
+// a capture in the quiescence search likewise.
+constexpr int REVERSE_FUTILITY_DEPTH = 3;  // the most plies left where the first cut is tried
+constexpr int REVERSE_FUTILITY_PER_PLY = 150;
+constexpr int FUTILITY_DEPTH = 2;  // and the second
+constexpr int FUTILITY_MARGIN = 120;
+constexpr int FUTILITY_PER_PLY = 100;
+constexpr int DELTA_MARGIN = 200;
+// A pass (the null move) is searched this many plies shallower, and a sixth
+// of the depth besides, from this depth on.
+constexpr int NULL_MOVE_DEPTH = 3;
+constexpr int NULL_MOVE_REDUCTION = 3;
+// No deeper search is begun once this share of the time is gone.
+constexpr double NEW_DEPTH_TIME_SHARE = 0.5;
+// Move ordering: the hash move, then captures and promotions (the most
+// valuable victim first, then the least valuable attacker), then the two
+// killers, then the rest by their history.
+constexpr int ORDER_HASH_MOVE = 1 << 30;
+constexpr int ORDER_TACTICAL = 1 << 28;
+constexpr int ORDER_KILLER = 1 << 27;
+constexpr int VICTIM_WEIGHT = 64;
+constexpr int ATTACKER_SHARE = 16;  // the attacker counts a sixteenth of its value
+constexpr int KING_CAPTURE_VALUE = 5000;
+constexpr int MAX_HISTORY = 1 << 26;
+constexpr int HISTORY_AGING = 8;  // a new search keeps an eighth of the history
 
 enum Bound : std::uint8_t { BOUND_NONE, BOUND_UPPER, BOUND_LOWER, BOUND_EXACT };
 
@@ -33,7 +60,7 @@ int from_table(int score, int ply) {
   return score > WIN_BOUND ? score - ply : score < -WIN_BOUND ? score + ply : score;
 }
 
-int capture_value(int code) { return is_king_kind(kind_of(code)) ? 5000 : piece_value(kind_of(code)); }
+int capture_value(int code) { return is_king_kind(kind_of(code)) ? KING_CAPTURE_VALUE : piece_value(kind_of(code)); }
 
 // A move with its ordering score; the list is sorted lazily, best first:
 // the first few picks search for the best, then the rest is sorted at once.
@@ -103,7 +130,7 @@ class Engine::Impl {
       if (stopped_) break;
       report.score = score;
       report.depth = depth;
-      if (std::abs(score) > WIN_BOUND || elapsed() > limits_.seconds * 0.5) break;
+      if (std::abs(score) > WIN_BOUND || elapsed() > limits_.seconds * NEW_DEPTH_TIME_SHARE) break;
     }
     report.best = root_moves_.moves[0];
     if (report.depth == 0) report.score = evaluate_position(root);
@@ -229,13 +256,14 @@ class Engine::Impl {
   }
 
   int order_score(SearchMove m, SearchMove hash_move, int ply) const {
-    if (m == hash_move) return 1 << 30;
+    if (m == hash_move) return ORDER_HASH_MOVE;
     const int victim = m.is_drop() ? EMPTY : p_->at(m.to());
     const int gain = m.promotes() ? piece_value(kind_of(m.final_code())) - piece_value(kind_of(m.code())) : 0;
-    if (victim != EMPTY) return (1 << 28) + capture_value(victim) * 64 + gain - capture_value(m.code()) / 16;
-    if (gain > 0 || is_capture(m)) return (1 << 28) + gain * 64;
-    if (m == killers_[ply][0]) return (1 << 27) + 1;
-    if (m == killers_[ply][1]) return 1 << 27;
+    if (victim != EMPTY)
+      return ORDER_TACTICAL + capture_value(victim) * VICTIM_WEIGHT + gain - capture_value(m.code()) / ATTACKER_SHARE;
+    if (gain > 0 || is_capture(m)) return ORDER_TACTICAL + gain * VICTIM_WEIGHT;
+    if (m == killers_[ply][0]) return ORDER_KILLER + 1;
+    if (m == killers_[ply][1]) return ORDER_KILLER;
     return history_for(m);
   }
 
@@ -249,7 +277,7 @@ class Engine::Impl {
   void age_history() {
     for (auto& per_side : history_)
       for (auto& per_piece : per_side)
-        for (int& h : per_piece) h /= 8;
+        for (int& h : per_piece) h /= HISTORY_AGING;
   }
 
   void reward_quiet(SearchMove m, int depth, int ply) {
@@ -258,7 +286,7 @@ class Engine::Impl {
       killers_[ply][0] = m;
     }
     int& h = history_for(m);
-    h = std::min(h + depth * depth, 1 << 26);
+    h = std::min(h + depth * depth, MAX_HISTORY);
   }
 
   void score_moves(ScoredMoves& moves, SearchMove hash_move, int ply) const {
@@ -291,12 +319,14 @@ class Engine::Impl {
     }
 
     const int static_eval = in_check ? -INFINITE_SCORE : evaluate_position(p);
-    if (!pv && !in_check && depth <= 3 && std::abs(beta) < WIN_BOUND && static_eval - 150 * depth >= beta)
+    if (!pv && !in_check && depth <= REVERSE_FUTILITY_DEPTH && std::abs(beta) < WIN_BOUND &&
+        static_eval - REVERSE_FUTILITY_PER_PLY * depth >= beta)
       return static_eval;
-    if (!pv && null_allowed && !in_check && depth >= 3 && static_eval >= beta && std::abs(beta) < WIN_BOUND) {
+    if (!pv && null_allowed && !in_check && depth >= NULL_MOVE_DEPTH && static_eval >= beta &&
+        std::abs(beta) < WIN_BOUND) {
       path_.push_back(p.hash());
       p.make_null();
-      const int score = -search(depth - 3 - depth / 6, -beta, -beta + 1, ply + 1, false);
+      const int score = -search(depth - NULL_MOVE_REDUCTION - depth / 6, -beta, -beta + 1, ply + 1, false);
       p.unmake_null();
       path_.pop_back();
       if (stopped_) return 0;
@@ -321,14 +351,14 @@ class Engine::Impl {
       }
       ++legal;
       const bool gives_check = p.in_check();
-      if (!pv && !in_check && !gives_check && quiet && legal > 1 && depth <= 2 &&
-          static_eval + 120 + 100 * depth <= alpha) {
+      if (!pv && !in_check && !gives_check && quiet && legal > 1 && depth <= FUTILITY_DEPTH &&
+          static_eval + FUTILITY_MARGIN + FUTILITY_PER_PLY * depth <= alpha) {
         p.unmake();
         path_.pop_back();
         continue;
       }
       int reduction = 0;
-      if (depth >= 3 && quiet && !in_check && !gives_check && legal > 3 && moves.score[i] < (1 << 27))
+      if (depth >= 3 && quiet && !in_check && !gives_check && legal > 3 && moves.score[i] < ORDER_KILLER)
         reduction = 1 + (legal > 8) + (depth >= 8 && legal > 16);
       int score;
       if (legal == 1) {
@@ -390,7 +420,7 @@ class Engine::Impl {
         const int victim = p.at(m.to());
         const int gain = (victim == EMPTY ? piece_value(PORN) : capture_value(victim)) +
                          (m.promotes() ? piece_value(kind_of(m.final_code())) : 0);
-        if (best + gain + 200 <= alpha) continue;  // cannot reach alpha
+        if (best + gain + DELTA_MARGIN <= alpha) continue;  // cannot reach alpha
       }
       p.make(m);
       if (p.can_take_king() || (!in_check && !tactical && !p.in_check())) {

@@ -1,7 +1,8 @@
 #include "assist/hint.h"
 
 #include "com/com_turn.h"
-#include "search/analysis.h"
+#include "computer/analysis_position.h"
+#include "computer/computer_choice.h"
 #include "view/board_view.h"
 #include "view/sound_effects.h"
 

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "com/levels.h"
-#include "search/strong_player.h"
+#include "computer/strong_player.h"
 #include "text/text_files.h"
 #include "view/texts.h"
 

@@ -3,15 +3,15 @@
 #include <cstdlib>
 #include <memory>
 
+#include "computer/evaluation.h"
+#include "computer/probes.h"
+#include "computer/strong_player.h"
 #include "influence/mate.h"
 #include "influence/survey.h"
 #include "rules/move_check.h"
 #include "rules/move_list.h"
 #include "rules/moves.h"
 #include "rules/promotion.h"
-#include "search/evaluation.h"
-#include "search/probes.h"
-#include "search/strong_player.h"
 #include "setup/game_over.h"
 #include "view/animation.h"
 #include "view/board_view.h"

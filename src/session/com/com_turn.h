@@ -1,14 +1,14 @@
 // The computer's turn.
 #pragma once
 
+#include "computer/analysis_position.h"
+#include "computer/candidate_search.h"
+#include "computer/strong_player.h"
 #include "game/game.h"
-#include "search/analysis.h"
-#include "search/candidate_search.h"
-#include "search/strong_player.h"
 
 namespace velmora {
 
-// The search of search/candidate_search.h on the game, with the options of its
+// The search of computer/candidate_search.h on the game, with the options of its
 // menu, keeping the window's clock going meanwhile.
 bool com_search(Game& g, Candidate& best, SearchTrace* trace = nullptr, ScoreLog* scores = nullptr);
 

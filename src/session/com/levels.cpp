@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "computer/strong_player.h"
 #include "record/record_files.h"
 #include "rules/handicap.h"
 #include "rules/setup.h"
-#include "search/strong_player.h"
 #include "view/board_view.h"
 #include "view/sound_effects.h"
 #include "view/texts.h"

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "computer/com_analysis.h"
 #include "engine/search.h"
 #include "game/assist_state.h"
 #include "game/resume_state.h"
@@ -16,7 +17,6 @@
 #include "ports/ports.h"
 #include "rules/pieces.h"
 #include "rules/position.h"
-#include "search/com_analysis.h"
 
 namespace velmora {
 
@@ -34,7 +34,7 @@ inline constexpr int COLOUR_LIGHT_RED = 12;
 inline constexpr int COLOUR_YELLOW = 14;
 inline constexpr int COLOUR_WHITE = 15;
 
-// The computer's per-turn analysis (see search/com_analysis.h), its move
+// The computer's per-turn analysis (see computer/com_analysis.h), its move
 // count and the handicap ladder.
 struct ComState : ComAnalysis {
   int move_counter = 0;

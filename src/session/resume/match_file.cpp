@@ -4,8 +4,8 @@
 #include <charconv>
 #include <cmath>
 
+#include "computer/strong_player.h"
 #include "notation/record_format.h"
-#include "search/strong_player.h"
 #include "view/clocks.h"
 
 namespace velmora {

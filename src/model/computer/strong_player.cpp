@@ -1,7 +1,8 @@
-#include "search/strong_player.h"
+#include "computer/strong_player.h"
 
 #include <algorithm>
 
+#include "engine/engine_eval.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"
 #include "rules/promotion.h"
@@ -79,6 +80,26 @@ bool strong_search(StrongRoot& root, Engine& engine, const SearchLimits& limits,
   if (found.best.is_none()) return false;
   best = candidate_of(found.best);
   return true;
+}
+
+std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, int sx, int sy, int tx, int ty) {
+  SearchPosition& p = root.position;
+  SearchMoveList moves;
+  p.generate(moves);
+  std::vector<StrongEvaluation> evaluations;
+  for (int i = 0; i < moves.size; ++i) {
+    const SearchMove m = moves.moves[i];
+    const Candidate c = candidate_of(m);
+    if (c.sx != sx || c.sy != sy || c.tx != tx || c.ty != ty) continue;
+    p.make(m);
+    if (!p.can_take_king()) {
+      StrongEvaluation ev{m.final_code(), -evaluate_position(p), trace_evaluation(p)};
+      for (EngineTraceTerm& term : ev.terms) term.amount = -term.amount;
+      evaluations.push_back(std::move(ev));
+    }
+    p.unmake();
+  }
+  return evaluations;
 }
 
 bool rules_allow(Position& pos, const Candidate& m, int side) {

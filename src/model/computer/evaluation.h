@@ -1,10 +1,10 @@
 // The computer's score of one candidate move.
 #pragma once
 
+#include "computer/com_analysis.h"
+#include "computer/score_sheet.h"
 #include "influence/maps.h"
 #include "rules/position.h"
-#include "search/com_analysis.h"
-#include "search/score_sheet.h"
 
 namespace velmora {
 

@@ -1,16 +1,16 @@
-#include "search/candidate_search.h"
+#include "computer/candidate_search.h"
 
 #include <algorithm>
 #include <cstdlib>
 
+#include "computer/evaluation.h"
+#include "computer/probes.h"
 #include "influence/mate.h"
 #include "influence/survey.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"
 #include "rules/promotion.h"
 #include "rules/trial_move.h"
-#include "search/evaluation.h"
-#include "search/probes.h"
 
 namespace velmora {
 namespace {

@@ -6,9 +6,9 @@
 // the board as they found it.
 #pragma once
 
+#include "computer/com_analysis.h"
 #include "influence/maps.h"
 #include "rules/position.h"
-#include "search/com_analysis.h"
 
 namespace velmora {
 

@@ -5,8 +5,8 @@
 
 #include <vector>
 
-#include "search/com_analysis.h"
-#include "search/terms.h"
+#include "computer/com_analysis.h"
+#include "computer/terms.h"
 
 namespace velmora {
 

@@ -1,16 +1,16 @@
-#include "search/analysis.h"
+#include "com_protocol.h"
 
 #include <cstdlib>
 #include <optional>
 #include <sstream>
 #include <vector>
 
-#include "influence/survey.h"
+#include "computer/computer_choice.h"
+#include "computer/strong_player.h"
+#include "engine/engine_terms.h"
+#include "engine/squares.h"
 #include "rules/move_check.h"
 #include "rules/moves.h"
-#include "rules/turn_order.h"
-#include "search/computer_choice.h"
-#include "search/strong_player.h"
 
 namespace velmora {
 namespace {
@@ -47,28 +47,28 @@ std::optional<std::vector<int>> read_numbers(const std::string& text, size_t cou
 
 // The 299 characters of the move line, read strictly: the first field that
 // is not what a record file's writer writes is refused with its column.
-std::string parse_move_line_strictly(std::string_view line, AnalysisPosition& p) {
+std::optional<LineError> parse_move_line_strictly(std::string_view line, AnalysisPosition& p) {
   const ReadMoveLine read = read_move_line(line);
-  if (read.fault) return "column " + std::to_string(read.fault->column) + ": " + read.fault->what;
+  if (read.fault) return LineError{"column " + std::to_string(read.fault->column) + ": " + read.fault->what};
   p.board = read.position.board;
   p.hand_own = read.position.hand_own;
   p.hand_enemy = read.position.hand_enemy;
-  return "";
+  return std::nullopt;
 }
 
-std::string parse_option(const std::string& option, AnalysisPosition& p) {
+std::optional<LineError> parse_option(const std::string& option, AnalysisPosition& p) {
   const size_t eq = option.find('=');
-  if (eq == std::string::npos) return "option '" + option + "' has no value";
+  if (eq == std::string::npos) return LineError{"option '" + option + "' has no value"};
   const std::string key = option.substr(0, eq), value = option.substr(eq + 1);
   if (key == "level") {
-    if (value != "1" && value != "2" && value != "3" && value != "4") return "level must be 1, 2, 3 or 4";
+    if (value != "1" && value != "2" && value != "3" && value != "4") return LineError{"level must be 1, 2, 3 or 4"};
     p.level = value[0] - '0';
   } else if (key == "movetime") {
     const auto n = read_numbers(value, 1);
-    if (!n || (*n)[0] < 1 || (*n)[0] > 3000) return "movetime must be 1 to 3000 milliseconds";
+    if (!n || (*n)[0] < 1 || (*n)[0] > 3000) return LineError{"movetime must be 1 to 3000 milliseconds"};
     p.movetime_ms = (*n)[0];
   } else if (key == "drops") {
-    if (value != "0" && value != "1") return "drops must be 0 or 1";
+    if (value != "0" && value != "1") return LineError{"drops must be 0 or 1"};
     p.drops = value == "1";
   } else if (key == "mode") {
     if (value == "com") {
@@ -78,21 +78,21 @@ std::string parse_option(const std::string& option, AnalysisPosition& p) {
     } else if (value == "scores") {
       p.mode = AnalysisPosition::Mode::Scores;
     } else {
-      return "mode must be com, moves or scores";
+      return LineError{"mode must be com, moves or scores"};
     }
   } else if (key == "last") {
     const auto n = read_numbers(value, 3);
-    if (!n) return "last must be X,Y,CODE";
+    if (!n) return LineError{"last must be X,Y,CODE"};
     p.last_x = (*n)[0], p.last_y = (*n)[1], p.last_code = (*n)[2];
   } else if (key == "trace") {
     const auto n = read_numbers(value, 4);
-    if (!n) return "trace must be SX,SY,TX,TY";
+    if (!n) return LineError{"trace must be SX,SY,TX,TY"};
     p.traced = true;
     p.trace_sx = (*n)[0], p.trace_sy = (*n)[1], p.trace_tx = (*n)[2], p.trace_ty = (*n)[3];
   } else {
-    return "unknown option '" + key + "'";
+    return LineError{"unknown option '" + key + "'"};
   }
-  return "";
+  return std::nullopt;
 }
 
 void append_move(std::string& out, int fx, int fy, int tx, int ty, int code) {
@@ -144,20 +144,31 @@ std::string scores_answer(Position& pos, InfluenceMaps& maps, int level, SearchO
   return out;
 }
 
+// The first line of a trace: the candidate, and whether the search tried it.
+void write_candidate(std::ostream& out, int sx, int sy, int tx, int ty, bool tried) {
+  out << "candidate " << sx << ',' << sy << " -> " << tx << ',' << ty;
+  out << (tried ? "\n" : ": not a candidate of the search\n");
+}
+
+// One term of a trace: its amount, its name and the square it looked at.
+void write_term(std::ostream& out, Tenths amount, const std::string& name, int x, int y) {
+  out << "    " << format_score(amount) << "  " << name;
+  if (x != 0 || y != 0) out << " @" << x << ',' << y;
+  out << '\n';
+}
+
 }  // namespace
 
-std::string parse_position_line(const std::string& line, AnalysisPosition& p) {
+std::optional<LineError> parse_position_line(const std::string& line, AnalysisPosition& p) {
   p = AnalysisPosition{};
   if (line.size() < static_cast<size_t>(MOVE_LINE_LENGTH))
-    return "the move line has " + std::to_string(line.size()) + " characters, not 299";
-  if (std::string reason = parse_move_line_strictly(std::string_view(line).substr(0, MOVE_LINE_LENGTH), p);
-      !reason.empty())
-    return reason;
-  if (line.size() == static_cast<size_t>(MOVE_LINE_LENGTH)) return "";
-  if (line[MOVE_LINE_LENGTH] != ' ') return "the move line is longer than 299 characters";
+    return LineError{"the move line has " + std::to_string(line.size()) + " characters, not 299"};
+  if (auto error = parse_move_line_strictly(std::string_view(line).substr(0, MOVE_LINE_LENGTH), p)) return error;
+  if (line.size() == static_cast<size_t>(MOVE_LINE_LENGTH)) return std::nullopt;
+  if (line[MOVE_LINE_LENGTH] != ' ') return LineError{"the move line is longer than 299 characters"};
   for (const std::string& option : split(line.substr(MOVE_LINE_LENGTH + 1), ' '))
-    if (std::string reason = parse_option(option, p); !reason.empty()) return reason;
-  return "";
+    if (auto error = parse_option(option, p)) return error;
+  return std::nullopt;
 }
 
 std::string format_position_line(const AnalysisPosition& p) {
@@ -168,21 +179,6 @@ std::string format_position_line(const AnalysisPosition& p) {
   SaveNotes notes;
   return format_move_line(slot, notes) + " level=" + std::to_string(p.level) + " drops=" + (p.drops ? "1" : "0") +
          " last=" + std::to_string(p.last_x) + "," + std::to_string(p.last_y) + "," + std::to_string(p.last_code);
-}
-
-void set_up_position(Position& pos, InfluenceMaps& maps, const AnalysisPosition& p) {
-  pos.board = p.board;
-  pos.hand_own = p.hand_own;
-  pos.hand_enemy = p.hand_enemy;
-  pos.chess_sign = +1;
-  調査_先手後手(pos);
-  pos.turn = pos.main_sign();
-  HistorySlot& last = pos.history.slot(pos.move_number);
-  last.move_to_x = p.last_x;
-  last.move_to_y = p.last_y;
-  last.move_code = p.last_code;
-  pos.refresh_two_pawn_flags();
-  勢力調査(pos, maps);
 }
 
 std::string format_score(Tenths score) {
@@ -207,17 +203,23 @@ std::string moves_answer(const Position& pos) {
 
 std::string format_trace(const SearchTrace& trace) {
   std::ostringstream out;
-  out << "candidate " << trace.sx << ',' << trace.sy << " -> " << trace.tx << ',' << trace.ty;
-  if (trace.evaluations.empty())
-    out << ": not a candidate of the search\n";
-  else
-    out << '\n';
+  write_candidate(out, trace.sx, trace.sy, trace.tx, trace.ty, !trace.evaluations.empty());
   for (const SearchTrace::Evaluation& ev : trace.evaluations) {
     out << "  as code " << ev.code << ": " << format_score(ev.score) << '\n';
-    for (const TraceTerm& t : ev.terms) {
-      out << "    " << format_score(t.amount) << "  " << term_name(t.term);
-      if (t.x != 0 || t.y != 0) out << " @" << t.x << ',' << t.y;
-      out << '\n';
+    for (const TraceTerm& t : ev.terms) write_term(out, t.amount, term_name(t.term), t.x, t.y);
+  }
+  return out.str();
+}
+
+std::string format_strong_trace(int sx, int sy, int tx, int ty, const std::vector<StrongEvaluation>& evaluations) {
+  std::ostringstream out;
+  write_candidate(out, sx, sy, tx, ty, !evaluations.empty());
+  for (const StrongEvaluation& ev : evaluations) {
+    out << "  as code " << ev.code << ": " << format_score(points(ev.score)) << '\n';
+    for (const EngineTraceTerm& t : ev.terms) {
+      const std::string name = std::string(engine_term_name(t.term)) + (t.side > 0 ? ": computer" : ": person");
+      const bool at_king = t.square != 0;
+      write_term(out, points(t.amount), name, at_king ? column_of(t.square) : 0, at_king ? row_of(t.square) : 0);
     }
   }
   return out.str();
@@ -226,15 +228,19 @@ std::string format_trace(const SearchTrace& trace) {
 std::string answer_position_line(const std::string& line, std::string* trace_text) {
   if (line.empty()) return "";
   AnalysisPosition p;
-  if (std::string reason = parse_position_line(line, p); !reason.empty()) return "error: " + reason;
+  if (const std::optional<LineError> error = parse_position_line(line, p)) return "error: " + error->reason;
   Position pos;
   InfluenceMaps maps;
   set_up_position(pos, maps, p);
   if (p.mode == AnalysisPosition::Mode::Moves) return moves_answer(pos);
-  if (p.level == STRONG_LEVEL && (p.mode == AnalysisPosition::Mode::Scores || p.traced))
-    return "error: level 4 has no scores or trace";
+  if (p.level == STRONG_LEVEL && p.mode == AnalysisPosition::Mode::Scores) return "error: level 4 has no scores";
+  if (p.traced && trace_text && p.level == STRONG_LEVEL) {
+    StrongRoot root = strong_root(pos, p.drops);
+    *trace_text = format_strong_trace(p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty,
+                                      strong_evaluations(root, p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty));
+  }
   SearchTrace trace{p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty, {}};
-  SearchTrace* traced = p.traced ? &trace : nullptr;
+  SearchTrace* traced = p.traced && p.level != STRONG_LEVEL ? &trace : nullptr;
   SearchOptions options;
   options.chess_drops = p.drops;
   options.trace = traced;

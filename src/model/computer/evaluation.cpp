@@ -1,13 +1,13 @@
-#include "search/evaluation.h"
+#include "computer/evaluation.h"
 
 #include <algorithm>
 #include <cstdlib>
 
+#include "computer/danger.h"
+#include "computer/probes.h"
 #include "influence/mate.h"
 #include "rules/hand_index.h"
 #include "rules/move_check.h"
-#include "search/danger.h"
-#include "search/probes.h"
 
 namespace velmora {
 namespace {

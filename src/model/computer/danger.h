@@ -2,10 +2,10 @@
 // of the whole board and the bishop-fork caution.
 #pragma once
 
+#include "computer/com_analysis.h"
+#include "computer/score_sheet.h"
 #include "influence/maps.h"
 #include "rules/position.h"
-#include "search/com_analysis.h"
-#include "search/score_sheet.h"
 
 namespace velmora {
 

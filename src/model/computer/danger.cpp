@@ -1,11 +1,11 @@
-#include "search/danger.h"
+#include "computer/danger.h"
 
 #include <algorithm>
 #include <cstdlib>
 
+#include "computer/probes.h"
 #include "rules/hand_index.h"
 #include "rules/move_check.h"
-#include "search/probes.h"
 
 namespace velmora {
 namespace {

@@ -1,7 +1,7 @@
-#include "search/computer_choice.h"
+#include "computer/computer_choice.h"
 
-#include "search/com_analysis.h"
-#include "search/strong_player.h"
+#include "computer/com_analysis.h"
+#include "computer/strong_player.h"
 
 namespace velmora {
 

@@ -4,10 +4,10 @@
 
 #include <optional>
 
+#include "computer/candidate_search.h"
 #include "engine/search.h"
 #include "influence/maps.h"
 #include "rules/position.h"
-#include "search/candidate_search.h"
 
 namespace velmora {
 

@@ -8,9 +8,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "computer/candidate_search.h"
+#include "engine/engine_terms.h"
 #include "engine/search.h"
 #include "rules/position.h"
-#include "search/candidate_search.h"
 
 namespace velmora {
 
@@ -42,6 +43,21 @@ SearchLimits within_move_time(SearchLimits limits);
 // in `best`; false when that side has no move at all.
 bool strong_search(StrongRoot& root, Engine& engine, const SearchLimits& limits, Candidate& best,
                    const std::atomic<bool>* stop = nullptr, SearchReport* report = nullptr);
+
+// Level 4's own evaluation of one move of the side to move of `root`: the
+// position after it, scored from the mover's view, with the terms from the
+// same view (the mover being the computer's side, the enemy side, in a turn
+// of the computer).
+struct StrongEvaluation {
+  int code = 0;  // the code on the destination after the move
+  int score = 0;
+  EngineTrace terms;
+};
+
+// The evaluations of the moves from (sx, sy) to (tx, ty) that keep the
+// mover's king (a drop: its hand column and hand index, as in Candidate), one
+// for each final code the search tries; none when the search has no such move.
+std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, int sx, int sy, int tx, int ty);
 
 // Whether the rules let the side `side` (+1 enemy, -1 own) play the candidate
 // with that final code: the move check, and for a board move the piece on the

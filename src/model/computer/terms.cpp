@@ -1,4 +1,4 @@
-#include "search/terms.h"
+#include "computer/terms.h"
 
 #include <iterator>
 

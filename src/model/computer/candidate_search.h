@@ -6,10 +6,10 @@
 #include <functional>
 #include <vector>
 
+#include "computer/com_analysis.h"
+#include "computer/score_sheet.h"
 #include "influence/maps.h"
 #include "rules/position.h"
-#include "search/com_analysis.h"
-#include "search/score_sheet.h"
 
 namespace velmora {
 

@@ -1,0 +1,30 @@
+// A position as the computer's turn finds it, with the options of one
+// search: what the hint, velmora-com, the tests and the benchmarks ask the
+// computer player about.
+#pragma once
+
+#include "influence/maps.h"
+#include "rules/position.h"
+
+namespace velmora {
+
+struct AnalysisPosition {
+  Board board;
+  Hand hand_own{};
+  Hand hand_enemy{};
+  int level = 3;
+  int movetime_ms = 1000;                     // level 4's thinking time
+  bool drops = false;                         // CHESS_MOCHIKOMA checked
+  int last_x = 0, last_y = 0, last_code = 1;  // the last recorded move, for en passant
+  enum class Mode { Com, Moves, Scores } mode = Mode::Com;
+  bool traced = false;
+  int trace_sx = 0, trace_sy = 0, trace_tx = 0, trace_ty = 0;
+};
+
+// Puts the position on `pos` the way a turn of the computer finds it after
+// the person's move: hands and their totals, the army signs from the board,
+// the two-pawn flags, the last move; then surveys it into `maps`. The level
+// and the drops option are the caller's to apply.
+void set_up_position(Position& pos, InfluenceMaps& maps, const AnalysisPosition& position);
+
+}  // namespace velmora

@@ -1,0 +1,193 @@
+// The moves and drops of the side to move of level 4's position.
+#include <algorithm>
+
+#include "engine/search_position.h"
+
+namespace velmora {
+
+template <bool CapturesOnly>
+void SearchPosition::add_move(int from, int to, int code, SearchMoveList& list) const {
+  const int kind = kind_of(code), side = sign_of(code);
+  const bool capture = cells_[to] != EMPTY;
+  const PieceKind& facts = PIECE_KINDS[kind];
+  const int promoted = side * facts.promoted_kind;
+  if (!may_promote(facts.promotion, side, row_of(from), row_of(to))) {
+    if (!CapturesOnly || capture) list.add(SearchMove(from, to, code, code));
+    return;
+  }
+  // Quiet promotions of the pawns are worth a capture; the others wait for
+  // the full search.
+  if (!CapturesOnly || capture || kind == PORN || kind == HU) list.add(SearchMove(from, to, code, promoted));
+  const bool always = kind == HU || kind == KAKU || kind == SYA || kind == PORN;
+  if (!always && !stuck_on_row(code, row_of(to)) && (!CapturesOnly || capture))
+    list.add(SearchMove(from, to, code, code));
+}
+
+template <bool CapturesOnly>
+void SearchPosition::piece_moves(int from, int code, SearchMoveList& list) const {
+  const int side = sign_of(code);
+  const int f = side * PADDED_WIDTH;
+  auto go = [&](int to) {
+    const int target = cells_[to];
+    if (target == OFF_BOARD || owner_of(target) == side) return;
+    add_move<CapturesOnly>(from, to, code, list);
+  };
+  auto slide = [&](int step) {
+    int to = from + step;
+    for (; cells_[to] == EMPTY; to += step)
+      if (!CapturesOnly) list.add(SearchMove(from, to, code, code));
+    if (owner_of(cells_[to]) == -side) add_move<CapturesOnly>(from, to, code, list);
+  };
+  // Sliders that may promote go through add_move on every square.
+  auto slide_promoting = [&](int step) {
+    for (int to = from + step;; to += step) {
+      const int target = cells_[to];
+      if (target == OFF_BOARD || owner_of(target) == side) return;
+      add_move<CapturesOnly>(from, to, code, list);
+      if (target != EMPTY) return;
+    }
+  };
+  switch (kind_of(code)) {
+    case HU: go(from + f); break;
+    case KYOU: slide_promoting(f); break;
+    case KEI:
+      go(from + 2 * f + 1);
+      go(from + 2 * f - 1);
+      break;
+    case KAKU:
+      for (int s : STEP_DIAGONAL) slide_promoting(s);
+      break;
+    case SYA:
+      for (int s : STEP_ORTHOGONAL) slide_promoting(s);
+      break;
+    case HEISI: {
+      go(from + f);
+      const int row = row_of(from);
+      if (side < 0 ? row <= 4 : row >= 6) {
+        go(from + 1);
+        go(from - 1);
+      }
+      break;
+    }
+    case PORN: {
+      const int ahead = from + f;
+      if (cells_[ahead] == EMPTY) {
+        add_move<CapturesOnly>(from, ahead, code, list);
+        if (!CapturesOnly && rows_from_back(side, from) == 2 && cells_[ahead + f] == EMPTY)
+          list.add(SearchMove(from, ahead + f, code, code));
+      }
+      for (int dx : {-1, 1}) {
+        const int to = ahead + dx;
+        if (owner_of(cells_[to]) == -side) {
+          add_move<CapturesOnly>(from, to, code, list);
+        } else if (cells_[to] == EMPTY && rows_from_back(side, from) == 6 && last_to_ == from + dx &&
+                   last_code_ == -code && cells_[from + dx] == -code) {
+          list.add(SearchMove(from, to, code, code));  // en passant
+        }
+      }
+      break;
+    }
+    case KING:
+      if (!CapturesOnly) {
+        // Castling: only the named squares count, not whether king or rook
+        // has moved, nor attacked squares.
+        const int back = side < 0 ? 9 : 1;
+        auto empty = [&](int x) { return cells_[square_of(x, back)] == EMPTY; };
+        auto rook = [&](int x) { return cells_[square_of(x, back)] == side * ROOK; };
+        if (side > 0 && from == square_of(6, 1)) {
+          if (empty(7) && empty(8) && rook(9)) list.add(SearchMove(from, square_of(8, 1), code, code));
+          if (empty(3) && empty(4) && empty(5) && rook(2)) list.add(SearchMove(from, square_of(4, 1), code, code));
+        }
+        if (side < 0 && from == square_of(4, 9)) {
+          if (empty(5) && empty(6) && empty(7) && rook(8)) list.add(SearchMove(from, square_of(6, 9), code, code));
+          if (empty(2) && empty(3) && rook(1)) list.add(SearchMove(from, square_of(2, 9), code, code));
+        }
+      }
+      for_each_attack(from, go);
+      break;
+    case HOU:
+      for (int s : STEP_ORTHOGONAL) {
+        int to = from + s;
+        for (; cells_[to] == EMPTY; to += s)
+          if (!CapturesOnly) list.add(SearchMove(from, to, code, code));
+        if (cells_[to] == OFF_BOARD) continue;
+        for (to += s; cells_[to] == EMPTY; to += s) {
+        }
+        if (owner_of(cells_[to]) == -side) list.add(SearchMove(from, to, code, code));
+      }
+      break;
+    case BISH:
+      for (int s : STEP_DIAGONAL) slide(s);
+      break;
+    case KURUMA:
+    case ROOK:
+      for (int s : STEP_ORTHOGONAL) slide(s);
+      break;
+    case QEEN:
+      for (int s : STEP_DIAGONAL) slide(s);
+      for (int s : STEP_ORTHOGONAL) slide(s);
+      break;
+    case KAKU_N:
+      for (int s : STEP_DIAGONAL) slide(s);
+      for (int s : STEP_ORTHOGONAL) go(from + s);
+      break;
+    case SYA_N:
+      for (int s : STEP_ORTHOGONAL) slide(s);
+      for (int s : STEP_DIAGONAL) go(from + s);
+      break;
+    default: for_each_attack(from, go); break;  // the steppers and leapers
+  }
+}
+
+bool SearchPosition::drop_allowed(int to, int code) const {
+  const int side = sign_of(code);
+  if (far_row(side, row_of(to)) <= PIECE_KINDS[kind_of(code)].barred_drop_rows) return false;
+  switch (kind_of(code)) {
+    case HU: return hu_in_column_[side_index(side)][column_of(to)] == 0;
+    case TUKAE: {  // the five palace points
+      if (!in_palace(side, to)) return false;
+      const int dx = column_of(to) - 5, dy = row_of(to) - (side < 0 ? 8 : 2);
+      return (dx == 0) == (dy == 0);
+    }
+    default: return true;
+  }
+}
+
+void SearchPosition::drops(SearchMoveList& list, int centre, int reach) const {
+  const auto& hand = hands_[side_index(side_)];
+  const int left = std::max(1, column_of(centre) - reach), right = std::min(9, column_of(centre) + reach);
+  const int top = std::max(1, row_of(centre) - reach), bottom = std::min(9, row_of(centre) + reach);
+  for (int i = 1; i < HAND_SIZE; ++i) {
+    if (hand[i] <= 0 || !may_drop(side_, i)) continue;
+    const int code = side_ * HAND_KINDS[i];
+    for (int x = left; x <= right; ++x)
+      for (int y = top; y <= bottom; ++y) {
+        const int to = square_of(x, y);
+        if (cells_[to] == EMPTY && drop_allowed(to, code)) list.add(SearchMove::drop(i, to, code));
+      }
+  }
+}
+
+template <bool CapturesOnly>
+void SearchPosition::board_moves(SearchMoveList& list) const {
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      const int from = square_of(x, y);
+      const int code = cells_[from];
+      if (owner_of(code) == side_) piece_moves<CapturesOnly>(from, code, list);
+    }
+}
+
+void SearchPosition::generate(SearchMoveList& list) const {
+  board_moves<false>(list);
+  drops(list);
+}
+
+void SearchPosition::generate_captures(SearchMoveList& list) const { board_moves<true>(list); }
+
+void SearchPosition::generate_near(SearchMoveList& list, int centre, int reach) const {
+  board_moves<false>(list);
+  drops(list, centre, reach);
+}
+
+}  // namespace velmora
