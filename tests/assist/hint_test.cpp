@@ -12,12 +12,12 @@ namespace {
 
 // Everything of a game that play or drawing could change.
 auto state_of(const Game& g) {
-  const auto& s = g.history.slots;
-  return std::make_tuple(g.board, g.hand_own, g.hand_enemy, g.turn, g.move_number, g.history.record_length,
-                         g.resume_pending, g.sel.selection_state, g.com.move_counter, g.clock.clock_own_total,
-                         g.clock.clock_enemy_total, g.clock.turn_start_time, g.clock.turn_elapsed,
-                         g.clock.timer1_enabled,
-                         std::vector<HistorySlot>(s.begin(), s.begin() + g.history.record_length + 1));
+  const auto& s = g.pos.history.slots;
+  return std::make_tuple(g.pos.board, g.pos.hand_own, g.pos.hand_enemy, g.pos.turn, g.pos.move_number,
+                         g.pos.history.record_length, g.resume_pending, g.sel.selection_state, g.com.move_counter,
+                         g.clock.clock_own_total, g.clock.clock_enemy_total, g.clock.turn_start_time,
+                         g.clock.turn_elapsed, g.clock.timer1_enabled,
+                         std::vector<HistorySlot>(s.begin(), s.begin() + g.pos.history.record_length + 1));
 }
 
 using HintTest = MatchTest;
@@ -26,7 +26,7 @@ TEST_F(HintTest, FramesTwoCellsAndLeavesTheGameAsItWas) {
   on_menu(g, MenuItem::START2);
   move(4, 7, 4, 6);
   move(3, 7, 3, 6);
-  ASSERT_EQ(g.move_number, 4);
+  ASSERT_EQ(g.pos.move_number, 4);
   const auto before = state_of(g);
   clear_logs();
 
@@ -46,17 +46,17 @@ TEST_F(HintTest, IsTheComputersMoveForTheTopAndALegalOneForTheBottom) {
   start_two_people();
   const std::optional<HintMove> bottom = find_hint(g);
   ASSERT_TRUE(bottom.has_value());
-  const int piece = g.board(bottom->from_x, bottom->from_y);
+  const int piece = g.pos.board(bottom->from_x, bottom->from_y);
   EXPECT_LT(piece, 0);
-  EXPECT_EQ(移動チェック(g, bottom->from_x, bottom->from_y, bottom->to_x, bottom->to_y, piece), 1);
+  EXPECT_EQ(移動チェック(g.pos, bottom->from_x, bottom->from_y, bottom->to_x, bottom->to_y, piece), 1);
 
   move(4, 7, 4, 6);
   const std::optional<HintMove> top = find_hint(g);
   ASSERT_TRUE(top.has_value());
   on_menu(g, MenuItem::START2);  // the computer takes the top side, which is to move
-  ASSERT_EQ(g.move_number, 2);
-  EXPECT_EQ(g.board(top->from_x, top->from_y), EMPTY);
-  EXPECT_GT(g.board(top->to_x, top->to_y), 0);
+  ASSERT_EQ(g.pos.move_number, 2);
+  EXPECT_EQ(g.pos.board(top->from_x, top->from_y), EMPTY);
+  EXPECT_GT(g.pos.board(top->to_x, top->to_y), 0);
 }
 
 // The hint is the choice of the level set: here level 3's search and level

@@ -46,7 +46,7 @@ TEST(MoveListPanel, ChoosingARowStepsThereLikeTheReplayCommands) {
   for (int i = 0; i < 7; ++i) replay_click(stepped.game);
 
   EXPECT_EQ(current_move_row(chosen.game), 3);
-  EXPECT_EQ(chosen.game.board, stepped.game.board);
+  EXPECT_EQ(chosen.game.pos.board, stepped.game.pos.board);
   EXPECT_EQ(chosen.game.clock.clock_own_total, stepped.game.clock.clock_own_total);
   EXPECT_EQ(chosen.fakes.sound.calls, stepped.fakes.sound.calls);
   EXPECT_EQ(chosen.fakes.screen.ops.size(), stepped.fakes.screen.ops.size());
@@ -69,7 +69,7 @@ TEST(MoveListPanel, TakesOnlyTheRowsThatChanged) {
       {"a step back", replay_click, 11, 0, 9},
       {"a new game", 初期設定, 0, 2, 0},  // the start, and move 1 read from it
       {"a flip", reverse_click, 0, 11, 0},
-      {"a kept match set up again", [](Game& g) { g.history = MoveList(g.history); }, 0, 11, 0},
+      {"a kept match set up again", [](Game& g) { g.pos.history = MoveList(g.pos.history); }, 0, 11, 0},
   };
   for (const auto& row : rows) {
     row.make(g);
@@ -116,8 +116,8 @@ TEST(RecordText, NamesTheResultOnlyWhileTheListEndsWhereTheMatchEnded) {
        [](Game& g) {
          replay_click(g);
          駒移動(g, 7, 2, 7, 3, PORN);
-         g.move_number += 1;
-         手順保存(g, 7, 2, 7, 3, PORN, PORN, EMPTY, 0, 0, 0, 0);
+         g.pos.move_number += 1;
+         手順保存(g.pos, 7, 2, 7, 3, PORN, PORN, EMPTY, 0, 0, 0, 0);
        },
        false},
       {"the other nation's line-up",
@@ -129,7 +129,7 @@ TEST(RecordText, NamesTheResultOnlyWhileTheListEndsWhereTheMatchEnded) {
        false},
       {"a match against the computer started from the end of the list",
        [](Game& g) {
-         g.com.move_counter = g.history.record_length;
+         g.com.move_counter = g.pos.history.record_length;
          start2_click(g);
        },
        false},

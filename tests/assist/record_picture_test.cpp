@@ -28,8 +28,8 @@ TEST(RecordPicture, ShowsTheAskedMoveTurnedRoundWhenAsked) {
       g.working_directory = folder.path();
       show_record_position(g, record, n, flipped);
       const Board& board = record.moves[n - 1].board;
-      EXPECT_EQ(g.board, flipped ? turned_board(board) : board) << n << flipped;
-      EXPECT_EQ(g.move_number, n);
+      EXPECT_EQ(g.pos.board, flipped ? turned_board(board) : board) << n << flipped;
+      EXPECT_EQ(g.pos.move_number, n);
       EXPECT_EQ(g.view.shown.move_count, n);
       EXPECT_EQ(g.view.shown.own_move.shown + g.view.shown.enemy_move.shown, n) << "each side's last move";
       EXPECT_TRUE(t.fakes.dialogs.boxes.empty());

@@ -14,9 +14,10 @@ class TakeBackTest : public MatchTest {
   // The position and clocks are those of slot n, and play goes on at once:
   // no message, the clock of the side to move starts now.
   void expect_playing_from_slot(int n) {
-    const HistorySlot& slot = g.history.slot(n);
-    EXPECT_EQ(g.move_number, n);
-    EXPECT_EQ(std::tie(g.board, g.hand_own, g.hand_enemy), std::tie(slot.board, slot.hand_own, slot.hand_enemy));
+    const HistorySlot& slot = g.pos.history.slot(n);
+    EXPECT_EQ(g.pos.move_number, n);
+    EXPECT_EQ(std::tie(g.pos.board, g.pos.hand_own, g.pos.hand_enemy),
+              std::tie(slot.board, slot.hand_own, slot.hand_enemy));
     EXPECT_EQ(g.clock.clock_own_total, slot.clock_own_after);
     EXPECT_TRUE(box_texts().empty());
     EXPECT_EQ(g.resume_pending, 0);
@@ -43,21 +44,21 @@ TEST_F(TakeBackTest, BetweenTwoPeopleStepsOneMoveAndPutsItBack) {
         {4, 5, 4, 4, 1},
         {3, 2, 3, 3, 1},
         {4, 4, 4, 3, MOUSE_RIGHT}});
-  ASSERT_EQ(g.board(4, 3), -HU_N);
+  ASSERT_EQ(g.pos.board(4, 3), -HU_N);
 
   take_back(g);
   expect_playing_from_slot(6);
-  EXPECT_EQ(g.turn, +1);  // the own side moves again
+  EXPECT_EQ(g.pos.turn, +1);  // the own side moves again
   EXPECT_EQ(times_played(g.sound.snd_piece), 1);
   take_back(g);
   take_back(g);
   expect_playing_from_slot(4);
-  EXPECT_EQ(g.board(4, 4), PORN);  // the capture is undone
+  EXPECT_EQ(g.pos.board(4, 4), PORN);  // the capture is undone
 
   for (int i = 0; i < 3; ++i) take_back_redo(g);
   expect_playing_from_slot(7);
-  EXPECT_EQ(g.hand_own[hand_index_of(PORN)], 1);
-  EXPECT_EQ(g.history.record_length, 7);
+  EXPECT_EQ(g.pos.hand_own[hand_index_of(PORN)], 1);
+  EXPECT_EQ(g.pos.history.record_length, 7);
   EXPECT_EQ(refusals(), 0);
 }
 
@@ -66,18 +67,18 @@ TEST_F(TakeBackTest, AgainstTheComputerTakesBackTheReplyAlong) {
   set_position({{5, 9, -OU}, {5, 1, KING}, {1, 4, -HU}, {1, 3, PORN}, {9, 2, PORN}});
   on_menu(g, MenuItem::START2);
   play({{1, 4, 1, 3, MOUSE_RIGHT}});
-  ASSERT_EQ(g.move_number, 2);  // the person's move and the computer's reply
+  ASSERT_EQ(g.pos.move_number, 2);  // the person's move and the computer's reply
 
   take_back(g);
   expect_playing_from_slot(0);
-  EXPECT_EQ(g.turn, g.chess_sign);  // the person's move
+  EXPECT_EQ(g.pos.turn, g.pos.chess_sign);  // the person's move
   EXPECT_TRUE(g.clock.timer1_enabled);
   EXPECT_EQ(t.fakes.sound.played().size(), 2u);  // one move sound a step
 
   take_back_redo(g);
   expect_playing_from_slot(2);
-  EXPECT_EQ(g.board(1, 3), -HU_N);
-  EXPECT_EQ(g.turn, g.chess_sign);
+  EXPECT_EQ(g.pos.board(1, 3), -HU_N);
+  EXPECT_EQ(g.pos.turn, g.pos.chess_sign);
 }
 
 // The clocks on show are the match's at every moment: the computer's blink
@@ -109,7 +110,7 @@ TEST_F(TakeBackTest, RefusedWithTheRefusalSoundWhereNothingCanBeStepped) {
   const auto computer_opened = [this] {
     on_menu(g, MenuItem::REVERSE);
     on_menu(g, MenuItem::START2);
-    EXPECT_EQ(g.move_number, 1);
+    EXPECT_EQ(g.pos.move_number, 1);
   };
   const std::pair<std::function<void()>, void (*)(Game&)> rows[] = {
       {[] {}, take_back},  // no match
@@ -121,12 +122,12 @@ TEST_F(TakeBackTest, RefusedWithTheRefusalSoundWhereNothingCanBeStepped) {
   for (const auto& [arrange, command] : rows) {
     初期設定(g);
     arrange();
-    const int moves = g.move_number;
+    const int moves = g.pos.move_number;
     clear_logs();
     command(g);
     EXPECT_EQ(refusals(), 1) << moves;
     EXPECT_TRUE(box_texts().empty()) << moves;
-    EXPECT_EQ(g.move_number, moves);
+    EXPECT_EQ(g.pos.move_number, moves);
   }
 }
 

@@ -24,16 +24,16 @@ struct ComGame {
 
   explicit ComGame(std::initializer_list<Piece> pieces, int level = 3) {
     g.game_mode = MODE_COM;
-    g.turn = g.main_sign();
+    g.pos.turn = g.pos.main_sign();
     g.com.com_level = level;
-    for (const Piece& p : pieces) g.board(p.x, p.y) = p.code;
+    for (const Piece& p : pieces) g.pos.board(p.x, p.y) = p.code;
     refresh();
   }
-  void give_own(int hand_index, int count = 1) { g.hand_own[hand_index] += count; }
-  void give_enemy(int hand_index, int count = 1) { g.hand_enemy[hand_index] += count; }
+  void give_own(int hand_index, int count = 1) { g.pos.hand_own[hand_index] += count; }
+  void give_enemy(int hand_index, int count = 1) { g.pos.hand_enemy[hand_index] += count; }
   void refresh() {
-    調査_2歩フラグ設定(g);
-    勢力調査(g, g.maps);
+    調査_2歩フラグ設定(g.pos);
+    勢力調査(g.pos, g.maps);
   }
 };
 

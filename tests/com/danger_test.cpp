@@ -18,21 +18,21 @@ TEST(DangerForks, TwoUnguardedPiecesEarnATenthEachAndTheCheaperOne) {
   // A computer knight on (5, 5), unattacked, hits a gold and a silver.
   ComGame c({{5, 5, +KNIG}, {4, 7, -KIN}, {6, 7, -GIN}});
   EvalTrace trace;
-  EXPECT_EQ(盤評価_COM危険座標(c.g, c.g.maps, c.g.com, +KNIG, 5, 5, &trace), 2 + points(GIN));
+  EXPECT_EQ(盤評価_COM危険座標(c.g.pos, c.g.maps, c.g.com, +KNIG, 5, 5, &trace), 2 + points(GIN));
   EXPECT_EQ(amount_of(trace, Term::DangerCandidateThreatensAPiece), 2);
 }
 
 TEST(DangerForks, ASingleTargetEarnsOnlyATenth) {
   ComGame c({{5, 5, +KNIG}, {4, 7, -KIN}});
   EvalTrace trace;
-  EXPECT_EQ(盤評価_COM危険座標(c.g, c.g.maps, c.g.com, +KNIG, 5, 5, &trace), 1);
+  EXPECT_EQ(盤評価_COM危険座標(c.g.pos, c.g.maps, c.g.com, +KNIG, 5, 5, &trace), 1);
   EXPECT_FALSE(fired(trace, Term::DangerForkOfTwoOrMoreCheaperPiece));
 }
 
 TEST(DangerForks, NoForkWhileTheCandidateItselfIsAttacked) {
   ComGame c({{5, 5, +KNIG}, {4, 7, -KIN}, {6, 7, -GIN}, {5, 6, -HU}});
   EvalTrace trace;
-  盤評価_COM危険座標(c.g, c.g.maps, c.g.com, +KNIG, 5, 5, &trace);
+  盤評価_COM危険座標(c.g.pos, c.g.maps, c.g.com, +KNIG, 5, 5, &trace);
   EXPECT_FALSE(fired(trace, Term::DangerCandidateThreatensAPiece));
 }
 
@@ -40,7 +40,7 @@ TEST(DangerKing, BackRowKingCostsFiftyThenTwoFiftyAndSevenHundredIndependently) 
   ComGame c({{5, 1, +OU}, {5, 3, -GIN}});
   c.give_own(HAND_BISH);
   EvalTrace trace;
-  盤評価_COM危険座標(c.g, c.g.maps, c.g.com, +OU, 5, 1, &trace);
+  盤評価_COM危険座標(c.g.pos, c.g.maps, c.g.com, +OU, 5, 1, &trace);
   EXPECT_EQ(amount_of(trace, Term::DangerKingOnTheBackRowSquareInFrontAttacked), points(-50));
   EXPECT_EQ(amount_of(trace, Term::DangerKingOnTheBackRowFrontNotHeld), points(-250));
   EXPECT_EQ(amount_of(trace, Term::DangerKingOnTheBackRowBishopOrQueenInHand), points(-700));
@@ -50,7 +50,7 @@ TEST(DangerKing, BackRowKingCostsFiftyThenTwoFiftyAndSevenHundredIndependently) 
   ComGame held({{5, 1, +OU}, {4, 1, +KIN}, {5, 3, -GIN}});
   held.give_own(HAND_QEEN);
   trace.clear();
-  盤評価_COM危険座標(held.g, held.g.maps, held.g.com, +OU, 5, 1, &trace);
+  盤評価_COM危険座標(held.g.pos, held.g.maps, held.g.com, +OU, 5, 1, &trace);
   EXPECT_EQ(amount_of(trace, Term::DangerKingOnTheBackRowSquareInFrontAttacked), points(-50));
   EXPECT_FALSE(fired(trace, Term::DangerKingOnTheBackRowFrontNotHeld));
   EXPECT_EQ(amount_of(trace, Term::DangerKingOnTheBackRowBishopOrQueenInHand), points(-700));
@@ -60,7 +60,7 @@ TEST(DangerHangingPieces, LossOffsetByThePieceJustCapturedThere) {
   ComGame c({{5, 5, +GIN}, {5, 6, -HU}});
   c.g.com.board_before_com(5, 5) = -KIN;  // the silver has just taken a gold
   EvalTrace trace;
-  盤評価_COM危険座標(c.g, c.g.maps, c.g.com, +GIN, 5, 5, &trace);
+  盤評価_COM危険座標(c.g.pos, c.g.maps, c.g.com, +GIN, 5, 5, &trace);
   EXPECT_EQ(amount_of(trace, Term::DangerHangingPiece), points(-GIN));
   EXPECT_EQ(amount_of(trace, Term::DangerHangingPieceJustCapturedThere), points(KIN));
 }
@@ -68,7 +68,7 @@ TEST(DangerHangingPieces, LossOffsetByThePieceJustCapturedThere) {
 TEST(DangerHangingPieces, CampPieceHitByAPawnCostsMore) {
   ComGame c({{5, 3, +GIN}, {5, 4, -HU}});
   EvalTrace trace;
-  盤評価_COM危険座標(c.g, c.g.maps, c.g.com, +GIN, 5, 3, &trace);
+  盤評価_COM危険座標(c.g.pos, c.g.maps, c.g.com, +GIN, 5, 3, &trace);
   EXPECT_EQ(amount_of(trace, Term::DangerHangingPieceInTheCamp), points(-10));
   EXPECT_EQ(amount_of(trace, Term::DangerCampPieceHitByPawnOrLance), points(-20));
 }
@@ -79,7 +79,7 @@ TEST(DangerDropThreats, RookDropSkewerCountsHalfTheFarPiece) {
   ComGame c({{5, 4, +KNIG}, {5, 2, +SYA_N}, {1, 1, +OU}});
   c.give_own(HAND_ROOK);
   EvalTrace trace;
-  盤評価_COM危険座標(c.g, c.g.maps, c.g.com, +KNIG, 5, 4, &trace);
+  盤評価_COM危険座標(c.g.pos, c.g.maps, c.g.com, +KNIG, 5, 4, &trace);
   EXPECT_EQ(amount_of(trace, Term::DangerRookDropSkewersTwoPieces), -1115);
 }
 
@@ -87,12 +87,12 @@ TEST(DangerDropThreats, UnguardedSquaresCountOnlyWhileThePersonHoldsPieces) {
   // The empty square in front of the computer's knight, which nothing guards.
   ComGame c({{5, 1, +KEI}, {9, 9, -OU}});
   EvalTrace trace;
-  盤評価_COM危険座標(c.g, c.g.maps, c.g.com, +KEI, 5, 1, &trace);
+  盤評価_COM危険座標(c.g.pos, c.g.maps, c.g.com, +KEI, 5, 1, &trace);
   EXPECT_FALSE(fired(trace, Term::DangerHoleInFrontOfTheKnight));
   EXPECT_FALSE(fired(trace, Term::DangerUnguardedEmptySquareInTheCamp));
   c.give_own(HAND_PORN);
   trace.clear();
-  盤評価_COM危険座標(c.g, c.g.maps, c.g.com, +KEI, 5, 1, &trace);
+  盤評価_COM危険座標(c.g.pos, c.g.maps, c.g.com, +KEI, 5, 1, &trace);
   EXPECT_EQ(amount_of(trace, Term::DangerHoleInFrontOfTheKnight), points(-5));
 }
 
@@ -101,17 +101,17 @@ struct BishopCaution : ::testing::Test {
   ComGame c{{{5, 1, +OU}, {5, 5, +KIN}}};
   int caution(int dx, int dy) {
     c.refresh();
-    調査_持角狙座標(c.g, c.g.maps, c.g.com);
-    return 盤評価_自角注意_COM(c.g, c.g.com, dx, dy, +KIN);
+    調査_持角狙座標(c.g.pos, c.g.maps, c.g.com);
+    return 盤評価_自角注意_COM(c.g.pos, c.g.com, dx, dy, +KIN);
   }
 };
 
 TEST_F(BishopCaution, NothingWithoutABishopToGetThere) { EXPECT_EQ(caution(5, 5), 0); }
 
 TEST_F(BishopCaution, ABishopOnTheBoardThatReachesTheFirstSquare) {
-  c.g.board(1, 1) = -KAKU;  // reaches (3, 3), the first marked square seen from (5, 5)
+  c.g.pos.board(1, 1) = -KAKU;  // reaches (3, 3), the first marked square seen from (5, 5)
   EXPECT_EQ(caution(5, 5), +KIN);
-  c.g.board(1, 1) = -KAKU_N;
+  c.g.pos.board(1, 1) = -KAKU_N;
   EXPECT_EQ(caution(5, 5), +KIN);
 }
 
@@ -123,14 +123,14 @@ TEST_F(BishopCaution, ABishopInHandCountsAPawnInHandDoesNot) {
 }
 
 TEST_F(BishopCaution, OnlyTheFirstMarkedSquareIsExamined) {
-  c.g.board(9, 1) = -KAKU;  // reaches (7, 3), which comes after (3, 3)
+  c.g.pos.board(9, 1) = -KAKU;  // reaches (7, 3), which comes after (3, 3)
   EXPECT_EQ(caution(5, 5), 0);
 }
 
 TEST_F(BishopCaution, ADestinationOffEveryMarkedDiagonalIsSafe) {
   c.give_own(HAND_KAKU);
-  c.g.board(5, 5) = EMPTY;
-  c.g.board(5, 6) = +KIN;
+  c.g.pos.board(5, 5) = EMPTY;
+  c.g.pos.board(5, 6) = +KIN;
   EXPECT_EQ(caution(5, 6), 0);
 }
 

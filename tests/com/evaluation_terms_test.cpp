@@ -107,7 +107,7 @@ TEST(EvaluationTerms, AKingStepToABetterGuardedSquareEarnsATenth) {
   c.g.com.com_move_code = +OU;
   c.g.com.enemy_influence_before = Grid<int>{};
   EvalTrace trace;
-  盤評価(c.g, c.g.maps, c.g.com, EMPTY, +OU, 5, 2, 4, 3, &trace);
+  盤評価(c.g.pos, c.g.maps, c.g.com, EMPTY, +OU, 5, 2, 4, 3, &trace);
   EXPECT_EQ(amount_of(trace, Term::KingBetterGuarded), points(1));
 }
 

@@ -32,15 +32,15 @@ struct Ladder : ::testing::Test {
 TEST_F(Ladder, TowardsNinthKyuTheComputerLosesItsPiecesInOrder) {
   const int squares[7][2] = {{2, 1}, {9, 1}, {3, 1}, {8, 1}, {4, 1}, {7, 1}, {5, 1}};
   for (int i = 0; i < 7; ++i) {
-    ASSERT_NE(g.board(squares[i][0], squares[i][1]), EMPTY);
+    ASSERT_NE(g.pos.board(squares[i][0], squares[i][1]), EMPTY);
     handicap_click(g, true);
-    EXPECT_EQ(g.board(squares[i][0], squares[i][1]), EMPTY) << "step " << i + 1;
+    EXPECT_EQ(g.pos.board(squares[i][0], squares[i][1]), EMPTY) << "step " << i + 1;
     EXPECT_EQ(g.com.handicap_grade, i + 1);
   }
   EXPECT_EQ(played(), std::vector<int>(7, SOUND_VANISH));
-  const Board after_seven = g.board;
+  const Board after_seven = g.pos.board;
   handicap_click(g, true);  // the ninth-kyu end of the ladder
-  EXPECT_EQ(g.board, after_seven);
+  EXPECT_EQ(g.pos.board, after_seven);
   EXPECT_EQ(g.com.handicap_grade, 7);
   EXPECT_EQ(g.com.handicap_set, 1);
   EXPECT_EQ(played().size(), 7u);
@@ -50,38 +50,38 @@ TEST_F(Ladder, TowardsMeijinThePersonLosesPiecesFromTheEdgesInwards) {
   const int squares[10][2] = {{2, 8}, {8, 8}, {1, 9}, {9, 9}, {2, 9}, {8, 9}, {3, 9}, {7, 9}, {4, 9}, {6, 9}};
   for (int i = 0; i < 10; ++i) {
     handicap_click(g, false);
-    EXPECT_EQ(g.board(squares[i][0], squares[i][1]), EMPTY) << "step " << i + 1;
+    EXPECT_EQ(g.pos.board(squares[i][0], squares[i][1]), EMPTY) << "step " << i + 1;
   }
   EXPECT_EQ(g.com.handicap_grade, -10);
-  EXPECT_NE(g.board(5, 9), EMPTY);  // the king stays
-  const Board at_meijin = g.board;
+  EXPECT_NE(g.pos.board(5, 9), EMPTY);  // the king stays
+  const Board at_meijin = g.pos.board;
   handicap_click(g, false);
-  EXPECT_EQ(g.board, at_meijin);
+  EXPECT_EQ(g.pos.board, at_meijin);
   EXPECT_EQ(g.com.handicap_grade, -10);
 }
 
 TEST_F(Ladder, StepsBackRestoreTheStartingPieces) {
-  const int start_1_9 = g.board(1, 9);
+  const int start_1_9 = g.pos.board(1, 9);
   for (int i = 0; i < 3; ++i) handicap_click(g, false);
-  ASSERT_EQ(g.board(1, 9), EMPTY);
+  ASSERT_EQ(g.pos.board(1, 9), EMPTY);
   handicap_click(g, true);  // from -3 back to -2
-  EXPECT_EQ(g.board(1, 9), start_1_9);
+  EXPECT_EQ(g.pos.board(1, 9), start_1_9);
   EXPECT_EQ(played().back(), SOUND_PIECE);
   const auto drawn = t.fakes.screen.last_picture_at_cell(1, 9);
   ASSERT_TRUE(drawn.has_value());
   EXPECT_EQ(drawn->picture, start_1_9);
 
   for (int i = 0; i < 4; ++i) handicap_click(g, true);  // to +2: both rooks gone
-  ASSERT_EQ(g.board(9, 1), EMPTY);
+  ASSERT_EQ(g.pos.board(9, 1), EMPTY);
   handicap_click(g, false);
-  EXPECT_EQ(g.board(9, 1), +ROOK);
+  EXPECT_EQ(g.pos.board(9, 1), +ROOK);
   EXPECT_EQ(played().back(), SOUND_CHESS);
 }
 
 TEST_F(Ladder, AnAcceptedStepEmptiesTheMoveListAndClosesTheRecordPanel) {
-  g.history.record_length = 12;
+  g.pos.history.record_length = 12;
   handicap_click(g, true);
-  EXPECT_EQ(g.history.record_length, 0);
+  EXPECT_EQ(g.pos.history.record_length, 0);
   const auto& calls = t.fakes.dialogs.calls;
   EXPECT_NE(std::find(calls.begin(), calls.end(), "set_record_lists_visible 000"), calls.end());
   EXPECT_EQ(t.fakes.screen.texts().back(), "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級");
@@ -90,11 +90,11 @@ TEST_F(Ladder, AnAcceptedStepEmptiesTheMoveListAndClosesTheRecordPanel) {
 TEST_F(Ladder, EveryStepIsWrittenIntoTheStartOfTheMoveList) {
   for (bool up : {true, true, false, false, false, false, true}) {
     handicap_click(g, up);
-    EXPECT_EQ(g.history.slot(0).board, g.board) << "grade " << g.com.handicap_grade;
+    EXPECT_EQ(g.pos.history.slot(0).board, g.pos.board) << "grade " << g.com.handicap_grade;
   }
   Board expected = starting_board(g.menu.NIPPON);  // grade -1: only (2, 8) taken off
   expected(2, 8) = EMPTY;
-  EXPECT_EQ(g.board, expected);
+  EXPECT_EQ(g.pos.board, expected);
 }
 
 // A record's first position after a handicap start (grade) and one move of
@@ -104,11 +104,11 @@ class RecordHandicap : public Ladder, public ::testing::WithParamInterface<std::
 TEST_P(RecordHandicap, IsFoundFromTheFirstPosition) {
   const auto [grade, fx, fy, tx, ty] = GetParam();
   for (int i = 0; i < std::abs(grade); ++i) handicap_click(g, grade > 0);
-  Board first = g.board;
+  Board first = g.pos.board;
   first(tx, ty) = std::exchange(first(fx, fy), EMPTY);
   Board start = starting_board(g.menu.NIPPON);
   take_off_record_handicap(start, first);
-  EXPECT_EQ(start, g.board);
+  EXPECT_EQ(start, g.pos.board);
 }
 
 // The first move from elsewhere, from the ladder's first square, from the next one.
@@ -127,15 +127,15 @@ class LadderRefusals : public Ladder, public ::testing::WithParamInterface<Refus
 TEST_P(LadderRefusals, RefusedWithTheFirstReasonThatApplies) {
   const Refusal r = GetParam();
   g.record_mode = r.record_mode;
-  g.move_number = r.move_number;
+  g.pos.move_number = r.move_number;
   g.board_flipped = r.flipped;
-  g.history.record_length = 5;
-  const Board before = g.board;
+  g.pos.history.record_length = 5;
+  const Board before = g.pos.board;
   handicap_click(g, true);
-  EXPECT_EQ(g.board, before);
+  EXPECT_EQ(g.pos.board, before);
   EXPECT_EQ(g.com.handicap_grade, 0);
   EXPECT_EQ(g.com.handicap_set, 0);
-  EXPECT_EQ(g.history.record_length, 5);
+  EXPECT_EQ(g.pos.history.record_length, 5);
   EXPECT_EQ(played(), std::vector<int>{SOUND_REFUSE});
   ASSERT_EQ(t.fakes.dialogs.boxes.size(), 1u);
   EXPECT_EQ(t.fakes.dialogs.boxes[0].text, std::string(r.reason) + "\n\n局面→最初にして下さい");

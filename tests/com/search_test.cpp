@@ -116,20 +116,20 @@ TEST(SearchDrops, TheChessArmyDropsOnlyWithTheOption) {
 
 TEST(SearchDrops, TheMainArmyOnTopAlwaysDrops) {
   ComGame c({{5, 1, +OU}, {5, 9, -KING}});
-  c.g.chess_sign = -1;
+  c.g.pos.chess_sign = -1;
   c.give_enemy(HAND_PORN);
   EXPECT_EQ(search_tracing(c.g, -1, HAND_PORN, 5, 5).trace.evaluations.size(), 1u);
 }
 
 TEST(SearchState, TheBoardIsAsBeforeAndTheTurnStateIsKept) {
   ComGame c({{5, 6, +HU}, {5, 5, +KIN}, {5, 7, -HU}, {5, 9, -SYA}, {1, 9, -OU}});
-  const Board before = c.g.board;
+  const Board before = c.g.pos.board;
   Candidate best;
   ASSERT_TRUE(com_search(c.g, best));
-  EXPECT_EQ(c.g.board, before);
+  EXPECT_EQ(c.g.pos.board, before);
   EXPECT_EQ(c.g.com.board_before_com, before);
   // The maps before any candidate are those of the position itself.
-  勢力調査(c.g, c.g.maps);
+  勢力調査(c.g.pos, c.g.maps);
   EXPECT_EQ(c.g.com.own_influence_before, c.g.maps.own_influence);
   EXPECT_EQ(c.g.com.enemy_influence_before, c.g.maps.enemy_influence);
 }

@@ -31,7 +31,7 @@ TEST_F(Turn, PlaysRecordsBooksAndHandsTheMoveBack) {
   prepare(c);
   c.g.menu.KEIKA = true;
   // The search on copies of the game's position, maps and analysis.
-  Position position = c.g;
+  Position position = c.g.pos;
   InfluenceMaps maps = c.g.maps;
   ComAnalysis analysis = c.g.com;
   SearchOptions options;
@@ -41,18 +41,18 @@ TEST_F(Turn, PlaysRecordsBooksAndHandsTheMoveBack) {
 
   com_ban(c.g);
   const Game& g = c.g;
-  EXPECT_EQ(g.board(expected.tx, expected.ty), expected.final_code);
-  EXPECT_EQ(g.move_number, 1);
+  EXPECT_EQ(g.pos.board(expected.tx, expected.ty), expected.final_code);
+  EXPECT_EQ(g.pos.move_number, 1);
   EXPECT_EQ(g.com.move_counter, 1);
-  EXPECT_EQ(g.history.slot(1).move_to_x, expected.tx);
-  EXPECT_EQ(g.history.slot(1).move_to_y, expected.ty);
-  EXPECT_EQ(g.history.slot(1).move_code, expected.final_code);
-  EXPECT_EQ(g.history.slot(1).board, g.board);
+  EXPECT_EQ(g.pos.history.slot(1).move_to_x, expected.tx);
+  EXPECT_EQ(g.pos.history.slot(1).move_to_y, expected.ty);
+  EXPECT_EQ(g.pos.history.slot(1).move_code, expected.final_code);
+  EXPECT_EQ(g.pos.history.slot(1).board, g.pos.board);
   // The blink took the time: three times two pictures of a tenth of a second.
   EXPECT_NEAR(g.clock.clock_enemy_total, 0.6, 1e-9);
-  EXPECT_NEAR(g.history.slot(1).clock_enemy_after, 0.6, 1e-9);
+  EXPECT_NEAR(g.pos.history.slot(1).clock_enemy_after, 0.6, 1e-9);
   EXPECT_EQ(g.clock.clock_own_total, 0);
-  EXPECT_EQ(g.turn, g.chess_sign);
+  EXPECT_EQ(g.pos.turn, g.pos.chess_sign);
   EXPECT_TRUE(g.clock.timer1_enabled);
   EXPECT_NEAR(g.clock.turn_start_time, 1000.6, 1e-9);
   EXPECT_TRUE(boxes(c).empty());
@@ -84,7 +84,7 @@ TEST_F(Turn, ChessPieceCheckSaysCheckAfterTheMoveIsShown) {
   std::vector<std::string> shown_before_box;
   c.t.fakes.dialogs.on_box = [&](const testing::ShownBox&) { shown_before_box = c.t.fakes.screen.texts(); };
   com_ban(c.g);
-  EXPECT_TRUE(is_chess_kind(c.g.board(4, 8)));
+  EXPECT_TRUE(is_chess_kind(c.g.pos.board(4, 8)));
   EXPECT_EQ(boxes(c), std::vector<std::string>{"   ** チェック **"});
   const std::vector<std::string> move_text{"６", "６", "八", "八", "ポーン", "ポーン"};  // shadow, then text
   ASSERT_GE(shown_before_box.size(), move_text.size());
@@ -96,7 +96,7 @@ TEST_F(Turn, AChessPawnPromotingShowsThePromotionDisplay) {
   ComGame c({{2, 8, +PORN}, {9, 9, -OU}});
   prepare(c);
   com_ban(c.g);
-  EXPECT_EQ(c.g.board(2, 9), +QEEN);  // forced on the last row
+  EXPECT_EQ(c.g.pos.board(2, 9), +QEEN);  // forced on the last row
   const auto& calls = c.t.fakes.dialogs.calls;
   EXPECT_TRUE(
       std::any_of(calls.begin(), calls.end(), [](const std::string& s) { return s == "press_promotion_display 24"; }));
@@ -106,7 +106,7 @@ TEST_F(Turn, ShogiPieceCheckSaysOute) {
   ComGame c({{5, 7, +HU}, {5, 9, -OU}});
   prepare(c);
   com_ban(c.g);
-  EXPECT_EQ(c.g.board(5, 8), +HU_N);
+  EXPECT_EQ(c.g.pos.board(5, 8), +HU_N);
   EXPECT_EQ(boxes(c), std::vector<std::string>{"   ** 王手 **"});
   EXPECT_TRUE(c.t.fakes.dialogs.calls.empty());  // no promotion display for shogi pieces
 }
@@ -115,11 +115,11 @@ TEST_F(Turn, MateShowsOnlyTheMateBoxAndTheGameGoesOn) {
   ComGame c({{1, 9, -OU}, {1, 7, +HU}, {2, 7, +KIN}, {9, 1, +OU}});
   prepare(c);
   com_ban(c.g);
-  EXPECT_EQ(c.g.board(1, 8), +HU_N);  // the pawn's promoted mate comes first in scan order
+  EXPECT_EQ(c.g.pos.board(1, 8), +HU_N);  // the pawn's promoted mate comes first in scan order
   ASSERT_EQ(c.t.fakes.dialogs.boxes.size(), 1u);
   EXPECT_EQ(c.t.fakes.dialogs.boxes[0].text, "よし！!");
   EXPECT_EQ(c.t.fakes.dialogs.boxes[0].title, "詰め ?");
-  EXPECT_EQ(c.g.turn, c.g.chess_sign);
+  EXPECT_EQ(c.g.pos.turn, c.g.pos.chess_sign);
 }
 
 TEST_F(Turn, ADropBlinksAtTheHandSlotAndLeavesTheHand) {
@@ -128,9 +128,9 @@ TEST_F(Turn, ADropBlinksAtTheHandSlotAndLeavesTheHand) {
   c.give_enemy(10);  // a gold: its slot is (-5, 3)
   c.g.menu.CHESS_MOCHIKOMA = true;
   com_ban(c.g);
-  EXPECT_EQ(c.g.board(1, 8), +KIN);
-  EXPECT_EQ(c.g.hand_enemy[10], 0);
-  EXPECT_EQ(c.g.hand_enemy_total(), 0);
+  EXPECT_EQ(c.g.pos.board(1, 8), +KIN);
+  EXPECT_EQ(c.g.pos.hand_enemy[10], 0);
+  EXPECT_EQ(c.g.pos.hand_enemy_total(), 0);
   const auto ops = c.t.fakes.screen.ops_of(testing::DrawOp::Picture);
   const double slot_left = BOARD_LEFT + SQUARE_WIDTH * -5, slot_top = BOARD_TOP + SQUARE_HEIGHT * 3;
   EXPECT_TRUE(std::any_of(ops.begin(), ops.end(), [&](const testing::DrawOp& op) {
@@ -143,23 +143,23 @@ TEST_F(Turn, TakingTheKingEndsTheMatchWithoutBookingTheClock) {
   prepare(c);
   c.t.fakes.dialogs.yes_no_answers.push_back(Answer::No);
   com_ban(c.g);
-  EXPECT_EQ(c.g.king_taken, c.g.main_sign());
+  EXPECT_EQ(c.g.pos.king_taken, c.g.pos.main_sign());
   EXPECT_EQ(boxes(c).front(), "ｺﾝﾋﾟｭｰﾀの勝ちです");
-  EXPECT_EQ(c.g.turn, c.g.main_sign());
+  EXPECT_EQ(c.g.pos.turn, c.g.pos.main_sign());
   EXPECT_EQ(c.g.clock.clock_enemy_total, 0);
-  EXPECT_EQ(c.g.move_number, 1);
+  EXPECT_EQ(c.g.pos.move_number, 1);
 }
 
 TEST_F(Turn, WithNoMoveAtAllTheComputerResigns) {
   ComGame c({{5, 9, +HU}, {1, 9, -OU}});
   prepare(c);
   c.t.fakes.dialogs.yes_no_answers.push_back(Answer::No);
-  const Board before = c.g.board;
+  const Board before = c.g.pos.board;
   com_ban(c.g);
   EXPECT_EQ(boxes(c).front(), "あなたの勝ちです");
-  EXPECT_EQ(c.g.board, before);
-  EXPECT_EQ(c.g.move_number, 0);
-  EXPECT_EQ(c.g.history.slots.size(), 1u);
+  EXPECT_EQ(c.g.pos.board, before);
+  EXPECT_EQ(c.g.pos.move_number, 0);
+  EXPECT_EQ(c.g.pos.history.slots.size(), 1u);
   EXPECT_TRUE(c.t.fakes.sound.played().empty());
   EXPECT_FALSE(c.t.fakes.screen.last_picture_at_cell(5, 9).has_value());  // nothing blinked
   EXPECT_FALSE(c.g.clock.timer1_enabled);
@@ -173,8 +173,8 @@ TEST_F(Turn, LevelFourTakesTheKingThroughTheSameRoutine) {
   c.t.fakes.dialogs.yes_no_answers.push_back(Answer::No);
   com_ban(c.g);
   EXPECT_EQ(c.t.fakes.clock.runs_aside, 1);
-  EXPECT_EQ(c.g.board(2, 4), +KIN);
-  EXPECT_EQ(c.g.history.slot(1).move_code, +KIN);
+  EXPECT_EQ(c.g.pos.board(2, 4), +KIN);
+  EXPECT_EQ(c.g.pos.history.slot(1).move_code, +KIN);
   EXPECT_EQ(boxes(c).front(), "ｺﾝﾋﾟｭｰﾀの勝ちです");
   EXPECT_EQ(c.g.com.move_counter, 1);
 }
@@ -188,7 +188,7 @@ TEST_F(Turn, AFailedLevelFourSearchFallsBackToTheOtherLevels) {
   c.t.fakes.clock.work_throws = true;
   c.t.fakes.dialogs.yes_no_answers.push_back(Answer::No);
   com_ban(c.g);
-  EXPECT_EQ(c.g.board(2, 4), +KIN);
+  EXPECT_EQ(c.g.pos.board(2, 4), +KIN);
   EXPECT_EQ(boxes(c).front(), "ｺﾝﾋﾟｭｰﾀの勝ちです");
   EXPECT_EQ(c.g.com.strong_engine, nullptr);
 }
@@ -199,7 +199,7 @@ TEST_F(Turn, LevelFourWithNoMoveAtAllResigns) {
   c.t.fakes.dialogs.yes_no_answers.push_back(Answer::No);
   com_ban(c.g);
   EXPECT_EQ(boxes(c).front(), "あなたの勝ちです");
-  EXPECT_EQ(c.g.move_number, 0);
+  EXPECT_EQ(c.g.pos.move_number, 0);
 }
 
 // Esc or closing the window stopped the search: the program is ending, and
@@ -209,11 +209,11 @@ TEST_F(Turn, AStoppedSearchPlaysNothing) {
   prepare(c);
   c.g.menu.KEIKA = true;
   c.t.fakes.clock.stop_runs_aside = true;
-  const Board before = c.g.board;
+  const Board before = c.g.pos.board;
   com_ban(c.g);
-  EXPECT_EQ(c.g.board, before);
-  EXPECT_EQ(c.g.move_number, 0);
-  EXPECT_EQ(c.g.turn, c.g.main_sign());
+  EXPECT_EQ(c.g.pos.board, before);
+  EXPECT_EQ(c.g.pos.move_number, 0);
+  EXPECT_EQ(c.g.pos.turn, c.g.pos.main_sign());
   EXPECT_TRUE(boxes(c).empty());
   EXPECT_TRUE(c.t.fakes.sound.played().empty());
   EXPECT_FALSE(c.g.clock.timer1_enabled);

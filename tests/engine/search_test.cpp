@@ -92,20 +92,20 @@ TEST(StrongSearch, StopsWhenAnotherThreadSaysSo) {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
     stop = true;
   });
-  g.board = turned_board(g.board);  // the main army on top, to move
-  StrongRoot root = strong_root(g, g.menu.CHESS_MOCHIKOMA);
+  g.pos.board = turned_board(g.pos.board);  // the main army on top, to move
+  StrongRoot root = strong_root(g.pos, g.menu.CHESS_MOCHIKOMA);
   ASSERT_TRUE(strong_search(root, engine, limits, best, &stop, &report));
   stopper.join();
   EXPECT_LT(report.seconds, 10);
-  EXPECT_EQ(移動チェック(g, best.sx, best.sy, best.tx, best.ty, best.starting), 1);
+  EXPECT_EQ(移動チェック(g.pos, best.sx, best.sy, best.tx, best.ty, best.starting), 1);
 }
 
 TEST(StrongSearch, WithoutACompletedDepthItScoresThePositionItself) {
   NullPorts silent;
   Game g(silent.ports());
   初期設定(g);
-  g.board = turned_board(g.board);
-  StrongRoot root = strong_root(g, g.menu.CHESS_MOCHIKOMA);
+  g.pos.board = turned_board(g.pos.board);
+  StrongRoot root = strong_root(g.pos, g.menu.CHESS_MOCHIKOMA);
   const int own_evaluation = evaluate_position(root.position);
   Engine engine(1);
   SearchLimits no_depth;
@@ -122,13 +122,13 @@ TEST(StrongSearch, AnswersOfVelmoraComPassTheMoveCheck) {
   Game g(silent.ports());
   初期設定(g);
   AnalysisPosition p;
-  p.board = turned_board(g.board);
+  p.board = turned_board(g.pos.board);
   p.level = STRONG_LEVEL;
   std::istringstream answer(answer_position_line(format_position_line(p) + " movetime=50"));
   Candidate c;
   answer >> c.sx >> c.sy >> c.tx >> c.ty >> c.starting >> c.final_code;
   set_up_position(g, p);
-  EXPECT_EQ(移動チェック(g, c.sx, c.sy, c.tx, c.ty, c.starting), 1);
+  EXPECT_EQ(移動チェック(g.pos, c.sx, c.sy, c.tx, c.ty, c.starting), 1);
   EXPECT_GT(c.starting, 0) << "the enemy side moves";
 }
 
@@ -137,11 +137,11 @@ TEST(StrongSearch, AnswersOfVelmoraComPassTheMoveCheck) {
 TEST(StrongPlayer, PlaysOnlyWhatTheRulesAllow) {
   NullPorts silent;
   Game g(silent.ports());
-  g.board(5, 1) = +KING;
-  g.board(5, 9) = -OU;
-  g.board(7, 3) = +PORN;
-  g.board(1, 8) = +PORN;
-  g.hand_enemy[10] = 1;  // a KIN, dropped from hand column -5
+  g.pos.board(5, 1) = +KING;
+  g.pos.board(5, 9) = -OU;
+  g.pos.board(7, 3) = +PORN;
+  g.pos.board(1, 8) = +PORN;
+  g.pos.hand_enemy[10] = 1;  // a KIN, dropped from hand column -5
   g.menu.CHESS_MOCHIKOMA = true;
   struct Row {
     Candidate move;
@@ -160,7 +160,7 @@ TEST(StrongPlayer, PlaysOnlyWhatTheRulesAllow) {
       {{-5, 10, 5, 5, +KIN, +HU}, +1, false, "a drop that changes its piece"},
       {{-5, 10, 5, 9, +KIN, +KIN}, +1, false, "a drop on an occupied square"},
   };
-  for (const Row& row : rows) EXPECT_EQ(rules_allow(g, row.move, row.side), row.allowed) << row.what;
+  for (const Row& row : rows) EXPECT_EQ(rules_allow(g.pos, row.move, row.side), row.allowed) << row.what;
 }
 
 TEST(StrongEvaluation, CountsHandPiecesOnlyForASideThatMayDropThem) {

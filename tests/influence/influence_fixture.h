@@ -15,9 +15,9 @@ class InfluenceTest : public ::testing::Test {
   Game& g = t.game;
   InfluenceMaps& m = t.game.maps;
 
-  void put(int x, int y, int code) { g.board(x, y) = code; }
-  void clear() { g.board.fill_squares(EMPTY); }
-  void survey() { 勢力調査(g, g.maps); }
+  void put(int x, int y, int code) { g.pos.board(x, y) = code; }
+  void clear() { g.pos.board.fill_squares(EMPTY); }
+  void survey() { 勢力調査(g.pos, g.maps); }
 
   // Sum of a map over the 81 squares.
   static int sum(const Grid<int>& grid) {

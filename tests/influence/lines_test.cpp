@@ -71,7 +71,7 @@ TEST_F(Lines, ALineStopsAtAPieceOfItsOwnSideAndProtectsIt) {
   EXPECT_EQ(m.own_defender_code(3, 5), -ROOK);
   EXPECT_EQ(m.own_influence(5, 5), 0) << "the own king blocks its own line";
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(5, 1, KURUMA);
   put(5, 4, KIN);
   survey();
@@ -89,7 +89,7 @@ TEST_F(Lines, LancesLookForwardOnly) {
   EXPECT_EQ(own_reached(), 0);
   EXPECT_EQ(enemy_reached(), 0);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(3, 5, -KYOU);
   put(7, 5, KYOU);
   survey();
@@ -137,7 +137,7 @@ TEST_F(Lines, QueenMarksChecksOnBothHalves) {
   EXPECT_EQ(m.own_influence(9, 9), 1) << "the diagonal passes over the OU";
   EXPECT_EQ(m.own_attacker_code(4, 4), -QEEN);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(9, 9, QEEN);
   put(9, 6, -OU);
   survey();
@@ -199,7 +199,7 @@ TEST_F(Lines, BishopInACornerOrHemmedIn) {
   EXPECT_EQ(own_reached(), 8);
   EXPECT_EQ(m.own_influence(9, 1), 1);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(5, 5, KAKU);
   put(4, 4, HU);
   put(6, 4, -HU);

@@ -11,17 +11,17 @@ namespace {
 
 class Mate : public InfluenceTest {
  protected:
-  void own_hand(int index, int count) { g.hand_own[index] = count; }
-  void enemy_hand(int index, int count) { g.hand_enemy[index] = count; }
+  void own_hand(int index, int count) { g.pos.hand_own[index] = count; }
+  void enemy_hand(int index, int count) { g.pos.hand_enemy[index] = count; }
 
   // Surveys the position, then runs the test and checks that it left the
   // board as it found it.
   template <class Test>
   int run(Test test) {
-    勢力調査(g, g.maps);
-    const Board before = g.board;
-    const int answer = test(g, g.maps);
-    EXPECT_EQ(g.board, before) << "the board was changed";
+    勢力調査(g.pos, g.maps);
+    const Board before = g.pos.board;
+    const int answer = test(g.pos, g.maps);
+    EXPECT_EQ(g.pos.board, before) << "the board was changed";
     return answer;
   }
   int own_mated() { return run(詰めかMAN); }
@@ -41,15 +41,15 @@ bool same_maps(const InfluenceMaps& a, const InfluenceMaps& b) {
 
 // The own OU on (5, 9) hemmed in by own knights that cannot move to (6, 7).
 void hem_in_own_king(Game& g) {
-  g.board(5, 9) = -OU;
-  for (const auto& sq : {std::pair{4, 8}, {5, 8}, {6, 8}, {4, 9}, {6, 9}}) g.board(sq.first, sq.second) = -KEI;
+  g.pos.board(5, 9) = -OU;
+  for (const auto& sq : {std::pair{4, 8}, {5, 8}, {6, 8}, {4, 9}, {6, 9}}) g.pos.board(sq.first, sq.second) = -KEI;
 }
 
 TEST_F(Mate, AKingNotInCheckIsNeverMated) {
   hem_in_own_king(g);
   EXPECT_EQ(own_mated(), 0);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(1, 1, KING);
   put(1, 2, -ROOK);  // next to the king, protected from (1, 9)
   put(1, 9, -ROOK);
@@ -68,7 +68,7 @@ TEST_F(Mate, AChessKnightCheckWithAPieceInHandIsNeverMate) {
   own_hand(6, 1);
   EXPECT_EQ(own_mated(), 0) << "no line to block and the checker is not adjacent";
 
-  g.hand_own = {};
+  g.pos.hand_own = {};
   EXPECT_EQ(own_mated(), 1) << "without a hand the escape and capture tests decide";
 }
 
@@ -105,7 +105,7 @@ TEST_F(LineCheck, ADropOnTheLineDefends) {
   put(2, 1, ROOK);
   own_hand(6, 1);
   EXPECT_EQ(own_mated(), 0);
-  g.hand_own = {};
+  g.pos.hand_own = {};
   EXPECT_EQ(own_mated(), 1);
 }
 
@@ -167,7 +167,7 @@ TEST_F(Mate, EnemySideMirrorsTheOwnSide) {
 
   enemy_hand(6, 1);
   EXPECT_EQ(enemy_mated(), 0) << "a drop blocks the column";
-  g.hand_enemy = {};
+  g.pos.hand_enemy = {};
   enemy_hand(1, 1);
   EXPECT_EQ(enemy_mated(), 1) << "a chess pawn alone does not block";
 
@@ -200,11 +200,11 @@ TEST_F(Mate, EnemyTrialsKeepTheChecksOfTheTestedPosition) {
   EXPECT_EQ(enemy_mated(), 0);
 
   // The maps now describe the last trial, the block on (5, 2).
-  EXPECT_EQ(g.board(5, 2), EMPTY);
+  EXPECT_EQ(g.pos.board(5, 2), EMPTY);
   EXPECT_EQ(m.own_attacker_code(5, 2), -ROOK);
   EXPECT_EQ(m.own_influence(5, 1), 0);
   const InfluenceMaps after_test = m;
-  勢力調査(g, g.maps);
+  勢力調査(g.pos, g.maps);
   EXPECT_FALSE(same_maps(after_test, m));
   EXPECT_EQ(m.own_attacker_code(5, 2), -999);
   EXPECT_EQ(m.own_influence(5, 1), 1);
@@ -216,11 +216,11 @@ TEST_F(Mate, OwnSideTestChangesNoMap) {
   put(2, 1, ROOK);
   put(4, 8, KNIG);
   put(8, 5, -SYA);
-  勢力調査(g, g.maps);
+  勢力調査(g.pos, g.maps);
   const InfluenceMaps before = m;
-  EXPECT_EQ(詰めかMAN(g, g.maps), 0);
+  EXPECT_EQ(詰めかMAN(g.pos, g.maps), 0);
   EXPECT_TRUE(same_maps(before, m));
-  EXPECT_EQ(詰めかMAN_COM移動(g, g.maps), 1);
+  EXPECT_EQ(詰めかMAN_COM移動(g.pos, g.maps), 1);
   EXPECT_TRUE(same_maps(before, m));
 }
 
@@ -229,12 +229,12 @@ TEST_F(Mate, EnemyReachOfTheOwnKing) {
   put(5, 5, -HU);
   put(5, 1, ROOK);  // blocked by the pawn
   put(7, 7, UMA);   // its leaps pass the king by
-  勢力調査(g, g.maps);
-  EXPECT_EQ(詰めかMAN_COM移動(g, g.maps), 0);
+  勢力調査(g.pos, g.maps);
+  EXPECT_EQ(詰めかMAN_COM移動(g.pos, g.maps), 0);
   put(6, 7, UMA);  // (6, 7) -> (5, 9) over the leg (6, 8)
-  EXPECT_EQ(詰めかMAN_COM移動(g, g.maps), 1);
+  EXPECT_EQ(詰めかMAN_COM移動(g.pos, g.maps), 1);
   put(6, 8, -HU);
-  EXPECT_EQ(詰めかMAN_COM移動(g, g.maps), 0) << "the leg is blocked";
+  EXPECT_EQ(詰めかMAN_COM移動(g.pos, g.maps), 0) << "the leg is blocked";
 }
 
 TEST_F(Mate, EscapeSquaresAreEmptyAndUnreached) {
@@ -242,14 +242,14 @@ TEST_F(Mate, EscapeSquaresAreEmptyAndUnreached) {
   put(4, 4, KIN);   // an enemy piece is never an escape square
   put(6, 6, -HU);   // nor an own one
   put(9, 4, ROOK);  // covers (6, 4) and (5, 4)
-  勢力調査(g, g.maps);
+  勢力調査(g.pos, g.maps);
   // The gold covers (4, 5) and (5, 4); (4, 6), (5, 6) and (6, 5) are free.
-  EXPECT_EQ(調査_自王逃道(g, g.maps), 3);
+  EXPECT_EQ(調査_自王逃道(g.pos, g.maps), 3);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(1, 1, -KING);
-  勢力調査(g, g.maps);
-  EXPECT_EQ(調査_自王逃道(g, g.maps), 3) << "a corner king has three neighbours";
+  勢力調査(g.pos, g.maps);
+  EXPECT_EQ(調査_自王逃道(g.pos, g.maps), 3) << "a corner king has three neighbours";
 }
 
 }  // namespace

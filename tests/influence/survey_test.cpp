@@ -19,7 +19,7 @@ TEST_F(Survey, EmptyBoardResetsEveryMapAndKeepsTheKingSquares) {
   put(4, 4, KEI);
   put(6, 6, KNIG);
   survey();
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   survey();
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
@@ -56,7 +56,7 @@ TEST_F(Survey, KingSquaresComeFromEveryKindOfKing) {
   EXPECT_EQ(m.enemy_king_x, 7);
   EXPECT_EQ(m.enemy_king_y, 2);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(4, 9, -KING);
   put(5, 2, SYOU);
   survey();
@@ -65,7 +65,7 @@ TEST_F(Survey, KingSquaresComeFromEveryKindOfKing) {
   EXPECT_EQ(m.enemy_king_x, 5);
   EXPECT_EQ(m.enemy_king_y, 2);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(1, 1, -OU);
   put(9, 9, OU);
   survey();
@@ -123,7 +123,7 @@ TEST_F(Survey, TheLowestCodeIsTheDefender) {
   EXPECT_EQ(m.own_defender_code(5, 5), -KIN);
   EXPECT_EQ(m.own_influence(5, 5), 2);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(5, 4, HU);
   put(4, 4, KIN);
   put(5, 5, GIN);
@@ -139,7 +139,7 @@ TEST_F(Survey, ShogiKnightMarksTheCheckedKingsSquareToo) {
   EXPECT_EQ(m.own_check_map(5, 5), CHECKER_MARK);
   EXPECT_EQ(m.own_check_map(4, 3), CHECKER_MARK);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(5, 5, -KNIG);
   put(4, 3, KING);
   survey();
@@ -156,7 +156,7 @@ TEST_F(Survey, EnemyShogiKnightMarksTheOwnKingButNotItsOwnKing) {
   EXPECT_EQ(m.enemy_check_map(4, 3), CHECKER_MARK);
   EXPECT_EQ(m.enemy_influence(4, 3), 1);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(5, 1, KEI);
   put(6, 3, KING);
   survey();
@@ -178,7 +178,7 @@ TEST_F(Survey, ChessPawnAndKingSkipThePawnsInTheirRecords) {
   EXPECT_EQ(m.own_attacker_x(6, 4), 5);
   EXPECT_EQ(m.own_attacker_y(6, 4), 5);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(5, 5, -KING);
   put(4, 4, HEISI);
   put(5, 4, HU_N);
@@ -219,7 +219,7 @@ TEST_F(Survey, EnemyChessPiecesProtectOnlyFromCodeFour) {
   EXPECT_EQ(m.enemy_influence(3, 6), 1);
   EXPECT_EQ(m.enemy_attacker_code(3, 6), 999);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(5, 5, KING);
   put(4, 4, HEISI);
   put(6, 6, PORN);
@@ -254,7 +254,7 @@ TEST_F(Survey, SilversReachAsTabledAtTheEdges) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) EXPECT_EQ(m.enemy_influence(x, y), 0) << "an enemy silver on row 9 reaches nothing";
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(5, 5, GIN);
   put(4, 4, HU);
   survey();
@@ -276,7 +276,7 @@ TEST_F(Survey, SteppingPiecesCheckEveryKingButKingsCheckNothing) {
   EXPECT_EQ(m.own_check_map(5, 2), CHECKER_MARK);
   EXPECT_EQ(m.enemy_check_map(2, 5), CHECKER_MARK);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(5, 5, -OU);
   put(5, 4, KING);
   survey();
@@ -333,7 +333,7 @@ TEST_F(Survey, PromotedRookBooksItsDiagonalStepsWithItsOwnCode) {
   EXPECT_EQ(m.enemy_check_map(5, 5), CHECKER_MARK);
   EXPECT_EQ(m.enemy_influence(5, 1), 1);
 
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(5, 5, -SYA_N);
   put(6, 4, KING);
   survey();

@@ -18,13 +18,13 @@ TEST_F(FlipAndRestart, BetweenTwoPeopleTheSameArmyMovesNextFromTheOtherSide) {
     for (int i = 0; i < played; ++i) move(moves[i][0], moves[i][1], moves[i][2], moves[i][3]);
     const int army_to_move = played % 2 == 0 ? +1 : -1;
     on_menu(g, MenuItem::REVERSE);
-    EXPECT_EQ(g.turn, army_to_move) << played << " moves";
+    EXPECT_EQ(g.pos.turn, army_to_move) << played << " moves";
     const int* waiting = army_to_move == +1 ? chess_pawn : main_pawn;
     const int* moving = army_to_move == +1 ? main_pawn : chess_pawn;
     move(waiting[0], waiting[1], waiting[2], waiting[3]);
-    EXPECT_EQ(g.move_number, played) << played << " moves: the waiting army may not move";
+    EXPECT_EQ(g.pos.move_number, played) << played << " moves: the waiting army may not move";
     move(moving[0], moving[1], moving[2], moving[3]);
-    EXPECT_EQ(g.move_number, played + 1) << played << " moves";
+    EXPECT_EQ(g.pos.move_number, played + 1) << played << " moves";
   }
 }
 
@@ -32,10 +32,10 @@ TEST_F(FlipAndRestart, AgainstTheComputerItMovesAtOnceWhenTheArmyOnTopIsToMove) 
   on_menu(g, MenuItem::START2);
   move(2, 7, 2, 6);
   on_menu(g, MenuItem::REVERSE);  // the person's army, to move, goes to the top
-  EXPECT_EQ(g.chess_sign, -1);
-  EXPECT_EQ(g.move_number, 3);
-  EXPECT_GT(g.history.slot(3).move_code, 0) << "the computer moved the main army, now on top";
-  EXPECT_EQ(g.turn, g.chess_sign);
+  EXPECT_EQ(g.pos.chess_sign, -1);
+  EXPECT_EQ(g.pos.move_number, 3);
+  EXPECT_GT(g.pos.history.slot(3).move_code, 0) << "the computer moved the main army, now on top";
+  EXPECT_EQ(g.pos.turn, g.pos.chess_sign);
 }
 
 TEST_F(FlipAndRestart, StartingAMatchLeavesNoSelectionAndNoResumeBehind) {
@@ -45,11 +45,11 @@ TEST_F(FlipAndRestart, StartingAMatchLeavesNoSelectionAndNoResumeBehind) {
   on_menu(g, MenuItem::START2);  // the computer moves at once
   EXPECT_EQ(g.resume_pending, 0);
 
-  const int pawn = g.board(5, 7);
+  const int pawn = g.pos.board(5, 7);
   click(5, 7);
   on_menu(g, MenuItem::MATCH_MAN);
   click(5, 6);  // an empty square: nothing moves
-  EXPECT_EQ(g.board(5, 7), pawn);
+  EXPECT_EQ(g.pos.board(5, 7), pawn);
 }
 
 }  // namespace

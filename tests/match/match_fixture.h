@@ -67,14 +67,14 @@ class MatchTest : public ::testing::Test {
   // A new game whose starting position (move 0) holds only the given pieces.
   void set_position(std::initializer_list<Placed> pieces) {
     初期設定(g);
-    g.board.fill_squares(EMPTY);
-    for (const Placed& p : pieces) g.board(p.x, p.y) = p.code;
-    g.history.slot(0).board = g.board;
-    g.history.slot(0).hand_own = g.hand_own;
-    g.history.slot(0).hand_enemy = g.hand_enemy;
+    g.pos.board.fill_squares(EMPTY);
+    for (const Placed& p : pieces) g.pos.board(p.x, p.y) = p.code;
+    g.pos.history.slot(0).board = g.pos.board;
+    g.pos.history.slot(0).hand_own = g.pos.hand_own;
+    g.pos.history.slot(0).hand_enemy = g.pos.hand_enemy;
   }
-  void give_own(int kind, int count = 1) { g.hand_own[hand_index_of(kind)] += count; }
-  void give_enemy(int kind, int count = 1) { g.hand_enemy[hand_index_of(kind)] += count; }
+  void give_own(int kind, int count = 1) { g.pos.hand_own[hand_index_of(kind)] += count; }
+  void give_enemy(int kind, int count = 1) { g.pos.hand_enemy[hand_index_of(kind)] += count; }
 
   void start_two_people() {
     on_menu(g, MenuItem::MATCH_MAN);

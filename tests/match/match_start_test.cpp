@@ -10,8 +10,8 @@ class MatchStart : public MatchTest {
  protected:
   // The starting position turned by 180 degrees: the chess army below.
   void flip_board() {
-    g.board = turned_board(g.board);
-    g.history.slot(0).board = g.board;
+    g.pos.board = turned_board(g.pos.board);
+    g.pos.history.slot(0).board = g.pos.board;
   }
 };
 
@@ -20,7 +20,7 @@ TEST_F(MatchStart, TwoPeopleStartWithTheMainArmy) {
   on_menu(g, MenuItem::MATCH_MAN);
   EXPECT_EQ(box_texts(), std::vector<std::string>{"先手の番です"});
   EXPECT_EQ(last_box_title(), " ");
-  EXPECT_EQ(g.turn, +1);
+  EXPECT_EQ(g.pos.turn, +1);
   EXPECT_EQ(g.game_mode, MODE_MAN);
   EXPECT_EQ(g.record_mode, 0);
   EXPECT_DOUBLE_EQ(g.clock.turn_start_time, 42);
@@ -30,17 +30,17 @@ TEST_F(MatchStart, TwoPeopleStartWithTheMainArmy) {
 TEST_F(MatchStart, AgainstTheComputerThePersonBelowOpens) {
   g.sel.selection_state = 1;
   g.com.move_counter = 0;
-  g.history.record_length = 5;
+  g.pos.history.record_length = 5;
   g.resume_pending = 1;
   on_menu(g, MenuItem::START2);
   EXPECT_EQ(box_texts(), std::vector<std::string>{"MANの番です"});
   EXPECT_EQ(last_box_title(), " ");
-  EXPECT_EQ(g.turn, g.chess_sign);
+  EXPECT_EQ(g.pos.turn, g.pos.chess_sign);
   EXPECT_EQ(g.game_mode, MODE_COM);
   EXPECT_EQ(g.sel.selection_state, 0);
-  EXPECT_EQ(g.history.record_length, 0);
+  EXPECT_EQ(g.pos.history.record_length, 0);
   EXPECT_EQ(g.resume_pending, 0);
-  EXPECT_EQ(g.move_number, 0);
+  EXPECT_EQ(g.pos.move_number, 0);
 }
 
 TEST_F(MatchStart, OnlyTheComputerMatchRunsHiddenClocks) {
@@ -55,37 +55,37 @@ TEST_F(MatchStart, OnlyTheComputerMatchRunsHiddenClocks) {
 TEST_F(MatchStart, AfterAFlipTheComputerOpensWithTheMainArmy) {
   flip_board();
   on_menu(g, MenuItem::START2);
-  EXPECT_EQ(g.chess_sign, -1);
-  EXPECT_EQ(g.move_number, 1);
-  EXPECT_GT(g.history.slot(1).move_code, 0);
-  EXPECT_EQ(g.turn, g.chess_sign);
+  EXPECT_EQ(g.pos.chess_sign, -1);
+  EXPECT_EQ(g.pos.move_number, 1);
+  EXPECT_GT(g.pos.history.slot(1).move_code, 0);
+  EXPECT_EQ(g.pos.turn, g.pos.chess_sign);
   for (const std::string& text : box_texts()) EXPECT_NE(text, "MANの番です");
 }
 
 TEST_F(MatchStart, SwitchingModeMidMatchKeepsThePosition) {
   on_menu(g, MenuItem::START2);
   move(2, 7, 2, 6);
-  ASSERT_EQ(g.move_number, 2);
-  const Board position = g.board;
+  ASSERT_EQ(g.pos.move_number, 2);
+  const Board position = g.pos.board;
   clear_logs();
   on_menu(g, MenuItem::MATCH_MAN);
   EXPECT_EQ(box_texts(), std::vector<std::string>{"先手の番です"});
   EXPECT_EQ(g.game_mode, MODE_MAN);
-  EXPECT_EQ(g.board, position);
-  EXPECT_EQ(g.move_number, 2);
+  EXPECT_EQ(g.pos.board, position);
+  EXPECT_EQ(g.pos.move_number, 2);
 }
 
 TEST_F(MatchStart, OpeningTheMenusClosesTheRecordPanelOnly) {
   for (MenuItem menu : {MenuItem::TAIKYOKU, MenuItem::STOP}) {
     clear_logs();
-    const Board before = g.board;
+    const Board before = g.pos.board;
     on_menu(g, menu);
     EXPECT_EQ(t.fakes.dialogs.calls,
               (std::vector<std::string>{"set_record_lists_visible 000", "set_record_fields_visible 0"}));
     EXPECT_TRUE(box_texts().empty());
     EXPECT_TRUE(t.fakes.screen.ops.empty());
-    EXPECT_EQ(g.board, before);
-    EXPECT_EQ(g.turn, 0);
+    EXPECT_EQ(g.pos.board, before);
+    EXPECT_EQ(g.pos.turn, 0);
   }
 }
 

@@ -72,7 +72,7 @@ TEST_F(MenuCommands, CheckMarksFollowTheOptionState) {
   EXPECT_EQ(checked(), (std::vector<std::string>{"LEVEL1", "RENGA", "SIDOU", "CHESS_MOCHIKOMA", "KANKOKU"}));
   EXPECT_EQ(g.com.com_level, 1);
   EXPECT_EQ(g.view.guidance_on, 1);
-  EXPECT_EQ(g.board(5, 9), -SYOU);
+  EXPECT_EQ(g.pos.board(5, 9), -SYOU);
 }
 
 TEST_F(MenuCommands, MenusThatOnlyOpenDoNothing) {
@@ -103,9 +103,9 @@ TEST_F(MenuCommands, ReplayCommandsReachTheirHandlers) {
   EXPECT_EQ(box_texts(), std::vector<std::string>{"できません"});
   EXPECT_EQ(last_box_title(), "戻る");
   on_menu(g, M::REVERSE);
-  EXPECT_EQ(g.board(5, 1), +OU);
+  EXPECT_EQ(g.pos.board(5, 1), +OU);
   on_menu(g, M::CANCEL);
-  EXPECT_EQ(g.board(5, 9), -OU);
+  EXPECT_EQ(g.pos.board(5, 9), -OU);
   EXPECT_EQ(g.board_flipped, 0);
 }
 

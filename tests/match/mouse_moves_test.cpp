@@ -43,8 +43,8 @@ TEST_F(Selecting, OpposingPieceIsShownButNotSelected) {
   EXPECT_EQ(outline_colour(3, 4), COLOUR_WHITE);  // its double step
   EXPECT_EQ(outline_colour(3, 5), COLOUR_GREEN);
   click(3, 3);
-  EXPECT_EQ(g.board(3, 3), EMPTY);
-  EXPECT_EQ(g.move_number, 0);
+  EXPECT_EQ(g.pos.board(3, 3), EMPTY);
+  EXPECT_EQ(g.pos.move_number, 0);
 }
 
 TEST_F(Selecting, SecondOwnPieceTakesOverTheSelection) {
@@ -79,34 +79,34 @@ class Moving : public MatchTest {};
 TEST_F(Moving, AMoveIsMadeRecordedAndShown) {
   start_two_people();
   move(2, 7, 2, 6);
-  EXPECT_EQ(g.board(2, 6), -HU);
-  EXPECT_EQ(g.board(2, 7), EMPTY);
+  EXPECT_EQ(g.pos.board(2, 6), -HU);
+  EXPECT_EQ(g.pos.board(2, 7), EMPTY);
   EXPECT_EQ(g.sel.selection_state, 0);
-  EXPECT_EQ(g.move_number, 1);
+  EXPECT_EQ(g.pos.move_number, 1);
   EXPECT_EQ(g.com.move_counter, 1);
-  const HistorySlot& slot = g.history.slot(1);
-  EXPECT_EQ(slot.board, g.board);
+  const HistorySlot& slot = g.pos.history.slot(1);
+  EXPECT_EQ(slot.board, g.pos.board);
   EXPECT_EQ(slot.move_to_x, 2);
   EXPECT_EQ(slot.move_to_y, 6);
   EXPECT_EQ(slot.move_code, -HU);
-  EXPECT_EQ(g.history.record_length, 1);
+  EXPECT_EQ(g.pos.history.record_length, 1);
   EXPECT_EQ(t.fakes.sound.played(), std::vector<int>{g.sound.snd_piece});
   EXPECT_EQ(outline_colour(2, 7), COLOUR_GREEN);
   EXPECT_FALSE(t.fakes.screen.texts().empty());
-  EXPECT_EQ(g.turn, -1);
+  EXPECT_EQ(g.pos.turn, -1);
 }
 
 TEST_F(Moving, CaptureFillsTheHandAndTheOtherPersonAnswers) {
   set_position({{5, 9, -OU}, {5, 1, +KING}, {3, 5, -SYA}, {3, 2, +QEEN}});
   start_two_people();
   move(3, 5, 3, 2);
-  EXPECT_EQ(g.hand_own[hand_index_of(QEEN)], 1);
-  EXPECT_EQ(g.board(3, 2), -SYA);
-  EXPECT_EQ(g.turn, -1);
+  EXPECT_EQ(g.pos.hand_own[hand_index_of(QEEN)], 1);
+  EXPECT_EQ(g.pos.board(3, 2), -SYA);
+  EXPECT_EQ(g.pos.turn, -1);
   move(5, 1, 4, 1);
-  EXPECT_EQ(g.board(4, 1), +KING);
-  EXPECT_EQ(g.turn, +1);
-  EXPECT_EQ(g.move_number, 2);
+  EXPECT_EQ(g.pos.board(4, 1), +KING);
+  EXPECT_EQ(g.pos.turn, +1);
+  EXPECT_EQ(g.pos.move_number, 2);
   EXPECT_EQ(times_played(g.sound.snd_chess), 1);
 }
 
@@ -116,10 +116,10 @@ TEST_F(Moving, APieceFromTheHandIsDropped) {
   click(11, 6);
   EXPECT_EQ(outline_colour(11, 6), COLOUR_LIGHT_RED);
   click(5, 5);
-  EXPECT_EQ(g.board(5, 5), -ROOK);
-  EXPECT_EQ(g.hand_own[hand_index_of(ROOK)], 0);
-  EXPECT_EQ(g.hand_own_total(), 0);
-  EXPECT_EQ(g.move_number, 1);
+  EXPECT_EQ(g.pos.board(5, 5), -ROOK);
+  EXPECT_EQ(g.pos.hand_own[hand_index_of(ROOK)], 0);
+  EXPECT_EQ(g.pos.hand_own_total(), 0);
+  EXPECT_EQ(g.pos.move_number, 1);
 }
 
 TEST_F(Moving, TheEnemyDropsFromItsHandWhenChessDropsAreOn) {
@@ -130,8 +130,8 @@ TEST_F(Moving, TheEnemyDropsFromItsHandWhenChessDropsAreOn) {
   click(-5, 7);
   EXPECT_EQ(g.sel.selection_state, 1);
   click(2, 5);
-  EXPECT_EQ(g.board(2, 5), +HU);
-  EXPECT_EQ(g.hand_enemy[hand_index_of(HU)], 0);
+  EXPECT_EQ(g.pos.board(2, 5), +HU);
+  EXPECT_EQ(g.pos.hand_enemy[hand_index_of(HU)], 0);
 }
 
 class TwoPeople : public MatchTest {};
@@ -141,9 +141,9 @@ TEST_F(TwoPeople, TakingTheKingNamesTheMainArmyFirstAndYesStartsAfresh) {
   start_two_people();
   move(5, 5, 5, 2);
   EXPECT_EQ(box_texts(), (std::vector<std::string>{"先手の勝ちです", "続けますか？"}));
-  EXPECT_EQ(g.turn, 0);
-  EXPECT_EQ(g.board(5, 9), -OU);
-  EXPECT_EQ(g.board(5, 5), EMPTY);
+  EXPECT_EQ(g.pos.turn, 0);
+  EXPECT_EQ(g.pos.board(5, 9), -OU);
+  EXPECT_EQ(g.pos.board(5, 5), EMPTY);
   clear_logs();
   click(2, 7);
   EXPECT_EQ(box_texts(), std::vector<std::string>{"「対局」で始めて下さい"});
@@ -175,18 +175,18 @@ TEST_F(TwoPeople, SwitchingTheNationMidMatchKeepsTheTurnOrder) {
   move(2, 7, 2, 6);               // the main army
   on_menu(g, MenuItem::KANKOKU);  // the pawn row and back ranks are exchanged
   move(3, 2, 3, 3);               // the chess army
-  ASSERT_EQ(g.board(3, 3), +PORN);
-  EXPECT_EQ(g.turn, +1);
+  ASSERT_EQ(g.pos.board(3, 3), +PORN);
+  EXPECT_EQ(g.pos.turn, +1);
   click(5, 7);  // the next click asks the move list whose move it is: the main army's
-  EXPECT_EQ(g.turn, +1);
+  EXPECT_EQ(g.pos.turn, +1);
   EXPECT_EQ(g.sel.selection_state, 1);
   // Stepping back shows the line-up now chosen, and names the chess pawn's move.
   on_menu(g, MenuItem::REPLAY);
-  EXPECT_EQ(g.board(1, 9), -KURUMA);
-  EXPECT_EQ(g.board(2, 6), -HEISI);
+  EXPECT_EQ(g.pos.board(1, 9), -KURUMA);
+  EXPECT_EQ(g.pos.board(2, 6), -HEISI);
   clear_logs();
   on_menu(g, MenuItem::AFTER);
-  EXPECT_EQ(g.board, g.history.slot(2).board);
+  EXPECT_EQ(g.pos.board, g.pos.history.slot(2).board);
   const auto texts = t.fakes.screen.texts();
   EXPECT_NE(std::find(texts.begin(), texts.end(), "ポーン"), texts.end());
 }
@@ -196,7 +196,7 @@ TEST_F(TwoPeople, AMateIsNotNoticed) {
   start_two_people();
   move(3, 3, 2, 2);
   EXPECT_TRUE(box_texts().empty());
-  EXPECT_EQ(g.turn, -1);
+  EXPECT_EQ(g.pos.turn, -1);
 }
 
 TEST_F(TwoPeople, HiddenClocksBookRealTimeToTheSideThatMoved) {
@@ -212,8 +212,8 @@ TEST_F(TwoPeople, HiddenClocksBookRealTimeToTheSideThatMoved) {
   move(2, 2, 2, 3);
   EXPECT_DOUBLE_EQ(g.clock.clock_own_total, 30);
   EXPECT_DOUBLE_EQ(g.clock.clock_enemy_total, 20);
-  const HistorySlot& first = g.history.slot(1);
-  const HistorySlot& second = g.history.slot(2);
+  const HistorySlot& first = g.pos.history.slot(1);
+  const HistorySlot& second = g.pos.history.slot(2);
   EXPECT_DOUBLE_EQ(first.clock_own_after, 30);
   EXPECT_DOUBLE_EQ(first.clock_enemy_after, 0);
   EXPECT_DOUBLE_EQ(second.clock_own_before, 30);
@@ -249,11 +249,11 @@ TEST_F(AgainstComputer, TheComputerAnswersAndHandsTheMoveBack) {
   start_against_computer();
   t.fakes.clock.now = 1012;
   move(2, 7, 2, 6);
-  EXPECT_EQ(g.move_number, 2);
-  EXPECT_EQ(g.turn, g.chess_sign);
-  EXPECT_GT(g.history.slot(2).move_code, 0);
+  EXPECT_EQ(g.pos.move_number, 2);
+  EXPECT_EQ(g.pos.turn, g.pos.chess_sign);
+  EXPECT_GT(g.pos.history.slot(2).move_code, 0);
   EXPECT_DOUBLE_EQ(g.clock.clock_own_total, 12);
-  EXPECT_DOUBLE_EQ(g.history.slot(1).clock_own_after, 12);
+  EXPECT_DOUBLE_EQ(g.pos.history.slot(1).clock_own_after, 12);
 }
 
 TEST_F(AgainstComputer, TakingTheKingWinsAndTheComputerDoesNotMove) {
@@ -262,7 +262,7 @@ TEST_F(AgainstComputer, TakingTheKingWinsAndTheComputerDoesNotMove) {
   move(5, 5, 5, 2);
   ASSERT_FALSE(box_texts().empty());
   EXPECT_EQ(box_texts().front(), "あなたの勝ちです");
-  EXPECT_EQ(g.turn, 0);
+  EXPECT_EQ(g.pos.turn, 0);
 }
 
 TEST_F(AgainstComputer, MatingTheComputerWins) {
@@ -271,28 +271,28 @@ TEST_F(AgainstComputer, MatingTheComputerWins) {
   t.fakes.dialogs.yes_no_answers = {Answer::No};
   move(3, 3, 2, 2);
   EXPECT_EQ(box_texts().front(), "あなたの勝ちです");
-  EXPECT_EQ(g.move_number, 1);
+  EXPECT_EQ(g.pos.move_number, 1);
   EXPECT_TRUE(g.program_ended);
 }
 
 TEST_F(AgainstComputer, ResumingOnTheComputersTurnLetsItMoveFirst) {
   start_against_computer();
   move(2, 7, 2, 6);
-  ASSERT_EQ(g.move_number, 2);
+  ASSERT_EQ(g.pos.move_number, 2);
   // Step back one move, as "戻" does.
-  g.move_number = 1;
+  g.pos.move_number = 1;
   g.com.move_counter = 1;
-  g.board = g.history.slot(1).board;
-  g.hand_own = g.history.slot(1).hand_own;
-  g.hand_enemy = g.history.slot(1).hand_enemy;
-  g.turn = g.main_sign();
+  g.pos.board = g.pos.history.slot(1).board;
+  g.pos.hand_own = g.pos.history.slot(1).hand_own;
+  g.pos.hand_enemy = g.pos.history.slot(1).hand_enemy;
+  g.pos.turn = g.pos.main_sign();
   g.resume_pending = 1;
   clear_logs();
   click(5, 5);
   EXPECT_EQ(box_texts(), std::vector<std::string>{"OKですか？"});
   EXPECT_EQ(last_box_title(), "再開(COM)");
-  EXPECT_EQ(g.move_number, 2);
-  EXPECT_EQ(g.turn, g.chess_sign);
+  EXPECT_EQ(g.pos.move_number, 2);
+  EXPECT_EQ(g.pos.turn, g.pos.chess_sign);
   EXPECT_EQ(g.resume_pending, 0);
 }
 
@@ -300,15 +300,15 @@ TEST_F(AgainstComputer, AClickThatLetsTheComputerWinEndsThere) {
   set_position({{5, 9, -OU}, {5, 1, +KING}, {5, 3, +ROOK}, {9, 9, -KYOU}});
   start_against_computer();
   // The person has moved; replay left the move to the computer.
-  g.board(9, 9) = EMPTY;
-  g.board(9, 8) = -KYOU;
-  g.history.slot(1).board = g.board;
-  g.move_number = g.history.record_length = 1;
+  g.pos.board(9, 9) = EMPTY;
+  g.pos.board(9, 8) = -KYOU;
+  g.pos.history.slot(1).board = g.pos.board;
+  g.pos.move_number = g.pos.history.record_length = 1;
   g.resume_pending = 1;
   click(2, 7);
   ASSERT_GE(box_texts().size(), 2u);
   EXPECT_EQ(box_texts()[1], "ｺﾝﾋﾟｭｰﾀの勝ちです");
-  EXPECT_EQ(g.turn, 0);
+  EXPECT_EQ(g.pos.turn, 0);
   EXPECT_NE(g.sel.sel_x, 2);  // the click is not carried over to the new game
 }
 

@@ -10,15 +10,15 @@ using testing::MatchTest;
 class MouseRefusals : public MatchTest {};
 
 TEST_F(MouseRefusals, BeforeAnyMatchEveryClickAsksToStartOne) {
-  const Board before = g.board;
+  const Board before = g.pos.board;
   const std::vector<std::pair<int, int>> cells{{2, 7}, {5, 5}, {15, 3}, {-1, 5}, {0, 0}, {20, 20}};
   for (auto [x, y] : cells) click(x, y);
   EXPECT_EQ(refusals(), 6);
   ASSERT_EQ(box_texts(), std::vector<std::string>(6, "「対局」で始めて下さい"));
   EXPECT_EQ(last_box_title(), "開始");
-  EXPECT_EQ(g.board, before);
+  EXPECT_EQ(g.pos.board, before);
   EXPECT_EQ(g.sel.selection_state, 0);
-  EXPECT_EQ(g.turn, 0);
+  EXPECT_EQ(g.pos.turn, 0);
 }
 
 TEST_F(MouseRefusals, EveryClickClosesTheRecordPanel) {
@@ -30,7 +30,7 @@ TEST_F(MouseRefusals, EveryClickClosesTheRecordPanel) {
 TEST_F(MouseRefusals, WhileARecordIsShownYesKeepsIt) {
   start_two_people();
   g.record_mode = 1;
-  g.board(5, 5) = -KIN;
+  g.pos.board(5, 5) = -KIN;
   t.fakes.dialogs.yes_no_answers = {Answer::Yes};
   click(2, 7);
   ASSERT_EQ(box_texts(), std::vector<std::string>{"棋譜を '進 'で進めて下さい"});
@@ -38,21 +38,21 @@ TEST_F(MouseRefusals, WhileARecordIsShownYesKeepsIt) {
   EXPECT_EQ(t.fakes.dialogs.boxes.back().buttons, Buttons::YesNo);
   EXPECT_EQ(refusals(), 0);
   EXPECT_EQ(g.record_mode, 1);
-  EXPECT_EQ(g.board(5, 5), -KIN);
+  EXPECT_EQ(g.pos.board(5, 5), -KIN);
   EXPECT_EQ(g.sel.selection_state, 0);
 }
 
 TEST_F(MouseRefusals, WhileARecordIsShownNoReturnsToTheStart) {
   start_two_people();
   g.record_mode = 1;
-  g.board(5, 5) = -KIN;
+  g.pos.board(5, 5) = -KIN;
   t.fakes.dialogs.yes_no_answers = {Answer::No};
   click(5, 5);
   EXPECT_EQ(refusals(), 1);
   EXPECT_EQ(g.record_mode, 0);
-  EXPECT_EQ(g.turn, 0);
-  EXPECT_EQ(g.board(5, 5), EMPTY);
-  EXPECT_EQ(g.board(5, 9), -OU);
+  EXPECT_EQ(g.pos.turn, 0);
+  EXPECT_EQ(g.pos.board(5, 5), EMPTY);
+  EXPECT_EQ(g.pos.board(5, 9), -OU);
 }
 
 TEST_F(MouseRefusals, IllegalDestinationDropsTheSelection) {
@@ -66,9 +66,9 @@ TEST_F(MouseRefusals, IllegalDestinationDropsTheSelection) {
   EXPECT_EQ(outline_colour(2, 7), g.view.frame_colour);
   // The piece must be picked up again: a click on its square alone moves nothing.
   click(2, 6);
-  EXPECT_EQ(g.board(2, 6), EMPTY);
-  EXPECT_EQ(g.board(2, 7), -HU);
-  EXPECT_EQ(g.move_number, 0);
+  EXPECT_EQ(g.pos.board(2, 6), EMPTY);
+  EXPECT_EQ(g.pos.board(2, 7), -HU);
+  EXPECT_EQ(g.pos.move_number, 0);
 }
 
 TEST_F(MouseRefusals, ClicksOnNothingAreIgnoredSilently) {
@@ -82,7 +82,7 @@ TEST_F(MouseRefusals, ClicksOnNothingAreIgnoredSilently) {
   EXPECT_EQ(refusals(), 0);
   EXPECT_TRUE(box_texts().empty());
   EXPECT_EQ(g.sel.selection_state, 0);
-  EXPECT_EQ(g.move_number, 0);
+  EXPECT_EQ(g.pos.move_number, 0);
 }
 
 TEST_F(MouseRefusals, AnEmptyHandSlotKeepsTheSelection) {
@@ -116,7 +116,7 @@ TEST_F(MouseRefusals, AfterAFlipOnlyTheMainArmysChessSlotsAreOffered) {
   give_enemy(PORN);
   give_enemy(HU);
   start_two_people();
-  ASSERT_EQ(g.chess_sign, -1);
+  ASSERT_EQ(g.pos.chess_sign, -1);
   click(11, 6);
   EXPECT_NE(g.sel.sel_x, 11);
   // The main army on top offers its captured chess pieces only.
@@ -132,11 +132,11 @@ TEST_F(MouseRefusals, ASelectionWhosePieceWasExchangedIsNotMoved) {
   start_two_people();
   click(4, 9);  // -TUKAE under 日本
   on_menu(g, MenuItem::KANKOKU);
-  ASSERT_EQ(g.board(4, 9), -KIN);
+  ASSERT_EQ(g.pos.board(4, 9), -KIN);
   click(5, 8);  // a step the guard could make
-  EXPECT_EQ(g.board(5, 8), EMPTY);
-  EXPECT_EQ(g.board(4, 9), -KIN);
-  EXPECT_EQ(g.move_number, 0);
+  EXPECT_EQ(g.pos.board(5, 8), EMPTY);
+  EXPECT_EQ(g.pos.board(4, 9), -KIN);
+  EXPECT_EQ(g.pos.move_number, 0);
 }
 
 TEST_F(MouseRefusals, ADropKeepsTheTwoPawnRuleAfterTheNationChanged) {
@@ -146,11 +146,11 @@ TEST_F(MouseRefusals, ADropKeepsTheTwoPawnRuleAfterTheNationChanged) {
   click(15, 3);  // the pawn in hand; under 日本 the pawns stand in the even columns
   ASSERT_EQ(g.sel.selection_state, 1);
   on_menu(g, MenuItem::KANKOKU);  // now they stand in the odd columns
-  ASSERT_EQ(g.board(1, 7), -HU);
+  ASSERT_EQ(g.pos.board(1, 7), -HU);
   click(1, 5);
-  EXPECT_EQ(g.board(1, 5), EMPTY);
-  EXPECT_EQ(g.hand_own[hand_index_of(HU)], 1);
-  EXPECT_EQ(g.move_number, 0);
+  EXPECT_EQ(g.pos.board(1, 5), EMPTY);
+  EXPECT_EQ(g.pos.hand_own[hand_index_of(HU)], 1);
+  EXPECT_EQ(g.pos.move_number, 0);
   EXPECT_EQ(refusals(), 1);
 }
 

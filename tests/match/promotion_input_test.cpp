@@ -19,9 +19,9 @@ class Promotion : public MatchTest {
     EXPECT_EQ(refusals(), 1);
     EXPECT_EQ(box_texts(), std::vector<std::string>{text});
     EXPECT_EQ(last_box_title(), title);
-    EXPECT_EQ(g.board(tx, ty), EMPTY);
-    EXPECT_NE(g.board(fx, fy), EMPTY);
-    EXPECT_EQ(g.move_number, 0);
+    EXPECT_EQ(g.pos.board(tx, ty), EMPTY);
+    EXPECT_NE(g.pos.board(fx, fy), EMPTY);
+    EXPECT_EQ(g.pos.move_number, 0);
     EXPECT_EQ(g.sel.selection_state, 1);  // the piece stays selected
     EXPECT_EQ(g.sel.sel_x, fx);
   }
@@ -32,8 +32,8 @@ TEST_F(Promotion, KnightThatMustPromoteIsRefusedWithTheLeftButton) {
   move(3, 4, 2, 2);
   expect_refused("マウスの右をクリックして下さい", "成り", 3, 4, 2, 2);
   click(2, 2, MOUSE_RIGHT);
-  EXPECT_EQ(g.board(2, 2), -KEI_N);
-  EXPECT_EQ(g.history.slot(1).move_code, -KEI_N);
+  EXPECT_EQ(g.pos.board(2, 2), -KEI_N);
+  EXPECT_EQ(g.pos.history.slot(1).move_code, -KEI_N);
 }
 
 TEST_F(Promotion, OtherButtonsActLikeTheLeftOne) {
@@ -44,16 +44,16 @@ TEST_F(Promotion, OtherButtonsActLikeTheLeftOne) {
   EXPECT_EQ(refusals(), 2);
   start_with({3, 4, -GIN});
   move(3, 4, 3, 3, 4);
-  EXPECT_EQ(g.board(3, 3), -GIN);
+  EXPECT_EQ(g.pos.board(3, 3), -GIN);
 }
 
 TEST_F(Promotion, SilverLeavingTheZoneMayPromote) {
   start_with({3, 3, -GIN});
   move(3, 3, 2, 4, MOUSE_RIGHT);
-  EXPECT_EQ(g.board(2, 4), -GIN_N);
+  EXPECT_EQ(g.pos.board(2, 4), -GIN_N);
   start_with({3, 3, -GIN});
   move(3, 3, 2, 4);
-  EXPECT_EQ(g.board(2, 4), -GIN);
+  EXPECT_EQ(g.pos.board(2, 4), -GIN);
 }
 
 TEST_F(Promotion, EnemyRookPromotesLeavingItsZone) {
@@ -61,7 +61,7 @@ TEST_F(Promotion, EnemyRookPromotesLeavingItsZone) {
   start_two_people();
   move(5, 9, 4, 9);
   move(3, 7, 3, 4, MOUSE_RIGHT);
-  EXPECT_EQ(g.board(3, 4), +SYA_N);
+  EXPECT_EQ(g.pos.board(3, 4), +SYA_N);
 }
 
 TEST_F(Promotion, APawnDroppedWithTheRightButtonStaysAPawn) {
@@ -71,7 +71,7 @@ TEST_F(Promotion, APawnDroppedWithTheRightButtonStaysAPawn) {
   start_two_people();
   click(15, 3);
   click(3, 2, MOUSE_RIGHT);
-  EXPECT_EQ(g.board(3, 2), -HU);
+  EXPECT_EQ(g.pos.board(3, 2), -HU);
 }
 
 TEST_F(Promotion, PawnPromotionDialogOpensBesideTheWindowForTheSideToMove) {
@@ -81,8 +81,8 @@ TEST_F(Promotion, PawnPromotionDialogOpensBesideTheWindowForTheSideToMove) {
   move(3, 3, 3, 2, MOUSE_RIGHT);
   // The own side's dialog opens 7820 right of the window's left edge, 1400 below its top.
   EXPECT_TRUE(dialog_called("promotion_dialog -1 8120 1800"));
-  EXPECT_EQ(g.board(3, 2), -QEEN);
-  EXPECT_EQ(g.history.slot(1).move_code, -QEEN);
+  EXPECT_EQ(g.pos.board(3, 2), -QEEN);
+  EXPECT_EQ(g.pos.history.slot(1).move_code, -QEEN);
   EXPECT_EQ(times_played(g.sound.snd_chess), 1);
 }
 
@@ -94,7 +94,7 @@ TEST_F(Promotion, EnemyPawnDialogOpensOnTheLeft) {
   t.fakes.screen.rect = TwipRect{300, 400, 9000, 7000};
   move(7, 7, 7, 8, MOUSE_RIGHT);
   EXPECT_TRUE(dialog_called("promotion_dialog 1 1850 1800"));
-  EXPECT_EQ(g.board(7, 8), +ROOK);
+  EXPECT_EQ(g.pos.board(7, 8), +ROOK);
 }
 
 TEST_F(Promotion, ChoosingTheKingIsRefused) {
@@ -109,7 +109,7 @@ TEST_F(Promotion, APawnMayStayOnItsSecondLastRowButNotOnItsLast) {
     start_with({3, 3, -PORN});
     t.fakes.dialogs.promotion_answers = {answer};
     move(3, 3, 3, 2, MOUSE_RIGHT);
-    EXPECT_EQ(g.board(3, 2), -PORN) << answer;
+    EXPECT_EQ(g.pos.board(3, 2), -PORN) << answer;
 
     start_with({3, 2, -PORN});
     t.fakes.dialogs.promotion_answers = {answer};
@@ -121,7 +121,7 @@ TEST_F(Promotion, APawnMayStayOnItsSecondLastRowButNotOnItsLast) {
 TEST_F(Promotion, TheLeftButtonMovesAPawnWithoutTheDialog) {
   start_with({3, 3, -PORN});
   move(3, 3, 3, 2);
-  EXPECT_EQ(g.board(3, 2), -PORN);
+  EXPECT_EQ(g.pos.board(3, 2), -PORN);
   EXPECT_FALSE(dialog_called("promotion_dialog -1 8120 1800"));
   start_with({3, 2, -PORN});
   move(3, 2, 3, 1);
@@ -132,7 +132,7 @@ TEST_F(Promotion, TheChosenPieceKeepsThePawnsSide) {
   start_with({3, 3, -PORN});
   t.fakes.dialogs.promotion_answers = {+KNIG};
   move(3, 3, 3, 2, MOUSE_RIGHT);
-  EXPECT_EQ(g.board(3, 2), -KNIG);
+  EXPECT_EQ(g.pos.board(3, 2), -KNIG);
 }
 
 }  // namespace

@@ -26,11 +26,11 @@ TEST_F(Opening, BringsUpSoundLevelSettingsAndTheStartingPosition) {
   EXPECT_EQ(g.view.guidance_on, 0);
   EXPECT_EQ(g.view.guidance_colour, g.view.frame_colour);
   EXPECT_EQ(g.view.frame_colour, COLOUR_GREEN);
-  EXPECT_EQ(g.chess_sign, +1);
-  EXPECT_EQ(g.board(5, 9), -OU);
-  EXPECT_EQ(g.board(6, 1), +KING);
-  EXPECT_EQ(g.turn, 0);
-  EXPECT_EQ(g.history.record_length, 0);
+  EXPECT_EQ(g.pos.chess_sign, +1);
+  EXPECT_EQ(g.pos.board(5, 9), -OU);
+  EXPECT_EQ(g.pos.board(6, 1), +KING);
+  EXPECT_EQ(g.pos.turn, 0);
+  EXPECT_EQ(g.pos.history.record_length, 0);
   EXPECT_FALSE(g.program_ended);
 }
 
@@ -86,7 +86,7 @@ TEST_F(Opening, AFifoOrADeviceInPlaceOfAFileOfTheGameDoesNotHoldTheStart) {
           read_preferences(fresh.game);
         },
         row.name);
-    EXPECT_EQ(fresh.game.board(5, 9), -OU) << row.name;
+    EXPECT_EQ(fresh.game.pos.board(5, 9), -OU) << row.name;
     EXPECT_EQ(testing::type_of(thing), row.kind) << row.name;
     fs::remove_all(folder);
   }
@@ -143,7 +143,7 @@ TEST_F(Ending, NoEventDoesAnythingAfterTheEnd) {
   start_two_people();
   on_key_press(g, KEY_ESCAPE);
   clear_logs();
-  const Board before = g.board;
+  const Board before = g.pos.board;
   click(2, 7);
   on_menu(g, MenuItem::START2);
   on_menu(g, MenuItem::CANCEL);
@@ -158,7 +158,7 @@ TEST_F(Ending, NoEventDoesAnythingAfterTheEnd) {
   EXPECT_TRUE(t.fakes.dialogs.calls.empty());
   EXPECT_TRUE(box_texts().empty());
   EXPECT_TRUE(t.fakes.sound.calls.empty());
-  EXPECT_EQ(g.board, before);
+  EXPECT_EQ(g.pos.board, before);
   EXPECT_EQ(g.game_mode, MODE_MAN);
 }
 

@@ -81,7 +81,7 @@ class MonkeyTest : public WindowTest, public ::testing::WithParamInterface<unsig
       if (const auto fault = velmora::testing::record_file_fault(read_file(folder.filePath(name))))
         FAIL() << name.toStdString() << ": " << *fault;
     }
-    if (const auto fault = game->check()) FAIL() << "position: " << fault->what;
+    if (const auto fault = game->pos.check()) FAIL() << "position: " << fault->what;
   }
 
   std::mt19937 rng_{GetParam()};
@@ -107,17 +107,17 @@ class MonkeyTest : public WindowTest, public ::testing::WithParamInterface<unsig
   // the piece, then its square, with the left or the right button. Without
   // a match, one is started.
   void play_a_move() {
-    const int side = game->turn == game->chess_sign ? -1 : +1;
+    const int side = game->pos.turn == game->pos.chess_sign ? -1 : +1;
     std::vector<std::array<int, 4>> moves;
     for (int x = 1; x <= BOARD_SIZE; ++x)
       for (int y = 1; y <= BOARD_SIZE; ++y) {
-        const int code = game->board.at(x, y);
+        const int code = game->pos.board.at(x, y);
         if (sign_of(code) != side) continue;
         for (int tx = 1; tx <= BOARD_SIZE; ++tx)
           for (int ty = 1; ty <= BOARD_SIZE; ++ty)
-            if (移動チェック(*game, x, y, tx, ty, code) == 1) moves.push_back({x, y, tx, ty});
+            if (移動チェック(game->pos, x, y, tx, ty, code) == 1) moves.push_back({x, y, tx, ty});
       }
-    if (game->turn == 0 || moves.empty()) return choose(pick(2) == 0 ? MenuItem::MATCH_MAN : MenuItem::START2);
+    if (game->pos.turn == 0 || moves.empty()) return choose(pick(2) == 0 ? MenuItem::MATCH_MAN : MenuItem::START2);
     const auto [x, y, tx, ty] = moves[pick(static_cast<int>(moves.size()))];
     const Qt::MouseButton button = pick(3) == 0 ? Qt::RightButton : Qt::LeftButton;
     click_cell(x, y, button);

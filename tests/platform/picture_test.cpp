@@ -25,7 +25,7 @@ class PictureTest : public WindowTest {
       on_record_file_clicked(g, folder.path().toStdString(), name.toStdString());
       go_to_move(g, n);
     });
-    ASSERT_EQ(game->move_number, n);
+    ASSERT_EQ(game->pos.move_number, n);
   }
   int write_from_command_line(const PictureRequest& request) {
     std::ostringstream errors;

@@ -26,14 +26,14 @@ TEST_F(PlayTest, ClicksMakeAMoveBetweenTwoPeople) {
   choose(MenuItem::MATCH_MAN);
   ASSERT_EQ(answerer->boxes.size(), 1u);
   EXPECT_EQ(answerer->boxes[0].text, "先手の番です");
-  ASSERT_EQ(game->board.at(2, 7), -HU);
+  ASSERT_EQ(game->pos.board.at(2, 7), -HU);
 
   click_cell(2, 7);
   click_cell(2, 6);
 
-  EXPECT_EQ(game->board.at(2, 6), -HU);
-  EXPECT_EQ(game->board.at(2, 7), EMPTY);
-  EXPECT_EQ(game->move_number, 1);
+  EXPECT_EQ(game->pos.board.at(2, 6), -HU);
+  EXPECT_EQ(game->pos.board.at(2, 7), EMPTY);
+  EXPECT_EQ(game->pos.move_number, 1);
   EXPECT_EQ(differing_pixels(cell_inside(2, 6), expected_cell(-HU, 2, 6)), 0);
   EXPECT_EQ(differing_pixels(cell_inside(2, 7), expected_cell(EMPTY, 2, 7)), 0);
 }
@@ -46,14 +46,14 @@ TEST_F(PlayTest, ClicksLandOnTheirSquaresInAnEnlargedWindow) {
 
   click_cell(2, 7);
   click_cell(2, 6);
-  EXPECT_EQ(game->board.at(2, 6), -HU);
+  EXPECT_EQ(game->pos.board.at(2, 6), -HU);
 }
 
 TEST_F(PlayTest, TheMiddleButtonActsAsTheLeftOne) {
   choose(MenuItem::MATCH_MAN);
   click_cell(2, 7, Qt::MiddleButton);
   click_cell(2, 6, Qt::MiddleButton);
-  EXPECT_EQ(game->board.at(2, 6), -HU);
+  EXPECT_EQ(game->pos.board.at(2, 6), -HU);
 }
 
 TEST_F(PlayTest, EveryBoardSquareShowsThePictureOfItsPiece) {
@@ -63,11 +63,11 @@ TEST_F(PlayTest, EveryBoardSquareShowsThePictureOfItsPiece) {
     click_cell(m[0], m[1]);
     click_cell(m[2], m[3]);
   }
-  ASSERT_EQ(game->move_number, 4);
+  ASSERT_EQ(game->pos.move_number, 4);
   EXPECT_EQ(differing_pixels(cell_inside(2, 6), expected_cell(-HU, 2, 6)), 0);
   for (int x = 1; x <= BOARD_SIZE; ++x) {
     for (int y = 1; y <= BOARD_SIZE; ++y) {
-      EXPECT_EQ(differing_pixels(cell_inside(x, y), expected_cell(game->board.at(x, y), x, y)), 0)
+      EXPECT_EQ(differing_pixels(cell_inside(x, y), expected_cell(game->pos.board.at(x, y), x, y)), 0)
           << "square " << x << "," << y;
     }
   }
@@ -80,18 +80,18 @@ TEST_F(PlayTest, TheComputerAnswersAMoveInTheWindow) {
   choose(MenuItem::START2);
   ASSERT_FALSE(answerer->boxes.empty());
   EXPECT_EQ(answerer->boxes.back().text, "MANの番です");
-  const Board before = game->board;
+  const Board before = game->pos.board;
 
   click_cell(2, 7);
   click_cell(2, 6);
 
-  EXPECT_EQ(game->move_number, 2);
-  EXPECT_EQ(game->turn, game->chess_sign) << "the person's turn again";
+  EXPECT_EQ(game->pos.move_number, 2);
+  EXPECT_EQ(game->pos.turn, game->pos.chess_sign) << "the person's turn again";
   int changed = 0;
   for (int x = 1; x <= BOARD_SIZE; ++x) {
     for (int y = 1; y <= BOARD_SIZE; ++y) {
-      changed += game->board.at(x, y) != before.at(x, y) ? 1 : 0;
-      EXPECT_EQ(differing_pixels(cell_inside(x, y), expected_cell(game->board.at(x, y), x, y)), 0)
+      changed += game->pos.board.at(x, y) != before.at(x, y) ? 1 : 0;
+      EXPECT_EQ(differing_pixels(cell_inside(x, y), expected_cell(game->pos.board.at(x, y), x, y)), 0)
           << "square " << x << "," << y;
     }
   }
@@ -100,7 +100,7 @@ TEST_F(PlayTest, TheComputerAnswersAMoveInTheWindow) {
 
 TEST_F(PlayTest, ClicksMadeWhileTheComputerMovesAreDropped) {
   choose(MenuItem::START2);
-  const Board before = game->board;
+  const Board before = game->pos.board;
   bool clicked = false;
   // Runs at the first moment the window takes events: in the computer's animation.
   QTimer::singleShot(0, [&] {
@@ -111,8 +111,8 @@ TEST_F(PlayTest, ClicksMadeWhileTheComputerMovesAreDropped) {
   click_cell(2, 7);
   click_cell(2, 6);
   ASSERT_TRUE(clicked);
-  EXPECT_EQ(game->move_number, 2);
-  EXPECT_EQ(game->board.at(4, 7), before.at(4, 7));
+  EXPECT_EQ(game->pos.move_number, 2);
+  EXPECT_EQ(game->pos.board.at(4, 7), before.at(4, 7));
 
   click_cell(4, 7);  // once the computer has moved, clicks count again
   EXPECT_EQ(game->sel.selection_state, 1);
@@ -128,7 +128,7 @@ class LevelFourTest : public WindowTest {
     choose(MenuItem::START2);
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [&] {
-      if (game->move_number != 1) return;
+      if (game->pos.move_number != 1) return;
       poll.stop();
       acted = true;
       act();
@@ -148,8 +148,8 @@ TEST_F(LevelFourTest, TheComputerAnswersWhileTheWindowStaysAlive) {
     EXPECT_EQ(game->com.com_level, STRONG_LEVEL) << "not yet";
   });
   EXPECT_TRUE(acted);
-  EXPECT_EQ(game->move_number, 2);
-  EXPECT_EQ(game->turn, game->chess_sign);
+  EXPECT_EQ(game->pos.move_number, 2);
+  EXPECT_EQ(game->pos.turn, game->pos.chess_sign);
   EXPECT_EQ(game->com.com_level, 2);
   EXPECT_TRUE(window->action(MenuItem::LEVEL2)->isChecked());
 }
@@ -168,7 +168,7 @@ TEST_P(StopWhileThinking, EndsTheProgramWithoutTheComputersMove) {
   EXPECT_TRUE(acted);
   EXPECT_TRUE(game->program_ended);
   EXPECT_FALSE(window->isVisible());
-  EXPECT_EQ(game->move_number, 1);
+  EXPECT_EQ(game->pos.move_number, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(EscapeOrClose, StopWhileThinking, ::testing::Bool());
@@ -176,25 +176,25 @@ INSTANTIATE_TEST_SUITE_P(EscapeOrClose, StopWhileThinking, ::testing::Bool());
 // 待った while level 4 thinks stops the search and takes the person's move
 // back; the computer's reply is never played.
 TEST_F(LevelFourTest, TakeBackStopsTheSearchAndTakesThePersonsMoveBack) {
-  const Board start = game->board;
+  const Board start = game->pos.board;
   move_and_meanwhile([&] { desktop->view_menu().find("TAKE_BACK")->trigger(); });
   EXPECT_TRUE(acted);
-  EXPECT_EQ(game->move_number, 0);
-  EXPECT_EQ(game->history.record_length, 1) << "no reply in the move list";
-  EXPECT_EQ(game->turn, game->chess_sign);
-  EXPECT_EQ(game->board, start);
+  EXPECT_EQ(game->pos.move_number, 0);
+  EXPECT_EQ(game->pos.history.record_length, 1) << "no reply in the move list";
+  EXPECT_EQ(game->pos.turn, game->pos.chess_sign);
+  EXPECT_EQ(game->pos.board, start);
   EXPECT_FALSE(game->program_ended);
 }
 
 // Clicks made while level 4 thinks are dropped, as during the other levels.
 TEST_F(LevelFourTest, ClicksMadeWhileItThinksAreDropped) {
-  const Board start = game->board;
+  const Board start = game->pos.board;
   move_and_meanwhile([&] {
     click_cell(4, 7);
     click_cell(4, 6);
   });
-  EXPECT_EQ(game->move_number, 2);
-  EXPECT_EQ(game->board.at(4, 7), start.at(4, 7));
+  EXPECT_EQ(game->pos.move_number, 2);
+  EXPECT_EQ(game->pos.board.at(4, 7), start.at(4, 7));
   EXPECT_EQ(game->sel.selection_state, 0);
 }
 
@@ -232,7 +232,7 @@ TEST_F(PlayTest, TheWindowKeepsItsPictureWhenRepainted) {
   window->hide();
   window->show();
   EXPECT_EQ(differing_pixels(window->canvas().image(), before), 0);
-  EXPECT_EQ(differing_pixels(cell_inside(5, 9), expected_cell(game->board.at(5, 9), 5, 9)), 0);
+  EXPECT_EQ(differing_pixels(cell_inside(5, 9), expected_cell(game->pos.board.at(5, 9), 5, 9)), 0);
 }
 
 TEST_F(PlayTest, EscapeEndsTheProgramAndClosesTheWindow) {
@@ -296,7 +296,7 @@ TEST_F(ZoomedPlayTest, TheWholeWindowGrowsAndClicksStillFindTheirSquares) {
   choose(MenuItem::MATCH_MAN);
   click_cell(2, 7);
   click_cell(2, 6);
-  EXPECT_EQ(game->board.at(2, 6), -HU);
+  EXPECT_EQ(game->pos.board.at(2, 6), -HU);
 
   // The board's outlines stay one screen pixel of the zoomed window wide (two image pixels).
   const QImage& image = window->canvas().image();

@@ -99,7 +99,7 @@ TEST_F(RecordPanelTest, KeysActWhereTheFocusIsAndLeaveTheMatch) {
     click_cell(fx, fy);
     click_cell(tx, ty);
   }
-  const Board board = game->board;
+  const Board board = game->pos.board;
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   RecordPanel& panel = window->record_panel();
@@ -134,9 +134,9 @@ TEST_F(RecordPanelTest, KeysActWhereTheFocusIsAndLeaveTheMatch) {
   press(name, Qt::CTRL | Qt::Key_Z);
   EXPECT_EQ(name->text(), "axb") << "Ctrl+Z undoes the typing";
 
-  EXPECT_EQ(game->move_number, 2);
-  EXPECT_EQ(game->history.record_length, 2);
-  EXPECT_EQ(game->board, board);
+  EXPECT_EQ(game->pos.move_number, 2);
+  EXPECT_EQ(game->pos.history.record_length, 2);
+  EXPECT_EQ(game->pos.board, board);
   EXPECT_EQ(game->board_flipped, 0);
   EXPECT_FALSE(game->program_ended);
 }
@@ -159,7 +159,7 @@ TEST_F(RecordPanelTest, EnterSavesAndLoads) {
   panel.file_list()->setCurrentRow(0);
   QTest::keyClick(panel.file_list(), Qt::Key_Enter);
   EXPECT_EQ(game->record_mode, 1);
-  EXPECT_EQ(game->history.record_length, 1);
+  EXPECT_EQ(game->pos.history.record_length, 1);
 
   choose(MenuItem::KIFU_READ);
   panel.folder_list()->setCurrentItem(panel.folder_list()->findItems("older", Qt::MatchEndsWith).value(0));
@@ -225,7 +225,7 @@ TEST_F(RecordPanelTest, AMatchIsSavedWithTheButtonAndLoadedByAClickOnItsFile) {
   choose(MenuItem::MATCH_MAN);
   click_cell(2, 7);
   click_cell(2, 6);
-  ASSERT_EQ(game->move_number, 1);
+  ASSERT_EQ(game->pos.move_number, 1);
   RecordPanel& panel = window->record_panel();
 
   choose(MenuItem::KIFU_WRITE);
@@ -243,7 +243,7 @@ TEST_F(RecordPanelTest, AMatchIsSavedWithTheButtonAndLoadedByAClickOnItsFile) {
   QTest::mouseClick(panel.file_list()->viewport(), Qt::LeftButton, Qt::NoModifier,
                     panel.file_list()->visualItemRect(files.first()).center());
   EXPECT_EQ(game->record_mode, 1);
-  EXPECT_EQ(game->history.record_length, 1);
+  EXPECT_EQ(game->pos.history.record_length, 1);
   EXPECT_FALSE(panel.file_list()->isVisibleTo(window));
   ASSERT_FALSE(answerer->boxes.empty());
   EXPECT_EQ(answerer->boxes.front().text, " 読み込みました");
@@ -265,7 +265,7 @@ TEST_F(RecordPanelTest, ARecordSavedAfterTheFlipLoadsAsSavedAndIsShownAtOnce) {
   play({{2, 7, 2, 6}, {3, 2, 3, 3}, {4, 7, 4, 6}, {5, 2, 5, 4}});
   choose(MenuItem::REVERSE);
   play({{4, 3, 4, 4}, {3, 8, 3, 7}});
-  ASSERT_EQ(game->move_number, 6);
+  ASSERT_EQ(game->pos.move_number, 6);
   RecordPanel& panel = window->record_panel();
   choose(MenuItem::KIFU_WRITE);
   panel.set_fields(RecordFields{"turned", "反転局", "先手氏", "後手氏"});
@@ -286,10 +286,10 @@ TEST_F(RecordPanelTest, ARecordSavedAfterTheFlipLoadsAsSavedAndIsShownAtOnce) {
 
   EXPECT_EQ(stale_under_boxes, std::vector<int>(2, 0)) << "both messages show the record's start behind them";
   EXPECT_EQ(game->view.shown.header.title, "反転局");
-  EXPECT_EQ(first_own_king(game->board), -KING) << "the chess army at the bottom, as saved";
+  EXPECT_EQ(first_own_king(game->pos.board), -KING) << "the chess army at the bottom, as saved";
   for (int n = 1; n <= 6; ++n) {
     choose(MenuItem::AFTER);
-    EXPECT_EQ(first_own_king(game->board), -KING) << "after step " << n;
+    EXPECT_EQ(first_own_king(game->pos.board), -KING) << "after step " << n;
   }
   QTest::qWait(20);
   EXPECT_EQ(shown.stale_pixels(), 0);
@@ -299,8 +299,8 @@ TEST_F(RecordPanelTest, ARecordSavedAfterTheFlipLoadsAsSavedAndIsShownAtOnce) {
 // show leaves it: no hand cell, frame or text of what was shown before (here
 // a turned match with a piece picked up and the hint framed).
 TEST_F(RecordPanelTest, ALoadAndANewGameLeaveNothingOfTheMatchBefore) {
-  write_file(folder.filePath("plain.棋譜"), QByteArray("title\r\ntop\r\nbottom\r\n") +
-                                               QByteArray(243, ' ') + QByteArray(56, '0') + "\r\n");
+  write_file(folder.filePath("plain.棋譜"),
+             QByteArray("title\r\ntop\r\nbottom\r\n") + QByteArray(243, ' ') + QByteArray(56, '0') + "\r\n");
   const auto drawn_beyond_a_redraw = [this] {
     const QImage before = window->canvas().image().copy();
     window->dispatch([](Game& g) { 画面_再描画(g); });

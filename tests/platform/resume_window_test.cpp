@@ -33,7 +33,7 @@ TEST_F(ResumeWindowTest, SigtermKeepsTheMatchAndCtrlRSetsItUpInTheNextRun) {
   click_cell(3, 7);
   click_cell(3, 6);
   EXPECT_FALSE(resume_item()->isEnabled()) << "this run's match is the one kept";
-  const Board board = game->board;
+  const Board board = game->pos.board;
   const auto written = std::filesystem::last_write_time(match_file_path(*game));
   QTest::qWait(50);
   std::raise(SIGTERM);
@@ -46,8 +46,8 @@ TEST_F(ResumeWindowTest, SigtermKeepsTheMatchAndCtrlRSetsItUpInTheNextRun) {
   window->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(window));
   QTest::keyClick(window, Qt::Key_R, Qt::ControlModifier);
-  EXPECT_EQ(game->board, board);
-  EXPECT_EQ(game->turn, -1);
+  EXPECT_EQ(game->pos.board, board);
+  EXPECT_EQ(game->pos.turn, -1);
   EXPECT_FALSE(resume_item()->isEnabled());
 }
 

@@ -33,7 +33,7 @@ TEST_P(SharpnessTest, OutlinesStayBesideRepaintedCells) {
   choose(MenuItem::CHESS_MOCHIKOMA);
   choose(MenuItem::MATCH_MAN);
   click_cell(2, 7), click_cell(2, 6), click_cell(3, 2), click_cell(3, 3);
-  ASSERT_EQ(game->move_number, 2);
+  ASSERT_EQ(game->pos.move_number, 2);
   window->dispatch([](Game& g) { 描画_自持盤(g), 描画_敵持盤(g); });
   for (const QPoint cell : {QPoint(1, 8), QPoint(1, 3), QPoint(15, 5), QPoint(-1, 3)}) {
     const int middle = cell_y(cell.y() + 0.5);
@@ -47,7 +47,7 @@ TEST_P(SharpnessTest, OutlinesStayBesideRepaintedCells) {
 TEST_P(SharpnessTest, PiecesComeFromTheRenderingOfTheScale) {
   const QRect inside(scale(), scale(), 30 * scale(), 38 * scale());
   const QImage shown = window->canvas().image().copy(inside.translated(cell_x(5), cell_y(9)));
-  const QString name = picture_resource_name(game->board.at(5, 9), 1);
+  const QString name = picture_resource_name(game->pos.board.at(5, 9), 1);
   EXPECT_EQ(differing_pixels(shown, named_picture(name, scale()).copy(inside)), 0);
   if (scale() == 1) return;
   const QImage enlarged =
@@ -68,7 +68,7 @@ TEST_P(SharpnessTest, BoardPictureIsDrawnAtTwoPixelsPerScreenPixel) {
   const QRect inside(2, 2, 60, 76);
   const QPoint cell((BOARD_LEFT + SQUARE_WIDTH * 5 - area.left()) * 2 / 15,
                     (BOARD_TOP + SQUARE_HEIGHT * 9 - area.top()) * 2 / 15);
-  const QString name = picture_resource_name(game->board.at(5, 9), 1);
+  const QString name = picture_resource_name(game->pos.board.at(5, 9), 1);
   EXPECT_EQ(differing_pixels(picture.copy(inside.translated(cell)), named_picture(name, 2).copy(inside)), 0);
   if (scale() != 2) return;
   const QRect board(at(BOARD_LEFT + SQUARE_WIDTH), at(BOARD_TOP + SQUARE_HEIGHT), at(9 * SQUARE_WIDTH),
@@ -84,7 +84,7 @@ TEST_P(SharpnessTest, AHandCountsShadowHugsItsDigit) {
   choose(MenuItem::MIDORI);
   choose(MenuItem::CHESS_MOCHIKOMA);
   window->dispatch([](Game& g) {
-    g.hand_enemy[1] = 1;  // the slot at (-1, 5), its count in cell (0, 5)
+    g.pos.hand_enemy[1] = 1;  // the slot at (-1, 5), its count in cell (0, 5)
     描画_敵持盤(g);
   });
   QRect digit, shadow;

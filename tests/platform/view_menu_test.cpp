@@ -35,7 +35,7 @@ class ViewMenuTest : public WindowTest {
       click_cell(fx, fy);
       click_cell(tx, ty);
     }
-    ASSERT_EQ(game->move_number, 3);
+    ASSERT_EQ(game->pos.move_number, 3);
   }
   // The window is active again, as after a message box on a desktop.
   void press(QKeyCombination keys) {
@@ -51,15 +51,16 @@ TEST_F(ViewMenuTest, KeysReachTheirHandlers) {
     QKeyCombination keys;
     std::function<bool()> done;
   } rows[] = {
-      {Qt::Key_Left, [&] { return game->move_number == 2; }},
-      {Qt::Key_Right, [&] { return game->move_number == 3; }},
-      {Qt::CTRL | Qt::Key_Z, [&] { return game->move_number == 2 && game->resume_pending == 0; }},
-      {Qt::CTRL | Qt::Key_Y, [&] { return game->move_number == 3; }},
+      {Qt::Key_Left, [&] { return game->pos.move_number == 2; }},
+      {Qt::Key_Right, [&] { return game->pos.move_number == 3; }},
+      {Qt::CTRL | Qt::Key_Z, [&] { return game->pos.move_number == 2 && game->resume_pending == 0; }},
+      {Qt::CTRL | Qt::Key_Y, [&] { return game->pos.move_number == 3; }},
       {Qt::CTRL | Qt::Key_L, [&] { return view().dock().isVisible(); }},
       {Qt::CTRL | Qt::Key_F, [&] { return game->board_flipped == 1; }},
       // Home and End step to the ends of the move list; the match stays.
-      {Qt::Key_Home, [&] { return game->move_number == 0 && game->turn != 0 && game->history.record_length == 3; }},
-      {Qt::Key_End, [&] { return game->move_number == 3; }},
+      {Qt::Key_Home,
+       [&] { return game->pos.move_number == 0 && game->pos.turn != 0 && game->pos.history.record_length == 3; }},
+      {Qt::Key_End, [&] { return game->pos.move_number == 3; }},
       {Qt::CTRL | Qt::Key_S, [&] { return window->record_panel().return_button()->isVisibleTo(window); }},
       {Qt::CTRL | Qt::Key_O, [&] { return window->record_panel().file_list()->isVisibleTo(window); }},
   };
@@ -87,8 +88,8 @@ TEST_F(ViewMenuTest, MoveListFillsAndAClickShowsThatPosition) {
 
   QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier, list.visualItemRect(list.item(1)).center());
 
-  EXPECT_EQ(game->move_number, 1);
-  EXPECT_EQ(game->board, game->history.slot(1).board);
+  EXPECT_EQ(game->pos.move_number, 1);
+  EXPECT_EQ(game->pos.board, game->pos.history.slot(1).board);
   EXPECT_EQ(list.currentRow(), 1);
 }
 
@@ -97,9 +98,9 @@ TEST_F(ViewMenuTest, TheWinningMoveIsListedBeforeTheResultBox) {
   view().find("MOVE_LIST")->trigger();
   window->dispatch([](Game& g) {
     初期設定(g);
-    g.board.fill_squares(EMPTY);
-    g.board(5, 9) = -OU, g.board(5, 2) = +KING, g.board(5, 5) = -SYA;
-    g.history.slot(0).board = g.board;
+    g.pos.board.fill_squares(EMPTY);
+    g.pos.board(5, 9) = -OU, g.pos.board(5, 2) = +KING, g.pos.board(5, 5) = -SYA;
+    g.pos.history.slot(0).board = g.pos.board;
   });
   choose(MenuItem::START2);
   QListWidget& list = view().dock().list();

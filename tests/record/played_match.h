@@ -33,7 +33,7 @@ inline const PlayedMove TEN_MOVES[] = {
 // (the main army) moves first.
 inline void play_moves(Game& g, int count) {
   初期設定(g);
-  g.turn = +1;
+  g.pos.turn = +1;
   for (int i = 0; i < count; ++i) {
     const PlayedMove& m = TEN_MOVES[i];
     const bool own_move = m.code < 0;
@@ -42,13 +42,13 @@ inline void play_moves(Game& g, int count) {
       g.clock.clock_own_total += m.thinking;
     else
       g.clock.clock_enemy_total += m.thinking;
-    const int before = g.board.at(m.fx, m.fy), captured = g.board.at(m.tx, m.ty);
+    const int before = g.pos.board.at(m.fx, m.fy), captured = g.pos.board.at(m.tx, m.ty);
     駒移動(g, m.fx, m.fy, m.tx, m.ty, m.code);
-    g.move_number += 1;
+    g.pos.move_number += 1;
     g.com.move_counter += 1;
-    手順保存(g, m.fx, m.fy, m.tx, m.ty, before, m.code, captured, own_before, g.clock.clock_own_total, enemy_before,
+    手順保存(g.pos, m.fx, m.fy, m.tx, m.ty, before, m.code, captured, own_before, g.clock.clock_own_total, enemy_before,
              g.clock.clock_enemy_total);
-    g.turn = -g.turn;
+    g.pos.turn = -g.pos.turn;
   }
 }
 

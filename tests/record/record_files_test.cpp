@@ -28,7 +28,7 @@ std::string read_data_file(const std::string& name) {
 // The two positions of the hand-written record tests/data/saved_record.棋譜.
 void fill_two_moves(Game& g) {
   for (int n : {1, 2}) {
-    HistorySlot& s = g.history.slot(n);
+    HistorySlot& s = g.pos.history.slot(n);
     s.board(1, 9) = -KYOU;
     s.board(5, 9) = -OU;
     s.board(6, 1) = KING;
@@ -40,14 +40,14 @@ void fill_two_moves(Game& g) {
     s.hand_own[1] = 1;
     s.hand_enemy[6] = 8;
   }
-  g.history.slot(1).board(4, 2) = PORN;
-  g.history.slot(1).clock_own_after = 7.9;
-  g.history.slot(2).board(4, 4) = PORN;
-  g.history.slot(2).clock_own_before = 7.9;
-  g.history.slot(2).clock_own_after = 7.9;
-  g.history.slot(2).clock_enemy_before = 1234.5;
-  g.history.slot(2).clock_enemy_after = 99999.99;
-  g.history.record_length = 2;
+  g.pos.history.slot(1).board(4, 2) = PORN;
+  g.pos.history.slot(1).clock_own_after = 7.9;
+  g.pos.history.slot(2).board(4, 4) = PORN;
+  g.pos.history.slot(2).clock_own_before = 7.9;
+  g.pos.history.slot(2).clock_own_after = 7.9;
+  g.pos.history.slot(2).clock_enemy_before = 1234.5;
+  g.pos.history.slot(2).clock_enemy_after = 99999.99;
+  g.pos.history.record_length = 2;
 }
 
 class RecordFiles : public ::testing::Test {
@@ -105,7 +105,7 @@ TEST_F(RecordFiles, SavedFileMatchesTheHandWrittenRecordByteForByte) {
 
 TEST_F(RecordFiles, SavingClosesThePanelAndTellsSoButLeavesTheMatchAlone) {
   fill_two_moves(g());
-  g().move_number = 1;
+  g().pos.move_number = 1;
   g().record_mode = 0;
   record_save_click(g());
   EXPECT_TRUE(called("set_record_lists_visible 000"));
@@ -115,8 +115,8 @@ TEST_F(RecordFiles, SavingClosesThePanelAndTellsSoButLeavesTheMatchAlone) {
   ASSERT_EQ(boxes().size(), 1u);
   EXPECT_EQ(boxes()[0].text, "棋譜を書き込みました");
   EXPECT_EQ(boxes()[0].title, "  ");
-  EXPECT_EQ(g().history.record_length, 2);
-  EXPECT_EQ(g().move_number, 1);
+  EXPECT_EQ(g().pos.history.record_length, 2);
+  EXPECT_EQ(g().pos.move_number, 1);
   EXPECT_EQ(g().record_mode, 0);
 }
 
@@ -132,7 +132,7 @@ TEST_F(RecordFiles, TheTopPlayersNameGoesFirst) {
   EXPECT_EQ(first_lines(folder.read("第一局.棋譜"), 3), "練習対局\r\nｽﾐｽ\r\n山田\r\n");
 
   // After a flip the main army (先手, Text3) sits on top.
-  g().chess_sign = -1;
+  g().pos.chess_sign = -1;
   t.fakes.dialogs.fields = RecordFields{"第一局", "練習対局", "山田", "ｽﾐｽ"};
   record_save_click(g());
   EXPECT_EQ(first_lines(folder.read("第一局.棋譜"), 3), "練習対局\r\n山田\r\nｽﾐｽ\r\n");
@@ -179,7 +179,7 @@ std::string line_of_file(const std::string& bytes, int n) {
 
 TEST_F(RecordFiles, TenPiecesOfAKindAreSavedAsNineAndTheUserIsTold) {
   fill_two_moves(g());
-  g().history.slot(2).hand_own[6] = 10;
+  g().pos.history.slot(2).hand_own[6] = 10;
   record_save_click(g());
   const std::string line = line_of_file(folder.read("第一局.棋譜"), 5);
   EXPECT_EQ(line.size(), 299u);
@@ -219,20 +219,20 @@ TEST_F(RecordFiles, LoadingFillsTheMoveListAndAnnouncesIt) {
   folder.write("第一局.棋譜", read_data_file("saved_record.棋譜"));
   TestGame saved;
   fill_two_moves(saved.game);
-  g().history.slot(1).move_to_x = 4;  // left from earlier play
-  g().history.slot(1).move_code = -HU;
+  g().pos.history.slot(1).move_to_x = 4;  // left from earlier play
+  g().pos.history.slot(1).move_code = -HU;
 
   record_file_click(g(), folder.path(), "第一局.棋譜");
 
   EXPECT_TRUE(called("set_record_lists_visible 000"));
   EXPECT_EQ(g().record_mode, 1);
-  EXPECT_EQ(g().history.record_length, 2);
-  EXPECT_EQ(g().move_number, 0);
+  EXPECT_EQ(g().pos.history.record_length, 2);
+  EXPECT_EQ(g().pos.move_number, 0);
   EXPECT_EQ(g().com.move_counter, 0);
-  EXPECT_EQ(g().turn, +1);
+  EXPECT_EQ(g().pos.turn, +1);
   for (int n : {1, 2}) {
-    const HistorySlot& got = g().history.slot(n);
-    const HistorySlot& want = saved.game.history.slot(n);
+    const HistorySlot& got = g().pos.history.slot(n);
+    const HistorySlot& want = saved.game.pos.history.slot(n);
     EXPECT_EQ(got.board, want.board) << n;
     EXPECT_EQ(got.hand_own, want.hand_own) << n;
     EXPECT_EQ(got.hand_enemy, want.hand_enemy) << n;
@@ -240,10 +240,10 @@ TEST_F(RecordFiles, LoadingFillsTheMoveListAndAnnouncesIt) {
     EXPECT_EQ(got.clock_enemy_before, std::floor(want.clock_enemy_before)) << n;
     EXPECT_EQ(got.clock_enemy_after, std::floor(want.clock_enemy_after)) << n;
   }
-  EXPECT_EQ(g().history.slot(1).move_to_x, 4);
-  EXPECT_EQ(g().history.slot(1).move_code, -HU);
+  EXPECT_EQ(g().pos.history.slot(1).move_to_x, 4);
+  EXPECT_EQ(g().pos.history.slot(1).move_code, -HU);
   // A fresh starting position is on the board, not the record's.
-  EXPECT_EQ(g().board(5, 9), -OU);
+  EXPECT_EQ(g().pos.board(5, 9), -OU);
   ASSERT_EQ(boxes().size(), 2u);
   EXPECT_EQ(boxes()[0].text, " 読み込みました");
   EXPECT_EQ(boxes()[0].title, "棋譜");
@@ -283,8 +283,8 @@ TEST_F(RecordFiles, AHeaderOnlyFileLoadsNoMoves) {
   EXPECT_EQ(boxes()[0].text, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません");
   EXPECT_EQ(boxes()[0].title, "棋譜");
   EXPECT_EQ(g().record_mode, 1);
-  EXPECT_EQ(g().history.record_length, 0);
-  EXPECT_EQ(g().turn, 0);
+  EXPECT_EQ(g().pos.history.record_length, 0);
+  EXPECT_EQ(g().pos.turn, 0);
 }
 
 TEST_F(RecordFiles, ADamagedFileLoadsAndTellsItsFirstBadLineOnce) {
@@ -293,7 +293,7 @@ TEST_F(RecordFiles, ADamagedFileLoadsAndTellsItsFirstBadLineOnce) {
   damaged[saved.size() - 301 + 4] = 'x';  // in the last line: move 2, file line 5
   folder.write("壊れた.棋譜", damaged + "garbage\r\n");
   record_file_click(g(), folder.path(), "壊れた.棋譜");
-  EXPECT_EQ(g().history.record_length, 3);
+  EXPECT_EQ(g().pos.history.record_length, 3);
   EXPECT_EQ(g().record_mode, 1);
   EXPECT_EQ(t.fakes.dialogs.box_texts(),
             (std::vector<std::string>{" 読み込みました",
@@ -305,12 +305,12 @@ TEST_F(RecordFiles, ADamagedFileLoadsAndTellsItsFirstBadLineOnce) {
 void play_three_moves(Game& g) {
   初期設定(g);
   fill_two_moves(g);
-  g.history.slot(3).board(5, 5) = -KIN;
-  g.history.record_length = 3;
-  g.move_number = 3;
-  g.turn = -1;
-  g.board(5, 5) = -KIN;
-  g.hand_own[2] = 1;
+  g.pos.history.slot(3).board(5, 5) = -KIN;
+  g.pos.history.record_length = 3;
+  g.pos.move_number = 3;
+  g.pos.turn = -1;
+  g.pos.board(5, 5) = -KIN;
+  g.pos.hand_own[2] = 1;
 }
 
 void expect_failed_load_leaves_the_match(TestGame& t, const std::string& folder, const std::string& name,
@@ -323,13 +323,13 @@ void expect_failed_load_leaves_the_match(TestGame& t, const std::string& folder,
   ASSERT_EQ(t.fakes.dialogs.boxes.size(), 1u);
   EXPECT_NE(t.fakes.dialogs.boxes[0].text.find(text_part), std::string::npos) << t.fakes.dialogs.boxes[0].text;
   EXPECT_EQ(t.fakes.dialogs.boxes[0].title, "棋譜");
-  EXPECT_EQ(t.game.board, before.game.board);
-  EXPECT_EQ(t.game.hand_own, before.game.hand_own);
-  EXPECT_EQ(t.game.turn, -1);
-  EXPECT_EQ(t.game.move_number, 3);
+  EXPECT_EQ(t.game.pos.board, before.game.pos.board);
+  EXPECT_EQ(t.game.pos.hand_own, before.game.pos.hand_own);
+  EXPECT_EQ(t.game.pos.turn, -1);
+  EXPECT_EQ(t.game.pos.move_number, 3);
   EXPECT_EQ(t.game.record_mode, 0);
-  EXPECT_EQ(t.game.history.record_length, 3);
-  for (int n = 0; n <= 3; ++n) EXPECT_EQ(t.game.history.slot(n).board, before.game.history.slot(n).board);
+  EXPECT_EQ(t.game.pos.history.record_length, 3);
+  for (int n = 0; n <= 3; ++n) EXPECT_EQ(t.game.pos.history.slot(n).board, before.game.pos.history.slot(n).board);
 }
 
 TEST_F(RecordFiles, AFileThatVanishedBeforeLoadingLeavesTheMatch) {
@@ -350,11 +350,11 @@ TEST_F(RecordFiles, ABinaryFileOfManyMegabytesLoadsWithoutHarm) {
   folder.write("壊れた.棋譜", junk);
   record_file_click(g(), folder.path(), "壊れた.棋譜");
   EXPECT_EQ(g().record_mode, 1);
-  EXPECT_EQ(g().history.record_length, 6000 - 3);
-  for (int n = 1; n <= g().history.record_length; ++n)
+  EXPECT_EQ(g().pos.history.record_length, 6000 - 3);
+  for (int n = 1; n <= g().pos.history.record_length; ++n)
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y)
-        ASSERT_TRUE(is_piece(g().history.slot(n).board(x, y)) || g().history.slot(n).board(x, y) == EMPTY);
+        ASSERT_TRUE(is_piece(g().pos.history.slot(n).board(x, y)) || g().pos.history.slot(n).board(x, y) == EMPTY);
 }
 
 // Names in UTF-8, in Shift-JIS (as written on Windows) and in neither are
@@ -373,7 +373,7 @@ TEST_F(RecordFiles, EveryRecordFileIsListedReadablyAndLoads) {
                 {latin1_name, "caf\uFFFD.棋譜"}, {shift_jis_name, "対局.棋譜"}, {"第一局.棋譜", "第一局.棋譜"}}));
   for (const std::string& name : {shift_jis_name, latin1_name}) {
     record_file_click(g(), folder.path(), name);
-    EXPECT_EQ(g().history.record_length, 2) << readable_file_name(name);
+    EXPECT_EQ(g().pos.history.record_length, 2) << readable_file_name(name);
   }
 }
 

@@ -17,8 +17,8 @@ TEST(RecordRoundTrip, SavedMatchLoadsAndStepsThroughEveryPositionHandAndClock) {
   TempFolder folder;
   TestGame played;
   testing::play_moves(played.game, 10);
-  ASSERT_EQ(played.game.hand_own[1], 0);  // the captured pawn was dropped again
-  ASSERT_EQ(played.game.hand_enemy[6], 1);
+  ASSERT_EQ(played.game.pos.hand_own[1], 0);  // the captured pawn was dropped again
+  ASSERT_EQ(played.game.pos.hand_enemy[6], 1);
   played.fakes.dialogs.folder = folder.path();
   played.fakes.dialogs.fields = RecordFields{"対局 ｻﾝﾌﾟﾙ", "第一局", "先手さん", "後手さん"};
   record_save_click(played.game);
@@ -27,21 +27,21 @@ TEST(RecordRoundTrip, SavedMatchLoadsAndStepsThroughEveryPositionHandAndClock) {
   TestGame shown;
   testing::give_sound_handles(shown.game);
   record_file_click(shown.game, folder.path(), "対局 ｻﾝﾌﾟﾙ.棋譜");
-  ASSERT_EQ(shown.game.history.record_length, 10);
+  ASSERT_EQ(shown.game.pos.history.record_length, 10);
 
   for (int n = 1; n <= 10; ++n) {
     after_click(shown.game);
-    const HistorySlot& want = played.game.history.slot(n);
-    ASSERT_EQ(shown.game.move_number, n);
-    EXPECT_EQ(shown.game.board, want.board) << "move " << n;
-    EXPECT_EQ(shown.game.hand_own, want.hand_own) << "move " << n;
-    EXPECT_EQ(shown.game.hand_enemy, want.hand_enemy) << "move " << n;
+    const HistorySlot& want = played.game.pos.history.slot(n);
+    ASSERT_EQ(shown.game.pos.move_number, n);
+    EXPECT_EQ(shown.game.pos.board, want.board) << "move " << n;
+    EXPECT_EQ(shown.game.pos.hand_own, want.hand_own) << "move " << n;
+    EXPECT_EQ(shown.game.pos.hand_enemy, want.hand_enemy) << "move " << n;
     EXPECT_EQ(shown.game.clock.clock_own_total, std::floor(want.clock_own_after)) << "move " << n;
     EXPECT_EQ(shown.game.clock.clock_enemy_total, std::floor(want.clock_enemy_after)) << "move " << n;
   }
-  EXPECT_EQ(shown.game.board, played.game.board);
-  EXPECT_EQ(shown.game.hand_enemy_total(), 1);
-  EXPECT_EQ(shown.game.turn, +1);  // ten moves: the main army is to move again
+  EXPECT_EQ(shown.game.pos.board, played.game.pos.board);
+  EXPECT_EQ(shown.game.pos.hand_enemy_total(), 1);
+  EXPECT_EQ(shown.game.pos.turn, +1);  // ten moves: the main army is to move again
 
   shown.fakes.dialogs.boxes.clear();
   after_click(shown.game);
@@ -65,11 +65,11 @@ TEST(RecordRoundTrip, AFlippedMatchSavedAndLoadedKeepsItsNamesAndPositions) {
     if (op.text == "先手" && op.top == 250) first_above_board = true;
   EXPECT_TRUE(first_above_board);
   for (int n = 1; n <= 6; ++n) after_click(shown.game);
-  EXPECT_EQ(shown.game.board, played.game.board);
+  EXPECT_EQ(shown.game.pos.board, played.game.pos.board);
   // The flipped position keeps each hand beside the army that owns it.
-  EXPECT_EQ(played.game.hand_enemy[1], 1);
-  EXPECT_EQ(shown.game.hand_own, played.game.hand_own);
-  EXPECT_EQ(shown.game.hand_enemy, played.game.hand_enemy);
+  EXPECT_EQ(played.game.pos.hand_enemy[1], 1);
+  EXPECT_EQ(shown.game.pos.hand_own, played.game.pos.hand_own);
+  EXPECT_EQ(shown.game.pos.hand_enemy, played.game.pos.hand_enemy);
 }
 
 }  // namespace

@@ -42,11 +42,11 @@ class Replay : public ::testing::Test {
   // at the start, the main army to move.
   void show_record_of_three_moves() {
     testing::play_moves(g(), 3);
-    const MoveList list = g().history;
+    const MoveList list = g().pos.history;
     初期設定(g());
-    g().history = list;
+    g().pos.history = list;
     g().record_mode = 1;
-    g().turn = +1;
+    g().pos.turn = +1;
     forget_output();
   }
   void save_and_load() {
@@ -72,11 +72,11 @@ TEST_F(Replay, ForwardShowsThePositionAndTheMoveAndPassesTheTurn) {
   g().sel.selection_state = 1;
   g().clock.timer1_enabled = true;
   after_click(g());
-  EXPECT_EQ(g().move_number, 1);
+  EXPECT_EQ(g().pos.move_number, 1);
   EXPECT_EQ(g().com.move_counter, 1);
-  EXPECT_EQ(g().board, g().history.slot(1).board);
-  EXPECT_EQ(g().board(4, 6), -HU);
-  EXPECT_EQ(g().turn, -1);
+  EXPECT_EQ(g().pos.board, g().pos.history.slot(1).board);
+  EXPECT_EQ(g().pos.board(4, 6), -HU);
+  EXPECT_EQ(g().pos.turn, -1);
   EXPECT_EQ(g().resume_pending, 1);
   EXPECT_EQ(g().sel.selection_state, 0);
   EXPECT_FALSE(g().clock.timer1_enabled);
@@ -92,13 +92,13 @@ TEST_F(Replay, ForwardShowsThePositionAndTheMoveAndPassesTheTurn) {
 
 TEST_F(Replay, ForwardRestoresHandsAndClocksOfTheSlot) {
   testing::play_moves(g(), 6);
-  const MoveList list = g().history;
+  const MoveList list = g().pos.history;
   初期設定(g());
-  g().history = list;
-  g().turn = +1;
+  g().pos.history = list;
+  g().pos.turn = +1;
   for (int n = 0; n < 5; ++n) after_click(g());
-  EXPECT_EQ(g().hand_own, list.slot(5).hand_own);
-  EXPECT_EQ(g().hand_own_total(), 1);
+  EXPECT_EQ(g().pos.hand_own, list.slot(5).hand_own);
+  EXPECT_EQ(g().pos.hand_own_total(), 1);
   EXPECT_EQ(g().clock.clock_own_total, list.slot(5).clock_own_after);
   EXPECT_EQ(g().clock.clock_enemy_total, list.slot(5).clock_enemy_after);
   forget_output();
@@ -115,8 +115,8 @@ TEST_F(Replay, ForwardAtTheEndOfARecordSaysSoWithoutASound) {
   EXPECT_EQ(boxes()[0].text, "終わり");
   EXPECT_EQ(boxes()[0].title, "進む");
   EXPECT_TRUE(played().empty());
-  EXPECT_EQ(g().move_number, 3);
-  EXPECT_EQ(g().turn, -1);  // unchanged by the refused step
+  EXPECT_EQ(g().pos.move_number, 3);
+  EXPECT_EQ(g().pos.turn, -1);  // unchanged by the refused step
 }
 
 TEST_F(Replay, ForwardAtTheEndOfAMatchIsRefused) {
@@ -140,15 +140,15 @@ TEST_F(Replay, ForwardBeforeAnyMatchAsksForOne) {
   EXPECT_EQ(boxes()[0].title, "開始");
   EXPECT_EQ(played(), std::vector<int>{SND_REFUSE});
   EXPECT_EQ(g().resume_pending, 0);
-  EXPECT_EQ(g().move_number, 0);
+  EXPECT_EQ(g().pos.move_number, 0);
 }
 
 TEST_F(Replay, ASlotWhereNoPieceArrivedPlaysTheVanishingSound) {
   show_record_of_three_moves();
-  g().history.slot(1).board = g().history.slot(0).board;
+  g().pos.history.slot(1).board = g().pos.history.slot(0).board;
   after_click(g());
   EXPECT_EQ(played(), std::vector<int>{SND_VANISH});
-  EXPECT_EQ(g().turn, -1);
+  EXPECT_EQ(g().pos.turn, -1);
 }
 
 // ---- back ----
@@ -161,19 +161,19 @@ TEST_F(Replay, BackAtTheStartIsRefused) {
   EXPECT_EQ(boxes()[0].title, "戻る");
   EXPECT_EQ(played(), std::vector<int>{SND_REFUSE});
   EXPECT_EQ(g().resume_pending, 1);
-  EXPECT_EQ(g().move_number, 0);
+  EXPECT_EQ(g().pos.move_number, 0);
 }
 
 TEST_F(Replay, BackRestoresTheSlotBeforeAndTakesTheMoveTextAway) {
   testing::play_moves(g(), 3);
-  const Board after_two = g().history.slot(2).board;
+  const Board after_two = g().pos.history.slot(2).board;
   g().clock.timer1_enabled = true;
   forget_output();
   replay_click(g());
-  EXPECT_EQ(g().move_number, 2);
+  EXPECT_EQ(g().pos.move_number, 2);
   EXPECT_EQ(g().com.move_counter, 2);
-  EXPECT_EQ(g().board, after_two);
-  EXPECT_EQ(g().turn, +1);  // back to the own side, who made move 3
+  EXPECT_EQ(g().pos.board, after_two);
+  EXPECT_EQ(g().pos.turn, +1);  // back to the own side, who made move 3
   EXPECT_FALSE(g().clock.timer1_enabled);
   EXPECT_EQ(played(), std::vector<int>{SND_PIECE});
   EXPECT_DOUBLE_EQ(g().clock.clock_own_total, 3.7);
@@ -183,22 +183,22 @@ TEST_F(Replay, BackRestoresTheSlotBeforeAndTakesTheMoveTextAway) {
 TEST_F(Replay, BackToTheStartZeroesBothClocks) {
   testing::play_moves(g(), 1);
   replay_click(g());
-  EXPECT_EQ(g().move_number, 0);
+  EXPECT_EQ(g().pos.move_number, 0);
   EXPECT_EQ(g().clock.clock_own_total, 0);
   EXPECT_EQ(g().clock.clock_enemy_total, 0);
-  EXPECT_EQ(g().board, g().history.slot(0).board);
+  EXPECT_EQ(g().pos.board, g().pos.history.slot(0).board);
 }
 
 TEST_F(Replay, BackThenForwardGivesTheSamePosition) {
   testing::play_moves(g(), 6);
-  const Board board = g().board;
-  const Hand own = g().hand_own;
+  const Board board = g().pos.board;
+  const Hand own = g().pos.hand_own;
   for (int n = 0; n < 4; ++n) replay_click(g());
   for (int n = 0; n < 4; ++n) after_click(g());
-  EXPECT_EQ(g().board, board);
-  EXPECT_EQ(g().hand_own, own);
-  EXPECT_EQ(g().move_number, 6);
-  EXPECT_EQ(g().turn, +1);
+  EXPECT_EQ(g().pos.board, board);
+  EXPECT_EQ(g().pos.hand_own, own);
+  EXPECT_EQ(g().pos.move_number, 6);
+  EXPECT_EQ(g().pos.turn, +1);
 }
 
 // ---- back to the start ----
@@ -208,9 +208,9 @@ TEST_F(Replay, StartAgainKeepsTheListForLaterStepping) {
   after_click(g());
   cancel_click(g());
   EXPECT_EQ(g().record_mode, 0);
-  EXPECT_EQ(g().move_number, 0);
-  EXPECT_EQ(g().turn, 0);
-  EXPECT_EQ(g().history.record_length, 3);
+  EXPECT_EQ(g().pos.move_number, 0);
+  EXPECT_EQ(g().pos.turn, 0);
+  EXPECT_EQ(g().pos.history.record_length, 3);
   EXPECT_EQ(played().back(), SND_PIECE);
 }
 
@@ -218,30 +218,30 @@ TEST_F(Replay, StartAgainKeepsTheListForLaterStepping) {
 
 TEST_F(Replay, FlipTurnsTheBoardAndTheWholeMoveListAndKeepsTheArmyToMove) {
   testing::play_moves(g(), 6);
-  const Position before = g();
+  const Position before = g().pos;
   const Clocks clocks_before = g().clock;
   forget_output();
   reverse_click(g());
-  EXPECT_EQ(g().board, turned_board(before.board));
-  EXPECT_EQ(g().board(10 - 4, 10 - 4), +HU) << "the main army's pawn on (4, 4) now stands on top";
-  EXPECT_EQ(g().hand_own, before.hand_enemy);
-  EXPECT_EQ(g().hand_enemy, before.hand_own);
-  EXPECT_EQ(g().hand_own_total(), before.hand_enemy_total());
+  EXPECT_EQ(g().pos.board, turned_board(before.board));
+  EXPECT_EQ(g().pos.board(10 - 4, 10 - 4), +HU) << "the main army's pawn on (4, 4) now stands on top";
+  EXPECT_EQ(g().pos.hand_own, before.hand_enemy);
+  EXPECT_EQ(g().pos.hand_enemy, before.hand_own);
+  EXPECT_EQ(g().pos.hand_own_total(), before.hand_enemy_total());
   EXPECT_EQ(g().clock.clock_own_total, clocks_before.clock_enemy_total);
-  EXPECT_EQ(g().chess_sign, -1);
-  EXPECT_EQ(g().main_sign(), +1);
-  EXPECT_EQ(g().turn, before.turn);
+  EXPECT_EQ(g().pos.chess_sign, -1);
+  EXPECT_EQ(g().pos.main_sign(), +1);
+  EXPECT_EQ(g().pos.turn, before.turn);
   EXPECT_EQ(g().board_flipped, 1);
   EXPECT_EQ(played(), std::vector<int>{SND_PIECE});
-  EXPECT_EQ(g().history.slot(6).move_to_x, 10 - 3);  // the chess pawn's (3, 3)
-  EXPECT_EQ(g().history.slot(6).move_code, -PORN);
+  EXPECT_EQ(g().pos.history.slot(6).move_to_x, 10 - 3);  // the chess pawn's (3, 3)
+  EXPECT_EQ(g().pos.history.slot(6).move_code, -PORN);
 }
 
 // The own side's last move, a pawn to 7六, goes with its army to the enemy
 // side's place and names the pawn's new square, 3四; the names change places.
 TEST_F(Replay, FlipShowsTheLastMoveBesideItsArmyAtItsNewSquare) {
   testing::play_moves(g(), 2);
-  描画_移動結果(g(), g().chess_sign, 3, 6, -HU, COLOUR_WHITE);
+  描画_移動結果(g(), g().pos.chess_sign, 3, 6, -HU, COLOUR_WHITE);
   描画_棋譜見出し(g(), "", "上", "下");
   reverse_click(g());
   const ShownTexts& shown = g().view.shown;
@@ -252,42 +252,42 @@ TEST_F(Replay, FlipShowsTheLastMoveBesideItsArmyAtItsNewSquare) {
 
 TEST_F(Replay, FlipTwiceGivesBackTheBoardHandsAndTurn) {
   testing::play_moves(g(), 6);
-  const Position before = g();
+  const Position before = g().pos;
   reverse_click(g());
   reverse_click(g());
-  EXPECT_EQ(g().board, before.board);
-  EXPECT_EQ(g().hand_own, before.hand_own);
-  EXPECT_EQ(g().hand_enemy, before.hand_enemy);
-  EXPECT_EQ(g().turn, before.turn);
-  EXPECT_EQ(g().chess_sign, +1);
+  EXPECT_EQ(g().pos.board, before.board);
+  EXPECT_EQ(g().pos.hand_own, before.hand_own);
+  EXPECT_EQ(g().pos.hand_enemy, before.hand_enemy);
+  EXPECT_EQ(g().pos.turn, before.turn);
+  EXPECT_EQ(g().pos.chess_sign, +1);
   EXPECT_EQ(g().board_flipped, 1);
 }
 
 TEST_F(Replay, SteppingAcrossAFlipShowsEveryPositionTheSameWayUp) {
   testing::play_moves(g(), 6);
-  const MoveList unturned = g().history;
+  const MoveList unturned = g().pos.history;
   reverse_click(g());
-  const Position flipped = g();
+  const Position flipped = g().pos;
   for (int n = 5; n >= 0; --n) {
     replay_click(g());
-    EXPECT_EQ(g().board, turned_board(unturned.slot(n).board)) << "after move " << n;
-    EXPECT_EQ(g().hand_own, unturned.slot(n).hand_enemy) << "after move " << n;
+    EXPECT_EQ(g().pos.board, turned_board(unturned.slot(n).board)) << "after move " << n;
+    EXPECT_EQ(g().pos.hand_own, unturned.slot(n).hand_enemy) << "after move " << n;
     EXPECT_EQ(g().clock.clock_own_total, unturned.slot(n).clock_enemy_after) << "after move " << n;
     // The turn the next click finds agrees with the one stepping handed on.
-    EXPECT_EQ(調査_先番(g(), n), g().turn) << "after move " << n;
+    EXPECT_EQ(調査_先番(g().pos, n), g().pos.turn) << "after move " << n;
   }
   for (int n = 0; n < 6; ++n) after_click(g());
-  EXPECT_EQ(g().board, flipped.board);
-  EXPECT_EQ(g().hand_own, flipped.hand_own);
+  EXPECT_EQ(g().pos.board, flipped.board);
+  EXPECT_EQ(g().pos.hand_own, flipped.hand_own);
 }
 
 TEST_F(Replay, ANewGameTurnsTheKeptMovesBackTheMainArmyBelow) {
   testing::play_moves(g(), 3);
-  const MoveList unturned = g().history;
+  const MoveList unturned = g().pos.history;
   reverse_click(g());
   cancel_click(g());
-  EXPECT_FALSE(g().history.turned);
-  for (int n = 1; n <= 3; ++n) EXPECT_EQ(g().history.slot(n).board, unturned.slot(n).board) << "slot " << n;
+  EXPECT_FALSE(g().pos.history.turned);
+  for (int n = 1; n <= 3; ++n) EXPECT_EQ(g().pos.history.slot(n).board, unturned.slot(n).board) << "slot " << n;
 }
 
 // A record holds no start: it is set up the way the record's moves stand.
@@ -296,11 +296,11 @@ TEST_F(Replay, ARecordSavedAfterAFlipLoadsTurnedRound) {
   reverse_click(g());
   g().view.current_background = PICTURE_TATAMI;
   save_and_load();
-  EXPECT_EQ(g().board, turned_board(starting_board(g().menu.NIPPON)));
-  EXPECT_EQ(g().chess_sign, -1);
+  EXPECT_EQ(g().pos.board, turned_board(starting_board(g().menu.NIPPON)));
+  EXPECT_EQ(g().pos.chess_sign, -1);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(-1, 3)->picture, EMPTY) << "the main army's hand slots, on top";
   int x = 0, y = 0, code = 0;
-  調査_移動結果(g(), 1, x, y, code);
+  調査_移動結果(g().pos, 1, x, y, code);
   EXPECT_EQ(std::tie(x, y, code), std::make_tuple(6, 4, +HU)) << "move 1: the main army's pawn, now on top";
 }
 
@@ -308,12 +308,12 @@ TEST_F(Replay, AHandicapRecordStartsWithoutThePiecesTakenOff) {
   初期設定(g());
   handicap_click(g(), true);
   handicap_click(g(), true);  // both chess rooks off
-  const Board start = g().board;
+  const Board start = g().pos.board;
   駒移動(g(), 4, 7, 4, 6, -HU);
-  g().move_number = 1;
-  手順保存(g(), 4, 7, 4, 6, -HU, -HU, EMPTY, 0, 0, 0, 0);
+  g().pos.move_number = 1;
+  手順保存(g().pos, 4, 7, 4, 6, -HU, -HU, EMPTY, 0, 0, 0, 0);
   save_and_load();
-  EXPECT_EQ(g().history.slot(0).board, start);
+  EXPECT_EQ(g().pos.history.slot(0).board, start);
 }
 
 // Only a first move line read whole and holding both kings tells what a
@@ -338,20 +338,20 @@ TEST_F(Replay, ACutOrKinglessFirstMoveKeepsTheFullLineUp) {
   for (const auto& row : rows) {
     folder.write("kyoku.棋譜", "t\r\na\r\nb\r\n" + row.line + "\r\n");
     record_file_click(g(), folder.path(), "kyoku.棋譜");
-    EXPECT_EQ(g().history.slot(0).board, starting_board(true)) << row.what;
-    EXPECT_EQ(g().board, starting_board(true)) << row.what;
+    EXPECT_EQ(g().pos.history.slot(0).board, starting_board(true)) << row.what;
+    EXPECT_EQ(g().pos.board, starting_board(true)) << row.what;
   }
 }
 
 TEST_F(Replay, FlipIsRefusedWhileARecordIsShown) {
   show_record_of_three_moves();
-  const Board board = g().board;
+  const Board board = g().pos.board;
   reverse_click(g());
   ASSERT_EQ(boxes().size(), 1u);
   EXPECT_EQ(boxes()[0].text, "棋譜ﾓｰﾄﾞではできません");
   EXPECT_EQ(boxes()[0].title, "反転");
   EXPECT_EQ(played(), std::vector<int>{SND_REFUSE});
-  EXPECT_EQ(g().board, board);
+  EXPECT_EQ(g().pos.board, board);
   EXPECT_EQ(g().board_flipped, 0);
 }
 

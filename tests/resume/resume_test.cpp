@@ -84,10 +84,10 @@ TEST_F(Resume, AMatchAgainstTheComputerComesBackAsItStood) {
   menu(MenuItem::START2);
   play(3, 7, 3, 6, 12.25);
   play(5, 7, 5, 6, 3.5);
-  ASSERT_EQ(g.move_number, 4);
+  ASSERT_EQ(g.pos.move_number, 4);
   t.fakes.clock.now += 4.75;  // the person thinks, then presses Esc
   press_escape();
-  ASSERT_EQ(g.history.slot(3).clock_own_after, 15.75);
+  ASSERT_EQ(g.pos.history.slot(3).clock_own_after, 15.75);
 
   // The next run starts with the first-run options; the match brings its
   // own, and the settings file follows them.
@@ -112,15 +112,15 @@ TEST_F(Resume, TheComputerMovesAtOnceWhenItWasToMove) {
   menu(MenuItem::START2);
   t.fakes.clock.stop_runs_aside = true;  // Esc comes while level 4 thinks
   play(3, 7, 3, 6, 2);
-  ASSERT_EQ(g.turn, g.main_sign());
+  ASSERT_EQ(g.pos.turn, g.pos.main_sign());
   press_escape();
 
   auto next = next_run();
   next->game.com.strong_limits.seconds = 0.05;
   resume_match_click(next->game);
   EXPECT_EQ(next->fakes.clock.runs_aside, 1);
-  EXPECT_EQ(next->game.move_number, 2);
-  EXPECT_EQ(next->game.turn, next->game.chess_sign);
+  EXPECT_EQ(next->game.pos.move_number, 2);
+  EXPECT_EQ(next->game.pos.turn, next->game.pos.chess_sign);
   EXPECT_TRUE(next->game.menu.LEVEL4);
 }
 
@@ -175,7 +175,7 @@ TEST_F(Resume, AFileThatCannotBeReadIsIgnoredWithOneMessage) {
     resume_match_click(next->game);
     ASSERT_EQ(next->fakes.dialogs.boxes.size(), 1u) << row.what;
     EXPECT_EQ(next->fakes.dialogs.boxes[0].text.rfind("前回の対局を読み込めません\n", 0), 0u) << row.what;
-    EXPECT_EQ(next->game.turn, 0) << row.what;
+    EXPECT_EQ(next->game.pos.turn, 0) << row.what;
     EXPECT_FALSE(match_to_resume(next->game)) << row.what;
   }
 }

@@ -20,18 +20,18 @@ std::string fault_after(const Change& change, Finder find) {
   testing::TestGame fresh;
   初期設定(fresh.game);
   change(fresh.game);
-  return described(find(fresh.game));
+  return described(find(fresh.game.pos));
 }
 
 class PositionCheckTest : public RulesTest {
  protected:
-  std::string fault() { return described(g.check()); }
+  std::string fault() { return described(g.pos.check()); }
 };
 
 TEST_F(PositionCheckTest, TheBookkeepingFollowsNewGamesMovesSwitchesFlipsAndReplays) {
   初期設定(g);
   EXPECT_EQ(fault(), "no fault") << "a new game";
-  g.turn = +1;
+  g.pos.turn = +1;
   const std::pair<std::function<void()>, const char*> steps[] = {
       {[&] { play(2, 7, 2, 6, -HU); }, "a pawn steps forward"},
       {[&] { play(3, 2, 3, 3, +PORN); }, "a chess pawn steps forward"},
@@ -59,15 +59,15 @@ TEST_F(PositionCheckTest, TheBookkeepingFollowsNewGamesMovesSwitchesFlipsAndRepl
 
 TEST_F(PositionCheckTest, EachBrokenPieceOfBookkeepingIsNamed) {
   const std::pair<Change, const char*> breakages[] = {
-      {[](Game& g) { g.board(3, 5) = 28; }, "code 28 on (3,5)"},
-      {[](Game& g) { g.board(0, 4) = -HU; }, "code -1 on (0,4)"},
-      {[](Game& g) { g.hand_own[0] = 1; }, "hand_own holds 1 under index 0"},
-      {[](Game& g) { g.hand_enemy[7] = -1; }, "hand_enemy(7) is -1"},
-      {[](Game& g) { g.board(2, 7) = EMPTY; }, "the two-pawn flags of column 2 do not match the board"},
-      {[](Game& g) { g.board(9, 5) = +HU; }, "the two-pawn flags of column 9 do not match the board"},
-      {[](Game& g) { g.chess_sign = 0; }, "chess_sign is 0"},
-      {[](Game& g) { g.turn = 2; }, "turn is 2"},
-      {[](Game& g) { g.king_taken = -3; }, "king_taken is -3"},
+      {[](Game& g) { g.pos.board(3, 5) = 28; }, "code 28 on (3,5)"},
+      {[](Game& g) { g.pos.board(0, 4) = -HU; }, "code -1 on (0,4)"},
+      {[](Game& g) { g.pos.hand_own[0] = 1; }, "hand_own holds 1 under index 0"},
+      {[](Game& g) { g.pos.hand_enemy[7] = -1; }, "hand_enemy(7) is -1"},
+      {[](Game& g) { g.pos.board(2, 7) = EMPTY; }, "the two-pawn flags of column 2 do not match the board"},
+      {[](Game& g) { g.pos.board(9, 5) = +HU; }, "the two-pawn flags of column 9 do not match the board"},
+      {[](Game& g) { g.pos.chess_sign = 0; }, "chess_sign is 0"},
+      {[](Game& g) { g.pos.turn = 2; }, "turn is 2"},
+      {[](Game& g) { g.pos.king_taken = -3; }, "king_taken is -3"},
   };
   for (const auto& [breakage, expected] : breakages) EXPECT_EQ(fault_after(breakage, &Position::check), expected);
 }
@@ -77,13 +77,13 @@ TEST_F(PositionCheckTest, TheLineUpsKeepTheirPiecesThroughCapturesAndAKingCaptur
       {[](Game&) {}, "no fault"},
       {[](Game& g) { 駒移動(g, 3, 2, 3, 7, +PORN); }, "no fault"},  // a chess pawn takes a HEISI
       {[](Game& g) { 駒移動(g, 5, 9, 6, 1, -OU); }, "no fault"},    // the main king takes the chess king
-      {[](Game& g) { g.board(3, 7) = EMPTY; },
+      {[](Game& g) { g.pos.board(3, 7) = EMPTY; },
        "board and hands hold 16 chess pieces and 19 main-army pieces instead of 16 and 20"},
-      {[](Game& g) { g.hand_own[1] = 1; },
+      {[](Game& g) { g.pos.hand_own[1] = 1; },
        "board and hands hold 17 chess pieces and 20 main-army pieces instead of 16 and 20"},
-      {[](Game& g) { g.board(5, 5) = +KING; }, "the side of sign 1 has 2 kings on the board"},
-      {[](Game& g) { g.board(5, 9) = -HU; }, "the side of sign -1 has 0 kings on the board"},
-      {[](Game& g) { g.king_taken = g.chess_sign; }, "the side of sign 1 has 1 kings on the board"},
+      {[](Game& g) { g.pos.board(5, 5) = +KING; }, "the side of sign 1 has 2 kings on the board"},
+      {[](Game& g) { g.pos.board(5, 9) = -HU; }, "the side of sign -1 has 0 kings on the board"},
+      {[](Game& g) { g.pos.king_taken = g.pos.chess_sign; }, "the side of sign 1 has 1 kings on the board"},
   };
   for (const auto& [change, expected] : cases) EXPECT_EQ(fault_after(change, find_line_up_fault), expected);
 }

@@ -95,11 +95,11 @@ TEST_F(PromotionTest, TheCompulsoryRowsAgreeWithTheMoveCheck) {
   // Where promotion is compulsory the unpromoted piece has no move left.
   for (int code : {-HU, -KYOU, -KEI, -PORN, +HU, +KYOU, +KEI, +PORN}) {
     for (int row = 1; row <= 9; ++row) {
-      g.board.fill_squares(EMPTY);
+      g.pos.board.fill_squares(EMPTY);
       put(5, row, code);
       bool any = false;
       for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) any = any || 移動チェック(g, 5, row, x, y, code) == 1;
+        for (int y = 1; y <= 9; ++y) any = any || 移動チェック(g.pos, 5, row, x, y, code) == 1;
       if (移動後チェック(row, code) == 0) {
         EXPECT_FALSE(any) << code << " on row " << row;
       }

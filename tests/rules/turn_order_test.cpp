@@ -12,87 +12,87 @@ class TurnOrderTest : public RulesTest {
 };
 
 TEST_F(TurnOrderTest, TheArmySignsFollowTheFirstNegativeKing) {
-  g.chess_sign = -1;
-  調査_先手後手(g);
-  EXPECT_EQ(g.chess_sign, +1);
-  EXPECT_EQ(g.main_sign(), -1);
+  g.pos.chess_sign = -1;
+  調査_先手後手(g.pos);
+  EXPECT_EQ(g.pos.chess_sign, +1);
+  EXPECT_EQ(g.pos.main_sign(), -1);
 
   turn_board_around();
-  g.chess_sign = +1;
-  調査_先手後手(g);
-  EXPECT_EQ(g.chess_sign, -1);
-  EXPECT_EQ(g.main_sign(), +1);
+  g.pos.chess_sign = +1;
+  調査_先手後手(g.pos);
+  EXPECT_EQ(g.pos.chess_sign, -1);
+  EXPECT_EQ(g.pos.main_sign(), +1);
 }
 
 TEST_F(TurnOrderTest, TheKoreanGeneralAlsoMarksTheMainArmy) {
   g.menu.NIPPON = false;
   初期設定(g);
-  ASSERT_EQ(g.board(5, 9), -SYOU);
-  g.chess_sign = -1;
-  調査_先手後手(g);
-  EXPECT_EQ(g.chess_sign, +1);
-  EXPECT_EQ(g.main_sign(), -1);
+  ASSERT_EQ(g.pos.board(5, 9), -SYOU);
+  g.pos.chess_sign = -1;
+  調査_先手後手(g.pos);
+  EXPECT_EQ(g.pos.chess_sign, +1);
+  EXPECT_EQ(g.pos.main_sign(), -1);
 }
 
 TEST_F(TurnOrderTest, WithoutANegativeKingTheSignsStayAsTheyWere) {
   put(5, 9, EMPTY);
-  g.chess_sign = -1;
-  調査_先手後手(g);
-  EXPECT_EQ(g.chess_sign, -1);
-  EXPECT_EQ(g.main_sign(), +1);
-  EXPECT_EQ(調査_先番(g, 0), 0);
+  g.pos.chess_sign = -1;
+  調査_先手後手(g.pos);
+  EXPECT_EQ(g.pos.chess_sign, -1);
+  EXPECT_EQ(g.pos.main_sign(), +1);
+  EXPECT_EQ(調査_先番(g.pos, 0), 0);
 }
 
 TEST_F(TurnOrderTest, TheMainArmyOpensTheMatchOnWhicheverSideItPlays) {
-  EXPECT_EQ(調査_先番(g, 0), g.chess_sign);  // the own side, the main army, moves
-  EXPECT_EQ(調査_先番(g, 0), +1);
+  EXPECT_EQ(調査_先番(g.pos, 0), g.pos.chess_sign);  // the own side, the main army, moves
+  EXPECT_EQ(調査_先番(g.pos, 0), +1);
 
   turn_board_around();
-  調査_先手後手(g);
-  EXPECT_EQ(調査_先番(g, 0), g.main_sign());  // the enemy side, now the main army, moves
-  EXPECT_EQ(調査_先番(g, 0), +1);
+  調査_先手後手(g.pos);
+  EXPECT_EQ(調査_先番(g.pos, 0), g.pos.main_sign());  // the enemy side, now the main army, moves
+  EXPECT_EQ(調査_先番(g.pos, 0), +1);
 }
 
 TEST_F(TurnOrderTest, AfterEachMoveTheOtherSideMoves) {
   play(2, 7, 2, 6, -HU);
-  EXPECT_EQ(調査_先番(g, 1), g.main_sign());
+  EXPECT_EQ(調査_先番(g.pos, 1), g.pos.main_sign());
   play(3, 2, 3, 4, +PORN);
-  EXPECT_EQ(調査_先番(g, 2), g.chess_sign);
+  EXPECT_EQ(調査_先番(g.pos, 2), g.pos.chess_sign);
   // Earlier moves can still be asked about.
-  EXPECT_EQ(調査_先番(g, 1), g.main_sign());
+  EXPECT_EQ(調査_先番(g.pos, 1), g.pos.main_sign());
 }
 
 TEST_F(TurnOrderTest, ACaptureIsJudgedByTheSquareWhereTheCapturerArrived) {
-  g.board.fill_squares(EMPTY);
+  g.pos.board.fill_squares(EMPTY);
   put(5, 9, -OU);
   put(6, 1, +KING);
   put(8, 8, -KAKU);
   put(4, 4, +PORN);
   put(2, 4, +ROOK);
-  g.history.slot(0).board = g.board;
+  g.pos.history.slot(0).board = g.pos.board;
   play(8, 8, 4, 4, -KAKU);  // arrives in a lower column than it left
-  EXPECT_EQ(調査_先番(g, 1), g.main_sign());
+  EXPECT_EQ(調査_先番(g.pos, 1), g.pos.main_sign());
   play(2, 4, 4, 4, +ROOK);  // arrives in a higher column than it left
-  EXPECT_EQ(調査_先番(g, 2), g.chess_sign);
-  EXPECT_EQ(g.hand_own[1], 1);
-  EXPECT_EQ(g.hand_enemy[11], 1);
+  EXPECT_EQ(調査_先番(g.pos, 2), g.pos.chess_sign);
+  EXPECT_EQ(g.pos.hand_own[1], 1);
+  EXPECT_EQ(g.pos.hand_enemy[11], 1);
 }
 
 TEST_F(TurnOrderTest, ADropIsJudgedByTheDroppedPiece) {
-  g.hand_own[6] = 1;
+  g.pos.hand_own[6] = 1;
   play(15, 3, 5, 5, -HU);
-  EXPECT_EQ(調査_先番(g, 1), g.main_sign());
-  g.hand_enemy[6] = 1;
+  EXPECT_EQ(調査_先番(g.pos, 1), g.pos.main_sign());
+  g.pos.hand_enemy[6] = 1;
   play(-5, 7, 1, 5, +HU);
-  EXPECT_EQ(調査_先番(g, 2), g.chess_sign);
+  EXPECT_EQ(調査_先番(g.pos, 2), g.pos.chess_sign);
 }
 
 TEST_F(TurnOrderTest, NothingArrivedOrNoSuchMoveGivesNoAnswer) {
-  g.move_number = 1;
-  手順保存(g, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);  // the same position again
-  EXPECT_EQ(調査_先番(g, 1), 0);
-  EXPECT_EQ(調査_先番(g, -1), 0);
-  EXPECT_EQ(調査_先番(g, 9999), 0);
+  g.pos.move_number = 1;
+  手順保存(g.pos, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);  // the same position again
+  EXPECT_EQ(調査_先番(g.pos, 1), 0);
+  EXPECT_EQ(調査_先番(g.pos, -1), 0);
+  EXPECT_EQ(調査_先番(g.pos, 9999), 0);
 }
 
 }  // namespace

@@ -70,8 +70,8 @@ TEST_F(Settings, FirstRunWritesAndAppliesTheStartingSettings) {
   EXPECT_TRUE(g().menu.NIPPON);
   EXPECT_FALSE(g().menu.KANKOKU);
   初期設定(g());
-  EXPECT_EQ(g().board(5, 9), -OU);
-  EXPECT_EQ(g().board(8, 8), -KAKU);
+  EXPECT_EQ(g().pos.board(5, 9), -OU);
+  EXPECT_EQ(g().pos.board(8, 8), -KAKU);
 }
 
 TEST_F(Settings, KoreaChosenInTheFileGivesTheKoreanLineUpAndIsWrittenBack) {
@@ -80,8 +80,8 @@ TEST_F(Settings, KoreaChosenInTheFileGivesTheKoreanLineUpAndIsWrittenBack) {
   EXPECT_FALSE(g().menu.NIPPON);
   EXPECT_TRUE(g().menu.KANKOKU);
   初期設定(g());
-  EXPECT_EQ(g().board(5, 9), -SYOU);
-  EXPECT_EQ(g().board(2, 8), -SYA);
+  EXPECT_EQ(g().pos.board(5, 9), -SYOU);
+  EXPECT_EQ(g().pos.board(2, 8), -SYA);
   write_settings(g());
   EXPECT_NE(ini().find("主戦=韓国\r\n"), std::string::npos);
 }
@@ -259,8 +259,8 @@ TEST_F(Settings, AFailedWriteKeepsEveryClickAndIsReportedOncePerRun) {
     EXPECT_TRUE(game.menu.BGM) << cause;
     EXPECT_EQ(fresh.fakes.sound.calls, std::vector<std::string>{"dsPlayLooping 6"}) << cause;
     EXPECT_TRUE(game.menu.KANKOKU && !game.menu.NIPPON) << cause;
-    EXPECT_EQ(game.board(5, 9), -SYOU) << cause;
-    EXPECT_EQ(game.board(2, 8), -SYA) << cause;  // the whole Korean line-up
+    EXPECT_EQ(game.pos.board(5, 9), -SYOU) << cause;
+    EXPECT_EQ(game.pos.board(2, 8), -SYA) << cause;  // the whole Korean line-up
     EXPECT_TRUE(game.menu.UCHU && !game.menu.MIDORI && !game.menu.TATAMI) << cause;
     EXPECT_EQ(game.view.current_background, PICTURE_UCHU) << cause;
     EXPECT_FALSE(game.menu.SIDOU) << cause;
@@ -363,11 +363,11 @@ TEST_F(Settings, MusicClickStartsAndStopsTheLoop) {
 TEST_F(Settings, ClickingTheCheckedNationDoesNothingAtAll) {
   g().menu.KANKOKU = false;
   初期設定(g());
-  const Board board = g().board;
+  const Board board = g().pos.board;
   t.fakes.screen.clear();
   option_click(g(), MenuItem::NIPPON);
   EXPECT_FALSE(folder.exists("Velmora.ini"));
-  EXPECT_EQ(g().board, board);
+  EXPECT_EQ(g().pos.board, board);
   EXPECT_TRUE(t.fakes.screen.ops.empty());
 }
 
@@ -378,24 +378,24 @@ TEST_F(Settings, SwitchingNationWritesAndConvertsTheArmyOnTheBoard) {
   EXPECT_TRUE(g().menu.KANKOKU);
   EXPECT_FALSE(g().menu.NIPPON);
   EXPECT_NE(ini().find("主戦=韓国"), std::string::npos);
-  EXPECT_EQ(g().board(5, 9), -SYOU);
+  EXPECT_EQ(g().pos.board(5, 9), -SYOU);
   option_click(g(), MenuItem::NIPPON);
   EXPECT_TRUE(g().menu.NIPPON);
   EXPECT_FALSE(g().menu.KANKOKU);
   EXPECT_NE(ini().find("主戦=日本"), std::string::npos);
-  EXPECT_EQ(g().board(5, 9), -OU);
+  EXPECT_EQ(g().pos.board(5, 9), -OU);
 }
 
 TEST_F(Settings, AfterASwitchTheHandicapLadderPutsBackThePieceOfTheChosenNation) {
   g().menu.KANKOKU = false;
   初期設定(g());
   option_click(g(), MenuItem::KANKOKU);
-  ASSERT_EQ(g().board(2, 8), -SYA);
-  EXPECT_EQ(g().history.slot(0).board, g().board);
+  ASSERT_EQ(g().pos.board(2, 8), -SYA);
+  EXPECT_EQ(g().pos.history.slot(0).board, g().pos.board);
   handicap_click(g(), false);  // takes the piece on (2, 8)
-  ASSERT_EQ(g().board(2, 8), EMPTY);
+  ASSERT_EQ(g().pos.board(2, 8), EMPTY);
   handicap_click(g(), true);  // and puts back the starting position's piece
-  EXPECT_EQ(g().board(2, 8), -SYA);
+  EXPECT_EQ(g().pos.board(2, 8), -SYA);
 }
 
 TEST_F(Settings, OpeningTheOptionMenuClosesTheRecordPanelAndWritesNothing) {

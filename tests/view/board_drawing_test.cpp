@@ -84,7 +84,7 @@ TEST(BoardDrawing, NoBackgroundChosenPaintsTheEmptySquare) {
 
 TEST(HandDrawing, OwnQueenWithCountShowsPictureAndNumber) {
   TestGame t;
-  t.game.hand_own[5] = 2;
+  t.game.pos.hand_own[5] = 2;
   描画_自持盤(t.game);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(11, 9)->picture, -QEEN);
   const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
@@ -106,7 +106,7 @@ TEST(HandDrawing, MainArmyBelowShowsItsChessSlotsWhateverTheOption) {
   for (bool option : {false, true}) {
     TestGame t;
     t.game.menu.CHESS_MOCHIKOMA = option;
-    t.game.hand_own[1] = 1;
+    t.game.pos.hand_own[1] = 1;
     描画_自持盤(t.game);
     EXPECT_EQ(t.fakes.screen.last_picture_at_cell(11, 5)->picture, -PORN);
     EXPECT_EQ(t.fakes.screen.last_picture_at_cell(15, 3).has_value(), option);
@@ -115,7 +115,7 @@ TEST(HandDrawing, MainArmyBelowShowsItsChessSlotsWhateverTheOption) {
 
 TEST(HandDrawing, ChessArmyBelowWithoutTheOptionPaintsNothing) {
   TestGame t;
-  t.game.chess_sign = -1;
+  t.game.pos.chess_sign = -1;
   描画_自持盤(t.game);
   EXPECT_TRUE(t.fakes.screen.ops.empty());
 }
@@ -126,15 +126,15 @@ TEST(HandDrawing, EnemyHandFollowsTheOptionAndTheArmyOnTop) {
   EXPECT_TRUE(chess_on_top.fakes.screen.ops.empty());
 
   TestGame main_on_top;
-  main_on_top.game.chess_sign = -1;
-  main_on_top.game.hand_enemy[2] = 1;
+  main_on_top.game.pos.chess_sign = -1;
+  main_on_top.game.pos.hand_enemy[2] = 1;
   描画_敵持盤(main_on_top.game);
   EXPECT_EQ(main_on_top.fakes.screen.last_picture_at_cell(-1, 4)->picture, +ROOK);
   EXPECT_FALSE(main_on_top.fakes.screen.last_picture_at_cell(-5, 7).has_value());
 
   TestGame option_on;
   option_on.game.menu.CHESS_MOCHIKOMA = true;
-  option_on.game.hand_enemy[18] = 3;
+  option_on.game.pos.hand_enemy[18] = 3;
   描画_敵持盤(option_on.game);
   EXPECT_EQ(option_on.fakes.screen.last_picture_at_cell(-3, 1)->picture, +HOU);
   const auto texts = option_on.fakes.screen.ops_of(DrawOp::Text);
@@ -145,7 +145,7 @@ TEST(HandDrawing, EnemyHandFollowsTheOptionAndTheArmyOnTop) {
 TEST(WindowRedraw, DrawsBoardLabelsTitleAndOnlyTheLabelsThatApply) {
   TestGame t;
   set_shades(t.game);
-  t.game.board(5, 9) = -OU;
+  t.game.pos.board(5, 9) = -OU;
   t.game.view.current_background = PICTURE_UCHU;
   画面_再描画(t.game);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(5, 9)->picture, -OU);
@@ -171,11 +171,11 @@ TEST(PositionPicture, ShowsTheWholePositionInsideItsArea) {
   TestGame t;
   Game& g = t.game;
   set_shades(g);
-  g.board(5, 9) = -OU;
+  g.pos.board(5, 9) = -OU;
   g.view.current_background = PICTURE_TATAMI;
   g.menu.CHESS_MOCHIKOMA = true;
-  g.hand_own[12] = 11;    // the last shogi slot (15, 9), its count in column 16
-  g.hand_enemy[18] = 13;  // (-3, 1), its count in column -2
+  g.pos.hand_own[12] = 11;    // the last shogi slot (15, 9), its count in column 16
+  g.pos.hand_enemy[18] = 13;  // (-3, 1), its count in column -2
   g.game_mode = MODE_COM;
   g.view.shown.header = ShownHeader{true, "名人戦", "山田", "佐藤"};
   g.clock.clock_own_total = 3725;

@@ -20,7 +20,7 @@ double twip_y(double cell) { return 700 + 615 * cell; }
 
 TEST(MoveDisplay, OwnPawnToSevenSixPrintsFileRankAndName) {
   TestGame t;
-  描画_移動結果(t.game, t.game.chess_sign, 3, 6, -HU, COLOUR_WHITE);
+  描画_移動結果(t.game, t.game.pos.chess_sign, 3, 6, -HU, COLOUR_WHITE);
   const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
   ASSERT_EQ(texts.size(), 6u);
   EXPECT_EQ(texts[1].text, "７");
@@ -35,7 +35,7 @@ TEST(MoveDisplay, OwnPawnToSevenSixPrintsFileRankAndName) {
 TEST(MoveDisplay, EnemyMoveStandsBottomLeftAndIsClearedFirst) {
   TestGame t;
   t.game.view.current_background = PICTURE_TAKE;
-  描画_移動結果(t.game, t.game.main_sign(), 9, 9, +QEEN, COLOUR_WHITE);
+  描画_移動結果(t.game, t.game.pos.main_sign(), 9, 9, +QEEN, COLOUR_WHITE);
   ASSERT_EQ(t.fakes.screen.ops[0].kind, DrawOp::Picture);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(-3, 8)->picture, PICTURE_TAKE);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(0, 8)->picture, PICTURE_TAKE);
@@ -73,10 +73,10 @@ TEST(MoveCount, NumbersEndNearTheSamePlace) {
 TEST(ShownTexts, AFullRedrawPrintsThemAgainUntilANewGame) {
   TestGame t;
   描画_手数(t.game, 12, COLOUR_WHITE);
-  描画_移動結果(t.game, t.game.chess_sign, 3, 6, -HU, COLOUR_WHITE);
-  描画_移動結果(t.game, t.game.main_sign(), 9, 9, +QEEN, COLOUR_WHITE);
+  描画_移動結果(t.game, t.game.pos.chess_sign, 3, 6, -HU, COLOUR_WHITE);
+  描画_移動結果(t.game, t.game.pos.main_sign(), 9, 9, +QEEN, COLOUR_WHITE);
   描画_棋譜見出し(t.game, "名人戦", "山田", "佐藤");
-  消去_移動結果(t.game, t.game.main_sign());
+  消去_移動結果(t.game, t.game.pos.main_sign());
   const auto count_after = [&](void (*event)(Game&), const std::string& text) {
     t.fakes.screen.clear();
     event(t.game);
@@ -144,10 +144,10 @@ TEST(ClockTexts, ATurnPastMidnightCountsOn) {
 
 TEST(ClockDrawing, OnlyWhileElapsedTimeIsShown) {
   TestGame t;
-  描画_所有時間(t.game, t.game.chess_sign, 65);
+  描画_所有時間(t.game, t.game.pos.chess_sign, 65);
   EXPECT_TRUE(t.fakes.screen.ops.empty());
   t.game.menu.KEIKA = true;
-  描画_所有時間(t.game, t.game.chess_sign, 65);
+  描画_所有時間(t.game, t.game.pos.chess_sign, 65);
   const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[1].text, "00:01:05");
@@ -159,7 +159,7 @@ TEST(ClockDrawing, OnlyWhileElapsedTimeIsShown) {
 TEST(TimerTick, DisabledTimerDoesNothing) {
   TestGame t;
   t.game.menu.KEIKA = true;
-  t.game.turn = t.game.chess_sign;
+  t.game.pos.turn = t.game.pos.chess_sign;
   t.fakes.clock.now = 100;
   timer1_tick(t.game);
   EXPECT_EQ(t.game.clock.turn_elapsed, 0);
@@ -170,7 +170,7 @@ TEST(TimerTick, RedrawsTheMoverClockOncePerSecond) {
   TestGame t;
   t.game.menu.KEIKA = true;
   t.game.clock.timer1_enabled = true;
-  t.game.turn = t.game.main_sign();
+  t.game.pos.turn = t.game.pos.main_sign();
   t.game.clock.clock_enemy_total = 60;
   t.game.clock.turn_start_time = 1000;
   t.fakes.clock.now = 1002.4;
@@ -191,7 +191,7 @@ TEST(TimerTick, RedrawsTheMoverClockOncePerSecond) {
 TEST(TimerTick, HiddenClocksStillMeasure) {
   TestGame t;
   t.game.clock.timer1_enabled = true;
-  t.game.turn = t.game.chess_sign;
+  t.game.pos.turn = t.game.pos.chess_sign;
   t.fakes.clock.now = 7.5;
   timer1_tick(t.game);
   EXPECT_NEAR(t.game.clock.turn_elapsed, 7.5, 1e-9);
@@ -206,9 +206,9 @@ TEST(Shadows, EveryTextCastsItsShadowAPixelBelowRight) {
   g.menu.KEIKA = true;
   g.game_mode = MODE_COM;
   g.com.handicap_set = 1;
-  g.hand_own[1] = 2;
+  g.pos.hand_own[1] = 2;
   描画_手数(g, 12, COLOUR_WHITE);
-  描画_移動結果(g, g.chess_sign, 3, 6, -HU, COLOUR_WHITE);
+  描画_移動結果(g, g.pos.chess_sign, 3, 6, -HU, COLOUR_WHITE);
   画面_再描画(g);
   const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
   ASSERT_EQ(texts.size() % 2, 0u);

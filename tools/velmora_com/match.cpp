@@ -46,7 +46,7 @@ class MatchGame {
     g.menu.NIPPON = opening.nippon;
     g.menu.KANKOKU = !opening.nippon;
     初期設定(g);
-    position_.board = g.board;
+    position_.board = g.pos.board;
     position_.drops = opening.drops;
   }
 
@@ -82,11 +82,11 @@ class MatchGame {
   bool play(const Candidate& move, bool& king_taken, std::string& fault) {
     PositionGame game(position_);
     Game& g = game.g;
-    if (!rules_allow(g, move, side_)) {
+    if (!rules_allow(g.pos, move, side_)) {
       fault = "the rules refuse the move";
       return false;
     }
-    king_taken = is_king_kind(kind_of(g.board(move.tx, move.ty)));
+    king_taken = is_king_kind(kind_of(g.pos.board(move.tx, move.ty)));
     play_move(g, move);
     if (const auto f = find_fault(g)) {
       fault = f->what;

@@ -26,9 +26,9 @@ Candidate turned_move(const Candidate& move) {
 }
 
 void take_position(AnalysisPosition& p, const Game& g, const Candidate& move) {
-  p.board = g.board;
-  p.hand_own = g.hand_own;
-  p.hand_enemy = g.hand_enemy;
+  p.board = g.pos.board;
+  p.hand_own = g.pos.hand_own;
+  p.hand_enemy = g.pos.hand_enemy;
   p.last_x = move.tx;
   p.last_y = move.ty;
   p.last_code = move.final_code;
@@ -42,8 +42,8 @@ void play_move(Game& g, const Candidate& move) {
 }
 
 std::optional<PositionFault> find_fault(const Game& g) {
-  if (auto fault = g.check()) return fault;
-  return find_line_up_fault(g);
+  if (auto fault = g.pos.check()) return fault;
+  return find_line_up_fault(g.pos);
 }
 
 }  // namespace velmora

@@ -26,11 +26,11 @@ std::vector<Candidate> enemy_board_moves(Game& g) {
   std::vector<Candidate> moves;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
-      const int code = g.board(x, y);
+      const int code = g.pos.board(x, y);
       if (code < 1) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty) {
-          if (移動チェック(g, x, y, tx, ty, code) != 1 || is_king_kind(kind_of(g.board(tx, ty)))) continue;
+          if (移動チェック(g.pos, x, y, tx, ty, code) != 1 || is_king_kind(kind_of(g.pos.board(tx, ty)))) continue;
           int final_code = code;
           const int promoted = 調査_駒成(x, y, tx, ty, code);
           if (promoted != EMPTY && 移動後チェック(ty, code) == 0) final_code = promoted;
@@ -91,7 +91,7 @@ class SelfPlay {
     g.menu.KANKOKU = !g.menu.NIPPON;
     初期設定(g);
     AnalysisPosition p;
-    p.board = g.board;
+    p.board = g.pos.board;
     p.drops = rng_() % 2 == 0;
     // The main army moves first: put it on top, where the computer plays.
     flip(p);
@@ -118,7 +118,7 @@ class SelfPlay {
     PositionGame game(p_);
     Candidate best;
     if (!com_search(game.g, best)) return Outcome::NoMove;
-    const bool takes_king = is_king_kind(kind_of(game.g.board(best.tx, best.ty)));
+    const bool takes_king = is_king_kind(kind_of(game.g.pos.board(best.tx, best.ty)));
     if (takes_king)
       play_move(game.g, best);
     else

@@ -16,10 +16,10 @@ int turned_coordinate(int v) { return 10 - v; }
 // the hands, and the last move for en passant, turned along.
 AnalysisPosition position_for_search(const Game& g, bool turned) {
   AnalysisPosition p;
-  const HistorySlot& last = g.history.slot(g.move_number);
-  p.board = turned ? turned_board(g.board) : g.board;
-  p.hand_own = turned ? g.hand_enemy : g.hand_own;
-  p.hand_enemy = turned ? g.hand_own : g.hand_enemy;
+  const HistorySlot& last = g.pos.history.slot(g.pos.move_number);
+  p.board = turned ? turned_board(g.pos.board) : g.pos.board;
+  p.hand_own = turned ? g.pos.hand_enemy : g.pos.hand_own;
+  p.hand_enemy = turned ? g.pos.hand_own : g.pos.hand_enemy;
   p.level = g.com.com_level;
   p.drops = g.menu.CHESS_MOCHIKOMA;
   const bool last_on_board = on_board(last.move_to_x, last.move_to_y);
@@ -83,8 +83,8 @@ struct Hint {
 };
 
 Hint search_hint(const Game& g) {
-  if (g.turn != +1 && g.turn != -1) return Hint{};
-  const bool turned = g.turn == g.chess_sign;  // the side at the bottom is to move
+  if (g.pos.turn != +1 && g.pos.turn != -1) return Hint{};
+  const bool turned = g.pos.turn == g.pos.chess_sign;  // the side at the bottom is to move
   const Choice choice = search_copy(g.ports.clock, position_for_search(g, turned), g.com.strong_limits);
   if (!choice.move) return Hint{std::nullopt, choice.stopped};
   return Hint{on_window(*choice.move, turned)};

@@ -10,7 +10,7 @@
 namespace velmora {
 namespace {
 
-int row_count(const Game& g) { return g.history.record_length + 1; }
+int row_count(const Game& g) { return g.pos.history.record_length + 1; }
 
 std::string row_text(const Game& g, int row) { return row == 0 ? START_ROW_TEXT : numbered_move(g, row); }
 
@@ -18,7 +18,7 @@ std::string row_text(const Game& g, int row) { return row == 0 ? START_ROW_TEXT 
 
 std::string move_notation(const Game& g, int n) {
   int x = 0, y = 0, code = EMPTY;
-  if (!調査_移動結果(g, n, x, y, code)) return "――";
+  if (!調査_移動結果(g.pos, n, x, y, code)) return "――";
   return 文字列変換(110 - x) + 文字列変換(110 + y) + " " + 文字列変換(code);
 }
 
@@ -28,11 +28,11 @@ std::string numbered_move(const Game& g, int n) {
   return number + move_notation(g, n);
 }
 
-int current_move_row(const Game& g) { return std::clamp(g.move_number, 0, g.history.record_length); }
+int current_move_row(const Game& g) { return std::clamp(g.pos.move_number, 0, g.pos.history.record_length); }
 
 bool move_list_update_pending(const Game& g) {
   const ListedMoves& listed = g.assist.listed_moves;
-  return !g.history.written().empty() || listed.rows != row_count(g) || listed.current_row != current_move_row(g);
+  return !g.pos.history.written().empty() || listed.rows != row_count(g) || listed.current_row != current_move_row(g);
 }
 
 MoveListUpdate take_move_list_update(Game& g, bool whole) {
@@ -40,7 +40,7 @@ MoveListUpdate take_move_list_update(Game& g, bool whole) {
   update.row_count = row_count(g);
   update.current_row = current_move_row(g);
   ListedMoves& listed = g.assist.listed_moves;
-  SlotSpan rows = g.history.take_written();
+  SlotSpan rows = g.pos.history.take_written();
   // The next move's row compares with the last written slot.
   if (!rows.empty()) rows.last = std::min(rows.last, update.row_count - 2) + 1;
   if (whole) rows = SlotSpan{0, update.row_count - 1};
@@ -52,15 +52,15 @@ MoveListUpdate take_move_list_update(Game& g, bool whole) {
 }
 
 void go_to_move(Game& g, int n) {
-  n = std::clamp(n, 0, g.history.record_length);
-  while (g.move_number != n && !g.program_ended) {
-    const int before = g.move_number;
+  n = std::clamp(n, 0, g.pos.history.record_length);
+  while (g.pos.move_number != n && !g.program_ended) {
+    const int before = g.pos.move_number;
     if (n < before) {
       replay_click(g);
     } else {
       after_click(g);
     }
-    if (g.move_number == before) return;
+    if (g.pos.move_number == before) return;
   }
 }
 

@@ -11,8 +11,8 @@ namespace velmora {
 void show_record_position(Game& g, const Record& record, int n, bool flipped) {
   open_without_window(g);
   show_record(g, record);
-  調査_先手後手(g);
-  g.turn = +1;
+  調査_先手後手(g.pos);
+  g.pos.turn = +1;
   go_to_move(g, n);
   if (flipped) turn_board_round(g);
 }

@@ -14,12 +14,12 @@ constexpr const char* DEFAULT_TITLE = "Velmora 棋譜";
 std::string player_name(const Game& g, const std::string& typed, int army_sign) {
   if (!typed.empty()) return typed;
   if (g.game_mode != MODE_COM) return "";
-  return army_sign == g.chess_sign ? "あなた" : "ｺﾝﾋﾟｭｰﾀ";
+  return army_sign == g.pos.chess_sign ? "あなた" : "ｺﾝﾋﾟｭｰﾀ";
 }
 
 }  // namespace
 
-std::string result_of_list(const Game& g) { return g.history.match_ended ? g.assist.match_winner : ""; }
+std::string result_of_list(const Game& g) { return g.pos.history.match_ended ? g.assist.match_winner : ""; }
 
 std::string record_text(const Game& g) {
   const RecordFields fields = g.ports.dialogs.record_fields();
@@ -27,7 +27,7 @@ std::string record_text(const Game& g) {
   std::string text = (fields.title.empty() ? DEFAULT_TITLE : fields.title) + "\n";
   text += "先手：" + player_name(g, fields.first, +1) + "\n";
   text += "後手：" + player_name(g, fields.second, -1) + "\n";
-  for (int n = 1; n <= g.history.record_length; ++n) text += numbered_move(g, n) + "\n";
+  for (int n = 1; n <= g.pos.history.record_length; ++n) text += numbered_move(g, n) + "\n";
   const std::string winner = result_of_list(g);
   if (!winner.empty()) text += "結果：" + winner + "の勝ち\n";
   return text;

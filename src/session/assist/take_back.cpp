@@ -12,17 +12,17 @@ namespace {
 // the top, which the computer always plays.
 bool computer_made(const Game& g, int n) {
   int x = 0, y = 0, code = EMPTY;
-  return 調査_移動結果(g, n, x, y, code) && is_enemy_piece(code);
+  return 調査_移動結果(g.pos, n, x, y, code) && is_enemy_piece(code);
 }
 
 bool against_computer(const Game& g) { return g.game_mode == MODE_COM; }
 
-bool match_running(const Game& g) { return g.turn != 0 && g.record_mode == 0; }
+bool match_running(const Game& g) { return g.pos.turn != 0 && g.record_mode == 0; }
 
 // Moves one take-back removes: the last move, and against the computer,
 // when that was its reply, the person's move before it. 0: none.
 int moves_to_take_back(const Game& g) {
-  const int n = g.move_number;
+  const int n = g.pos.move_number;
   if (!against_computer(g) || (n >= 1 && !computer_made(g, n))) return n >= 1 ? 1 : 0;
   return n >= 2 ? 2 : 0;
 }
@@ -30,8 +30,8 @@ int moves_to_take_back(const Game& g) {
 // Moves one redo puts back: the next move, and against the computer, when
 // that was the person's, the computer's reply after it.
 int moves_to_redo(const Game& g) {
-  const int n = g.move_number;
-  const int ahead = g.history.record_length - n;
+  const int n = g.pos.move_number;
+  const int ahead = g.pos.history.record_length - n;
   if (ahead < 1) return 0;
   if (against_computer(g) && ahead >= 2 && !computer_made(g, n + 1) && computer_made(g, n + 2)) return 2;
   return 1;
@@ -42,7 +42,7 @@ int moves_to_redo(const Game& g) {
 // Should the computer be to move (a list that ends after the person's move),
 // the next click lets it move, as after "進".
 void play_on(Game& g) {
-  if (against_computer(g) && g.turn == g.main_sign()) return;
+  if (against_computer(g) && g.pos.turn == g.pos.main_sign()) return;
   g.resume_pending = 0;
   start_turn_clock(g);
   if (against_computer(g)) g.clock.timer1_enabled = true;

@@ -31,7 +31,7 @@ void clear_thinking_message(Game& g) {
 }
 
 void announce_check_or_mate(Game& g, int final_code) {
-  if (詰めかMAN(g, g.maps) == 1) {
+  if (詰めかMAN(g.pos, g.maps) == 1) {
     show_message(g, "よし！!", "詰め ?");
   } else if (g.maps.enemy_influence.at(g.maps.own_king_x, g.maps.own_king_y) > 0) {
     const char* text = is_chess_code(final_code) ? "   ** チェック **" : "   ** 王手 **";
@@ -42,11 +42,11 @@ void announce_check_or_mate(Game& g, int final_code) {
 // Level 4's move. A move the rules would refuse, or a search that failed,
 // is never played: the search of the other levels answers instead.
 ComAnswer strong_move(Game& g, Candidate& best) {
-  g.com.board_before_com = g.board;
+  g.com.board_before_com = g.pos.board;
   g.ports.screen.refresh();
   const ComAnswer answer = strong_turn(g, best);
   if (answer == ComAnswer::Stopped || answer == ComAnswer::NoMove) return answer;
-  if (answer == ComAnswer::Move && rules_allow(g.position(), best, +1)) return answer;
+  if (answer == ComAnswer::Move && rules_allow(g.pos, best, +1)) return answer;
   return com_search(g, best) ? ComAnswer::Move : ComAnswer::NoMove;
 }
 
@@ -73,7 +73,7 @@ ComAnswer strong_search_aside(Clock& clock, StrongRoot& root, Engine& engine, co
 
 ComAnswer strong_turn(Game& g, Candidate& best) {
   if (!g.com.strong_engine) g.com.strong_engine = std::make_shared<Engine>();
-  StrongRoot root = strong_root(g, g.menu.CHESS_MOCHIKOMA);
+  StrongRoot root = strong_root(g.pos, g.menu.CHESS_MOCHIKOMA);
   const ComAnswer answer =
       strong_search_aside(g.ports.clock, root, *g.com.strong_engine, within_move_time(g.com.strong_limits), best);
   if (answer == ComAnswer::Failed) g.com.strong_engine.reset();
@@ -87,11 +87,11 @@ bool com_search(Game& g, Candidate& best, SearchTrace* trace, ScoreLog* scores) 
   options.scores = scores;
   options.analysed = [&g] { g.ports.screen.refresh(); };
   options.next_line = [&g] { timer1_tick(g); };
-  return search_candidates(g, g.maps, g.com, options, best);
+  return search_candidates(g.pos, g.maps, g.com, options, best);
 }
 
 void set_up_position(Game& g, const AnalysisPosition& position) {
-  set_up_position(g.position(), g.maps, position);
+  set_up_position(g.pos, g.maps, position);
   g.game_mode = MODE_COM;
   g.com.com_level = position.level;
   g.menu.CHESS_MOCHIKOMA = position.drops;
@@ -105,31 +105,31 @@ void com_play(Game& g, const Candidate& best) {
   駒移動(g, best.sx, source_row, best.tx, best.ty, best.final_code);
   駒移動音(g, best.final_code);
 
-  g.move_number += 1;
+  g.pos.move_number += 1;
   update_turn_elapsed(g);
   Clocks& clock = g.clock;
-  手順保存(g, best.sx, best.sy, best.tx, best.ty, best.starting, best.final_code,
+  手順保存(g.pos, best.sx, best.sy, best.tx, best.ty, best.starting, best.final_code,
            g.com.board_before_com(best.tx, best.ty), clock.clock_own_total, clock.clock_own_total,
            clock.clock_enemy_total, clock.turn_elapsed + clock.clock_enemy_total);
 
   g.com.move_counter += 1;
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
   clock.timer1_enabled = false;
-  勢力調査(g, g.maps);
+  勢力調査(g.pos, g.maps);
   clear_thinking_message(g);
 
   // The move is on show, named and listed, before any box speaks of it.
-  描画_移動結果(g, g.main_sign(), best.tx, best.ty, best.final_code, COLOUR_WHITE);
+  描画_移動結果(g, g.pos.main_sign(), best.tx, best.ty, best.final_code, COLOUR_WHITE);
   描画_桝輪郭(g, COLOUR_WHITE, best.tx, best.ty);
   g.ports.screen.move_list_changed();
-  if (g.king_taken == g.main_sign()) {
+  if (g.pos.king_taken == g.pos.main_sign()) {
     終了(g, "ｺﾝﾋﾟｭｰﾀ");
     return;
   }
-  book_turn(g, g.main_sign());
+  book_turn(g, g.pos.main_sign());
   announce_check_or_mate(g, best.final_code);
   start_turn_time(g);
-  g.turn = g.chess_sign;
+  g.pos.turn = g.pos.chess_sign;
   if (g.menu.KEIKA) clock.timer1_enabled = true;
 }
 

@@ -28,8 +28,8 @@ void take_step(Game& g, int from, int to) {
   const LadderStep& step = outer < 0 ? PERSON_STEPS[-outer - 1] : COMPUTER_STEPS[outer - 1];
   int piece = EMPTY;
   if (!away_from_even) piece = outer < 0 ? starting_board(g.menu.NIPPON)(step.x, step.y) : step.piece;
-  g.board(step.x, step.y) = piece;
-  g.history.slot(0).board(step.x, step.y) = piece;
+  g.pos.board(step.x, step.y) = piece;
+  g.pos.history.slot(0).board(step.x, step.y) = piece;
   描画_絵(g, piece, step.x, step.y);
   描画_桝輪郭(g, g.view.back_colour, step.x, step.y);
   駒移動音(g, piece);
@@ -38,7 +38,7 @@ void take_step(Game& g, int from, int to) {
 // The reason the ladder cannot be used now (1..3), or 0.
 int ladder_refusal(const Game& g) {
   if (g.record_mode == 1) return 1;
-  if (g.move_number > 0) return 2;
+  if (g.pos.move_number > 0) return 2;
   if (g.board_flipped == 1) return 3;
   return 0;
 }
@@ -69,7 +69,7 @@ void handicap_click(Game& g, bool up) {
     描画_メッセージ(g, refusal);
     return;
   }
-  g.history.set_length(0);
+  g.pos.history.set_length(0);
   const int from = g.com.handicap_grade;
   const int to = up ? from + 1 : from - 1;
   const auto on_ladder = [](int grade) { return grade >= LOWEST_GRADE && grade <= HIGHEST_GRADE; };

@@ -122,18 +122,18 @@ struct SoundHandles {
   int snd_other = 0, snd_refuse = 0, snd_piece = 0, snd_chess = 0, snd_vanish = 0, snd_bgm = 0;
 };
 
-// The session of one game window: the match's position (a Game is the
-// Position it plays on, so the rules take it as one) and everything around
-// it. A Game holds its ports, so it cannot be copied; copy its Position to
-// think about a move.
-struct Game : Position {
+// The session of one game window: the match's position and everything
+// around it. A Game has a Position rather than being one, so the rules never
+// take a Game by accident: a model routine handed `g.pos` changes the board
+// and nothing else, while the session's routines taking a Game also redraw
+// and book what changed. A Game holds its ports, so it cannot be copied; copy
+// its Position to think about a move.
+struct Game {
   explicit Game(Ports p) : ports(p) {}
   Game(const Game&) = delete;
   Game& operator=(const Game&) = delete;
 
-  Position& position() { return *this; }
-  const Position& position() const { return *this; }
-
+  Position pos;
   Ports ports;
 
   int game_mode = MODE_MAN;

@@ -16,8 +16,8 @@ void start_turn_clock(Game& g) {
 
 void announce_army_to_move(Game& g, const std::string& title) {
   // The main army (+1) is 先手 and the chess army (-1) 後手, whichever side they sit on.
-  if (g.turn == +1) show_message(g, "先手の番です", title);
-  if (g.turn == -1) show_message(g, "後手の番です", title);
+  if (g.pos.turn == +1) show_message(g, "先手の番です", title);
+  if (g.pos.turn == -1) show_message(g, "後手の番です", title);
 }
 
 void match_man_click(Game& g) {
@@ -27,8 +27,8 @@ void match_man_click(Game& g) {
   g.sel.selection_state = 0;
   g.game_mode = MODE_MAN;
   g.record_mode = 0;
-  調査_先手後手(g);
-  g.turn = 調査_先番(g, g.move_number);
+  調査_先手後手(g.pos);
+  g.pos.turn = 調査_先番(g.pos, g.pos.move_number);
   announce_army_to_move(g, " ");
   g.resume_pending = 0;
 }
@@ -40,25 +40,25 @@ void start2_click(Game& g) {
   g.sel.selection_state = 0;
   g.game_mode = MODE_COM;
   g.record_mode = 0;
-  g.history.set_length(g.com.move_counter);
+  g.pos.history.set_length(g.com.move_counter);
   // Against the computer the clock runs whether it is shown or not.
   start_turn_time(g);
   g.clock.timer1_enabled = true;
-  調査_先手後手(g);
-  g.turn = 調査_先番(g, g.move_number);
+  調査_先手後手(g.pos);
+  g.pos.turn = 調査_先番(g.pos, g.pos.move_number);
   // The match starts afresh: no announcement or clock restart is left over
   // from stepping through the list.
   g.resume_pending = 0;
-  if (g.turn == g.chess_sign) {
+  if (g.pos.turn == g.pos.chess_sign) {
     show_message(g, "MANの番です", " ");
-  } else if (g.turn == g.main_sign()) {
+  } else if (g.pos.turn == g.pos.main_sign()) {
     com_ban(g);
   }
 }
 
 void reverse_in_match(Game& g) {
   reverse_click(g);
-  if (g.game_mode == MODE_COM && g.turn == g.main_sign()) {
+  if (g.game_mode == MODE_COM && g.pos.turn == g.pos.main_sign()) {
     g.resume_pending = 0;
     com_ban(g);
   }

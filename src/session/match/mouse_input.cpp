@@ -37,16 +37,16 @@ int cell_of(double twips, int origin, int cell_size) {
 }
 
 bool belongs_to_side_to_move(const Game& g, int code) {
-  return (g.turn == g.chess_sign && code <= -1) || (g.turn == g.main_sign() && code >= 1);
+  return (g.pos.turn == g.pos.chess_sign && code <= -1) || (g.pos.turn == g.pos.main_sign() && code >= 1);
 }
 
 // A selection made earlier may have lost its piece since (the leading nation
 // was switched, exchanging the pieces on the board): it must not be moved.
 bool selected_piece_still_there(const Game& g) {
   const Selection& s = g.sel;
-  if (on_board(s.sel_x, s.sel_y)) return g.board(s.sel_x, s.sel_y) == s.sel_code;
+  if (on_board(s.sel_x, s.sel_y)) return g.pos.board(s.sel_x, s.sel_y) == s.sel_code;
   const int index = hand_index_of_slot(s.sel_x, s.sel_y);
-  const Hand& hand = s.sel_code < 0 ? g.hand_own : g.hand_enemy;
+  const Hand& hand = s.sel_code < 0 ? g.pos.hand_own : g.pos.hand_enemy;
   return index != 0 && hand[index] > 0;
 }
 
@@ -56,7 +56,7 @@ bool selected_piece_still_there(const Game& g) {
 // when it belongs to the side to move, otherwise only shown.
 void pick_from_board(Game& g, int x, int y) {
   Selection& s = g.sel;
-  const int code = g.board(x, y);
+  const int code = g.pos.board(x, y);
   if (code == EMPTY) return;
   s.sel_x = x;
   s.sel_y = y;
@@ -74,7 +74,7 @@ void pick_from_board(Game& g, int x, int y) {
 // from the own hand keeps the selection against clicks on its own pieces.
 bool chess_piece_in_hand_holds_selection(const Game& g) {
   const Selection& s = g.sel;
-  return g.turn == g.chess_sign && !g.menu.CHESS_MOCHIKOMA && s.sel_x == 11 && s.sel_y > 5;
+  return g.pos.turn == g.pos.chess_sign && !g.menu.CHESS_MOCHIKOMA && s.sel_x == 11 && s.sel_y > 5;
 }
 
 void move_selection_to(Game& g, int x, int y) {
@@ -87,7 +87,7 @@ void move_selection_to(Game& g, int x, int y) {
 bool hand_column_usable(const Game& g, int x) {
   if (g.menu.CHESS_MOCHIKOMA) return true;
   const bool own_hand = x > 9;
-  const bool hand_of_chess_army = own_hand ? g.chess_sign == -1 : g.chess_sign == +1;
+  const bool hand_of_chess_army = own_hand ? g.pos.chess_sign == -1 : g.pos.chess_sign == +1;
   return !hand_of_chess_army && (x == 11 || x == -1);
 }
 
@@ -102,7 +102,7 @@ bool take_from_hand(Game& g, int x, int y) {
     描画_桝輪郭(g, g.view.frame_colour, x, y);
   }
   const int index = hand_index_of_slot(x, y);
-  if ((own_hand ? g.hand_own : g.hand_enemy)[index] <= 0) return false;
+  if ((own_hand ? g.pos.hand_own : g.pos.hand_enemy)[index] <= 0) return false;
   s.sel_x = x;
   s.sel_y = y;
   s.sel_code = own_hand ? -HAND_KINDS[index] : HAND_KINDS[index];
@@ -113,7 +113,7 @@ void hand_click(Game& g, int x, int y) {
   if (hand_index_of_slot(x, y) == 0) return;  // no slot of either hand
   if (!take_from_hand(g, x, y)) return;
   Selection& s = g.sel;
-  調査_2歩フラグ設定(g);
+  調査_2歩フラグ設定(g.pos);
   if (belongs_to_side_to_move(g, s.sel_code)) {
     s.selection_state = 1;
     描画_桝輪郭(g, SELECTED_FRAME_COLOUR, x, y);
@@ -140,7 +140,7 @@ void record_move(Game& g, int code_before, int captured, bool own_side_moved) {
   const Clocks& c = g.clock;
   const double own_after = c.clock_own_total + (own_side_moved ? c.turn_elapsed : 0);
   const double enemy_after = c.clock_enemy_total + (own_side_moved ? 0 : c.turn_elapsed);
-  手順保存(g, s.sel_x, s.sel_y, s.dest_x, s.dest_y, code_before, s.sel_code, captured, c.clock_own_total, own_after,
+  手順保存(g.pos, s.sel_x, s.sel_y, s.dest_x, s.dest_y, code_before, s.sel_code, captured, c.clock_own_total, own_after,
            c.clock_enemy_total, enemy_after);
 }
 
@@ -148,28 +148,28 @@ void record_move(Game& g, int code_before, int captured, bool own_side_moved) {
 // won or the computer answers.
 void hand_over_to_computer(Game& g) {
   g.clock.timer1_enabled = false;
-  book_turn(g, g.chess_sign);
-  勢力調査(g, g.maps);
-  if (詰めかCOM(g, g.maps) == 1 || g.king_taken != 0) {
+  book_turn(g, g.pos.chess_sign);
+  勢力調査(g.pos, g.maps);
+  if (詰めかCOM(g.pos, g.maps) == 1 || g.pos.king_taken != 0) {
     終了(g, "あなた");
     return;
   }
-  g.turn = g.main_sign();
+  g.pos.turn = g.pos.main_sign();
   com_ban(g);
 }
 
 // Between two people: a taken king ends the match; otherwise the other
 // army moves next and the mover's time is booked.
 void hand_over_to_other_person(Game& g, bool own_side_moved) {
-  if (g.king_taken != 0) {
+  if (g.pos.king_taken != 0) {
     // king_taken holds the army of the side that took the king: +1 is the
     // main army (先手), -1 the chess army (後手), as in the turn messages.
-    終了(g, g.king_taken == +1 ? "先手" : "後手");
+    終了(g, g.pos.king_taken == +1 ? "先手" : "後手");
     if (g.program_ended) return;
   }
-  if (g.turn == +1 || g.turn == -1) {
-    book_turn(g, own_side_moved ? g.chess_sign : g.main_sign());
-    g.turn = -g.turn;
+  if (g.pos.turn == +1 || g.pos.turn == -1) {
+    book_turn(g, own_side_moved ? g.pos.chess_sign : g.pos.main_sign());
+    g.pos.turn = -g.pos.turn;
   }
   start_turn_time(g);
 }
@@ -183,16 +183,16 @@ void make_move(Game& g, int code_before) {
   描画_桝輪郭(g, frame, s.dest_x, s.dest_y);
   描画_移動可能桝色(g, s.sel_x, s.sel_y, frame, s.sel_code);
 
-  const int captured = g.board(s.dest_x, s.dest_y);
+  const int captured = g.pos.board(s.dest_x, s.dest_y);
   駒移動(g, s.sel_x, s.sel_y, s.dest_x, s.dest_y, s.sel_code);
   駒移動音(g, s.sel_code);
 
-  g.move_number += 1;
+  g.pos.move_number += 1;
   update_turn_elapsed(g);
   record_move(g, code_before, captured, own_side_moved);
   g.com.move_counter += 1;
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
-  描画_移動結果(g, own_side_moved ? g.chess_sign : g.main_sign(), s.dest_x, s.dest_y, s.sel_code, COLOUR_WHITE);
+  描画_移動結果(g, own_side_moved ? g.pos.chess_sign : g.pos.main_sign(), s.dest_x, s.dest_y, s.sel_code, COLOUR_WHITE);
   g.ports.screen.move_list_changed();  // listed before the computer replies or the result is told
 
   if (g.game_mode == MODE_COM)
@@ -210,14 +210,14 @@ void board_click(Game& g, int button, int x, int y) {
   }
   s.dest_x = x;
   s.dest_y = y;
-  if (belongs_to_side_to_move(g, g.board(x, y))) {
+  if (belongs_to_side_to_move(g, g.pos.board(x, y))) {
     if (!chess_piece_in_hand_holds_selection(g)) move_selection_to(g, x, y);
     return;
   }
   // The two-pawn flags are taken afresh: the board may have changed since the
   // hand piece was picked up (a switch of the leading nation exchanges the pawns).
-  if (!on_board(s.sel_x, s.sel_y)) 調査_2歩フラグ設定(g);
-  if (移動チェック(g, s.sel_x, s.sel_y, x, y, s.sel_code) == 0) {
+  if (!on_board(s.sel_x, s.sel_y)) 調査_2歩フラグ設定(g.pos);
+  if (移動チェック(g.pos, s.sel_x, s.sel_y, x, y, s.sel_code) == 0) {
     refuse_destination(g);
     return;
   }
@@ -248,13 +248,13 @@ bool resume_match(Game& g) {
     }
     return true;
   }
-  if (g.turn == g.main_sign()) {
+  if (g.pos.turn == g.pos.main_sign()) {
     g.resume_pending = 0;
     show_message(g, "OKですか？", "再開(COM)");
     com_ban(g);
-    return !g.program_ended && g.turn != 0;
+    return !g.program_ended && g.pos.turn != 0;
   }
-  if (g.turn == g.chess_sign && g.resume_pending == 1) {
+  if (g.pos.turn == g.pos.chess_sign && g.resume_pending == 1) {
     g.resume_pending = 0;
     start_turn_clock(g);
     show_message(g, "MANの番です", "対局");
@@ -274,13 +274,13 @@ void on_mouse_down(Game& g, int button, int /*shift*/, double x_twips, double y_
   }
   const int x = cell_of(x_twips, BOARD_LEFT, SQUARE_WIDTH);
   const int y = cell_of(y_twips, BOARD_TOP, SQUARE_HEIGHT);
-  if (g.turn == 0) {
+  if (g.pos.turn == 0) {
     play_refusal(g);
     show_message(g, "「対局」で始めて下さい", "開始");
     return;
   }
-  調査_先手後手(g);
-  g.turn = 調査_先番(g, g.move_number);
+  調査_先手後手(g.pos);
+  g.pos.turn = 調査_先番(g.pos, g.pos.move_number);
   if (!resume_match(g)) return;
   if (on_board(x, y))
     board_click(g, button, x, y);

@@ -25,7 +25,7 @@ bool is_promotable_shogi_kind(int kind) {
 // Asks the person which piece the pawn becomes. Returns the chosen signed code,
 // or 0 when the dialog was closed without a choice.
 int ask_pawn_promotion(Game& g) {
-  const bool own_side_to_move = g.turn == g.chess_sign;
+  const bool own_side_to_move = g.pos.turn == g.pos.chess_sign;
   const TwipRect main = g.ports.screen.window_rect();
   const int left = main.left + (own_side_to_move ? DIALOG_RIGHT_OWN_TURN : DIALOG_RIGHT_ENEMY_TURN);
   return g.ports.dialogs.promotion_dialog(own_side_to_move ? -1 : +1, left, main.top + DIALOG_BELOW_TOP);

@@ -27,7 +27,7 @@ void set_constants(Game& g) {
   g.view.back_colour = COLOUR_GREEN;
   g.view.frame_colour = COLOUR_GREEN;
   g.view.guidance_colour = g.view.frame_colour;
-  g.chess_sign = +1;
+  g.pos.chess_sign = +1;
   for (int x = 1; x <= BOARD_SIZE; ++x)
     for (int y = 1; y <= BOARD_SIZE; ++y) g.view.square_shade(x, y) = (x + y) % 2 == 0 ? 1 : 0;
 }
@@ -45,7 +45,7 @@ void on_window_load(Game& g, int window_handle) {
   load_all_sounds(g, window_handle);
   g.record_mode = 0;
   g.view.guidance_on = 0;
-  g.history.set_length(0);
+  g.pos.history.set_length(0);
   レベル_設定(g, 3);
   set_constants(g);
   読込_環境設定ファイル(g);

@@ -46,7 +46,7 @@ std::string load_error_text(const RecordError& error, const std::string& path) {
 void fill_move_list(Game& g, const Record& record) {
   int n = 0;
   for (const RecordPosition& p : record.moves) {
-    HistorySlot& slot = g.history.slot(++n);
+    HistorySlot& slot = g.pos.history.slot(++n);
     slot.board = p.board;
     slot.hand_own = p.hand_own;
     slot.hand_enemy = p.hand_enemy;
@@ -55,7 +55,7 @@ void fill_move_list(Game& g, const Record& record) {
     slot.clock_enemy_before = p.clock_enemy_before;
     slot.clock_enemy_after = p.clock_enemy_after;
   }
-  g.history.set_length(n);
+  g.pos.history.set_length(n);
 }
 
 // The characters of the three header texts that Shift-JIS cannot hold, for
@@ -102,20 +102,20 @@ void record_save_click(Game& g) {
   Dialogs& dialogs = g.ports.dialogs;
   const RecordFields fields = dialogs.record_fields();
   if (fields.file_name.empty()) return show_message(g, "ﾌｧｲﾙ名が入力されていません", TITLE_BLANK);
-  if (g.history.record_length < 1) return show_message(g, "保存するデータがありません", TITLE_SAVE);
+  if (g.pos.history.record_length < 1) return show_message(g, "保存するデータがありません", TITLE_SAVE);
   if (!usable_file_name(fields.file_name))
     return show_message(g, "ﾌｧｲﾙ名に \"/\" は使えません", TITLE_BLANK, Icon::Exclamation);
-  if (g.history.record_length > MAX_RECORD_MOVES)
+  if (g.pos.history.record_length > MAX_RECORD_MOVES)
     return show_message(g, "手数が多すぎて保存できません", TITLE_SAVE, Icon::Exclamation);
   if (!replacement_accepted(g, fields)) return;  // the fields stay for the user to correct
 
   // The names go top line first: the chess army (後手) sits on top unless
   // the board has been flipped.
-  const bool chess_on_top = g.chess_sign == +1;
+  const bool chess_on_top = g.pos.chess_sign == +1;
   SaveNotes notes;
   const std::string bytes =
       format_record(fields.title, chess_on_top ? fields.second : fields.first,
-                    chess_on_top ? fields.first : fields.second, g.history, g.history.record_length, notes);
+                    chess_on_top ? fields.first : fields.second, g.pos.history, g.pos.history.record_length, notes);
   const std::string path = in_folder(dialogs.record_folder(), fields.file_name + RECORD_EXTENSION);
   if (const std::error_code error = replace_file(path, bytes))
     return show_message(g, "棋譜ﾌｧｲﾙを書き込めません\n" + path + "\n" + error.message(), TITLE_SAVE, Icon::Exclamation);
@@ -137,7 +137,7 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
   const Record& record = std::get<Record>(result);
 
   show_record(g, record);
-  if (g.history.record_length == 0) return show_message(g, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", TITLE_RECORD);
+  if (g.pos.history.record_length == 0) return show_message(g, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", TITLE_RECORD);
   show_message(g, " 読み込みました", TITLE_RECORD);
   if (record.first_damaged_line != 0)
     show_message(g,
@@ -145,8 +145,8 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
                      "行目）\n読めない所は空きとして読み込みました",
                  TITLE_RECORD, Icon::Exclamation);
   show_message(g, "棋譜を '進 'で進めて下さい", TITLE_RECORD);
-  調査_先手後手(g);
-  g.turn = +1;
+  調査_先手後手(g.pos);
+  g.pos.turn = +1;
 }
 
 void show_record(Game& g, const Record& record) {
@@ -155,7 +155,7 @@ void show_record(Game& g, const Record& record) {
   fill_move_list(g, record);
   fit_start_to_record(g, record.first_move_whole());
   描画_棋譜見出し(g, record.title, record.top_name, record.bottom_name);
-  g.move_number = 0;
+  g.pos.move_number = 0;
   g.com.move_counter = 0;
 }
 

@@ -19,11 +19,11 @@ namespace {
 // Puts the position of slot n on the board: board, hands and both clock
 // totals (drawn at once), then redraws hands and board.
 void restore_slot(Game& g, int n) {
-  const HistorySlot& slot = std::as_const(g.history).slot(n);
-  g.board = slot.board;
-  g.hand_own = slot.hand_own;
-  g.hand_enemy = slot.hand_enemy;
-  調査_2歩フラグ設定(g);
+  const HistorySlot& slot = std::as_const(g.pos.history).slot(n);
+  g.pos.board = slot.board;
+  g.pos.hand_own = slot.hand_own;
+  g.pos.hand_enemy = slot.hand_enemy;
+  調査_2歩フラグ設定(g.pos);
 
   g.clock.clock_enemy_total = slot.clock_enemy_after;
   g.clock.clock_own_total = slot.clock_own_after;
@@ -41,23 +41,23 @@ struct MoveResult {
 };
 MoveResult move_result(const Game& g, int n) {
   MoveResult r;
-  調査_移動結果(g, n, r.x, r.y, r.code);
+  調査_移動結果(g.pos, n, r.x, r.y, r.code);
   return r;
 }
 
 // The side whose move this was: a positive code is the enemy side's piece.
-int mover_side(const Game& g, int code) { return code >= 1 ? g.main_sign() : g.chess_sign; }
+int mover_side(const Game& g, int code) { return code >= 1 ? g.pos.main_sign() : g.pos.chess_sign; }
 
 }  // namespace
 
 void after_click(Game& g) {
   close_record_panel(g);
-  if (g.turn == 0) {
+  if (g.pos.turn == 0) {
     play_refusal(g);
     return show_message(g, "「対局」で始めて下さい", "開始");
   }
   g.resume_pending = 1;
-  if (g.move_number >= g.history.record_length) {
+  if (g.pos.move_number >= g.pos.history.record_length) {
     if (g.record_mode == 1) return show_message(g, "終わり", "進む");
     play_refusal(g);
     return show_message(g, "できません", "進む");
@@ -66,54 +66,54 @@ void after_click(Game& g) {
   g.clock.timer1_enabled = false;
   描画_将棋盤桝(g);
 
-  g.move_number += 1;
+  g.pos.move_number += 1;
   g.com.move_counter += 1;
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
-  restore_slot(g, g.move_number);
+  restore_slot(g, g.pos.move_number);
 
-  const MoveResult r = move_result(g, g.move_number);
+  const MoveResult r = move_result(g, g.pos.move_number);
   駒移動音(g, r.code);
   描画_移動結果(g, mover_side(g, r.code), r.x, r.y, r.code, COLOUR_WHITE);
-  g.turn = -g.turn;
+  g.pos.turn = -g.pos.turn;
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
 }
 
 void replay_click(Game& g) {
   close_record_panel(g);
   g.resume_pending = 1;
-  if (g.move_number < 1) {
+  if (g.pos.move_number < 1) {
     play_refusal(g);
     return show_message(g, "できません", "戻る");
   }
   g.sel.selection_state = 0;
   g.clock.timer1_enabled = false;
 
-  const int n = g.move_number;
+  const int n = g.pos.move_number;
   restore_slot(g, n - 1);
   const MoveResult r = move_result(g, n);  // the move being taken back
   駒移動音(g, r.code);
   消去_移動結果(g, mover_side(g, r.code));
 
-  g.move_number -= 1;
+  g.pos.move_number -= 1;
   g.com.move_counter -= 1;
-  g.turn = -g.turn;
+  g.pos.turn = -g.pos.turn;
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);
 }
 
 void fit_start_to_record(Game& g, bool first_move_whole) {
-  if (g.history.record_length < 1) return;
-  const Board& first = g.history.slot(1).board;
+  if (g.pos.history.record_length < 1) return;
+  const Board& first = g.pos.history.slot(1).board;
   if (!first_move_whole || !holds_both_kings(first)) return;
   const bool turned = first_own_king(first) == -KING;
-  take_off_record_handicap(g.board, turned ? turned_board(first) : first);
+  take_off_record_handicap(g.pos.board, turned ? turned_board(first) : first);
   if (turned) {
-    g.board = turned_board(g.board);
-    g.history.turned = true;
+    g.pos.board = turned_board(g.pos.board);
+    g.pos.history.turned = true;
     g.board_flipped = 1;
   }
-  g.history.slot(0).board = g.board;
-  調査_2歩フラグ設定(g);
-  調査_先手後手(g);
+  g.pos.history.slot(0).board = g.pos.board;
+  調査_2歩フラグ設定(g.pos);
+  調査_先手後手(g.pos);
   画面_再描画(g);
 }
 
@@ -127,12 +127,12 @@ void cancel_click(Game& g) {
 // move it is all see the board the same way up; each army keeps its hand and
 // its thinking time.
 void turn_board_round(Game& g) {
-  g.board = turned_board(g.board);
-  std::swap(g.hand_own, g.hand_enemy);
+  g.pos.board = turned_board(g.pos.board);
+  std::swap(g.pos.hand_own, g.pos.hand_enemy);
   std::swap(g.clock.clock_own_total, g.clock.clock_enemy_total);
-  turn_move_list(g.history);
-  調査_2歩フラグ設定(g);
-  調査_先手後手(g);
+  turn_move_list(g.pos.history);
+  調査_2歩フラグ設定(g.pos);
+  調査_先手後手(g.pos);
   flip_shown_texts(g);
 }
 

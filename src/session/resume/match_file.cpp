@@ -326,15 +326,15 @@ void check_position(Reader& in, const SavedMatch& m) {
 
 SavedMatch saved_match(Game& g) {
   SavedMatch m;
-  m.board = g.board;
-  m.hand_own = g.hand_own;
-  m.hand_enemy = g.hand_enemy;
-  m.chess_sign = g.chess_sign;
-  m.turn = g.turn;
-  m.move_number = g.move_number;
-  m.king_taken = g.king_taken;
-  m.history = g.history;
-  m.history.slots.resize(last_slot_in_use(g) + 1);
+  m.board = g.pos.board;
+  m.hand_own = g.pos.hand_own;
+  m.hand_enemy = g.pos.hand_enemy;
+  m.chess_sign = g.pos.chess_sign;
+  m.turn = g.pos.turn;
+  m.move_number = g.pos.move_number;
+  m.king_taken = g.pos.king_taken;
+  m.history = g.pos.history;
+  m.history.slots.resize(last_slot_in_use(g.pos) + 1);
   m.game_mode = g.game_mode;
   m.com_level = g.com.com_level;
   m.nippon = g.menu.NIPPON;

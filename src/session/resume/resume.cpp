@@ -21,7 +21,7 @@ constexpr const char* TITLE_RESUME = "前回の対局を再開";
 constexpr double SECONDS_PER_DAY = 86400;
 
 // A match is running, or a record is shown, and it has not ended.
-bool holds_match(const Game& g) { return g.turn != 0 && !g.history.match_ended; }
+bool holds_match(const Game& g) { return g.pos.turn != 0 && !g.pos.history.match_ended; }
 
 void forget_match_file(Game& g) {
   std::error_code ignored;
@@ -58,15 +58,15 @@ void take_options(Game& g, const SavedMatch& m) {
 }
 
 void take_position(Game& g, const SavedMatch& m) {
-  g.board = m.board;
-  g.hand_own = m.hand_own;
-  g.hand_enemy = m.hand_enemy;
-  g.chess_sign = m.chess_sign;
-  g.turn = m.turn;
-  g.move_number = m.move_number;
-  g.king_taken = m.king_taken;
-  g.history = m.history;
-  調査_2歩フラグ設定(g);
+  g.pos.board = m.board;
+  g.pos.hand_own = m.hand_own;
+  g.pos.hand_enemy = m.hand_enemy;
+  g.pos.chess_sign = m.chess_sign;
+  g.pos.turn = m.turn;
+  g.pos.move_number = m.move_number;
+  g.pos.king_taken = m.king_taken;
+  g.pos.history = m.history;
+  調査_2歩フラグ設定(g.pos);
 }
 
 // The clock of the side to move goes on from where it stood; the time the
@@ -83,7 +83,7 @@ void take_clocks(Game& g, const SavedMatch& m) {
 }
 
 bool computer_to_move(const Game& g) {
-  return g.game_mode == MODE_COM && g.turn == g.main_sign() && g.record_mode == 0 && g.resume_pending == 0;
+  return g.game_mode == MODE_COM && g.pos.turn == g.pos.main_sign() && g.record_mode == 0 && g.resume_pending == 0;
 }
 
 }  // namespace
@@ -116,7 +116,7 @@ void keep_match(Game& g) {
 }
 
 void keep_match_at_signal(Game& g) {
-  if (!g.resume.frozen && g.resume.keeping && g.history.match_ended) forget_match_file(g);
+  if (!g.resume.frozen && g.resume.keeping && g.pos.history.match_ended) forget_match_file(g);
   g.resume.frozen = true;
 }
 

@@ -8,7 +8,7 @@ namespace velmora {
 
 void note_match_result(Game& g, const std::string& winner) {
   g.assist.match_winner = winner;
-  g.history.match_ended = true;
+  g.pos.history.match_ended = true;
 }
 
 void 終了(Game& g, const std::string& winner) {

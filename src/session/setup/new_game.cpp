@@ -15,10 +15,10 @@ void reset_match_state(Game& g) {
   g.com.handicap_grade = 0;
   g.com.handicap_set = 0;
   g.game_mode = MODE_MAN;
-  g.king_taken = 0;
-  g.turn = 0;
-  g.chess_sign = +1;
-  g.move_number = 0;
+  g.pos.king_taken = 0;
+  g.pos.turn = 0;
+  g.pos.chess_sign = +1;
+  g.pos.move_number = 0;
   g.com.move_counter = 0;
   g.board_flipped = 0;
   g.clock.timer1_enabled = false;
@@ -27,7 +27,7 @@ void reset_match_state(Game& g) {
   g.clock.shown_second = 0;
   g.resume_pending = 0;
   g.record_mode = 0;
-  g.history.slot(0).move_code = HU;
+  g.pos.history.slot(0).move_code = HU;
   g.sel.selection_state = 0;
   g.view.shown = ShownTexts{};
 }
@@ -36,34 +36,34 @@ void reset_match_state(Game& g) {
 
 void 初期設定(Game& g) {
   reset_match_state(g);
-  g.hand_own.fill(0);
-  g.hand_enemy.fill(0);
-  g.board = starting_board(g.menu.NIPPON);
-  調査_2歩フラグ設定(g);
+  g.pos.hand_own.fill(0);
+  g.pos.hand_enemy.fill(0);
+  g.pos.board = starting_board(g.menu.NIPPON);
+  調査_2歩フラグ設定(g.pos);
   描画_盤(g);
 
   // Moves kept in the list for stepping through them again stand the way up
   // of the new game, the main army at the bottom.
-  if (g.history.turned) turn_move_list(g.history);
-  HistorySlot& start = g.history.slot(0);
-  start.board = g.board;
-  start.hand_own = g.hand_own;
-  start.hand_enemy = g.hand_enemy;
+  if (g.pos.history.turned) turn_move_list(g.pos.history);
+  HistorySlot& start = g.pos.history.slot(0);
+  start.board = g.pos.board;
+  start.hand_own = g.pos.hand_own;
+  start.hand_enemy = g.pos.hand_enemy;
 
   画面_再描画(g);
 }
 
 void 初期設定_自駒配置(Game& g) {
-  exchange_main_army(g.board, g.menu.NIPPON);
-  調査_2歩フラグ設定(g);  // HU and HEISI change places
+  exchange_main_army(g.pos.board, g.menu.NIPPON);
+  調査_2歩フラグ設定(g.pos);  // HU and HEISI change places
   描画_盤(g);
 }
 
 void switch_main_army(Game& g) {
   初期設定_自駒配置(g);
-  const int last = std::max(g.history.record_length, g.move_number);
-  for (int n = 0; n <= last; ++n) exchange_main_army(g.history.slot(n).board, g.menu.NIPPON);
-  g.history.match_ended = false;  // the list no longer shows the pieces the match was played with
+  const int last = std::max(g.pos.history.record_length, g.pos.move_number);
+  for (int n = 0; n <= last; ++n) exchange_main_army(g.pos.history.slot(n).board, g.menu.NIPPON);
+  g.pos.history.match_ended = false;  // the list no longer shows the pieces the match was played with
 }
 
 }  // namespace velmora

@@ -180,8 +180,8 @@ void clocks_click(Game& g) {
   if (g.menu.KEIKA) {
     show_clocks(g);
   } else {
-    消去_所有時間(g, g.chess_sign);
-    消去_所有時間(g, g.main_sign());
+    消去_所有時間(g, g.pos.chess_sign);
+    消去_所有時間(g, g.pos.main_sign());
   }
   write_settings(g);
 }

@@ -21,7 +21,7 @@ bool is_board_cell(double x, double y) {
 void draw_hand_slot(Game& g, int hand_index, int sign) {
   const bool own_hand = sign < 0;
   const Slot slot = own_hand ? own_hand_slot(hand_index) : enemy_hand_slot(hand_index);
-  const int count = own_hand ? g.hand_own[hand_index] : g.hand_enemy[hand_index];
+  const int count = own_hand ? g.pos.hand_own[hand_index] : g.pos.hand_enemy[hand_index];
   描画_絵(g, count == 0 ? EMPTY : sign * HAND_KINDS[hand_index], slot.x, slot.y);
   描画_絵(g, g.view.current_background, slot.x + 1, slot.y);
   if (count > 0) 描画_数値(g, slot.x + 1, slot.y + (own_hand ? 0.2 : 0.3), count, COLOUR_LIGHT_RED, 0, 14);
@@ -62,7 +62,7 @@ void 描画_桝輪郭(Game& g, int colour, int x, int y) {
 void 描画_盤(Game& g) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
-      描画_絵(g, g.board(x, y), x, y);
+      描画_絵(g, g.pos.board(x, y), x, y);
       描画_桝輪郭(g, g.view.back_colour, x, y);
     }
 }
@@ -81,7 +81,7 @@ void 描画_背景(Game& g, int picture) {
 }
 
 void 描画_自持盤(Game& g) {
-  if (g.chess_sign == -1 && !g.menu.CHESS_MOCHIKOMA) return;
+  if (g.pos.chess_sign == -1 && !g.menu.CHESS_MOCHIKOMA) return;
   draw_hand_slots(g, -1, 1, 5);
   if (g.menu.CHESS_MOCHIKOMA) draw_hand_slots(g, -1, 6, 18);
 }
@@ -89,7 +89,7 @@ void 描画_自持盤(Game& g) {
 void 描画_敵持盤(Game& g) {
   if (g.menu.CHESS_MOCHIKOMA) {
     draw_hand_slots(g, +1, 1, 18);
-  } else if (g.chess_sign == -1) {
+  } else if (g.pos.chess_sign == -1) {
     // The main army on top may always drop its captured chess pieces, so its
     // five chess slots are shown, as the own hand shows them in the mirrored case.
     draw_hand_slots(g, +1, 1, 5);
@@ -110,7 +110,7 @@ void 画面_再描画(Game& g) {
 // record's header, which lie outside the picture.
 void draw_position_picture(Game& g) {
   draw_board_and_margin(g);
-  for (const int side : {g.main_sign(), g.chess_sign}) draw_clock(g, side, shown_clock(g, side));
+  for (const int side : {g.pos.main_sign(), g.pos.chess_sign}) draw_clock(g, side, shown_clock(g, side));
   if (g.com.handicap_set == 1) 描画_ハンデレベル(g, g.com.handicap_grade);
   redraw_shown_moves(g);
 }

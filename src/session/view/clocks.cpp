@@ -20,12 +20,12 @@ constexpr ClockPlace OWN_CLOCK{13, 10.2, 13};
 constexpr ClockPlace ENEMY_CLOCK{-1.6, 10.2, -2};
 
 const ClockPlace* clock_place(const Game& g, int side) {
-  if (side == g.chess_sign) return &OWN_CLOCK;
-  if (side == g.main_sign()) return &ENEMY_CLOCK;
+  if (side == g.pos.chess_sign) return &OWN_CLOCK;
+  if (side == g.pos.main_sign()) return &ENEMY_CLOCK;
   return nullptr;
 }
 
-bool is_side(const Game& g, int side) { return side == g.chess_sign || side == g.main_sign(); }
+bool is_side(const Game& g, int side) { return side == g.pos.chess_sign || side == g.pos.main_sign(); }
 
 }  // namespace
 
@@ -64,25 +64,25 @@ void draw_clock(Game& g, int side, double seconds) {
 
 // Timer1 times the turn of the side to move, on top of its booked total.
 double shown_clock(const Game& g, int side) {
-  const double booked = side == g.chess_sign ? g.clock.clock_own_total : g.clock.clock_enemy_total;
-  return g.clock.timer1_enabled && g.turn == side ? booked + g.clock.turn_elapsed : booked;
+  const double booked = side == g.pos.chess_sign ? g.clock.clock_own_total : g.clock.clock_enemy_total;
+  return g.clock.timer1_enabled && g.pos.turn == side ? booked + g.clock.turn_elapsed : booked;
 }
 
 double clock_time(const Game& g, int side) {
   double total = 0;
-  if (side == g.chess_sign) {
+  if (side == g.pos.chess_sign) {
     total = g.clock.clock_own_total;
-  } else if (side == g.main_sign()) {
+  } else if (side == g.pos.main_sign()) {
     total = g.clock.clock_enemy_total;
   }
-  const bool running = side == g.turn && g.clock.timer1_enabled;
+  const bool running = side == g.pos.turn && g.clock.timer1_enabled;
   return running ? total + g.clock.turn_elapsed : total;
 }
 
 void show_clocks(Game& g) {
-  描画_所有時間(g, g.main_sign(), clock_time(g, g.main_sign()));
-  描画_所有時間(g, g.chess_sign, clock_time(g, g.chess_sign));
-  if (is_side(g, g.turn)) g.clock.shown_second = static_cast<int>(std::floor(clock_time(g, g.turn)));
+  描画_所有時間(g, g.pos.main_sign(), clock_time(g, g.pos.main_sign()));
+  描画_所有時間(g, g.pos.chess_sign, clock_time(g, g.pos.chess_sign));
+  if (is_side(g, g.pos.turn)) g.clock.shown_second = static_cast<int>(std::floor(clock_time(g, g.pos.turn)));
 }
 
 void start_turn_time(Game& g) {
@@ -92,7 +92,7 @@ void start_turn_time(Game& g) {
 }
 
 void book_turn(Game& g, int side) {
-  double& total = side == g.chess_sign ? g.clock.clock_own_total : g.clock.clock_enemy_total;
+  double& total = side == g.pos.chess_sign ? g.clock.clock_own_total : g.clock.clock_enemy_total;
   total += g.clock.turn_elapsed;
   描画_所有時間(g, side, total);
 }
@@ -104,12 +104,12 @@ void update_turn_elapsed(Game& g) {
 void timer1_tick(Game& g) {
   if (!g.clock.timer1_enabled) return;
   update_turn_elapsed(g);
-  if (!is_side(g, g.turn)) return;
-  const double time = clock_time(g, g.turn);
+  if (!is_side(g, g.pos.turn)) return;
+  const double time = clock_time(g, g.pos.turn);
   const int second = static_cast<int>(std::floor(time));
   if (second == g.clock.shown_second) return;
   g.clock.shown_second = second;
-  描画_所有時間(g, g.turn, time);
+  描画_所有時間(g, g.pos.turn, time);
   g.ports.screen.refresh();
 }
 

@@ -6,7 +6,7 @@ namespace velmora {
 namespace {
 
 void redraw_square(Game& g, int x, int y) {
-  描画_絵(g, g.board(x, y), x, y);
+  描画_絵(g, g.pos.board(x, y), x, y);
   描画_桝輪郭(g, g.view.back_colour, x, y);
 }
 
@@ -36,7 +36,7 @@ void show(Game& g, const MoveReport& r) {
 }  // namespace
 
 MoveReport 駒移動(Game& g, int fx, int fy, int tx, int ty, int code) {
-  const MoveReport report = make_move(g, fx, fy, tx, ty, code);
+  const MoveReport report = make_move(g.pos, fx, fy, tx, ty, code);
   if (!report.played) return report;
   // The own king's square is kept current here; the enemy king's (and the
   // own SYOU's) is found again by the next influence survey.

@@ -52,14 +52,14 @@ constexpr MovePlaces ENEMY_MOVE_PLACES{{-2.6, -2.1, -1.2}, 8.4, -3, 0, 8};
 constexpr MovePlaces OWN_MOVE_PLACES{{11.4, 11.8, 12.4}, 2.4, 11, 14, 2};
 
 const MovePlaces* move_places(const Game& g, int side) {
-  if (side == g.main_sign()) return &ENEMY_MOVE_PLACES;
-  if (side == g.chess_sign) return &OWN_MOVE_PLACES;
+  if (side == g.pos.main_sign()) return &ENEMY_MOVE_PLACES;
+  if (side == g.pos.chess_sign) return &OWN_MOVE_PLACES;
   return nullptr;
 }
 
 ShownMove* shown_move(Game& g, int side) {
-  if (side == g.main_sign()) return &g.view.shown.enemy_move;
-  if (side == g.chess_sign) return &g.view.shown.own_move;
+  if (side == g.pos.main_sign()) return &g.view.shown.enemy_move;
+  if (side == g.pos.chess_sign) return &g.view.shown.own_move;
   return nullptr;
 }
 
@@ -152,7 +152,7 @@ void redraw_shown_moves(Game& g) {
   const ShownTexts shown = g.view.shown;
   if (shown.move_count >= 0) 描画_手数(g, shown.move_count, COLOUR_WHITE);
   for (const auto& [side, move] :
-       {std::pair{g.main_sign(), shown.enemy_move}, std::pair{g.chess_sign, shown.own_move}}) {
+       {std::pair{g.pos.main_sign(), shown.enemy_move}, std::pair{g.pos.chess_sign, shown.own_move}}) {
     if (move.shown) 描画_移動結果(g, side, move.x, move.y, move.code, move.colour);
   }
 }
