@@ -92,7 +92,11 @@ TEST_F(Resume, AMatchAgainstTheComputerComesBackAsItStood) {
   // The next run starts with the first-run options; the match brings its
   // own, and the settings file follows them.
   std::filesystem::remove(dir / "Velmora.ini");
-  expect_next_run_resumes_it();
+  const ShownMove reply = g.view.shown.enemy_move;
+  const auto next = expect_next_run_resumes_it();
+  const auto frame = next->fakes.screen.last_outline_at_cell(reply.x, reply.y);
+  ASSERT_TRUE(frame.has_value());
+  EXPECT_EQ(frame->colour, COLOUR_WHITE) << "the computer's reply stands framed as it was played";
   const MenuChecks options = next_run()->game.menu;
   EXPECT_TRUE(options.KANKOKU && options.CHESS_MOCHIKOMA);
 }

@@ -82,6 +82,15 @@ void take_clocks(Game& g, const SavedMatch& m) {
   if (c.turn_start_time < 0) c.turn_start_time += SECONDS_PER_DAY;
 }
 
+// The computer's reply that the person is to answer stands framed in white,
+// as it was when it was played.
+void frame_computers_reply(Game& g) {
+  const ShownMove& reply = g.view.shown.enemy_move;
+  const bool reply_to_answer = g.game_mode == MODE_COM && g.pos.turn == g.pos.chess_sign && g.record_mode == 0 &&
+                               g.resume_pending == 0 && g.move_number == g.history.record_length;
+  if (reply_to_answer && reply.shown) 描画_桝輪郭(g, COLOUR_WHITE, reply.x, reply.y);
+}
+
 bool computer_to_move(const Game& g) {
   return g.game_mode == MODE_COM && g.pos.turn == g.pos.main_sign() && g.record_mode == 0 && g.resume_pending == 0;
 }
@@ -141,6 +150,7 @@ void restore_saved_match(Game& g, const SavedMatch& m) {
   g.resume.offered = false;
   g.resume.kept = without_thinking(m);
   画面_再描画(g);
+  frame_computers_reply(g);
 }
 
 void resume_match_click(Game& g) {

@@ -62,12 +62,6 @@ void draw_clock(Game& g, int side, double seconds) {
   描画_数値(g, place->text_x, place->text_y, 調査_時間秒追加結果(seconds), COLOUR_WHITE, 0, 12);
 }
 
-// Timer1 times the turn of the side to move, on top of its booked total.
-double shown_clock(const Game& g, int side) {
-  const double booked = side == g.pos.chess_sign ? g.clock.clock_own_total : g.clock.clock_enemy_total;
-  return g.clock.timer1_enabled && g.pos.turn == side ? booked + g.clock.turn_elapsed : booked;
-}
-
 double clock_time(const Game& g, int side) {
   double total = 0;
   if (side == g.pos.chess_sign) {

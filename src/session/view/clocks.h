@@ -16,9 +16,6 @@ void 描画_所有時間(Game& g, int side, double seconds);
 // Draws it whether 経過時間 is checked or not (a picture of the position
 // always shows both clocks).
 void draw_clock(Game& g, int side, double seconds);
-// A side's clock as the window shows it: its booked total, and while Timer1
-// times its turn, the turn so far too.
-double shown_clock(const Game& g, int side);
 
 // What a side's clock stands at now: its booked total and, while its turn
 // is being timed (Timer1 on), the running turn on top. The ticks, a full
