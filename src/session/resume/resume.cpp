@@ -87,7 +87,7 @@ void take_clocks(Game& g, const SavedMatch& m) {
 void frame_computers_reply(Game& g) {
   const ShownMove& reply = g.view.shown.enemy_move;
   const bool reply_to_answer = g.game_mode == MODE_COM && g.pos.turn == g.pos.chess_sign && g.record_mode == 0 &&
-                               g.resume_pending == 0 && g.move_number == g.history.record_length;
+                               g.resume_pending == 0 && g.pos.move_number == g.pos.history.record_length;
   if (reply_to_answer && reply.shown) 描画_桝輪郭(g, COLOUR_WHITE, reply.x, reply.y);
 }
 
