@@ -23,7 +23,7 @@ int shift_state(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-Canvas::Canvas(TwipScale scale, int render_scale, QWidget* parent)
+Canvas::Canvas(TwipScale scale, double render_scale, QWidget* parent)
     : QWidget(parent), scale_(scale), drawing_(render_scale) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
@@ -78,11 +78,20 @@ void Canvas::set_margin_picture(int number) {
   update();
 }
 
+// Where the drawing's place on the screen has just its size in device
+// pixels, it is copied pixel for pixel; otherwise it is scaled smoothly.
 void Canvas::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   paint_margin(painter);
-  painter.drawImage(drawing_rect(), drawing_.image());
+  const QRectF place = drawing_rect();
+  const QImage& image = drawing_.image();
+  const QSizeF device_size = place.size() * devicePixelRatioF();
+  if (std::abs(device_size.width() - image.width()) < 1 && std::abs(device_size.height() - image.height()) < 1) {
+    painter.drawImage(QRectF(place.topLeft(), QSizeF(image.size()) / devicePixelRatioF()), image);
+    return;
+  }
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(place, image);
 }
 
 // The margin tile repeats every cell from where the cells of the window grid
