@@ -1,9 +1,12 @@
 #include "platform/drawing.h"
 
+#include <sys/mman.h>
+
 #include <QFontMetricsF>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/look.h"
 #include "platform/twips.h"
@@ -15,6 +18,24 @@ namespace {
 constexpr int WINDOW_BACK_COLOUR = 2;
 // Qt draws glyphs of this size and larger as outlines, not from its glyph cache.
 constexpr double OUTLINED_GLYPH_PIXELS = 64;
+// The system's large memory pages.
+constexpr std::size_t LARGE_PAGE_BYTES = std::size_t{2} << 20;
+
+void free_pixels(void* pixels) { std::free(pixels); }
+
+// An image whose pixels lie in large memory pages where the system offers
+// them: the first painting touches a few pages rather than thousands of
+// small ones, which is most of the cost of a new full-window image.
+QImage image_in_large_pages(int width, int height) {
+  const qsizetype bytes_per_line = qsizetype{width} * 4;
+  const std::size_t bytes = static_cast<std::size_t>(bytes_per_line) * static_cast<std::size_t>(height);
+  const std::size_t rounded = (bytes + LARGE_PAGE_BYTES - 1) / LARGE_PAGE_BYTES * LARGE_PAGE_BYTES;
+  void* pixels = rounded == 0 ? nullptr : std::aligned_alloc(LARGE_PAGE_BYTES, rounded);
+  if (pixels == nullptr) return QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+  (void)madvise(pixels, rounded, MADV_HUGEPAGE);  // only a wish: small pages serve as well
+  return QImage(static_cast<uchar*>(pixels), width, height, bytes_per_line, QImage::Format_ARGB32_Premultiplied,
+                free_pixels, pixels);
+}
 
 }  // namespace
 
@@ -22,8 +43,8 @@ Drawing::Drawing(double render_scale) : render_scale_(render_scale), pictures_(r
 
 QImage& Drawing::made_image() const {
   if (!image_.isNull()) return image_;
-  image_ = QImage(static_cast<int>(image_pixels(IMAGE_WIDTH_TWIPS)), static_cast<int>(image_pixels(IMAGE_HEIGHT_TWIPS)),
-                  QImage::Format_ARGB32_Premultiplied);
+  image_ = image_in_large_pages(static_cast<int>(image_pixels(IMAGE_WIDTH_TWIPS)),
+                                static_cast<int>(image_pixels(IMAGE_HEIGHT_TWIPS)));
   // 96 dpi, so that font point sizes turn into the pixel heights the game expects.
   image_.setDotsPerMeterX(3780);
   image_.setDotsPerMeterY(3780);
