@@ -23,7 +23,7 @@ int shift_state(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-Canvas::Canvas(TwipScale scale, int render_scale, QWidget* parent)
+Canvas::Canvas(TwipScale scale, double render_scale, QWidget* parent)
     : QWidget(parent), scale_(scale), drawing_(render_scale) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
@@ -69,20 +69,36 @@ QRect Canvas::to_widget(int left, int top, int width, int height) const {
   return QRectF(origin.x() + left * scale, origin.y() + top * scale, width * scale, height * scale).toRect();
 }
 
+// The tile is cut from the rendering of the picture, where a cell is whole
+// pixels, and scaled to the drawing's cell when painted: at a render scale
+// such as 1.5 a cell of the drawing is 49.5 image pixels, and tiles of 49 or
+// 50 would drift away from the background drawn beside them.
 void Canvas::set_margin_picture(int number) {
   if (number == margin_picture_) return;
   margin_picture_ = number;
-  const QImage& picture = drawing_.pictures().picture(number, 0);
-  const QSize cell(static_cast<int>(image_pixels(SQUARE_WIDTH)), static_cast<int>(image_pixels(SQUARE_HEIGHT)));
+  const int rendering = rendering_for_scale(render_scale());
+  QImage picture = named_picture(picture_resource_name(number, 0), rendering);
+  picture.setDevicePixelRatio(1);
+  const QSize cell(static_cast<int>(SQUARE_WIDTH / TWIPS_PER_PIXEL * rendering),
+                   static_cast<int>(SQUARE_HEIGHT / TWIPS_PER_PIXEL * rendering));
   margin_tile_ = picture.isNull() ? QImage() : picture.copy(QRect(QPoint(0, 0), cell));
   update();
 }
 
+// Where the drawing's place on the screen has just its size in device
+// pixels, it is copied pixel for pixel; otherwise it is scaled smoothly.
 void Canvas::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::SmoothPixmapTransform);
   paint_margin(painter);
-  painter.drawImage(drawing_rect(), drawing_.image());
+  const QRectF place = drawing_rect();
+  const QImage& image = drawing_.image();
+  const QSizeF device_size = place.size() * devicePixelRatioF();
+  if (std::abs(device_size.width() - image.width()) < 1 && std::abs(device_size.height() - image.height()) < 1) {
+    painter.drawImage(QRectF(place.topLeft(), QSizeF(image.size()) / devicePixelRatioF()), image);
+    return;
+  }
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(place, image);
 }
 
 // The margin tile repeats every cell from where the cells of the window grid
@@ -100,10 +116,12 @@ void Canvas::paint_margin(QPainter& painter) {
   }
   const double widget_per_image_pixel = drawing.width() / drawing_.image().width();
   const QPointF grid_origin(std::lround(image_pixels(BOARD_LEFT)), std::lround(image_pixels(BOARD_TOP)));
+  const double tile_scale = render_scale() / rendering_for_scale(render_scale());  // image pixels a tile pixel
   QBrush tiles(margin_tile_);
   tiles.setTransform(QTransform::fromTranslate(drawing.left(), drawing.top())
                          .scale(widget_per_image_pixel, widget_per_image_pixel)
-                         .translate(grid_origin.x(), grid_origin.y()));
+                         .translate(grid_origin.x(), grid_origin.y())
+                         .scale(tile_scale, tile_scale));
   for (const QRect& part : margin) painter.fillRect(part, tiles);
 }
 

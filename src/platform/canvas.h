@@ -17,14 +17,16 @@ class Canvas : public QWidget {
 
  public:
   // `render_scale` image pixels stand for one pixel of 15 twips: above 1 the
-  // texts and outlines stay sharp on large and high-density screens.
-  Canvas(TwipScale scale, int render_scale, QWidget* parent = nullptr);
+  // texts and outlines stay sharp on large and high-density screens. At the
+  // zoom times the screen's device pixel ratio the image has the window's
+  // real size and is shown pixel for pixel.
+  Canvas(TwipScale scale, double render_scale, QWidget* parent = nullptr);
 
   // The backing image, which the Screen port paints on.
   Drawing& drawing() { return drawing_; }
   QImage& image() { return drawing_.image(); }
   const QImage& image() const { return drawing_.image(); }
-  int render_scale() const { return drawing_.render_scale(); }
+  double render_scale() const { return drawing_.render_scale(); }
   double image_pixels(double twips) const { return drawing_.image_pixels(twips); }
 
   // Where the backing image stands in the widget (proportions kept; it may

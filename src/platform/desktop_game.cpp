@@ -19,7 +19,8 @@ DisplayScale display_scale_for_primary_screen() {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return DisplayScale{};
   const double zoom = zoom_for_screen(screen->availableGeometry().size());
-  return DisplayScale{zoom, std::max(1, static_cast<int>(std::ceil(zoom * screen->devicePixelRatio())))};
+  const double real_scale = zoom * screen->devicePixelRatio();
+  return DisplayScale{zoom, std::max(1, static_cast<int>(std::ceil(real_scale))), std::max(1.0, real_scale)};
 }
 
 void use_japanese_font() {
@@ -51,7 +52,7 @@ void use_game_icon() {
 
 DesktopGame::DesktopGame(const QString& working_directory, DisplayScale display, const QString& sound_directory)
     : scale_{display.zoom},
-      window_(scale_, display.render_scale, working_directory),
+      window_(scale_, display.image_scale(), working_directory),
       screen_(window_.canvas(), window_, scale_),
       dialogs_(window_, window_.record_panel(), scale_),
       clock_(window_),

@@ -29,10 +29,16 @@ using DesktopSound = NullSound;
 struct DisplayScale {
   double zoom = 1.0;     // window enlargement (see TwipScale)
   int render_scale = 1;  // backing-image pixels per pixel of 15 twips
+  // The backing image's pixels per pixel of 15 twips where they are not a
+  // whole number (a zoom of 1.5 on a plain screen); 0: render_scale.
+  double exact_render_scale = 0;
+
+  double image_scale() const { return exact_render_scale > 0 ? exact_render_scale : render_scale; }
 };
 
 // The scale that suits the primary screen: a zoom that fills most of it, and
-// a backing image fine enough for that zoom at the screen's pixel density.
+// a backing image of the window's real size on it, the zoom times the
+// screen's pixel density, so that it is shown pixel for pixel.
 DisplayScale display_scale_for_primary_screen();
 
 // Makes the Japanese font the application's font, for menus and dialogs.

@@ -1,8 +1,12 @@
 #include "platform/drawing.h"
 
+#include <sys/mman.h>
+
 #include <QFontMetricsF>
 #include <QPainterPath>
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include "platform/look.h"
 #include "platform/twips.h"
@@ -14,18 +18,38 @@ namespace {
 constexpr int WINDOW_BACK_COLOUR = 2;
 // Qt draws glyphs of this size and larger as outlines, not from its glyph cache.
 constexpr double OUTLINED_GLYPH_PIXELS = 64;
+// The system's large memory pages.
+constexpr std::size_t LARGE_PAGE_BYTES = std::size_t{2} << 20;
+
+void free_pixels(void* pixels) { std::free(pixels); }
+
+// An image whose pixels lie in large memory pages where the system offers
+// them: the first painting touches a few pages rather than thousands of
+// small ones, which is most of the cost of a new full-window image.
+QImage image_in_large_pages(int width, int height) {
+  const qsizetype bytes_per_line = qsizetype{width} * 4;
+  const std::size_t bytes = static_cast<std::size_t>(bytes_per_line) * static_cast<std::size_t>(height);
+  const std::size_t rounded = (bytes + LARGE_PAGE_BYTES - 1) / LARGE_PAGE_BYTES * LARGE_PAGE_BYTES;
+  void* pixels = rounded == 0 ? nullptr : std::aligned_alloc(LARGE_PAGE_BYTES, rounded);
+  if (pixels == nullptr) return QImage(width, height, QImage::Format_ARGB32_Premultiplied);
+  (void)madvise(pixels, rounded, MADV_HUGEPAGE);  // only a wish: small pages serve as well
+  return QImage(static_cast<uchar*>(pixels), width, height, bytes_per_line, QImage::Format_ARGB32_Premultiplied,
+                free_pixels, pixels);
+}
 
 }  // namespace
 
-Drawing::Drawing(int render_scale)
-    : render_scale_(render_scale),
-      image_(static_cast<int>(image_pixels(IMAGE_WIDTH_TWIPS)), static_cast<int>(image_pixels(IMAGE_HEIGHT_TWIPS)),
-             QImage::Format_ARGB32_Premultiplied),
-      pictures_(render_scale) {
+Drawing::Drawing(double render_scale) : render_scale_(render_scale), pictures_(render_scale) {}
+
+QImage& Drawing::made_image() const {
+  if (!image_.isNull()) return image_;
+  image_ = image_in_large_pages(static_cast<int>(image_pixels(IMAGE_WIDTH_TWIPS)),
+                                static_cast<int>(image_pixels(IMAGE_HEIGHT_TWIPS)));
   // 96 dpi, so that font point sizes turn into the pixel heights the game expects.
   image_.setDotsPerMeterX(3780);
   image_.setDotsPerMeterY(3780);
   image_.fill(palette_colour(WINDOW_BACK_COLOUR));
+  return image_;
 }
 
 double Drawing::image_pixels(double twips) const { return twips / TWIPS_PER_PIXEL * render_scale_; }
@@ -46,20 +70,21 @@ void Drawing::paste_picture_within(int picture, int shade, double left, double t
 void Drawing::paste(const QImage& picture, QPoint corner, QSize room) {
   if (picture.isNull()) return;
   changed();
-  QPainter painter(&image_);
+  QPainter painter(&image());
   painter.drawImage(corner, picture,
                     QRect(QPoint(0, 0), room.isValid() ? picture.size().boundedTo(room) : picture.size()));
 }
 
 // A one-pixel outline whose right and bottom lines lie on the given edges, so
 // that the outline of a cell shares its lines with the neighbouring cells.
+// It is as thick as a pixel of the scale, rounded to whole image pixels.
 void Drawing::outline(int colour, double left, double top, double right, double bottom) {
-  const int thickness = render_scale_;
+  const int thickness = std::max(1, static_cast<int>(std::lround(render_scale_)));
   const int x0 = image_pixel(left), y0 = image_pixel(top);
   const int x1 = image_pixel(right), y1 = image_pixel(bottom);
   const int width = x1 - x0 + thickness, height = y1 - y0 + thickness;
   changed();
-  QPainter painter(&image_);
+  QPainter painter(&image());
   const QColor pen = palette_colour(colour);
   painter.fillRect(QRect(x0, y0, width, thickness), pen);
   painter.fillRect(QRect(x0, y1, width, thickness), pen);
@@ -75,12 +100,12 @@ void Drawing::print_text(const std::string& text, double left, double top, int s
   QFont font(japanese_font_family());
   font.setPointSizeF(static_cast<double>(size) * render_scale_);
   font.setBold(bold);
-  QPainter painter(&image_);
+  QPainter painter(&image());
   painter.setFont(font);
   painter.setPen(palette_colour(colour));
-  const QFontMetricsF metrics(font, &image_);
+  const QFontMetricsF metrics(font, &image());
   const QPointF baseline(image_pixels(left), image_pixels(top) + metrics.ascent());
-  const double pixel_size = font.pointSizeF() * image_.logicalDpiY() / 72;
+  const double pixel_size = font.pointSizeF() * image().logicalDpiY() / 72;
   if (bold && pixel_size >= OUTLINED_GLYPH_PIXELS) return print_emboldened(painter, text, baseline, pixel_size);
   painter.drawText(baseline, QString::fromStdString(text));
 }

@@ -1,7 +1,7 @@
 // A drawing of the game's window in twip geometry: the backing image of the
 // window's canvas, or one made apart for a picture of the position. Pictures,
 // outlines and texts are painted on it by twip positions; `render_scale`
-// image pixels stand for one pixel of 15 twips.
+// image pixels (not always a whole number) stand for one pixel of 15 twips.
 #pragma once
 
 #include <QImage>
@@ -17,12 +17,13 @@ namespace velmora::platform {
 class Drawing {
  public:
   // An image covering the window's whole client area, filled with the
-  // window's background colour.
-  explicit Drawing(int render_scale);
+  // window's background colour. It is made when it is first painted on or
+  // looked at, so that a window costs nothing until it draws.
+  explicit Drawing(double render_scale);
 
-  QImage& image() { return image_; }
-  const QImage& image() const { return image_; }
-  int render_scale() const { return render_scale_; }
+  QImage& image() { return made_image(); }
+  const QImage& image() const { return made_image(); }
+  double render_scale() const { return render_scale_; }
   // The pictures at the render scale.
   PictureBook& pictures() { return pictures_; }
   // Image pixel of a twip coordinate.
@@ -40,14 +41,15 @@ class Drawing {
 
  private:
   int image_pixel(double twips) const;
+  QImage& made_image() const;
   void paste(const QImage& picture, QPoint corner, QSize room);
   void changed() const {
     if (listener_) listener_();
   }
   void print_emboldened(QPainter& painter, const std::string& text, QPointF baseline, double pixel_size);
 
-  int render_scale_;
-  QImage image_;
+  double render_scale_;
+  mutable QImage image_;  // null until first needed
   PictureBook pictures_;
   std::function<void()> listener_;
 };

@@ -18,15 +18,16 @@ QColor palette_colour(int index) {
   return palette[index];
 }
 
+// The system's font configuration usually knows the font already: then it is
+// used as it is, without reading the whole file a second time at start.
 QString japanese_font_family() {
   static const QString family = [] {
     const QString path = QStringLiteral("/usr/share/fonts/opentype/ipafont-gothic/ipag.ttf");
-    if (QFile::exists(path)) {
-      const int id = QFontDatabase::addApplicationFont(path);
-      const QStringList families = QFontDatabase::applicationFontFamilies(id);
-      if (!families.isEmpty()) return families.first();
-    }
-    return QGuiApplication::font().family();
+    const QString known_family = QStringLiteral("IPAGothic");
+    if (!QFile::exists(path)) return QGuiApplication::font().family();
+    if (QFontDatabase::hasFamily(known_family)) return known_family;
+    const QStringList families = QFontDatabase::applicationFontFamilies(QFontDatabase::addApplicationFont(path));
+    return families.isEmpty() ? QGuiApplication::font().family() : families.first();
   }();
   return family;
 }

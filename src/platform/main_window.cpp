@@ -55,7 +55,7 @@ bool reports_opening(MenuItem item) {
 
 }  // namespace
 
-MainWindow::MainWindow(TwipScale scale, int render_scale, const QString& record_folder)
+MainWindow::MainWindow(TwipScale scale, double render_scale, const QString& record_folder)
     : canvas_(new Canvas(scale, render_scale, this)) {
   setWindowTitle(QStringLiteral("Velmora"));
   setFont(zoomed_font(scale.zoom));

@@ -24,7 +24,7 @@ class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
-  MainWindow(TwipScale scale, int render_scale, const QString& record_folder);
+  MainWindow(TwipScale scale, double render_scale, const QString& record_folder);
 
   Canvas& canvas() { return *canvas_; }
   RecordPanel& record_panel() { return *record_panel_; }

@@ -15,7 +15,7 @@ int rendering_for_scale(double device_scale) {
 QImage named_picture(const QString& name, int rendering) {
   if (name.isEmpty()) return QImage();
   const QString file = rendering == 1 ? QStringLiteral(":/pictures/%1.png").arg(name)
-                                      : QStringLiteral(":/pictures/%1@%2x.png").arg(name).arg(rendering);
+                                      : QStringLiteral(":/%2x/pictures/%1@%2x.png").arg(name).arg(rendering);
   QImage image(file);
   if (image.isNull()) return image;
   image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);

@@ -1,7 +1,7 @@
 // The game's pictures, embedded in the program as resources under
 // ":/pictures/<name>.png" (SITA_HU_0, W_QEEN_1, HAIKEI_TATAMI, TITLE, ...),
 // each also rendered two and three times as fine for large and high-density
-// screens (":/pictures/<name>@2x.png", "...@3x.png").
+// screens (":/2x/pictures/<name>@2x.png", ":/3x/pictures/<name>@3x.png").
 #pragma once
 
 #include <QImage>
@@ -34,17 +34,17 @@ QImage named_picture_for(const QString& name, double zoom, const QWidget& widget
 QString picture_resource_name(int number, int shade);
 
 // Pictures by number at the canvas's render scale, taken from the closest
-// rendering (enlarged or reduced only when there is none of that scale) and
-// kept.
+// rendering (enlarged or reduced only when there is none of that scale),
+// each made when it is first drawn and kept.
 class PictureBook {
  public:
-  explicit PictureBook(int render_scale) : render_scale_(render_scale) {}
+  explicit PictureBook(double render_scale) : render_scale_(render_scale) {}
 
   // A null image for a number with no picture.
   const QImage& picture(int number, int shade);
 
  private:
-  int render_scale_;
+  double render_scale_;
   std::map<std::pair<int, int>, QImage> cache_;
 };
 
