@@ -16,8 +16,9 @@ namespace velmora {
 // The mover's winning chances for a score of level 4's search (a shogi pawn
 // about 90): 1 / (1 + e^(-score / CHANCES_SCALE)). The scale is fitted to
 // level 4's games against itself (velmora-com --fit-chances): the scale that
-// makes the scores of its moves best foretell the games' results.
-inline constexpr double CHANCES_SCALE = 600;
+// makes the scores of its moves best foretell the games' results: 20 games at
+// 40 ms a move, 1121 scores, fitted 557 (README, "Game review").
+inline constexpr double CHANCES_SCALE = 557;
 double winning_chances(int score);
 
 enum class Mark { None, Inaccuracy, Mistake, Blunder };  // -, ?!, ?, ??
