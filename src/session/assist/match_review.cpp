@@ -92,8 +92,11 @@ std::string progress_text(int done, int total, double seconds) {
 
 std::optional<RowMark> row_mark(const Game& g, int n) {
   const GameReview* review = current_review(g);
-  if (!review) return std::nullopt;
-  const Mark mark = mark_of(*review, n);
+  return review ? row_mark(*review, n) : std::nullopt;
+}
+
+std::optional<RowMark> row_mark(const GameReview& review, int n) {
+  const Mark mark = mark_of(review, n);
   if (mark == Mark::None) return std::nullopt;
   return RowMark{mark_text(mark), colour_of(mark)};
 }

@@ -48,6 +48,7 @@ struct RowMark {
   int colour = 0;
 };
 std::optional<RowMark> row_mark(const Game& g, int n);
+std::optional<RowMark> row_mark(const GameReview& review, int n);
 
 // The best move of move n (level 4's choice where n was played) in the
 // window's cells, as the hint frames its move; none without a review.
