@@ -112,6 +112,8 @@ ReviewPanel::ReviewPanel(QWidget* parent)
       progress_text_(new QLabel(progress_row_)),
       cancel_(new QPushButton(QStringLiteral("キャンセル"), progress_row_)) {
   setObjectName(QStringLiteral("REVIEW_PANEL"));
+  // The panel is as narrow as the move list: long rows break.
+  for (QLabel* label : {main_summary_, chess_summary_, progress_text_}) label->setWordWrap(true);
   main_summary_->setObjectName(QStringLiteral("REVIEW_SUMMARY_MAIN"));
   chess_summary_->setObjectName(QStringLiteral("REVIEW_SUMMARY_CHESS"));
   bar_->setObjectName(QStringLiteral("REVIEW_PROGRESS"));
