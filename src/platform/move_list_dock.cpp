@@ -1,6 +1,11 @@
 #include "platform/move_list_dock.h"
 
+#include <QVBoxLayout>
+#include <thread>
+
+#include "assist/match_review.h"
 #include "assist/move_list_panel.h"
+#include "platform/look.h"
 
 namespace velmora::platform {
 namespace {
@@ -9,6 +14,10 @@ namespace {
 constexpr const char* WIDEST_ROW = "999 ５四 ﾋﾞｼｮｯﾌﾟ";
 // Room beside it for the scroll bar and the row's margins, in widths of "M".
 constexpr int ROOM_CHARACTERS = 4;
+// Room after the widest row for a mark ("  ??").
+constexpr int MARK_CHARACTERS = 3;
+// The text of a row as the session gives it, without its mark.
+constexpr int ROW_TEXT_ROLE = Qt::UserRole;
 
 }  // namespace
 
@@ -16,12 +25,20 @@ MoveListDock::MoveListDock(MainWindow& window, Game& game)
     : SideDock(QStringLiteral("棋譜一覧"), window, Qt::RightDockWidgetArea),
       window_(window),
       game_(game),
-      list_(new QListWidget(this)) {
+      list_(new QListWidget(this)),
+      review_panel_(new ReviewPanel(this)) {
   setObjectName(QStringLiteral("MOVE_LIST"));
   const QFontMetrics metrics = list_->fontMetrics();
   list_->setFixedWidth(metrics.horizontalAdvance(QString::fromUtf8(WIDEST_ROW)) +
-                       metrics.horizontalAdvance(QLatin1Char('M')) * ROOM_CHARACTERS);
-  setWidget(list_);
+                       metrics.horizontalAdvance(QLatin1Char('M')) * (ROOM_CHARACTERS + MARK_CHARACTERS));
+  auto* column = new QWidget(this);
+  auto* layout = new QVBoxLayout(column);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(list_, 1);
+  layout->addWidget(review_panel_);
+  review_panel_->setFixedWidth(list_->width());
+  setWidget(column);
+  connect(&review_panel_->graph(), &ReviewGraph::row_chosen, this, &MoveListDock::go_to_row);
   connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { go_to_row(list_->row(item)); });
   connect(list_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) { go_to_row(list_->row(item)); });
   connect(&window, &MainWindow::changes_shown, this, &MoveListDock::follow);
@@ -56,16 +73,44 @@ void MoveListDock::apply(const MoveListUpdate& update) {
     const QString text = QString::fromStdString(update.rows[i]);
     if (row >= list_->count()) {
       added.append(text);
-    } else if (list_->item(row)->text() != text) {
-      list_->item(row)->setText(text);
+    } else if (list_->item(row)->data(ROW_TEXT_ROLE).toString() != text) {
+      list_->item(row)->setData(ROW_TEXT_ROLE, text);
     }
   }
-  list_->addItems(added);
+  for (const QString& text : added) {
+    auto* item = new QListWidgetItem(list_);
+    item->setData(ROW_TEXT_ROLE, text);
+  }
   list_->setCurrentRow(update.current_row);
+  show_review();
+}
+
+void MoveListDock::show_review() {
+  const GameReview* review = current_review(game_);
+  for (int row = 0; row < list_->count(); ++row) {
+    QListWidgetItem* item = list_->item(row);
+    const std::optional<RowMark> mark = review ? row_mark(*review, row) : std::nullopt;
+    const QString text = item->data(ROW_TEXT_ROLE).toString();
+    const QString shown = mark ? text + QStringLiteral("  ") + QString::fromStdString(mark->text) : text;
+    if (item->text() != shown) item->setText(shown);
+    item->setForeground(mark ? QBrush(palette_colour(mark->colour)) : QBrush());
+  }
+  review_panel_->show_review(review, current_move_row(game_));
+}
+
+void MoveListDock::review(Game& g) {
+  ReviewProgress progress;
+  review_panel_->begin(progress, g.pos.history.record_length + 1);
+  review_match(g, progress, std::max(1u, std::thread::hardware_concurrency()));
+  review_panel_->end();
+  show_review();
 }
 
 void MoveListDock::go_to_row(int row) {
-  window_.dispatch([row](Game& g) { go_to_move(g, row); });
+  window_.dispatch([row](Game& g) {
+    go_to_move(g, row);
+    frame_best_move(g, row);
+  });
 }
 
 }  // namespace velmora::platform

@@ -11,6 +11,7 @@
 
 #include "assist/effect_volume.h"
 #include "assist/hint.h"
+#include "assist/match_review.h"
 #include "assist/preferences.h"
 #include "assist/record_text.h"
 #include "assist/take_back.h"
@@ -79,6 +80,14 @@ void ViewMenu::add_game_commands() {
         window_.dispatch(command);
     });
   }
+  // 対局解析 shows its progress, marks and graph with the move list.
+  QAction* review = menu_->addAction(QString::fromUtf8(REVIEW_TITLE));
+  review->setObjectName(QStringLiteral("REVIEW"));
+  review->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+  connect(review, &QAction::triggered, this, [this] {
+    find("MOVE_LIST")->setChecked(true);
+    window_.dispatch([this](Game& g) { dock_->review(g); });
+  });
   // 前回の対局を再開 is enabled only while there is a match to resume.
   connect(&window_, &MainWindow::changes_shown, this, &ViewMenu::follow_match_to_resume);
 }

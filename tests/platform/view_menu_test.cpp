@@ -11,11 +11,13 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTest>
 #include <functional>
 
+#include "assist/match_review.h"
 #include "platform/board_picture.h"
 #include "record/temp_folder.h"
 #include "rules/pieces.h"
@@ -92,6 +94,43 @@ TEST_F(ViewMenuTest, MoveListFillsAndAClickShowsThatPosition) {
   EXPECT_EQ(game->pos.board, game->pos.history.slot(1).board);
   EXPECT_EQ(list.currentRow(), 1);
 }
+
+// 対局解析 runs beside the window: while it runs the window paints and its
+// progress shows; Cancel stops it and keeps nothing; left alone, the summary
+// and the graph show, and a click on the graph goes to that move.
+class ReviewWindowTest : public ViewMenuTest, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ReviewWindowTest, PaintsWhileItRunsAndCancelStopsIt) {
+  const bool cancel = GetParam();
+  view().find("MOVE_LIST")->trigger();
+  play_three_moves();
+  ReviewPanel& panel = view().dock().review_panel();
+  int paints_meanwhile = 0;
+  bool progress_shown = false;
+  QTimer meanwhile;
+  QObject::connect(&meanwhile, &QTimer::timeout, [&] {
+    window->canvas().repaint();
+    ++paints_meanwhile;
+    progress_shown = progress_shown || panel.findChild<QProgressBar*>("REVIEW_PROGRESS")->isVisible();
+    if (cancel) panel.cancel_button().click();
+  });
+  meanwhile.start(50);
+  view().find("REVIEW")->trigger();
+  meanwhile.stop();
+  EXPECT_GT(paints_meanwhile, 0) << "the window painted while the review ran";
+  EXPECT_TRUE(progress_shown);
+  EXPECT_FALSE(panel.findChild<QProgressBar*>("REVIEW_PROGRESS")->isVisible());
+  EXPECT_EQ(current_review(*game) != nullptr, !cancel);
+  EXPECT_EQ(panel.graph().isVisible(), !cancel);
+  EXPECT_FALSE(game->program_ended);
+  if (cancel) return;
+  EXPECT_TRUE(panel.findChild<QLabel*>("REVIEW_SUMMARY_MAIN")->text().startsWith(QStringLiteral("先手")));
+  ReviewGraph& graph = panel.graph();
+  QTest::mouseClick(&graph, Qt::LeftButton, Qt::NoModifier, QPoint(graph.width() / 3, graph.height() / 2));
+  EXPECT_EQ(game->pos.move_number, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(CancelOrNot, ReviewWindowTest, ::testing::Bool());
 
 // The person's winning move is listed while the result box is up.
 TEST_F(ViewMenuTest, TheWinningMoveIsListedBeforeTheResultBox) {

@@ -6,12 +6,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
+#include "fit_chances.h"
 #include "match.h"
 #include "notation/move_line.h"
 #include "rules/setup.h"
@@ -92,6 +94,50 @@ TEST(VelmoraCom, AnOverLongLineIsRefusedAtAnyLengthInBoundedMemory) {
   EXPECT_EQ(run_com("", {{position}, {std::string(1 << 20, 'x'), 64}, {"\n" + position + " mode=moves\n"}}).out,
             refusal + moves);
   EXPECT_LT(peak_kilobytes_of_programs() - short_peak, 16 * 1024);
+}
+
+TEST(Review, GivesALinePerMoveTheSameOnEveryRunWithNodesAndNamesTheLineOfABadFile) {
+  const std::string record = std::string(VELMORA_TEST_DATA) + "/review/level4_against_level3.棋譜";
+  const ComRun first = run_com("--review '" + record + "' --nodes 2000 --threads 1");
+  ASSERT_EQ(first.status, 0) << first.err;
+  EXPECT_EQ(run_com("--review '" + record + "' --nodes 2000 --threads 1").out, first.out);
+  std::vector<std::string> lines;
+  for (std::size_t at = 0, end; (end = first.out.find('\n', at)) != std::string::npos; at = end + 1)
+    lines.push_back(first.out.substr(at, end - at));
+  ASSERT_EQ(lines.size(), 48u + 2u);
+  EXPECT_EQ(lines[0].rfind("  1 ", 0), 0u) << lines[0];
+  for (std::size_t i = 0; i < 48; ++i) {
+    const std::string mark = lines[i].substr(lines[i].rfind(' ') + 1);
+    EXPECT_TRUE(mark == "-" || mark == "?!" || mark == "?" || mark == "??") << lines[i];
+  }
+  EXPECT_EQ(lines[48].rfind("main army: 24 moves", 0), 0u) << lines[48];
+  EXPECT_EQ(lines[49].rfind("chess army: 24 moves", 0), 0u) << lines[49];
+
+  // The fifth move line (file line 8) is cut short.
+  std::string bytes = file_text(record);
+  std::size_t line_start = 0;
+  for (int line = 1; line < 8; ++line) line_start = bytes.find('\n', line_start) + 1;
+  bytes.erase(line_start + 100, 150);
+  const std::string damaged = ::testing::TempDir() + "damaged_" + std::to_string(getpid()) + ".棋譜";
+  std::ofstream(damaged, std::ios::binary) << bytes;
+  const ComRun bad = run_com("--review '" + damaged + "'");
+  std::remove(damaged.c_str());
+  EXPECT_EQ(bad.status, 2);
+  EXPECT_NE(bad.err.find(":8:"), std::string::npos) << bad.err;
+  EXPECT_TRUE(bad.out.empty());
+}
+
+TEST(ChancesFit, FindsTheScaleTheResultsWereDrawnWith) {
+  // Results drawn with chances of exactly 1 / (1 + e^(-score / 300)): a
+  // tenth of the games at each score, won in proportion.
+  std::vector<ScoreOutcome> samples;
+  for (int score = -1500; score <= 1500; score += 50) {
+    const double chances = 1 / (1 + std::exp(-score / 300.0));
+    const int wins = static_cast<int>(std::lround(chances * 100));
+    for (int game = 0; game < 100; ++game) samples.push_back({score, game < wins ? 1.0 : 0.0});
+  }
+  EXPECT_NEAR(fit_chances_scale(samples), 300, 10);
+  EXPECT_LT(log_loss(samples, 300), log_loss(samples, 600));
 }
 
 TEST(EloLine, GivesBothEndsOfTheIntervalAndNoNegativeZero) {

@@ -5,15 +5,20 @@
 // against itself instead; with --soak G --seed S it plays G such games and
 // prints a summary. Both check the position after every move and end with
 // status 1, the seed and the position when a check fails. With --match A B
-// it plays two levels against each other and prints the result.
+// it plays two levels against each other and prints the result. With
+// --review RECORD it judges every move of a game record by level 4's search.
+#include <algorithm>
 #include <charconv>
 #include <iostream>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <thread>
 
 #include "com_protocol.h"
+#include "fit_chances.h"
 #include "match.h"
+#include "review_record.h"
 #include "selfplay.h"
 #include "text/text_files.h"
 
@@ -24,6 +29,8 @@ const char* const USAGE =
     "       velmora-com --selfplay N [--seed S]\n"
     "       velmora-com --soak GAMES [--seed S]\n"
     "       velmora-com --match LEVEL_A LEVEL_B --games N [--seed S] [--movetime MS]\n"
+    "       velmora-com --fit-chances GAMES [--seed S] [--movetime MS] [--records DIR]\n"
+    "       velmora-com --review RECORD.棋譜 [--movetime MS | --nodes N] [--threads T]\n"
     "       velmora-com --help | --version\n";
 
 int help() {
@@ -39,7 +46,14 @@ int help() {
                "--match A B plays N games between levels A and B (1-4) from short random\n"
                "openings, each pair with the armies swapped, and prints the wins, draws and\n"
                "losses of A and an Elo difference; level 4 thinks MS milliseconds a move\n"
-               "(default 1000, at most 3000). A game that reaches 300 moves is a draw.\n";
+               "(default 1000, at most 3000). A game that reaches 300 moves is a draw.\n"
+               "--records DIR saves every game of --match or --fit-chances there as a record.\n"
+               "--fit-chances GAMES plays level 4 against itself and fits the scale of the curve\n"
+               "that turns its scores into winning chances to the games' results.\n"
+               "--review RECORD judges every move of the record with level 4's search of\n"
+               "MS milliseconds (default 100) or N nodes a position, on T threads (default:\n"
+               "one a core): a line per move (number, move, score before and after from the\n"
+               "mover's side, the best move, the mark ??, ?, ?! or -) and a line per army.\n";
   return 0;
 }
 
@@ -59,6 +73,9 @@ constexpr NumberOption SEED{"--seed", 0, 4'294'967'295};
 constexpr NumberOption GAMES{"--games", 1, 1'000'000};
 constexpr NumberOption MOVETIME{"--movetime", 1, 3000};
 constexpr NumberOption LEVEL{"--match", 1, 4};
+constexpr NumberOption NODES{"--nodes", 1, 1'000'000'000};
+constexpr NumberOption THREADS{"--threads", 1, 256};
+constexpr long long REVIEW_MOVETIME_MS = 100;
 
 // The number of `text` when it is a whole decimal number within the option's
 // range; otherwise the reason, for the error line.
@@ -99,8 +116,11 @@ int answer_lines() {
 
 int main(int argc, char** argv) {
   if (argc == 1) return answer_lines();
-  long long positions = -1, games = -1, seed = 1, match_games = -1, movetime = 1000;
+  long long positions = -1, games = -1, seed = 1, match_games = -1, movetime = -1, nodes = 0;
+  long long threads = std::max(1u, std::thread::hardware_concurrency());
   bool match = false;
+  std::optional<std::string> review;
+  bool fit = false;
   velmora::MatchOptions options;
   std::string reason;
   // The value after option i (nullptr when none), read within the option's range.
@@ -128,6 +148,20 @@ int main(int argc, char** argv) {
       taken = take(i, GAMES, match_games);
     } else if (arg == "--movetime") {
       taken = take(i, MOVETIME, movetime);
+    } else if (arg == "--nodes") {
+      taken = take(i, NODES, nodes);
+    } else if (arg == "--threads") {
+      taken = take(i, THREADS, threads);
+    } else if (arg == "--review") {
+      if (i + 1 >= argc) return refuse("--review takes the path of a record");
+      review = argv[++i];
+    } else if (arg == "--records") {
+      if (i + 1 >= argc) return refuse("--records takes a folder");
+      options.records_folder = argv[++i];
+    } else if (arg == "--fit-chances") {
+      taken = take(i, GAMES, match_games);
+      options.level_a = options.level_b = 4;
+      fit = true;
     } else if (arg == "--match") {
       long long a = 0, b = 0;
       taken = take(i, LEVEL, a) && take(i, LEVEL, b);
@@ -139,12 +173,26 @@ int main(int argc, char** argv) {
     }
     if (!taken) return refuse(reason);
   }
-  if (match) {
+  if (review) {
+    if (match || positions >= 0 || games >= 0) return refuse("--review goes without --match, --selfplay and --soak");
+    if (nodes > 0 && movetime > 0) return refuse("--review takes --movetime or --nodes, not both");
+    velmora::ReviewOptions options;
+    options.record_path = *review;
+    options.limits.seconds = (movetime > 0 ? movetime : REVIEW_MOVETIME_MS) / 1000.0;
+    options.limits.nodes = nodes;
+    options.threads = static_cast<int>(threads);
+    return velmora::review_record(options, std::cout, std::cerr) ? 0 : 2;
+  }
+  if (nodes > 0) return refuse("--nodes goes with --review");
+  if (movetime < 0) movetime = 1000;
+  if (match || fit) {
     if (positions >= 0 || games >= 0) return refuse("--match goes without --selfplay and --soak");
+    if (match && fit) return refuse("--fit-chances goes without --match");
     if (match_games < 0) return refuse("--match without --games");
     options.games = static_cast<int>(match_games);
     options.seed = static_cast<unsigned>(seed);
     options.movetime_ms = static_cast<int>(movetime);
+    if (fit) return velmora::run_chances_fit(options, std::cout, std::cerr) ? 0 : 1;
     return velmora::run_match(options, std::cout, std::cerr) ? 0 : 1;
   }
   if ((positions < 0) == (games < 0)) return refuse("one of --selfplay N, --soak GAMES or --match A B is needed");

@@ -9,8 +9,10 @@
 #include <vector>
 
 #include "computer/strong_player.h"
+#include "notation/record_format.h"
 #include "played_position.h"
 #include "rules/setup.h"
+#include "text/text_files.h"
 
 namespace velmora {
 namespace {
@@ -48,6 +50,7 @@ class MatchGame {
     初期設定(g);
     position_.board = g.pos.board;
     position_.drops = opening.drops;
+    list_.slot(0).board = g.pos.board;
   }
 
   int side() const { return side_; }
@@ -96,25 +99,43 @@ class MatchGame {
     take_position(position_, g, move);
     side_ = -side_;
     ++plies_;
+    list_move(move);
     return true;
   }
 
   const std::vector<std::uint64_t>& earlier() const { return hashes_; }
+  const MoveList& moves() const { return list_; }
 
  private:
+  void list_move(const Candidate& move) {
+    HistorySlot& slot = list_.slot(plies_);
+    slot.board = position_.board;
+    slot.hand_own = position_.hand_own;
+    slot.hand_enemy = position_.hand_enemy;
+    slot.move_to_x = move.tx;
+    slot.move_to_y = move.ty;
+    slot.move_code = move.final_code;
+    list_.set_length(plies_);
+  }
+
   AnalysisPosition position_;
+  MoveList list_;
   int side_ = -1;
   int plies_ = 0;
   std::vector<std::uint64_t> hashes_;
 };
 
-// The move of `player` in the game; false when it has none.
-bool choose(Player& player, const MatchGame& game, int movetime_ms, Candidate& move) {
+// The move of `player` in the game; false when it has none. Level 4 adds its
+// score of the position to `scores`.
+bool choose(Player& player, const MatchGame& game, int movetime_ms, Candidate& move, ScoredGame& scored) {
   if (player.engine) {
     StrongRoot root{SearchPosition(game.setup()), game.earlier()};
     SearchLimits limits;
     limits.seconds = movetime_ms / 1000.0;
-    return strong_search(root, *player.engine, limits, move);
+    SearchReport report;
+    const bool found = strong_search(root, *player.engine, limits, move, nullptr, &report);
+    scored.scores.push_back({game.side(), report.score});
+    return found;
   }
   PositionGame seen(game.seen_by_mover(player.level));
   if (!com_search(seen.g, move)) return false;
@@ -158,6 +179,8 @@ struct GameOutcome {
   Result result = Result::Draw;
   int plies = 0;
   std::string how;
+  ScoredGame scored;
+  MoveList moves;
 };
 
 GameOutcome play_game(const Opening& opening, Player& main_army, Player& chess_army, bool a_is_main, int movetime_ms,
@@ -169,15 +192,18 @@ GameOutcome play_game(const Opening& opening, Player& main_army, Player& chess_a
   for (const Candidate& move : opening.moves) game.play(move, king_taken, fault);
   for (Player* p : {&main_army, &chess_army})
     if (p->engine) p->engine->clear();
+  ScoredGame scored;
+  // The game as it ended: the winner's sign (0 for a draw), the moves and the scores.
+  auto ended = [&](Result result, int winner, const char* how) {
+    scored.winner = winner;
+    return GameOutcome{result, game.plies(), how, std::move(scored), game.moves()};
+  };
   auto won_by = [&](int side) { return (side < 0) == a_is_main ? Result::WinA : Result::LossA; };
   while (game.plies() < MAX_PLIES_PER_GAME) {
     const int side = game.side();
     Player& player = side < 0 ? main_army : chess_army;
     Candidate move;
-    if (!choose(player, game, movetime_ms, move)) {
-      outcome = {won_by(-side), game.plies(), "no move left"};
-      return outcome;
-    }
+    if (!choose(player, game, movetime_ms, move, scored)) return ended(won_by(-side), -side, "no move left");
     if (!game.play(move, king_taken, fault)) {
       report << "match: level " << player.level << " played " << move.sx << ',' << move.sy << " -> " << move.tx << ','
              << move.ty << " (" << move.starting << " -> " << move.final_code << "): " << fault
@@ -186,16 +212,27 @@ GameOutcome play_game(const Opening& opening, Player& main_army, Player& chess_a
       outcome.result = Result::Refused;
       return outcome;
     }
-    if (king_taken) {
-      outcome = {won_by(side), game.plies(), "king taken"};
-      return outcome;
-    }
+    if (king_taken) return ended(won_by(side), side, "king taken");
   }
-  outcome.plies = game.plies();
-  outcome.how = "move cap";
   report << "match: the position at the move cap (" << (game.side() < 0 ? "own" : "enemy") << " side to move):\n"
          << format_position_line(game.position()) << '\n';
-  return outcome;
+  return ended(Result::Draw, 0, "move cap");
+}
+
+// Saves the game as "game-N.棋譜" in the folder; false (told on `report`)
+// when it cannot be written.
+bool save_game(const std::string& folder, int number, const MatchOptions& options, bool a_is_main,
+               const MoveList& moves, std::ostream& report) {
+  const std::string a = "level " + std::to_string(options.level_a), b = "level " + std::to_string(options.level_b);
+  SaveNotes notes;
+  const std::string bytes = format_record("velmora-com match game " + std::to_string(number), a_is_main ? b : a,
+                                          a_is_main ? a : b, moves, moves.record_length, notes);
+  const std::string path = folder + "/game-" + std::to_string(number) + ".棋譜";
+  if (const std::error_code error = replace_file(path, bytes)) {
+    report << "match: cannot write " << path << ": " << error.message() << '\n';
+    return false;
+  }
+  return true;
 }
 
 double elo_of(double score) {
@@ -239,6 +276,10 @@ bool run_match(const MatchOptions& options, std::ostream& out, std::ostream& rep
     const GameOutcome outcome =
         play_game(opening, a_is_main ? a : b, a_is_main ? b : a, a_is_main, options.movetime_ms, report);
     if (outcome.result == Result::Refused) return false;
+    if (options.scored) options.scored->push_back(outcome.scored);
+    if (!options.records_folder.empty() &&
+        !save_game(options.records_folder, game + 1, options, a_is_main, outcome.moves, report))
+      return false;
     wins += outcome.result == Result::WinA;
     draws += outcome.result == Result::Draw;
     losses += outcome.result == Result::LossA;

@@ -3,14 +3,28 @@
 
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace velmora {
+
+// The scores level 4 gave the positions of one game, each for the side to
+// move, and how the game ended.
+struct ScoredGame {
+  struct Score {
+    int side = 0;  // the sign of the side to move
+    int score = 0;
+  };
+  std::vector<Score> scores;
+  int winner = 0;  // the sign of the side that won, 0 for a draw
+};
 
 struct MatchOptions {
   int level_a = 4, level_b = 3;
   int games = 2;
   unsigned seed = 1;
-  int movetime_ms = 1000;  // the thinking time of level 4 a move
+  int movetime_ms = 1000;                     // the thinking time of level 4 a move
+  std::string records_folder;                 // when given, every game is saved there as a record
+  std::vector<ScoredGame>* scored = nullptr;  // when given, gets level 4's scores of every game
 };
 
 // Plays the games in pairs from short random openings, each pair with the

@@ -1,5 +1,6 @@
 #include "assist/record_text.h"
 
+#include "assist/match_review.h"
 #include "assist/move_list_panel.h"
 #include "text/text_files.h"
 #include "view/texts.h"
@@ -27,9 +28,14 @@ std::string record_text(const Game& g) {
   std::string text = (fields.title.empty() ? DEFAULT_TITLE : fields.title) + "\n";
   text += "先手：" + player_name(g, fields.first, +1) + "\n";
   text += "後手：" + player_name(g, fields.second, -1) + "\n";
-  for (int n = 1; n <= g.pos.history.record_length; ++n) text += numbered_move(g, n) + "\n";
+  // A review that stands for the list adds each move's judgement and a
+  // summary per army.
+  const GameReview* review = current_review(g);
+  for (int n = 1; n <= g.pos.history.record_length; ++n)
+    text += numbered_move(g, n) + (review ? "  " + review_note(*review, n) : "") + "\n";
   const std::string winner = result_of_list(g);
   if (!winner.empty()) text += "結果：" + winner + "の勝ち\n";
+  if (review) text += "解析：" + summary_row(*review, true) + "\n解析：" + summary_row(*review, false) + "\n";
   return text;
 }
 

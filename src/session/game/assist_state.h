@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "review/game_review.h"
+
 namespace velmora {
 
 inline constexpr int FULL_EFFECT_VOLUME = 100;  // percent: as recorded
@@ -14,6 +16,14 @@ inline constexpr int FULL_EFFECT_VOLUME = 100;  // percent: as recorded
 struct ListedMoves {
   int rows = 0;
   int current_row = -1;
+};
+
+// The last review of the match (対局解析) with the move list it judged: it
+// stands for the list as long as the list is the same.
+struct KeptReview {
+  bool exists = false;
+  ReviewGame game;
+  GameReview review;
 };
 
 struct AssistState {
@@ -33,6 +43,7 @@ struct AssistState {
   // to the move list only while the list still ends there (match_ended).
   std::string match_winner;
   ListedMoves listed_moves;
+  KeptReview review;
 };
 
 }  // namespace velmora

@@ -1,0 +1,160 @@
+#include "assist/match_review.h"
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <thread>
+
+#include "review/review_text.h"
+#include "view/board_view.h"
+#include "view/texts.h"
+
+namespace velmora {
+namespace {
+
+// How often the thread that runs the review looks whether the window asked
+// it to stop.
+constexpr auto STOP_POLL = std::chrono::milliseconds(20);
+
+ReviewGame game_to_review(const Game& g) {
+  return review_game_of(g.pos.history, g.pos.chess_sign, g.menu.CHESS_MOCHIKOMA);
+}
+
+bool same_list(const ReviewGame& a, const ReviewGame& b) {
+  return a.chess_sign == b.chess_sign && a.chess_drops == b.chess_drops && a.slots == b.slots;
+}
+
+// Runs the review on a thread of its own and passes the window's stop on to
+// it: the work aside returns only once the review has ended.
+ReviewResult review_aside(Clock& clock, const ReviewGame& game, ReviewProgress& progress, int threads, bool& ran) {
+  ReviewResult result = ReviewStopped{};
+  ran = clock.run_aside([&](const std::atomic<bool>& stop) {
+    std::atomic<bool> finished{false};
+    std::thread review([&] {
+      result = review_game(game, ReviewLimits{WINDOW_REVIEW_SECONDS, 0}, threads, progress);
+      finished = true;
+    });
+    while (!finished) {
+      if (stop) progress.stop = true;
+      std::this_thread::sleep_for(STOP_POLL);
+    }
+    review.join();
+  });
+  return result;
+}
+
+Mark mark_of(const GameReview& review, int n) {
+  return n >= 1 && n <= static_cast<int>(review.moves.size()) ? review.moves[n - 1].mark : Mark::None;
+}
+
+int colour_of(Mark mark) {
+  switch (mark) {
+    case Mark::Blunder: return BLUNDER_COLOUR;
+    case Mark::Mistake: return MISTAKE_COLOUR;
+    case Mark::Inaccuracy: return INACCURACY_COLOUR;
+    case Mark::None: break;
+  }
+  return 0;
+}
+
+}  // namespace
+
+const GameReview* current_review(const Game& g) {
+  const KeptReview& kept = g.assist.review;
+  if (!kept.exists || !same_list(kept.game, game_to_review(g))) return nullptr;
+  return &kept.review;
+}
+
+ReviewOutcome review_match(Game& g, ReviewProgress& progress, int threads) {
+  if (current_review(g)) return ReviewOutcome::AlreadyKept;
+  if (g.pos.history.record_length < 1) {
+    show_message(g, "解析する手がありません", REVIEW_TITLE);
+    return ReviewOutcome::NothingToReview;
+  }
+  g.ports.screen.drop_clicks_meanwhile();
+  const ReviewGame game = game_to_review(g);
+  bool ran = false;
+  const ReviewResult result = review_aside(g.ports.clock, game, progress, threads, ran);
+  if (const auto* error = std::get_if<ReplayError>(&result)) {
+    show_message(g, "解析できない手があります（" + std::to_string(error->move) + "手目）", REVIEW_TITLE,
+                 Icon::Exclamation);
+    return ReviewOutcome::Refused;
+  }
+  if (!ran || !std::holds_alternative<GameReview>(result)) return ReviewOutcome::Stopped;
+  g.assist.review = KeptReview{true, game, std::get<GameReview>(result)};
+  return ReviewOutcome::Reviewed;
+}
+
+std::string progress_text(int done, int total, double seconds) {
+  const int left = done > 0 ? static_cast<int>(std::lround(seconds / done * (total - done))) : 0;
+  char text[96];
+  std::snprintf(text, sizeof text, "%d / %d 局面を解析中　残り %d 秒", std::min(done + 1, total), total, left);
+  return text;
+}
+
+std::optional<RowMark> row_mark(const Game& g, int n) {
+  const GameReview* review = current_review(g);
+  return review ? row_mark(*review, n) : std::nullopt;
+}
+
+std::optional<RowMark> row_mark(const GameReview& review, int n) {
+  const Mark mark = mark_of(review, n);
+  if (mark == Mark::None) return std::nullopt;
+  return RowMark{mark_text(mark), colour_of(mark)};
+}
+
+std::optional<HintMove> best_move_cells(const Game& g, int n) {
+  const GameReview* review = current_review(g);
+  if (!review || n < 1 || n > static_cast<int>(review->moves.size())) return std::nullopt;
+  const ReviewedMove& move = review->moves[n - 1];
+  if (move.best.is_none()) return std::nullopt;
+  HintMove cells{0, 0, column_of(move.best.to()), row_of(move.best.to())};
+  if (move.best.is_drop()) {
+    const Slot slot = move.mover < 0 ? own_hand_slot(move.best.hand_index()) : enemy_hand_slot(move.best.hand_index());
+    cells.from_x = slot.x;
+    cells.from_y = slot.y;
+  } else {
+    cells.from_x = column_of(move.best.from());
+    cells.from_y = row_of(move.best.from());
+  }
+  return cells;
+}
+
+void frame_best_move(Game& g, int n) {
+  const std::optional<HintMove> cells = best_move_cells(g, n);
+  if (!cells) return;
+  描画_桝輪郭(g, HINT_FRAME_COLOUR, cells->from_x, cells->from_y);
+  描画_桝輪郭(g, HINT_FRAME_COLOUR, cells->to_x, cells->to_y);
+}
+
+std::vector<double> main_army_chances(const GameReview& review) {
+  std::vector<double> chances;
+  for (const ReviewedMove& move : review.moves) {
+    if (chances.empty()) chances.push_back(move.main_army ? move.chances_before : 1 - move.chances_before);
+    chances.push_back(move.main_army ? move.chances_after : 1 - move.chances_after);
+  }
+  return chances;
+}
+
+std::string summary_row(const GameReview& review, bool main_army) {
+  const ArmySummary& s = main_army ? review.main_army : review.chess_army;
+  char text[160];
+  std::snprintf(text, sizeof text, "%s  ?? %d  ? %d  ?! %d  正確度 %.1f %%", main_army ? "先手" : "後手",
+                s.marks[static_cast<int>(Mark::Blunder)], s.marks[static_cast<int>(Mark::Mistake)],
+                s.marks[static_cast<int>(Mark::Inaccuracy)], s.accuracy);
+  return text;
+}
+
+std::string review_note(const GameReview& review, int n) {
+  if (n < 1 || n > static_cast<int>(review.moves.size())) return "";
+  const ReviewedMove& move = review.moves[n - 1];
+  return score_text(move.score_before) + " → " + score_text(move.score_after) + "  最善 " + move_text(move.best) + " " +
+         mark_text(move.mark);
+}
+
+std::string move_tip(const GameReview& review, int n) {
+  if (n < 1 || n > static_cast<int>(review.moves.size())) return "";
+  return std::to_string(n) + " " + move_text(review.moves[n - 1].played) + "  " + review_note(review, n);
+}
+
+}  // namespace velmora

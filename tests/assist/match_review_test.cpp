@@ -1,0 +1,64 @@
+// 対局解析 in the session: the review runs aside and is kept for the list it
+// judged, its marks and best moves reach the list and the board, the text
+// export gains them, and a stopped review keeps nothing.
+#include "assist/match_review.h"
+
+#include "assist/record_text.h"
+#include "match/match_fixture.h"
+
+namespace velmora::testing {
+namespace {
+
+using MatchReviewTest = MatchTest;
+
+TEST_F(MatchReviewTest, IsKeptForTheListItJudgedAndReachesTheListTheBoardAndTheText) {
+  start_two_people();
+  move(4, 7, 4, 6);
+  move(4, 2, 4, 3);
+  ReviewProgress progress;
+  EXPECT_EQ(review_match(g, progress, 2), ReviewOutcome::Reviewed);
+  EXPECT_EQ(t.fakes.clock.runs_aside, 1);
+  const GameReview* review = current_review(g);
+  ASSERT_NE(review, nullptr);
+  ASSERT_EQ(review->moves.size(), 2u);
+  EXPECT_EQ(progress.positions_done, 3);
+  EXPECT_EQ(review_match(g, progress, 2), ReviewOutcome::AlreadyKept);
+  EXPECT_EQ(t.fakes.clock.runs_aside, 1) << "shown again at once";
+
+  clear_logs();
+  frame_best_move(g, 1);
+  ASSERT_EQ(t.fakes.screen.ops_of(DrawOp::Outline).size(), 2u);
+  const std::string text = record_text(g);
+  EXPECT_NE(text.find("最善"), std::string::npos) << text;
+  EXPECT_NE(text.find("解析：先手"), std::string::npos) << text;
+  EXPECT_EQ(main_army_chances(*review).size(), 3u);
+
+  move(3, 7, 3, 6);  // the list changes: the review no longer stands for it
+  EXPECT_EQ(current_review(g), nullptr);
+  EXPECT_FALSE(row_mark(g, 1).has_value());
+  EXPECT_EQ(record_text(g).find("最善"), std::string::npos);
+}
+
+TEST_F(MatchReviewTest, AStoppedReviewKeepsNothingAndAnEmptyListIsTold) {
+  start_two_people();
+  ReviewProgress progress;
+  EXPECT_EQ(review_match(g, progress, 1), ReviewOutcome::NothingToReview);
+  EXPECT_EQ(box_texts().size(), 1u);
+  move(4, 7, 4, 6);
+  t.fakes.clock.stop_runs_aside = true;  // Esc as the review begins
+  EXPECT_EQ(review_match(g, progress, 1), ReviewOutcome::Stopped);
+  EXPECT_EQ(current_review(g), nullptr);
+  t.fakes.clock.stop_runs_aside = false;
+  ReviewProgress cancelled;
+  cancelled.stop = true;  // the Cancel button
+  EXPECT_EQ(review_match(g, cancelled, 1), ReviewOutcome::Stopped);
+  EXPECT_EQ(current_review(g), nullptr);
+}
+
+TEST(ReviewProgressText, TellsThePositionAndTheTimeLeftAtThePaceSoFar) {
+  EXPECT_EQ(progress_text(0, 49, 0), "1 / 49 局面を解析中　残り 0 秒");
+  EXPECT_EQ(progress_text(10, 50, 2.0), "11 / 50 局面を解析中　残り 8 秒");
+}
+
+}  // namespace
+}  // namespace velmora::testing

@@ -1,0 +1,23 @@
+// velmora-com --review: a game record judged move by move by level 4.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+#include "review/review_pool.h"
+
+namespace velmora {
+
+struct ReviewOptions {
+  std::string record_path;
+  ReviewLimits limits;
+  int threads = 1;
+};
+
+// Reads the record and prints one line per move and one summary line per
+// army on `out`; the nodes searched and the time go to `report`. A record
+// that cannot be read, is damaged or holds a move the rules do not allow is
+// told on `report` with its line; then the answer is false.
+bool review_record(const ReviewOptions& options, std::ostream& out, std::ostream& report);
+
+}  // namespace velmora
