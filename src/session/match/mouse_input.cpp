@@ -23,6 +23,7 @@
 #include "view/piece_move.h"
 #include "view/sound_effects.h"
 #include "view/texts.h"
+#include "view/twips.h"
 
 namespace velmora {
 namespace {
