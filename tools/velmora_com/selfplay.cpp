@@ -104,7 +104,7 @@ class SelfPlay {
     const std::vector<Candidate> moves = enemy_board_moves(game.g);
     if (moves.empty()) return Outcome::NoMove;
     const Candidate& move = moves[rng_() % moves.size()];
-    play_move(game.g, move);
+    move_piece(game.g, move);
     if (!checked(game.g, move, "random move")) return Outcome::CheckFailed;
     take_position(p_, game.g, move);
     flip(p_);
@@ -120,7 +120,7 @@ class SelfPlay {
     if (!com_search(game.g, best)) return Outcome::NoMove;
     const bool takes_king = is_king_kind(kind_of(game.g.pos.board(best.tx, best.ty)));
     if (takes_king)
-      play_move(game.g, best);
+      move_piece(game.g, best);
     else
       com_play(game.g, best);
     if (!checked(game.g, best, "computer's move")) return Outcome::CheckFailed;

@@ -134,15 +134,11 @@ void refuse_destination(Game& g) {
   描画_桝輪郭(g, g.view.frame_colour, g.sel.sel_x, g.sel.sel_y);
 }
 
-// Stores the move in the move list. The thinking time of the turn goes to
-// the clock of the side that moved.
-void record_move(Game& g, int code_before, int captured, bool own_side_moved) {
-  const Selection& s = g.sel;
-  const Clocks& c = g.clock;
-  const double own_after = c.clock_own_total + (own_side_moved ? c.turn_elapsed : 0);
-  const double enemy_after = c.clock_enemy_total + (own_side_moved ? 0 : c.turn_elapsed);
-  手順保存(g.pos, s.sel_x, s.sel_y, s.dest_x, s.dest_y, code_before, s.sel_code, captured, c.clock_own_total, own_after,
-           c.clock_enemy_total, enemy_after);
+// The selected piece's move to the destination (a piece from a hand is named
+// by its hand index).
+Candidate selected_move(const Selection& s, int code_before) {
+  const int source_row = on_board(s.sel_x, s.sel_y) ? s.sel_y : hand_index_of_slot(s.sel_x, s.sel_y);
+  return {s.sel_x, source_row, s.dest_x, s.dest_y, code_before, s.sel_code};
 }
 
 // Against the computer: book the person's time, then either the person has
@@ -184,15 +180,7 @@ void make_move(Game& g, int code_before) {
   描画_桝輪郭(g, frame, s.dest_x, s.dest_y);
   描画_移動可能桝色(g, s.sel_x, s.sel_y, frame, s.sel_code);
 
-  const int captured = g.pos.board(s.dest_x, s.dest_y);
-  駒移動(g, s.sel_x, s.sel_y, s.dest_x, s.dest_y, s.sel_code);
-  駒移動音(g, s.sel_code);
-
-  g.pos.move_number += 1;
-  update_turn_elapsed(g);
-  record_move(g, code_before, captured, own_side_moved);
-  g.com.move_counter += 1;
-  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
+  play_move(g, selected_move(s, code_before));
   描画_移動結果(g, own_side_moved ? g.pos.chess_sign : g.pos.main_sign(), s.dest_x, s.dest_y, s.sel_code, COLOUR_WHITE);
   g.ports.screen.move_list_changed();  // listed before the computer replies or the result is told
 
