@@ -64,7 +64,7 @@ void pick_from_board(Game& g, int x, int y) {
   s.sel_code = code;
   描画_移動可能桝色(g, x, y, g.view.guidance_colour, code);
   if (belongs_to_side_to_move(g, code)) {
-    s.selection_state = 1;
+    s.selection_state = true;
     描画_桝輪郭(g, SELECTED_FRAME_COLOUR, x, y);
   } else {
     描画_桝輪郭(g, g.view.guidance_colour, x, y);
@@ -116,10 +116,10 @@ void hand_click(Game& g, int x, int y) {
   Selection& s = g.sel;
   調査_2歩フラグ設定(g.pos);
   if (belongs_to_side_to_move(g, s.sel_code)) {
-    s.selection_state = 1;
+    s.selection_state = true;
     描画_桝輪郭(g, SELECTED_FRAME_COLOUR, x, y);
   } else {
-    s.selection_state = 0;
+    s.selection_state = false;
     描画_桝輪郭(g, g.view.guidance_colour, x, y);
   }
   描画_移動可能桝色(g, x, y, g.view.guidance_colour, s.sel_code);
@@ -129,7 +129,7 @@ void hand_click(Game& g, int x, int y) {
 
 void refuse_destination(Game& g) {
   play_refusal(g);
-  g.sel.selection_state = 0;
+  g.sel.selection_state = false;
   描画_将棋盤桝(g);
   描画_桝輪郭(g, g.view.frame_colour, g.sel.sel_x, g.sel.sel_y);
 }
@@ -175,7 +175,7 @@ void make_move(Game& g, int code_before) {
   Selection& s = g.sel;
   const int frame = g.view.frame_colour;
   const bool own_side_moved = is_own_piece(s.sel_code);
-  s.selection_state = 0;
+  s.selection_state = false;
   描画_桝輪郭(g, frame, s.sel_x, s.sel_y);
   描画_桝輪郭(g, frame, s.dest_x, s.dest_y);
   描画_移動可能桝色(g, s.sel_x, s.sel_y, frame, s.sel_code);
@@ -192,8 +192,8 @@ void make_move(Game& g, int code_before) {
 
 void board_click(Game& g, int button, int x, int y) {
   Selection& s = g.sel;
-  if (s.selection_state == 1 && !selected_piece_still_there(g)) s.selection_state = 0;
-  if (s.selection_state == 0) {
+  if (s.selection_state && !selected_piece_still_there(g)) s.selection_state = false;
+  if (!s.selection_state) {
     pick_from_board(g, x, y);
     return;
   }
@@ -230,21 +230,21 @@ void answer_record_shown(Game& g) {
 // Returns false when the match has ended meanwhile.
 bool resume_match(Game& g) {
   if (g.game_mode == MODE_MAN) {
-    if (g.resume_pending == 1) {
-      g.resume_pending = 0;
+    if (g.resume_pending) {
+      g.resume_pending = false;
       start_turn_clock(g);
       announce_army_to_move(g, "対局");
     }
     return true;
   }
   if (g.pos.turn == g.pos.main_sign()) {
-    g.resume_pending = 0;
+    g.resume_pending = false;
     show_message(g, "OKですか？", "再開(COM)");
     com_ban(g);
     return !g.program_ended && g.pos.turn != 0;
   }
-  if (g.pos.turn == g.pos.chess_sign && g.resume_pending == 1) {
-    g.resume_pending = 0;
+  if (g.pos.turn == g.pos.chess_sign && g.resume_pending) {
+    g.resume_pending = false;
     start_turn_clock(g);
     show_message(g, "MANの番です", "対局");
   }
@@ -257,7 +257,7 @@ void on_mouse_down(Game& g, int button, int /*shift*/, double x_twips, double y_
   if (g.program_ended) return;
   if (button != MOUSE_RIGHT) button = MOUSE_LEFT;  // any other button acts as the left one
   close_record_panel(g);
-  if (g.record_mode == 1) {
+  if (g.record_mode) {
     answer_record_shown(g);
     return;
   }

@@ -83,7 +83,7 @@ void take_clocks(Game& g, const SavedMatch& m) {
 }
 
 bool computer_to_move(const Game& g) {
-  return g.game_mode == MODE_COM && g.pos.turn == g.pos.main_sign() && g.record_mode == 0 && g.resume_pending == 0;
+  return g.game_mode == MODE_COM && g.pos.turn == g.pos.main_sign() && !g.record_mode && !g.resume_pending;
 }
 
 }  // namespace
