@@ -15,6 +15,7 @@
 #include "fuzz_check.h"
 #include "match/window.h"
 #include "rules/position_check.h"
+#include "view/twips.h"
 
 namespace velmora::fuzz {
 namespace {

@@ -7,6 +7,7 @@
 
 #include "platform/look.h"
 #include "rules/pieces.h"
+#include "view/twips.h"
 
 namespace velmora::platform {
 

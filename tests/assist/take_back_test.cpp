@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "match/match_fixture.h"
+#include "view/twips.h"
 
 namespace velmora::testing {
 namespace {

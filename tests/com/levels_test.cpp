@@ -12,6 +12,7 @@
 #include "rules/handicap.h"
 #include "rules/setup.h"
 #include "setup/new_game.h"
+#include "view/twips.h"
 
 namespace velmora {
 namespace {

@@ -6,6 +6,7 @@
 
 #include "com_test_support.h"
 #include "computer/strong_player.h"
+#include "view/twips.h"
 
 namespace velmora {
 namespace {

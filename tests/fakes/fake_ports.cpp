@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "view/twips.h"
+
 namespace velmora::testing {
 namespace {
 

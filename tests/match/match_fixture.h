@@ -16,6 +16,7 @@
 #include "fakes/fake_ports.h"
 #include "match/window.h"
 #include "setup/new_game.h"
+#include "view/twips.h"
 
 namespace velmora::testing {
 

@@ -8,6 +8,7 @@
 #include "computer/strong_player.h"
 #include "platform/view_menu.h"
 #include "view/pictures.h"
+#include "view/twips.h"
 #include "window_fixture.h"
 
 namespace velmora::platform::testing {

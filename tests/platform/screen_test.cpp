@@ -3,6 +3,7 @@
 #include <QTest>
 
 #include "platform/look.h"
+#include "view/twips.h"
 #include "window_fixture.h"
 
 namespace velmora::platform::testing {

@@ -7,6 +7,7 @@
 #include "platform/look.h"
 #include "platform/pictures.h"
 #include "view/board_view.h"
+#include "view/twips.h"
 #include "window_fixture.h"
 
 namespace velmora::platform::testing {

@@ -11,6 +11,7 @@
 
 #include "platform/pictures.h"
 #include "rules/pieces.h"
+#include "view/twips.h"
 
 namespace velmora::platform::testing {
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/pieces.h"
+#include "view/twips.h"
 
 namespace velmora {
 namespace {

@@ -5,6 +5,7 @@
 #include "fakes/fake_ports.h"
 #include "view/board_view.h"
 #include "view/pictures.h"
+#include "view/twips.h"
 
 namespace velmora {
 namespace {

@@ -90,7 +90,7 @@ class MatchGame {
       return false;
     }
     king_taken = is_king_kind(kind_of(g.pos.board(move.tx, move.ty)));
-    play_move(g, move);
+    move_piece(g, move);
     if (const auto f = find_fault(g)) {
       fault = f->what;
       return false;

@@ -20,9 +20,9 @@ void flip(AnalysisPosition& p) {
 }
 
 Candidate turned_move(const Candidate& move) {
-  const bool drop = move.sx < 1 || move.sx > 9;
   // A hand column turns like a square's column; a drop's row is its hand index.
-  return {10 - move.sx, drop ? move.sy : 10 - move.sy, 10 - move.tx, 10 - move.ty, -move.starting, -move.final_code};
+  return {10 - move.sx,    move.is_drop() ? move.sy : 10 - move.sy, 10 - move.tx, 10 - move.ty, -move.starting,
+          -move.final_code};
 }
 
 void take_position(AnalysisPosition& p, const Game& g, const Candidate& move) {
@@ -34,11 +34,9 @@ void take_position(AnalysisPosition& p, const Game& g, const Candidate& move) {
   p.last_code = move.final_code;
 }
 
-void play_move(Game& g, const Candidate& move) {
-  int source_row = move.sy;
-  if (move.sx < 1) source_row = enemy_hand_slot(move.sy).y;
-  if (move.sx > 9) source_row = own_hand_slot(move.sy).y;
-  駒移動(g, move.sx, source_row, move.tx, move.ty, move.final_code);
+void move_piece(Game& g, const Candidate& move) {
+  const Slot from = move.source_cell();
+  駒移動(g, from.x, from.y, move.tx, move.ty, move.final_code);
 }
 
 std::optional<PositionFault> find_fault(const Game& g) {

@@ -30,9 +30,9 @@ struct PositionGame {
 // The position after `move` was played on the game.
 void take_position(AnalysisPosition& p, const Game& g, const Candidate& move);
 
-// Plays a candidate with the game's move routine alone (a drop's source row
-// is its hand slot's row).
-void play_move(Game& g, const Candidate& move);
+// Moves a candidate's piece with the game's move routine alone: no sound, no
+// clock, no move list.
+void move_piece(Game& g, const Candidate& move);
 
 // The first fault of the rules' bookkeeping and of the two line-ups.
 std::optional<PositionFault> find_fault(const Game& g);

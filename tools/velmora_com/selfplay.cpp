@@ -30,7 +30,7 @@ std::vector<Candidate> enemy_board_moves(Game& g) {
       if (code < 1) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty) {
-          if (移動チェック(g.pos, x, y, tx, ty, code) != 1 || is_king_kind(kind_of(g.pos.board(tx, ty)))) continue;
+          if (!移動チェック(g.pos, x, y, tx, ty, code) || is_king_kind(kind_of(g.pos.board(tx, ty)))) continue;
           int final_code = code;
           const int promoted = 調査_駒成(x, y, tx, ty, code);
           if (promoted != EMPTY && 移動後チェック(ty, code) == 0) final_code = promoted;
@@ -104,7 +104,7 @@ class SelfPlay {
     const std::vector<Candidate> moves = enemy_board_moves(game.g);
     if (moves.empty()) return Outcome::NoMove;
     const Candidate& move = moves[rng_() % moves.size()];
-    play_move(game.g, move);
+    move_piece(game.g, move);
     if (!checked(game.g, move, "random move")) return Outcome::CheckFailed;
     take_position(p_, game.g, move);
     flip(p_);
@@ -120,7 +120,7 @@ class SelfPlay {
     if (!com_search(game.g, best)) return Outcome::NoMove;
     const bool takes_king = is_king_kind(kind_of(game.g.pos.board(best.tx, best.ty)));
     if (takes_king)
-      play_move(game.g, best);
+      move_piece(game.g, best);
     else
       com_play(game.g, best);
     if (!checked(game.g, best, "computer's move")) return Outcome::CheckFailed;

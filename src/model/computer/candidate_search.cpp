@@ -54,7 +54,7 @@ class Search {
         if (code < 1) continue;
         for (int tx = 1; tx <= 9; ++tx)
           for (int ty = 1; ty <= 9; ++ty)
-            if (移動チェック(p_, x, y, tx, ty, code) == 1 && try_board_move(x, y, tx, ty, code)) return true;
+            if (移動チェック(p_, x, y, tx, ty, code) && try_board_move(x, y, tx, ty, code)) return true;
       }
     }
     return false;
@@ -109,7 +109,7 @@ class Search {
       const int hc = enemy_hand_slot(i).x;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty) {
-          if (移動チェック(p_, hc, i, tx, ty, code) != 1) continue;
+          if (!移動チェック(p_, hc, i, tx, ty, code)) continue;
           com_.com_move_code = code;
           Tenths score = 0;
           {

@@ -9,16 +9,10 @@
 #include "computer/com_analysis.h"
 #include "computer/score_sheet.h"
 #include "influence/maps.h"
+#include "rules/candidate.h"
 #include "rules/position.h"
 
 namespace velmora {
-
-// One candidate: for a drop, sx is the enemy hand column (-1, -5, -3) and sy
-// the hand index.
-struct Candidate {
-  int sx = 0, sy = 0, tx = 0, ty = 0;
-  int starting = 0, final_code = 0;
-};
 
 // Asks the search to list the terms of every evaluation of one candidate
 // (two when its promotion is optional).

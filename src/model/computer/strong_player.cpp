@@ -103,11 +103,10 @@ std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, int sx, int s
 }
 
 bool rules_allow(Position& pos, const Candidate& m, int side) {
-  const bool drop = m.sx < 1 || m.sx > 9;
-  const int source_row = drop ? (m.sx > 9 ? own_hand_slot(m.sy).y : enemy_hand_slot(m.sy).y) : m.sy;
+  const Slot from = m.source_cell();
   調査_2歩フラグ設定(pos);
-  if (sign_of(m.starting) != side || 移動チェック(pos, m.sx, source_row, m.tx, m.ty, m.starting) != 1) return false;
-  if (drop) return m.final_code == m.starting;
+  if (sign_of(m.starting) != side || !移動チェック(pos, from.x, from.y, m.tx, m.ty, m.starting)) return false;
+  if (m.is_drop()) return m.final_code == m.starting;
   if (pos.board(m.sx, m.sy) != m.starting) return false;
   if (m.final_code == m.starting) return 移動後チェック(m.ty, m.starting) == 1;
   return 調査_駒成(m.sx, m.sy, m.tx, m.ty, m.starting) == m.final_code;

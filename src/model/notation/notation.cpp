@@ -8,13 +8,6 @@ namespace {
 const char* const FULL_WIDTH_DIGITS[9] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
 const char* const KANJI_NUMERALS[9] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
 
-// Number of characters of a UTF-8 text (continuation bytes do not count).
-int character_count(const std::string& s) {
-  int n = 0;
-  for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-  return n;
-}
-
 }  // namespace
 
 std::string 文字列変換(int v) {
@@ -22,11 +15,6 @@ std::string 文字列変換(int v) {
   if (v >= 111 && v <= 119) return KANJI_NUMERALS[v - 111];
   if (is_piece(v)) return PIECE_KINDS[kind_of(v)].record_name;
   return "";
-}
-
-double 取得_棋譜のX座標(const std::string& s) {
-  const int length = character_count(s);
-  return cell_left(3 + (13 - length) / 5.0);
 }
 
 }  // namespace velmora

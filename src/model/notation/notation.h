@@ -9,8 +9,4 @@ namespace velmora {
 // -> the record name of its kind, anything else -> "".
 std::string 文字列変換(int v);
 
-// Left edge in twips at which a record text of s's length is printed so that
-// texts of different lengths stay centred (length in characters).
-double 取得_棋譜のX座標(const std::string& s);
-
 }  // namespace velmora

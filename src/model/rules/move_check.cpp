@@ -30,42 +30,40 @@ bool drop_row_allowed(int code, int tx, int ty) {
   return ((row == 7 || row == 9) && (col == 4 || col == 6)) || (row == 8 && col == 5);
 }
 
-int drop_check(const Position& pos, int tx, int ty, int code) {
-  if (piece_at(pos.board, tx, ty) != EMPTY) return 0;
-  if (code == -HU && pos.hu_column_own()[tx] == 1) return 0;
-  if (code == +HU && pos.hu_column_enemy()[tx] == 1) return 0;
-  return drop_row_allowed(code, tx, ty) ? 1 : 0;
+bool drop_check(const Position& pos, int tx, int ty, int code) {
+  if (piece_at(pos.board, tx, ty) != EMPTY) return false;
+  if (code == -HU && pos.hu_column_own()[tx] == 1) return false;
+  if (code == +HU && pos.hu_column_enemy()[tx] == 1) return false;
+  return drop_row_allowed(code, tx, ty);
 }
 
 bool gold_step(int dx, int dy, int f) {
   return (dy == f && std::abs(dx) <= 1) || (dy == 0 && std::abs(dx) == 1) || (dy == -f && dx == 0);
 }
 
-int pawn_check(const Position& pos, int fx, int fy, int tx, int ty, int code) {
+bool pawn_check(const Position& pos, int fx, int fy, int tx, int ty, int code) {
   const int f = code < 0 ? -1 : +1;
   const int start_row = code < 0 ? 8 : 2;
   const int en_passant_row = code < 0 ? 4 : 6;
   const int dx = tx - fx, dy = ty - fy;
   const int target = piece_at(pos.board, tx, ty);
-  if (dx == 0 && target != EMPTY) return 0;
-  if (dx == 0 && dy == f) return 1;
+  if (dx == 0 && target != EMPTY) return false;
+  if (dx == 0 && dy == f) return true;
   if (std::abs(dx) == 1 && dy == f) {
-    if (target != EMPTY) return 1;
+    if (target != EMPTY) return true;
     const HistorySlot& last = pos.history.slot(pos.move_number);
-    return (fy == en_passant_row && piece_at(pos.board, tx, fy) == -code && last.move_to_x == tx &&
-            last.move_to_y == fy && last.move_code == -code)
-               ? 1
-               : 0;
+    return fy == en_passant_row && piece_at(pos.board, tx, fy) == -code && last.move_to_x == tx &&
+           last.move_to_y == fy && last.move_code == -code;
   }
   if (fy == start_row && dx == 0 && dy == 2 * f && piece_at(pos.board, fx, fy + f) == EMPTY &&
       piece_at(pos.board, fx, fy + 2 * f) == EMPTY)
-    return 1;
-  return 0;
+    return true;
+  return false;
 }
 
 // The castling squares are named by the rule itself: nothing records whether
 // king or rook have moved, and attacked squares do not matter.
-int castling_check(const Board& b, int fx, int fy, int tx, int ty, int code) {
+bool castling_check(const Board& b, int fx, int fy, int tx, int ty, int code) {
   auto empty = [&b](int x, int y) { return piece_at(b, x, y) == EMPTY; };
   if (code == +KING && fx == 6 && fy == 1 && ty == 1) {
     if (tx == 8) return empty(7, 1) && empty(8, 1) && b(9, 1) == +ROOK;
@@ -75,10 +73,10 @@ int castling_check(const Board& b, int fx, int fy, int tx, int ty, int code) {
     if (tx == 6) return empty(5, 9) && empty(6, 9) && empty(7, 9) && b(8, 9) == -ROOK;
     if (tx == 2) return empty(2, 9) && empty(3, 9) && b(1, 9) == -ROOK;
   }
-  return 0;
+  return false;
 }
 
-int board_move_check(const Position& pos, int fx, int fy, int tx, int ty, int code) {
+bool board_move_check(const Position& pos, int fx, int fy, int tx, int ty, int code) {
   const Board& b = pos.board;
   const int dx = tx - fx, dy = ty - fy;
   const int f = code < 0 ? -1 : +1;
@@ -119,79 +117,79 @@ int board_move_check(const Position& pos, int fx, int fy, int tx, int ty, int co
     case KNIG: return (std::abs(dx) == 1 && std::abs(dy) == 2) || (std::abs(dx) == 2 && std::abs(dy) == 1);
     case PORN: return pawn_check(pos, fx, fy, tx, ty, code);
     case KING: return one_step(dx, dy) || castling_check(b, fx, fy, tx, ty, code);
-    default: return 0;
+    default: return false;
   }
 }
 
 }  // namespace
 
-int 移動チェック(const Position& pos, int fx, int fy, int tx, int ty, int code) {
-  if (!on_board(tx, ty)) return 0;
-  if (fx == tx && fy == ty) return 0;
-  if (!is_piece(code)) return 0;
+bool 移動チェック(const Position& pos, int fx, int fy, int tx, int ty, int code) {
+  if (!on_board(tx, ty)) return false;
+  if (fx == tx && fy == ty) return false;
+  if (!is_piece(code)) return false;
   const int target = piece_at(pos.board, tx, ty);
-  if (target != EMPTY && sign_of(target) == sign_of(code)) return 0;
+  if (target != EMPTY && sign_of(target) == sign_of(code)) return false;
   if (is_hand_column(fx)) return drop_check(pos, tx, ty, code);
   // A source that is neither a square nor a hand column holds no piece.
-  if (!on_board(fx, fy)) return 0;
-  return board_move_check(pos, fx, fy, tx, ty, code) ? 1 : 0;
+  if (!on_board(fx, fy)) return false;
+  return board_move_check(pos, fx, fy, tx, ty, code);
 }
 
-int 移動チェック角(const Board& board, int fx, int fy, int tx, int ty) {
-  if (!ends_on_board(fx, fy, tx, ty)) return 0;
+bool 移動チェック角(const Board& board, int fx, int fy, int tx, int ty) {
+  if (!ends_on_board(fx, fy, tx, ty)) return false;
   const int dx = tx - fx, dy = ty - fy;
-  if (std::abs(dx) != std::abs(dy)) return 0;
+  if (std::abs(dx) != std::abs(dy)) return false;
   const int sx = sgn(dx), sy = sgn(dy);
   for (int i = 1; i < std::abs(dx); ++i)
-    if (piece_at(board, fx + i * sx, fy + i * sy) != EMPTY) return 0;
-  return 1;
+    if (piece_at(board, fx + i * sx, fy + i * sy) != EMPTY) return false;
+  return true;
 }
 
-int 移動チェックビショ(const Board& board, int fx, int fy, int tx, int ty) {
+bool 移動チェックビショ(const Board& board, int fx, int fy, int tx, int ty) {
   return 移動チェック角(board, fx, fy, tx, ty);
 }
 
-int 移動チェック飛車(const Board& board, int fx, int fy, int tx, int ty) {
-  if (!ends_on_board(fx, fy, tx, ty)) return 0;
-  if (fx != tx && fy != ty) return 0;
+bool 移動チェック飛車(const Board& board, int fx, int fy, int tx, int ty) {
+  if (!ends_on_board(fx, fy, tx, ty)) return false;
+  if (fx != tx && fy != ty) return false;
   for (int y = std::min(fy, ty) + 1; y < std::max(fy, ty); ++y)
-    if (piece_at(board, tx, y) != EMPTY) return 0;
+    if (piece_at(board, tx, y) != EMPTY) return false;
   for (int x = std::min(fx, tx) + 1; x < std::max(fx, tx); ++x)
-    if (piece_at(board, x, ty) != EMPTY) return 0;
-  return 1;
+    if (piece_at(board, x, ty) != EMPTY) return false;
+  return true;
 }
 
-int 移動チェックルーク(const Board& board, int fx, int fy, int tx, int ty) {
+bool 移動チェックルーク(const Board& board, int fx, int fy, int tx, int ty) {
   return 移動チェック飛車(board, fx, fy, tx, ty);
 }
 
-int 移動チェック馬(const Board& board, int fx, int fy, int tx, int ty) {
-  if (!ends_on_board(fx, fy, tx, ty)) return 0;
+bool 移動チェック馬(const Board& board, int fx, int fy, int tx, int ty) {
+  if (!ends_on_board(fx, fy, tx, ty)) return false;
   const int dx = tx - fx, dy = ty - fy;
-  if (dx == 0 || dy == 0) return 0;
-  if (std::abs(dx) > 2 || std::abs(dy) > 2) return 0;
-  if (one_step(dx, dy)) return 0;
-  if (std::abs(dx) == std::abs(dy)) return 0;
+  if (dx == 0 || dy == 0) return false;
+  if (std::abs(dx) > 2 || std::abs(dy) > 2) return false;
+  if (one_step(dx, dy)) return false;
+  if (std::abs(dx) == std::abs(dy)) return false;
   const int leg = std::abs(dx) == 2 ? piece_at(board, fx + sgn(dx), fy) : piece_at(board, fx, fy + sgn(dy));
-  return leg == EMPTY ? 1 : 0;
+  return leg == EMPTY;
 }
 
-int 移動チェック象相(const Board& board, int fx, int fy, int tx, int ty) {
-  if (std::abs(tx - fx) != 2 || std::abs(ty - fy) != 2) return 0;
+bool 移動チェック象相(const Board& board, int fx, int fy, int tx, int ty) {
+  if (std::abs(tx - fx) != 2 || std::abs(ty - fy) != 2) return false;
   return 移動チェック角(board, fx, fy, tx, ty);
 }
 
-int 移動チェック砲取(const Board& board, int fx, int fy, int tx, int ty) {
-  if (!ends_on_board(fx, fy, tx, ty)) return 0;
+bool 移動チェック砲取(const Board& board, int fx, int fy, int tx, int ty) {
+  if (!ends_on_board(fx, fy, tx, ty)) return false;
   int screens = 0;
   if (fx == tx) {
     for (int y = std::min(fy, ty) + 1; y < std::max(fy, ty); ++y) screens += piece_at(board, fx, y) != EMPTY;
   } else if (fy == ty) {
     for (int x = std::min(fx, tx) + 1; x < std::max(fx, tx); ++x) screens += piece_at(board, x, fy) != EMPTY;
   } else {
-    return 0;
+    return false;
   }
-  return screens == 1 ? 1 : 0;
+  return screens == 1;
 }
 
 }  // namespace velmora

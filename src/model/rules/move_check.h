@@ -5,23 +5,28 @@
 
 namespace velmora {
 
-// 1 when the piece with `code` (its code on the board, or after the drop, with
+// Whether the piece with `code` (its code on the board, or after the drop, with
 // its side's sign) may go from (fx, fy) to (tx, ty) under the rules of its
-// kind, else 0. A source column that is a hand column (11, 13, 15, -1, -3, -5)
+// kind. A source column that is a hand column (11, 13, 15, -1, -3, -5)
 // makes it a drop; fy is then not looked at. Reads the board, the two-pawn
 // flags (refresh them with 調査_2歩フラグ設定 before testing pawn drops) and,
 // for en passant, the last recorded move. Whether the mover's own king is left
 // attacked is not considered, nor is promotion.
-int 移動チェック(const Position& pos, int fx, int fy, int tx, int ty, int code);
+[[nodiscard]] bool 移動チェック(const Position& pos, int fx, int fy, int tx, int ty, int code);
 
-// Sliding and leaping patterns. They read the board only and never look at
+// Sliding and leaping patterns: whether the piece may go. They read the board only and never look at
 // the destination square itself.
-int 移動チェック角(const Board& board, int fx, int fy, int tx, int ty);      // diagonal slide
-int 移動チェックビショ(const Board& board, int fx, int fy, int tx, int ty);  // the same, for the chess bishop
-int 移動チェック飛車(const Board& board, int fx, int fy, int tx, int ty);    // orthogonal slide
-int 移動チェックルーク(const Board& board, int fx, int fy, int tx, int ty);  // the same, for the chess rook
-int 移動チェック馬(const Board& board, int fx, int fy, int tx, int ty);      // janggi horse, blocked by its leg
-int 移動チェック象相(const Board& board, int fx, int fy, int tx, int ty);    // janggi elephant, two diagonal steps
-int 移動チェック砲取(const Board& board, int fx, int fy, int tx, int ty);    // cannon capture over one screen
+[[nodiscard]] bool 移動チェック角(const Board& board, int fx, int fy, int tx, int ty);  // diagonal slide
+[[nodiscard]] bool 移動チェックビショ(const Board& board, int fx, int fy, int tx,
+                                      int ty);  // the same, for the chess bishop
+[[nodiscard]] bool 移動チェック飛車(const Board& board, int fx, int fy, int tx, int ty);  // orthogonal slide
+[[nodiscard]] bool 移動チェックルーク(const Board& board, int fx, int fy, int tx,
+                                      int ty);  // the same, for the chess rook
+[[nodiscard]] bool 移動チェック馬(const Board& board, int fx, int fy, int tx,
+                                  int ty);  // janggi horse, blocked by its leg
+[[nodiscard]] bool 移動チェック象相(const Board& board, int fx, int fy, int tx,
+                                    int ty);  // janggi elephant, two diagonal steps
+[[nodiscard]] bool 移動チェック砲取(const Board& board, int fx, int fy, int tx,
+                                    int ty);  // cannon capture over one screen
 
 }  // namespace velmora

@@ -1,6 +1,6 @@
 // Pieces on the board and in the hands: the codes of the kinds (piece_kinds.h),
 // the hand table of the three armies, the hand slots beside the board and the
-// board's geometry.
+// board's size.
 #pragma once
 
 #include <array>
@@ -43,16 +43,8 @@ Slot enemy_hand_slot(int hand_index);
 // Hand index of a slot, or 0 when (x, y) is no slot of a hand.
 int hand_index_of_slot(int x, int y);
 
-// Board geometry in twips: square (x, y) has its top-left corner at
-// (BOARD_LEFT + SQUARE_WIDTH * x, BOARD_TOP + SQUARE_HEIGHT * y).
-inline constexpr int BOARD_LEFT = 2700;
-inline constexpr int BOARD_TOP = 700;
-inline constexpr int SQUARE_WIDTH = 495;
-inline constexpr int SQUARE_HEIGHT = 615;
+// The board has BOARD_SIZE columns and rows, numbered from 1.
 inline constexpr int BOARD_SIZE = 9;
-// The top-left corner of cell (x, y) in twips; fractions of a cell for texts.
-inline constexpr double cell_left(double x) { return BOARD_LEFT + SQUARE_WIDTH * x; }
-inline constexpr double cell_top(double y) { return BOARD_TOP + SQUARE_HEIGHT * y; }
 
 inline constexpr bool on_board(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
 

@@ -32,7 +32,7 @@ AnalysisPosition position_for_search(const Game& g, bool turned) {
 // The candidate in the cells of the window as the person sees it.
 HintMove on_window(const Candidate& c, bool turned) {
   HintMove m{c.sx, c.sy, c.tx, c.ty};
-  if (c.sx < 0) {  // a drop: sy is the hand index
+  if (c.is_drop()) {  // sy is the hand index
     const Slot slot = turned ? own_hand_slot(c.sy) : enemy_hand_slot(c.sy);
     m.from_x = slot.x;
     m.from_y = slot.y;

@@ -17,7 +17,7 @@ bool computer_made(const Game& g, int n) {
 
 bool against_computer(const Game& g) { return g.game_mode == MODE_COM; }
 
-bool match_running(const Game& g) { return g.pos.turn != 0 && g.record_mode == 0; }
+bool match_running(const Game& g) { return g.pos.turn != 0 && !g.record_mode; }
 
 // Moves one take-back removes: the last move, and against the computer,
 // when that was its reply, the person's move before it. 0: none.
@@ -43,7 +43,7 @@ int moves_to_redo(const Game& g) {
 // the next click lets it move, as after "進".
 void play_on(Game& g) {
   if (against_computer(g) && g.pos.turn == g.pos.main_sign()) return;
-  g.resume_pending = 0;
+  g.resume_pending = false;
   start_turn_clock(g);
   if (against_computer(g)) g.clock.timer1_enabled = true;
 }

@@ -98,22 +98,12 @@ void set_up_position(Game& g, const AnalysisPosition& position) {
 }
 
 void com_play(Game& g, const Candidate& best) {
-  const bool drop = best.sx < 0;
-  const int source_row = drop ? enemy_hand_slot(best.sy).y : best.sy;
-  描画_駒点滅(g, best.starting, best.sx, source_row, 3);
-  if (best.starting == +PORN && !drop && best.final_code != best.starting) 描画_桝駒成アニメ(g, best.final_code);
-  駒移動(g, best.sx, source_row, best.tx, best.ty, best.final_code);
-  駒移動音(g, best.final_code);
-
-  g.pos.move_number += 1;
-  update_turn_elapsed(g);
+  const Slot from = best.source_cell();
+  描画_駒点滅(g, best.starting, from.x, from.y, 3);
+  if (best.starting == +PORN && !best.is_drop() && best.final_code != best.starting)
+    描画_桝駒成アニメ(g, best.final_code);
+  play_move(g, best);
   Clocks& clock = g.clock;
-  手順保存(g.pos, best.sx, best.sy, best.tx, best.ty, best.starting, best.final_code,
-           g.com.board_before_com(best.tx, best.ty), clock.clock_own_total, clock.clock_own_total,
-           clock.clock_enemy_total, clock.turn_elapsed + clock.clock_enemy_total);
-
-  g.com.move_counter += 1;
-  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
   clock.timer1_enabled = false;
   勢力調査(g.pos, g.maps);
   clear_thinking_message(g);

@@ -37,9 +37,9 @@ void take_step(Game& g, int from, int to) {
 
 // The reason the ladder cannot be used now (1..3), or 0.
 int ladder_refusal(const Game& g) {
-  if (g.record_mode == 1) return 1;
+  if (g.record_mode) return 1;
   if (g.pos.move_number > 0) return 2;
-  if (g.board_flipped == 1) return 3;
+  if (g.board_flipped) return 3;
   return 0;
 }
 

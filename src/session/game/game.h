@@ -49,7 +49,7 @@ struct ComState : ComAnalysis {
 
 // The person's mouse selection.
 struct Selection {
-  int selection_state = 0;  // 0 nothing selected, 1 a piece is selected
+  bool selection_state = false;  // a piece is selected
   int sel_x = 0, sel_y = 0;
   int sel_code = 0;
   int dest_x = 0, dest_y = 0;
@@ -97,7 +97,7 @@ struct ViewState {
   int current_background = 0;  // 32..36, 0 before one is chosen
   int back_colour = COLOUR_GREEN;
   int frame_colour = COLOUR_GREEN;
-  int guidance_on = 0;
+  bool guidance_on = false;
   int guidance_colour = COLOUR_GREEN;
   Grid<int> square_shade;  // 1 where x + y is even
   bool font_bold = false;  // the coordinate labels make the window font bold for good
@@ -137,10 +137,10 @@ struct Game {
   Ports ports;
 
   int game_mode = MODE_MAN;
-  int record_mode = 0;
-  int resume_pending = 0;
-  int board_flipped = 0;
-  int promotion_choice = 0;  // the code the person chose in the promotion dialog
+  bool record_mode = false;     // a loaded record is shown; the board takes no moves
+  bool resume_pending = false;  // the match resumes at the next click after the move list was stepped through
+  bool board_flipped = false;   // the board is shown turned round
+  int promotion_choice = 0;     // the code the person chose in the promotion dialog
 
   // --- Subsystems ---
   InfluenceMaps maps;

@@ -24,22 +24,22 @@ void match_man_click(Game& g) {
   画面_再描画(g);
   描画_将棋盤桝(g);
   start_turn_clock(g);
-  g.sel.selection_state = 0;
+  g.sel.selection_state = false;
   g.game_mode = MODE_MAN;
-  g.record_mode = 0;
+  g.record_mode = false;
   調査_先手後手(g.pos);
   g.pos.turn = 調査_先番(g.pos, g.pos.move_number);
   announce_army_to_move(g, " ");
-  g.resume_pending = 0;
+  g.resume_pending = false;
 }
 
 void start2_click(Game& g) {
   画面_再描画(g);
   描画_レベル(g, g.com.com_level);
   描画_将棋盤桝(g);
-  g.sel.selection_state = 0;
+  g.sel.selection_state = false;
   g.game_mode = MODE_COM;
-  g.record_mode = 0;
+  g.record_mode = false;
   g.pos.history.set_length(g.com.move_counter);
   // Against the computer the clock runs whether it is shown or not.
   start_turn_time(g);
@@ -48,7 +48,7 @@ void start2_click(Game& g) {
   g.pos.turn = 調査_先番(g.pos, g.pos.move_number);
   // The match starts afresh: no announcement or clock restart is left over
   // from stepping through the list.
-  g.resume_pending = 0;
+  g.resume_pending = false;
   if (g.pos.turn == g.pos.chess_sign) {
     show_message(g, "MANの番です", " ");
   } else if (g.pos.turn == g.pos.main_sign()) {
@@ -59,7 +59,7 @@ void start2_click(Game& g) {
 void reverse_in_match(Game& g) {
   reverse_click(g);
   if (g.game_mode == MODE_COM && g.pos.turn == g.pos.main_sign()) {
-    g.resume_pending = 0;
+    g.resume_pending = false;
     com_ban(g);
   }
 }

@@ -23,6 +23,7 @@
 #include "view/piece_move.h"
 #include "view/sound_effects.h"
 #include "view/texts.h"
+#include "view/twips.h"
 
 namespace velmora {
 namespace {
@@ -63,7 +64,7 @@ void pick_from_board(Game& g, int x, int y) {
   s.sel_code = code;
   描画_移動可能桝色(g, x, y, g.view.guidance_colour, code);
   if (belongs_to_side_to_move(g, code)) {
-    s.selection_state = 1;
+    s.selection_state = true;
     描画_桝輪郭(g, SELECTED_FRAME_COLOUR, x, y);
   } else {
     描画_桝輪郭(g, g.view.guidance_colour, x, y);
@@ -115,10 +116,10 @@ void hand_click(Game& g, int x, int y) {
   Selection& s = g.sel;
   調査_2歩フラグ設定(g.pos);
   if (belongs_to_side_to_move(g, s.sel_code)) {
-    s.selection_state = 1;
+    s.selection_state = true;
     描画_桝輪郭(g, SELECTED_FRAME_COLOUR, x, y);
   } else {
-    s.selection_state = 0;
+    s.selection_state = false;
     描画_桝輪郭(g, g.view.guidance_colour, x, y);
   }
   描画_移動可能桝色(g, x, y, g.view.guidance_colour, s.sel_code);
@@ -128,20 +129,16 @@ void hand_click(Game& g, int x, int y) {
 
 void refuse_destination(Game& g) {
   play_refusal(g);
-  g.sel.selection_state = 0;
+  g.sel.selection_state = false;
   描画_将棋盤桝(g);
   描画_桝輪郭(g, g.view.frame_colour, g.sel.sel_x, g.sel.sel_y);
 }
 
-// Stores the move in the move list. The thinking time of the turn goes to
-// the clock of the side that moved.
-void record_move(Game& g, int code_before, int captured, bool own_side_moved) {
-  const Selection& s = g.sel;
-  const Clocks& c = g.clock;
-  const double own_after = c.clock_own_total + (own_side_moved ? c.turn_elapsed : 0);
-  const double enemy_after = c.clock_enemy_total + (own_side_moved ? 0 : c.turn_elapsed);
-  手順保存(g.pos, s.sel_x, s.sel_y, s.dest_x, s.dest_y, code_before, s.sel_code, captured, c.clock_own_total, own_after,
-           c.clock_enemy_total, enemy_after);
+// The selected piece's move to the destination (a piece from a hand is named
+// by its hand index).
+Candidate selected_move(const Selection& s, int code_before) {
+  const int source_row = on_board(s.sel_x, s.sel_y) ? s.sel_y : hand_index_of_slot(s.sel_x, s.sel_y);
+  return {s.sel_x, source_row, s.dest_x, s.dest_y, code_before, s.sel_code};
 }
 
 // Against the computer: book the person's time, then either the person has
@@ -178,20 +175,12 @@ void make_move(Game& g, int code_before) {
   Selection& s = g.sel;
   const int frame = g.view.frame_colour;
   const bool own_side_moved = is_own_piece(s.sel_code);
-  s.selection_state = 0;
+  s.selection_state = false;
   描画_桝輪郭(g, frame, s.sel_x, s.sel_y);
   描画_桝輪郭(g, frame, s.dest_x, s.dest_y);
   描画_移動可能桝色(g, s.sel_x, s.sel_y, frame, s.sel_code);
 
-  const int captured = g.pos.board(s.dest_x, s.dest_y);
-  駒移動(g, s.sel_x, s.sel_y, s.dest_x, s.dest_y, s.sel_code);
-  駒移動音(g, s.sel_code);
-
-  g.pos.move_number += 1;
-  update_turn_elapsed(g);
-  record_move(g, code_before, captured, own_side_moved);
-  g.com.move_counter += 1;
-  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
+  play_move(g, selected_move(s, code_before));
   描画_移動結果(g, own_side_moved ? g.pos.chess_sign : g.pos.main_sign(), s.dest_x, s.dest_y, s.sel_code, COLOUR_WHITE);
   g.ports.screen.move_list_changed();  // listed before the computer replies or the result is told
 
@@ -203,8 +192,8 @@ void make_move(Game& g, int code_before) {
 
 void board_click(Game& g, int button, int x, int y) {
   Selection& s = g.sel;
-  if (s.selection_state == 1 && !selected_piece_still_there(g)) s.selection_state = 0;
-  if (s.selection_state == 0) {
+  if (s.selection_state && !selected_piece_still_there(g)) s.selection_state = false;
+  if (!s.selection_state) {
     pick_from_board(g, x, y);
     return;
   }
@@ -217,7 +206,7 @@ void board_click(Game& g, int button, int x, int y) {
   // The two-pawn flags are taken afresh: the board may have changed since the
   // hand piece was picked up (a switch of the leading nation exchanges the pawns).
   if (!on_board(s.sel_x, s.sel_y)) 調査_2歩フラグ設定(g.pos);
-  if (移動チェック(g.pos, s.sel_x, s.sel_y, x, y, s.sel_code) == 0) {
+  if (!移動チェック(g.pos, s.sel_x, s.sel_y, x, y, s.sel_code)) {
     refuse_destination(g);
     return;
   }
@@ -241,21 +230,21 @@ void answer_record_shown(Game& g) {
 // Returns false when the match has ended meanwhile.
 bool resume_match(Game& g) {
   if (g.game_mode == MODE_MAN) {
-    if (g.resume_pending == 1) {
-      g.resume_pending = 0;
+    if (g.resume_pending) {
+      g.resume_pending = false;
       start_turn_clock(g);
       announce_army_to_move(g, "対局");
     }
     return true;
   }
   if (g.pos.turn == g.pos.main_sign()) {
-    g.resume_pending = 0;
+    g.resume_pending = false;
     show_message(g, "OKですか？", "再開(COM)");
     com_ban(g);
     return !g.program_ended && g.pos.turn != 0;
   }
-  if (g.pos.turn == g.pos.chess_sign && g.resume_pending == 1) {
-    g.resume_pending = 0;
+  if (g.pos.turn == g.pos.chess_sign && g.resume_pending) {
+    g.resume_pending = false;
     start_turn_clock(g);
     show_message(g, "MANの番です", "対局");
   }
@@ -268,7 +257,7 @@ void on_mouse_down(Game& g, int button, int /*shift*/, double x_twips, double y_
   if (g.program_ended) return;
   if (button != MOUSE_RIGHT) button = MOUSE_LEFT;  // any other button acts as the left one
   close_record_panel(g);
-  if (g.record_mode == 1) {
+  if (g.record_mode) {
     answer_record_shown(g);
     return;
   }

@@ -43,8 +43,8 @@ void on_window_load(Game& g, int window_handle) {
   // Files a run that was killed while writing left behind.
   remove_stale_temporaries(g.working_directory);
   load_all_sounds(g, window_handle);
-  g.record_mode = 0;
-  g.view.guidance_on = 0;
+  g.record_mode = false;
+  g.view.guidance_on = false;
   g.pos.history.set_length(0);
   レベル_設定(g, 3);
   set_constants(g);

@@ -151,7 +151,7 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
 
 void show_record(Game& g, const Record& record) {
   初期設定(g);
-  g.record_mode = 1;
+  g.record_mode = true;
   fill_move_list(g, record);
   fit_start_to_record(g, record.first_move_whole());
   描画_棋譜見出し(g, record.title, record.top_name, record.bottom_name);

@@ -56,13 +56,13 @@ void after_click(Game& g) {
     play_refusal(g);
     return show_message(g, "「対局」で始めて下さい", "開始");
   }
-  g.resume_pending = 1;
+  g.resume_pending = true;
   if (g.pos.move_number >= g.pos.history.record_length) {
-    if (g.record_mode == 1) return show_message(g, "終わり", "進む");
+    if (g.record_mode) return show_message(g, "終わり", "進む");
     play_refusal(g);
     return show_message(g, "できません", "進む");
   }
-  g.sel.selection_state = 0;
+  g.sel.selection_state = false;
   g.clock.timer1_enabled = false;
   描画_将棋盤桝(g);
 
@@ -80,12 +80,12 @@ void after_click(Game& g) {
 
 void replay_click(Game& g) {
   close_record_panel(g);
-  g.resume_pending = 1;
+  g.resume_pending = true;
   if (g.pos.move_number < 1) {
     play_refusal(g);
     return show_message(g, "できません", "戻る");
   }
-  g.sel.selection_state = 0;
+  g.sel.selection_state = false;
   g.clock.timer1_enabled = false;
 
   const int n = g.pos.move_number;
@@ -109,7 +109,7 @@ void fit_start_to_record(Game& g, bool first_move_whole) {
   if (turned) {
     g.pos.board = turned_board(g.pos.board);
     g.pos.history.turned = true;
-    g.board_flipped = 1;
+    g.board_flipped = true;
   }
   g.pos.history.slot(0).board = g.pos.board;
   調査_2歩フラグ設定(g.pos);
@@ -137,12 +137,12 @@ void turn_board_round(Game& g) {
 }
 
 void reverse_click(Game& g) {
-  if (g.record_mode == 1) {
+  if (g.record_mode) {
     play_refusal(g);
     return show_message(g, "棋譜ﾓｰﾄﾞではできません", "反転");
   }
-  g.board_flipped = 1;
-  g.sel.selection_state = 0;
+  g.board_flipped = true;
+  g.sel.selection_state = false;
   turn_board_round(g);
   画面_再描画(g);
   描画_手数(g, g.com.move_counter, COLOUR_WHITE);

@@ -92,7 +92,7 @@ void frame_computers_reply(Game& g) {
 }
 
 bool computer_to_move(const Game& g) {
-  return g.game_mode == MODE_COM && g.pos.turn == g.pos.main_sign() && g.record_mode == 0 && g.resume_pending == 0;
+  return g.game_mode == MODE_COM && g.pos.turn == g.pos.main_sign() && !g.record_mode && !g.resume_pending;
 }
 
 }  // namespace

@@ -20,15 +20,15 @@ void reset_match_state(Game& g) {
   g.pos.chess_sign = +1;
   g.pos.move_number = 0;
   g.com.move_counter = 0;
-  g.board_flipped = 0;
+  g.board_flipped = false;
   g.clock.timer1_enabled = false;
   g.clock.clock_own_total = 0;
   g.clock.clock_enemy_total = 0;
   g.clock.shown_second = 0;
-  g.resume_pending = 0;
-  g.record_mode = 0;
+  g.resume_pending = false;
+  g.record_mode = false;
   g.pos.history.slot(0).move_code = HU;
-  g.sel.selection_state = 0;
+  g.sel.selection_state = false;
   g.view.shown = ShownTexts{};
 }
 

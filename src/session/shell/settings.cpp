@@ -74,7 +74,7 @@ std::vector<std::string> lines_of_menu(const Game& g) {
 
 void set_guidance(Game& g, bool on) {
   g.menu.SIDOU = on;
-  g.view.guidance_on = on ? 1 : 0;
+  g.view.guidance_on = on;
   g.view.guidance_colour = on ? COLOUR_WHITE : g.view.frame_colour;
 }
 

@@ -8,10 +8,10 @@ namespace velmora {
 
 void 描画_移動可能桝色(Game& g, int fx, int fy, int colour, int code) {
   描画_将棋盤桝(g);
-  if (g.view.guidance_on == 0) return;
+  if (!g.view.guidance_on) return;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (移動チェック(g.pos, fx, fy, x, y, code) == 1) 描画_桝輪郭(g, colour, x, y);
+      if (移動チェック(g.pos, fx, fy, x, y, code)) 描画_桝輪郭(g, colour, x, y);
 }
 
 void 描画_駒点滅(Game& g, int code, int x, int y, int n) {

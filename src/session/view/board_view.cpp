@@ -2,6 +2,7 @@
 
 #include "view/clocks.h"
 #include "view/texts.h"
+#include "view/twips.h"
 
 namespace velmora {
 namespace {

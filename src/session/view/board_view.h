@@ -4,6 +4,7 @@
 #pragma once
 
 #include "game/game.h"
+#include "view/twips.h"
 
 namespace velmora {
 

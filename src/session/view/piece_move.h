@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/game.h"
+#include "rules/candidate.h"
 #include "rules/moves.h"
 #include "view/piece_move.h"
 
@@ -12,5 +13,13 @@ namespace velmora {
 // legality test), keeps the own king's square in the maps, and redraws what
 // the move changed.
 MoveReport 駒移動(Game& g, int fx, int fy, int tx, int ty, int code);
+
+// Plays a move of the person or of the computer and books it, the one way a
+// move is played in a match: the piece moves (駒移動) and sounds, the move
+// number and the turn's time advance, the move list keeps the move with the
+// thinking time on the clock of the side that moved, and the move count is
+// shown. What comes before (frames, the flashing piece) and after (the last
+// move's text, handing the turn over) is the caller's.
+void play_move(Game& g, const Candidate& move);
 
 }  // namespace velmora

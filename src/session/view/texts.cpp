@@ -4,6 +4,7 @@
 
 #include "notation/notation.h"
 #include "view/board_view.h"
+#include "view/twips.h"
 
 namespace velmora {
 namespace {
