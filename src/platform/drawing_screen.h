@@ -39,6 +39,7 @@ class PictureScreen final : public DrawingScreen {
   TwipRect window_rect() const override { return TwipRect{}; }
   void set_window_rect(const TwipRect&) override {}
   void drop_clicks_meanwhile() override {}
+  void move_list_changed() override {}
 };
 
 }  // namespace velmora::platform
