@@ -24,8 +24,11 @@ class MoveListDock : public SideDock {
   void follow();
   // Follows a move listed while an event goes on, and shows it at once.
   void follow_at_once();
+  // Shows the caption and every row in the language chosen now.
+  void relabel_rows();
 
  private:
+  void fit_width();
   void apply(const MoveListUpdate& update);
   void go_to_row(int row);
 

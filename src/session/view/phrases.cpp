@@ -1,0 +1,98 @@
+#include "view/phrases.h"
+
+#include <string_view>
+
+namespace velmora {
+namespace {
+
+constexpr const char* PHRASES[] = {PHRASE_WINS,       PHRASE_CANNOT_READ_AT, PHRASE_TOO_MANY_MOVES_AT,
+                                   PHRASE_DAMAGED_AT, PHRASE_FIRST_PLAYER,   PHRASE_SECOND_PLAYER,
+                                   PHRASE_RESULT,       PHRASE_LAST_MOVE,       PHRASE_WRONG_PART};
+
+bool plain_ascii(std::string_view text) {
+  for (const unsigned char c : text)
+    if (c >= 0x80) return false;
+  return true;
+}
+
+// The length in bytes of the UTF-8 character that starts with `lead`.
+std::size_t character_bytes(unsigned char lead) {
+  if (lead < 0x80) return 1;
+  if (lead >= 0xF0) return 4;
+  if (lead >= 0xE0) return 3;
+  return 2;
+}
+
+// A word made only of characters the catalogue holds one by one, such as a
+// square "７六": each character in the language, run together ("7f").
+std::string word_by_characters(const std::string& word, const TextLookup& lookup) {
+  std::string result;
+  for (std::size_t at = 0; at < word.size();) {
+    const std::size_t bytes = character_bytes(static_cast<unsigned char>(word[at]));
+    const std::string found = lookup(word.substr(at, bytes));
+    if (found.empty()) return word;
+    result += found;
+    at += bytes;
+  }
+  return result;
+}
+
+std::string translated_word(const std::string& word, const TextLookup& lookup) {
+  if (plain_ascii(word)) return word;
+  const std::string found = lookup(word);
+  return found.empty() ? word_by_characters(word, lookup) : found;
+}
+
+std::string translated_words(const std::string& line, const TextLookup& lookup) {
+  std::string result;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t space = line.find(' ', start);
+    result += translated_word(line.substr(start, space - start), lookup);
+    if (space == std::string::npos) return result;
+    result += ' ';
+    start = space + 1;
+  }
+}
+
+std::string translated_line(const std::string& line, const TextLookup& lookup);
+
+// The line as one of the phrases with its part filled in; "" when it is none.
+std::string translated_phrase(const std::string& line, const TextLookup& lookup) {
+  for (const std::string_view phrase : PHRASES) {
+    const std::size_t blank = phrase.find("%1");
+    const std::string_view before = phrase.substr(0, blank);
+    const std::string_view after = phrase.substr(blank + 2);
+    if (line.size() < before.size() + after.size() || !line.starts_with(before) || !line.ends_with(after)) continue;
+    const std::string in_language = lookup(std::string(phrase));
+    if (in_language.empty()) continue;
+    const std::string part = line.substr(before.size(), line.size() - before.size() - after.size());
+    return fill(in_language, translated_line(part, lookup));
+  }
+  return "";
+}
+
+std::string translated_line(const std::string& line, const TextLookup& lookup) {
+  if (line.empty() || plain_ascii(line)) return line;
+  if (std::string found = lookup(line); !found.empty()) return found;
+  if (std::string found = translated_phrase(line, lookup); !found.empty()) return found;
+  return translated_words(line, lookup);
+}
+
+}  // namespace
+
+std::string translated_text(const std::string& text, const TextLookup& lookup) {
+  if (text.find('\n') == std::string::npos) return translated_line(text, lookup);
+  if (std::string found = lookup(text); !found.empty()) return found;
+  std::string result;
+  std::size_t start = 0;
+  while (true) {
+    const std::size_t end = text.find('\n', start);
+    result += translated_line(text.substr(start, end - start), lookup);
+    if (end == std::string::npos) return result;
+    result += '\n';
+    start = end + 1;
+  }
+}
+
+}  // namespace velmora
