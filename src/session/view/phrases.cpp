@@ -7,7 +7,7 @@ namespace {
 
 constexpr const char* PHRASES[] = {PHRASE_WINS,       PHRASE_CANNOT_READ_AT, PHRASE_TOO_MANY_MOVES_AT,
                                    PHRASE_DAMAGED_AT, PHRASE_FIRST_PLAYER,   PHRASE_SECOND_PLAYER,
-                                   PHRASE_RESULT,       PHRASE_LAST_MOVE,       PHRASE_WRONG_PART};
+                                   PHRASE_RESULT,     PHRASE_LAST_MOVE,      PHRASE_WRONG_PART};
 
 bool plain_ascii(std::string_view text) {
   for (const unsigned char c : text)
@@ -43,16 +43,22 @@ std::string translated_word(const std::string& word, const TextLookup& lookup) {
   return found.empty() ? word_by_characters(word, lookup) : found;
 }
 
-std::string translated_words(const std::string& line, const TextLookup& lookup) {
+// `text` with each part between two `separator`s put through `each`.
+template <class Each>
+std::string each_part(const std::string& text, char separator, const Each& each) {
   std::string result;
   std::size_t start = 0;
   while (true) {
-    const std::size_t space = line.find(' ', start);
-    result += translated_word(line.substr(start, space - start), lookup);
-    if (space == std::string::npos) return result;
-    result += ' ';
-    start = space + 1;
+    const std::size_t end = text.find(separator, start);
+    result += each(text.substr(start, end - start));
+    if (end == std::string::npos) return result;
+    result += separator;
+    start = end + 1;
   }
+}
+
+std::string translated_words(const std::string& line, const TextLookup& lookup) {
+  return each_part(line, ' ', [&](const std::string& word) { return translated_word(word, lookup); });
 }
 
 std::string translated_line(const std::string& line, const TextLookup& lookup);
@@ -84,15 +90,7 @@ std::string translated_line(const std::string& line, const TextLookup& lookup) {
 std::string translated_text(const std::string& text, const TextLookup& lookup) {
   if (text.find('\n') == std::string::npos) return translated_line(text, lookup);
   if (std::string found = lookup(text); !found.empty()) return found;
-  std::string result;
-  std::size_t start = 0;
-  while (true) {
-    const std::size_t end = text.find('\n', start);
-    result += translated_line(text.substr(start, end - start), lookup);
-    if (end == std::string::npos) return result;
-    result += '\n';
-    start = end + 1;
-  }
+  return each_part(text, '\n', [&](const std::string& line) { return translated_line(line, lookup); });
 }
 
 }  // namespace velmora
