@@ -124,7 +124,7 @@ void ViewMenu::add_exports() {
   connect(text, &QAction::triggered, this, [this] {
     const QString path = ask_save_path(ExportKind::Text, shown(QT_TRID_NOOP("棋譜をテキストで保存")),
                                        shown(QT_TRID_NOOP("棋譜.txt")), shown(QT_TRID_NOOP("テキスト (*.txt)")));
-    if (!path.isEmpty()) window_.dispatch([path](Game& g) { save_record_text(g, path.toStdString()); });
+    if (!path.isEmpty()) window_.dispatch([path](Game& g) { save_record_text(g, path.toStdString(), shown_utf8); });
   });
 }
 

@@ -82,7 +82,8 @@ TEST_F(EnglishTest, TextsMadeOfPartsAreEnglishPartByPart) {
       {"棋譜ﾌｧｲﾙが壊れています（12行目）\n読めない所は空きとして読み込みました",
        "The record file is damaged (line 12)\nWhat could not be read was loaded as empty"},
       {"対局を保存できません\n/tmp/a b/対局\nNo space", "Cannot save the match\n/tmp/a b/対局\nNo space"},
-      {"先手：山田", "First: 山田"},
+      {"先手：八一", "First: 八一"},  // a name stays whole, even one of numerals
+      {"Velmora 棋譜\n  1 ７六 歩\n結果：あなたの勝ち", "Velmora record\n  1 7f Pawn (fu)\nResult: You won"},
       {"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "Handicap: 1 kyu"},
   };
   for (const auto& [japanese, english] : rows) EXPECT_EQ(shown_utf8(japanese), english);

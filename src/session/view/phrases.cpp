@@ -23,24 +23,24 @@ std::size_t character_bytes(unsigned char lead) {
   return 2;
 }
 
-// A word made only of characters the catalogue holds one by one, such as a
-// square "７六": each character in the language, run together ("7f").
-std::string word_by_characters(const std::string& word, const TextLookup& lookup) {
-  std::string result;
-  for (std::size_t at = 0; at < word.size();) {
-    const std::size_t bytes = character_bytes(static_cast<unsigned char>(word[at]));
-    const std::string found = lookup(word.substr(at, bytes));
-    if (found.empty()) return word;
-    result += found;
-    at += bytes;
-  }
-  return result;
+// A square "７六" as its file and rank in the language ("7f"); any other
+// word as it is (a name the player typed stays whole).
+std::string square_or_word(const std::string& word, const TextLookup& lookup) {
+  const std::size_t file_bytes = character_bytes(static_cast<unsigned char>(word[0]));
+  if (file_bytes >= word.size()) return word;
+  const std::size_t rank_bytes = character_bytes(static_cast<unsigned char>(word[file_bytes]));
+  if (file_bytes + rank_bytes != word.size()) return word;
+  const std::string file = lookup(word.substr(0, file_bytes));
+  const std::string rank = lookup(word.substr(file_bytes));
+  const bool square =
+      file.size() == 1 && file[0] >= '1' && file[0] <= '9' && rank.size() == 1 && rank[0] >= 'a' && rank[0] <= 'i';
+  return square ? file + rank : word;
 }
 
 std::string translated_word(const std::string& word, const TextLookup& lookup) {
   if (plain_ascii(word)) return word;
   const std::string found = lookup(word);
-  return found.empty() ? word_by_characters(word, lookup) : found;
+  return found.empty() ? square_or_word(word, lookup) : found;
 }
 
 // `text` with each part between two `separator`s put through `each`.
