@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include "platform/language.h"
 #include "platform/pictures.h"
 
 namespace velmora::platform {
@@ -10,9 +11,10 @@ AboutBox::AboutBox(TwipScale scale, std::function<void()> open_home_page, QWidge
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       zoom_(scale.zoom),
       picture_(named_picture_for(QStringLiteral("ABOUT"), zoom_, *this)),
-      home_page_(new QPushButton(QStringLiteral("ホームページ"), this)),
+      home_page_(new QPushButton(this)),
       ok_(new QPushButton(QStringLiteral("O K"), this)) {
-  setWindowTitle(QStringLiteral("バージョン情報"));
+  set_shown_text(home_page_, QT_TRID_NOOP("ホームページ"));
+  set_shown_text(this, QT_TRID_NOOP("バージョン情報"));
   setAttribute(Qt::WA_WindowPropagation);  // the main window's font, grown with its zoom
   setFixedSize(scale.pixels(4995), scale.pixels(1530));
   home_page_->setGeometry(scale.pixels(600, 1080, 1575, 375));

@@ -17,7 +17,7 @@ std::string refusal_of(const std::string& argument) {
   return "unexpected argument '" + argument + "'";
 }
 
-CommandLine refused(const std::string& refusal) { return {CommandLineAction::Refuse, refusal, {}}; }
+CommandLine refused(const std::string& refusal) { return {CommandLineAction::Refuse, refusal, {}, {}}; }
 
 std::optional<int> move_number(const std::string& text) {
   int n = -1;
@@ -29,7 +29,7 @@ std::optional<int> move_number(const std::string& text) {
 // --picture, --flipped and --move N (or --move=N) in any order, and two
 // operands: the record, then the output file.
 CommandLine read_picture_request(const std::vector<std::string>& arguments) {
-  CommandLine line{CommandLineAction::Picture, {}, {}};
+  CommandLine line{CommandLineAction::Picture, {}, {}, {}};
   std::vector<std::string> operands;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
@@ -55,14 +55,28 @@ CommandLine read_picture_request(const std::vector<std::string>& arguments) {
   return line;
 }
 
+// The game started in a language of its own for this run.
+CommandLine read_play_request(const std::vector<std::string>& arguments) {
+  CommandLine line;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    const bool separate = argument == "--lang";
+    if (!separate && argument.rfind("--lang=", 0) != 0) return refused(refusal_of(argument));
+    if (separate && i + 1 == arguments.size()) return refused("option '--lang' needs a language (ja or en)");
+    line.language = separate ? arguments[++i] : argument.substr(7);
+    if (line.language != "ja" && line.language != "en")
+      return refused("unknown language '" + line.language + "' (ja or en)");
+  }
+  return line;
+}
+
 }  // namespace
 
 CommandLine read_command_line(const std::vector<std::string>& arguments) {
-  if (contains(arguments, {"-h", "--help"})) return {CommandLineAction::Help, {}, {}};
-  if (contains(arguments, {"--version"})) return {CommandLineAction::Version, {}, {}};
+  if (contains(arguments, {"-h", "--help"})) return {CommandLineAction::Help, {}, {}, {}};
+  if (contains(arguments, {"--version"})) return {CommandLineAction::Version, {}, {}, {}};
   if (asks_for_picture(arguments)) return read_picture_request(arguments);
-  if (!arguments.empty()) return refused(refusal_of(arguments.front()));
-  return {};
+  return read_play_request(arguments);
 }
 
 bool asks_for_picture(const std::vector<std::string>& arguments) { return contains(arguments, {"--picture"}); }
@@ -72,7 +86,7 @@ std::vector<std::string> arguments_of(int argc, const char* const* argv) {
 }
 
 std::string help_text() {
-  return "Usage: velmora [--help | --version]\n"
+  return "Usage: velmora [--help | --version | --lang ja|en]\n"
          "       velmora --picture RECORD.棋譜 [--move N] [--flipped] OUT.png\n"
          "Velmora, a board game: a Japanese-Korean army of shogi and janggi pieces\n"
          "against a Western chess army on a 9x9 board, for two people or against\n"
@@ -80,6 +94,8 @@ std::string help_text() {
          "\n"
          "  -h, --help     show this help and exit\n"
          "      --version  show the version and exit\n"
+         "      --lang     ja or en: the window's language for this run (the\n"
+         "                 default is Japanese, or what 表示 > 言語 last chose)\n"
          "      --picture  write the position after move N of a game record (its\n"
          "                 last move without --move; 0 is the start) as a PNG\n"
          "                 picture, as 表示 > 局面を画像で保存 does, turned round\n"

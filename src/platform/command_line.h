@@ -1,5 +1,5 @@
-// The game's command line: it starts the game when empty and otherwise knows
-// --help, --version and --picture.
+// The game's command line: it starts the game when empty or given only
+// --lang, and otherwise knows --help, --version and --picture.
 #pragma once
 
 #include <optional>
@@ -24,12 +24,13 @@ struct CommandLine {
   CommandLineAction action = CommandLineAction::Play;
   std::string refusal;  // what was wrong, for Refuse
   PictureRequest picture;
+  std::string language;  // "ja" or "en" for this run with --lang; empty without
 };
 
 // Reads the arguments after the program name. A request for help (-h,
 // --help) wins over everything else, then one for the version; then
-// --picture with its record, its options and its output file; any other
-// argument is refused.
+// --picture with its record, its options and its output file; then --lang
+// with "ja" or "en" (or --lang=en); any other argument is refused.
 CommandLine read_command_line(const std::vector<std::string>& arguments);
 std::vector<std::string> arguments_of(int argc, const char* const* argv);
 // Whether the arguments ask for a picture (rightly or not).

@@ -3,6 +3,8 @@
 #include <QScopeGuard>
 #include <utility>
 
+#include "platform/language.h"
+
 namespace velmora::platform {
 
 void DrawingScreen::paste_picture(int picture, int shade, double left, double top) {
@@ -18,7 +20,7 @@ void DrawingScreen::outline(int colour, double left, double top, double right, d
 }
 
 void DrawingScreen::print_text(const std::string& text, double left, double top, int size, int colour, bool bold) {
-  if (drawing_ != nullptr) drawing_->print_text(text, left, top, size, colour, bold);
+  if (drawing_ != nullptr) drawing_->print_text(shown_utf8(text), left, top, size, colour, bold);
 }
 
 void DrawingScreen::draw_on(Drawing& drawing, const std::function<void()>& draw) {

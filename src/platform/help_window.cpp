@@ -6,26 +6,28 @@
 #include <QVBoxLayout>
 
 #include "platform/keyboard.h"
+#include "platform/language.h"
 
 namespace velmora::platform {
 namespace {
 
 // The mouse, as the board takes it.
-const QList<HelpRow>& mouse_help() {
-  static const QList<HelpRow> rows = {
-      {QStringLiteral("左クリック"), QStringLiteral("駒（盤上の駒か持駒）を選び、行き先を左クリックで指す")},
-      {QStringLiteral("右クリック"), QStringLiteral("行き先を右クリックすると成って指す（ﾁｪｽのﾎﾟｰﾝは成る駒を選ぶ）")},
+QList<HelpRow> mouse_help() {
+  const QList<HelpRow> rows = {
+      {shown(QT_TRID_NOOP("左クリック")), shown(QT_TRID_NOOP("駒（盤上の駒か持駒）を選び、行き先を左クリックで指す"))},
+      {shown(QT_TRID_NOOP("右クリック")),
+       shown(QT_TRID_NOOP("行き先を右クリックすると成って指す（ﾁｪｽのﾎﾟｰﾝは成る駒を選ぶ）"))},
   };
   return rows;
 }
 
 // What the commands on the bar do; a menu tells its items instead.
 QString command_help(const QString& name) {
-  if (name == QLatin1String("REPLAY")) return QStringLiteral("一手戻る");
-  if (name == QLatin1String("AFTER")) return QStringLiteral("一手進む");
-  if (name == QLatin1String("LBEL_UP")) return QStringLiteral("対局の前に、上の軍の駒を減らす（ﾊﾝﾃﾞｨｷｬｯﾌﾟ）");
-  if (name == QLatin1String("LEBEL_DOWN")) return QStringLiteral("対局の前に、下の軍の駒を減らす（ﾊﾝﾃﾞｨｷｬｯﾌﾟ）");
-  if (name == QLatin1String("VER")) return QStringLiteral("版とホームページ");
+  if (name == QLatin1String("REPLAY")) return shown(QT_TRID_NOOP("一手戻る"));
+  if (name == QLatin1String("AFTER")) return shown(QT_TRID_NOOP("一手進む"));
+  if (name == QLatin1String("LBEL_UP")) return shown(QT_TRID_NOOP("対局の前に、上の軍の駒を減らす（ﾊﾝﾃﾞｨｷｬｯﾌﾟ）"));
+  if (name == QLatin1String("LEBEL_DOWN")) return shown(QT_TRID_NOOP("対局の前に、下の軍の駒を減らす（ﾊﾝﾃﾞｨｷｬｯﾌﾟ）"));
+  if (name == QLatin1String("VER")) return shown(QT_TRID_NOOP("版とホームページ"));
   return QString();
 }
 
@@ -66,10 +68,10 @@ QString key_text(const QKeySequence& keys) {
 QList<HelpRow> key_help(const MainWindow& window, const QMenu& view_menu) {
   QList<HelpRow> rows;
   for (const MenuKey& key : menu_keys()) rows.append({key_text(key.keys), window.action(key.item)->text()});
-  for (const StepKey& key : step_keys()) rows.append({key_text(key.keys), QString::fromUtf8(key.does)});
+  for (const StepKey& key : step_keys()) rows.append({key_text(key.keys), shown(key.does)});
   for (const QAction* action : view_menu.actions())
     if (!action->shortcut().isEmpty()) rows.append({key_text(action->shortcut()), action->text()});
-  rows.append({QStringLiteral("Esc"), QStringLiteral("終わり（対局中でも、すぐに終わる）")});
+  rows.append({QStringLiteral("Esc"), shown(QT_TRID_NOOP("終わり（対局中でも、すぐに終わる）"))});
   return rows;
 }
 
@@ -84,15 +86,15 @@ QList<HelpRow> menu_help(const MainWindow& window) {
 
 HelpWindow::HelpWindow(MainWindow& window, const QMenu& view_menu)
     : QDialog(&window, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), text_(new QLabel(this)) {
-  setWindowTitle(QStringLiteral("操作説明"));
+  set_shown_text(this, QT_TRID_NOOP("操作説明"));
   setObjectName(QStringLiteral("HELP_WINDOW"));
   setAttribute(Qt::WA_WindowPropagation);  // the main window's font, grown with its zoom
   text_->setTextFormat(Qt::RichText);
-  text_->setText(section(QStringLiteral("マウス"), mouse_help()) +
-                 section(QStringLiteral("キー"), key_help(window, view_menu)) +
-                 section(QStringLiteral("メニュー"), menu_help(window)));
+  text_->setText(section(shown(QT_TRID_NOOP("マウス")), mouse_help()) +
+                 section(shown(QT_TRID_NOOP("キー")), key_help(window, view_menu)) +
+                 section(shown(QT_TRID_NOOP("メニュー")), menu_help(window)));
   auto* buttons = new QDialogButtonBox(this);
-  QPushButton* close = buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
+  QPushButton* close = buttons->addButton(shown(QT_TRID_NOOP("閉じる")), QDialogButtonBox::RejectRole);
   close->setDefault(true);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);

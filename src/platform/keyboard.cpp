@@ -48,8 +48,8 @@ std::span<const MenuKey> menu_keys() {
 
 std::span<const StepKey> step_keys() {
   static const std::array keys{
-      StepKey{QKeySequence(Qt::Key_Home), "開始局面（棋譜一覧の最初）", [](const Game&) { return 0; }},
-      StepKey{QKeySequence(Qt::Key_End), "最後の手（棋譜一覧の最後）",
+      StepKey{QKeySequence(Qt::Key_Home), QT_TRID_NOOP("開始局面（棋譜一覧の最初）"), [](const Game&) { return 0; }},
+      StepKey{QKeySequence(Qt::Key_End), QT_TRID_NOOP("最後の手（棋譜一覧の最後）"),
               [](const Game& g) { return g.pos.history.record_length; }},
   };
   return keys;

@@ -9,6 +9,7 @@
 #include "platform/desktop_game.h"
 #include "platform/end_signals.h"
 #include "platform/game_folders.h"
+#include "platform/language.h"
 #include "platform/picture_command.h"
 
 using namespace velmora::platform;
@@ -51,6 +52,7 @@ int main(int argc, char** argv) {
     std::cerr << refusal_text(line);
     return 2;
   }
+  if (const auto language = language_of_code(line.language)) choose_language_for_run(*language);
   use_japanese_font();
   use_qt_translations();
   use_game_icon();

@@ -16,6 +16,8 @@
 #include <thread>
 
 #include "match/window.h"
+#include "platform/board_reader.h"
+#include "platform/language.h"
 #include "resume/resume.h"
 
 namespace velmora::platform {
@@ -109,6 +111,7 @@ void MainWindow::build_menus() {
     const MenuItem item = entry.item;
     if (has_items(item)) {
       QMenu* menu = parent ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+      set_shown_text(menu, entry.caption);
       menu->setAttribute(Qt::WA_WindowPropagation);  // the window's font
       menu->menuAction()->setObjectName(QString::fromUtf8(entry.name));
       menus[item] = menu;
@@ -119,6 +122,7 @@ void MainWindow::build_menus() {
       continue;
     }
     QAction* action = parent ? parent->addAction(caption) : menuBar()->addAction(caption);
+    set_shown_text(action, entry.caption);
     action->setObjectName(QString::fromUtf8(entry.name));
     action->setCheckable(entry.checkable);
     actions_[item] = action;
@@ -165,6 +169,7 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event, bool keeps_ma
 void MainWindow::show_changes() {
   if (game_ == nullptr) return;
   canvas_->set_margin_picture(game_->view.current_background);
+  tell_board(*canvas_, *game_);
   mirror_check_marks();
   Q_EMIT changes_shown();
 }
@@ -235,12 +240,13 @@ void MainWindow::mirror_check_marks() {
 // Esc ends the program wherever the keyboard is, except in a text field
 // being edited.
 void MainWindow::keyPressEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Escape && qobject_cast<QLineEdit*>(focusWidget()) == nullptr) {
-    stop_work_aside();
-    dispatch([](Game& g) { on_key_press(g, KEY_ESCAPE); });
-    return;
-  }
+  if (event->key() == Qt::Key_Escape && qobject_cast<QLineEdit*>(focusWidget()) == nullptr) return press_escape();
   QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::press_escape() {
+  stop_work_aside();
+  dispatch([](Game& g) { on_key_press(g, KEY_ESCAPE); });
 }
 
 // Idle, or while level 4 thinks, the signal closes the window: the search

@@ -59,14 +59,18 @@ class MainWindow : public QMainWindow {
 
   QSize sizeHint() const override;
 
-  // Shows what the running event has changed so far: the drawing, the check
-  // marks and, through changes_shown, what follows the game beside it. Done
+  // Shows what the running event has changed so far: the drawing, the board's
+  // description for a screen reader, the check marks and, through
+  // changes_shown, what follows the game beside it. Done
   // after every event and before a message box opens.
   void show_changes();
 
   // The session ends (SIGTERM, SIGHUP): the game ends as closing the window
   // ends it, with the match kept for 前回の対局を再開.
   void end_by_signal();
+
+  // Esc: the game ends at once (the running match is kept).
+  void press_escape();
 
  Q_SIGNALS:
   // What an event changed so far is shown (after it, or before a box).

@@ -7,6 +7,8 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
+#include "platform/language.h"
+
 namespace velmora::platform {
 
 namespace {
@@ -51,9 +53,9 @@ void make_room_for_title(QMessageBox& box) {
 
 Answer ask(QMessageBox& box) {
   box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
-  // The game speaks Japanese throughout, its answer buttons included.
-  box.button(QMessageBox::Yes)->setText(QStringLiteral("はい(&Y)"));
-  box.button(QMessageBox::No)->setText(QStringLiteral("いいえ(&N)"));
+  // The answer buttons speak the window's language, as the rest of the game does.
+  set_shown_text(box.button(QMessageBox::Yes), QT_TRID_NOOP("はい(&Y)"));
+  set_shown_text(box.button(QMessageBox::No), QT_TRID_NOOP("いいえ(&N)"));
   box.setDefaultButton(QMessageBox::Yes);
   return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
@@ -65,13 +67,13 @@ Answer show_message_box(QWidget* parent, const std::string& text, const std::str
   GameMessageBox box(parent, buttons == Buttons::YesNo);
   box.setAttribute(Qt::WA_WindowPropagation);  // the font of the window, grown with its zoom
   // Line breaks may come as carriage returns alone.
-  QString lines = QString::fromStdString(text);
+  QString lines = shown(text);
   lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
   box.setTextFormat(Qt::PlainText);
   box.setText(lines);
   // An empty title would make the window system show the program's name instead;
   // a blank keeps the title bar as empty as the game asks.
-  box.setWindowTitle(title.empty() ? QStringLiteral(" ") : QString::fromStdString(title));
+  box.setWindowTitle(title.empty() ? QStringLiteral(" ") : shown(title));
   box.setIcon(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
   make_room_for_title(box);
   if (buttons == Buttons::YesNo) return ask(box);

@@ -1,17 +1,20 @@
 #include "platform/move_list_dock.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 #include <thread>
 
 #include "assist/match_review.h"
 #include "assist/move_list_panel.h"
+#include "platform/language.h"
 #include "platform/look.h"
+#include "rules/pieces.h"
 
 namespace velmora::platform {
 namespace {
 
-// The widest row the list holds.
-constexpr const char* WIDEST_ROW = "999 ５四 ﾋﾞｼｮｯﾌﾟ";
+// The widest row the list holds, before its piece's name.
+constexpr const char* WIDEST_ROW_START = "999 ５四 ";
 // Room beside it for the scroll bar and the row's margins, in widths of "M".
 constexpr int ROOM_CHARACTERS = 4;
 // Room after the widest row for a mark ("  ??").
@@ -22,21 +25,19 @@ constexpr int ROW_TEXT_ROLE = Qt::UserRole;
 }  // namespace
 
 MoveListDock::MoveListDock(MainWindow& window, Game& game)
-    : SideDock(QStringLiteral("棋譜一覧"), window, Qt::RightDockWidgetArea),
+    : SideDock(QString(), window, Qt::RightDockWidgetArea),
       window_(window),
       game_(game),
       list_(new QListWidget(this)),
       review_panel_(new ReviewPanel(this)) {
   setObjectName(QStringLiteral("MOVE_LIST"));
-  const QFontMetrics metrics = list_->fontMetrics();
-  list_->setFixedWidth(metrics.horizontalAdvance(QString::fromUtf8(WIDEST_ROW)) +
-                       metrics.horizontalAdvance(QLatin1Char('M')) * (ROOM_CHARACTERS + MARK_CHARACTERS));
+  set_shown_text(this, QT_TRID_NOOP("棋譜一覧"));
   auto* column = new QWidget(this);
   auto* layout = new QVBoxLayout(column);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(list_, 1);
   layout->addWidget(review_panel_);
-  review_panel_->setFixedWidth(list_->width());
+  fit_width();
   setWidget(column);
   connect(&review_panel_->graph(), &ReviewGraph::row_chosen, this, &MoveListDock::go_to_row);
   connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) { go_to_row(list_->row(item)); });
@@ -64,13 +65,35 @@ void MoveListDock::follow_at_once() {
   list_->viewport()->repaint();
 }
 
+// As wide as the widest row: in Japanese the bishop's, in another language
+// that of the longest piece name there.
+void MoveListDock::fit_width() {
+  const QFontMetrics metrics = list_->fontMetrics();
+  const auto row_width = [&](int kind) {
+    return metrics.horizontalAdvance(shown(std::string(WIDEST_ROW_START) + PIECE_KINDS[kind].record_name));
+  };
+  int widest = row_width(BISH);
+  if (chosen_language() != Language::Japanese)
+    for (int kind = 1; kind <= KIND_COUNT; ++kind) widest = std::max(widest, row_width(kind));
+  list_->setFixedWidth(widest + metrics.horizontalAdvance(QLatin1Char('M')) * (ROOM_CHARACTERS + MARK_CHARACTERS));
+  review_panel_->setFixedWidth(list_->width());
+}
+
+void MoveListDock::relabel_rows() {
+  fit_width();
+  if (isHidden()) return;
+  // Shown again, the dock takes its new width from the window.
+  show_beside_board(false);
+  show_beside_board(true);
+}
+
 void MoveListDock::apply(const MoveListUpdate& update) {
   const QSignalBlocker quiet(list_);
   while (list_->count() > update.row_count) delete list_->takeItem(list_->count() - 1);
   QStringList added;
   for (int i = 0; i < static_cast<int>(update.rows.size()); ++i) {
     const int row = update.first_row + i;
-    const QString text = QString::fromStdString(update.rows[i]);
+    const QString text = shown(update.rows[i]);
     if (row >= list_->count()) {
       added.append(text);
     } else if (list_->item(row)->data(ROW_TEXT_ROLE).toString() != text) {

@@ -32,8 +32,11 @@ class MoveListDock : public SideDock {
   // 対局解析 of the match on show, as an event of the game: the progress
   // shows under the list until the review ends.
   void review(Game& g);
+  // Shows the caption and every row in the language chosen now.
+  void relabel_rows();
 
  private:
+  void fit_width();
   void apply(const MoveListUpdate& update);
   // The marks beside the rows, the summary and the graph, as the review
   // standing for the list (if any) has them.

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/language.h"
 #include "platform/pictures.h"
 #include "platform/qt_clock.h"
 #include "rules/pieces.h"
@@ -46,7 +47,7 @@ QImage PromotionDialog::choice_picture(const Choice& choice, bool pressed) const
 
 PromotionDialog::PromotionDialog(int side, TwipScale scale, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), side_(side), zoom_(scale.zoom) {
-  setWindowTitle(QStringLiteral("成り"));
+  set_shown_text(this, QT_TRID_NOOP("成り"));
   choices_ = {{PORN, "PORN", nullptr},  {ROOK, "ROOK", nullptr}, {KNIG, "NIGT", nullptr},
               {BISH, "BISYO", nullptr}, {QEEN, "QEEN", nullptr}, {KING, "KING", nullptr}};
   int top = scale.pixels(MARGIN_TWIPS);

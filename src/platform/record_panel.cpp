@@ -10,6 +10,7 @@
 #include <cmath>
 #include <utility>
 
+#include "platform/language.h"
 #include "platform/message_box.h"
 #include "record/record_folder.h"
 
@@ -29,8 +30,8 @@ constexpr int FILE_LIST_HEIGHT = 930;
 constexpr int RETURN_WIDTH = 855, RETURN_HEIGHT = 375;
 constexpr int MARGIN = 120;
 // Label1(0) file name, (1) second player, (2) first player, (3) title.
-const std::array<QString, 4> LABEL_CAPTIONS{QStringLiteral("ﾌｧｲﾙ名 ："), QStringLiteral("後    手 ："),
-                                            QStringLiteral("先    手 ："), QStringLiteral("対 局 名：")};
+const std::array<const char*, 4> LABEL_CAPTIONS{QT_TRID_NOOP("ﾌｧｲﾙ名 ："), QT_TRID_NOOP("後    手 ："),
+                                                QT_TRID_NOOP("先    手 ："), QT_TRID_NOOP("対 局 名：")};
 // The rows of the fields from the top: title, first player, second player,
 // file name, each as (label index, field number).
 constexpr std::array<std::pair<int, int>, 4> FIELD_ROWS{{{3, 2}, {2, 3}, {1, 4}, {0, 1}}};
@@ -102,7 +103,10 @@ QWidget* RecordPanel::make_fields() {
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setSpacing(0);
   for (std::size_t i = 0; i < texts_.size(); ++i) texts_[i] = new QLineEdit(fields);
-  for (std::size_t i = 0; i < labels_.size(); ++i) labels_[i] = new QLabel(LABEL_CAPTIONS[i], fields);
+  for (std::size_t i = 0; i < labels_.size(); ++i) {
+    labels_[i] = new QLabel(fields);
+    set_shown_text(labels_[i], LABEL_CAPTIONS[i]);
+  }
   for (int row = 0; row < static_cast<int>(FIELD_ROWS.size()); ++row) {
     const auto [label, field] = FIELD_ROWS[row];
     grid->addWidget(labels_[label], row, 0);
@@ -206,7 +210,8 @@ void RecordPanel::choose_file(const QListWidgetItem& item) {
 bool RecordPanel::choose_drive(const QString& root) {
   const QStorageInfo drive(root);
   if (!drive.isValid() || !drive.isReady() || !QDir(root).isReadable()) {
-    show_message_box(dock_->parentWidget(), "ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ", Buttons::Ok, Icon::None);
+    show_message_box(dock_->parentWidget(), QT_TRID_NOOP("ﾃﾞﾊﾞｲｽが準備できていません"), QT_TRID_NOOP("ｴﾗｰ"),
+                     Buttons::Ok, Icon::None);
     drive_list_->setCurrentIndex(drive_list_->findData(QStorageInfo(folder_).rootPath()));
     return false;
   }

@@ -48,6 +48,8 @@ class RecordPanel : public QObject {
   QPushButton* return_button() const { return return_button_; }
   // Every control that can hold the keyboard's focus.
   QList<QWidget*> controls() const;
+  // After the captions changed language: each fitted to its label again.
+  void refit_captions() { size_controls(); }
 
  Q_SIGNALS:
   // A file was chosen: clicked, or Enter pressed on it. The name is the

@@ -16,7 +16,9 @@
 #include "assist/record_text.h"
 #include "assist/take_back.h"
 #include "platform/board_picture.h"
+#include "platform/language.h"
 #include "resume/resume.h"
+#include "view/board_view.h"
 #include "view/texts.h"
 
 namespace velmora::platform {
@@ -25,8 +27,10 @@ ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
     : window_(window),
       screen_(screen),
       game_(game),
-      menu_(window.menuBar()->addMenu(QStringLiteral("表示"))),
-      dock_(new MoveListDock(window, game)) {
+      menu_(window.menuBar()->addMenu(QString())),
+      dock_(new MoveListDock(window, game)),
+      move_field_(new MoveField(window)) {
+  set_shown_text(menu_, QT_TRID_NOOP("表示"));
   menu_->setAttribute(Qt::WA_WindowPropagation);  // the window's font
   menu_->menuAction()->setObjectName(QStringLiteral("VIEW"));
   screen.set_move_list_view([this] { dock_->follow_at_once(); });
@@ -39,6 +43,7 @@ ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
   menu_->addSeparator();
   add_volume();
   menu_->addSeparator();
+  add_languages();
   add_help();
 }
 
@@ -49,7 +54,8 @@ QAction* ViewMenu::find(const char* name) const {
 }
 
 void ViewMenu::add_game_commands() {
-  QAction* move_list = menu_->addAction(QStringLiteral("棋譜一覧"));
+  QAction* move_list = menu_->addAction(QString());
+  set_shown_text(move_list, QT_TRID_NOOP("棋譜一覧"));
   move_list->setObjectName(QStringLiteral("MOVE_LIST"));
   move_list->setCheckable(true);
   move_list->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
@@ -64,13 +70,14 @@ void ViewMenu::add_game_commands() {
     void (*command)(Game&);
     bool stops_search;
   } commands[] = {
-      {"TAKE_BACK", "待った", QKeySequence(Qt::CTRL | Qt::Key_Z), take_back, true},
-      {"TAKE_BACK_REDO", "待った取消", QKeySequence(Qt::CTRL | Qt::Key_Y), take_back_redo, false},
-      {"HINT", "ヒント", QKeySequence(Qt::Key_F2), hint_click, false},
-      {"RESUME_MATCH", "前回の対局を再開", QKeySequence(Qt::CTRL | Qt::Key_R), resume_match_click, false},
+      {"TAKE_BACK", QT_TRID_NOOP("待った"), QKeySequence(Qt::CTRL | Qt::Key_Z), take_back, true},
+      {"TAKE_BACK_REDO", QT_TRID_NOOP("待った取消"), QKeySequence(Qt::CTRL | Qt::Key_Y), take_back_redo, false},
+      {"HINT", QT_TRID_NOOP("ヒント"), QKeySequence(Qt::Key_F2), hint_click, false},
+      {"RESUME_MATCH", QT_TRID_NOOP("前回の対局を再開"), QKeySequence(Qt::CTRL | Qt::Key_R), resume_match_click, false},
   };
   for (const auto& c : commands) {
-    QAction* action = menu_->addAction(QString::fromUtf8(c.caption));
+    QAction* action = menu_->addAction(QString());
+    set_shown_text(action, c.caption);
     action->setObjectName(QString::fromUtf8(c.name));
     action->setShortcut(c.keys);
     connect(action, &QAction::triggered, this, [this, command = c.command, stops = c.stops_search] {
@@ -88,6 +95,11 @@ void ViewMenu::add_game_commands() {
     find("MOVE_LIST")->setChecked(true);
     window_.dispatch([this](Game& g) { dock_->review(g); });
   });
+  QAction* type_move = menu_->addAction(QString());
+  set_shown_text(type_move, QT_TRID_NOOP("指し手を入力"));
+  type_move->setObjectName(QStringLiteral("TYPE_MOVE"));
+  type_move->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+  connect(type_move, &QAction::triggered, move_field_, &MoveField::open);
   // 前回の対局を再開 is enabled only while there is a match to resume.
   connect(&window_, &MainWindow::changes_shown, this, &ViewMenu::follow_match_to_resume);
 }
@@ -95,29 +107,33 @@ void ViewMenu::add_game_commands() {
 void ViewMenu::follow_match_to_resume() { find("RESUME_MATCH")->setEnabled(match_to_resume(game_)); }
 
 void ViewMenu::add_exports() {
-  QAction* copy = menu_->addAction(QStringLiteral("局面を画像でコピー"));
+  QAction* copy = menu_->addAction(QString());
+  set_shown_text(copy, QT_TRID_NOOP("局面を画像でコピー"));
   copy->setObjectName(QStringLiteral("COPY_PICTURE"));
   connect(copy, &QAction::triggered, this,
           [this] { window_.dispatch([this](Game& g) { copy_board_picture(g, screen_); }); });
 
-  QAction* picture = menu_->addAction(QStringLiteral("局面を画像で保存..."));
+  QAction* picture = menu_->addAction(QString());
+  set_shown_text(picture, QT_TRID_NOOP("局面を画像で保存..."));
   picture->setObjectName(QStringLiteral("SAVE_PICTURE"));
   connect(picture, &QAction::triggered, this, [this] {
-    const QString path = ask_save_path(ExportKind::Picture, QStringLiteral("局面を画像で保存"),
-                                       QStringLiteral("局面.png"), QStringLiteral("PNG (*.png)"));
+    const QString path = ask_save_path(ExportKind::Picture, shown(QT_TRID_NOOP("局面を画像で保存")),
+                                       shown(QT_TRID_NOOP("局面.png")), QStringLiteral("PNG (*.png)"));
     if (path.isEmpty()) return;
     window_.dispatch([this, path](Game& g) {
       if (const std::error_code error = save_board_picture(g, screen_, path))
-        show_message(g, "書き込めません\n" + path.toStdString() + "\n" + error.message(), "表示", Icon::Exclamation);
+        show_message(g, QT_TRID_NOOP("書き込めません") "\n" + path.toStdString() + "\n" + error.message(), "表示",
+                     Icon::Exclamation);
     });
   });
 
-  QAction* text = menu_->addAction(QStringLiteral("棋譜をテキストで保存..."));
+  QAction* text = menu_->addAction(QString());
+  set_shown_text(text, QT_TRID_NOOP("棋譜をテキストで保存..."));
   text->setObjectName(QStringLiteral("SAVE_TEXT"));
   connect(text, &QAction::triggered, this, [this] {
-    const QString path = ask_save_path(ExportKind::Text, QStringLiteral("棋譜をテキストで保存"),
-                                       QStringLiteral("棋譜.txt"), QStringLiteral("テキスト (*.txt)"));
-    if (!path.isEmpty()) window_.dispatch([path](Game& g) { save_record_text(g, path.toStdString()); });
+    const QString path = ask_save_path(ExportKind::Text, shown(QT_TRID_NOOP("棋譜をテキストで保存")),
+                                       shown(QT_TRID_NOOP("棋譜.txt")), shown(QT_TRID_NOOP("テキスト (*.txt)")));
+    if (!path.isEmpty()) window_.dispatch([path](Game& g) { save_record_text(g, path.toStdString(), shown_utf8); });
   });
 }
 
@@ -126,7 +142,9 @@ void ViewMenu::add_exports() {
 void ViewMenu::add_volume() {
   auto* row = new QWidget(menu_);
   auto* layout = new QHBoxLayout(row);
-  layout->addWidget(new QLabel(QStringLiteral("効果音量"), row));
+  auto* volume_label = new QLabel(row);
+  set_shown_text(volume_label, QT_TRID_NOOP("効果音量"));
+  layout->addWidget(volume_label);
   volume_ = new QSlider(Qt::Horizontal, row);
   volume_->setObjectName(QStringLiteral("EFFECT_VOLUME"));
   volume_->setRange(0, FULL_EFFECT_VOLUME);
@@ -144,7 +162,8 @@ void ViewMenu::add_volume() {
     if (!volume_->isSliderDown()) take_volume();
   });
 
-  mute_ = menu_->addAction(QStringLiteral("効果音ミュート"));
+  mute_ = menu_->addAction(QString());
+  set_shown_text(mute_, QT_TRID_NOOP("効果音ミュート"));
   mute_->setObjectName(QStringLiteral("EFFECT_MUTE"));
   mute_->setCheckable(true);
   connect(mute_, &QAction::toggled, this,
@@ -165,6 +184,10 @@ void ViewMenu::start() {
     apply_effect_volume(g);
     look_for_match_to_resume(g);
   });
+  // The language remembered from the last run, unless this run was given one.
+  const auto remembered = language_of_code(game_.assist.language);
+  if (!language_given_for_run() && remembered && *remembered != chosen_language()) choose_language(*remembered);
+  if (chosen_language() != Language::Japanese) show_in_chosen_language();
   const AssistState& assist = game_.assist;
   {
     const QSignalBlocker quiet_slider(volume_);
@@ -178,8 +201,50 @@ void ViewMenu::start() {
   dock_->show_beside_board(assist.move_list_shown);
 }
 
+// Each language is named in itself, whatever the window speaks.
+void ViewMenu::add_languages() {
+  QMenu* languages = menu_->addMenu(QString());
+  set_shown_text(languages, QT_TRID_NOOP("言語"));
+  languages->setAttribute(Qt::WA_WindowPropagation);  // the window's font
+  languages->menuAction()->setObjectName(QStringLiteral("LANGUAGE"));
+  languages_ = new QActionGroup(languages);
+  for (const auto& [language, name] :
+       {std::pair{Language::Japanese, "日本語"}, std::pair{Language::English, "English"}}) {
+    QAction* action = languages->addAction(QString::fromUtf8(name));
+    action->setObjectName(QStringLiteral("LANGUAGE_") + QString::fromLatin1(language_code(language)).toUpper());
+    action->setCheckable(true);
+    action->setChecked(language == chosen_language());
+    languages_->addAction(action);
+    connect(action, &QAction::triggered, this, [this, language = language] { use_language(language); });
+  }
+}
+
+void ViewMenu::use_language(Language language) {
+  if (!choose_language(language)) return;
+  show_in_chosen_language();
+  window_.dispatch([language](Game& g) {
+    g.assist.language = language_code(language);
+    write_preferences(g);
+  });
+}
+
+void ViewMenu::show_in_chosen_language() {
+  for (QAction* action : languages_->actions())
+    action->setChecked(action->objectName().endsWith(QString::fromLatin1(language_code(chosen_language())).toUpper()));
+  relabel(&window_);
+  window_.record_panel().refit_captions();
+  dock_->relabel_rows();
+  // The help is written anew when it is next opened.
+  if (help_ != nullptr) {
+    help_->deleteLater();
+    help_ = nullptr;
+  }
+  window_.dispatch(画面_再描画);
+}
+
 void ViewMenu::add_help() {
-  QAction* help = menu_->addAction(QStringLiteral("操作説明"));
+  QAction* help = menu_->addAction(QString());
+  set_shown_text(help, QT_TRID_NOOP("操作説明"));
   help->setObjectName(QStringLiteral("HELP"));
   connect(help, &QAction::triggered, this, &ViewMenu::show_help);
 }

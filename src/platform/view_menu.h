@@ -1,16 +1,20 @@
 // The menu 表示, after the game's own menus: the move list panel, 待った and
 // its redo, the hint, 対局解析, 前回の対局を再開, the position as a picture, the move
-// list as text, the loudness of the sound effects and the help 操作説明. Its
+// list as text, the loudness of the sound effects, the window's language 言語
+// and the help 操作説明. Its
 // choices are kept in the preferences file of their own, never in Velmora.ini.
 #pragma once
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QSlider>
 
 #include "assist/preferences.h"
 #include "platform/help_window.h"
+#include "platform/language.h"
 #include "platform/main_window.h"
+#include "platform/move_field.h"
 #include "platform/move_list_dock.h"
 #include "platform/qt_screen.h"
 
@@ -27,6 +31,7 @@ class ViewMenu : public QObject {
 
   QMenu& menu() { return *menu_; }
   MoveListDock& dock() { return *dock_; }
+  MoveField& move_field() { return *move_field_; }
   QAction* find(const char* name) const;
   // The help window once it has been opened.
   HelpWindow* help() const { return help_; }
@@ -38,7 +43,13 @@ class ViewMenu : public QObject {
   void add_game_commands();
   void add_exports();
   void add_volume();
+  void add_languages();
   void add_help();
+  // Chosen under 言語: the window speaks `language` at once and remembers it.
+  void use_language(Language language);
+  // Shows every caption, the move list and the texts beside the board in
+  // the language chosen now.
+  void show_in_chosen_language();
   void show_help();
   void show_move_list(bool shown);
   void follow_match_to_resume();
@@ -52,7 +63,9 @@ class ViewMenu : public QObject {
   MoveListDock* dock_;
   QSlider* volume_ = nullptr;
   QAction* mute_ = nullptr;
+  QActionGroup* languages_ = nullptr;
   HelpWindow* help_ = nullptr;
+  MoveField* move_field_;
 };
 
 }  // namespace velmora::platform

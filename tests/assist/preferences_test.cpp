@@ -14,10 +14,12 @@ TEST(Preferences, TextSetsWhatItNamesAndPassesOverTheRest) {
     int volume;
     bool muted;
     int level;
+    const char* language;
   } rows[] = {
-      {"move_list=on\r\neffect_volume=35\r\neffects_muted=on\r\nlevel=4\r\n", true, 35, true, 4},
-      {"effect_volume=101\nmove_list=yes\neffect_volume=4x\nlevel=5\nlevel=03\n", false, 100, false, 0},
-      {"effect_volume=0\nmove_list\nunknown=on\nlevel=0", false, 0, false, 0},
+      {"move_list=on\r\neffect_volume=35\r\neffects_muted=on\r\nlevel=4\r\nlanguage=en\r\n", true, 35, true, 4, "en"},
+      {"effect_volume=101\nmove_list=yes\neffect_volume=4x\nlevel=5\nlevel=03\nlanguage=fr\n", false, 100, false, 0,
+       ""},
+      {"effect_volume=0\nmove_list\nunknown=on\nlevel=0\nlanguage=en\nlanguage=ja", false, 0, false, 0, "ja"},
   };
   for (const auto& row : rows) {
     AssistState assist;
@@ -26,6 +28,12 @@ TEST(Preferences, TextSetsWhatItNamesAndPassesOverTheRest) {
     EXPECT_EQ(assist.effect_volume, row.volume) << row.text;
     EXPECT_EQ(assist.effects_muted, row.muted) << row.text;
     EXPECT_EQ(assist.computer_level, row.level) << row.text;
+    EXPECT_EQ(assist.language, row.language) << row.text;
+    // What is kept is written back as read, and nothing when nothing was chosen.
+    AssistState again;
+    parse_preferences(format_preferences(assist), again);
+    EXPECT_EQ(again.language, assist.language) << row.text;
+    EXPECT_EQ(format_preferences(assist).find("language=") != std::string::npos, !assist.language.empty());
   }
 }
 

@@ -1,12 +1,15 @@
 #include "notation/notation.h"
 
 #include "rules/pieces.h"
+#include "text/shown.h"
 
 namespace velmora {
 namespace {
 
-const char* const FULL_WIDTH_DIGITS[9] = {"１", "２", "３", "４", "５", "６", "７", "８", "９"};
-const char* const KANJI_NUMERALS[9] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
+const char* const FULL_WIDTH_DIGITS[9] = {SHOWN("１"), SHOWN("２"), SHOWN("３"), SHOWN("４"), SHOWN("５"),
+                                          SHOWN("６"), SHOWN("７"), SHOWN("８"), SHOWN("９")};
+const char* const KANJI_NUMERALS[9] = {SHOWN("一"), SHOWN("二"), SHOWN("三"), SHOWN("四"), SHOWN("五"),
+                                       SHOWN("六"), SHOWN("七"), SHOWN("八"), SHOWN("九")};
 
 }  // namespace
 

@@ -11,6 +11,8 @@
 
 #include <cstdint>
 
+#include "text/shown.h"
+
 namespace velmora {
 
 inline constexpr int EMPTY = 0;
@@ -88,35 +90,35 @@ using enum Army;
 using enum PromotionRule;
 // clang-format off
 inline constexpr PieceKind PIECE_KINDS[KIND_COUNT + 1] = {
-  // picture   record      army    king   pawn   ranger  hand promotion          promoted stuck barred nippon  korea   value
-  {"",        "",         None,   false, false, false,   0, Never,                 EMPTY,  0, 0, EMPTY,  EMPTY,    0},
-  {"HU",      "歩",       Shogi,  false, true,  false,   6, ArrivingInZone,        HU_N,   1, 1, HEISI,  HEISI,   90},
-  {"HU_N",    "と",       Shogi,  false, false, false,   6, Never,                 EMPTY,  0, 0, HU_N,   HU_N,   520},
-  {"HEISI",   "卒",       Janggi, false, true,  false,  13, Never,                 EMPTY,  0, 0, HU,     HU,     130},
-  {"PORN",    "ポーン",   Chess,  false, true,  false,   1, ChessPawn,             QEEN,   1, 2, PORN,   PORN,   110},
-  {"KYOU",    "香",       Shogi,  false, false, true,    7, ArrivingInZone,        KYOU_N, 1, 1, KURUMA, KURUMA, 250},
-  {"KYOU_N",  "香成",     Shogi,  false, false, false,   7, Never,                 EMPTY,  0, 0, KYOU_N, KYOU_N, 480},
-  {"KURUMA",  "車",       Janggi, false, false, false,  14, Never,                 EMPTY,  0, 0, KYOU,   KYOU,   640},
-  {"KEI",     "桂",       Shogi,  false, false, false,   8, ArrivingInZone,        KEI_N,  2, 2, UMA,    UMA,    270},
-  {"KEI_N",   "桂成",     Shogi,  false, false, false,   8, Never,                 EMPTY,  0, 0, KEI_N,  KEI_N,  480},
-  {"GIN",     "銀",       Shogi,  false, false, false,   9, ArrivingOrLeavingZone, GIN_N,  0, 0, ZOU,    ZOU,    380},
-  {"GIN_N",   "銀成",     Shogi,  false, false, false,   9, Never,                 EMPTY,  0, 0, GIN_N,  GIN_N,  480},
-  {"KIN",     "金",       Shogi,  false, false, false,  10, Never,                 EMPTY,  0, 0, TUKAE,  TUKAE,  450},
-  {"ROOK",    "ルーク",   Chess,  false, false, false,   2, Never,                 EMPTY,  0, 0, ROOK,   ROOK,   640},
-  {"KNIG",    "ナイト",   Chess,  false, false, false,   3, Never,                 EMPTY,  0, 0, KNIG,   KNIG,   380},
-  {"BISH",    "ﾋﾞｼｮｯﾌﾟ",  Chess,  false, false, false,   4, Never,                 EMPTY,  0, 0, BISH,   BISH,   520},
-  {"UMA",     "馬",       Janggi, false, false, false,  15, Never,                 EMPTY,  0, 0, KEI,    KEI,    340},
-  {"ZOU",     "象",       Janggi, false, false, false,  16, Never,                 EMPTY,  0, 0, GIN,    GIN,    230},
-  {"TUKAE",   "士",       Janggi, false, false, false,  17, Never,                 EMPTY,  0, 0, KIN,    KIN,    280},
-  {"HOU",     "砲",       Janggi, false, false, false,  18, Never,                 EMPTY,  0, 0, KAKU,   SYA,    420},
-  {"KAKU",    "角",       Shogi,  false, false, true,   11, ArrivingOrLeavingZone, KAKU_N, 0, 0, HOU,    HOU,    570},
-  {"KAKU_N",  "角成",     Shogi,  false, false, true,   11, Never,                 EMPTY,  0, 0, KAKU_N, KAKU_N, 850},
-  {"SYA",     "飛",       Shogi,  false, false, true,   12, ArrivingOrLeavingZone, SYA_N,  0, 0, HOU,    HOU,    680},
-  {"SYA_N",   "飛成",     Shogi,  false, false, true,   12, Never,                 EMPTY,  0, 0, SYA_N,  SYA_N,  980},
-  {"QEEN",    "ｸｲｰﾝ",     Chess,  false, false, false,   5, Never,                 EMPTY,  0, 0, QEEN,   QEEN,  1150},
-  {"KING",    "キング",   Chess,  true,  false, false,   0, Never,                 EMPTY,  0, 0, KING,   KING,     0},
-  {"SYOU",    "将",       Janggi, true,  false, false,   0, Never,                 EMPTY,  0, 0, OU,     OU,       0},
-  {"OU",      "王",       Shogi,  true,  false, false,   0, Never,                 EMPTY,  0, 0, SYOU,   SYOU,     0},
+  // picture   record            army    king   pawn   ranger  hand promotion          promoted stuck barred nippon  korea   value
+  {"",        "",               None,   false, false, false,   0, Never,                 EMPTY,  0, 0, EMPTY,  EMPTY,    0},
+  {"HU",      SHOWN("歩"),      Shogi,  false, true,  false,   6, ArrivingInZone,        HU_N,   1, 1, HEISI,  HEISI,   90},
+  {"HU_N",    SHOWN("と"),      Shogi,  false, false, false,   6, Never,                 EMPTY,  0, 0, HU_N,   HU_N,   520},
+  {"HEISI",   SHOWN("卒"),      Janggi, false, true,  false,  13, Never,                 EMPTY,  0, 0, HU,     HU,     130},
+  {"PORN",    SHOWN("ポーン"),  Chess,  false, true,  false,   1, ChessPawn,             QEEN,   1, 2, PORN,   PORN,   110},
+  {"KYOU",    SHOWN("香"),      Shogi,  false, false, true,    7, ArrivingInZone,        KYOU_N, 1, 1, KURUMA, KURUMA, 250},
+  {"KYOU_N",  SHOWN("香成"),    Shogi,  false, false, false,   7, Never,                 EMPTY,  0, 0, KYOU_N, KYOU_N, 480},
+  {"KURUMA",  SHOWN("車"),      Janggi, false, false, false,  14, Never,                 EMPTY,  0, 0, KYOU,   KYOU,   640},
+  {"KEI",     SHOWN("桂"),      Shogi,  false, false, false,   8, ArrivingInZone,        KEI_N,  2, 2, UMA,    UMA,    270},
+  {"KEI_N",   SHOWN("桂成"),    Shogi,  false, false, false,   8, Never,                 EMPTY,  0, 0, KEI_N,  KEI_N,  480},
+  {"GIN",     SHOWN("銀"),      Shogi,  false, false, false,   9, ArrivingOrLeavingZone, GIN_N,  0, 0, ZOU,    ZOU,    380},
+  {"GIN_N",   SHOWN("銀成"),    Shogi,  false, false, false,   9, Never,                 EMPTY,  0, 0, GIN_N,  GIN_N,  480},
+  {"KIN",     SHOWN("金"),      Shogi,  false, false, false,  10, Never,                 EMPTY,  0, 0, TUKAE,  TUKAE,  450},
+  {"ROOK",    SHOWN("ルーク"),  Chess,  false, false, false,   2, Never,                 EMPTY,  0, 0, ROOK,   ROOK,   640},
+  {"KNIG",    SHOWN("ナイト"),  Chess,  false, false, false,   3, Never,                 EMPTY,  0, 0, KNIG,   KNIG,   380},
+  {"BISH",    SHOWN("ﾋﾞｼｮｯﾌﾟ"), Chess,  false, false, false,   4, Never,                 EMPTY,  0, 0, BISH,   BISH,   520},
+  {"UMA",     SHOWN("馬"),      Janggi, false, false, false,  15, Never,                 EMPTY,  0, 0, KEI,    KEI,    340},
+  {"ZOU",     SHOWN("象"),      Janggi, false, false, false,  16, Never,                 EMPTY,  0, 0, GIN,    GIN,    230},
+  {"TUKAE",   SHOWN("士"),      Janggi, false, false, false,  17, Never,                 EMPTY,  0, 0, KIN,    KIN,    280},
+  {"HOU",     SHOWN("砲"),      Janggi, false, false, false,  18, Never,                 EMPTY,  0, 0, KAKU,   SYA,    420},
+  {"KAKU",    SHOWN("角"),      Shogi,  false, false, true,   11, ArrivingOrLeavingZone, KAKU_N, 0, 0, HOU,    HOU,    570},
+  {"KAKU_N",  SHOWN("角成"),    Shogi,  false, false, true,   11, Never,                 EMPTY,  0, 0, KAKU_N, KAKU_N, 850},
+  {"SYA",     SHOWN("飛"),      Shogi,  false, false, true,   12, ArrivingOrLeavingZone, SYA_N,  0, 0, HOU,    HOU,    680},
+  {"SYA_N",   SHOWN("飛成"),    Shogi,  false, false, true,   12, Never,                 EMPTY,  0, 0, SYA_N,  SYA_N,  980},
+  {"QEEN",    SHOWN("ｸｲｰﾝ"),    Chess,  false, false, false,   5, Never,                 EMPTY,  0, 0, QEEN,   QEEN,  1150},
+  {"KING",    SHOWN("キング"),  Chess,  true,  false, false,   0, Never,                 EMPTY,  0, 0, KING,   KING,     0},
+  {"SYOU",    SHOWN("将"),      Janggi, true,  false, false,   0, Never,                 EMPTY,  0, 0, OU,     OU,       0},
+  {"OU",      SHOWN("王"),      Shogi,  true,  false, false,   0, Never,                 EMPTY,  0, 0, SYOU,   SYOU,     0},
 };
 // clang-format on
 }  // namespace kind_rows

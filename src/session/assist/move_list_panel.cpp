@@ -6,6 +6,7 @@
 #include "notation/notation.h"
 #include "record/replay.h"
 #include "rules/moves.h"
+#include "text/shown.h"
 
 namespace velmora {
 namespace {
@@ -18,7 +19,7 @@ std::string row_text(const Game& g, int row) { return row == 0 ? START_ROW_TEXT 
 
 std::string move_notation(const Game& g, int n) {
   int x = 0, y = 0, code = EMPTY;
-  if (!調査_移動結果(g.pos, n, x, y, code)) return "――";
+  if (!調査_移動結果(g.pos, n, x, y, code)) return SHOWN("――");
   return 文字列変換(110 - x) + 文字列変換(110 + y) + " " + 文字列変換(code);
 }
 

@@ -12,11 +12,12 @@
 #include <vector>
 
 #include "game/game.h"
+#include "text/shown.h"
 
 namespace velmora {
 
 // Text of the starting position's row.
-inline constexpr const char* START_ROW_TEXT = "開始局面";
+inline constexpr const char* START_ROW_TEXT = SHOWN("開始局面");
 
 // Move n as the move display shows it: file and rank, a space, the piece
 // ("７六 歩", "５四 ポーン"); "――" when no piece arrived anywhere.

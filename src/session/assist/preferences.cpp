@@ -5,6 +5,7 @@
 
 #include "com/levels.h"
 #include "computer/strong_player.h"
+#include "text/shown.h"
 #include "text/text_files.h"
 #include "view/texts.h"
 
@@ -22,6 +23,7 @@ constexpr std::size_t MAX_FOLDER_BYTES = 4096;
 
 // The computer's level, kept apart from the other keys.
 constexpr const char* KEY_LEVEL = "level";
+constexpr const char* KEY_LANGUAGE = "language";
 
 void take_level(const std::string& value, int& level) {
   if (value.size() == 1 && value[0] >= '1' && value[0] < '1' + STRONG_LEVEL) level = value[0] - '0';
@@ -30,6 +32,14 @@ void take_level(const std::string& value, int& level) {
 std::string level_line(const AssistState& assist) {
   if (assist.computer_level == 0) return "";
   return std::string(KEY_LEVEL) + "=" + std::to_string(assist.computer_level) + "\n";
+}
+
+void take_language(const std::string& value, std::string& language) {
+  if (value == "ja" || value == "en") language = value;
+}
+
+std::string language_line(const AssistState& assist) {
+  return assist.language.empty() ? "" : std::string(KEY_LANGUAGE) + "=" + assist.language + "\n";
 }
 
 std::string preferences_path(const Game& g) { return g.working_directory + "/" + PREFERENCES_FILE_NAME; }
@@ -59,6 +69,7 @@ void apply_line(const std::string& line, AssistState& assist) {
   if (key == KEY_PICTURE_FOLDER) assist.picture_folder = value;
   if (key == KEY_TEXT_FOLDER) assist.text_folder = value;
   if (key == KEY_LEVEL) take_level(value, assist.computer_level);
+  if (key == KEY_LANGUAGE) take_language(value, assist.language);
 }
 
 std::string folder_line(const char* key, const std::string& folder) {
@@ -82,7 +93,7 @@ std::string format_preferences(const AssistState& assist) {
   return std::string(KEY_MOVE_LIST) + "=" + on_off(assist.move_list_shown) + "\n" + KEY_VOLUME + "=" +
          std::to_string(assist.effect_volume) + "\n" + KEY_MUTED + "=" + on_off(assist.effects_muted) + "\n" +
          folder_line(KEY_PICTURE_FOLDER, assist.picture_folder) + folder_line(KEY_TEXT_FOLDER, assist.text_folder) +
-         level_line(assist);
+         level_line(assist) + language_line(assist);
 }
 
 void parse_preferences(const std::string& text, AssistState& assist) {
@@ -106,8 +117,8 @@ void write_preferences(Game& g) {
   const std::error_code error = replace_file(preferences_path(g), format_preferences(g.assist));
   if (!error || g.assist.preferences_write_reported) return;
   g.assist.preferences_write_reported = true;
-  show_message(g, "表示の設定を保存できません\n" + preferences_path(g) + "\n" + error.message(), "表示",
-               Icon::Exclamation);
+  show_message(g, SHOWN("表示の設定を保存できません") "\n" + preferences_path(g) + "\n" + error.message(),
+               SHOWN("表示"), Icon::Exclamation);
 }
 
 const std::string& export_folder(const AssistState& assist, ExportKind kind) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "view/phrases.h"
 
 namespace velmora {
 
@@ -15,8 +16,9 @@ std::string result_of_list(const Game& g);
 // The whole text, lines ended by LF.
 std::string record_text(const Game& g);
 
-// Writes record_text to `path`; a failure is told in a message box and
-// leaves an existing file as it was.
-void save_record_text(Game& g, const std::string& path);
+// Writes record_text to `path`, in the window's language when `in_language`
+// is given (the window's lookup of a Japanese text); a failure is told in a
+// message box and leaves an existing file as it was.
+void save_record_text(Game& g, const std::string& path, const TextLookup& in_language = {});
 
 }  // namespace velmora

@@ -13,6 +13,7 @@
 #include "rules/moves.h"
 #include "rules/promotion.h"
 #include "setup/game_over.h"
+#include "text/shown.h"
 #include "view/animation.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
@@ -32,9 +33,9 @@ void clear_thinking_message(Game& g) {
 
 void announce_check_or_mate(Game& g, int final_code) {
   if (詰めかMAN(g.pos, g.maps) == 1) {
-    show_message(g, "よし！!", "詰め ?");
+    show_message(g, SHOWN("よし！!"), SHOWN("詰め ?"));
   } else if (g.maps.enemy_influence.at(g.maps.own_king_x, g.maps.own_king_y) > 0) {
-    const char* text = is_chess_code(final_code) ? "   ** チェック **" : "   ** 王手 **";
+    const char* text = is_chess_code(final_code) ? SHOWN("   ** チェック **") : SHOWN("   ** 王手 **");
     show_message(g, text, "");
   }
 }
@@ -113,7 +114,7 @@ void com_play(Game& g, const Candidate& best) {
   描画_桝輪郭(g, COLOUR_WHITE, best.tx, best.ty);
   g.ports.screen.move_list_changed();
   if (g.pos.king_taken == g.pos.main_sign()) {
-    終了(g, "ｺﾝﾋﾟｭｰﾀ");
+    終了(g, SHOWN("ｺﾝﾋﾟｭｰﾀ"));
     return;
   }
   book_turn(g, g.pos.main_sign());
@@ -128,7 +129,7 @@ void com_ban(Game& g) {
   g.ports.screen.drop_clicks_meanwhile();
   start_turn_time(g);
   if (g.menu.KEIKA) g.clock.timer1_enabled = true;
-  描画_数値(g, -4.8, -0.6, "思考中", COLOUR_WHITE, 0, 12);
+  描画_数値(g, -4.8, -0.6, SHOWN("思考中"), COLOUR_WHITE, 0, 12);
   描画_桝輪郭(g, g.view.back_colour, 1, 8);
 
   Candidate best;
@@ -141,7 +142,7 @@ void com_ban(Game& g) {
   clear_thinking_message(g);
   // Stopped: the program is ending, or the person takes their move back. No
   // move and no drop: the computer resigns.
-  if (answer == ComAnswer::NoMove) 終了(g, "あなた");
+  if (answer == ComAnswer::NoMove) 終了(g, SHOWN("あなた"));
 }
 
 }  // namespace velmora

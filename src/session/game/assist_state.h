@@ -37,6 +37,9 @@ struct AssistState {
   // The computer's level as last chosen (LEVEL1–4), played again after a
   // restart; 0 while none has been chosen.
   int computer_level = 0;
+  // The window's language as last chosen under 表示 → 言語: "ja" or "en";
+  // empty while none has been chosen (the window is then Japanese).
+  std::string language;
   // A failed write of the preferences file has been reported; it is told once a run.
   bool preferences_write_reported = false;
   // Who won the last match: "あなた", "ｺﾝﾋﾟｭｰﾀ", "先手" or "後手". It belongs

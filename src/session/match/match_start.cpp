@@ -3,6 +3,7 @@
 #include "com/com_turn.h"
 #include "record/replay.h"
 #include "rules/turn_order.h"
+#include "text/shown.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
 #include "view/texts.h"
@@ -16,8 +17,8 @@ void start_turn_clock(Game& g) {
 
 void announce_army_to_move(Game& g, const std::string& title) {
   // The main army (+1) is 先手 and the chess army (-1) 後手, whichever side they sit on.
-  if (g.pos.turn == +1) show_message(g, "先手の番です", title);
-  if (g.pos.turn == -1) show_message(g, "後手の番です", title);
+  if (g.pos.turn == +1) show_message(g, SHOWN("先手の番です"), title);
+  if (g.pos.turn == -1) show_message(g, SHOWN("後手の番です"), title);
 }
 
 void match_man_click(Game& g) {
@@ -50,7 +51,7 @@ void start2_click(Game& g) {
   // from stepping through the list.
   g.resume_pending = false;
   if (g.pos.turn == g.pos.chess_sign) {
-    show_message(g, "MANの番です", " ");
+    show_message(g, SHOWN("MANの番です"), " ");
   } else if (g.pos.turn == g.pos.main_sign()) {
     com_ban(g);
   }

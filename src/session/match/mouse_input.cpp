@@ -17,6 +17,7 @@
 #include "rules/turn_order.h"
 #include "setup/game_over.h"
 #include "setup/new_game.h"
+#include "text/shown.h"
 #include "view/animation.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
@@ -148,7 +149,7 @@ void hand_over_to_computer(Game& g) {
   book_turn(g, g.pos.chess_sign);
   勢力調査(g.pos, g.maps);
   if (詰めかCOM(g.pos, g.maps) == 1 || g.pos.king_taken != 0) {
-    終了(g, "あなた");
+    終了(g, SHOWN("あなた"));
     return;
   }
   g.pos.turn = g.pos.main_sign();
@@ -161,7 +162,7 @@ void hand_over_to_other_person(Game& g, bool own_side_moved) {
   if (g.pos.king_taken != 0) {
     // king_taken holds the army of the side that took the king: +1 is the
     // main army (先手), -1 the chess army (後手), as in the turn messages.
-    終了(g, g.pos.king_taken == +1 ? "先手" : "後手");
+    終了(g, g.pos.king_taken == +1 ? SHOWN("先手") : SHOWN("後手"));
     if (g.program_ended) return;
   }
   if (g.pos.turn == +1 || g.pos.turn == -1) {
@@ -218,7 +219,8 @@ void board_click(Game& g, int button, int x, int y) {
 
 // While a record is shown the board takes no moves; No leaves the record.
 void answer_record_shown(Game& g) {
-  const Answer a = g.ports.dialogs.message_box("棋譜を '進 'で進めて下さい", "棋譜", Buttons::YesNo, Icon::None);
+  const Answer a =
+      g.ports.dialogs.message_box(SHOWN("棋譜を '進 'で進めて下さい"), SHOWN("棋譜"), Buttons::YesNo, Icon::None);
   if (a == Answer::No) {
     play_refusal(g);
     初期設定(g);
@@ -233,20 +235,20 @@ bool resume_match(Game& g) {
     if (g.resume_pending) {
       g.resume_pending = false;
       start_turn_clock(g);
-      announce_army_to_move(g, "対局");
+      announce_army_to_move(g, SHOWN("対局"));
     }
     return true;
   }
   if (g.pos.turn == g.pos.main_sign()) {
     g.resume_pending = false;
-    show_message(g, "OKですか？", "再開(COM)");
+    show_message(g, SHOWN("OKですか？"), SHOWN("再開(COM)"));
     com_ban(g);
     return !g.program_ended && g.pos.turn != 0;
   }
   if (g.pos.turn == g.pos.chess_sign && g.resume_pending) {
     g.resume_pending = false;
     start_turn_clock(g);
-    show_message(g, "MANの番です", "対局");
+    show_message(g, SHOWN("MANの番です"), SHOWN("対局"));
   }
   return true;
 }
@@ -265,7 +267,7 @@ void on_mouse_down(Game& g, int button, int /*shift*/, double x_twips, double y_
   const int y = cell_of(y_twips, BOARD_TOP, SQUARE_HEIGHT);
   if (g.pos.turn == 0) {
     play_refusal(g);
-    show_message(g, "「対局」で始めて下さい", "開始");
+    show_message(g, SHOWN("「対局」で始めて下さい"), SHOWN("開始"));
     return;
   }
   調査_先手後手(g.pos);

@@ -2,6 +2,7 @@
 
 #include "match/match_start.h"
 #include "rules/promotion.h"
+#include "text/shown.h"
 #include "view/sound_effects.h"
 #include "view/texts.h"
 
@@ -47,12 +48,12 @@ bool settle_pawn_promotion(Game& g) {
       return true;
     case KING:
       g.promotion_choice = choice;
-      refuse(g, "キングには成れません", "エラー");
+      refuse(g, SHOWN("キングには成れません"), SHOWN("エラー"));
       return false;
     default:  // the pawn itself, or no choice at all: it stays a pawn where it may
       g.promotion_choice = pawn;
       if (移動後チェック(s.dest_y, pawn) == 0) {
-        refuse(g, "別の駒に成って下さい", "エラー");
+        refuse(g, SHOWN("別の駒に成って下さい"), SHOWN("エラー"));
         return false;
       }
       return true;
@@ -65,7 +66,7 @@ bool settle_promotion(Game& g, int button) {
   Selection& s = g.sel;
   const int code = s.sel_code;
   if (button == MOUSE_LEFT && 移動後チェック(s.dest_y, code) == 0) {
-    refuse(g, "マウスの右をクリックして下さい", "成り");
+    refuse(g, SHOWN("マウスの右をクリックして下さい"), SHOWN("成り"));
     return false;
   }
   if (button != MOUSE_RIGHT) return true;

@@ -9,14 +9,15 @@
 #include "setup/new_game.h"
 #include "text/shift_jis.h"
 #include "text/text_files.h"
+#include "view/phrases.h"
 #include "view/texts.h"
 
 namespace velmora {
 namespace {
 
 constexpr const char* RECORD_EXTENSION = ".棋譜";
-constexpr const char* TITLE_SAVE = "棋譜保存";
-constexpr const char* TITLE_RECORD = "棋譜";
+constexpr const char* TITLE_SAVE = SHOWN("棋譜保存");
+constexpr const char* TITLE_RECORD = SHOWN("棋譜");
 constexpr const char* TITLE_BLANK = "  ";
 
 // folder + "/" + name; no folder at all means the working directory, never
@@ -30,11 +31,9 @@ bool usable_file_name(const std::string& name) { return name.find_first_of(std::
 std::string load_error_text(const RecordError& error, const std::string& path) {
   std::string text;
   switch (error.kind) {
-    case RecordError::CannotOpen: text = "棋譜ﾌｧｲﾙを開けません"; break;
-    case RecordError::CannotRead: text = "棋譜ﾌｧｲﾙを読み込めません（" + std::to_string(error.line) + "行目）"; break;
-    case RecordError::TooManyMoves:
-      text = "棋譜ﾌｧｲﾙの手数が多すぎます（" + std::to_string(error.line) + "行目）";
-      break;
+    case RecordError::CannotOpen: text = SHOWN("棋譜ﾌｧｲﾙを開けません"); break;
+    case RecordError::CannotRead: text = fill(PHRASE_CANNOT_READ_AT, std::to_string(error.line)); break;
+    case RecordError::TooManyMoves: text = fill(PHRASE_TOO_MANY_MOVES_AT, std::to_string(error.line)); break;
   }
   text += "\n" + path;
   if (!error.detail.empty()) text += "\n" + error.detail;
@@ -75,15 +74,16 @@ std::string characters_to_replace(const RecordFields& fields) {
 bool replacement_accepted(Game& g, const RecordFields& fields) {
   const std::string listed = characters_to_replace(fields);
   if (listed.empty()) return true;
-  const std::string text = "次の文字は棋譜ﾌｧｲﾙに書き込めません\n" + listed + "\n\n\"?\" に置き換えて書き込みますか？";
+  const std::string text =
+      SHOWN("次の文字は棋譜ﾌｧｲﾙに書き込めません") "\n" + listed + "\n\n" SHOWN("\"?\" に置き換えて書き込みますか？");
   return g.ports.dialogs.message_box(text, TITLE_SAVE, Buttons::YesNo, Icon::Exclamation) == Answer::Yes;
 }
 
 void tell_what_was_fitted(Game& g, const SaveNotes& notes) {
   if (notes.hand_clamped)
-    show_message(g, "持駒が10枚以上の局面は9枚として書き込みました", TITLE_SAVE, Icon::Exclamation);
+    show_message(g, SHOWN("持駒が10枚以上の局面は9枚として書き込みました"), TITLE_SAVE, Icon::Exclamation);
   if (notes.clock_clamped)
-    show_message(g, "99999秒を超える所有時間は99999秒として書き込みました", TITLE_SAVE, Icon::Exclamation);
+    show_message(g, SHOWN("99999秒を超える所有時間は99999秒として書き込みました"), TITLE_SAVE, Icon::Exclamation);
 }
 
 }  // namespace
@@ -101,12 +101,12 @@ void kifu_write_click(Game& g) {
 void record_save_click(Game& g) {
   Dialogs& dialogs = g.ports.dialogs;
   const RecordFields fields = dialogs.record_fields();
-  if (fields.file_name.empty()) return show_message(g, "ﾌｧｲﾙ名が入力されていません", TITLE_BLANK);
-  if (g.pos.history.record_length < 1) return show_message(g, "保存するデータがありません", TITLE_SAVE);
+  if (fields.file_name.empty()) return show_message(g, SHOWN("ﾌｧｲﾙ名が入力されていません"), TITLE_BLANK);
+  if (g.pos.history.record_length < 1) return show_message(g, SHOWN("保存するデータがありません"), TITLE_SAVE);
   if (!usable_file_name(fields.file_name))
-    return show_message(g, "ﾌｧｲﾙ名に \"/\" は使えません", TITLE_BLANK, Icon::Exclamation);
+    return show_message(g, SHOWN("ﾌｧｲﾙ名に \"/\" は使えません"), TITLE_BLANK, Icon::Exclamation);
   if (g.pos.history.record_length > MAX_RECORD_MOVES)
-    return show_message(g, "手数が多すぎて保存できません", TITLE_SAVE, Icon::Exclamation);
+    return show_message(g, SHOWN("手数が多すぎて保存できません"), TITLE_SAVE, Icon::Exclamation);
   if (!replacement_accepted(g, fields)) return;  // the fields stay for the user to correct
 
   // The names go top line first: the chess army (後手) sits on top unless
@@ -118,11 +118,12 @@ void record_save_click(Game& g) {
                     chess_on_top ? fields.first : fields.second, g.pos.history, g.pos.history.record_length, notes);
   const std::string path = in_folder(dialogs.record_folder(), fields.file_name + RECORD_EXTENSION);
   if (const std::error_code error = replace_file(path, bytes))
-    return show_message(g, "棋譜ﾌｧｲﾙを書き込めません\n" + path + "\n" + error.message(), TITLE_SAVE, Icon::Exclamation);
+    return show_message(g, SHOWN("棋譜ﾌｧｲﾙを書き込めません") "\n" + path + "\n" + error.message(), TITLE_SAVE,
+                        Icon::Exclamation);
 
   close_record_panel(g);
   dialogs.refresh_record_files();
-  show_message(g, "棋譜を書き込みました", TITLE_BLANK);
+  show_message(g, SHOWN("棋譜を書き込みました"), TITLE_BLANK);
   tell_what_was_fitted(g, notes);
 }
 
@@ -137,14 +138,14 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
   const Record& record = std::get<Record>(result);
 
   show_record(g, record);
-  if (g.pos.history.record_length == 0) return show_message(g, "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", TITLE_RECORD);
-  show_message(g, " 読み込みました", TITLE_RECORD);
+  if (g.pos.history.record_length == 0) return show_message(g, SHOWN("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), TITLE_RECORD);
+  show_message(g, SHOWN(" 読み込みました"), TITLE_RECORD);
   if (record.first_damaged_line != 0)
     show_message(g,
-                 "棋譜ﾌｧｲﾙが壊れています（" + std::to_string(record.first_damaged_line) +
-                     "行目）\n読めない所は空きとして読み込みました",
+                 fill(PHRASE_DAMAGED_AT, std::to_string(record.first_damaged_line)) +
+                     "\n" SHOWN("読めない所は空きとして読み込みました"),
                  TITLE_RECORD, Icon::Exclamation);
-  show_message(g, "棋譜を '進 'で進めて下さい", TITLE_RECORD);
+  show_message(g, SHOWN("棋譜を '進 'で進めて下さい"), TITLE_RECORD);
   調査_先手後手(g.pos);
   g.pos.turn = +1;
 }

@@ -8,6 +8,7 @@
 #include "rules/moves.h"
 #include "rules/turn_order.h"
 #include "setup/new_game.h"
+#include "text/shown.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
 #include "view/sound_effects.h"
@@ -54,13 +55,13 @@ void after_click(Game& g) {
   close_record_panel(g);
   if (g.pos.turn == 0) {
     play_refusal(g);
-    return show_message(g, "「対局」で始めて下さい", "開始");
+    return show_message(g, SHOWN("「対局」で始めて下さい"), SHOWN("開始"));
   }
   g.resume_pending = true;
   if (g.pos.move_number >= g.pos.history.record_length) {
-    if (g.record_mode) return show_message(g, "終わり", "進む");
+    if (g.record_mode) return show_message(g, SHOWN("終わり"), SHOWN("進む"));
     play_refusal(g);
-    return show_message(g, "できません", "進む");
+    return show_message(g, SHOWN("できません"), SHOWN("進む"));
   }
   g.sel.selection_state = false;
   g.clock.timer1_enabled = false;
@@ -83,7 +84,7 @@ void replay_click(Game& g) {
   g.resume_pending = true;
   if (g.pos.move_number < 1) {
     play_refusal(g);
-    return show_message(g, "できません", "戻る");
+    return show_message(g, SHOWN("できません"), SHOWN("戻る"));
   }
   g.sel.selection_state = false;
   g.clock.timer1_enabled = false;
@@ -139,7 +140,7 @@ void turn_board_round(Game& g) {
 void reverse_click(Game& g) {
   if (g.record_mode) {
     play_refusal(g);
-    return show_message(g, "棋譜ﾓｰﾄﾞではできません", "反転");
+    return show_message(g, SHOWN("棋譜ﾓｰﾄﾞではできません"), SHOWN("反転"));
   }
   g.board_flipped = true;
   g.sel.selection_state = false;

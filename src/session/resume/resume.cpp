@@ -8,6 +8,7 @@
 #include "resume/match_file.h"
 #include "rules/moves.h"
 #include "shell/settings.h"
+#include "text/shown.h"
 #include "text/text_files.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
@@ -17,7 +18,7 @@
 namespace velmora {
 namespace {
 
-constexpr const char* TITLE_RESUME = "前回の対局を再開";
+constexpr const char* TITLE_RESUME = SHOWN("前回の対局を再開");
 constexpr double SECONDS_PER_DAY = 86400;
 
 // A match is running, or a record is shown, and it has not ended.
@@ -36,7 +37,7 @@ void write_match(Game& g, const SavedMatch& match) {
   const std::error_code error = replace_file(match_file_path(g), format_saved_match(match));
   if (!error || g.resume.write_reported || g.program_ended) return;
   g.resume.write_reported = true;
-  show_message(g, "対局を保存できません\n" + match_file_path(g) + "\n" + error.message(), TITLE_RESUME,
+  show_message(g, SHOWN("対局を保存できません") "\n" + match_file_path(g) + "\n" + error.message(), TITLE_RESUME,
                Icon::Exclamation);
 }
 
@@ -86,8 +87,8 @@ void take_clocks(Game& g, const SavedMatch& m) {
 // as it was when it was played.
 void frame_computers_reply(Game& g) {
   const ShownMove& reply = g.view.shown.enemy_move;
-  const bool reply_to_answer = g.game_mode == MODE_COM && g.pos.turn == g.pos.chess_sign && g.record_mode == 0 &&
-                               g.resume_pending == 0 && g.pos.move_number == g.pos.history.record_length;
+  const bool reply_to_answer = g.game_mode == MODE_COM && g.pos.turn == g.pos.chess_sign && !g.record_mode &&
+                               !g.resume_pending && g.pos.move_number == g.pos.history.record_length;
   if (reply_to_answer && reply.shown) 描画_桝輪郭(g, COLOUR_WHITE, reply.x, reply.y);
 }
 
@@ -164,7 +165,8 @@ void resume_match_click(Game& g) {
     read = read_saved_match(text);
   if (const auto* fault = std::get_if<MatchFileFault>(&read)) {
     g.resume.offered = false;
-    return show_message(g, "前回の対局を読み込めません\n" + path + "\n" + fault->what, TITLE_RESUME, Icon::Exclamation);
+    return show_message(g, SHOWN("前回の対局を読み込めません") "\n" + path + "\n" + fault->what, TITLE_RESUME,
+                        Icon::Exclamation);
   }
   restore_saved_match(g, std::get<SavedMatch>(read));
   if (computer_to_move(g)) com_ban(g);

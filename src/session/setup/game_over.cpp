@@ -1,6 +1,7 @@
 #include "setup/game_over.h"
 
 #include "setup/new_game.h"
+#include "view/phrases.h"
 #include "view/sound_effects.h"
 #include "view/texts.h"
 
@@ -13,8 +14,9 @@ void note_match_result(Game& g, const std::string& winner) {
 
 void 終了(Game& g, const std::string& winner) {
   note_match_result(g, winner);
-  show_message(g, winner + "の勝ちです", "終了");
-  if (g.ports.dialogs.message_box("続けますか？", "再ゲーム", Buttons::YesNo, Icon::None) == Answer::Yes) {
+  show_message(g, fill(PHRASE_WINS, winner), SHOWN("終了"));
+  if (g.ports.dialogs.message_box(SHOWN("続けますか？"), SHOWN("再ゲーム"), Buttons::YesNo, Icon::None) ==
+      Answer::Yes) {
     初期設定(g);
   } else {
     終了処理(g);

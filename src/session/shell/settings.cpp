@@ -6,6 +6,7 @@
 #include "record/record_files.h"
 #include "setup/new_game.h"
 #include "text/shift_jis.h"
+#include "text/shown.h"
 #include "text/text_files.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
@@ -146,10 +147,10 @@ void defaults_on_reading(Game& g) {
 void report_failed_write(Game& g, const std::error_code& error) {
   if (g.settings_write_reported) return;
   g.settings_write_reported = true;
-  show_message(
-      g,
-      "設定ﾌｧｲﾙを書き込めません\n" + settings_path(g) + "\n" + error.message() + "\n\nｵﾌﾟｼｮﾝの変更は今回だけ有効です",
-      "ｵﾌﾟｼｮﾝ", Icon::Exclamation);
+  show_message(g,
+               SHOWN("設定ﾌｧｲﾙを書き込めません") "\n" + settings_path(g) + "\n" + error.message() +
+                   "\n\n" SHOWN("ｵﾌﾟｼｮﾝの変更は今回だけ有効です"),
+               SHOWN("ｵﾌﾟｼｮﾝ"), Icon::Exclamation);
 }
 
 void background_click(Game& g, const Background& b) {

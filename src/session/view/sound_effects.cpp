@@ -4,6 +4,7 @@
 #include <system_error>
 #include <vector>
 
+#include "text/shown.h"
 #include "text/text_files.h"
 
 namespace velmora {
@@ -23,7 +24,7 @@ void init_sound(Game& g, int window) {
   // Without the library the game is silent, and says nothing about it.
   if (!sound.library_present()) return;
   g.sound.sound_device = sound.dsInitialize(window);
-  if (g.sound.sound_device == 0) sound_error(g, "Direct Soundインターフェースが作成できません。");
+  if (g.sound.sound_device == 0) sound_error(g, SHOWN("Direct Soundインターフェースが作成できません。"));
 }
 
 int load_sound(Game& g, const std::string& file_name, int flags) {

@@ -3,13 +3,15 @@
 #include <utility>
 
 #include "notation/notation.h"
+#include "text/shown.h"
 #include "view/board_view.h"
 #include "view/twips.h"
 
 namespace velmora {
 namespace {
 
-const char* const KANJI_NUMERALS[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
+const char* const KANJI_NUMERALS[10] = {"",          SHOWN("一"), SHOWN("二"), SHOWN("三"), SHOWN("四"),
+                                        SHOWN("五"), SHOWN("六"), SHOWN("七"), SHOWN("八"), SHOWN("九")};
 
 void print_plain(Game& g, double left, double top, const std::string& text, int colour, int size) {
   g.ports.screen.print_text(text, left, top, size, colour, g.view.font_bold);
@@ -76,11 +78,13 @@ double header_left(const std::string& text, double shift_left) { return 取得_�
 }  // namespace
 
 std::string handicap_label(int grade) {
-  static const char* const LABELS[21] = {
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級",
-      "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級"};
+  static const char* const LABELS[21] = {SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段"),
+                                         SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段"),
+                                         SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段"),
+                                         SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"),
+                                         SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級"),
+                                         SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級"),
+                                         SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級")};
   return (grade >= -10 && grade <= 10) ? LABELS[grade + 10] : "";
 }
 
@@ -99,7 +103,7 @@ void 描画_数値(Game& g, double x, double y, int value, int colour, int mode,
 }
 
 void 描画_文字列(Game& g, double x, double y, int code, int colour, int size) {
-  const std::string text = code == 99 ? "手目" : handicap_label(code);
+  const std::string text = code == 99 ? SHOWN("手目") : handicap_label(code);
   print_at(g, cell_left(x) + 120, cell_top(y) + 160, text, colour, size);
 }
 
@@ -194,10 +198,11 @@ void show_message(Game& g, const std::string& text, const std::string& title, Ic
 }
 
 void 描画_メッセージ(Game& g, int n) {
-  static const char* const REASONS[4] = {"", "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません",
-                                         "反転後ではできません"};
+  static const char* const REASONS[4] = {"", SHOWN("棋譜ﾓｰﾄﾞではできません"), SHOWN("対局途中ではできません"),
+                                         SHOWN("反転後ではできません")};
   const std::string reason = (n >= 1 && n <= 3) ? REASONS[n] : "";
-  g.ports.dialogs.message_box(reason + "\n\n" + "局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定", Buttons::Ok, Icon::None);
+  g.ports.dialogs.message_box(reason + "\n\n" + SHOWN("局面→最初にして下さい"), SHOWN("ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"), Buttons::Ok,
+                              Icon::None);
 }
 
 }  // namespace velmora

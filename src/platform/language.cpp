@@ -1,0 +1,88 @@
+#include "platform/language.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenu>
+#include <QTranslator>
+#include <QWidget>
+
+#include "view/phrases.h"
+
+namespace velmora::platform {
+
+namespace {
+
+constexpr const char* ENGLISH_CATALOGUE = ":/i18n/velmora_en.qm";
+// The dynamic property that keeps an object's Japanese caption.
+constexpr const char* JAPANESE_CAPTION = "velmora_japanese";
+
+Language chosen = Language::Japanese;
+bool given_for_run = false;
+
+QTranslator& english_catalogue() {
+  static QTranslator* const catalogue = [] {
+    auto* loaded = new QTranslator;
+    (void)loaded->load(QString::fromLatin1(ENGLISH_CATALOGUE));
+    return loaded;
+  }();
+  return *catalogue;
+}
+
+std::string english_of(const std::string& japanese) {
+  return english_catalogue().translate(nullptr, japanese.c_str()).toStdString();
+}
+
+void show_caption(QObject* object, const QString& caption) {
+  if (auto* menu = qobject_cast<QMenu*>(object)) return menu->setTitle(caption);
+  if (auto* action = qobject_cast<QAction*>(object)) return action->setText(caption);
+  if (auto* button = qobject_cast<QAbstractButton*>(object)) return button->setText(caption);
+  if (auto* label = qobject_cast<QLabel*>(object)) return label->setText(caption);
+  if (auto* widget = qobject_cast<QWidget*>(object)) return widget->setWindowTitle(caption);
+}
+
+}  // namespace
+
+const char* language_code(Language language) { return language == Language::English ? "en" : "ja"; }
+
+std::optional<Language> language_of_code(const std::string& code) {
+  if (code == "ja") return Language::Japanese;
+  if (code == "en") return Language::English;
+  return std::nullopt;
+}
+
+bool choose_language(Language language) {
+  if (language == Language::English && english_catalogue().isEmpty()) return false;
+  chosen = language;
+  return true;
+}
+
+Language chosen_language() { return chosen; }
+
+void choose_language_for_run(Language language) { given_for_run = choose_language(language); }
+
+bool language_given_for_run() { return given_for_run; }
+
+std::string shown_utf8(const std::string& japanese) {
+  if (chosen == Language::Japanese) return japanese;
+  return translated_text(japanese, english_of);
+}
+
+QString shown(const std::string& japanese) { return QString::fromStdString(shown_utf8(japanese)); }
+
+void set_shown_text(QObject* object, const char* japanese) {
+  object->setProperty(JAPANESE_CAPTION, QString::fromUtf8(japanese));
+  show_caption(object, shown(japanese));
+}
+
+void relabel(QObject* root) {
+  QList<QObject*> objects = root->findChildren<QObject*>();
+  objects.prepend(root);
+  for (QObject* object : objects) {
+    const QVariant japanese = object->property(JAPANESE_CAPTION);
+    if (japanese.isValid()) show_caption(object, shown(japanese.toString().toStdString()));
+  }
+}
+
+}  // namespace velmora::platform

@@ -1,0 +1,42 @@
+// The language of the window: Japanese, the game's own, or English from the
+// catalogue translations/velmora_en (built into the program). Every text the
+// window shows is written in Japanese, in the session or here, and looked up
+// by that exact text when it is shown; with Japanese chosen it is shown as
+// written, byte for byte.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace velmora::platform {
+
+enum class Language { Japanese, English };
+
+// The language's name in the preferences and on the command line ("ja", "en").
+const char* language_code(Language language);
+std::optional<Language> language_of_code(const std::string& code);
+
+// Chooses the language of every text shown from now on (the window's
+// captions follow with relabel()). False when the catalogue is missing: the
+// window then stays Japanese.
+bool choose_language(Language language);
+Language chosen_language();
+// The language asked for on the command line: chosen for this run, and the
+// one remembered from an earlier run is not taken.
+void choose_language_for_run(Language language);
+bool language_given_for_run();
+
+// `japanese` as shown in the chosen language.
+QString shown(const std::string& japanese);
+std::string shown_utf8(const std::string& japanese);
+
+// Gives `object` (a menu, an action, a button, a label, a dock or a window)
+// the caption `japanese` in the chosen language, and again at each relabel().
+void set_shown_text(QObject* object, const char* japanese);
+// Every object under `root` given its caption by set_shown_text shows it in
+// the language chosen now.
+void relabel(QObject* root);
+
+}  // namespace velmora::platform

@@ -1,0 +1,43 @@
+// Moves typed on the keyboard, with the board's own labels: from-file,
+// from-rank, to-file, to-rank as digits ("8786": the piece on 8七 to 8六), "+"
+// at the end to promote, and a drop as the piece's letter or name, "*" and
+// the square ("P*55", "歩*55"). A typed move is played as the mouse plays
+// it, by a click on the piece and a click on its square (the right button
+// for "+"), so every refusal, question, sound and message is the mouse's.
+#pragma once
+
+#include <string>
+
+#include "game/game.h"
+#include "text/shown.h"
+
+namespace velmora {
+
+// The part of a typed move that is wrong.
+enum class TypedPart { None, From, To, Piece, Rest };
+
+// The part's name as the move field tells it ("移動元" ...).
+const char* typed_part_name(TypedPart part);
+
+// What a typed text asks for, in window cells: a board move from (from_x,
+// from_y), or a drop from the hand slot (from_x, from_y), to (to_x, to_y).
+struct TypedMove {
+  int from_x = 0, from_y = 0;
+  int to_x = 0, to_y = 0;
+  bool promote = false;
+  // When something is wrong: which part, and where it lies in the text
+  // (bytes), so that the field can point at it.
+  TypedPart wrong = TypedPart::None;
+  std::size_t wrong_at = 0, wrong_length = 0;
+};
+
+// Reads `text` for the side to move: its piece must stand on the from-square,
+// or lie in its hand for a drop; a letter that names more than one kind in
+// that hand is wrong too (the piece's name then tells which).
+TypedMove read_typed_move(const Game& g, const std::string& text);
+
+// Reads and plays `text` through the mouse's routine; returns what was read
+// (with nothing played when a part is wrong).
+TypedMove play_typed_move(Game& g, const std::string& text);
+
+}  // namespace velmora

@@ -1,0 +1,36 @@
+// The phrases of the window with a part that varies, and how a text the
+// session shows is put into another language at the window's edge.
+//
+// The window hands every text it shows (a caption, a message, a label beside
+// the board, a row of the move list) to translated_text() with a lookup into
+// the chosen language's catalogue. A text is found whole; a text of several
+// lines line by line; a line that is one of the phrases below with its part
+// filled in is found as that phrase, its part put into the language too; any
+// other line word by word, a square such as "７六" as its file and rank.
+// What the catalogue does not hold (a path, a name the player typed) stays.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "text/shown.h"
+
+namespace velmora {
+
+inline constexpr const char* PHRASE_WINS = SHOWN("%1の勝ちです");
+inline constexpr const char* PHRASE_CANNOT_READ_AT = SHOWN("棋譜ﾌｧｲﾙを読み込めません（%1行目）");
+inline constexpr const char* PHRASE_TOO_MANY_MOVES_AT = SHOWN("棋譜ﾌｧｲﾙの手数が多すぎます（%1行目）");
+inline constexpr const char* PHRASE_DAMAGED_AT = SHOWN("棋譜ﾌｧｲﾙが壊れています（%1行目）");
+inline constexpr const char* PHRASE_FIRST_PLAYER = SHOWN("先手：%1");
+inline constexpr const char* PHRASE_SECOND_PLAYER = SHOWN("後手：%1");
+inline constexpr const char* PHRASE_RESULT = SHOWN("結果：%1の勝ち");
+inline constexpr const char* PHRASE_LAST_MOVE = SHOWN("最後の手：%1");
+inline constexpr const char* PHRASE_WRONG_PART = SHOWN("%1が正しくありません");
+
+// The chosen language's text for `japanese`, or "" when the catalogue has none.
+using TextLookup = std::function<std::string(const std::string& japanese)>;
+
+// `text` in the language of `lookup` (see above).
+std::string translated_text(const std::string& text, const TextLookup& lookup);
+
+}  // namespace velmora

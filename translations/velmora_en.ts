@@ -1,0 +1,855 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name></name>
+    <message id="ホームページ">
+        <source></source>
+        <translation>Home page</translation>
+    </message>
+    <message id="バージョン情報">
+        <source></source>
+        <translation>About</translation>
+    </message>
+    <message id="左クリック">
+        <source></source>
+        <translation>Left click</translation>
+    </message>
+    <message id="駒（盤上の駒か持駒）を選び、行き先を左クリックで指す">
+        <source></source>
+        <translation>Choose a piece (on the board or in hand), then left-click where it goes</translation>
+    </message>
+    <message id="右クリック">
+        <source></source>
+        <translation>Right click</translation>
+    </message>
+    <message id="行き先を右クリックすると成って指す（ﾁｪｽのﾎﾟｰﾝは成る駒を選ぶ）">
+        <source></source>
+        <translation>Right-click where it goes to move it promoted (a chess pawn chooses what it becomes)</translation>
+    </message>
+    <message id="一手戻る">
+        <source></source>
+        <translation>One move back</translation>
+    </message>
+    <message id="一手進む">
+        <source></source>
+        <translation>One move forward</translation>
+    </message>
+    <message id="対局の前に、上の軍の駒を減らす（ﾊﾝﾃﾞｨｷｬｯﾌﾟ）">
+        <source></source>
+        <translation>Before a match, take pieces from the army at the top (handicap)</translation>
+    </message>
+    <message id="対局の前に、下の軍の駒を減らす（ﾊﾝﾃﾞｨｷｬｯﾌﾟ）">
+        <source></source>
+        <translation>Before a match, take pieces from the army at the bottom (handicap)</translation>
+    </message>
+    <message id="版とホームページ">
+        <source></source>
+        <translation>Version and home page</translation>
+    </message>
+    <message id="終わり（対局中でも、すぐに終わる）">
+        <source></source>
+        <translation>End (at once, even during a match)</translation>
+    </message>
+    <message id="操作説明">
+        <source></source>
+        <translation>How to play</translation>
+    </message>
+    <message id="マウス">
+        <source></source>
+        <translation>Mouse</translation>
+    </message>
+    <message id="キー">
+        <source></source>
+        <translation>Keys</translation>
+    </message>
+    <message id="メニュー">
+        <source></source>
+        <translation>Menus</translation>
+    </message>
+    <message id="閉じる">
+        <source></source>
+        <translation>Close</translation>
+    </message>
+    <message id="開始局面（棋譜一覧の最初）">
+        <source></source>
+        <translation>Start position (first row of the move list)</translation>
+    </message>
+    <message id="最後の手（棋譜一覧の最後）">
+        <source></source>
+        <translation>Last move (last row of the move list)</translation>
+    </message>
+    <message id="はい(&amp;Y)">
+        <source></source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message id="いいえ(&amp;N)">
+        <source></source>
+        <translation>&amp;No</translation>
+    </message>
+    <message id="棋譜一覧">
+        <source></source>
+        <translation>Move list</translation>
+    </message>
+    <message id="成り">
+        <source></source>
+        <translation>Promotion</translation>
+    </message>
+    <message id="ﾌｧｲﾙ名 ：">
+        <source></source>
+        <translation>File name:</translation>
+    </message>
+    <message id="後    手 ：">
+        <source></source>
+        <translation>Second:</translation>
+    </message>
+    <message id="先    手 ：">
+        <source></source>
+        <translation>First:</translation>
+    </message>
+    <message id="対 局 名：">
+        <source></source>
+        <translation>Title:</translation>
+    </message>
+    <message id="ﾃﾞﾊﾞｲｽが準備できていません">
+        <source></source>
+        <translation>The device is not ready</translation>
+    </message>
+    <message id="ｴﾗｰ">
+        <source></source>
+        <translation>Error</translation>
+    </message>
+    <message id="表示">
+        <source></source>
+        <translation>View</translation>
+    </message>
+    <message id="待った">
+        <source></source>
+        <translation>Take back</translation>
+    </message>
+    <message id="待った取消">
+        <source></source>
+        <translation>Redo take-back</translation>
+    </message>
+    <message id="ヒント">
+        <source></source>
+        <translation>Hint</translation>
+    </message>
+    <message id="前回の対局を再開">
+        <source></source>
+        <translation>Resume last match</translation>
+    </message>
+    <message id="局面を画像でコピー">
+        <source></source>
+        <translation>Copy position as picture</translation>
+    </message>
+    <message id="局面を画像で保存...">
+        <source></source>
+        <translation>Save position as picture...</translation>
+    </message>
+    <message id="局面を画像で保存">
+        <source></source>
+        <translation>Save position as picture</translation>
+    </message>
+    <message id="局面.png">
+        <source></source>
+        <translation>position.png</translation>
+    </message>
+    <message id="書き込めません">
+        <source></source>
+        <translation>Cannot write</translation>
+    </message>
+    <message id="棋譜をテキストで保存...">
+        <source></source>
+        <translation>Save record as text...</translation>
+    </message>
+    <message id="棋譜をテキストで保存">
+        <source></source>
+        <translation>Save record as text</translation>
+    </message>
+    <message id="棋譜.txt">
+        <source></source>
+        <translation>record.txt</translation>
+    </message>
+    <message id="テキスト (*.txt)">
+        <source></source>
+        <translation>Text (*.txt)</translation>
+    </message>
+    <message id="効果音量">
+        <source></source>
+        <translation>Effects volume</translation>
+    </message>
+    <message id="効果音ミュート">
+        <source></source>
+        <translation>Mute effects</translation>
+    </message>
+    <message id="１">
+        <source></source>
+        <translation>1</translation>
+    </message>
+    <message id="２">
+        <source></source>
+        <translation>2</translation>
+    </message>
+    <message id="３">
+        <source></source>
+        <translation>3</translation>
+    </message>
+    <message id="４">
+        <source></source>
+        <translation>4</translation>
+    </message>
+    <message id="５">
+        <source></source>
+        <translation>5</translation>
+    </message>
+    <message id="６">
+        <source></source>
+        <translation>6</translation>
+    </message>
+    <message id="７">
+        <source></source>
+        <translation>7</translation>
+    </message>
+    <message id="８">
+        <source></source>
+        <translation>8</translation>
+    </message>
+    <message id="９">
+        <source></source>
+        <translation>9</translation>
+    </message>
+    <message id="一">
+        <source></source>
+        <translation>a</translation>
+    </message>
+    <message id="二">
+        <source></source>
+        <translation>b</translation>
+    </message>
+    <message id="三">
+        <source></source>
+        <translation>c</translation>
+    </message>
+    <message id="四">
+        <source></source>
+        <translation>d</translation>
+    </message>
+    <message id="五">
+        <source></source>
+        <translation>e</translation>
+    </message>
+    <message id="六">
+        <source></source>
+        <translation>f</translation>
+    </message>
+    <message id="七">
+        <source></source>
+        <translation>g</translation>
+    </message>
+    <message id="八">
+        <source></source>
+        <translation>h</translation>
+    </message>
+    <message id="九">
+        <source></source>
+        <translation>i</translation>
+    </message>
+    <message id="歩">
+        <source></source>
+        <translation>Pawn (fu)</translation>
+    </message>
+    <message id="と">
+        <source></source>
+        <translation>Tokin</translation>
+    </message>
+    <message id="卒">
+        <source></source>
+        <translation>Soldier (jol)</translation>
+    </message>
+    <message id="ポーン">
+        <source></source>
+        <translation>Pawn</translation>
+    </message>
+    <message id="香">
+        <source></source>
+        <translation>Lance (kyo)</translation>
+    </message>
+    <message id="香成">
+        <source></source>
+        <translation>Narikyo</translation>
+    </message>
+    <message id="車">
+        <source></source>
+        <translation>Chariot (cha)</translation>
+    </message>
+    <message id="桂">
+        <source></source>
+        <translation>Knight (kei)</translation>
+    </message>
+    <message id="桂成">
+        <source></source>
+        <translation>Narikei</translation>
+    </message>
+    <message id="銀">
+        <source></source>
+        <translation>Silver (gin)</translation>
+    </message>
+    <message id="銀成">
+        <source></source>
+        <translation>Narigin</translation>
+    </message>
+    <message id="金">
+        <source></source>
+        <translation>Gold (kin)</translation>
+    </message>
+    <message id="ルーク">
+        <source></source>
+        <translation>Rook</translation>
+    </message>
+    <message id="ナイト">
+        <source></source>
+        <translation>Knight</translation>
+    </message>
+    <message id="ﾋﾞｼｮｯﾌﾟ">
+        <source></source>
+        <translation>Bishop</translation>
+    </message>
+    <message id="馬">
+        <source></source>
+        <translation>Horse (ma)</translation>
+    </message>
+    <message id="象">
+        <source></source>
+        <translation>Elephant (sang)</translation>
+    </message>
+    <message id="士">
+        <source></source>
+        <translation>Guard (sa)</translation>
+    </message>
+    <message id="砲">
+        <source></source>
+        <translation>Cannon (po)</translation>
+    </message>
+    <message id="角">
+        <source></source>
+        <translation>Bishop (kaku)</translation>
+    </message>
+    <message id="角成">
+        <source></source>
+        <translation>Horse (uma)</translation>
+    </message>
+    <message id="飛">
+        <source></source>
+        <translation>Rook (hi)</translation>
+    </message>
+    <message id="飛成">
+        <source></source>
+        <translation>Dragon (ryu)</translation>
+    </message>
+    <message id="ｸｲｰﾝ">
+        <source></source>
+        <translation>Queen</translation>
+    </message>
+    <message id="キング">
+        <source></source>
+        <translation>King</translation>
+    </message>
+    <message id="将">
+        <source></source>
+        <translation>General (jang)</translation>
+    </message>
+    <message id="王">
+        <source></source>
+        <translation>King (ou)</translation>
+    </message>
+    <message id="――">
+        <source></source>
+        <translation>--</translation>
+    </message>
+    <message id="開始局面">
+        <source></source>
+        <translation>Start position</translation>
+    </message>
+    <message id="表示の設定を保存できません">
+        <source></source>
+        <translation>Cannot save the view settings</translation>
+    </message>
+    <message id="Velmora 棋譜">
+        <source></source>
+        <translation>Velmora record</translation>
+    </message>
+    <message id="あなた">
+        <source></source>
+        <translation>You</translation>
+    </message>
+    <message id="ｺﾝﾋﾟｭｰﾀ">
+        <source></source>
+        <translation>Computer</translation>
+    </message>
+    <message id="よし！!">
+        <source></source>
+        <translation>Got you!!</translation>
+    </message>
+    <message id="詰め ?">
+        <source></source>
+        <translation>Mate?</translation>
+    </message>
+    <message id="   ** チェック **">
+        <source></source>
+        <translation>   ** Check **</translation>
+    </message>
+    <message id="   ** 王手 **">
+        <source></source>
+        <translation>   ** Check (oute) **</translation>
+    </message>
+    <message id="思考中">
+        <source></source>
+        <translation>Thinking</translation>
+    </message>
+    <message id="先手の番です">
+        <source></source>
+        <translation>First player to move</translation>
+    </message>
+    <message id="後手の番です">
+        <source></source>
+        <translation>Second player to move</translation>
+    </message>
+    <message id="MANの番です">
+        <source></source>
+        <translation>Your move</translation>
+    </message>
+    <message id="先手">
+        <source></source>
+        <translation>First player</translation>
+    </message>
+    <message id="後手">
+        <source></source>
+        <translation>Second player</translation>
+    </message>
+    <message id="棋譜を '進 'で進めて下さい">
+        <source></source>
+        <translation>Step through the record with &apos;Forward&apos;</translation>
+    </message>
+    <message id="棋譜">
+        <source></source>
+        <translation>Record</translation>
+    </message>
+    <message id="対局">
+        <source></source>
+        <translation>Match</translation>
+    </message>
+    <message id="OKですか？">
+        <source></source>
+        <translation>Ready?</translation>
+    </message>
+    <message id="再開(COM)">
+        <source></source>
+        <translation>Resume (COM)</translation>
+    </message>
+    <message id="「対局」で始めて下さい">
+        <source></source>
+        <translation>Start with &apos;Match&apos;</translation>
+    </message>
+    <message id="開始">
+        <source></source>
+        <translation>Start</translation>
+    </message>
+    <message id="キングには成れません">
+        <source></source>
+        <translation>A pawn cannot become a King</translation>
+    </message>
+    <message id="エラー">
+        <source></source>
+        <translation>Error</translation>
+    </message>
+    <message id="別の駒に成って下さい">
+        <source></source>
+        <translation>Choose another piece</translation>
+    </message>
+    <message id="マウスの右をクリックして下さい">
+        <source></source>
+        <translation>Click with the right mouse button</translation>
+    </message>
+    <message id="棋譜保存">
+        <source></source>
+        <translation>Save record</translation>
+    </message>
+    <message id="棋譜ﾌｧｲﾙを開けません">
+        <source></source>
+        <translation>Cannot open the record file</translation>
+    </message>
+    <message id="次の文字は棋譜ﾌｧｲﾙに書き込めません">
+        <source></source>
+        <translation>A record file cannot hold these characters:</translation>
+    </message>
+    <message id="&quot;?&quot; に置き換えて書き込みますか？">
+        <source></source>
+        <translation>Write &quot;?&quot; in their place?</translation>
+    </message>
+    <message id="持駒が10枚以上の局面は9枚として書き込みました">
+        <source></source>
+        <translation>A hand of 10 or more pieces was written as 9</translation>
+    </message>
+    <message id="99999秒を超える所有時間は99999秒として書き込みました">
+        <source></source>
+        <translation>A clock over 99999 seconds was written as 99999 seconds</translation>
+    </message>
+    <message id="ﾌｧｲﾙ名が入力されていません">
+        <source></source>
+        <translation>No file name given</translation>
+    </message>
+    <message id="保存するデータがありません">
+        <source></source>
+        <translation>Nothing to save</translation>
+    </message>
+    <message id="ﾌｧｲﾙ名に &quot;/&quot; は使えません">
+        <source></source>
+        <translation>A file name cannot hold &quot;/&quot;</translation>
+    </message>
+    <message id="手数が多すぎて保存できません">
+        <source></source>
+        <translation>Too many moves to save</translation>
+    </message>
+    <message id="棋譜ﾌｧｲﾙを書き込めません">
+        <source></source>
+        <translation>Cannot write the record file</translation>
+    </message>
+    <message id="棋譜を書き込みました">
+        <source></source>
+        <translation>Record saved</translation>
+    </message>
+    <message id="棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません">
+        <source></source>
+        <translation>The record file holds no moves</translation>
+    </message>
+    <message id=" 読み込みました">
+        <source></source>
+        <translation> Loaded</translation>
+    </message>
+    <message id="読めない所は空きとして読み込みました">
+        <source></source>
+        <translation>What could not be read was loaded as empty</translation>
+    </message>
+    <message id="終わり">
+        <source></source>
+        <translation>End</translation>
+    </message>
+    <message id="進む">
+        <source></source>
+        <translation>Forward</translation>
+    </message>
+    <message id="できません">
+        <source></source>
+        <translation>Not possible</translation>
+    </message>
+    <message id="戻る">
+        <source></source>
+        <translation>Back</translation>
+    </message>
+    <message id="棋譜ﾓｰﾄﾞではできません">
+        <source></source>
+        <translation>Not possible in record mode</translation>
+    </message>
+    <message id="反転">
+        <source></source>
+        <translation>Flip</translation>
+    </message>
+    <message id="対局を保存できません">
+        <source></source>
+        <translation>Cannot save the match</translation>
+    </message>
+    <message id="前回の対局を読み込めません">
+        <source></source>
+        <translation>Cannot read the last match</translation>
+    </message>
+    <message id="終了">
+        <source></source>
+        <translation>Game over</translation>
+    </message>
+    <message id="続けますか？">
+        <source></source>
+        <translation>Play again?</translation>
+    </message>
+    <message id="再ゲーム">
+        <source></source>
+        <translation>New game</translation>
+    </message>
+    <message id="対局(人間)">
+        <source></source>
+        <translation>Match (human)</translation>
+    </message>
+    <message id="対局(COM)">
+        <source></source>
+        <translation>Match (COM)</translation>
+    </message>
+    <message id="COM対局ﾚﾍﾞﾙ">
+        <source></source>
+        <translation>COM level</translation>
+    </message>
+    <message id="局面">
+        <source></source>
+        <translation>Position</translation>
+    </message>
+    <message id="最初">
+        <source></source>
+        <translation>Start</translation>
+    </message>
+    <message id="戻">
+        <source></source>
+        <translation>Back</translation>
+    </message>
+    <message id="進">
+        <source></source>
+        <translation>Forward</translation>
+    </message>
+    <message id="読込">
+        <source></source>
+        <translation>Load</translation>
+    </message>
+    <message id="書込">
+        <source></source>
+        <translation>Save</translation>
+    </message>
+    <message id="ｵﾌﾟｼｮﾝ">
+        <source></source>
+        <translation>Options</translation>
+    </message>
+    <message id="背景画">
+        <source></source>
+        <translation>Background</translation>
+    </message>
+    <message id="緑">
+        <source></source>
+        <translation>Green</translation>
+    </message>
+    <message id="畳">
+        <source></source>
+        <translation>Tatami</translation>
+    </message>
+    <message id="竹">
+        <source></source>
+        <translation>Bamboo</translation>
+    </message>
+    <message id="宇宙">
+        <source></source>
+        <translation>Space</translation>
+    </message>
+    <message id="煉瓦">
+        <source></source>
+        <translation>Brick</translation>
+    </message>
+    <message id="移動指導">
+        <source></source>
+        <translation>Move guide</translation>
+    </message>
+    <message id="経過時間">
+        <source></source>
+        <translation>Clocks</translation>
+    </message>
+    <message id="ﾁｪｽ側持駒OK">
+        <source></source>
+        <translation>Chess drops OK</translation>
+    </message>
+    <message id="主戦">
+        <source></source>
+        <translation>Main army</translation>
+    </message>
+    <message id="日本">
+        <source></source>
+        <translation>Japan</translation>
+    </message>
+    <message id="韓国">
+        <source></source>
+        <translation>Korea</translation>
+    </message>
+    <message id="設定ﾌｧｲﾙを書き込めません">
+        <source></source>
+        <translation>Cannot write the settings file</translation>
+    </message>
+    <message id="ｵﾌﾟｼｮﾝの変更は今回だけ有効です">
+        <source></source>
+        <translation>Option changes last for this run only</translation>
+    </message>
+    <message id="%1の勝ちです">
+        <source></source>
+        <translation>%1 won</translation>
+    </message>
+    <message id="棋譜ﾌｧｲﾙを読み込めません（%1行目）">
+        <source></source>
+        <translation>Cannot read the record file (line %1)</translation>
+    </message>
+    <message id="棋譜ﾌｧｲﾙの手数が多すぎます（%1行目）">
+        <source></source>
+        <translation>The record file has too many moves (line %1)</translation>
+    </message>
+    <message id="棋譜ﾌｧｲﾙが壊れています（%1行目）">
+        <source></source>
+        <translation>The record file is damaged (line %1)</translation>
+    </message>
+    <message id="先手：%1">
+        <source></source>
+        <translation>First: %1</translation>
+    </message>
+    <message id="後手：%1">
+        <source></source>
+        <translation>Second: %1</translation>
+    </message>
+    <message id="結果：%1の勝ち">
+        <source></source>
+        <translation>Result: %1 won</translation>
+    </message>
+    <message id="Direct Soundインターフェースが作成できません。">
+        <source></source>
+        <translation>Cannot open the sound output.</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人">
+        <source></source>
+        <translation>Handicap: Meijin</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８段">
+        <source></source>
+        <translation>Handicap: 8 dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７段">
+        <source></source>
+        <translation>Handicap: 7 dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６段">
+        <source></source>
+        <translation>Handicap: 6 dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５段">
+        <source></source>
+        <translation>Handicap: 5 dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４段">
+        <source></source>
+        <translation>Handicap: 4 dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３段">
+        <source></source>
+        <translation>Handicap: 3 dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段">
+        <source></source>
+        <translation>Handicap: 2 dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:初段">
+        <source></source>
+        <translation>Handicap: 1 dan</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級">
+        <source></source>
+        <translation>Handicap: 1 kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２級">
+        <source></source>
+        <translation>Handicap: 2 kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級">
+        <source></source>
+        <translation>Handicap: 3 kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級">
+        <source></source>
+        <translation>Handicap: 4 kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:５級">
+        <source></source>
+        <translation>Handicap: 5 kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:６級">
+        <source></source>
+        <translation>Handicap: 6 kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:７級">
+        <source></source>
+        <translation>Handicap: 7 kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:８級">
+        <source></source>
+        <translation>Handicap: 8 kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:９級">
+        <source></source>
+        <translation>Handicap: 9 kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:10級">
+        <source></source>
+        <translation>Handicap: 10 kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:11級">
+        <source></source>
+        <translation>Handicap: 11 kyu</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ:12級">
+        <source></source>
+        <translation>Handicap: 12 kyu</translation>
+    </message>
+    <message id="手目">
+        <source></source>
+        <translation>moves</translation>
+    </message>
+    <message id="対局途中ではできません">
+        <source></source>
+        <translation>Not possible during a match</translation>
+    </message>
+    <message id="反転後ではできません">
+        <source></source>
+        <translation>Not possible after flipping</translation>
+    </message>
+    <message id="局面→最初にして下さい">
+        <source></source>
+        <translation>Choose Position → Start first</translation>
+    </message>
+    <message id="ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定">
+        <source></source>
+        <translation>Handicap</translation>
+    </message>
+    <message id="言語">
+        <source></source>
+        <translation>Language</translation>
+    </message>
+    <message id="指し手：">
+        <source></source>
+        <translation>Move:</translation>
+    </message>
+    <message id="指し手">
+        <source></source>
+        <translation>Move</translation>
+    </message>
+    <message id="指し手を入力">
+        <source></source>
+        <translation>Type a move</translation>
+    </message>
+    <message id="移動元">
+        <source></source>
+        <translation>From square</translation>
+    </message>
+    <message id="移動先">
+        <source></source>
+        <translation>To square</translation>
+    </message>
+    <message id="駒">
+        <source></source>
+        <translation>Piece</translation>
+    </message>
+    <message id="成り指定">
+        <source></source>
+        <translation>Promotion mark</translation>
+    </message>
+    <message id="盤">
+        <source></source>
+        <translation>Board</translation>
+    </message>
+    <message id="最後の手：%1">
+        <source></source>
+        <translation>Last move: %1</translation>
+    </message>
+    <message id="%1が正しくありません">
+        <source></source>
+        <translation>%1: not right</translation>
+    </message>
+</context>
+</TS>
