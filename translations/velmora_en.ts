@@ -851,5 +851,49 @@
         <source></source>
         <translation>%1: not right</translation>
     </message>
+    <message id="キャンセル">
+        <source></source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="グラフを画像で保存...">
+        <source></source>
+        <translation>Save graph as picture...</translation>
+    </message>
+    <message id="グラフを画像で保存">
+        <source></source>
+        <translation>Save graph as picture</translation>
+    </message>
+    <message id="解析する手がありません">
+        <source></source>
+        <translation>There are no moves to review</translation>
+    </message>
+    <message id="局面を解析中　残り">
+        <source></source>
+        <translation>positions reviewed; left:</translation>
+    </message>
+    <message id="秒">
+        <source></source>
+        <translation>s</translation>
+    </message>
+    <message id="正確度">
+        <source></source>
+        <translation>accuracy</translation>
+    </message>
+    <message id="最善">
+        <source></source>
+        <translation>best</translation>
+    </message>
+    <message id="対局解析">
+        <source></source>
+        <translation>Game review</translation>
+    </message>
+    <message id="解析できない手があります（%1手目）">
+        <source></source>
+        <translation>A move cannot be reviewed (move %1)</translation>
+    </message>
+    <message id="解析：%1">
+        <source></source>
+        <translation>Review: %1</translation>
+    </message>
 </context>
 </TS>

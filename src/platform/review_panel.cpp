@@ -11,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/language.h"
 #include "platform/look.h"
 
 namespace velmora::platform {
@@ -40,7 +41,7 @@ void ReviewGraph::show_review(const GameReview* review, int current_row) {
     chances_ = main_army_chances(*review);
     for (int row = 0; row < static_cast<int>(chances_.size()); ++row) {
       marks_.push_back(row_mark(*review, row));
-      tips_.push_back(row == 0 ? QStringLiteral("開始局面") : QString::fromStdString(move_tip(*review, row)));
+      tips_.push_back(row == 0 ? shown(QT_TRID_NOOP("開始局面")) : shown(move_tip(*review, row)));
     }
   }
   current_row_ = current_row;
@@ -110,7 +111,8 @@ ReviewPanel::ReviewPanel(QWidget* parent)
       progress_row_(new QWidget(this)),
       bar_(new QProgressBar(progress_row_)),
       progress_text_(new QLabel(progress_row_)),
-      cancel_(new QPushButton(QStringLiteral("キャンセル"), progress_row_)) {
+      cancel_(new QPushButton(progress_row_)) {
+  set_shown_text(cancel_, QT_TRID_NOOP("キャンセル"));
   setObjectName(QStringLiteral("REVIEW_PANEL"));
   // The panel is as narrow as the move list: long rows break.
   for (QLabel* label : {main_summary_, chess_summary_, progress_text_}) label->setWordWrap(true);
@@ -131,7 +133,8 @@ ReviewPanel::ReviewPanel(QWidget* parent)
   layout->addWidget(main_summary_);
   layout->addWidget(chess_summary_);
   layout->addWidget(graph_);
-  auto* save = new QAction(QStringLiteral("グラフを画像で保存..."), graph_);
+  auto* save = new QAction(graph_);
+  set_shown_text(save, QT_TRID_NOOP("グラフを画像で保存..."));
   save->setObjectName(QStringLiteral("SAVE_GRAPH"));
   graph_->addAction(save);
   connect(save, &QAction::triggered, this, &ReviewPanel::save_graph);
@@ -167,7 +170,7 @@ void ReviewPanel::follow_progress() {
   if (!progress_) return;
   const int done = progress_->positions_done;
   bar_->setValue(done);
-  progress_text_->setText(QString::fromStdString(progress_text(done, positions_, elapsed_.elapsed() / 1000.0)));
+  progress_text_->setText(shown(progress_text(done, positions_, elapsed_.elapsed() / 1000.0)));
 }
 
 void ReviewPanel::show_review(const GameReview* review, int current_row) {
@@ -175,14 +178,14 @@ void ReviewPanel::show_review(const GameReview* review, int current_row) {
   chess_summary_->setVisible(review != nullptr);
   graph_->setVisible(review != nullptr);
   if (review) {
-    main_summary_->setText(QString::fromStdString(summary_row(*review, true)));
-    chess_summary_->setText(QString::fromStdString(summary_row(*review, false)));
+    main_summary_->setText(shown(summary_row(*review, true)));
+    chess_summary_->setText(shown(summary_row(*review, false)));
   }
   graph_->show_review(review, current_row);
 }
 
 void ReviewPanel::save_graph() {
-  const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("グラフを画像で保存"),
+  const QString path = QFileDialog::getSaveFileName(this, shown(QT_TRID_NOOP("グラフを画像で保存")),
                                                     QStringLiteral("対局解析.png"), QStringLiteral("PNG (*.png)"));
   if (path.isEmpty()) return;
   graph_->grab().save(path, "PNG");

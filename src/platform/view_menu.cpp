@@ -88,7 +88,8 @@ void ViewMenu::add_game_commands() {
     });
   }
   // 対局解析 shows its progress, marks and graph with the move list.
-  QAction* review = menu_->addAction(QString::fromUtf8(REVIEW_TITLE));
+  QAction* review = menu_->addAction(QString());
+  set_shown_text(review, REVIEW_TITLE);
   review->setObjectName(QStringLiteral("REVIEW"));
   review->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
   connect(review, &QAction::triggered, this, [this] {

@@ -7,6 +7,7 @@
 
 #include "review/review_text.h"
 #include "view/board_view.h"
+#include "view/phrases.h"
 #include "view/texts.h"
 
 namespace velmora {
@@ -68,7 +69,7 @@ const GameReview* current_review(const Game& g) {
 ReviewOutcome review_match(Game& g, ReviewProgress& progress, int threads) {
   if (current_review(g)) return ReviewOutcome::AlreadyKept;
   if (g.pos.history.record_length < 1) {
-    show_message(g, "解析する手がありません", REVIEW_TITLE);
+    show_message(g, SHOWN("解析する手がありません"), REVIEW_TITLE);
     return ReviewOutcome::NothingToReview;
   }
   g.ports.screen.drop_clicks_meanwhile();
@@ -76,8 +77,7 @@ ReviewOutcome review_match(Game& g, ReviewProgress& progress, int threads) {
   bool ran = false;
   const ReviewResult result = review_aside(g.ports.clock, game, progress, threads, ran);
   if (const auto* error = std::get_if<ReplayError>(&result)) {
-    show_message(g, "解析できない手があります（" + std::to_string(error->move) + "手目）", REVIEW_TITLE,
-                 Icon::Exclamation);
+    show_message(g, fill(PHRASE_UNREVIEWABLE_AT, std::to_string(error->move)), REVIEW_TITLE, Icon::Exclamation);
     return ReviewOutcome::Refused;
   }
   if (!ran || !std::holds_alternative<GameReview>(result)) return ReviewOutcome::Stopped;
@@ -88,7 +88,8 @@ ReviewOutcome review_match(Game& g, ReviewProgress& progress, int threads) {
 std::string progress_text(int done, int total, double seconds) {
   const int left = done > 0 ? static_cast<int>(std::lround(seconds / done * (total - done))) : 0;
   char text[96];
-  std::snprintf(text, sizeof text, "%d / %d 局面を解析中　残り %d 秒", std::min(done + 1, total), total, left);
+  std::snprintf(text, sizeof text, "%d / %d %s %d %s", std::min(done + 1, total), total, SHOWN("局面を解析中　残り"),
+                left, SHOWN("秒"));
   return text;
 }
 
@@ -139,17 +140,17 @@ std::vector<double> main_army_chances(const GameReview& review) {
 std::string summary_row(const GameReview& review, bool main_army) {
   const ArmySummary& s = main_army ? review.main_army : review.chess_army;
   char text[160];
-  std::snprintf(text, sizeof text, "%s  ?? %d  ? %d  ?! %d  正確度 %.1f %%", main_army ? "先手" : "後手",
+  std::snprintf(text, sizeof text, "%s  ?? %d  ? %d  ?! %d  %s %.1f %%", main_army ? SHOWN("先手") : SHOWN("後手"),
                 s.marks[static_cast<int>(Mark::Blunder)], s.marks[static_cast<int>(Mark::Mistake)],
-                s.marks[static_cast<int>(Mark::Inaccuracy)], s.accuracy);
+                s.marks[static_cast<int>(Mark::Inaccuracy)], SHOWN("正確度"), s.accuracy);
   return text;
 }
 
 std::string review_note(const GameReview& review, int n) {
   if (n < 1 || n > static_cast<int>(review.moves.size())) return "";
   const ReviewedMove& move = review.moves[n - 1];
-  return score_text(move.score_before) + " → " + score_text(move.score_after) + "  最善 " + move_text(move.best) + " " +
-         mark_text(move.mark);
+  return score_text(move.score_before) + " → " + score_text(move.score_after) + "  " SHOWN("最善") " " +
+         move_text(move.best) + " " + mark_text(move.mark);
 }
 
 std::string move_tip(const GameReview& review, int n) {

@@ -16,7 +16,7 @@
 
 namespace velmora {
 
-inline constexpr const char* REVIEW_TITLE = "対局解析";
+inline constexpr const char* REVIEW_TITLE = SHOWN("対局解析");
 // Each position is searched this long in the window.
 inline constexpr double WINDOW_REVIEW_SECONDS = 0.1;
 

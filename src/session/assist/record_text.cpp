@@ -36,7 +36,9 @@ std::string record_text(const Game& g) {
     text += numbered_move(g, n) + (review ? "  " + review_note(*review, n) : "") + "\n";
   const std::string winner = result_of_list(g);
   if (!winner.empty()) text += fill(PHRASE_RESULT, winner) + "\n";
-  if (review) text += "解析：" + summary_row(*review, true) + "\n解析：" + summary_row(*review, false) + "\n";
+  if (review)
+    for (const bool main_army : {true, false})
+      text += fill(PHRASE_REVIEW_SUMMARY, summary_row(*review, main_army)) + "\n";
   return text;
 }
 

@@ -5,9 +5,10 @@
 namespace velmora {
 namespace {
 
-constexpr const char* PHRASES[] = {PHRASE_WINS,       PHRASE_CANNOT_READ_AT, PHRASE_TOO_MANY_MOVES_AT,
-                                   PHRASE_DAMAGED_AT, PHRASE_FIRST_PLAYER,   PHRASE_SECOND_PLAYER,
-                                   PHRASE_RESULT,     PHRASE_LAST_MOVE,      PHRASE_WRONG_PART};
+constexpr const char* PHRASES[] = {
+    PHRASE_WINS,          PHRASE_CANNOT_READ_AT, PHRASE_TOO_MANY_MOVES_AT, PHRASE_DAMAGED_AT, PHRASE_FIRST_PLAYER,
+    PHRASE_SECOND_PLAYER, PHRASE_RESULT,         PHRASE_LAST_MOVE,         PHRASE_WRONG_PART, PHRASE_UNREVIEWABLE_AT,
+    PHRASE_REVIEW_SUMMARY};
 
 bool plain_ascii(std::string_view text) {
   for (const unsigned char c : text)

@@ -26,6 +26,8 @@ inline constexpr const char* PHRASE_SECOND_PLAYER = SHOWN("後手：%1");
 inline constexpr const char* PHRASE_RESULT = SHOWN("結果：%1の勝ち");
 inline constexpr const char* PHRASE_LAST_MOVE = SHOWN("最後の手：%1");
 inline constexpr const char* PHRASE_WRONG_PART = SHOWN("%1が正しくありません");
+inline constexpr const char* PHRASE_UNREVIEWABLE_AT = SHOWN("解析できない手があります（%1手目）");
+inline constexpr const char* PHRASE_REVIEW_SUMMARY = SHOWN("解析：%1");
 
 // The chosen language's text for `japanese`, or "" when the catalogue has none.
 using TextLookup = std::function<std::string(const std::string& japanese)>;
