@@ -27,5 +27,8 @@ void copy_board_picture(Game& g, DrawingScreen& screen);
 // records: a write that fails leaves the earlier file whole. The system's
 // reason when the file could not be written; empty on success.
 [[nodiscard]] std::error_code save_board_picture(Game& g, DrawingScreen& screen, const QString& path);
+// Writes `image` to `path` as PNG through the same safe replace as the
+// records: an earlier file stays whole if the write fails.
+[[nodiscard]] std::error_code save_png(const QImage& image, const QString& path);
 
 }  // namespace velmora::platform

@@ -1,7 +1,6 @@
 #include "platform/review_panel.h"
 
 #include <QAction>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
@@ -11,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "platform/board_picture.h"
 #include "platform/language.h"
 #include "platform/look.h"
 
@@ -137,7 +137,7 @@ ReviewPanel::ReviewPanel(QWidget* parent)
   set_shown_text(save, QT_TRID_NOOP("グラフを画像で保存..."));
   save->setObjectName(QStringLiteral("SAVE_GRAPH"));
   graph_->addAction(save);
-  connect(save, &QAction::triggered, this, &ReviewPanel::save_graph);
+  connect(save, &QAction::triggered, this, &ReviewPanel::save_graph_requested);
   // Cancel stops the review at once: it is no event of the game, which waits
   // for the review to end.
   connect(cancel_, &QPushButton::clicked, this, [this] {
@@ -184,11 +184,6 @@ void ReviewPanel::show_review(const GameReview* review, int current_row) {
   graph_->show_review(review, current_row);
 }
 
-void ReviewPanel::save_graph() {
-  const QString path = QFileDialog::getSaveFileName(this, shown(QT_TRID_NOOP("グラフを画像で保存")),
-                                                    QStringLiteral("対局解析.png"), QStringLiteral("PNG (*.png)"));
-  if (path.isEmpty()) return;
-  graph_->grab().save(path, "PNG");
-}
+std::error_code ReviewPanel::save_graph(const QString& path) { return save_png(graph_->grab().toImage(), path); }
 
 }  // namespace velmora::platform

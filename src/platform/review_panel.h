@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <system_error>
 #include <vector>
 
 #include "assist/match_review.h"
@@ -70,8 +71,12 @@ class ReviewPanel : public QWidget {
   void end();
   // Shows the review standing for the list (none: hides the summary and the graph).
   void show_review(const GameReview* review, int current_row);
-  // Asks for a file and saves the graph there as PNG.
-  void save_graph();
+  // Writes the graph to `path` as PNG, as the position's picture is written.
+  [[nodiscard]] std::error_code save_graph(const QString& path);
+
+ Q_SIGNALS:
+  // The graph's context menu asked for it to be saved as a picture.
+  void save_graph_requested();
 
  private:
   void follow_progress();

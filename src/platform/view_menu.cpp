@@ -22,6 +22,16 @@
 #include "view/texts.h"
 
 namespace velmora::platform {
+namespace {
+
+// A picture that could not be written is told with the system's reason.
+void tell_failed_write(Game& g, const QString& path, std::error_code error) {
+  if (error)
+    show_message(g, QT_TRID_NOOP("書き込めません") "\n" + path.toStdString() + "\n" + error.message(), "表示",
+                 Icon::Exclamation);
+}
+
+}  // namespace
 
 ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
     : window_(window),
@@ -96,6 +106,13 @@ void ViewMenu::add_game_commands() {
     find("MOVE_LIST")->setChecked(true);
     window_.dispatch([this](Game& g) { dock_->review(g); });
   });
+  // The graph is saved where and as the position's picture is.
+  connect(&dock_->review_panel(), &ReviewPanel::save_graph_requested, this, [this] {
+    const QString path = ask_save_path(ExportKind::Picture, shown(QT_TRID_NOOP("グラフを画像で保存")),
+                                       shown(REVIEW_TITLE) + QStringLiteral(".png"), QStringLiteral("PNG (*.png)"));
+    if (path.isEmpty()) return;
+    window_.dispatch([this, path](Game& g) { tell_failed_write(g, path, dock_->review_panel().save_graph(path)); });
+  });
   QAction* type_move = menu_->addAction(QString());
   set_shown_text(type_move, QT_TRID_NOOP("指し手を入力"));
   type_move->setObjectName(QStringLiteral("TYPE_MOVE"));
@@ -121,11 +138,7 @@ void ViewMenu::add_exports() {
     const QString path = ask_save_path(ExportKind::Picture, shown(QT_TRID_NOOP("局面を画像で保存")),
                                        shown(QT_TRID_NOOP("局面.png")), QStringLiteral("PNG (*.png)"));
     if (path.isEmpty()) return;
-    window_.dispatch([this, path](Game& g) {
-      if (const std::error_code error = save_board_picture(g, screen_, path))
-        show_message(g, QT_TRID_NOOP("書き込めません") "\n" + path.toStdString() + "\n" + error.message(), "表示",
-                     Icon::Exclamation);
-    });
+    window_.dispatch([this, path](Game& g) { tell_failed_write(g, path, save_board_picture(g, screen_, path)); });
   });
 
   QAction* text = menu_->addAction(QString());

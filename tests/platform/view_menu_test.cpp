@@ -128,6 +128,13 @@ TEST_P(ReviewWindowTest, PaintsWhileItRunsAndCancelStopsIt) {
   ReviewGraph& graph = panel.graph();
   QTest::mouseClick(&graph, Qt::LeftButton, Qt::NoModifier, QPoint(graph.width() / 3, graph.height() / 2));
   EXPECT_EQ(game->pos.move_number, 1);
+  // The graph saved as PNG is the graph as it is drawn; a folder that is not
+  // there is told as a failure.
+  const velmora::testing::TempFolder folder;
+  const QString path = QString::fromStdString(folder.file("graph.png"));
+  ASSERT_FALSE(panel.save_graph(path));
+  EXPECT_EQ(QImage(path).size(), graph.grab().toImage().size());
+  EXPECT_TRUE(panel.save_graph(QString::fromStdString(folder.file("missing/graph.png"))));
 }
 
 INSTANTIATE_TEST_SUITE_P(CancelOrNot, ReviewWindowTest, ::testing::Bool());
