@@ -98,18 +98,24 @@ void MoveListDock::apply(const MoveListUpdate& update) {
       added.append(text);
     } else if (list_->item(row)->data(ROW_TEXT_ROLE).toString() != text) {
       list_->item(row)->setData(ROW_TEXT_ROLE, text);
+      list_->item(row)->setText(text);
     }
   }
   for (const QString& text : added) {
-    auto* item = new QListWidgetItem(list_);
+    auto* item = new QListWidgetItem(text, list_);
     item->setData(ROW_TEXT_ROLE, text);
   }
   list_->setCurrentRow(update.current_row);
+  // A review standing for the list adds its marks to the rows just written.
   show_review();
 }
 
 void MoveListDock::show_review() {
   const GameReview* review = current_review(game_);
+  // Rows are written plain; without a review, and none shown before, no row
+  // has a mark to add or take away, so a long list is not walked at every move.
+  if (review == nullptr && !marks_shown_) return review_panel_->show_review(nullptr, current_move_row(game_));
+  marks_shown_ = review != nullptr;
   for (int row = 0; row < list_->count(); ++row) {
     QListWidgetItem* item = list_->item(row);
     const std::optional<RowMark> mark = review ? row_mark(*review, row) : std::nullopt;

@@ -46,6 +46,7 @@ class MoveListDock : public SideDock {
   MainWindow& window_;
   Game& game_;
   QListWidget* list_;
+  bool marks_shown_ = false;  // some row shows a review's mark
   ReviewPanel* review_panel_;
 };
 
