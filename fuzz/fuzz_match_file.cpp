@@ -11,15 +11,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   using namespace velmora;
   const MatchFileResult read = read_saved_match(fuzz::bytes(data, size));
-  const auto* match = std::get_if<SavedMatch>(&read);
-  if (match == nullptr) {
-    fuzz::require(!std::get<MatchFileFault>(read).what.empty(), "a fault without a reason");
+  if (!read) {
+    fuzz::require(!read.error().what.empty(), "a fault without a reason");
     return 0;
   }
+  const SavedMatch* match = &*read;
   const std::string written = format_saved_match(*match);
   const MatchFileResult again = read_saved_match(written);
-  fuzz::require(std::holds_alternative<SavedMatch>(again) && std::get<SavedMatch>(again) == *match,
-                "the match written does not read back the same");
+  fuzz::require(again && *again == *match, "the match written does not read back the same");
 
   fuzz::clear_scratch_folder();
   testing::TestGame t;

@@ -121,12 +121,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::istringstream in{std::string(text)};
   const RecordResult result = read_record(in);
   if (moves > static_cast<std::size_t>(MAX_RECORD_MOVES)) {
-    const auto* error = std::get_if<RecordError>(&result);
-    require(error != nullptr && error->kind == RecordError::TooManyMoves, "a record beyond the cap was read");
+    require(!result && result.error().kind == RecordError::TooManyMoves, "a record beyond the cap was read");
     return 0;
   }
-  const auto* record = std::get_if<Record>(&result);
-  require(record != nullptr, "the reader failed on content");
+  require(result.has_value(), "the reader failed on content");
+  const Record* record = &*result;
   require(record->moves.size() == moves, "not every line after the third became a move");
   check_headers(*record, lines);
   for (std::size_t n = 0; n < moves; ++n) {

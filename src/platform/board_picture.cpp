@@ -37,15 +37,15 @@ void copy_board_picture(Game& g, DrawingScreen& screen) {
   QGuiApplication::clipboard()->setImage(board_picture(g, screen));
 }
 
-std::error_code save_board_picture(Game& g, DrawingScreen& screen, const QString& path) {
+Result<void, std::error_code> save_board_picture(Game& g, DrawingScreen& screen, const QString& path) {
   return save_png(board_picture(g, screen), path);
 }
 
-std::error_code save_png(const QImage& image, const QString& path) {
+Result<void, std::error_code> save_png(const QImage& image, const QString& path) {
   QByteArray png;
   QBuffer buffer(&png);
   buffer.open(QIODevice::WriteOnly);
-  if (!image.save(&buffer, "PNG")) return std::make_error_code(std::errc::io_error);
+  if (!image.save(&buffer, "PNG")) return Failure{std::make_error_code(std::errc::io_error)};
   return replace_file(path.toStdString(), std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
 }
 

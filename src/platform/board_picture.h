@@ -8,6 +8,7 @@
 #include <QString>
 #include <system_error>
 
+#include "base/result.h"
 #include "game/game.h"
 #include "platform/drawing_screen.h"
 
@@ -25,10 +26,10 @@ QImage board_picture(Game& g, DrawingScreen& screen);
 void copy_board_picture(Game& g, DrawingScreen& screen);
 // Writes the picture as a PNG file through the same safe replace as the
 // records: a write that fails leaves the earlier file whole. The system's
-// reason when the file could not be written; empty on success.
-[[nodiscard]] std::error_code save_board_picture(Game& g, DrawingScreen& screen, const QString& path);
+// reason when the file could not be written.
+Result<void, std::error_code> save_board_picture(Game& g, DrawingScreen& screen, const QString& path);
 // Writes `image` to `path` as PNG through the same safe replace as the
 // records: an earlier file stays whole if the write fails.
-[[nodiscard]] std::error_code save_png(const QImage& image, const QString& path);
+Result<void, std::error_code> save_png(const QImage& image, const QString& path);
 
 }  // namespace velmora::platform

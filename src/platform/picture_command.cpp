@@ -29,11 +29,11 @@ std::string reading_failure(const RecordError& error) {
 int write_record_picture(const PictureRequest& request, const QString& working_folder, std::ostream& errors) {
   const std::string& path = request.record;
   const RecordResult result = read_record_file(path);
-  if (const auto* error = std::get_if<RecordError>(&result)) {
-    errors << "velmora: record '" << path << "': " << reading_failure(*error) << "\n";
+  if (!result) {
+    errors << "velmora: record '" << path << "': " << reading_failure(result.error()) << "\n";
     return PICTURE_FAILED;
   }
-  const Record& record = std::get<Record>(result);
+  const Record& record = *result;
   const int moves = static_cast<int>(record.moves.size());
   const int n = request.move.value_or(moves);
   if (n > moves) {
@@ -49,8 +49,10 @@ int write_record_picture(const PictureRequest& request, const QString& working_f
   const auto game = std::make_unique<Game>(Ports{screen, silent.dialogs, silent.sound, silent.clock});
   game->working_directory = working_folder.toStdString();
   show_record_position(*game, record, n, request.flipped);
-  if (const std::error_code error = save_board_picture(*game, screen, QFile::decodeName(request.output.c_str()))) {
-    errors << "velmora: cannot write '" << request.output << "': " << error.message() << "\n";
+  const Result<void, std::error_code> written =
+      save_board_picture(*game, screen, QFile::decodeName(request.output.c_str()));
+  if (!written) {
+    errors << "velmora: cannot write '" << request.output << "': " << written.error().message() << "\n";
     return PICTURE_FAILED;
   }
   return 0;

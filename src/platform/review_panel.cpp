@@ -184,6 +184,8 @@ void ReviewPanel::show_review(const GameReview* review, int current_row) {
   graph_->show_review(review, current_row);
 }
 
-std::error_code ReviewPanel::save_graph(const QString& path) { return save_png(graph_->grab().toImage(), path); }
+Result<void, std::error_code> ReviewPanel::save_graph(const QString& path) {
+  return save_png(graph_->grab().toImage(), path);
+}
 
 }  // namespace velmora::platform

@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "assist/match_review.h"
+#include "base/result.h"
 
 namespace velmora::platform {
 
@@ -72,7 +73,7 @@ class ReviewPanel : public QWidget {
   // Shows the review standing for the list (none: hides the summary and the graph).
   void show_review(const GameReview* review, int current_row);
   // Writes the graph to `path` as PNG, as the position's picture is written.
-  [[nodiscard]] std::error_code save_graph(const QString& path);
+  Result<void, std::error_code> save_graph(const QString& path);
 
  Q_SIGNALS:
   // The graph's context menu asked for it to be saved as a picture.

@@ -25,9 +25,9 @@ namespace velmora::platform {
 namespace {
 
 // A picture that could not be written is told with the system's reason.
-void tell_failed_write(Game& g, const QString& path, std::error_code error) {
-  if (error)
-    show_message(g, QT_TRID_NOOP("書き込めません") "\n" + path.toStdString() + "\n" + error.message(), "表示",
+void tell_failed_write(Game& g, const QString& path, const Result<void, std::error_code>& written) {
+  if (!written)
+    show_message(g, QT_TRID_NOOP("書き込めません") "\n" + path.toStdString() + "\n" + written.error().message(), "表示",
                  Icon::Exclamation);
 }
 

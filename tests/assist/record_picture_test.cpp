@@ -18,7 +18,7 @@ namespace {
 // written.
 TEST(RecordPicture, ShowsTheAskedMoveTurnedRoundWhenAsked) {
   const RecordResult read = read_record_file(VELMORA_TEST_DATA "/saved_record.棋譜");
-  const Record& record = std::get<Record>(read);
+  const Record& record = read.value();
   ASSERT_EQ(record.moves.size(), 2u);
   const TempFolder folder;
   for (const bool flipped : {false, true}) {

@@ -27,8 +27,8 @@ std::string line_of(const HistorySlot& slot) {
 Record read_text(const std::string& text) {
   std::istringstream in(text);
   RecordResult result = read_record(in);
-  EXPECT_TRUE(std::holds_alternative<Record>(result));
-  return std::holds_alternative<Record>(result) ? std::get<Record>(result) : Record{};
+  EXPECT_TRUE(result);
+  return result ? *result : Record{};
 }
 
 // ---- writing ----
@@ -290,9 +290,9 @@ TEST(RecordReading, MoreMovesThanTheGameKeepsIsAnErrorWithItsLine) {
   for (int n = 0; n <= MAX_RECORD_MOVES; ++n) text += "\r\n";
   std::istringstream in(text);
   const RecordResult result = read_record(in);
-  ASSERT_TRUE(std::holds_alternative<RecordError>(result));
-  EXPECT_EQ(std::get<RecordError>(result).kind, RecordError::TooManyMoves);
-  EXPECT_EQ(std::get<RecordError>(result).line, 3 + MAX_RECORD_MOVES + 1);
+  ASSERT_FALSE(result);
+  EXPECT_EQ(result.error().kind, RecordError::TooManyMoves);
+  EXPECT_EQ(result.error().line, 3 + MAX_RECORD_MOVES + 1);
 }
 
 // A stream whose reads fail after `good` bytes, as a disk error would.
@@ -313,9 +313,9 @@ TEST(RecordReading, AReadErrorIsAnErrorWithItsLine) {
   FailingBuffer buffer("t\r\na\r\nb\r\n" + std::string(299, ' ') + "\r\n  1");
   std::istream in(&buffer);
   const RecordResult result = read_record(in);
-  ASSERT_TRUE(std::holds_alternative<RecordError>(result));
-  EXPECT_EQ(std::get<RecordError>(result).kind, RecordError::CannotRead);
-  EXPECT_EQ(std::get<RecordError>(result).line, 5);
+  ASSERT_FALSE(result);
+  EXPECT_EQ(result.error().kind, RecordError::CannotRead);
+  EXPECT_EQ(result.error().line, 5);
 }
 
 TEST(RecordFileReading, AMissingFileOrAFolderCannotBeOpened) {
@@ -323,9 +323,9 @@ TEST(RecordFileReading, AMissingFileOrAFolderCannotBeOpened) {
   std::filesystem::create_directory(folder.file("フォルダ.棋譜"));
   for (const std::string name : {"無い.棋譜", "フォルダ.棋譜"}) {
     const RecordResult result = read_record_file(folder.file(name));
-    ASSERT_TRUE(std::holds_alternative<RecordError>(result)) << name;
-    EXPECT_EQ(std::get<RecordError>(result).kind, RecordError::CannotOpen);
-    EXPECT_FALSE(std::get<RecordError>(result).detail.empty());
+    ASSERT_FALSE(result) << name;
+    EXPECT_EQ(result.error().kind, RecordError::CannotOpen);
+    EXPECT_FALSE(result.error().detail.empty());
   }
 }
 

@@ -74,9 +74,9 @@ TEST(LineReader, KeepsOnlyTheFirstBytesOfALongLine) {
 TEST(ReplaceFile, CreatesAndReplacesLeavingNoTemporaryFile) {
   TempFolder folder;
   const std::string path = folder.file("記録.棋譜");
-  EXPECT_FALSE(replace_file(path, "first"));
+  EXPECT_TRUE(replace_file(path, "first"));
   EXPECT_EQ(folder.read("記録.棋譜"), "first");
-  EXPECT_FALSE(replace_file(path, "second"));
+  EXPECT_TRUE(replace_file(path, "second"));
   EXPECT_EQ(folder.read("記録.棋譜"), "second");
   EXPECT_EQ(folder.entry_count(), 1);
 }
@@ -91,7 +91,7 @@ TEST(ReplaceFile, WritesThroughLinksToTheTargetAndKeepsItsPermissions) {
   fs::create_symlink("本物/Velmora.ini", folder.file("中継"));  // relative, and a chain of two
   fs::create_symlink(folder.file("中継"), folder.file("Velmora.ini"));
 
-  EXPECT_FALSE(replace_file(folder.file("Velmora.ini"), "new"));
+  EXPECT_TRUE(replace_file(folder.file("Velmora.ini"), "new"));
   EXPECT_TRUE(fs::is_symlink(folder.file("Velmora.ini")));
   EXPECT_TRUE(fs::is_symlink(folder.file("中継")));
   EXPECT_EQ(folder.read("本物/Velmora.ini"), "new");
@@ -104,26 +104,27 @@ TEST(ReplaceFile, ALinkLoopIsAnError) {
   TempFolder folder;
   std::filesystem::create_symlink("b", folder.file("a"));
   std::filesystem::create_symlink("a", folder.file("b"));
-  EXPECT_EQ(replace_file(folder.file("a"), "x"), std::errc::too_many_symbolic_link_levels);
+  EXPECT_EQ(replace_file(folder.file("a"), "x").error(), std::errc::too_many_symbolic_link_levels);
   EXPECT_EQ(folder.entry_count(), 2);
 }
 
 TEST(ReplaceFile, FailsInAMissingFolder) {
   TempFolder folder;
-  EXPECT_TRUE(replace_file(folder.file("無い/記録.棋譜"), "x"));
+  EXPECT_FALSE(replace_file(folder.file("無い/記録.棋譜"), "x"));
   EXPECT_EQ(folder.entry_count(), 0);
 }
 
 TEST(ReplaceFile, AWriteThatFailsHalfwayKeepsTheEarlierFile) {
   TempFolder folder;
   folder.write("記録.棋譜", "earlier");
-  std::error_code error;
+  Result<void, std::error_code> written;
   {
     const testing::FileSizeLimit limit(16);
-    error = replace_file(folder.file("記録.棋譜"), std::string(1000, 'x'));
+    written = replace_file(folder.file("記録.棋譜"), std::string(1000, 'x'));
   }
 
-  EXPECT_EQ(error, std::errc::file_too_large);
+  ASSERT_FALSE(written);
+  EXPECT_EQ(written.error(), std::errc::file_too_large);
   EXPECT_EQ(folder.read("記録.棋譜"), "earlier");
   EXPECT_EQ(folder.entry_count(), 1);
 }
@@ -131,7 +132,7 @@ TEST(ReplaceFile, AWriteThatFailsHalfwayKeepsTheEarlierFile) {
 TEST(ReplaceFile, AFolderInTheWayIsAnError) {
   TempFolder folder;
   std::filesystem::create_directory(folder.file("記録.棋譜"));
-  EXPECT_TRUE(replace_file(folder.file("記録.棋譜"), "x"));
+  EXPECT_FALSE(replace_file(folder.file("記録.棋譜"), "x"));
   EXPECT_EQ(folder.entry_count(), 1);
 }
 
@@ -148,7 +149,9 @@ TEST(ReplaceFile, LeavesAFifoOrADeviceAloneEvenThroughALink) {
     names.insert(names.end(), {"zero", "velmora-view.ini"});
   }
   for (const std::string& name : names) {
-    const std::error_code error = replace_file(folder.file(name), "x");
+    const Result<void, std::error_code> written = replace_file(folder.file(name), "x");
+    ASSERT_FALSE(written) << name;
+    const std::error_code& error = written.error();
     EXPECT_EQ(error, FileError::NotRegularFile) << name;
     EXPECT_EQ(error.message(), "Not a regular file") << name;
   }
@@ -162,10 +165,8 @@ TEST(ReplaceFile, LeavesAFifoOrADeviceAloneEvenThroughALink) {
 TEST(ReadWholeFile, RefusesAFileLargerThanAllowed) {
   TempFolder folder;
   folder.write("設定.ini", "a=1\n");
-  std::string bytes;
-  EXPECT_FALSE(read_whole_file(folder.file("設定.ini"), bytes, 4));
-  EXPECT_EQ(bytes, "a=1\n");
-  EXPECT_EQ(read_whole_file(folder.file("設定.ini"), bytes, 3), std::errc::file_too_large);
+  EXPECT_EQ(read_whole_file(folder.file("設定.ini"), 4).value(), "a=1\n");
+  EXPECT_EQ(read_whole_file(folder.file("設定.ini"), 3).error(), std::errc::file_too_large);
 }
 
 }  // namespace

@@ -51,8 +51,8 @@ GameReview reviewed(const ReviewGame& game, int threads = 1) {
   ReviewLimits limits;
   limits.nodes = TEST_NODES;
   ReviewResult result = review_game(game, limits, threads, progress);
-  EXPECT_TRUE(std::holds_alternative<GameReview>(result));
-  return std::holds_alternative<GameReview>(result) ? std::get<GameReview>(result) : GameReview{};
+  EXPECT_TRUE(result);
+  return result ? *result : GameReview{};
 }
 
 TEST(GameReview, OpeningTheWayToTheOwnKingIsABlunderAndTakingTheKingIsNot) {
@@ -81,7 +81,7 @@ TEST(GameReview, AGameOfTheEngineBestMovesIsUnmarkedAndFullyAccurate) {
   std::vector<SearchMove> moves;
   for (int n = 0; n < 8; ++n) {
     game = game_of(start, moves);
-    const ReplayedGame replayed = std::get<ReplayedGame>(replay_game(game));
+    const ReplayedGame replayed = replay_game(game).value();
     ReviewProgress progress;
     const std::vector<SearchReport> reports =
         search_positions(replayed.positions, ReviewLimits{0, TEST_NODES}, 1, progress);
@@ -133,13 +133,15 @@ TEST(GameReview, AMoveNoAllowedMoveLeadsToIsNamedAndAStoppedPoolAnswersNothing) 
   ReviewGame game = game_of(start, {SearchMove(square_of(5, 9), square_of(5, 8), -OU, -OU)});
   game.slots.push_back(game.slots.back());  // nothing moved
   const ReplayResult replayed = replay_game(game);
-  ASSERT_TRUE(std::holds_alternative<ReplayError>(replayed));
-  EXPECT_EQ(std::get<ReplayError>(replayed).move, 2);
+  ASSERT_FALSE(replayed);
+  EXPECT_EQ(replayed.error().move, 2);
 
   game.slots.pop_back();
   ReviewProgress progress;
   progress.stop = true;
-  EXPECT_TRUE(std::holds_alternative<ReviewStopped>(review_game(game, ReviewLimits{}, 2, progress)));
+  const ReviewResult stopped = review_game(game, ReviewLimits{}, 2, progress);
+  ASSERT_FALSE(stopped);
+  EXPECT_EQ(stopped.error().kind, ReviewError::Stopped);
 }
 
 TEST(GameReview, TwoThreadsJudgeEveryMove) {

@@ -29,7 +29,7 @@ struct Opening {
   std::vector<Candidate> moves;
 };
 
-enum class Result { WinA, Draw, LossA, Refused };
+enum class Verdict { WinA, Draw, LossA, Refused };
 
 // One player: a level of the computer, with its own table for level 4.
 struct Player {
@@ -176,7 +176,7 @@ Opening make_opening(std::mt19937& rng) {
 }
 
 struct GameOutcome {
-  Result result = Result::Draw;
+  Verdict result = Verdict::Draw;
   int plies = 0;
   std::string how;
   ScoredGame scored;
@@ -194,11 +194,11 @@ GameOutcome play_game(const Opening& opening, Player& main_army, Player& chess_a
     if (p->engine) p->engine->clear();
   ScoredGame scored;
   // The game as it ended: the winner's sign (0 for a draw), the moves and the scores.
-  auto ended = [&](Result result, int winner, const char* how) {
+  auto ended = [&](Verdict result, int winner, const char* how) {
     scored.winner = winner;
     return GameOutcome{result, game.plies(), how, std::move(scored), game.moves()};
   };
-  auto won_by = [&](int side) { return (side < 0) == a_is_main ? Result::WinA : Result::LossA; };
+  auto won_by = [&](int side) { return (side < 0) == a_is_main ? Verdict::WinA : Verdict::LossA; };
   while (game.plies() < MAX_PLIES_PER_GAME) {
     const int side = game.side();
     Player& player = side < 0 ? main_army : chess_army;
@@ -209,14 +209,14 @@ GameOutcome play_game(const Opening& opening, Player& main_army, Player& chess_a
              << move.ty << " (" << move.starting << " -> " << move.final_code << "): " << fault
              << "\nposition before the move (" << (side < 0 ? "own" : "enemy") << " side to move):\n"
              << format_position_line(game.position()) << '\n';
-      outcome.result = Result::Refused;
+      outcome.result = Verdict::Refused;
       return outcome;
     }
     if (king_taken) return ended(won_by(side), side, "king taken");
   }
   report << "match: the position at the move cap (" << (game.side() < 0 ? "own" : "enemy") << " side to move):\n"
          << format_position_line(game.position()) << '\n';
-  return ended(Result::Draw, 0, "move cap");
+  return ended(Verdict::Draw, 0, "move cap");
 }
 
 // Saves the game as "game-N.棋譜" in the folder; false (told on `report`)
@@ -228,8 +228,8 @@ bool save_game(const std::string& folder, int number, const MatchOptions& option
   const std::string bytes = format_record("velmora-com match game " + std::to_string(number), a_is_main ? b : a,
                                           a_is_main ? a : b, moves, moves.record_length, notes);
   const std::string path = folder + "/game-" + std::to_string(number) + ".棋譜";
-  if (const std::error_code error = replace_file(path, bytes)) {
-    report << "match: cannot write " << path << ": " << error.message() << '\n';
+  if (const Result<void, std::error_code> written = replace_file(path, bytes); !written) {
+    report << "match: cannot write " << path << ": " << written.error().message() << '\n';
     return false;
   }
   return true;
@@ -275,17 +275,17 @@ bool run_match(const MatchOptions& options, std::ostream& out, std::ostream& rep
     if (a_is_main) opening = make_opening(rng);
     const GameOutcome outcome =
         play_game(opening, a_is_main ? a : b, a_is_main ? b : a, a_is_main, options.movetime_ms, report);
-    if (outcome.result == Result::Refused) return false;
+    if (outcome.result == Verdict::Refused) return false;
     if (options.scored) options.scored->push_back(outcome.scored);
     if (!options.records_folder.empty() &&
         !save_game(options.records_folder, game + 1, options, a_is_main, outcome.moves, report))
       return false;
-    wins += outcome.result == Result::WinA;
-    draws += outcome.result == Result::Draw;
-    losses += outcome.result == Result::LossA;
-    const char* result = outcome.result == Result::WinA    ? "A wins"
-                         : outcome.result == Result::LossA ? "B wins"
-                                                           : "draw";
+    wins += outcome.result == Verdict::WinA;
+    draws += outcome.result == Verdict::Draw;
+    losses += outcome.result == Verdict::LossA;
+    const char* result = outcome.result == Verdict::WinA    ? "A wins"
+                         : outcome.result == Verdict::LossA ? "B wins"
+                                                            : "draw";
     out << "game " << game + 1 << ": A (level " << options.level_a << ") plays the "
         << (a_is_main ? "main army" : "chess army") << (opening.nippon ? ", 日本" : ", 韓国")
         << (opening.drops ? ", chess drops" : "") << ": " << result << " (" << outcome.how << ") after "

@@ -52,11 +52,11 @@ ReviewGame game_of(const Record& record) {
 bool review_record(const ReviewOptions& options, std::ostream& out, std::ostream& report) {
   const std::string& path = options.record_path;
   const RecordResult read = read_record_file(path);
-  if (const auto* error = std::get_if<RecordError>(&read)) {
-    report << "velmora-com: " << path << ": " << read_error_text(*error) << "\n";
+  if (!read) {
+    report << "velmora-com: " << path << ": " << read_error_text(read.error()) << "\n";
     return false;
   }
-  const Record& record = std::get<Record>(read);
+  const Record& record = *read;
   if (record.first_damaged_line != 0) {
     report << "velmora-com: " << path << ":" << record.first_damaged_line
            << ": the move line is damaged (not 299 well-formed characters)\n";
@@ -69,12 +69,13 @@ bool review_record(const ReviewOptions& options, std::ostream& out, std::ostream
   const auto start = std::chrono::steady_clock::now();
   ReviewProgress progress;
   const ReviewResult result = review_game(game_of(record), options.limits, options.threads, progress);
-  if (const auto* error = std::get_if<ReplayError>(&result)) {
-    report << "velmora-com: " << path << ":" << HEADER_LINES + error->move << ": move " << error->move << ": "
-           << error->what << "\n";
+  if (!result) {
+    const ReplayError& error = result.error().replay;
+    report << "velmora-com: " << path << ":" << HEADER_LINES + error.move << ": move " << error.move << ": "
+           << error.what << "\n";
     return false;
   }
-  const GameReview& review = std::get<GameReview>(result);
+  const GameReview& review = *result;
   for (const ReviewedMove& move : review.moves) out << review_line(move) << '\n';
   out << summary_line("main army", review.main_army) << '\n' << summary_line("chess army", review.chess_army) << '\n';
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

@@ -5,9 +5,9 @@
 #include <array>
 #include <istream>
 #include <string>
-#include <variant>
 #include <vector>
 
+#include "base/result.h"
 #include "notation/move_line.h"
 #include "rules/position.h"
 
@@ -42,7 +42,7 @@ struct RecordError {
   std::string detail;  // the system's description of the failure, if any
 };
 
-using RecordResult = std::variant<Record, RecordError>;
+using RecordResult = Result<Record, RecordError>;
 
 // Reads a record. Never fails on content: every line after the third is a
 // move, read by the lenient rules of read_move_line, and the first one that

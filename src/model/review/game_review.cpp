@@ -80,11 +80,11 @@ GameReview judge_moves(const ReplayedGame& game, const std::vector<SearchReport>
 }
 
 ReviewResult review_game(const ReviewGame& game, const ReviewLimits& limits, int threads, ReviewProgress& progress) {
-  ReplayResult replayed = replay_game(game);
-  if (auto* error = std::get_if<ReplayError>(&replayed)) return *error;
-  const ReplayedGame& moves = std::get<ReplayedGame>(replayed);
+  const ReplayResult replayed = replay_game(game);
+  if (!replayed) return Failure{ReviewError{ReviewError::Unreplayable, replayed.error()}};
+  const ReplayedGame& moves = *replayed;
   const std::vector<SearchReport> reports = search_positions(moves.positions, limits, threads, progress);
-  if (reports.size() != moves.positions.size()) return ReviewStopped{};
+  if (reports.size() != moves.positions.size()) return Failure{ReviewError{ReviewError::Stopped, {}}};
   return judge_moves(moves, reports);
 }
 

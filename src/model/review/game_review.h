@@ -65,12 +65,16 @@ struct GameReview {
 // (search_positions).
 GameReview judge_moves(const ReplayedGame& game, const std::vector<SearchReport>& reports);
 
-struct ReviewStopped {};
-using ReviewResult = std::variant<GameReview, ReplayError, ReviewStopped>;
+// Why a review judged nothing: a move of the list cannot be told, or the
+// review was stopped before every position was searched.
+struct ReviewError {
+  enum Kind { Unreplayable, Stopped } kind = Stopped;
+  ReplayError replay;  // the move that cannot be told (Unreplayable)
+};
+using ReviewResult = Result<GameReview, ReviewError>;
 
 // The whole review: replays the list, searches its positions on `threads`
 // engines and judges every move.
-[[nodiscard]] ReviewResult review_game(const ReviewGame& game, const ReviewLimits& limits, int threads,
-                                       ReviewProgress& progress);
+ReviewResult review_game(const ReviewGame& game, const ReviewLimits& limits, int threads, ReviewProgress& progress);
 
 }  // namespace velmora

@@ -103,9 +103,9 @@ ReplayResult replay_game(const ReviewGame& game) {
     replayed.positions.push_back({setup, earlier, king_gone});
     if (n >= game.slots.size()) break;
     const int number = static_cast<int>(n);
-    if (king_gone) return ReplayError{number, "the game ended with the king taken before this move"};
+    if (king_gone) return Failure{ReplayError{number, "the game ended with the king taken before this move"}};
     const std::optional<SearchMove> played = find_played(p, game.slots[n]);
-    if (!played) return ReplayError{number, "no move the rules allow leads to this position"};
+    if (!played) return Failure{ReplayError{number, "no move the rules allow leads to this position"}};
     const int mover = setup.side_to_move;
     const bool took_king = is_king_kind(kind_of(p.at(played->to()))) && !played->is_drop();
     replayed.moves.push_back({*played, mover, took_king, exposes_king(p, *played)});

@@ -6,9 +6,9 @@
 
 #include <cstdint>
 #include <string>
-#include <variant>
 #include <vector>
 
+#include "base/result.h"
 #include "engine/search_position.h"
 #include "rules/position.h"
 
@@ -52,10 +52,10 @@ struct ReplayError {
   std::string what;
 };
 
-using ReplayResult = std::variant<ReplayedGame, ReplayError>;
+using ReplayResult = Result<ReplayedGame, ReplayError>;
 
 // Replays the list move by move; stops at the first move that cannot be
 // told, or that follows a move that took a king.
-[[nodiscard]] ReplayResult replay_game(const ReviewGame& game);
+ReplayResult replay_game(const ReviewGame& game);
 
 }  // namespace velmora

@@ -203,41 +203,36 @@ InputFile::InputFile(const std::string& path) : stream_(nullptr) {
 
 InputFile::~InputFile() = default;
 
-std::error_code read_whole_file(const std::string& path, std::string& bytes, std::size_t max_bytes) {
-  bytes.clear();
+Result<std::string, std::error_code> read_whole_file(const std::string& path, std::size_t max_bytes) {
   InputFile file(path);
-  if (file.error()) return file.error();
+  if (file.error()) return Failure{file.error()};
+  std::string bytes;
   char block[1 << 16];
   while (file.stream().read(block, sizeof block) || file.stream().gcount() > 0) {
-    if (bytes.size() + static_cast<std::size_t>(file.stream().gcount()) > max_bytes) {
-      bytes.clear();
-      return std::make_error_code(std::errc::file_too_large);
-    }
+    if (bytes.size() + static_cast<std::size_t>(file.stream().gcount()) > max_bytes)
+      return Failure{std::make_error_code(std::errc::file_too_large)};
     bytes.append(block, static_cast<std::size_t>(file.stream().gcount()));
   }
-  if (file.stream().bad()) {
-    bytes.clear();
-    return std::make_error_code(std::errc::io_error);
-  }
-  return {};
+  if (file.stream().bad()) return Failure{std::make_error_code(std::errc::io_error)};
+  return bytes;
 }
 
-std::error_code replace_file(const std::string& path, std::string_view bytes) {
+Result<void, std::error_code> replace_file(const std::string& path, std::string_view bytes) {
   const std::string file = link_target(path);
-  if (file.empty()) return last_error();
+  if (file.empty()) return Failure{last_error()};
   struct stat old {};
   const bool replacing = stat(file.c_str(), &old) == 0;
   // A FIFO or a device is no file of the game's: renaming onto it would
   // remove it, and writing into it could block or reach hardware.
-  if (replacing && !S_ISREG(old.st_mode)) return not_a_file(old.st_mode);
+  if (replacing && !S_ISREG(old.st_mode)) return Failure{not_a_file(old.st_mode)};
   // A read-only file keeps its protection: replacing it by renaming would
   // otherwise succeed wherever the folder is writable.
-  if (replacing && access(file.c_str(), W_OK) != 0) return last_error();
+  if (replacing && access(file.c_str(), W_OK) != 0) return Failure{last_error()};
 
   const std::string folder = folder_of(file);
   std::string temporary;
   const int fd = create_temporary(folder, temporary);
-  if (fd < 0) return last_error();
+  if (fd < 0) return Failure{last_error()};
   // A replaced file keeps its permissions; a new one gets the usual ones.
   const bool written = (!replacing || fchmod(fd, old.st_mode & 07777) == 0) && write_all(fd, bytes) && fsync(fd) == 0;
   std::error_code error = written ? std::error_code{} : last_error();
@@ -245,7 +240,7 @@ std::error_code replace_file(const std::string& path, std::string_view bytes) {
   if (!error && rename(temporary.c_str(), file.c_str()) != 0) error = last_error();
   if (error) {
     unlink(temporary.c_str());
-    return error;
+    return Failure{error};
   }
   sync_folder(folder);
   return {};

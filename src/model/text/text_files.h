@@ -11,6 +11,8 @@
 #include <string_view>
 #include <system_error>
 
+#include "base/result.h"
+
 namespace velmora {
 
 // Reads lines ended by CR LF, LF or a lone CR (the last line may have no
@@ -69,9 +71,9 @@ class InputFile {
   std::error_code error_;
 };
 
-// The whole of a regular file, at most `max_bytes` of it (a longer file is an
-// error: std::errc::file_too_large).
-[[nodiscard]] std::error_code read_whole_file(const std::string& path, std::string& bytes, std::size_t max_bytes);
+// The bytes of a whole regular file, at most `max_bytes` of them (a longer
+// file is an error: std::errc::file_too_large).
+Result<std::string, std::error_code> read_whole_file(const std::string& path, std::size_t max_bytes);
 
 // Writes `bytes` to a new file in the folder of `path` and renames it onto
 // `path`, then syncs the folder. A symbolic link at `path` stays and its
@@ -79,9 +81,8 @@ class InputFile {
 // file is replaced: a FIFO, a device or a folder at `path` (or at the end of
 // its links) is left alone with FileError::NotRegularFile. On any failure the
 // temporary file is removed, the file keeps its old contents, and the error
-// is returned (an empty error code on success). A file that may not be
-// written is left alone as well.
-[[nodiscard]] std::error_code replace_file(const std::string& path, std::string_view bytes);
+// is returned. A file that may not be written is left alone as well.
+Result<void, std::error_code> replace_file(const std::string& path, std::string_view bytes);
 
 // Removes from `folder` the temporary files (".velmora-PID-N.tmp") that
 // replace_file left behind in processes that were killed while writing and

@@ -28,7 +28,7 @@ bool same_list(const ReviewGame& a, const ReviewGame& b) {
 // Runs the review on a thread of its own and passes the window's stop on to
 // it: the work aside returns only once the review has ended.
 ReviewResult review_aside(Clock& clock, const ReviewGame& game, ReviewProgress& progress, int threads, bool& ran) {
-  ReviewResult result = ReviewStopped{};
+  ReviewResult result = Failure{ReviewError{ReviewError::Stopped, {}}};
   ran = clock.run_aside([&](const std::atomic<bool>& stop) {
     std::atomic<bool> finished{false};
     std::thread review([&] {
@@ -76,12 +76,13 @@ ReviewOutcome review_match(Game& g, ReviewProgress& progress, int threads) {
   const ReviewGame game = game_to_review(g);
   bool ran = false;
   const ReviewResult result = review_aside(g.ports.clock, game, progress, threads, ran);
-  if (const auto* error = std::get_if<ReplayError>(&result)) {
-    show_message(g, fill(PHRASE_UNREVIEWABLE_AT, std::to_string(error->move)), REVIEW_TITLE, Icon::Exclamation);
+  if (!result && result.error().kind == ReviewError::Unreplayable) {
+    show_message(g, fill(PHRASE_UNREVIEWABLE_AT, std::to_string(result.error().replay.move)), REVIEW_TITLE,
+                 Icon::Exclamation);
     return ReviewOutcome::Refused;
   }
-  if (!ran || !std::holds_alternative<GameReview>(result)) return ReviewOutcome::Stopped;
-  g.assist.review = KeptReview{true, game, std::get<GameReview>(result)};
+  if (!ran || !result) return ReviewOutcome::Stopped;
+  g.assist.review = KeptReview{true, game, *result};
   return ReviewOutcome::Reviewed;
 }
 

@@ -114,10 +114,10 @@ void remember_level(Game& g) {
 }
 
 void write_preferences(Game& g) {
-  const std::error_code error = replace_file(preferences_path(g), format_preferences(g.assist));
-  if (!error || g.assist.preferences_write_reported) return;
+  const Result<void, std::error_code> written = replace_file(preferences_path(g), format_preferences(g.assist));
+  if (written || g.assist.preferences_write_reported) return;
   g.assist.preferences_write_reported = true;
-  show_message(g, SHOWN("表示の設定を保存できません") "\n" + preferences_path(g) + "\n" + error.message(),
+  show_message(g, SHOWN("表示の設定を保存できません") "\n" + preferences_path(g) + "\n" + written.error().message(),
                SHOWN("表示"), Icon::Exclamation);
 }
 

@@ -44,9 +44,10 @@ std::string record_text(const Game& g) {
 
 void save_record_text(Game& g, const std::string& path, const TextLookup& in_language) {
   const std::string text = record_text(g);
-  const std::error_code error = replace_file(path, in_language ? in_language(text) : text);
-  if (error)
-    show_message(g, SHOWN("書き込めません") "\n" + path + "\n" + error.message(), SHOWN("表示"), Icon::Exclamation);
+  const Result<void, std::error_code> written = replace_file(path, in_language ? in_language(text) : text);
+  if (!written)
+    show_message(g, SHOWN("書き込めません") "\n" + path + "\n" + written.error().message(), SHOWN("表示"),
+                 Icon::Exclamation);
 }
 
 }  // namespace velmora

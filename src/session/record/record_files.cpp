@@ -117,8 +117,8 @@ void record_save_click(Game& g) {
       format_record(fields.title, chess_on_top ? fields.second : fields.first,
                     chess_on_top ? fields.first : fields.second, g.pos.history, g.pos.history.record_length, notes);
   const std::string path = in_folder(dialogs.record_folder(), fields.file_name + RECORD_EXTENSION);
-  if (const std::error_code error = replace_file(path, bytes))
-    return show_message(g, SHOWN("棋譜ﾌｧｲﾙを書き込めません") "\n" + path + "\n" + error.message(), TITLE_SAVE,
+  if (const Result<void, std::error_code> written = replace_file(path, bytes); !written)
+    return show_message(g, SHOWN("棋譜ﾌｧｲﾙを書き込めません") "\n" + path + "\n" + written.error().message(), TITLE_SAVE,
                         Icon::Exclamation);
 
   close_record_panel(g);
@@ -133,9 +133,8 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
   // The whole file is read before the match is touched, so a file that
   // cannot be read leaves the match and the move list as they were.
   const RecordResult result = read_record_file(path);
-  if (const auto* error = std::get_if<RecordError>(&result))
-    return show_message(g, load_error_text(*error, path), TITLE_RECORD, Icon::Exclamation);
-  const Record& record = std::get<Record>(result);
+  if (!result) return show_message(g, load_error_text(result.error(), path), TITLE_RECORD, Icon::Exclamation);
+  const Record& record = *result;
 
   show_record(g, record);
   if (g.pos.history.record_length == 0) return show_message(g, SHOWN("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), TITLE_RECORD);

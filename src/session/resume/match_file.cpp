@@ -396,14 +396,14 @@ std::string format_saved_match(const SavedMatch& m) {
 
 MatchFileResult read_saved_match(std::string_view text) {
   if (!text.starts_with(MATCH_FILE_SIGNATURE) || text.substr(MATCH_FILE_SIGNATURE.size(), 1) != "\n")
-    return MatchFileFault{"not a match file of this version"};
+    return Failure{MatchFileFault{"not a match file of this version"}};
   Reader in(text.substr(MATCH_FILE_SIGNATURE.size() + 1));
   try {
     SavedMatch m = read_match(in);
     check_position(in, m);
     return m;
   } catch (const Damaged& damaged) {
-    return MatchFileFault{damaged.what};
+    return Failure{MatchFileFault{damaged.what}};
   }
 }
 

@@ -28,8 +28,8 @@
 
 #include <string>
 #include <string_view>
-#include <variant>
 
+#include "base/result.h"
 #include "game/game.h"
 
 namespace velmora {
@@ -83,7 +83,7 @@ std::string format_saved_match(const SavedMatch& match);
 struct MatchFileFault {
   std::string what;
 };
-using MatchFileResult = std::variant<SavedMatch, MatchFileFault>;
+using MatchFileResult = Result<SavedMatch, MatchFileFault>;
 
 // Reads a match file strictly: a file of another program or version, a
 // truncated file, a line out of order, a value out of range or a position

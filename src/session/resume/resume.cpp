@@ -34,11 +34,11 @@ void forget_match_file(Game& g) {
 // A failed write is told once a run, and never as the program ends: it ends
 // at once, without a box.
 void write_match(Game& g, const SavedMatch& match) {
-  const std::error_code error = replace_file(match_file_path(g), format_saved_match(match));
-  if (!error || g.resume.write_reported || g.program_ended) return;
+  const Result<void, std::error_code> written = replace_file(match_file_path(g), format_saved_match(match));
+  if (written || g.resume.write_reported || g.program_ended) return;
   g.resume.write_reported = true;
-  show_message(g, SHOWN("対局を保存できません") "\n" + match_file_path(g) + "\n" + error.message(), TITLE_RESUME,
-               Icon::Exclamation);
+  show_message(g, SHOWN("対局を保存できません") "\n" + match_file_path(g) + "\n" + written.error().message(),
+               TITLE_RESUME, Icon::Exclamation);
 }
 
 // The match without the thinking time of its turn, which changes on every
@@ -157,18 +157,14 @@ void restore_saved_match(Game& g, const SavedMatch& m) {
 void resume_match_click(Game& g) {
   if (!g.resume.offered) return play_refusal(g);
   const std::string path = match_file_path(g);
-  std::string text;
-  MatchFileResult read = MatchFileFault{};
-  if (const std::error_code error = read_whole_file(path, text, MAX_MATCH_FILE_BYTES))
-    read = MatchFileFault{error.message()};
-  else
-    read = read_saved_match(text);
-  if (const auto* fault = std::get_if<MatchFileFault>(&read)) {
+  const Result<std::string, std::error_code> text = read_whole_file(path, MAX_MATCH_FILE_BYTES);
+  const MatchFileResult read = text ? read_saved_match(*text) : Failure{MatchFileFault{text.error().message()}};
+  if (!read) {
     g.resume.offered = false;
-    return show_message(g, SHOWN("前回の対局を読み込めません") "\n" + path + "\n" + fault->what, TITLE_RESUME,
+    return show_message(g, SHOWN("前回の対局を読み込めません") "\n" + path + "\n" + read.error().what, TITLE_RESUME,
                         Icon::Exclamation);
   }
-  restore_saved_match(g, std::get<SavedMatch>(read));
+  restore_saved_match(g, *read);
   if (computer_to_move(g)) com_ban(g);
 }
 

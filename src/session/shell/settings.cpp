@@ -52,7 +52,7 @@ std::string setting(const char* key, const std::string& value) { return std::str
 std::string on_off(const char* key, bool on) { return setting(key, on ? "ON" : "OFF"); }
 
 // Writes the lines in Shift-JIS, each ended by CR LF, replacing the file.
-[[nodiscard]] std::error_code write_lines(const Game& g, const std::vector<std::string>& lines) {
+Result<void, std::error_code> write_lines(const Game& g, const std::vector<std::string>& lines) {
   std::string text;
   for (const std::string& line : lines) text += line + "\r\n";
   return replace_file(settings_path(g), utf8_to_shift_jis(text));
@@ -234,7 +234,8 @@ void read_settings_only(Game& g) {
 }
 
 void write_settings(Game& g) {
-  if (const std::error_code error = write_lines(g, lines_of_menu(g))) report_failed_write(g, error);
+  if (const Result<void, std::error_code> written = write_lines(g, lines_of_menu(g)); !written)
+    report_failed_write(g, written.error());
 }
 
 void select_background_menu(Game& g, int picture) {

@@ -38,12 +38,12 @@ int load_sound(Game& g, const std::string& file_name, int flags) {
     return 0;
   }
   if (!present) return 0;
-  std::string bytes;
-  if (const std::error_code read_error = read_whole_file(path.string(), bytes, MAX_WAVE_BYTES)) {
-    sound_error(g, read_error.message());
+  const Result<std::string, std::error_code> bytes = read_whole_file(path.string(), MAX_WAVE_BYTES);
+  if (!bytes) {
+    sound_error(g, bytes.error().message());
     return 0;
   }
-  const std::vector<unsigned char> image(bytes.begin(), bytes.end());
+  const std::vector<unsigned char> image(bytes->begin(), bytes->end());
   return g.ports.sound.dsCreateDSB(g.sound.sound_device, image, flags);
 }
 
