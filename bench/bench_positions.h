@@ -27,12 +27,12 @@ inline const char* const IN_CHECK =
     "-3  0 -5  0  0  0000000100000000000000000000000000001    0    0    0    0";
 
 inline AnalysisPosition read(const char* line) {
-  AnalysisPosition p;
-  if (const std::optional<LineError> error = parse_position_line(line, p)) {
-    std::cerr << "a benchmark position is refused: " << error->reason << '\n';
+  const Result<AnalysisPosition, LineError> read = parse_position_line(line);
+  if (!read) {
+    std::cerr << "a benchmark position is refused: " << read.error().reason << '\n';
     std::abort();
   }
-  return p;
+  return *read;
 }
 
 // The middle game with one piece of every kind of all three armies in both

@@ -25,7 +25,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   t.game.working_directory = fuzz::scratch_folder();
   t.fakes.clock.now = 1000;
   restore_saved_match(t.game, *match);
-  if (const auto fault = t.game.pos.check()) fuzz::fail("the match set up: " + fault->what);
+  if (const PositionCheck checked = t.game.pos.check(); !checked)
+    fuzz::fail("the match set up: " + checked.error().what);
   SavedMatch set_up = saved_match(t.game);
   fuzz::require(std::abs(set_up.thinking - match->thinking) < 1e-6, "the turn's thinking time changed");
   set_up.thinking = match->thinking;

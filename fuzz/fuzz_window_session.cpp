@@ -124,7 +124,7 @@ class Session {
   }
 
   void after_event() {
-    if (const auto fault = g_.pos.check()) fail("the position: " + fault->what);
+    if (const PositionCheck checked = g_.pos.check(); !checked) fail("the position: " + checked.error().what);
     require(g_.pos.move_number >= 0, "a negative move number");
     for (const testing::ShownBox& box : t_.fakes.dialogs.boxes) require(!box.text.empty(), "an empty message box");
     // The logs would only grow; what matters has been checked.

@@ -50,9 +50,8 @@ TEST(PositionLines, MalformedLinesGetAnErrorLine) {
 }
 
 TEST(PositionLines, OptionsDefaultAndRoundTrip) {
-  AnalysisPosition read;
   const std::string bare = format_position_line(kings_only()).substr(0, MOVE_LINE_LENGTH);
-  ASSERT_FALSE(parse_position_line(bare, read));
+  AnalysisPosition read = parse_position_line(bare).value();
   EXPECT_EQ(read.level, 3);
   EXPECT_FALSE(read.drops);
   EXPECT_EQ(read.last_x, 0);
@@ -66,7 +65,7 @@ TEST(PositionLines, OptionsDefaultAndRoundTrip) {
   p.level = 1;
   p.drops = true;
   p.last_x = 3, p.last_y = 7, p.last_code = -HU;
-  ASSERT_FALSE(parse_position_line(line_of(p, "mode=moves"), read));
+  read = parse_position_line(line_of(p, "mode=moves")).value();
   EXPECT_EQ(read.board, p.board);
   EXPECT_EQ(read.hand_own, p.hand_own);
   EXPECT_EQ(read.hand_enemy, p.hand_enemy);

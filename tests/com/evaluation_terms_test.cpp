@@ -56,8 +56,9 @@ std::optional<Term> term_named(const std::string& name) {
 // The terms of the search's evaluation of the row's candidate with the row's
 // code on the destination; nullopt when the search made no such evaluation.
 std::optional<EvalTrace> evaluated_terms(const TermRow& row) {
-  AnalysisPosition p;
-  EXPECT_FALSE(parse_position_line(row.position, p)) << "line " << row.line;
+  const Result<AnalysisPosition, LineError> read = parse_position_line(row.position);
+  EXPECT_TRUE(read) << "line " << row.line;
+  const AnalysisPosition p = read ? *read : AnalysisPosition{};
   int sx = 0, sy = 0, tx = 0, ty = 0, code = 0;
   if (std::sscanf(row.candidate.c_str(), "%d,%d,%d,%d,%d", &sx, &sy, &tx, &ty, &code) != 5) return std::nullopt;
   NullPorts silent;

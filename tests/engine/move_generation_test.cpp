@@ -142,12 +142,13 @@ void walk(const RulesNode& node, SearchPosition& p, int depth, Walk& w) {
     const PositionSetup made = p.setup();
     if (!(made.board == next.g.board) || made.hand_own != next.g.hand_own || made.hand_enemy != next.g.hand_enemy)
       ADD_FAILURE() << "the position after " << key_of(c) << " differs from the game's";
-    if (const auto fault = p.find_fault()) ADD_FAILURE() << *fault << " after " << key_of(c);
+    if (const auto checked = p.check_bookkeeping(); !checked)
+      ADD_FAILURE() << checked.error() << " after " << key_of(c);
     walk(next, p, depth - 1, w);
     p.unmake();
     if (p.hash() != hash_before) ADD_FAILURE() << "unmake of " << key_of(c) << " left another hash";
   }
-  if (const auto fault = p.find_fault()) ADD_FAILURE() << *fault << " after unmaking";
+  if (const auto checked = p.check_bookkeeping(); !checked) ADD_FAILURE() << checked.error() << " after unmaking";
 }
 
 struct PerftRow {

@@ -81,7 +81,7 @@ class MonkeyTest : public WindowTest, public ::testing::WithParamInterface<unsig
       if (const auto fault = velmora::testing::record_file_fault(read_file(folder.filePath(name))))
         FAIL() << name.toStdString() << ": " << *fault;
     }
-    if (const auto fault = game->pos.check()) FAIL() << "position: " << fault->what;
+    if (const PositionCheck checked = game->pos.check(); !checked) FAIL() << "position: " << checked.error().what;
   }
 
   std::mt19937 rng_{GetParam()};

@@ -260,20 +260,20 @@ TEST(MoveLineFaults, TheFirstBadFieldIsFoundWithItsColumn) {
     else
       line.replace(d.at, d.put.size(), d.put);
     const ReadMoveLine read = read_move_line(line);
-    ASSERT_TRUE(read.fault.has_value()) << d.name;
-    EXPECT_EQ(read.fault->column, d.column) << d.name;
-    EXPECT_EQ(read.fault->what, d.what) << d.name;
+    ASSERT_FALSE(read.well_formed) << d.name;
+    EXPECT_EQ(read.well_formed.error().column, d.column) << d.name;
+    EXPECT_EQ(read.well_formed.error().what, d.what) << d.name;
   }
   std::string two_faults = good;
   two_faults.replace(clock_field(0), 5, "xxxxx");
   two_faults.replace(square_field(2, 1), 3, "abc");
-  EXPECT_EQ(read_move_line(two_faults).fault->column, 28);
+  EXPECT_EQ(read_move_line(two_faults).well_formed.error().column, 28);
 
-  EXPECT_FALSE(read_move_line(good).fault.has_value());
+  EXPECT_TRUE(read_move_line(good).well_formed);
   std::string signed_codes = good;
   signed_codes.replace(square_field(1, 1), 3, "+12");
   signed_codes.replace(square_field(1, 2), 3, "-3 ");
-  EXPECT_FALSE(read_move_line(signed_codes).fault.has_value());
+  EXPECT_TRUE(read_move_line(signed_codes).well_formed);
 }
 
 TEST(RecordReading, TheFirstDamagedMoveLineIsNotedAndTheRecordStillReads) {

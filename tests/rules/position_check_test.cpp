@@ -11,9 +11,9 @@ namespace velmora {
 namespace {
 
 using Change = std::function<void(Game&)>;
-using Finder = std::function<std::optional<PositionFault>(const Position&)>;
+using Finder = std::function<PositionCheck(const Position&)>;
 
-std::string described(const std::optional<PositionFault>& found) { return found ? found->what : "no fault"; }
+std::string described(const PositionCheck& checked) { return checked ? "no fault" : checked.error().what; }
 
 // What `find` reports on a new game after `change`.
 std::string fault_after(const Change& change, Finder find) {
@@ -85,7 +85,7 @@ TEST_F(PositionCheckTest, TheLineUpsKeepTheirPiecesThroughCapturesAndAKingCaptur
       {[](Game& g) { g.pos.board(5, 9) = -HU; }, "the side of sign -1 has 0 kings on the board"},
       {[](Game& g) { g.pos.king_taken = g.pos.chess_sign; }, "the side of sign 1 has 1 kings on the board"},
   };
-  for (const auto& [change, expected] : cases) EXPECT_EQ(fault_after(change, find_line_up_fault), expected);
+  for (const auto& [change, expected] : cases) EXPECT_EQ(fault_after(change, check_line_up), expected);
 }
 
 }  // namespace

@@ -47,28 +47,32 @@ std::optional<std::vector<int>> read_numbers(const std::string& text, size_t cou
 
 // The 299 characters of the move line, read strictly: the first field that
 // is not what a record file's writer writes is refused with its column.
-std::optional<LineError> parse_move_line_strictly(std::string_view line, AnalysisPosition& p) {
+Result<void, LineError> parse_move_line_strictly(std::string_view line, AnalysisPosition& p) {
   const ReadMoveLine read = read_move_line(line);
-  if (read.fault) return LineError{"column " + std::to_string(read.fault->column) + ": " + read.fault->what};
+  if (!read.well_formed) {
+    const MoveLineFault& fault = read.well_formed.error();
+    return Failure{LineError{"column " + std::to_string(fault.column) + ": " + fault.what}};
+  }
   p.board = read.position.board;
   p.hand_own = read.position.hand_own;
   p.hand_enemy = read.position.hand_enemy;
-  return std::nullopt;
+  return {};
 }
 
-std::optional<LineError> parse_option(const std::string& option, AnalysisPosition& p) {
+Result<void, LineError> parse_option(const std::string& option, AnalysisPosition& p) {
+  const auto refused = [](std::string reason) { return Failure{LineError{std::move(reason)}}; };
   const size_t eq = option.find('=');
-  if (eq == std::string::npos) return LineError{"option '" + option + "' has no value"};
+  if (eq == std::string::npos) return refused("option '" + option + "' has no value");
   const std::string key = option.substr(0, eq), value = option.substr(eq + 1);
   if (key == "level") {
-    if (value != "1" && value != "2" && value != "3" && value != "4") return LineError{"level must be 1, 2, 3 or 4"};
+    if (value != "1" && value != "2" && value != "3" && value != "4") return refused("level must be 1, 2, 3 or 4");
     p.level = value[0] - '0';
   } else if (key == "movetime") {
     const auto n = read_numbers(value, 1);
-    if (!n || (*n)[0] < 1 || (*n)[0] > 3000) return LineError{"movetime must be 1 to 3000 milliseconds"};
+    if (!n || (*n)[0] < 1 || (*n)[0] > 3000) return refused("movetime must be 1 to 3000 milliseconds");
     p.movetime_ms = (*n)[0];
   } else if (key == "drops") {
-    if (value != "0" && value != "1") return LineError{"drops must be 0 or 1"};
+    if (value != "0" && value != "1") return refused("drops must be 0 or 1");
     p.drops = value == "1";
   } else if (key == "mode") {
     if (value == "com") {
@@ -78,21 +82,21 @@ std::optional<LineError> parse_option(const std::string& option, AnalysisPositio
     } else if (value == "scores") {
       p.mode = AnalysisPosition::Mode::Scores;
     } else {
-      return LineError{"mode must be com, moves or scores"};
+      return refused("mode must be com, moves or scores");
     }
   } else if (key == "last") {
     const auto n = read_numbers(value, 3);
-    if (!n) return LineError{"last must be X,Y,CODE"};
+    if (!n) return refused("last must be X,Y,CODE");
     p.last_x = (*n)[0], p.last_y = (*n)[1], p.last_code = (*n)[2];
   } else if (key == "trace") {
     const auto n = read_numbers(value, 4);
-    if (!n) return LineError{"trace must be SX,SY,TX,TY"};
+    if (!n) return refused("trace must be SX,SY,TX,TY");
     p.traced = true;
     p.trace_sx = (*n)[0], p.trace_sy = (*n)[1], p.trace_tx = (*n)[2], p.trace_ty = (*n)[3];
   } else {
-    return LineError{"unknown option '" + key + "'"};
+    return refused("unknown option '" + key + "'");
   }
-  return std::nullopt;
+  return {};
 }
 
 void append_move(std::string& out, int fx, int fy, int tx, int ty, int code) {
@@ -159,16 +163,17 @@ void write_term(std::ostream& out, Tenths amount, const std::string& name, int x
 
 }  // namespace
 
-std::optional<LineError> parse_position_line(const std::string& line, AnalysisPosition& p) {
-  p = AnalysisPosition{};
+Result<AnalysisPosition, LineError> parse_position_line(const std::string& line) {
+  AnalysisPosition p;
   if (line.size() < static_cast<size_t>(MOVE_LINE_LENGTH))
-    return LineError{"the move line has " + std::to_string(line.size()) + " characters, not 299"};
-  if (auto error = parse_move_line_strictly(std::string_view(line).substr(0, MOVE_LINE_LENGTH), p)) return error;
-  if (line.size() == static_cast<size_t>(MOVE_LINE_LENGTH)) return std::nullopt;
-  if (line[MOVE_LINE_LENGTH] != ' ') return LineError{"the move line is longer than 299 characters"};
+    return Failure{LineError{"the move line has " + std::to_string(line.size()) + " characters, not 299"}};
+  if (const auto read = parse_move_line_strictly(std::string_view(line).substr(0, MOVE_LINE_LENGTH), p); !read)
+    return Failure{read.error()};
+  if (line.size() == static_cast<size_t>(MOVE_LINE_LENGTH)) return p;
+  if (line[MOVE_LINE_LENGTH] != ' ') return Failure{LineError{"the move line is longer than 299 characters"}};
   for (const std::string& option : split(line.substr(MOVE_LINE_LENGTH + 1), ' '))
-    if (auto error = parse_option(option, p)) return error;
-  return std::nullopt;
+    if (const auto read = parse_option(option, p); !read) return Failure{read.error()};
+  return p;
 }
 
 std::string format_position_line(const AnalysisPosition& p) {
@@ -227,8 +232,9 @@ std::string format_strong_trace(int sx, int sy, int tx, int ty, const std::vecto
 
 std::string answer_position_line(const std::string& line, std::string* trace_text) {
   if (line.empty()) return "";
-  AnalysisPosition p;
-  if (const std::optional<LineError> error = parse_position_line(line, p)) return "error: " + error->reason;
+  const Result<AnalysisPosition, LineError> read = parse_position_line(line);
+  if (!read) return "error: " + read.error().reason;
+  const AnalysisPosition& p = *read;
   Position pos;
   InfluenceMaps maps;
   set_up_position(pos, maps, p);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "base/result.h"
 #include "computer/analysis_position.h"
 #include "computer/candidate_search.h"
 #include "computer/strong_player.h"
@@ -20,10 +21,9 @@ struct LineError {
   std::string reason;
 };
 
-// Reads one input line into `position`: a record file's move line
-// (notation/move_line.h), refused at the column of its first bad field, then
-// the options. nullopt when the line is well formed.
-[[nodiscard]] std::optional<LineError> parse_position_line(const std::string& line, AnalysisPosition& position);
+// Reads one input line: a record file's move line (notation/move_line.h),
+// refused at the column of its first bad field, then the options.
+Result<AnalysisPosition, LineError> parse_position_line(const std::string& line);
 
 // The input line of a position (the clock fields zero, options written out
 // except the mode and the trace).

@@ -91,8 +91,8 @@ class MatchGame {
     }
     king_taken = is_king_kind(kind_of(g.pos.board(move.tx, move.ty)));
     move_piece(g, move);
-    if (const auto f = find_fault(g)) {
-      fault = f->what;
+    if (const PositionCheck checked = check_played_position(g); !checked) {
+      fault = checked.error().what;
       return false;
     }
     hashes_.push_back(SearchPosition(setup()).hash());

@@ -39,9 +39,9 @@ void move_piece(Game& g, const Candidate& move) {
   駒移動(g, from.x, from.y, move.tx, move.ty, move.final_code);
 }
 
-std::optional<PositionFault> find_fault(const Game& g) {
-  if (auto fault = g.pos.check()) return fault;
-  return find_line_up_fault(g.pos);
+PositionCheck check_played_position(const Game& g) {
+  if (PositionCheck checked = g.pos.check(); !checked) return checked;
+  return check_line_up(g.pos);
 }
 
 }  // namespace velmora

@@ -35,6 +35,6 @@ void take_position(AnalysisPosition& p, const Game& g, const Candidate& move);
 void move_piece(Game& g, const Candidate& move);
 
 // The first fault of the rules' bookkeeping and of the two line-ups.
-std::optional<PositionFault> find_fault(const Game& g);
+PositionCheck check_played_position(const Game& g);
 
 }  // namespace velmora

@@ -133,11 +133,11 @@ class SelfPlay {
   bool checked(const Game& g, const Candidate& move, const char* what) {
     ++moves_;
     ++ply_;
-    const std::optional<PositionFault> fault = find_fault(g);
-    if (!fault) return true;
+    const PositionCheck checked = check_played_position(g);
+    if (checked) return true;
     report_ << "selfplay: check failed with seed " << seed_ << ", game " << game_ << ", move " << ply_ << " (" << what
             << " " << move.sx << ',' << move.sy << " -> " << move.tx << ',' << move.ty << ", " << move.starting
-            << " -> " << move.final_code << "): " << fault->what << "\nposition before the move:\n"
+            << " -> " << move.final_code << "): " << checked.error().what << "\nposition before the move:\n"
             << format_position_line(p_) << '\n';
     return false;
   }

@@ -186,16 +186,16 @@ void SearchPosition::unmake_null() { unmake(); }
 
 // --- Checks -----------------------------------------------------------------------
 
-std::optional<std::string> SearchPosition::find_fault() const {
-  if (hash_ != computed_hash()) return "the hash differs from the position's";
+Result<void, std::string> SearchPosition::check_bookkeeping() const {
+  if (hash_ != computed_hash()) return Failure{"the hash differs from the position's"};
   const SearchPosition fresh(setup());
-  if (material_ != fresh.material_) return "the material differs from the position's";
-  if (hu_in_column_ != fresh.hu_in_column_) return "the two-pawn columns differ from the board";
-  if (king_square_ != fresh.king_square_) return "a king square differs from the board";
+  if (material_ != fresh.material_) return Failure{"the material differs from the position's"};
+  if (hu_in_column_ != fresh.hu_in_column_) return Failure{"the two-pawn columns differ from the board"};
+  if (king_square_ != fresh.king_square_) return Failure{"a king square differs from the board"};
   for (const auto& hand : hands_)
     for (int count : hand)
-      if (count < 0) return "a hand holds a negative count";
-  return std::nullopt;
+      if (count < 0) return Failure{"a hand holds a negative count"};
+  return {};
 }
 
 PositionSetup SearchPosition::setup() const {

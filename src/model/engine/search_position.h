@@ -14,10 +14,10 @@
 
 #include <array>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
+#include "base/result.h"
 #include "engine/piece_attacks.h"
 #include "engine/piece_values.h"
 #include "engine/search_move.h"
@@ -92,10 +92,10 @@ class SearchPosition {
   // destination (checks by uncovering a line are not seen).
   bool gives_direct_check(SearchMove move) const;
 
-  // The hash computed from scratch, and a description of the first fault in
-  // the bookkeeping (hash, kings, two-pawn columns, material), if any.
+  // The hash computed from scratch, and the check of the bookkeeping (hash,
+  // kings, two-pawn columns, material), failing with its first fault.
   std::uint64_t computed_hash() const;
-  std::optional<std::string> find_fault() const;
+  Result<void, std::string> check_bookkeeping() const;
 
   // The position back in the game's terms.
   PositionSetup setup() const;

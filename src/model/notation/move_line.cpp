@@ -85,9 +85,10 @@ class FieldReader {
   void check(bool good, const char* kind, const std::string& name, const char* reason) {
     if (!good && !fault_) fault_ = MoveLineFault{field_start_ + 1, std::string(kind) + " field " + name + " " + reason};
   }
-  std::optional<MoveLineFault> finish() {
+  Result<void, MoveLineFault> finish() {
     note_length();
-    return fault_;
+    if (fault_) return Failure{*fault_};
+    return {};
   }
 
  private:
@@ -150,7 +151,7 @@ ReadMoveLine read_move_line(std::string_view line) {
     fields.check(field.empty() || (well_formed_number(field) && seconds >= 0), "clock", std::to_string(i + 1),
                  "is not a number of seconds");
   }
-  read.fault = fields.finish();
+  read.well_formed = fields.finish();
   return read;
 }
 

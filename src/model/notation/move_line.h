@@ -12,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/result.h"
 #include "rules/position.h"
 
 namespace velmora {
@@ -46,17 +47,19 @@ struct MoveLineFault {
   std::string what;  // e.g. "board field 1,2 is not a piece code"
 };
 
+// A line read leniently always yields a position; whether the line was well
+// formed is told beside it.
 struct ReadMoveLine {
   RecordPosition position;
-  std::optional<MoveLineFault> fault;
+  Result<void, MoveLineFault> well_formed;
 };
 
 // Reads a line leniently: a field is read as a decimal number with spaces
 // ignored, up to the first other character; an empty field (beyond the end of
 // a short line) or one without a number reads 0; a board code outside
 // -27..27 reads EMPTY, a hand field that is not a digit 0, a negative clock 0;
-// characters beyond 299 are ignored. `fault` tells the first field that is
-// not well formed (spaces, an optional sign, digits, spaces; a code in
+// characters beyond 299 are ignored. `well_formed` fails with the first
+// field that is not well formed (spaces, an optional sign, digits, spaces; a code in
 // -27..27, a hand digit, a clock of 0 or more), or a length other than 299.
 ReadMoveLine read_move_line(std::string_view line);
 

@@ -49,7 +49,7 @@ RecordResult read_record(std::istream& in) {
     if (static_cast<int>(record.moves.size()) == MAX_RECORD_MOVES)
       return Failure{RecordError{RecordError::TooManyMoves, reader.line_number(), ""}};
     const ReadMoveLine move = read_move_line(line);
-    if (move.fault && record.first_damaged_line == 0) record.first_damaged_line = reader.line_number();
+    if (!move.well_formed && record.first_damaged_line == 0) record.first_damaged_line = reader.line_number();
     record.moves.push_back(move.position);
   }
   if (reader.failed())

@@ -27,6 +27,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/result.h"
 #include "rules/pieces.h"
 
 namespace velmora {
@@ -127,6 +128,8 @@ struct MoveList {
 struct PositionFault {
   std::string what;
 };
+// A position that keeps its bookkeeping, or the first fault found.
+using PositionCheck = Result<void, PositionFault>;
 
 // The number of pieces a hand holds: the sum of its positive counts.
 int hand_total(const Hand& hand);
@@ -157,8 +160,8 @@ struct Position {
   // Checks the bookkeeping: every board code a piece or EMPTY (row and column
   // 0 EMPTY), no negative hand count and nothing under index 0, the two-pawn
   // flags matching the board, chess_sign +1 or -1, turn and king_taken values
-  // they may hold. Answers the first fault found, or nothing.
-  [[nodiscard]] std::optional<PositionFault> check() const;
+  // they may hold. Fails with the first fault found.
+  PositionCheck check() const;
 
  private:
   ColumnFlags hu_column_own_{};

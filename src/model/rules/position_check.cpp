@@ -9,30 +9,30 @@ constexpr int CHESS_LINE_UP = 16;
 constexpr int MAIN_LINE_UP = 20;
 
 template <class... Parts>
-PositionFault fault(const Parts&... parts) {
+Failure<PositionFault> fault(const Parts&... parts) {
   std::ostringstream text;
   (text << ... << parts);
-  return {text.str()};
+  return Failure{PositionFault{text.str()}};
 }
 
-std::optional<PositionFault> board_fault(const Board& board) {
+PositionCheck board_check(const Board& board) {
   for (int x = 0; x <= BOARD_SIZE; ++x)
     for (int y = 0; y <= BOARD_SIZE; ++y) {
       const int code = board(x, y);
       if (code == EMPTY || (on_board(x, y) && is_piece(code))) continue;
       return fault("code ", code, " on (", x, ",", y, ")");
     }
-  return std::nullopt;
+  return {};
 }
 
-std::optional<PositionFault> hand_fault(const Hand& hand, const char* name) {
+PositionCheck hand_check(const Hand& hand, const char* name) {
   if (hand[0] != 0) return fault(name, " holds ", hand[0], " under index 0");
   for (int i = 1; i < HAND_SIZE; ++i)
     if (hand[i] < 0) return fault(name, "(", i, ") is ", hand[i]);
-  return std::nullopt;
+  return {};
 }
 
-std::optional<PositionFault> two_pawn_flag_fault(const Position& pos) {
+PositionCheck two_pawn_flag_check(const Position& pos) {
   for (int x = 1; x <= BOARD_SIZE; ++x) {
     int own = 0, enemy = 0;
     for (int y = 1; y <= BOARD_SIZE; ++y) {
@@ -42,15 +42,15 @@ std::optional<PositionFault> two_pawn_flag_fault(const Position& pos) {
     if (pos.hu_column_own()[x] != own || pos.hu_column_enemy()[x] != enemy)
       return fault("the two-pawn flags of column ", x, " do not match the board");
   }
-  return std::nullopt;
+  return {};
 }
 
-std::optional<PositionFault> sign_fault(const Position& pos) {
+PositionCheck sign_check(const Position& pos) {
   if (pos.chess_sign != 1 && pos.chess_sign != -1) return fault("chess_sign is ", pos.chess_sign);
   if (pos.turn < -1 || pos.turn > 1) return fault("turn is ", pos.turn);
   if (pos.king_taken != 0 && pos.king_taken != pos.chess_sign && pos.king_taken != pos.main_sign())
     return fault("king_taken is ", pos.king_taken);
-  return std::nullopt;
+  return {};
 }
 
 // Kings on the board of the side with sign `side`.
@@ -85,7 +85,7 @@ ArmyCounts count_armies(const Position& pos) {
 
 }  // namespace
 
-std::optional<PositionFault> find_line_up_fault(const Position& pos) {
+PositionCheck check_line_up(const Position& pos) {
   const int taken = side_of_taken_king(pos);
   for (const int side : {-1, +1}) {
     const int kings = kings_of(pos.board, side), expected = side == taken ? 0 : 1;
@@ -98,16 +98,16 @@ std::optional<PositionFault> find_line_up_fault(const Position& pos) {
   if (counts.chess != chess_expected || counts.main != main_expected)
     return fault("board and hands hold ", counts.chess, " chess pieces and ", counts.main,
                  " main-army pieces instead of ", chess_expected, " and ", main_expected);
-  return std::nullopt;
+  return {};
 }
 
-std::optional<PositionFault> Position::check() const {
+PositionCheck Position::check() const {
   const Position& pos = *this;
-  if (auto found = board_fault(pos.board)) return found;
-  if (auto found = hand_fault(pos.hand_own, "hand_own")) return found;
-  if (auto found = hand_fault(pos.hand_enemy, "hand_enemy")) return found;
-  if (auto found = two_pawn_flag_fault(pos)) return found;
-  return sign_fault(pos);
+  if (auto checked = board_check(pos.board); !checked) return checked;
+  if (auto checked = hand_check(pos.hand_own, "hand_own"); !checked) return checked;
+  if (auto checked = hand_check(pos.hand_enemy, "hand_enemy"); !checked) return checked;
+  if (auto checked = two_pawn_flag_check(pos); !checked) return checked;
+  return sign_check(pos);
 }
 
 }  // namespace velmora

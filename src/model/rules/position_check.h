@@ -2,7 +2,6 @@
 // position's own bookkeeping is checked by Position::check).
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "rules/position.h"
@@ -13,7 +12,7 @@ namespace velmora {
 // record): each side has one king on the board until its king is taken, and
 // board and hands together hold the 16 pieces of the chess army and the 20
 // of the main army, less a taken king. Captures, drops and promotions keep
-// each piece in its army's kinds. Answers the first fault found, or nothing.
-[[nodiscard]] std::optional<PositionFault> find_line_up_fault(const Position& pos);
+// each piece in its army's kinds. Fails with the first fault found.
+PositionCheck check_line_up(const Position& pos);
 
 }  // namespace velmora

@@ -319,7 +319,7 @@ void check_position(Reader& in, const SavedMatch& m) {
   pos.turn = m.turn;
   pos.king_taken = m.king_taken;
   pos.refresh_two_pawn_flags();
-  if (const auto fault = pos.check()) in.fail("the position: " + fault->what);
+  if (const PositionCheck checked = pos.check(); !checked) in.fail("the position: " + checked.error().what);
 }
 
 }  // namespace
