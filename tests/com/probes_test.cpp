@@ -40,7 +40,7 @@ TEST(StraightDefender, RookBelowThroughEmptySquares) {
   Game& g = t.game;
   g.pos.board(3, 8) = -SYA;
   g.pos.board(3, 4) = +GIN;  // the square itself is taken as empty, and put back
-  EXPECT_EQ(調査_自守駒MAN_直進駒(g.pos, 3, 4), 1);
+  EXPECT_TRUE(調査_自守駒MAN_直進駒(g.pos, 3, 4));
   EXPECT_EQ(g.pos.board(3, 4), +GIN);
 }
 
@@ -49,7 +49,7 @@ TEST(StraightDefender, ComputerPieceInBetweenStopsTheWalk) {
   Game& g = t.game;
   g.pos.board(3, 8) = -SYA;
   g.pos.board(3, 6) = +HU;
-  EXPECT_EQ(調査_自守駒MAN_直進駒(g.pos, 3, 4), 0);
+  EXPECT_FALSE(調査_自守駒MAN_直進駒(g.pos, 3, 4));
 }
 
 TEST(StraightDefender, PersonsPieceInBetweenBlocksTheRook) {
@@ -57,12 +57,12 @@ TEST(StraightDefender, PersonsPieceInBetweenBlocksTheRook) {
   Game& g = t.game;
   g.pos.board(3, 8) = -SYA;
   g.pos.board(3, 6) = -KIN;  // passed over by the walk, but the rook's path is blocked
-  EXPECT_EQ(調査_自守駒MAN_直進駒(g.pos, 3, 4), 0);
+  EXPECT_FALSE(調査_自守駒MAN_直進駒(g.pos, 3, 4));
   g.pos.board(3, 6) = EMPTY;
   g.pos.board(3, 8) = -KYOU;
-  EXPECT_EQ(調査_自守駒MAN_直進駒(g.pos, 3, 4), 1);
+  EXPECT_TRUE(調査_自守駒MAN_直進駒(g.pos, 3, 4));
   g.pos.board(3, 8) = -KURUMA;  // a chariot is not one of the straight pieces looked for
-  EXPECT_EQ(調査_自守駒MAN_直進駒(g.pos, 3, 4), 0);
+  EXPECT_FALSE(調査_自守駒MAN_直進駒(g.pos, 3, 4));
 }
 
 TEST(Surroundings, CornerHasThreeNeighboursAndOnlyBigComputerPiecesCount) {

@@ -40,7 +40,7 @@ void add_promotions(Candidate c, std::vector<Candidate>& out) {
   c.final_code = promoted;
   out.push_back(c);
   const bool always = kind == HU || kind == KAKU || kind == SYA || kind == PORN;
-  if (!always && 移動後チェック(c.ty, c.starting) == 1) {
+  if (!always && 移動後チェック(c.ty, c.starting)) {
     c.final_code = c.starting;
     out.push_back(c);
   }

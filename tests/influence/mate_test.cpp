@@ -17,15 +17,15 @@ class Mate : public InfluenceTest {
   // Surveys the position, then runs the test and checks that it left the
   // board as it found it.
   template <class Test>
-  int run(Test test) {
+  bool run(Test test) {
     勢力調査(g.pos, g.maps);
     const Board before = g.pos.board;
-    const int answer = test(g.pos, g.maps);
+    const bool answer = test(g.pos, g.maps);
     EXPECT_EQ(g.pos.board, before) << "the board was changed";
     return answer;
   }
-  int own_mated() { return run(詰めかMAN); }
-  int enemy_mated() { return run(詰めかCOM); }
+  bool own_mated() { return run(詰めかMAN); }
+  bool enemy_mated() { return run(詰めかCOM); }
 };
 
 bool same_maps(const InfluenceMaps& a, const InfluenceMaps& b) {
@@ -47,36 +47,36 @@ void hem_in_own_king(Game& g) {
 
 TEST_F(Mate, AKingNotInCheckIsNeverMated) {
   hem_in_own_king(g);
-  EXPECT_EQ(own_mated(), 0);
+  EXPECT_FALSE(own_mated());
 
   g.pos.board.fill_squares(EMPTY);
   put(1, 1, KING);
   put(1, 2, -ROOK);  // next to the king, protected from (1, 9)
   put(1, 9, -ROOK);
   put(2, 9, -ROOK);  // covers column 2
-  EXPECT_EQ(enemy_mated(), 1);
+  EXPECT_TRUE(enemy_mated());
 
   put(1, 2, EMPTY);
   put(1, 9, EMPTY);
   put(3, 2, -ROOK);  // covers row 2 but gives no check
-  EXPECT_EQ(enemy_mated(), 0) << "no safe square, but no check either";
+  EXPECT_FALSE(enemy_mated()) << "no safe square, but no check either";
 }
 
 TEST_F(Mate, AChessKnightCheckWithAPieceInHandIsNeverMate) {
   hem_in_own_king(g);
   put(6, 7, KNIG);
   own_hand(6, 1);
-  EXPECT_EQ(own_mated(), 0) << "no line to block and the checker is not adjacent";
+  EXPECT_FALSE(own_mated()) << "no line to block and the checker is not adjacent";
 
   g.pos.hand_own = {};
-  EXPECT_EQ(own_mated(), 1) << "without a hand the escape and capture tests decide";
+  EXPECT_TRUE(own_mated()) << "without a hand the escape and capture tests decide";
 }
 
 TEST_F(Mate, AShogiKnightCheckMarksTheKingSquareAndGoesToTheEscapeTest) {
   hem_in_own_king(g);
   put(6, 7, KEI);
   own_hand(6, 1);
-  EXPECT_EQ(own_mated(), 1);
+  EXPECT_TRUE(own_mated());
 }
 
 TEST_F(Mate, AnAdjacentCheckerGoesStraightToTheEscapeTest) {
@@ -84,10 +84,10 @@ TEST_F(Mate, AnAdjacentCheckerGoesStraightToTheEscapeTest) {
   put(5, 8, KIN);
   put(5, 7, HU);  // protects the gold
   for (int i = 1; i <= 18; ++i) own_hand(i, 1);
-  EXPECT_EQ(own_mated(), 1) << "a full hand does not help against an adjacent checker";
+  EXPECT_TRUE(own_mated()) << "a full hand does not help against an adjacent checker";
 
   put(5, 7, EMPTY);
-  EXPECT_EQ(own_mated(), 0) << "the king takes the unprotected gold";
+  EXPECT_FALSE(own_mated()) << "the king takes the unprotected gold";
 }
 
 // The own OU on (1, 9) checked by a rook along column 1; a knight covers
@@ -104,23 +104,23 @@ class LineCheck : public Mate {
 TEST_F(LineCheck, ADropOnTheLineDefends) {
   put(2, 1, ROOK);
   own_hand(6, 1);
-  EXPECT_EQ(own_mated(), 0);
+  EXPECT_FALSE(own_mated());
   g.pos.hand_own = {};
-  EXPECT_EQ(own_mated(), 1);
+  EXPECT_TRUE(own_mated());
 }
 
 TEST_F(LineCheck, AHandOfChessPawnsAloneNeverBlocks) {
   put(2, 1, ROOK);
   own_hand(1, 3);
-  EXPECT_EQ(own_mated(), 1);
+  EXPECT_TRUE(own_mated());
   own_hand(4, 1);
-  EXPECT_EQ(own_mated(), 0);
+  EXPECT_FALSE(own_mated());
 }
 
 TEST_F(LineCheck, ADoubleCheckCannotBeBlockedByOneDrop) {
   put(9, 1, BISH);  // second check along the long diagonal, through (2, 8)
   own_hand(12, 2);
-  EXPECT_EQ(own_mated(), 1);
+  EXPECT_TRUE(own_mated());
   EXPECT_EQ(m.enemy_check_map(9, 1), CHECKER_MARK);
   EXPECT_EQ(m.enemy_check_map(1, 1), CHECKER_MARK);
 }
@@ -128,23 +128,23 @@ TEST_F(LineCheck, ADoubleCheckCannotBeBlockedByOneDrop) {
 TEST_F(LineCheck, CapturingTheCheckerDefends) {
   put(2, 1, ROOK);
   put(5, 5, -KAKU);  // reaches (1, 1) along the diagonal
-  EXPECT_EQ(own_mated(), 0);
+  EXPECT_FALSE(own_mated());
   put(5, 5, -HU);
-  EXPECT_EQ(own_mated(), 1);
+  EXPECT_TRUE(own_mated());
 }
 
 TEST_F(LineCheck, BlockingWithABoardMoveDefends) {
   put(2, 1, ROOK);
   put(8, 5, -SYA);  // can move to (1, 5) on the line
-  EXPECT_EQ(own_mated(), 0);
+  EXPECT_FALSE(own_mated());
 }
 
 TEST_F(LineCheck, ABlockThatOpensAnotherLineDoesNotCount) {
   put(2, 8, -GIN);  // shields the king from the bishop, may step to (1, 7)
   put(9, 1, BISH);
-  EXPECT_EQ(own_mated(), 1);
+  EXPECT_TRUE(own_mated());
   put(9, 1, EMPTY);
-  EXPECT_EQ(own_mated(), 0);
+  EXPECT_FALSE(own_mated());
 }
 
 TEST_F(Mate, AGeneralMovesLikeAnOuWhenEscaping) {
@@ -153,9 +153,9 @@ TEST_F(Mate, AGeneralMovesLikeAnOuWhenEscaping) {
   put(5, 7, KIN);   // covers (5, 8)
   put(9, 9, ROOK);  // covers (5, 9)
   put(1, 8, KNIG);  // covers (3, 9)
-  EXPECT_EQ(own_mated(), 0) << "the step to (3, 8) leaves the palace and is diagonal";
+  EXPECT_FALSE(own_mated()) << "the step to (3, 8) leaves the palace and is diagonal";
   put(1, 7, KNIG);  // covers (3, 8) as well
-  EXPECT_EQ(own_mated(), 1);
+  EXPECT_TRUE(own_mated());
 }
 
 TEST_F(Mate, EnemySideMirrorsTheOwnSide) {
@@ -163,16 +163,16 @@ TEST_F(Mate, EnemySideMirrorsTheOwnSide) {
   put(5, 9, -SYA);
   put(4, 9, -ROOK);
   put(6, 9, -ROOK);
-  EXPECT_EQ(enemy_mated(), 1);
+  EXPECT_TRUE(enemy_mated());
 
   enemy_hand(6, 1);
-  EXPECT_EQ(enemy_mated(), 0) << "a drop blocks the column";
+  EXPECT_FALSE(enemy_mated()) << "a drop blocks the column";
   g.pos.hand_enemy = {};
   enemy_hand(1, 1);
-  EXPECT_EQ(enemy_mated(), 1) << "a chess pawn alone does not block";
+  EXPECT_TRUE(enemy_mated()) << "a chess pawn alone does not block";
 
   put(1, 5, ROOK);  // can move onto the line at (5, 5)
-  EXPECT_EQ(enemy_mated(), 0);
+  EXPECT_FALSE(enemy_mated());
 }
 
 TEST_F(Mate, EnemyCaptureOfTheCheckerIsJudgedOnTheResurveyedBoard) {
@@ -181,10 +181,10 @@ TEST_F(Mate, EnemyCaptureOfTheCheckerIsJudgedOnTheResurveyedBoard) {
   put(5, 9, -SYA);   // protects the gold
   put(4, 2, ROOK);   // can take the gold ...
   put(2, 4, -BISH);  // ... but shields the king from this bishop
-  EXPECT_EQ(enemy_mated(), 1);
+  EXPECT_TRUE(enemy_mated());
 
   put(2, 4, EMPTY);
-  EXPECT_EQ(enemy_mated(), 0) << "the capture ends the check";
+  EXPECT_FALSE(enemy_mated()) << "the capture ends the check";
 }
 
 // A trial that fails changes the maps; the squares tried afterwards are still
@@ -197,7 +197,7 @@ TEST_F(Mate, EnemyTrialsKeepTheChecksOfTheTestedPosition) {
   put(1, 5, -BISH);  // would check on the diagonal behind the first defender
   put(3, 3, ROOK);   // first defender: its block on (5, 3) uncovers the bishop
   put(7, 4, KAKU);   // second defender: blocks on (5, 2)
-  EXPECT_EQ(enemy_mated(), 0);
+  EXPECT_FALSE(enemy_mated());
 
   // The maps now describe the last trial, the block on (5, 2).
   EXPECT_EQ(g.pos.board(5, 2), EMPTY);
@@ -218,9 +218,9 @@ TEST_F(Mate, OwnSideTestChangesNoMap) {
   put(8, 5, -SYA);
   勢力調査(g.pos, g.maps);
   const InfluenceMaps before = m;
-  EXPECT_EQ(詰めかMAN(g.pos, g.maps), 0);
+  EXPECT_FALSE(詰めかMAN(g.pos, g.maps));
   EXPECT_TRUE(same_maps(before, m));
-  EXPECT_EQ(詰めかMAN_COM移動(g.pos, g.maps), 1);
+  EXPECT_TRUE(詰めかMAN_COM移動(g.pos, g.maps));
   EXPECT_TRUE(same_maps(before, m));
 }
 
@@ -230,11 +230,11 @@ TEST_F(Mate, EnemyReachOfTheOwnKing) {
   put(5, 1, ROOK);  // blocked by the pawn
   put(7, 7, UMA);   // its leaps pass the king by
   勢力調査(g.pos, g.maps);
-  EXPECT_EQ(詰めかMAN_COM移動(g.pos, g.maps), 0);
+  EXPECT_FALSE(詰めかMAN_COM移動(g.pos, g.maps));
   put(6, 7, UMA);  // (6, 7) -> (5, 9) over the leg (6, 8)
-  EXPECT_EQ(詰めかMAN_COM移動(g.pos, g.maps), 1);
+  EXPECT_TRUE(詰めかMAN_COM移動(g.pos, g.maps));
   put(6, 8, -HU);
-  EXPECT_EQ(詰めかMAN_COM移動(g.pos, g.maps), 0) << "the leg is blocked";
+  EXPECT_FALSE(詰めかMAN_COM移動(g.pos, g.maps)) << "the leg is blocked";
 }
 
 TEST_F(Mate, EscapeSquaresAreEmptyAndUnreached) {

@@ -66,29 +66,29 @@ TEST_F(PromotionTest, DropsAndKindsThatNeverPromoteAreRefused) {
 }
 
 TEST_F(PromotionTest, OnlyAChessPawnOnItsPromotionRowsGetsTheChoice) {
-  EXPECT_EQ(調査_駒成人選(2, -PORN), 1);
-  EXPECT_EQ(調査_駒成人選(1, -PORN), 1);
-  EXPECT_EQ(調査_駒成人選(3, -PORN), 0);
-  EXPECT_EQ(調査_駒成人選(8, +PORN), 1);
-  EXPECT_EQ(調査_駒成人選(9, +PORN), 1);
-  EXPECT_EQ(調査_駒成人選(7, +PORN), 0);
-  EXPECT_EQ(調査_駒成人選(9, -PORN), 0);
-  EXPECT_EQ(調査_駒成人選(1, +PORN), 0);
-  EXPECT_EQ(調査_駒成人選(1, -HU), 0);
-  EXPECT_EQ(調査_駒成人選(1, -QEEN), 0);
+  EXPECT_TRUE(調査_駒成人選(2, -PORN));
+  EXPECT_TRUE(調査_駒成人選(1, -PORN));
+  EXPECT_FALSE(調査_駒成人選(3, -PORN));
+  EXPECT_TRUE(調査_駒成人選(8, +PORN));
+  EXPECT_TRUE(調査_駒成人選(9, +PORN));
+  EXPECT_FALSE(調査_駒成人選(7, +PORN));
+  EXPECT_FALSE(調査_駒成人選(9, -PORN));
+  EXPECT_FALSE(調査_駒成人選(1, +PORN));
+  EXPECT_FALSE(調査_駒成人選(1, -HU));
+  EXPECT_FALSE(調査_駒成人選(1, -QEEN));
 }
 
 TEST_F(PromotionTest, PromotionIsCompulsoryOnlyOnTheLastRowsOfPawnsLancesAndKnights) {
-  EXPECT_EQ(移動後チェック(2, -KEI), 0);
-  EXPECT_EQ(移動後チェック(3, -KEI), 1);
-  EXPECT_EQ(移動後チェック(8, +KEI), 0);
-  EXPECT_EQ(移動後チェック(1, -KYOU), 0);
-  EXPECT_EQ(移動後チェック(2, -HU), 1);
-  EXPECT_EQ(移動後チェック(8, +PORN), 1);  // may stay a pawn on row 8
-  EXPECT_EQ(移動後チェック(9, +PORN), 0);
-  EXPECT_EQ(移動後チェック(9, -PORN), 1);  // the own pawn's last row is row 1
+  EXPECT_FALSE(移動後チェック(2, -KEI));
+  EXPECT_TRUE(移動後チェック(3, -KEI));
+  EXPECT_FALSE(移動後チェック(8, +KEI));
+  EXPECT_FALSE(移動後チェック(1, -KYOU));
+  EXPECT_TRUE(移動後チェック(2, -HU));
+  EXPECT_TRUE(移動後チェック(8, +PORN));  // may stay a pawn on row 8
+  EXPECT_FALSE(移動後チェック(9, +PORN));
+  EXPECT_TRUE(移動後チェック(9, -PORN));  // the own pawn's last row is row 1
   for (int code : {-HEISI, +HEISI, -GIN, +GIN, -KIN, -HU_N, +KNIG, -ZOU, 99})
-    for (int row : {1, 2, 8, 9}) EXPECT_EQ(移動後チェック(row, code), 1) << code << " on row " << row;
+    for (int row : {1, 2, 8, 9}) EXPECT_TRUE(移動後チェック(row, code)) << code << " on row " << row;
 }
 
 TEST_F(PromotionTest, TheCompulsoryRowsAgreeWithTheMoveCheck) {
@@ -100,7 +100,7 @@ TEST_F(PromotionTest, TheCompulsoryRowsAgreeWithTheMoveCheck) {
       bool any = false;
       for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) any = any || 移動チェック(g.pos, 5, row, x, y, code) == 1;
-      if (移動後チェック(row, code) == 0) {
+      if (!移動後チェック(row, code)) {
         EXPECT_FALSE(any) << code << " on row " << row;
       }
     }

@@ -33,7 +33,7 @@ std::vector<Candidate> enemy_board_moves(Game& g) {
           if (!移動チェック(g.pos, x, y, tx, ty, code) || is_king_kind(kind_of(g.pos.board(tx, ty)))) continue;
           int final_code = code;
           const int promoted = 調査_駒成(x, y, tx, ty, code);
-          if (promoted != EMPTY && 移動後チェック(ty, code) == 0) final_code = promoted;
+          if (promoted != EMPTY && !移動後チェック(ty, code)) final_code = promoted;
           moves.push_back({x, y, tx, ty, code, final_code});
         }
     }

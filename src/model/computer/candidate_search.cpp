@@ -84,7 +84,7 @@ class Search {
     if (promoted == EMPTY) {
       score = score_placed(captured, code, x, y, tx, ty);
     } else {
-      if (移動後チェック(ty, code) == 0) {
+      if (!移動後チェック(ty, code)) {
         final_code = promoted;
         score = score_placed(captured, promoted, x, y, tx, ty);
       } else {

@@ -62,12 +62,11 @@ class DangerScan {
     }
     if (e(c, r) == 0 && r < 4) {
       s_.add(-1, Term::DangerUnguardedSquareInTheCamp, c, r);
-      if (調査_自守駒MAN_直進駒(p_, c, r) == 1) s_.add(points(-10), Term::DangerCampSquareUnderAStraightLine, c, r);
+      if (調査_自守駒MAN_直進駒(p_, c, r)) s_.add(points(-10), Term::DangerCampSquareUnderAStraightLine, c, r);
     }
     if (r < 4 && b_.at(c, r + 1) == -HU && o(c, r) >= e(c, r)) {
       s_.add(points(-30), Term::DangerPawnAboutToEnterTheCamp, c, r);
-      if (調査_自守駒MAN_直進駒(p_, c, r + 1) == 1)
-        s_.add(points(-70), Term::DangerEnteringPawnBackedByAStraightLine, c, r);
+      if (調査_自守駒MAN_直進駒(p_, c, r + 1)) s_.add(points(-70), Term::DangerEnteringPawnBackedByAStraightLine, c, r);
     }
   }
 
@@ -137,7 +136,7 @@ class DangerScan {
     if (!attacker_free) return;
     if (o(c, r) > e(c, r) && m_.enemy_defender_code(c, r) >= worth)
       s_.add(points(-v), Term::DangerOutnumberedPiece, c, r);
-    if (r <= 3 && e(c, r) == o(c, r) && b_.at(c, r + 1) != EMPTY && 調査_自守駒MAN_直進駒(p_, c, r + 1) == 1)
+    if (r <= 3 && e(c, r) == o(c, r) && b_.at(c, r + 1) != EMPTY && 調査_自守駒MAN_直進駒(p_, c, r + 1))
       s_.add(points(-v - std::abs(m_.own_attacker_code.at(c, r + 1))), Term::DangerCampPieceUnderAStraightLine, c, r);
   }
 

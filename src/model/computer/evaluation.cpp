@@ -77,7 +77,7 @@ class Evaluation {
   }
 
   bool check_terms() {
-    if (詰めかMAN(p_, m_) == 1) return code_ == +HU ? ends(-SCORE_MATE, Term::PawnMate) : ends(SCORE_MATE, Term::Mate);
+    if (詰めかMAN(p_, m_)) return code_ == +HU ? ends(-SCORE_MATE, Term::PawnMate) : ends(SCORE_MATE, Term::Mate);
     if (attacker_dst() == -OU && e_dst() > 0) s_.add(points(100), Term::CheckOnlyTheKingAttacksTheChecker);
     if (defender_dst() == +SYA_N && o_dst() <= 2 && dx_ != kx_ && dy_ != ky_ && near_person_king(2) &&
         (m_.enemy_defender_y.at(dx_, dy_) == ky_ || m_.enemy_defender_x.at(dx_, dy_) == kx_))

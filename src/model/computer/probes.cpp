@@ -54,19 +54,15 @@ int 調査_香狙い(const Position& pos, const InfluenceMaps& maps, int x, int 
   return 0;
 }
 
-int 調査_自守駒MAN_直進駒(Position& pos, int x, int y) {
+bool 調査_自守駒MAN_直進駒(Position& pos, int x, int y) {
   TrialSquares trial(pos.board);
   trial.place(x, y, EMPTY);
-  int result = 0;
   for (int q = y + 1; q <= 9; ++q) {
     const int p = pos.board(x, q);
-    if (is_enemy_piece(p)) break;
-    if (p == -KYOU || p == -SYA || p == -SYA_N) {
-      result = 移動チェック(pos, x, q, x, y, p) ? 1 : 0;
-      break;
-    }
+    if (is_enemy_piece(p)) return false;
+    if (p == -KYOU || p == -SYA || p == -SYA_N) return 移動チェック(pos, x, q, x, y, p);
   }
-  return result;
+  return false;
 }
 
 int 調査_周辺状況(const Position& pos, int x, int y) {

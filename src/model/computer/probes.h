@@ -25,9 +25,9 @@ int 調査_桂狙い(const Position& pos, const InfluenceMaps& maps, int x, int 
 // the first piece below it that a computer lance dropped there would reach.
 int 調査_香狙い(const Position& pos, const InfluenceMaps& maps, int x, int y);
 
-// 1 when a person's lance, rook or dragon below (x, y) in the same column
+// Whether a person's lance, rook or dragon below (x, y) in the same column
 // reaches (x, y) along the column (the square itself taken as empty).
-int 調査_自守駒MAN_直進駒(Position& pos, int x, int y);
+bool 調査_自守駒MAN_直進駒(Position& pos, int x, int y);
 
 // Minus the number of neighbours of (x, y) that hold a computer piece of
 // code +KAKU or more: 0 down to -8.

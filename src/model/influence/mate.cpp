@@ -98,7 +98,7 @@ bool drop_or_escape_helps(Position& pos, const Defender& d) {
 
 }  // namespace
 
-int 詰めかMAN(Position& pos, const InfluenceMaps& maps) {
+bool 詰めかMAN(Position& pos, const InfluenceMaps& maps) {
   const InfluenceMaps& m = maps;
   const Defender own{-1,
                      m.own_king_x,
@@ -107,14 +107,14 @@ int 詰めかMAN(Position& pos, const InfluenceMaps& maps) {
                      m.enemy_check_map,
                      pos.hand_own_total(),
                      pos.hand_own[HAND_PORN]};
-  if (m.enemy_influence.at(own.king_x, own.king_y) == 0) return 0;
-  if (drop_or_escape_helps(pos, own)) return 0;
+  if (m.enemy_influence.at(own.king_x, own.king_y) == 0) return false;
+  if (drop_or_escape_helps(pos, own)) return false;
   const bool defended =
-      board_move_ends_check(pos, own, m.enemy_check_map, [&] { return 詰めかMAN_COM移動(pos, maps) == 1; });
-  return defended ? 0 : 1;
+      board_move_ends_check(pos, own, m.enemy_check_map, [&] { return 詰めかMAN_COM移動(pos, maps); });
+  return !defended;
 }
 
-int 詰めかCOM(Position& pos, InfluenceMaps& maps) {
+bool 詰めかCOM(Position& pos, InfluenceMaps& maps) {
   const InfluenceMaps& m = maps;
   const Defender enemy{+1,
                        m.enemy_king_x,
@@ -123,8 +123,8 @@ int 詰めかCOM(Position& pos, InfluenceMaps& maps) {
                        m.own_check_map,
                        pos.hand_enemy_total(),
                        pos.hand_enemy[HAND_PORN]};
-  if (m.own_influence.at(enemy.king_x, enemy.king_y) == 0) return 0;
-  if (drop_or_escape_helps(pos, enemy)) return 0;
+  if (m.own_influence.at(enemy.king_x, enemy.king_y) == 0) return false;
+  if (drop_or_escape_helps(pos, enemy)) return false;
   // Every trial below resurveys the board, so the squares to try are taken
   // from the check map of the position being tested before the first trial.
   const Grid<int> targets = m.own_check_map;
@@ -132,15 +132,15 @@ int 詰めかCOM(Position& pos, InfluenceMaps& maps) {
     勢力調査(pos, maps);
     return maps.own_influence(enemy.king_x, enemy.king_y) != 0;
   });
-  return defended ? 0 : 1;
+  return !defended;
 }
 
-int 詰めかMAN_COM移動(const Position& pos, const InfluenceMaps& maps) {
+bool 詰めかMAN_COM移動(const Position& pos, const InfluenceMaps& maps) {
   const int kx = maps.own_king_x, ky = maps.own_king_y;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (pos.board(x, y) >= 1 && 移動チェック(pos, x, y, kx, ky, pos.board(x, y))) return 1;
-  return 0;
+      if (pos.board(x, y) >= 1 && 移動チェック(pos, x, y, kx, ky, pos.board(x, y))) return true;
+  return false;
 }
 
 int 調査_自王逃道(const Position& pos, const InfluenceMaps& maps) {

@@ -11,10 +11,10 @@
 
 namespace velmora {
 
-int 詰めかCOM(Position& pos, InfluenceMaps& maps);        // 1 when the enemy side (positive codes) is mated
-int 詰めかMAN(Position& pos, const InfluenceMaps& maps);  // 1 when the own side (negative codes) is mated
-int 詰めかMAN_COM移動(const Position& pos,
-                      const InfluenceMaps& maps);  // 1 when some enemy piece can move onto the own king
+bool 詰めかCOM(Position& pos, InfluenceMaps& maps);        // the enemy side (positive codes) is mated
+bool 詰めかMAN(Position& pos, const InfluenceMaps& maps);  // the own side (negative codes) is mated
+bool 詰めかMAN_COM移動(const Position& pos,
+                       const InfluenceMaps& maps);                  // some enemy piece can move onto the own king
 int 調査_自王逃道(const Position& pos, const InfluenceMaps& maps);  // escape squares of the own king
 
 }  // namespace velmora

@@ -10,12 +10,12 @@ int 調査_駒成(int fx, int fy, int tx, int ty, int code) {
   return sign_of(code) * kind.promoted_kind;
 }
 
-int 調査_駒成人選(int ty, int code) {
+bool 調査_駒成人選(int ty, int code) {
   const int side = sign_of(code);
   const PromotionRule rule = piece_kind(kind_of(code)).promotion;
-  return (rule == PromotionRule::ChessPawn && may_promote(rule, side, ty, ty)) ? 1 : 0;
+  return rule == PromotionRule::ChessPawn && may_promote(rule, side, ty, ty);
 }
 
-int 移動後チェック(int ty, int code) { return stuck_on_row(code, ty) ? 0 : 1; }
+bool 移動後チェック(int ty, int code) { return !stuck_on_row(code, ty); }
 
 }  // namespace velmora

@@ -9,12 +9,12 @@ namespace velmora {
 // EMPTY (0) when it may not. A drop never promotes.
 int 調査_駒成(int fx, int fy, int tx, int ty, int code);
 
-// 1 when `code` is a chess pawn arriving on its promotion rows (own: ty <= 2,
+// Whether `code` is a chess pawn arriving on its promotion rows (own: ty <= 2,
 // enemy: ty >= 8): the person then gets the promotion dialog.
-int 調査_駒成人選(int ty, int code);
+bool 調査_駒成人選(int ty, int code);
 
-// 0 when a piece of `code` standing on row ty would have no move left and so
-// must promote; 1 otherwise.
-int 移動後チェック(int ty, int code);
+// Whether a piece of `code` may stay unpromoted on row ty: false when it
+// would have no move left there and so must promote.
+bool 移動後チェック(int ty, int code);
 
 }  // namespace velmora

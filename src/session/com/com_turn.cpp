@@ -32,7 +32,7 @@ void clear_thinking_message(Game& g) {
 }
 
 void announce_check_or_mate(Game& g, int final_code) {
-  if (詰めかMAN(g.pos, g.maps) == 1) {
+  if (詰めかMAN(g.pos, g.maps)) {
     show_message(g, SHOWN("よし！!"), SHOWN("詰め ?"));
   } else if (g.maps.enemy_influence.at(g.maps.own_king_x, g.maps.own_king_y) > 0) {
     const char* text = is_chess_code(final_code) ? SHOWN("   ** チェック **") : SHOWN("   ** 王手 **");

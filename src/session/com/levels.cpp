@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <iterator>
 
+#include "base/result.h"
 #include "computer/strong_player.h"
 #include "record/record_files.h"
 #include "rules/handicap.h"
@@ -35,12 +36,15 @@ void take_step(Game& g, int from, int to) {
   駒移動音(g, piece);
 }
 
-// The reason the ladder cannot be used now (1..3), or 0.
-int ladder_refusal(const Game& g) {
-  if (g.record_mode) return 1;
-  if (g.pos.move_number > 0) return 2;
-  if (g.board_flipped) return 3;
-  return 0;
+// Why the handicap ladder cannot be used now; each is the number of the
+// message that tells it.
+enum class LadderRefusal { RecordShown = 1, MatchStarted = 2, BoardFlipped = 3 };
+
+Result<void, LadderRefusal> ladder_usable(const Game& g) {
+  if (g.record_mode) return Failure{LadderRefusal::RecordShown};
+  if (g.pos.move_number > 0) return Failure{LadderRefusal::MatchStarted};
+  if (g.board_flipped) return Failure{LadderRefusal::BoardFlipped};
+  return {};
 }
 
 }  // namespace
@@ -64,9 +68,9 @@ void level_click(Game& g, int level) {
 
 void handicap_click(Game& g, bool up) {
   close_record_panel(g);
-  if (const int refusal = ladder_refusal(g); refusal != 0) {
+  if (const Result<void, LadderRefusal> usable = ladder_usable(g); !usable) {
     play_refusal(g);
-    描画_メッセージ(g, refusal);
+    描画_メッセージ(g, static_cast<int>(usable.error()));
     return;
   }
   g.pos.history.set_length(0);

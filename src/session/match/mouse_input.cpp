@@ -148,7 +148,7 @@ void hand_over_to_computer(Game& g) {
   g.clock.timer1_enabled = false;
   book_turn(g, g.pos.chess_sign);
   勢力調査(g.pos, g.maps);
-  if (詰めかCOM(g.pos, g.maps) == 1 || g.pos.king_taken != 0) {
+  if (詰めかCOM(g.pos, g.maps) || g.pos.king_taken != 0) {
     終了(g, SHOWN("あなた"));
     return;
   }

@@ -35,7 +35,7 @@ int ask_pawn_promotion(Game& g) {
 bool settle_pawn_promotion(Game& g) {
   Selection& s = g.sel;
   const int pawn = s.sel_code;
-  if (調査_駒成人選(s.dest_y, pawn) == 0) return true;
+  if (!調査_駒成人選(s.dest_y, pawn)) return true;
   const int choice = ask_pawn_promotion(g);
   switch (kind_of(choice)) {
     case QEEN:
@@ -52,7 +52,7 @@ bool settle_pawn_promotion(Game& g) {
       return false;
     default:  // the pawn itself, or no choice at all: it stays a pawn where it may
       g.promotion_choice = pawn;
-      if (移動後チェック(s.dest_y, pawn) == 0) {
+      if (!移動後チェック(s.dest_y, pawn)) {
         refuse(g, SHOWN("別の駒に成って下さい"), SHOWN("エラー"));
         return false;
       }
@@ -65,7 +65,7 @@ bool settle_pawn_promotion(Game& g) {
 bool settle_promotion(Game& g, int button) {
   Selection& s = g.sel;
   const int code = s.sel_code;
-  if (button == MOUSE_LEFT && 移動後チェック(s.dest_y, code) == 0) {
+  if (button == MOUSE_LEFT && !移動後チェック(s.dest_y, code)) {
     refuse(g, SHOWN("マウスの右をクリックして下さい"), SHOWN("成り"));
     return false;
   }
