@@ -246,7 +246,7 @@ void ViewMenu::show_in_chosen_language() {
   for (QAction* action : languages_->actions())
     action->setChecked(action->objectName().endsWith(QString::fromLatin1(language_code(chosen_language())).toUpper()));
   relabel(&window_);
-  window_.record_panel().refit_captions();
+  if (RecordPanel* panel = window_.built_record_panel()) panel->refit_captions();
   dock_->relabel_rows();
   // The help is written anew when it is next opened.
   if (help_ != nullptr) {
