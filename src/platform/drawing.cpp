@@ -25,14 +25,20 @@ void free_pixels(void* pixels) { std::free(pixels); }
 
 // An image whose pixels lie in large memory pages where the system offers
 // them: the first painting touches a few pages rather than thousands of
-// small ones, which is most of the cost of a new full-window image.
+// small ones, which is most of the cost of a new full-window image. Only
+// the large pages the pixels fill whole are asked for; the rest of the
+// pixels lie in small pages, so that no part of a large page beyond the
+// image is held (up to 2 MB of a large screen's image).
 QImage image_in_large_pages(int width, int height) {
   const qsizetype bytes_per_line = qsizetype{width} * 4;
   const std::size_t bytes = static_cast<std::size_t>(bytes_per_line) * static_cast<std::size_t>(height);
   const std::size_t rounded = (bytes + LARGE_PAGE_BYTES - 1) / LARGE_PAGE_BYTES * LARGE_PAGE_BYTES;
   void* pixels = rounded == 0 ? nullptr : std::aligned_alloc(LARGE_PAGE_BYTES, rounded);
   if (pixels == nullptr) return QImage(width, height, QImage::Format_ARGB32_Premultiplied);
-  (void)madvise(pixels, rounded, MADV_HUGEPAGE);  // only a wish: small pages serve as well
+  const std::size_t whole = bytes / LARGE_PAGE_BYTES * LARGE_PAGE_BYTES;
+  // Only wishes: small pages serve as well.
+  if (whole > 0) (void)madvise(pixels, whole, MADV_HUGEPAGE);
+  if (rounded > whole) (void)madvise(static_cast<char*>(pixels) + whole, rounded - whole, MADV_NOHUGEPAGE);
   return QImage(static_cast<uchar*>(pixels), width, height, bytes_per_line, QImage::Format_ARGB32_Premultiplied,
                 free_pixels, pixels);
 }
