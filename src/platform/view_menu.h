@@ -30,7 +30,9 @@ class ViewMenu : public QObject {
   void start();
 
   QMenu& menu() { return *menu_; }
-  MoveListDock& dock() { return *dock_; }
+  // The move list panel, built the first time it is needed (shown, or a
+  // review run): until then the list has nothing to follow.
+  MoveListDock& dock();
   MoveField& move_field() { return *move_field_; }
   QAction* find(const char* name) const;
   // The help window once it has been opened.
@@ -60,7 +62,7 @@ class ViewMenu : public QObject {
   QtScreen& screen_;
   Game& game_;
   QMenu* menu_;
-  MoveListDock* dock_;
+  MoveListDock* dock_ = nullptr;
   QSlider* volume_ = nullptr;
   QAction* mute_ = nullptr;
   QActionGroup* languages_ = nullptr;
