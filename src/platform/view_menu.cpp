@@ -34,11 +34,7 @@ void tell_failed_write(Game& g, const QString& path, std::error_code error) {
 }  // namespace
 
 ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
-    : window_(window),
-      screen_(screen),
-      game_(game),
-      menu_(window.menuBar()->addMenu(QString())),
-      move_field_(new MoveField(window)) {
+    : window_(window), screen_(screen), game_(game), menu_(window.menuBar()->addMenu(QString())) {
   set_shown_text(menu_, QT_TRID_NOOP("表示"));
   menu_->setAttribute(Qt::WA_WindowPropagation);  // the window's font
   menu_->menuAction()->setObjectName(QStringLiteral("VIEW"));
@@ -69,6 +65,11 @@ MoveListDock& ViewMenu::dock() {
     window_.dispatch([this, path](Game& g) { tell_failed_write(g, path, dock_->review_panel().save_graph(path)); });
   });
   return *dock_;
+}
+
+MoveField& ViewMenu::move_field() {
+  if (move_field_ == nullptr) move_field_ = new MoveField(window_);
+  return *move_field_;
 }
 
 QAction* ViewMenu::find(const char* name) const {
@@ -124,7 +125,7 @@ void ViewMenu::add_game_commands() {
   set_shown_text(type_move, QT_TRID_NOOP("指し手を入力"));
   type_move->setObjectName(QStringLiteral("TYPE_MOVE"));
   type_move->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-  connect(type_move, &QAction::triggered, move_field_, &MoveField::open);
+  connect(type_move, &QAction::triggered, this, [this] { move_field().open(); });
   // 前回の対局を再開 is enabled only while there is a match to resume.
   connect(&window_, &MainWindow::changes_shown, this, &ViewMenu::follow_match_to_resume);
 }

@@ -33,7 +33,8 @@ class ViewMenu : public QObject {
   // The move list panel, built the first time it is needed (shown, or a
   // review run): until then the list has nothing to follow.
   MoveListDock& dock();
-  MoveField& move_field() { return *move_field_; }
+  // The move field, built when it is first opened.
+  MoveField& move_field();
   QAction* find(const char* name) const;
   // The help window once it has been opened.
   HelpWindow* help() const { return help_; }
@@ -67,7 +68,7 @@ class ViewMenu : public QObject {
   QAction* mute_ = nullptr;
   QActionGroup* languages_ = nullptr;
   HelpWindow* help_ = nullptr;
-  MoveField* move_field_;
+  MoveField* move_field_ = nullptr;
 };
 
 }  // namespace velmora::platform
