@@ -1,7 +1,8 @@
 // The main window "Velmora": the menu bar, the canvas with the record-file
-// panel (built when it is first needed), and Timer1's 50 ms ticks. Every window event goes to the game's
-// handler; afterwards the window shows what was drawn, mirrors the option
-// check marks and closes once the program has ended.
+// panel (built when it is first needed), and Timer1's 50 ms ticks. Every
+// window event goes to the game's handler; afterwards the window shows what
+// was drawn, mirrors the option check marks and closes once the program has
+// ended.
 #pragma once
 
 #include <QAction>
@@ -28,8 +29,8 @@ class MainWindow : public QMainWindow {
 
   Canvas& canvas() { return *canvas_; }
   // The record-file panel, built the first time it is asked for: most runs
-  // never show it, and its lists and fields cost the start-up a third of
-  // the window's making.
+  // never show it, and its lists and fields were the costliest part of the
+  // window's making.
   RecordPanel& record_panel();
   // The panel once built, otherwise null (its lists and fields are then
   // hidden and empty).
