@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/look.h"
 #include "platform/twips.h"
@@ -73,12 +74,27 @@ void Drawing::paste_picture_within(int picture, int shade, double left, double t
 }
 
 // The picture from its top-left corner, cut to `room` when that is valid.
+// An opaque picture is copied row by row, which is what painting it would do,
+// without a painter for each of the many cells drawn at a time.
 void Drawing::paste(const QImage& picture, QPoint corner, QSize room) {
   if (picture.isNull()) return;
   changed();
+  const QRect part(QPoint(0, 0), room.isValid() ? picture.size().boundedTo(room) : picture.size());
+  if (picture.format() == QImage::Format_RGB32) return copy_opaque(picture, part, corner);
   QPainter painter(&image());
-  painter.drawImage(corner, picture,
-                    QRect(QPoint(0, 0), room.isValid() ? picture.size().boundedTo(room) : picture.size()));
+  painter.drawImage(corner, picture, part);
+}
+
+void Drawing::copy_opaque(const QImage& picture, QRect part, QPoint corner) {
+  QImage& target = image();
+  const QRect place = QRect(corner, part.size()) & target.rect();
+  if (place.isEmpty()) return;
+  const QPoint from = part.topLeft() + (place.topLeft() - corner);
+  const std::size_t row_bytes = static_cast<std::size_t>(place.width()) * 4;
+  for (int row = 0; row < place.height(); ++row) {
+    std::memcpy(target.scanLine(place.top() + row) + std::size_t{4} * static_cast<std::size_t>(place.left()),
+                picture.constScanLine(from.y() + row) + std::size_t{4} * static_cast<std::size_t>(from.x()), row_bytes);
+  }
 }
 
 // A one-pixel outline whose right and bottom lines lie on the given edges, so
