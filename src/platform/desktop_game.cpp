@@ -54,7 +54,7 @@ DesktopGame::DesktopGame(const QString& working_directory, DisplayScale display,
     : scale_{display.zoom},
       window_(scale_, display.image_scale(), working_directory),
       screen_(window_.canvas(), window_, scale_),
-      dialogs_(window_, window_.record_panel(), scale_),
+      dialogs_(window_, scale_),
       clock_(window_),
       game_(Ports{screen_, dialogs_, sound_, clock_}),
       view_menu_(window_, screen_, game_) {

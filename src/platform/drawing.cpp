@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "platform/look.h"
 #include "platform/twips.h"
@@ -25,14 +26,20 @@ void free_pixels(void* pixels) { std::free(pixels); }
 
 // An image whose pixels lie in large memory pages where the system offers
 // them: the first painting touches a few pages rather than thousands of
-// small ones, which is most of the cost of a new full-window image.
+// small ones, which is most of the cost of a new full-window image. Only
+// the large pages the pixels fill whole are asked for; the rest of the
+// pixels lie in small pages, so that no part of a large page beyond the
+// image is held (up to 2 MB of a large screen's image).
 QImage image_in_large_pages(int width, int height) {
   const qsizetype bytes_per_line = qsizetype{width} * 4;
   const std::size_t bytes = static_cast<std::size_t>(bytes_per_line) * static_cast<std::size_t>(height);
   const std::size_t rounded = (bytes + LARGE_PAGE_BYTES - 1) / LARGE_PAGE_BYTES * LARGE_PAGE_BYTES;
   void* pixels = rounded == 0 ? nullptr : std::aligned_alloc(LARGE_PAGE_BYTES, rounded);
   if (pixels == nullptr) return QImage(width, height, QImage::Format_ARGB32_Premultiplied);
-  (void)madvise(pixels, rounded, MADV_HUGEPAGE);  // only a wish: small pages serve as well
+  const std::size_t whole = bytes / LARGE_PAGE_BYTES * LARGE_PAGE_BYTES;
+  // Only wishes: small pages serve as well.
+  if (whole > 0) (void)madvise(pixels, whole, MADV_HUGEPAGE);
+  if (rounded > whole) (void)madvise(static_cast<char*>(pixels) + whole, rounded - whole, MADV_NOHUGEPAGE);
   return QImage(static_cast<uchar*>(pixels), width, height, bytes_per_line, QImage::Format_ARGB32_Premultiplied,
                 free_pixels, pixels);
 }
@@ -67,12 +74,27 @@ void Drawing::paste_picture_within(int picture, int shade, double left, double t
 }
 
 // The picture from its top-left corner, cut to `room` when that is valid.
+// An opaque picture is copied row by row, which is what painting it would do,
+// without a painter for each of the many cells drawn at a time.
 void Drawing::paste(const QImage& picture, QPoint corner, QSize room) {
   if (picture.isNull()) return;
   changed();
+  const QRect part(QPoint(0, 0), room.isValid() ? picture.size().boundedTo(room) : picture.size());
+  if (picture.format() == QImage::Format_RGB32) return copy_opaque(picture, part, corner);
   QPainter painter(&image());
-  painter.drawImage(corner, picture,
-                    QRect(QPoint(0, 0), room.isValid() ? picture.size().boundedTo(room) : picture.size()));
+  painter.drawImage(corner, picture, part);
+}
+
+void Drawing::copy_opaque(const QImage& picture, QRect part, QPoint corner) {
+  QImage& target = image();
+  const QRect place = QRect(corner, part.size()) & target.rect();
+  if (place.isEmpty()) return;
+  const QPoint from = part.topLeft() + (place.topLeft() - corner);
+  const std::size_t row_bytes = static_cast<std::size_t>(place.width()) * 4;
+  for (int row = 0; row < place.height(); ++row) {
+    std::memcpy(target.scanLine(place.top() + row) + std::size_t{4} * static_cast<std::size_t>(place.left()),
+                picture.constScanLine(from.y() + row) + std::size_t{4} * static_cast<std::size_t>(from.x()), row_bytes);
+  }
 }
 
 // A one-pixel outline whose right and bottom lines lie on the given edges, so

@@ -43,6 +43,7 @@ class Drawing {
   int image_pixel(double twips) const;
   QImage& made_image() const;
   void paste(const QImage& picture, QPoint corner, QSize room);
+  void copy_opaque(const QImage& picture, QRect part, QPoint corner);
   void changed() const {
     if (listener_) listener_();
   }

@@ -68,7 +68,9 @@ void add_menu_keys(MainWindow& window) {
   }
 
   auto* panel_keys = new PanelKeys(&window);
-  for (QWidget* control : window.record_panel().controls()) control->installEventFilter(panel_keys);
+  QObject::connect(&window, &MainWindow::record_panel_built, panel_keys, [&window, panel_keys] {
+    for (QWidget* control : window.record_panel().controls()) control->installEventFilter(panel_keys);
+  });
 }
 
 }  // namespace velmora::platform

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEventLoop>
 #include <QFile>
 #include <QKeyEvent>
@@ -58,11 +59,12 @@ bool reports_opening(MenuItem item) {
 }  // namespace
 
 MainWindow::MainWindow(TwipScale scale, double render_scale, const QString& record_folder)
-    : canvas_(new Canvas(scale, render_scale, this)) {
+    : scale_(scale),
+      record_start_folder_(QDir(record_folder).absolutePath()),
+      canvas_(new Canvas(scale, render_scale, this)) {
   setWindowTitle(QStringLiteral("Velmora"));
   setFont(zoomed_font(scale.zoom));
   setCentralWidget(canvas_);
-  record_panel_ = new RecordPanel(*this, scale, record_folder);
   build_menus();
   timer1_.setInterval(TIMER1_INTERVAL_MS);
   place_check_.setInterval(PLACE_CHECK_INTERVAL_MS);
@@ -71,6 +73,11 @@ MainWindow::MainWindow(TwipScale scale, double render_scale, const QString& reco
   connect(canvas_, &Canvas::mouse_pressed, this, [this](int button, int shift, double x, double y) {
     dispatch([=](Game& g) { on_mouse_down(g, button, shift, x, y); });
   });
+}
+
+RecordPanel& MainWindow::record_panel() {
+  if (record_panel_ != nullptr) return *record_panel_;
+  record_panel_ = new RecordPanel(*this, scale_, record_start_folder_);
   connect(record_panel_, &RecordPanel::file_clicked, this, [this](const QString& folder, const QByteArray& name) {
     // The names are copied: the event may wait until the computer has moved.
     dispatch([folder = QFile::encodeName(folder).toStdString(), name = name.toStdString()](Game& g) {
@@ -79,6 +86,12 @@ MainWindow::MainWindow(TwipScale scale, double render_scale, const QString& reco
   });
   connect(record_panel_, &RecordPanel::save_clicked, this,
           [this] { dispatch([](Game& g) { on_record_save_clicked(g); }); });
+  Q_EMIT record_panel_built();
+  return *record_panel_;
+}
+
+QString MainWindow::record_folder() const {
+  return record_panel_ != nullptr ? record_panel_->folder() : record_start_folder_;
 }
 
 void MainWindow::place(QPoint frame_place, QSize size) {

@@ -1,7 +1,8 @@
 // The main window "Velmora": the menu bar, the canvas with the record-file
-// panel, and Timer1's 50 ms ticks. Every window event goes to the game's
-// handler; afterwards the window shows what was drawn, mirrors the option
-// check marks and closes once the program has ended.
+// panel (built when it is first needed), and Timer1's 50 ms ticks. Every
+// window event goes to the game's handler; afterwards the window shows what
+// was drawn, mirrors the option check marks and closes once the program has
+// ended.
 #pragma once
 
 #include <QAction>
@@ -27,7 +28,15 @@ class MainWindow : public QMainWindow {
   MainWindow(TwipScale scale, double render_scale, const QString& record_folder);
 
   Canvas& canvas() { return *canvas_; }
-  RecordPanel& record_panel() { return *record_panel_; }
+  // The record-file panel, built the first time it is asked for: most runs
+  // never show it, and its lists and fields were the costliest part of the
+  // window's making.
+  RecordPanel& record_panel();
+  // The panel once built, otherwise null (its lists and fields are then
+  // hidden and empty).
+  RecordPanel* built_record_panel() const { return record_panel_; }
+  // The folder of the panel's folder list (the start folder until built).
+  QString record_folder() const;
   // The menu action of an item (for a menu: the action that opens it).
   QAction* action(MenuItem item) const;
 
@@ -75,6 +84,8 @@ class MainWindow : public QMainWindow {
  Q_SIGNALS:
   // What an event changed so far is shown (after it, or before a box).
   void changes_shown();
+  // The record-file panel has just been built.
+  void record_panel_built();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -88,8 +99,10 @@ class MainWindow : public QMainWindow {
   void stop_work_aside();
   void check_place();
 
+  TwipScale scale_;
+  QString record_start_folder_;  // absolute
   Canvas* canvas_;
-  RecordPanel* record_panel_;
+  RecordPanel* record_panel_ = nullptr;
   QTimer timer1_;
   QTimer place_check_;
   QPoint frame_place_;

@@ -18,7 +18,10 @@ QImage named_picture(const QString& name, int rendering) {
                                       : QStringLiteral(":/%2x/pictures/%1@%2x.png").arg(name).arg(rendering);
   QImage image(file);
   if (image.isNull()) return image;
-  image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+  // Converted in place. A picture without transparency (the game's all are)
+  // stays plain 32-bit RGB: pasting it is a copy, with the pixels a blend
+  // would give.
+  image.convertTo(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
   image.setDevicePixelRatio(rendering);
   return image;
 }

@@ -14,8 +14,7 @@ constexpr int COMPUTER_SIDE = +1;  // the computer always plays the enemy side
 
 }  // namespace
 
-QtDialogs::QtDialogs(MainWindow& window, RecordPanel& panel, TwipScale scale)
-    : window_(window), panel_(panel), scale_(scale) {}
+QtDialogs::QtDialogs(MainWindow& window, TwipScale scale) : window_(window), scale_(scale) {}
 
 // What the event changed before a box opens is on show while it is up: a box
 // speaks of what the window shows (the move that gives check, the winning
@@ -59,18 +58,31 @@ void QtDialogs::about_box() {
 // Hands the address to the desktop's browser and does not wait for it.
 void QtDialogs::open_web_page(const std::string& url) { QDesktopServices::openUrl(QUrl(QString::fromStdString(url))); }
 
+// Until the record-file panel is built its lists and fields are hidden and
+// empty: hiding or emptying them, or asking for them, does not build it.
 void QtDialogs::set_record_lists_visible(bool drive, bool folder, bool files) {
-  panel_.set_lists_visible(drive, folder, files);
+  if (drive || folder || files || window_.built_record_panel() != nullptr)
+    shown_panel().set_lists_visible(drive, folder, files);
 }
 
-void QtDialogs::set_record_fields_visible(bool visible) { panel_.set_fields_visible(visible); }
+void QtDialogs::set_record_fields_visible(bool visible) {
+  if (visible || window_.built_record_panel() != nullptr) shown_panel().set_fields_visible(visible);
+}
 
-RecordFields QtDialogs::record_fields() const { return panel_.fields(); }
+RecordFields QtDialogs::record_fields() const {
+  const RecordPanel* panel = window_.built_record_panel();
+  return panel != nullptr ? panel->fields() : RecordFields{};
+}
 
-void QtDialogs::set_record_fields(const RecordFields& fields) { panel_.set_fields(fields); }
+void QtDialogs::set_record_fields(const RecordFields& fields) {
+  const bool empty = fields.file_name.empty() && fields.title.empty() && fields.first.empty() && fields.second.empty();
+  if (!empty || window_.built_record_panel() != nullptr) shown_panel().set_fields(fields);
+}
 
-std::string QtDialogs::record_folder() const { return panel_.folder().toStdString(); }
+std::string QtDialogs::record_folder() const { return window_.record_folder().toStdString(); }
 
-void QtDialogs::refresh_record_files() { panel_.refresh_files(); }
+void QtDialogs::refresh_record_files() {
+  if (RecordPanel* panel = window_.built_record_panel()) panel->refresh_files();
+}
 
 }  // namespace velmora::platform

@@ -17,7 +17,7 @@ namespace velmora::platform {
 
 class QtDialogs final : public Dialogs {
  public:
-  QtDialogs(MainWindow& window, RecordPanel& panel, TwipScale scale);
+  QtDialogs(MainWindow& window, TwipScale scale);
 
   // What the About box's "ホームページ" button does (the game's handler).
   void set_home_page_handler(std::function<void()> handler) { home_page_handler_ = std::move(handler); }
@@ -40,8 +40,10 @@ class QtDialogs final : public Dialogs {
   // Places a dialog's top-left corner at (left, top) twips on the screen.
   void place(QWidget& dialog, int left, int top) const;
 
+  // The record-file panel, built when something is to be shown in it.
+  RecordPanel& shown_panel() { return window_.record_panel(); }
+
   MainWindow& window_;
-  RecordPanel& panel_;
   TwipScale scale_;
   std::function<void()> home_page_handler_;
   std::unique_ptr<PromotionDialog> display_;

@@ -34,16 +34,13 @@ void tell_failed_write(Game& g, const QString& path, const Result<void, std::err
 }  // namespace
 
 ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
-    : window_(window),
-      screen_(screen),
-      game_(game),
-      menu_(window.menuBar()->addMenu(QString())),
-      dock_(new MoveListDock(window, game)),
-      move_field_(new MoveField(window)) {
+    : window_(window), screen_(screen), game_(game), menu_(window.menuBar()->addMenu(QString())) {
   set_shown_text(menu_, QT_TRID_NOOP("表示"));
   menu_->setAttribute(Qt::WA_WindowPropagation);  // the window's font
   menu_->menuAction()->setObjectName(QStringLiteral("VIEW"));
-  screen.set_move_list_view([this] { dock_->follow_at_once(); });
+  screen.set_move_list_view([this] {
+    if (dock_ != nullptr) dock_->follow_at_once();
+  });
   // A level chosen is kept for the next run, once the game has taken it.
   for (MenuItem level : {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3, MenuItem::LEVEL4})
     connect(window.action(level), &QAction::triggered, this, [this] { window_.dispatch(remember_level); });
@@ -55,6 +52,24 @@ ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
   menu_->addSeparator();
   add_languages();
   add_help();
+}
+
+MoveListDock& ViewMenu::dock() {
+  if (dock_ != nullptr) return *dock_;
+  dock_ = new MoveListDock(window_, game_);
+  // The graph is saved where and as the position's picture is.
+  connect(&dock_->review_panel(), &ReviewPanel::save_graph_requested, this, [this] {
+    const QString path = ask_save_path(ExportKind::Picture, shown(QT_TRID_NOOP("グラフを画像で保存")),
+                                       shown(REVIEW_TITLE) + QStringLiteral(".png"), QStringLiteral("PNG (*.png)"));
+    if (path.isEmpty()) return;
+    window_.dispatch([this, path](Game& g) { tell_failed_write(g, path, dock_->review_panel().save_graph(path)); });
+  });
+  return *dock_;
+}
+
+MoveField& ViewMenu::move_field() {
+  if (move_field_ == nullptr) move_field_ = new MoveField(window_);
+  return *move_field_;
 }
 
 QAction* ViewMenu::find(const char* name) const {
@@ -104,20 +119,13 @@ void ViewMenu::add_game_commands() {
   review->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
   connect(review, &QAction::triggered, this, [this] {
     find("MOVE_LIST")->setChecked(true);
-    window_.dispatch([this](Game& g) { dock_->review(g); });
-  });
-  // The graph is saved where and as the position's picture is.
-  connect(&dock_->review_panel(), &ReviewPanel::save_graph_requested, this, [this] {
-    const QString path = ask_save_path(ExportKind::Picture, shown(QT_TRID_NOOP("グラフを画像で保存")),
-                                       shown(REVIEW_TITLE) + QStringLiteral(".png"), QStringLiteral("PNG (*.png)"));
-    if (path.isEmpty()) return;
-    window_.dispatch([this, path](Game& g) { tell_failed_write(g, path, dock_->review_panel().save_graph(path)); });
+    window_.dispatch([this](Game& g) { dock().review(g); });
   });
   QAction* type_move = menu_->addAction(QString());
   set_shown_text(type_move, QT_TRID_NOOP("指し手を入力"));
   type_move->setObjectName(QStringLiteral("TYPE_MOVE"));
   type_move->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
-  connect(type_move, &QAction::triggered, move_field_, &MoveField::open);
+  connect(type_move, &QAction::triggered, this, [this] { move_field().open(); });
   // 前回の対局を再開 is enabled only while there is a match to resume.
   connect(&window_, &MainWindow::changes_shown, this, &ViewMenu::follow_match_to_resume);
 }
@@ -185,7 +193,7 @@ void ViewMenu::add_volume() {
 }
 
 void ViewMenu::show_move_list(bool shown) {
-  dock_->show_beside_board(shown);
+  if (shown || dock_ != nullptr) dock().show_beside_board(shown);
   window_.dispatch([shown](Game& g) {
     g.assist.move_list_shown = shown;
     write_preferences(g);
@@ -212,7 +220,7 @@ void ViewMenu::start() {
   QAction* move_list = find("MOVE_LIST");
   const QSignalBlocker quiet_list(move_list);
   move_list->setChecked(assist.move_list_shown);
-  dock_->show_beside_board(assist.move_list_shown);
+  if (assist.move_list_shown || dock_ != nullptr) dock().show_beside_board(assist.move_list_shown);
 }
 
 // Each language is named in itself, whatever the window speaks.
@@ -246,8 +254,8 @@ void ViewMenu::show_in_chosen_language() {
   for (QAction* action : languages_->actions())
     action->setChecked(action->objectName().endsWith(QString::fromLatin1(language_code(chosen_language())).toUpper()));
   relabel(&window_);
-  window_.record_panel().refit_captions();
-  dock_->relabel_rows();
+  if (RecordPanel* panel = window_.built_record_panel()) panel->refit_captions();
+  if (dock_ != nullptr) dock_->relabel_rows();
   // The help is written anew when it is next opened.
   if (help_ != nullptr) {
     help_->deleteLater();

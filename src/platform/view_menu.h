@@ -30,8 +30,11 @@ class ViewMenu : public QObject {
   void start();
 
   QMenu& menu() { return *menu_; }
-  MoveListDock& dock() { return *dock_; }
-  MoveField& move_field() { return *move_field_; }
+  // The move list panel, built the first time it is needed (shown, or a
+  // review run): until then the list has nothing to follow.
+  MoveListDock& dock();
+  // The move field, built when it is first opened.
+  MoveField& move_field();
   QAction* find(const char* name) const;
   // The help window once it has been opened.
   HelpWindow* help() const { return help_; }
@@ -60,12 +63,12 @@ class ViewMenu : public QObject {
   QtScreen& screen_;
   Game& game_;
   QMenu* menu_;
-  MoveListDock* dock_;
+  MoveListDock* dock_ = nullptr;
   QSlider* volume_ = nullptr;
   QAction* mute_ = nullptr;
   QActionGroup* languages_ = nullptr;
   HelpWindow* help_ = nullptr;
-  MoveField* move_field_;
+  MoveField* move_field_ = nullptr;
 };
 
 }  // namespace velmora::platform

@@ -1,6 +1,7 @@
 // The record-file panel: hidden at start, its lists and fields shown by the
 // record menu, the files of the folder, a drive that is not ready.
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QFontMetrics>
 #include <QScreen>
@@ -34,6 +35,22 @@ QList<QWidget*> panel_widgets(RecordPanel& panel) {
 
 TEST_F(RecordPanelTest, EverythingIsHiddenWhenTheWindowOpens) {
   for (QWidget* widget : panel_widgets(window->record_panel())) EXPECT_FALSE(widget->isVisibleTo(window));
+}
+
+// The panels beside the board are made when first shown: a window that never
+// shows them does not pay for them, and closing or asking them builds nothing.
+TEST_F(RecordPanelTest, PanelsAreBuiltWhenFirstShown) {
+  choose(MenuItem::MATCH_MAN);
+  click_cell(4, 7);
+  click_cell(4, 6);
+  EXPECT_EQ(window->built_record_panel(), nullptr);
+  EXPECT_EQ(window->findChild<QDockWidget*>(QStringLiteral("MOVE_LIST")), nullptr);
+  EXPECT_EQ(desktop->dialogs().record_folder(), folder.path().toStdString());
+  EXPECT_EQ(desktop->dialogs().record_fields().file_name, "");
+
+  choose(MenuItem::KIFU_READ);
+  ASSERT_NE(window->built_record_panel(), nullptr);
+  EXPECT_TRUE(window->built_record_panel()->file_list()->isVisibleTo(window));
 }
 
 TEST_F(RecordPanelTest, ReadingShowsTheListsAndTheRecordFilesOfTheFolder) {
