@@ -311,7 +311,7 @@ TEST_F(Replay, AHandicapRecordStartsWithoutThePiecesTakenOff) {
   const Board start = g().pos.board;
   駒移動(g(), 4, 7, 4, 6, -HU);
   g().pos.move_number = 1;
-  手順保存(g().pos, 4, 7, 4, 6, -HU, -HU, EMPTY, 0, 0, 0, 0);
+  手順保存(g().pos, {4, 6, -HU});
   save_and_load();
   EXPECT_EQ(g().pos.history.slot(0).board, start);
 }
