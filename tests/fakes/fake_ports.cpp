@@ -28,7 +28,7 @@ void RecordingScreen::paste_picture_within(int picture, int shade, double left, 
   ops.back().bottom = bottom;
 }
 
-void RecordingScreen::outline(int colour, double left, double top, double right, double bottom) {
+void RecordingScreen::outline(PaletteColour colour, double left, double top, double right, double bottom) {
   DrawOp op;
   op.kind = DrawOp::Outline;
   op.colour = colour;
@@ -39,7 +39,8 @@ void RecordingScreen::outline(int colour, double left, double top, double right,
   ops.push_back(op);
 }
 
-void RecordingScreen::print_text(const std::string& text, double left, double top, int size, int colour, bool bold) {
+void RecordingScreen::print_text(const std::string& text, double left, double top, int size, PaletteColour colour,
+                                 bool bold) {
   DrawOp op;
   op.kind = DrawOp::Text;
   op.text = text;

@@ -48,14 +48,14 @@ Mark mark_of(const GameReview& review, int n) {
   return n >= 1 && n <= static_cast<int>(review.moves.size()) ? review.moves[n - 1].mark : Mark::None;
 }
 
-int colour_of(Mark mark) {
+PaletteColour colour_of(Mark mark) {
   switch (mark) {
     case Mark::Blunder: return BLUNDER_COLOUR;
     case Mark::Mistake: return MISTAKE_COLOUR;
     case Mark::Inaccuracy: return INACCURACY_COLOUR;
     case Mark::None: break;
   }
-  return 0;
+  return PaletteColour::Black;
 }
 
 }  // namespace

@@ -110,8 +110,8 @@ void com_play(Game& g, const Candidate& best) {
   clear_thinking_message(g);
 
   // The move is on show, named and listed, before any box speaks of it.
-  描画_移動結果(g, g.pos.main_sign(), best.tx, best.ty, best.final_code, COLOUR_WHITE);
-  描画_桝輪郭(g, COLOUR_WHITE, best.tx, best.ty);
+  描画_移動結果(g, g.pos.main_sign(), best.tx, best.ty, best.final_code, PaletteColour::White);
+  描画_桝輪郭(g, PaletteColour::White, best.tx, best.ty);
   g.ports.screen.move_list_changed();
   if (g.pos.king_taken == g.pos.main_sign()) {
     終了(g, SHOWN("ｺﾝﾋﾟｭｰﾀ"));
@@ -129,7 +129,7 @@ void com_ban(Game& g) {
   g.ports.screen.drop_clicks_meanwhile();
   start_turn_time(g);
   if (g.menu.KEIKA) g.clock.timer1_enabled = true;
-  描画_数値(g, -4.8, -0.6, SHOWN("思考中"), COLOUR_WHITE, 0, 12);
+  描画_数値(g, -4.8, -0.6, SHOWN("思考中"), PaletteColour::White, 0, 12);
   描画_桝輪郭(g, g.view.back_colour, 1, 8);
 
   Candidate best;

@@ -29,7 +29,7 @@
 namespace velmora {
 namespace {
 
-constexpr int SELECTED_FRAME_COLOUR = COLOUR_LIGHT_RED;
+constexpr PaletteColour SELECTED_FRAME_COLOUR = PaletteColour::LightRed;
 
 // The window cell under a position in twips (cells left of or above the board
 // are 0 or negative). Far-off positions are clamped to cells no rule knows.
@@ -174,7 +174,7 @@ void hand_over_to_other_person(Game& g, bool own_side_moved) {
 
 void make_move(Game& g, int code_before) {
   Selection& s = g.sel;
-  const int frame = g.view.frame_colour;
+  const PaletteColour frame = g.view.frame_colour;
   const bool own_side_moved = is_own_piece(s.sel_code);
   s.selection_state = false;
   描画_桝輪郭(g, frame, s.sel_x, s.sel_y);
@@ -182,7 +182,8 @@ void make_move(Game& g, int code_before) {
   描画_移動可能桝色(g, s.sel_x, s.sel_y, frame, s.sel_code);
 
   play_move(g, selected_move(s, code_before));
-  描画_移動結果(g, own_side_moved ? g.pos.chess_sign : g.pos.main_sign(), s.dest_x, s.dest_y, s.sel_code, COLOUR_WHITE);
+  描画_移動結果(g, own_side_moved ? g.pos.chess_sign : g.pos.main_sign(), s.dest_x, s.dest_y, s.sel_code,
+                PaletteColour::White);
   g.ports.screen.move_list_changed();  // listed before the computer replies or the result is told
 
   if (g.game_mode == MODE_COM)

@@ -76,7 +76,7 @@ std::vector<std::string> lines_of_menu(const Game& g) {
 void set_guidance(Game& g, bool on) {
   g.menu.SIDOU = on;
   g.view.guidance_on = on;
-  g.view.guidance_colour = on ? COLOUR_WHITE : g.view.frame_colour;
+  g.view.guidance_colour = on ? PaletteColour::White : g.view.frame_colour;
 }
 
 void use_background(Game& g, int picture) {

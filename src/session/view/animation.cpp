@@ -6,7 +6,7 @@
 
 namespace velmora {
 
-void 描画_移動可能桝色(Game& g, int fx, int fy, int colour, int code) {
+void 描画_移動可能桝色(Game& g, int fx, int fy, PaletteColour colour, int code) {
   描画_将棋盤桝(g);
   if (!g.view.guidance_on) return;
   for (int x = 1; x <= 9; ++x)

@@ -5,7 +5,7 @@
 
 namespace velmora {
 
-void 描画_移動可能桝色(Game& g, int fx, int fy, int colour, int code);
+void 描画_移動可能桝色(Game& g, int fx, int fy, PaletteColour colour, int code);
 void 描画_駒点滅(Game& g, int code, int x, int y, int n);
 void 描画_桝駒成アニメ(Game& g, int final_code);
 

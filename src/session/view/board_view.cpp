@@ -25,7 +25,7 @@ void draw_hand_slot(Game& g, int hand_index, int sign) {
   const int count = own_hand ? g.pos.hand_own[hand_index] : g.pos.hand_enemy[hand_index];
   描画_絵(g, count == 0 ? EMPTY : sign * HAND_KINDS[hand_index], slot.x, slot.y);
   描画_絵(g, g.view.current_background, slot.x + 1, slot.y);
-  if (count > 0) 描画_数値(g, slot.x + 1, slot.y + (own_hand ? 0.2 : 0.3), count, COLOUR_LIGHT_RED, 0, 14);
+  if (count > 0) 描画_数値(g, slot.x + 1, slot.y + (own_hand ? 0.2 : 0.3), count, PaletteColour::LightRed, 0, 14);
   描画_桝輪郭(g, g.view.back_colour, slot.x, slot.y);
 }
 
@@ -56,7 +56,7 @@ void 描画_絵駒(Game& g, int index, int code, double x, double y) {
   paste_in_cell(g, code, index, x, y);
 }
 
-void 描画_桝輪郭(Game& g, int colour, int x, int y) {
+void 描画_桝輪郭(Game& g, PaletteColour colour, int x, int y) {
   g.ports.screen.outline(colour, cell_left(x), cell_top(y), cell_left(x + 1), cell_top(y + 1));
 }
 

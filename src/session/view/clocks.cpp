@@ -59,7 +59,7 @@ void draw_clock(Game& g, int side, double seconds) {
   const ClockPlace* place = clock_place(g, side);
   if (place == nullptr) return;
   消去_所有時間(g, side);
-  描画_数値(g, place->text_x, place->text_y, 調査_時間秒追加結果(seconds), COLOUR_WHITE, 0, 12);
+  描画_数値(g, place->text_x, place->text_y, 調査_時間秒追加結果(seconds), PaletteColour::White, 0, 12);
 }
 
 double clock_time(const Game& g, int side) {

@@ -70,7 +70,7 @@ void play_move(Game& g, const Candidate& move) {
   update_turn_elapsed(g);
   save_move(g, move);
   g.com.move_counter += 1;
-  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
+  描画_手数(g, g.com.move_counter, PaletteColour::White);
 }
 
 }  // namespace velmora
