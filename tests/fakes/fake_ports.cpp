@@ -96,8 +96,9 @@ Answer ScriptedDialogs::message_box(const std::string& text, const std::string& 
   return a;
 }
 
-int ScriptedDialogs::promotion_dialog(int side, int left, int top) {
-  calls.push_back("promotion_dialog " + std::to_string(side) + " " + std::to_string(left) + " " + std::to_string(top));
+int ScriptedDialogs::promotion_dialog(Side side, int left, int top) {
+  calls.push_back("promotion_dialog " + std::to_string(code_sign(side)) + " " + std::to_string(left) + " " +
+                  std::to_string(top));
   if (promotion_answers.empty()) return 0;
   const int code = promotion_answers.front();
   promotion_answers.pop_front();

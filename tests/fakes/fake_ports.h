@@ -13,6 +13,7 @@
 
 #include "game/game.h"
 #include "ports/ports.h"
+#include "rules/side.h"
 
 namespace velmora::testing {
 
@@ -82,7 +83,7 @@ class ScriptedDialogs final : public Dialogs {
   std::string folder = ".";
 
   Answer message_box(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
-  int promotion_dialog(int side, int left, int top) override;
+  int promotion_dialog(Side side, int left, int top) override;
   void show_promotion_display(int left, int top) override;
   void press_promotion_display(int final_code) override;
   void close_promotion_display() override;

@@ -241,7 +241,7 @@ TEST_F(Replay, FlipTurnsTheBoardAndTheWholeMoveListAndKeepsTheArmyToMove) {
 // side's place and names the pawn's new square, 3四; the names change places.
 TEST_F(Replay, FlipShowsTheLastMoveBesideItsArmyAtItsNewSquare) {
   testing::play_moves(g(), 2);
-  描画_移動結果(g(), g().pos.chess_sign, 3, 6, -HU, PaletteColour::White);
+  描画_移動結果(g(), Side::Own, 3, 6, -HU, PaletteColour::White);
   描画_棋譜見出し(g(), "", "上", "下");
   reverse_click(g());
   const ShownTexts& shown = g().view.shown;

@@ -110,14 +110,14 @@ void com_play(Game& g, const Candidate& best) {
   clear_thinking_message(g);
 
   // The move is on show, named and listed, before any box speaks of it.
-  描画_移動結果(g, g.pos.main_sign(), best.tx, best.ty, best.final_code, PaletteColour::White);
+  描画_移動結果(g, Side::Enemy, best.tx, best.ty, best.final_code, PaletteColour::White);
   描画_桝輪郭(g, PaletteColour::White, best.tx, best.ty);
   g.ports.screen.move_list_changed();
   if (g.pos.king_taken == g.pos.main_sign()) {
     終了(g, SHOWN("ｺﾝﾋﾟｭｰﾀ"));
     return;
   }
-  book_turn(g, g.pos.main_sign());
+  book_turn(g, Side::Enemy);
   announce_check_or_mate(g, best.final_code);
   start_turn_time(g);
   g.pos.turn = g.pos.chess_sign;

@@ -146,7 +146,7 @@ Candidate selected_move(const Selection& s, int code_before) {
 // won or the computer answers.
 void hand_over_to_computer(Game& g) {
   g.clock.timer1_enabled = false;
-  book_turn(g, g.pos.chess_sign);
+  book_turn(g, Side::Own);
   勢力調査(g.pos, g.maps);
   if (詰めかCOM(g.pos, g.maps) == 1 || g.pos.king_taken != 0) {
     終了(g, SHOWN("あなた"));
@@ -166,7 +166,7 @@ void hand_over_to_other_person(Game& g, bool own_side_moved) {
     if (g.program_ended) return;
   }
   if (g.pos.turn == +1 || g.pos.turn == -1) {
-    book_turn(g, own_side_moved ? g.pos.chess_sign : g.pos.main_sign());
+    book_turn(g, own_side_moved ? Side::Own : Side::Enemy);
     g.pos.turn = -g.pos.turn;
   }
   start_turn_time(g);
@@ -182,8 +182,7 @@ void make_move(Game& g, int code_before) {
   描画_移動可能桝色(g, s.sel_x, s.sel_y, frame, s.sel_code);
 
   play_move(g, selected_move(s, code_before));
-  描画_移動結果(g, own_side_moved ? g.pos.chess_sign : g.pos.main_sign(), s.dest_x, s.dest_y, s.sel_code,
-                PaletteColour::White);
+  描画_移動結果(g, own_side_moved ? Side::Own : Side::Enemy, s.dest_x, s.dest_y, s.sel_code, PaletteColour::White);
   g.ports.screen.move_list_changed();  // listed before the computer replies or the result is told
 
   if (g.game_mode == MODE_COM)

@@ -27,7 +27,7 @@ class NullDialogs final : public Dialogs {
   Answer message_box(const std::string&, const std::string&, Buttons b, Icon) override {
     return b == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   }
-  int promotion_dialog(int, int, int) override { return 0; }
+  int promotion_dialog(Side, int, int) override { return 0; }
   void show_promotion_display(int, int) override {}
   void press_promotion_display(int) override {}
   void close_promotion_display() override {}

@@ -45,6 +45,10 @@ enum class PaletteColour : unsigned char {
 inline constexpr int PALETTE_SIZE = 16;
 constexpr int palette_index(PaletteColour colour) { return static_cast<int>(colour); }
 
+// The own or the enemy side of the board (rules/side.h); declared here so
+// that the ports stand without the rules.
+enum class Side : signed char;
+
 struct TwipRect {
   int left = 0;
   int top = 0;
@@ -96,10 +100,9 @@ class Dialogs {
   virtual ~Dialogs() = default;
   virtual Answer message_box(const std::string& text, const std::string& title, Buttons buttons, Icon icon) = 0;
 
-  // The promotion dialog, modal. `side` is -1 when the own side is to move
-  // (its pictures, negative codes, are shown) and +1 for the enemy side.
+  // The promotion dialog, modal, with the pictures of the side to move.
   // Returns the chosen signed code, or 0 when it was closed without a choice.
-  virtual int promotion_dialog(int side, int left, int top) = 0;
+  virtual int promotion_dialog(Side side, int left, int top) = 0;
   // The computer's promotion display: the dialog shown without waiting, with
   // the enemy side's pictures; then the button of `final_code` shown pressed;
   // then closed. The core times the steps.

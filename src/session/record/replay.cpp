@@ -46,9 +46,6 @@ MoveResult move_result(const Game& g, int n) {
   return r;
 }
 
-// The side whose move this was: a positive code is the enemy side's piece.
-int mover_side(const Game& g, int code) { return code >= 1 ? g.pos.main_sign() : g.pos.chess_sign; }
-
 }  // namespace
 
 void after_click(Game& g) {
@@ -74,7 +71,7 @@ void after_click(Game& g) {
 
   const MoveResult r = move_result(g, g.pos.move_number);
   駒移動音(g, r.code);
-  描画_移動結果(g, mover_side(g, r.code), r.x, r.y, r.code, PaletteColour::White);
+  描画_移動結果(g, side_of_code(r.code), r.x, r.y, r.code, PaletteColour::White);
   g.pos.turn = -g.pos.turn;
   描画_手数(g, g.com.move_counter, PaletteColour::White);
 }
@@ -93,7 +90,7 @@ void replay_click(Game& g) {
   restore_slot(g, n - 1);
   const MoveResult r = move_result(g, n);  // the move being taken back
   駒移動音(g, r.code);
-  消去_移動結果(g, mover_side(g, r.code));
+  消去_移動結果(g, side_of_code(r.code));
 
   g.pos.move_number -= 1;
   g.com.move_counter -= 1;

@@ -181,8 +181,8 @@ void clocks_click(Game& g) {
   if (g.menu.KEIKA) {
     show_clocks(g);
   } else {
-    消去_所有時間(g, g.pos.chess_sign);
-    消去_所有時間(g, g.pos.main_sign());
+    消去_所有時間(g, Side::Own);
+    消去_所有時間(g, Side::Enemy);
   }
   write_settings(g);
 }

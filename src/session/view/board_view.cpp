@@ -111,7 +111,7 @@ void 画面_再描画(Game& g) {
 // record's header, which lie outside the picture.
 void draw_position_picture(Game& g) {
   draw_board_and_margin(g);
-  for (const int side : {g.pos.main_sign(), g.pos.chess_sign}) draw_clock(g, side, clock_time(g, side));
+  for (const Side side : {Side::Enemy, Side::Own}) draw_clock(g, side, clock_time(g, side));
   if (g.com.handicap_set == 1) 描画_ハンデレベル(g, g.com.handicap_grade);
   redraw_shown_moves(g);
 }

@@ -54,16 +54,16 @@ struct MovePlaces {
 constexpr MovePlaces ENEMY_MOVE_PLACES{{-2.6, -2.1, -1.2}, 8.4, -3, 0, 8};
 constexpr MovePlaces OWN_MOVE_PLACES{{11.4, 11.8, 12.4}, 2.4, 11, 14, 2};
 
-const MovePlaces* move_places(const Game& g, int side) {
-  if (side == g.pos.main_sign()) return &ENEMY_MOVE_PLACES;
-  if (side == g.pos.chess_sign) return &OWN_MOVE_PLACES;
+const MovePlaces* move_places(Side side) {
+  switch (side) {
+    case Side::Own: return &OWN_MOVE_PLACES;
+    case Side::Enemy: return &ENEMY_MOVE_PLACES;
+  }
   return nullptr;
 }
 
-ShownMove* shown_move(Game& g, int side) {
-  if (side == g.pos.main_sign()) return &g.view.shown.enemy_move;
-  if (side == g.pos.chess_sign) return &g.view.shown.own_move;
-  return nullptr;
+ShownMove& shown_move(Game& g, Side side) {
+  return side == Side::Own ? g.view.shown.own_move : g.view.shown.enemy_move;
 }
 
 // A loaded record's header: the title at the bottom left, the top player's
@@ -130,19 +130,19 @@ void 描画_手数(Game& g, int n, PaletteColour /*colour: the count is always b
   描画_文字列(g, 11.8, 3.1, 99, PaletteColour::White, 10);
 }
 
-void 描画_移動結果(Game& g, int side, int x, int y, int code, PaletteColour colour) {
+void 描画_移動結果(Game& g, Side side, int x, int y, int code, PaletteColour colour) {
   消去_移動結果(g, side);
-  const MovePlaces* places = move_places(g, side);
+  const MovePlaces* places = move_places(side);
   if (places == nullptr) return;
-  *shown_move(g, side) = ShownMove{true, x, y, code, colour};
+  shown_move(g, side) = ShownMove{true, x, y, code, colour};
   const std::string texts[3] = {文字列変換(110 - x), 文字列変換(110 + y), 文字列変換(code)};
   for (int i = 0; i < 3; ++i) 描画_移動駒種類(g, places->text_x[i], places->text_y, texts[i], colour);
 }
 
-void 消去_移動結果(Game& g, int side) {
-  const MovePlaces* places = move_places(g, side);
+void 消去_移動結果(Game& g, Side side) {
+  const MovePlaces* places = move_places(side);
   if (places == nullptr) return;
-  *shown_move(g, side) = ShownMove{};
+  shown_move(g, side) = ShownMove{};
   clear_cells(g, places->first_cleared, places->last_cleared, places->cleared_row);
 }
 
@@ -157,8 +157,7 @@ void 描画_棋譜見出し(Game& g, const std::string& title, const std::string
 void redraw_shown_moves(Game& g) {
   const ShownTexts shown = g.view.shown;
   if (shown.move_count >= 0) 描画_手数(g, shown.move_count, PaletteColour::White);
-  for (const auto& [side, move] :
-       {std::pair{g.pos.main_sign(), shown.enemy_move}, std::pair{g.pos.chess_sign, shown.own_move}}) {
+  for (const auto& [side, move] : {std::pair{Side::Enemy, shown.enemy_move}, std::pair{Side::Own, shown.own_move}}) {
     if (move.shown) 描画_移動結果(g, side, move.x, move.y, move.code, move.colour);
   }
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "rules/side.h"
 
 namespace velmora {
 
@@ -22,9 +23,9 @@ void 描画_文字列(Game& g, double x, double y, int code, PaletteColour colou
 void 描画_移動駒種類(Game& g, double x, double y, const std::string& text, PaletteColour colour);
 void 描画_桝_数値(Game& g);
 void 描画_手数(Game& g, int n, PaletteColour colour);
-// Shows the last move of `side` (main_sign(): the enemy side, chess_sign: the own side).
-void 描画_移動結果(Game& g, int side, int x, int y, int code, PaletteColour colour);
-void 消去_移動結果(Game& g, int side);
+// Shows the last move of `side`.
+void 描画_移動結果(Game& g, Side side, int x, int y, int code, PaletteColour colour);
+void 消去_移動結果(Game& g, Side side);
 // Shows a loaded record's header: its title (light red, edged in a colour that
 // stands out from the background), the top and the bottom player's name.
 void 描画_棋譜見出し(Game& g, const std::string& title, const std::string& top_name, const std::string& bottom_name);
