@@ -45,7 +45,8 @@ inline void play_moves(Game& g, int count) {
     駒移動(g, m.fx, m.fy, m.tx, m.ty, m.code);
     g.pos.move_number += 1;
     g.com.move_counter += 1;
-    手順保存(g.pos, {m.tx, m.ty, m.code, own_before, g.clock.clock_own_total, enemy_before, g.clock.clock_enemy_total});
+    手順保存(g.pos,
+             {{m.tx, m.ty}, m.code, own_before, g.clock.clock_own_total, enemy_before, g.clock.clock_enemy_total});
     g.pos.turn = -g.pos.turn;
   }
 }

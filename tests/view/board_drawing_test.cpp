@@ -59,7 +59,7 @@ TEST(PieceDrawing, PictureNamesFollowSideAndArmy) {
 
 TEST(BoardDrawing, OutlineCoversExactlyOneCell) {
   TestGame t;
-  描画_桝輪郭(t.game, PaletteColour::LightRed, 3, 4);
+  描画_桝輪郭(t.game, PaletteColour::LightRed, {3, 4});
   const DrawOp op = t.fakes.screen.ops.back();
   EXPECT_EQ(op.colour, PaletteColour::LightRed);
   EXPECT_EQ(op.left, 2700 + 495 * 3);

@@ -20,7 +20,7 @@ double twip_y(double cell) { return 700 + 615 * cell; }
 
 TEST(MoveDisplay, OwnPawnToSevenSixPrintsFileRankAndName) {
   TestGame t;
-  描画_移動結果(t.game, Side::Own, 3, 6, -HU, PaletteColour::White);
+  描画_移動結果(t.game, Side::Own, {3, 6}, -HU, PaletteColour::White);
   const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
   ASSERT_EQ(texts.size(), 6u);
   EXPECT_EQ(texts[1].text, "７");
@@ -35,7 +35,7 @@ TEST(MoveDisplay, OwnPawnToSevenSixPrintsFileRankAndName) {
 TEST(MoveDisplay, EnemyMoveStandsBottomLeftAndIsClearedFirst) {
   TestGame t;
   t.game.view.current_background = PICTURE_TAKE;
-  描画_移動結果(t.game, Side::Enemy, 9, 9, +QEEN, PaletteColour::White);
+  描画_移動結果(t.game, Side::Enemy, {9, 9}, +QEEN, PaletteColour::White);
   ASSERT_EQ(t.fakes.screen.ops[0].kind, DrawOp::Picture);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(-3, 8)->picture, PICTURE_TAKE);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(0, 8)->picture, PICTURE_TAKE);
@@ -49,7 +49,7 @@ TEST(MoveDisplay, EnemyMoveStandsBottomLeftAndIsClearedFirst) {
 
 TEST(MoveDisplay, UnknownSidePrintsNothing) {
   TestGame t;
-  描画_移動結果(t.game, static_cast<Side>(0), 3, 6, -HU, PaletteColour::White);
+  描画_移動結果(t.game, static_cast<Side>(0), {3, 6}, -HU, PaletteColour::White);
   EXPECT_TRUE(t.fakes.screen.ops.empty());
 }
 
@@ -73,8 +73,8 @@ TEST(MoveCount, NumbersEndNearTheSamePlace) {
 TEST(ShownTexts, AFullRedrawPrintsThemAgainUntilANewGame) {
   TestGame t;
   描画_手数(t.game, 12, PaletteColour::White);
-  描画_移動結果(t.game, Side::Own, 3, 6, -HU, PaletteColour::White);
-  描画_移動結果(t.game, Side::Enemy, 9, 9, +QEEN, PaletteColour::White);
+  描画_移動結果(t.game, Side::Own, {3, 6}, -HU, PaletteColour::White);
+  描画_移動結果(t.game, Side::Enemy, {9, 9}, +QEEN, PaletteColour::White);
   描画_棋譜見出し(t.game, "名人戦", "山田", "佐藤");
   消去_移動結果(t.game, Side::Enemy);
   const auto count_after = [&](void (*event)(Game&), const std::string& text) {
@@ -208,7 +208,7 @@ TEST(Shadows, EveryTextCastsItsShadowAPixelBelowRight) {
   g.com.handicap_set = 1;
   g.pos.hand_own[1] = 2;
   描画_手数(g, 12, PaletteColour::White);
-  描画_移動結果(g, Side::Own, 3, 6, -HU, PaletteColour::White);
+  描画_移動結果(g, Side::Own, {3, 6}, -HU, PaletteColour::White);
   画面_再描画(g);
   const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
   ASSERT_EQ(texts.size() % 2, 0u);

@@ -12,8 +12,8 @@ void 手順保存(Position& pos, const ListedMove& move) {
   slot.board = pos.board;
   slot.hand_own = pos.hand_own;
   slot.hand_enemy = pos.hand_enemy;
-  slot.move_to_x = move.to_x;
-  slot.move_to_y = move.to_y;
+  slot.move_to_x = move.to.x;
+  slot.move_to_y = move.to.y;
   slot.move_code = move.final_code;
   slot.clock_own_before = move.own_before;
   slot.clock_own_after = move.own_after;

@@ -8,7 +8,7 @@ namespace velmora {
 // A played move as the list keeps it: the square it went to, the code that
 // landed there, and both armies' clocks before and after the turn.
 struct ListedMove {
-  int to_x = 0, to_y = 0;
+  Cell to;
   int final_code = 0;
   double own_before = 0, own_after = 0;
   double enemy_before = 0, enemy_after = 0;

@@ -63,12 +63,12 @@ void pick_from_board(Game& g, int x, int y) {
   s.sel_x = x;
   s.sel_y = y;
   s.sel_code = code;
-  描画_移動可能桝色(g, x, y, g.view.guidance_colour, code);
+  描画_移動可能桝色(g, {x, y}, g.view.guidance_colour, code);
   if (belongs_to_side_to_move(g, code)) {
     s.selection_state = true;
-    描画_桝輪郭(g, SELECTED_FRAME_COLOUR, x, y);
+    描画_桝輪郭(g, SELECTED_FRAME_COLOUR, {x, y});
   } else {
-    描画_桝輪郭(g, g.view.guidance_colour, x, y);
+    描画_桝輪郭(g, g.view.guidance_colour, {x, y});
   }
 }
 
@@ -80,7 +80,7 @@ bool chess_piece_in_hand_holds_selection(const Game& g) {
 }
 
 void move_selection_to(Game& g, int x, int y) {
-  描画_桝輪郭(g, g.view.frame_colour, g.sel.sel_x, g.sel.sel_y);
+  描画_桝輪郭(g, g.view.frame_colour, {g.sel.sel_x, g.sel.sel_y});
   pick_from_board(g, x, y);
 }
 
@@ -100,8 +100,8 @@ bool take_from_hand(Game& g, int x, int y) {
   if (!hand_column_usable(g, x)) return false;
   const bool own_hand = x > 9;
   if (!own_hand && s.sel_code >= 1) {
-    描画_移動可能桝色(g, s.sel_x, s.sel_y, g.view.frame_colour, s.sel_code);
-    描画_桝輪郭(g, g.view.frame_colour, x, y);
+    描画_移動可能桝色(g, {s.sel_x, s.sel_y}, g.view.frame_colour, s.sel_code);
+    描画_桝輪郭(g, g.view.frame_colour, {x, y});
   }
   const int index = hand_index_of_slot(x, y);
   if ((own_hand ? g.pos.hand_own : g.pos.hand_enemy)[index] <= 0) return false;
@@ -118,12 +118,12 @@ void hand_click(Game& g, int x, int y) {
   調査_2歩フラグ設定(g.pos);
   if (belongs_to_side_to_move(g, s.sel_code)) {
     s.selection_state = true;
-    描画_桝輪郭(g, SELECTED_FRAME_COLOUR, x, y);
+    描画_桝輪郭(g, SELECTED_FRAME_COLOUR, {x, y});
   } else {
     s.selection_state = false;
-    描画_桝輪郭(g, g.view.guidance_colour, x, y);
+    描画_桝輪郭(g, g.view.guidance_colour, {x, y});
   }
-  描画_移動可能桝色(g, x, y, g.view.guidance_colour, s.sel_code);
+  描画_移動可能桝色(g, {x, y}, g.view.guidance_colour, s.sel_code);
 }
 
 // --- Moving ------------------------------------------------------------
@@ -132,7 +132,7 @@ void refuse_destination(Game& g) {
   play_refusal(g);
   g.sel.selection_state = false;
   描画_将棋盤桝(g);
-  描画_桝輪郭(g, g.view.frame_colour, g.sel.sel_x, g.sel.sel_y);
+  描画_桝輪郭(g, g.view.frame_colour, {g.sel.sel_x, g.sel.sel_y});
 }
 
 // The selected piece's move to the destination (a piece from a hand is named
@@ -177,12 +177,12 @@ void make_move(Game& g, int code_before) {
   const PaletteColour frame = g.view.frame_colour;
   const bool own_side_moved = is_own_piece(s.sel_code);
   s.selection_state = false;
-  描画_桝輪郭(g, frame, s.sel_x, s.sel_y);
-  描画_桝輪郭(g, frame, s.dest_x, s.dest_y);
-  描画_移動可能桝色(g, s.sel_x, s.sel_y, frame, s.sel_code);
+  描画_桝輪郭(g, frame, {s.sel_x, s.sel_y});
+  描画_桝輪郭(g, frame, {s.dest_x, s.dest_y});
+  描画_移動可能桝色(g, {s.sel_x, s.sel_y}, frame, s.sel_code);
 
   play_move(g, selected_move(s, code_before));
-  描画_移動結果(g, own_side_moved ? Side::Own : Side::Enemy, s.dest_x, s.dest_y, s.sel_code, PaletteColour::White);
+  描画_移動結果(g, own_side_moved ? Side::Own : Side::Enemy, {s.dest_x, s.dest_y}, s.sel_code, PaletteColour::White);
   g.ports.screen.move_list_changed();  // listed before the computer replies or the result is told
 
   if (g.game_mode == MODE_COM)

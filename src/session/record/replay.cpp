@@ -71,7 +71,7 @@ void after_click(Game& g) {
 
   const MoveResult r = move_result(g, g.pos.move_number);
   駒移動音(g, r.code);
-  描画_移動結果(g, side_of_code(r.code), r.x, r.y, r.code, PaletteColour::White);
+  描画_移動結果(g, side_of_code(r.code), {r.x, r.y}, r.code, PaletteColour::White);
   g.pos.turn = -g.pos.turn;
   描画_手数(g, g.com.move_counter, PaletteColour::White);
 }

@@ -165,7 +165,7 @@ void background_click(Game& g, const Background& b) {
 void guidance_click(Game& g) {
   if (g.menu.SIDOU) {
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) 描画_桝輪郭(g, g.view.frame_colour, x, y);
+      for (int y = 1; y <= 9; ++y) 描画_桝輪郭(g, g.view.frame_colour, {x, y});
     描画_自持盤(g);
     描画_敵持盤(g);
     set_guidance(g, false);

@@ -118,7 +118,7 @@ void 描画_桝_数値(Game& g) {
     描画_数値(g, i + 0.1, 0.4, 10 - i, PaletteColour::Yellow, 0, 16);
     描画_絵(g, g.view.current_background, 10, i);
     描画_数値(g, 10.1, i + 0.3, i, PaletteColour::Yellow, 1, 12);
-    描画_桝輪郭(g, g.view.back_colour, 9, i);
+    描画_桝輪郭(g, g.view.back_colour, {9, i});
   }
 }
 
@@ -130,12 +130,12 @@ void 描画_手数(Game& g, int n, PaletteColour /*colour: the count is always b
   描画_文字列(g, 11.8, 3.1, 99, PaletteColour::White, 10);
 }
 
-void 描画_移動結果(Game& g, Side side, int x, int y, int code, PaletteColour colour) {
+void 描画_移動結果(Game& g, Side side, Cell to, int code, PaletteColour colour) {
   消去_移動結果(g, side);
   const MovePlaces* places = move_places(side);
   if (places == nullptr) return;
-  shown_move(g, side) = ShownMove{true, x, y, code, colour};
-  const std::string texts[3] = {文字列変換(110 - x), 文字列変換(110 + y), 文字列変換(code)};
+  shown_move(g, side) = ShownMove{true, to.x, to.y, code, colour};
+  const std::string texts[3] = {文字列変換(110 - to.x), 文字列変換(110 + to.y), 文字列変換(code)};
   for (int i = 0; i < 3; ++i) 描画_移動駒種類(g, places->text_x[i], places->text_y, texts[i], colour);
 }
 
@@ -158,7 +158,7 @@ void redraw_shown_moves(Game& g) {
   const ShownTexts shown = g.view.shown;
   if (shown.move_count >= 0) 描画_手数(g, shown.move_count, PaletteColour::White);
   for (const auto& [side, move] : {std::pair{Side::Enemy, shown.enemy_move}, std::pair{Side::Own, shown.own_move}}) {
-    if (move.shown) 描画_移動結果(g, side, move.x, move.y, move.code, move.colour);
+    if (move.shown) 描画_移動結果(g, side, {move.x, move.y}, move.code, move.colour);
   }
 }
 

@@ -24,7 +24,7 @@ void 描画_移動駒種類(Game& g, double x, double y, const std::string& text
 void 描画_桝_数値(Game& g);
 void 描画_手数(Game& g, int n, PaletteColour colour);
 // Shows the last move of `side`.
-void 描画_移動結果(Game& g, Side side, int x, int y, int code, PaletteColour colour);
+void 描画_移動結果(Game& g, Side side, Cell to, int code, PaletteColour colour);
 void 消去_移動結果(Game& g, Side side);
 // Shows a loaded record's header: its title (light red, edged in a colour that
 // stands out from the background), the top and the bottom player's name.
