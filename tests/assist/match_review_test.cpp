@@ -5,6 +5,7 @@
 
 #include "assist/record_text.h"
 #include "match/match_fixture.h"
+#include "record/replay.h"
 
 namespace velmora::testing {
 namespace {
@@ -32,6 +33,11 @@ TEST_F(MatchReviewTest, IsKeptForTheListItJudgedAndReachesTheListTheBoardAndTheT
   EXPECT_NE(text.find("最善"), std::string::npos) << text;
   EXPECT_NE(text.find("解析：先手"), std::string::npos) << text;
   EXPECT_EQ(main_army_chances(*review).size(), 3u);
+
+  reverse_click(g);  // 反転 turns every slot of the list, keeping its length
+  EXPECT_EQ(current_review(g), nullptr);
+  reverse_click(g);
+  EXPECT_NE(current_review(g), nullptr) << "turned back, the list is the one judged";
 
   move(3, 7, 3, 6);  // the list changes: the review no longer stands for it
   EXPECT_EQ(current_review(g), nullptr);

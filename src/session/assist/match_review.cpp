@@ -21,8 +21,16 @@ ReviewGame game_to_review(const Game& g) {
   return review_game_of(g.pos.history, g.pos.chess_sign, g.menu.CHESS_MOCHIKOMA);
 }
 
-bool same_list(const ReviewGame& a, const ReviewGame& b) {
-  return a.chess_sign == b.chess_sign && a.chess_drops == b.chess_drops && a.slots == b.slots;
+// Whether the kept review judged the move list as it stands. The slots are
+// compared where they lie, newest first, so that asking at every event of a
+// long match copies nothing and a changed list is mostly told at once.
+bool judged_list(const ReviewGame& kept, const Game& g) {
+  const MoveList& list = g.pos.history;
+  if (kept.chess_sign != g.pos.chess_sign || kept.chess_drops != g.menu.CHESS_MOCHIKOMA) return false;
+  if (static_cast<int>(kept.slots.size()) != list.record_length + 1) return false;
+  for (int n = list.record_length; n >= 0; --n)
+    if (!(kept.slots[n] == list.slot(n))) return false;
+  return true;
 }
 
 // Runs the review on a thread of its own and passes the window's stop on to
@@ -62,7 +70,7 @@ PaletteColour colour_of(Mark mark) {
 
 const GameReview* current_review(const Game& g) {
   const KeptReview& kept = g.assist.review;
-  if (!kept.exists || !same_list(kept.game, game_to_review(g))) return nullptr;
+  if (!kept.exists || !judged_list(kept.game, g)) return nullptr;
   return &kept.review;
 }
 
