@@ -13,7 +13,7 @@ namespace velmora::platform {
 
 namespace {
 
-constexpr int WINDOW_BACK_COLOUR = 2;
+constexpr PaletteColour WINDOW_BACK_COLOUR = PaletteColour::Green;
 
 int button_number(Qt::MouseButton button) { return button == Qt::RightButton ? 2 : 1; }
 

@@ -16,7 +16,7 @@ namespace velmora::platform {
 
 namespace {
 
-constexpr int WINDOW_BACK_COLOUR = 2;
+constexpr PaletteColour WINDOW_BACK_COLOUR = PaletteColour::Green;
 // Qt draws glyphs of this size and larger as outlines, not from its glyph cache.
 constexpr double OUTLINED_GLYPH_PIXELS = 64;
 // The system's large memory pages.
@@ -100,7 +100,7 @@ void Drawing::copy_opaque(const QImage& picture, QRect part, QPoint corner) {
 // A one-pixel outline whose right and bottom lines lie on the given edges, so
 // that the outline of a cell shares its lines with the neighbouring cells.
 // It is as thick as a pixel of the scale, rounded to whole image pixels.
-void Drawing::outline(int colour, double left, double top, double right, double bottom) {
+void Drawing::outline(PaletteColour colour, double left, double top, double right, double bottom) {
   const int thickness = std::max(1, static_cast<int>(std::lround(render_scale_)));
   const int x0 = image_pixel(left), y0 = image_pixel(top);
   const int x1 = image_pixel(right), y1 = image_pixel(bottom);
@@ -117,7 +117,7 @@ void Drawing::outline(int colour, double left, double top, double right, double 
 // Text is printed transparently with the top of its line at (left, top). A
 // point is 20 twips; on the 96-dpi image a font of size x render scale points
 // has exactly the height the game asks for.
-void Drawing::print_text(const std::string& text, double left, double top, int size, int colour, bool bold) {
+void Drawing::print_text(const std::string& text, double left, double top, int size, PaletteColour colour, bool bold) {
   changed();
   QFont font(japanese_font_family());
   font.setPointSizeF(static_cast<double>(size) * render_scale_);

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/pictures.h"
+#include "ports/ports.h"
 
 namespace velmora::platform {
 
@@ -36,8 +37,8 @@ class Drawing {
 
   void paste_picture(int picture, int shade, double left, double top);
   void paste_picture_within(int picture, int shade, double left, double top, double right, double bottom);
-  void outline(int colour, double left, double top, double right, double bottom);
-  void print_text(const std::string& text, double left, double top, int size, int colour, bool bold);
+  void outline(PaletteColour colour, double left, double top, double right, double bottom);
+  void print_text(const std::string& text, double left, double top, int size, PaletteColour colour, bool bold);
 
  private:
   int image_pixel(double twips) const;

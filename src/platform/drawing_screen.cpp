@@ -15,11 +15,12 @@ void DrawingScreen::paste_picture_within(int picture, int shade, double left, do
   if (drawing_ != nullptr) drawing_->paste_picture_within(picture, shade, left, top, right, bottom);
 }
 
-void DrawingScreen::outline(int colour, double left, double top, double right, double bottom) {
+void DrawingScreen::outline(PaletteColour colour, double left, double top, double right, double bottom) {
   if (drawing_ != nullptr) drawing_->outline(colour, left, top, right, bottom);
 }
 
-void DrawingScreen::print_text(const std::string& text, double left, double top, int size, int colour, bool bold) {
+void DrawingScreen::print_text(const std::string& text, double left, double top, int size, PaletteColour colour,
+                               bool bold) {
   if (drawing_ != nullptr) drawing_->print_text(shown_utf8(text), left, top, size, colour, bold);
 }
 

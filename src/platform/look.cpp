@@ -7,15 +7,14 @@
 
 namespace velmora::platform {
 
-QColor palette_colour(int index) {
-  static const std::array<QColor, 16> palette = {
+QColor palette_colour(PaletteColour colour) {
+  static const std::array<QColor, PALETTE_SIZE> palette = {
       QColor(0, 0, 0),       QColor(0, 0, 128),   QColor(0, 128, 0),   QColor(0, 128, 128),
       QColor(128, 0, 0),     QColor(128, 0, 128), QColor(128, 128, 0), QColor(192, 192, 192),
       QColor(128, 128, 128), QColor(0, 0, 255),   QColor(0, 255, 0),   QColor(0, 255, 255),
       QColor(255, 0, 0),     QColor(255, 0, 255), QColor(255, 255, 0), QColor(255, 255, 255),
   };
-  if (index < 0 || index >= static_cast<int>(palette.size())) return palette[0];
-  return palette[index];
+  return palette[palette_index(colour)];
 }
 
 // The system's font configuration usually knows the font already: then it is

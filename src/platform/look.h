@@ -5,11 +5,12 @@
 #include <QColor>
 #include <QString>
 
+#include "ports/ports.h"
+
 namespace velmora::platform {
 
-// Palette colour 0..15 (black, blue, green, cyan, red, magenta, brown, light
-// grey, dark grey and the bright ones); any other index gives black.
-QColor palette_colour(int index);
+// The colour on screen of a colour of the game's palette.
+QColor palette_colour(PaletteColour colour);
 
 // The family of the IPA Gothic font, loaded from the system's font folder
 // when it is there (it holds every kanji and the half-width katakana the game

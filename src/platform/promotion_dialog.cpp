@@ -41,11 +41,11 @@ void PictureButton::mousePressEvent(QMouseEvent* event) {
 // Index 1 (own side) and 3 (enemy side) show the piece, 0 and 2 the same
 // piece pressed.
 QImage PromotionDialog::choice_picture(const Choice& choice, bool pressed) const {
-  const int index = (side_ < 0 ? 1 : 3) - (pressed ? 1 : 0);
+  const int index = (side_ == Side::Own ? 1 : 3) - (pressed ? 1 : 0);
   return named_picture_for(QStringLiteral("PROMO_%1_%2").arg(QLatin1String(choice.picture)).arg(index), zoom_, *this);
 }
 
-PromotionDialog::PromotionDialog(int side, TwipScale scale, QWidget* parent)
+PromotionDialog::PromotionDialog(Side side, TwipScale scale, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowCloseButtonHint), side_(side), zoom_(scale.zoom) {
   set_shown_text(this, QT_TRID_NOOP("成り"));
   choices_ = {{PORN, "PORN", nullptr},  {ROOK, "ROOK", nullptr}, {KNIG, "NIGT", nullptr},
@@ -76,7 +76,7 @@ void PromotionDialog::show_pressed(int code) {
 }
 
 void PromotionDialog::show_pressed(const Choice& choice) {
-  choice_ = side_ < 0 ? -choice.kind : choice.kind;
+  choice_ = code_sign(side_) * choice.kind;
   choice.button->set_picture(choice_picture(choice, true));
   repaint();
 }

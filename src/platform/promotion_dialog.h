@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/twips.h"
+#include "rules/side.h"
 
 namespace velmora::platform {
 
@@ -35,8 +36,8 @@ class PromotionDialog : public QDialog {
   Q_OBJECT
 
  public:
-  // side -1: the own side's pieces (negative codes), +1: the enemy side's.
-  PromotionDialog(int side, TwipScale scale, QWidget* parent);
+  // Shows the pieces of `side`.
+  PromotionDialog(Side side, TwipScale scale, QWidget* parent);
 
   // Shows the button of the kind of `code` pressed and records the signed
   // choice (the computer's display, which the game times and closes).
@@ -58,7 +59,7 @@ class PromotionDialog : public QDialog {
   void choose(const Choice& choice);
   QImage choice_picture(const Choice& choice, bool pressed) const;
 
-  int side_;
+  Side side_;
   double zoom_;
   int choice_ = 0;
   std::vector<Choice> choices_;

@@ -10,7 +10,7 @@ namespace velmora::platform {
 
 namespace {
 
-constexpr int COMPUTER_SIDE = +1;  // the computer always plays the enemy side
+constexpr Side COMPUTER_SIDE = Side::Enemy;  // the computer always plays the enemy side
 
 }  // namespace
 
@@ -28,7 +28,7 @@ void QtDialogs::place(QWidget& dialog, int left, int top) const {
   dialog.move(scale_.pixels(left), scale_.pixels(top));
 }
 
-int QtDialogs::promotion_dialog(int side, int left, int top) {
+int QtDialogs::promotion_dialog(Side side, int left, int top) {
   PromotionDialog dialog(side, scale_, &window_);
   place(dialog, left, top);
   dialog.exec();

@@ -23,7 +23,7 @@ class QtDialogs final : public Dialogs {
   void set_home_page_handler(std::function<void()> handler) { home_page_handler_ = std::move(handler); }
 
   Answer message_box(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
-  int promotion_dialog(int side, int left, int top) override;
+  int promotion_dialog(Side side, int left, int top) override;
   void show_promotion_display(int left, int top) override;
   void press_promotion_display(int final_code) override;
   void close_promotion_display() override;

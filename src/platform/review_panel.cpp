@@ -83,7 +83,7 @@ void ReviewGraph::paintEvent(QPaintEvent*) {
   painter.setClipRect(QRectF(0, middle, width(), height() - middle));
   painter.fillPath(area, CHESS_ARMY_FILL);
   painter.restore();
-  painter.setPen(QPen(palette_colour(4), 1.5));
+  painter.setPen(QPen(palette_colour(PaletteColour::Red), 1.5));
   painter.drawLine(QPointF(x_of(current_row_), 0), QPointF(x_of(current_row_), height()));
   for (int row = 0; row < static_cast<int>(marks_.size()); ++row) {
     if (!marks_[row]) continue;

@@ -117,7 +117,7 @@ TEST(RecordText, NamesTheResultOnlyWhileTheListEndsWhereTheMatchEnded) {
          replay_click(g);
          駒移動(g, 7, 2, 7, 3, PORN);
          g.pos.move_number += 1;
-         手順保存(g.pos, 7, 2, 7, 3, PORN, PORN, EMPTY, 0, 0, 0, 0);
+         手順保存(g.pos, {{7, 3}, PORN});
        },
        false},
       {"the other nation's line-up",

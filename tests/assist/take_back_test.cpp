@@ -89,7 +89,7 @@ TEST_F(TakeBackTest, ClocksOnShowAreThoseOfTheMatchAtThatMoment) {
   const auto clocks_on_show = [this] {
     std::string enemy, own;
     for (const DrawOp& op : t.fakes.screen.ops_of(DrawOp::Text))
-      if (op.colour == COLOUR_WHITE && op.top == BOARD_TOP + SQUARE_HEIGHT * 10.2)
+      if (op.colour == PaletteColour::White && op.top == BOARD_TOP + SQUARE_HEIGHT * 10.2)
         (op.left < BOARD_LEFT ? enemy : own) = op.text;
     return enemy + " " + own;
   };

@@ -67,7 +67,7 @@ TEST_F(Turn, PlaysRecordsBooksAndHandsTheMoveBack) {
   }
   const auto framed = c.t.fakes.screen.last_outline_at_cell(expected.tx, expected.ty);
   ASSERT_TRUE(framed.has_value());
-  EXPECT_EQ(framed->colour, COLOUR_WHITE);
+  EXPECT_EQ(framed->colour, PaletteColour::White);
 }
 
 TEST_F(Turn, WithoutTheElapsedClockTheTimerStaysOff) {

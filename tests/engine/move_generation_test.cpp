@@ -63,7 +63,7 @@ std::vector<Candidate> rules_moves(const RulesNode& n) {
   const Hand& hand = n.side < 0 ? g.hand_own : g.hand_enemy;
   const bool main_army = n.side == g.main_sign();
   for (int k = 1; k < HAND_SIZE; ++k) {
-    const Slot slot = n.side < 0 ? own_hand_slot(k) : enemy_hand_slot(k);
+    const Cell slot = n.side < 0 ? own_hand_slot(k) : enemy_hand_slot(k);
     const bool chess_slot = slot.x == 11 || slot.x == -1;
     if (hand[k] == 0 || !(n.chess_drops || (main_army && chess_slot))) continue;
     const int code = n.side * HAND_KINDS[k];

@@ -28,7 +28,7 @@ void RecordingScreen::paste_picture_within(int picture, int shade, double left, 
   ops.back().bottom = bottom;
 }
 
-void RecordingScreen::outline(int colour, double left, double top, double right, double bottom) {
+void RecordingScreen::outline(PaletteColour colour, double left, double top, double right, double bottom) {
   DrawOp op;
   op.kind = DrawOp::Outline;
   op.colour = colour;
@@ -39,7 +39,8 @@ void RecordingScreen::outline(int colour, double left, double top, double right,
   ops.push_back(op);
 }
 
-void RecordingScreen::print_text(const std::string& text, double left, double top, int size, int colour, bool bold) {
+void RecordingScreen::print_text(const std::string& text, double left, double top, int size, PaletteColour colour,
+                                 bool bold) {
   DrawOp op;
   op.kind = DrawOp::Text;
   op.text = text;
@@ -95,8 +96,9 @@ Answer ScriptedDialogs::message_box(const std::string& text, const std::string& 
   return a;
 }
 
-int ScriptedDialogs::promotion_dialog(int side, int left, int top) {
-  calls.push_back("promotion_dialog " + std::to_string(side) + " " + std::to_string(left) + " " + std::to_string(top));
+int ScriptedDialogs::promotion_dialog(Side side, int left, int top) {
+  calls.push_back("promotion_dialog " + std::to_string(code_sign(side)) + " " + std::to_string(left) + " " +
+                  std::to_string(top));
   if (promotion_answers.empty()) return 0;
   const int code = promotion_answers.front();
   promotion_answers.pop_front();

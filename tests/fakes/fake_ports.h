@@ -6,12 +6,14 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "game/game.h"
 #include "ports/ports.h"
+#include "rules/side.h"
 
 namespace velmora::testing {
 
@@ -21,18 +23,21 @@ struct DrawOp {
   int shade = 0;    // Picture
   // A picture's right and bottom are those it was cut at; 0 when it was pasted whole.
   double left = 0, top = 0, right = 0, bottom = 0;
-  int colour = 0;     // Outline, Text
-  std::string text;   // Text
-  int size = 0;       // Text
-  bool bold = false;  // Text
+  PaletteColour colour = PaletteColour::Black;  // Outline, Text
+  std::string text;                             // Text
+  int size = 0;                                 // Text
+  bool bold = false;                            // Text
 };
+
+// Test messages tell a palette colour by its index.
+inline std::ostream& operator<<(std::ostream& out, PaletteColour colour) { return out << palette_index(colour); }
 
 class RecordingScreen final : public Screen {
  public:
   void paste_picture(int picture, int shade, double left, double top) override;
   void paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) override;
-  void outline(int colour, double left, double top, double right, double bottom) override;
-  void print_text(const std::string& text, double left, double top, int size, int colour, bool bold) override;
+  void outline(PaletteColour colour, double left, double top, double right, double bottom) override;
+  void print_text(const std::string& text, double left, double top, int size, PaletteColour colour, bool bold) override;
   void refresh() override;
   TwipRect window_rect() const override { return rect; }
   void set_window_rect(const TwipRect& r) override { rect = r; }
@@ -78,7 +83,7 @@ class ScriptedDialogs final : public Dialogs {
   std::string folder = ".";
 
   Answer message_box(const std::string& text, const std::string& title, Buttons buttons, Icon icon) override;
-  int promotion_dialog(int side, int left, int top) override;
+  int promotion_dialog(Side side, int left, int top) override;
   void show_promotion_display(int left, int top) override;
   void press_promotion_display(int final_code) override;
   void close_promotion_display() override;

@@ -93,7 +93,7 @@ class MatchTest : public ::testing::Test {
     const auto& calls = t.fakes.dialogs.calls;
     return std::find(calls.begin(), calls.end(), call) != calls.end();
   }
-  int outline_colour(int x, int y) const { return t.fakes.screen.last_outline_at_cell(x, y)->colour; }
+  PaletteColour outline_colour(int x, int y) const { return t.fakes.screen.last_outline_at_cell(x, y)->colour; }
 };
 
 }  // namespace velmora::testing

@@ -20,7 +20,7 @@ TEST_F(Selecting, OwnPieceIsFramedAndSelected) {
   click(2, 7);
   EXPECT_EQ(g.sel.selection_state, 1);
   EXPECT_EQ(g.sel.sel_code, -HU);
-  EXPECT_EQ(outline_colour(2, 7), COLOUR_LIGHT_RED);
+  EXPECT_EQ(outline_colour(2, 7), PaletteColour::LightRed);
 }
 
 TEST_F(Selecting, GuidanceFramesOnlyTheLegalSquares) {
@@ -29,7 +29,9 @@ TEST_F(Selecting, GuidanceFramesOnlyTheLegalSquares) {
   click(2, 7);
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
-      const int expected = (x == 2 && y == 6) ? COLOUR_WHITE : (x == 2 && y == 7) ? COLOUR_LIGHT_RED : COLOUR_GREEN;
+      const PaletteColour expected = (x == 2 && y == 6)   ? PaletteColour::White
+                                     : (x == 2 && y == 7) ? PaletteColour::LightRed
+                                                          : PaletteColour::Green;
       EXPECT_EQ(outline_colour(x, y), expected) << x << "," << y;
     }
 }
@@ -39,9 +41,9 @@ TEST_F(Selecting, OpposingPieceIsShownButNotSelected) {
   start_two_people();
   click(3, 2);
   EXPECT_EQ(g.sel.selection_state, 0);
-  EXPECT_EQ(outline_colour(3, 2), COLOUR_WHITE);
-  EXPECT_EQ(outline_colour(3, 4), COLOUR_WHITE);  // its double step
-  EXPECT_EQ(outline_colour(3, 5), COLOUR_GREEN);
+  EXPECT_EQ(outline_colour(3, 2), PaletteColour::White);
+  EXPECT_EQ(outline_colour(3, 4), PaletteColour::White);  // its double step
+  EXPECT_EQ(outline_colour(3, 5), PaletteColour::Green);
   click(3, 3);
   EXPECT_EQ(g.pos.board(3, 3), EMPTY);
   EXPECT_EQ(g.pos.move_number, 0);
@@ -53,8 +55,8 @@ TEST_F(Selecting, SecondOwnPieceTakesOverTheSelection) {
   click(4, 7);
   EXPECT_EQ(g.sel.selection_state, 1);
   EXPECT_EQ(g.sel.sel_x, 4);
-  EXPECT_EQ(outline_colour(2, 7), COLOUR_GREEN);
-  EXPECT_EQ(outline_colour(4, 7), COLOUR_LIGHT_RED);
+  EXPECT_EQ(outline_colour(2, 7), PaletteColour::Green);
+  EXPECT_EQ(outline_colour(4, 7), PaletteColour::LightRed);
 }
 
 TEST_F(Selecting, ChessPieceTakenFromTheHandIgnoresOwnPiecesWhileChessDropsAreOff) {
@@ -91,7 +93,7 @@ TEST_F(Moving, AMoveIsMadeRecordedAndShown) {
   EXPECT_EQ(slot.move_code, -HU);
   EXPECT_EQ(g.pos.history.record_length, 1);
   EXPECT_EQ(t.fakes.sound.played(), std::vector<int>{g.sound.snd_piece});
-  EXPECT_EQ(outline_colour(2, 7), COLOUR_GREEN);
+  EXPECT_EQ(outline_colour(2, 7), PaletteColour::Green);
   EXPECT_FALSE(t.fakes.screen.texts().empty());
   EXPECT_EQ(g.pos.turn, -1);
 }
@@ -114,7 +116,7 @@ TEST_F(Moving, APieceFromTheHandIsDropped) {
   give_own(ROOK);
   start_two_people();
   click(11, 6);
-  EXPECT_EQ(outline_colour(11, 6), COLOUR_LIGHT_RED);
+  EXPECT_EQ(outline_colour(11, 6), PaletteColour::LightRed);
   click(5, 5);
   EXPECT_EQ(g.pos.board(5, 5), -ROOK);
   EXPECT_EQ(g.pos.hand_own[hand_index_of(ROOK)], 0);

@@ -25,7 +25,7 @@ TEST_F(Opening, BringsUpSoundLevelSettingsAndTheStartingPosition) {
   EXPECT_TRUE(std::filesystem::exists(dir / "Velmora.ini"));
   EXPECT_EQ(g.view.guidance_on, 0);
   EXPECT_EQ(g.view.guidance_colour, g.view.frame_colour);
-  EXPECT_EQ(g.view.frame_colour, COLOUR_GREEN);
+  EXPECT_EQ(g.view.frame_colour, PaletteColour::Green);
   EXPECT_EQ(g.pos.chess_sign, +1);
   EXPECT_EQ(g.pos.board(5, 9), -OU);
   EXPECT_EQ(g.pos.board(6, 1), +KING);

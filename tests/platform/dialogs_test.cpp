@@ -27,13 +27,13 @@ TEST_F(DialogsTest, AClickOnAPictureChoosesItsPieceForTheSideToMove) {
     QTest::mouseClick(dialog->button_of(QEEN), Qt::LeftButton);
   };
   const int left = main.left() * 15 + 7820, top = main.top() * 15 + 1400;
-  EXPECT_EQ(desktop->dialogs().promotion_dialog(-1, left, top), -QEEN);
+  EXPECT_EQ(desktop->dialogs().promotion_dialog(Side::Own, left, top), -QEEN);
   EXPECT_EQ(differing_pixels(shown_queen, resource_picture("PROMO_QEEN_1")), 0);
 
   answerer->on_dialog = [](QWidget* modal) {
     QTest::mouseClick(qobject_cast<PromotionDialog*>(modal)->button_of(ROOK), Qt::LeftButton);
   };
-  EXPECT_EQ(desktop->dialogs().promotion_dialog(+1, left, top), +ROOK);
+  EXPECT_EQ(desktop->dialogs().promotion_dialog(Side::Enemy, left, top), +ROOK);
 }
 
 TEST_F(DialogsTest, ThePressedPictureStaysAMomentBeforeTheDialogCloses) {
@@ -46,7 +46,7 @@ TEST_F(DialogsTest, ThePressedPictureStaysAMomentBeforeTheDialogCloses) {
     clock.start();
     QTest::mouseClick(dialog->button_of(KNIG), Qt::LeftButton);
   };
-  EXPECT_EQ(desktop->dialogs().promotion_dialog(-1, 0, 0), -KNIG);
+  EXPECT_EQ(desktop->dialogs().promotion_dialog(Side::Own, 0, 0), -KNIG);
   EXPECT_GE(clock.elapsed(), 290);
   EXPECT_EQ(differing_pixels(pressed, resource_picture("PROMO_NIGT_0")), 0);
   EXPECT_FALSE(QApplication::activeModalWidget());
@@ -54,7 +54,7 @@ TEST_F(DialogsTest, ThePressedPictureStaysAMomentBeforeTheDialogCloses) {
 
 TEST_F(DialogsTest, ClosingThePromotionDialogWithoutAChoiceAnswersZero) {
   answerer->on_dialog = [](QWidget* modal) { modal->close(); };
-  EXPECT_EQ(desktop->dialogs().promotion_dialog(-1, 0, 0), 0);
+  EXPECT_EQ(desktop->dialogs().promotion_dialog(Side::Own, 0, 0), 0);
 }
 
 TEST_F(DialogsTest, TheComputersPromotionIsShownWithoutWaitingAndPressedOnRequest) {

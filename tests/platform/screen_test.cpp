@@ -22,7 +22,7 @@ TEST_F(ScreenTest, AnOutlineLiesOnTheCellEdgesAndLeavesThePictureInside) {
   const QImage inside_before = cell_inside(4, 5);
   Screen& screen = game->ports.screen;
   const double left = BOARD_LEFT + 4 * SQUARE_WIDTH, top = BOARD_TOP + 5 * SQUARE_HEIGHT;
-  screen.outline(12, left, top, left + SQUARE_WIDTH, top + SQUARE_HEIGHT);
+  screen.outline(PaletteColour::LightRed, left, top, left + SQUARE_WIDTH, top + SQUARE_HEIGHT);
 
   const QImage& image = window->canvas().image();
   const int x0 = pixel(left), y0 = pixel(top);
@@ -46,7 +46,7 @@ TEST_F(ScreenTest, JapaneseTextsHaveEveryGlyph) {
 TEST_F(ScreenTest, TextIsPrintedInItsPaletteColourAndSizeFromItsTopLeft) {
   const QRect place(1500 / 15, 7500 / 15, 200, 24);
   const int before = pixels_of_colour(window->canvas().image().copy(place), QColor(255, 255, 0));
-  game->ports.screen.print_text("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", 1500, 7500, 12, 14, true);
+  game->ports.screen.print_text("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", 1500, 7500, 12, PaletteColour::Yellow, true);
   const QImage printed = window->canvas().image().copy(place);
   EXPECT_GT(pixels_of_colour(printed, QColor(255, 255, 0)), before + 50);
 
@@ -60,8 +60,8 @@ TEST_F(ScreenTest, BoldTextStaysBoldAtLargeSizes) {
   const QRect regular(1500 / 15, 1500 / 15, 200, 90), bold(1500 / 15, 3000 / 15, 200, 90);
   const QColor yellow(255, 255, 0);
   ASSERT_EQ(pixels_of_colour(window->canvas().image().copy(regular), yellow), 0);
-  game->ports.screen.print_text("1一", 1500, 1500, 48, 14, false);
-  game->ports.screen.print_text("1一", 1500, 3000, 48, 14, true);
+  game->ports.screen.print_text("1一", 1500, 1500, 48, PaletteColour::Yellow, false);
+  game->ports.screen.print_text("1一", 1500, 3000, 48, PaletteColour::Yellow, true);
   const int regular_ink = pixels_of_colour(window->canvas().image().copy(regular), yellow);
   EXPECT_GT(pixels_of_colour(window->canvas().image().copy(bold), yellow), regular_ink * 6 / 5);
 }

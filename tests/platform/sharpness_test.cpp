@@ -39,8 +39,9 @@ TEST_P(SharpnessTest, OutlinesStayBesideRepaintedCells) {
   for (const QPoint cell : {QPoint(1, 8), QPoint(1, 3), QPoint(15, 5), QPoint(-1, 3)}) {
     const int middle = cell_y(cell.y() + 0.5);
     for (const int line : {cell_x(cell.x()), cell_x(cell.x() + 1)}) {
-      EXPECT_EQ(colour(line + scale() - 1, middle), palette_colour(COLOUR_GREEN)) << cell.x() << "," << cell.y();
-      EXPECT_NE(colour(line + scale(), middle), palette_colour(COLOUR_GREEN)) << "as wide as the scale";
+      EXPECT_EQ(colour(line + scale() - 1, middle), palette_colour(PaletteColour::Green))
+          << cell.x() << "," << cell.y();
+      EXPECT_NE(colour(line + scale(), middle), palette_colour(PaletteColour::Green)) << "as wide as the scale";
     }
   }
 }

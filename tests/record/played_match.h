@@ -42,12 +42,11 @@ inline void play_moves(Game& g, int count) {
       g.clock.clock_own_total += m.thinking;
     else
       g.clock.clock_enemy_total += m.thinking;
-    const int before = g.pos.board.at(m.fx, m.fy), captured = g.pos.board.at(m.tx, m.ty);
     駒移動(g, m.fx, m.fy, m.tx, m.ty, m.code);
     g.pos.move_number += 1;
     g.com.move_counter += 1;
-    手順保存(g.pos, m.fx, m.fy, m.tx, m.ty, before, m.code, captured, own_before, g.clock.clock_own_total, enemy_before,
-             g.clock.clock_enemy_total);
+    手順保存(g.pos,
+             {{m.tx, m.ty}, m.code, own_before, g.clock.clock_own_total, enemy_before, g.clock.clock_enemy_total});
     g.pos.turn = -g.pos.turn;
   }
 }

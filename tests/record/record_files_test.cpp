@@ -256,23 +256,23 @@ TEST_F(RecordFiles, LoadingPrintsTheHeaderLinesAtTheirPlaces) {
   record_file_click(g(), folder.path(), "第一局.棋譜");
   std::vector<DrawOp> headers;
   for (const DrawOp& op : t.fakes.screen.ops_of(DrawOp::Text))
-    if ((op.text == "練習対局" || op.text == "ｽﾐｽ" || op.text == "山田") && op.colour != COLOUR_BLACK)
+    if ((op.text == "練習対局" || op.text == "ｽﾐｽ" || op.text == "山田") && op.colour != PaletteColour::Black)
       headers.push_back(op);  // not the title's edge
   ASSERT_EQ(headers.size(), 3u);
   // 4 characters: 2700 + 495 * (3 + 9 / 5) - 3000, at the bottom left in light red.
   EXPECT_DOUBLE_EQ(headers[0].left, 2076);
   EXPECT_DOUBLE_EQ(headers[0].top, 7450);
-  EXPECT_EQ(headers[0].colour, 12);
+  EXPECT_EQ(headers[0].colour, PaletteColour::LightRed);
   EXPECT_EQ(headers[0].size, 12);
   // The top player's name above the board, the bottom player's below, in white.
   EXPECT_EQ(headers[1].text, "ｽﾐｽ");
   EXPECT_DOUBLE_EQ(headers[1].left, 5175);
   EXPECT_DOUBLE_EQ(headers[1].top, 250);
-  EXPECT_EQ(headers[1].colour, 15);
+  EXPECT_EQ(headers[1].colour, PaletteColour::White);
   EXPECT_EQ(headers[2].text, "山田");
   EXPECT_DOUBLE_EQ(headers[2].left, 5274);
   EXPECT_DOUBLE_EQ(headers[2].top, 7450);
-  EXPECT_EQ(headers[2].colour, 15);
+  EXPECT_EQ(headers[2].colour, PaletteColour::White);
 }
 
 TEST_F(RecordFiles, AHeaderOnlyFileLoadsNoMoves) {

@@ -241,7 +241,7 @@ TEST_F(Replay, FlipTurnsTheBoardAndTheWholeMoveListAndKeepsTheArmyToMove) {
 // side's place and names the pawn's new square, 3四; the names change places.
 TEST_F(Replay, FlipShowsTheLastMoveBesideItsArmyAtItsNewSquare) {
   testing::play_moves(g(), 2);
-  描画_移動結果(g(), g().pos.chess_sign, 3, 6, -HU, COLOUR_WHITE);
+  描画_移動結果(g(), Side::Own, {3, 6}, -HU, PaletteColour::White);
   描画_棋譜見出し(g(), "", "上", "下");
   reverse_click(g());
   const ShownTexts& shown = g().view.shown;
@@ -311,7 +311,7 @@ TEST_F(Replay, AHandicapRecordStartsWithoutThePiecesTakenOff) {
   const Board start = g().pos.board;
   駒移動(g(), 4, 7, 4, 6, -HU);
   g().pos.move_number = 1;
-  手順保存(g().pos, 4, 7, 4, 6, -HU, -HU, EMPTY, 0, 0, 0, 0);
+  手順保存(g().pos, {{4, 6}, -HU});
   save_and_load();
   EXPECT_EQ(g().pos.history.slot(0).board, start);
 }

@@ -96,7 +96,7 @@ TEST_F(Resume, AMatchAgainstTheComputerComesBackAsItStood) {
   const auto next = expect_next_run_resumes_it();
   const auto frame = next->fakes.screen.last_outline_at_cell(reply.x, reply.y);
   ASSERT_TRUE(frame.has_value());
-  EXPECT_EQ(frame->colour, COLOUR_WHITE) << "the computer's reply stands framed as it was played";
+  EXPECT_EQ(frame->colour, PaletteColour::White) << "the computer's reply stands framed as it was played";
   const MenuChecks options = next_run()->game.menu;
   EXPECT_TRUE(options.KANKOKU && options.CHESS_MOCHIKOMA);
 }

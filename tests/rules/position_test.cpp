@@ -33,7 +33,7 @@ TEST(MakeMove, ReportsWhatEachKindOfMoveChanged) {
     Position pos;
     if (c.piece != 0) pos.board(c.fx, c.fy) = c.piece;
     if (c.other_code != 0) pos.board(c.other_x, c.other_y) = c.other_code;
-    Slot from{c.fx, c.fy};
+    Cell from{c.fx, c.fy};
     if (c.piece == 0) {  // a drop from the own hand
       pos.hand_own[hand_index_of(c.code)] = 1;
       from = own_hand_slot(hand_index_of(c.code));

@@ -25,7 +25,7 @@ class RulesTest : public ::testing::Test {
   void play(int fx, int fy, int tx, int ty, int code) {
     駒移動(g, fx, fy, tx, ty, code);
     g.pos.move_number += 1;
-    手順保存(g.pos, fx, fy, tx, ty, code, code, 0, 0, 0, 0, 0);
+    手順保存(g.pos, {{tx, ty}, code});
   }
 
   // The board turned by 180 degrees with every code negated and the hands

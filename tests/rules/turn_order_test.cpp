@@ -89,7 +89,7 @@ TEST_F(TurnOrderTest, ADropIsJudgedByTheDroppedPiece) {
 
 TEST_F(TurnOrderTest, NothingArrivedOrNoSuchMoveGivesNoAnswer) {
   g.pos.move_number = 1;
-  手順保存(g.pos, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0);  // the same position again
+  手順保存(g.pos, {});  // the same position again
   EXPECT_EQ(調査_先番(g.pos, 1), 0);
   EXPECT_EQ(調査_先番(g.pos, -1), 0);
   EXPECT_EQ(調査_先番(g.pos, 9999), 0);

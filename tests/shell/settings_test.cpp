@@ -121,7 +121,7 @@ TEST_F(Settings, AfterReadingEveryMarkIsTheStateItStandsFor) {
     EXPECT_TRUE(g.menu.TATAMI) << text;
     EXPECT_EQ(g.view.current_background, PICTURE_TATAMI) << text;
     EXPECT_EQ(g.view.guidance_on, g.menu.SIDOU ? 1 : 0) << text;
-    EXPECT_EQ(g.view.guidance_colour, g.menu.SIDOU ? COLOUR_WHITE : g.view.frame_colour) << text;
+    EXPECT_EQ(g.view.guidance_colour, g.menu.SIDOU ? PaletteColour::White : g.view.frame_colour) << text;
     const std::vector<std::string> music{"dsPlayLooping 6"};
     EXPECT_EQ(fresh.fakes.sound.calls, g.menu.BGM ? music : std::vector<std::string>{}) << text;
   }
@@ -160,7 +160,7 @@ TEST_F(Settings, KeysAndValuesAreComparedExactlyAndOddLinesAreSkipped) {
   EXPECT_TRUE(g().menu.CHESS_MOCHIKOMA);
   EXPECT_TRUE(g().menu.SIDOU);
   EXPECT_EQ(g().view.guidance_on, 1);
-  EXPECT_EQ(g().view.guidance_colour, COLOUR_WHITE);
+  EXPECT_EQ(g().view.guidance_colour, PaletteColour::White);
 }
 
 TEST_F(Settings, LaterLinesWinAndOnlyCheckMarksChangeForTheClock) {
@@ -317,7 +317,7 @@ TEST_F(Settings, GuidanceOffReframesEverySquareAndOnUsesWhite) {
   option_click(g(), MenuItem::SIDOU);
   EXPECT_TRUE(g().menu.SIDOU);
   EXPECT_EQ(g().view.guidance_on, 1);
-  EXPECT_EQ(g().view.guidance_colour, COLOUR_WHITE);
+  EXPECT_EQ(g().view.guidance_colour, PaletteColour::White);
   EXPECT_NE(ini().find("移動指導=ON"), std::string::npos);
 }
 

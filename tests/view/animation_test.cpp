@@ -12,7 +12,7 @@ using testing::DrawOp;
 using testing::TestGame;
 
 // Squares outlined in `colour` after the last full reframe of the board.
-std::vector<std::pair<int, int>> framed_in(const testing::RecordingScreen& screen, int colour) {
+std::vector<std::pair<int, int>> framed_in(const testing::RecordingScreen& screen, PaletteColour colour) {
   std::vector<std::pair<int, int>> squares;
   for (const DrawOp& op : screen.ops)
     if (op.kind == DrawOp::Outline && op.colour == colour)
@@ -25,8 +25,8 @@ TEST(MovementGuidance, FramesOnlyTheLegalSquares) {
   初期設定(t.game);
   t.game.view.guidance_on = 1;
   t.fakes.screen.clear();
-  描画_移動可能桝色(t.game, 2, 7, COLOUR_WHITE, -HU);
-  EXPECT_EQ(framed_in(t.fakes.screen, COLOUR_WHITE), (std::vector<std::pair<int, int>>{{2, 6}}));
+  描画_移動可能桝色(t.game, {2, 7}, PaletteColour::White, -HU);
+  EXPECT_EQ(framed_in(t.fakes.screen, PaletteColour::White), (std::vector<std::pair<int, int>>{{2, 6}}));
   EXPECT_EQ(framed_in(t.fakes.screen, t.game.view.frame_colour).size(), 81u);  // old frames cleared first
 }
 
@@ -35,14 +35,14 @@ TEST(MovementGuidance, OffOnlyClearsTheFrames) {
   初期設定(t.game);
   t.game.view.guidance_on = 0;
   t.fakes.screen.clear();
-  描画_移動可能桝色(t.game, 2, 7, COLOUR_WHITE, -HU);
-  EXPECT_TRUE(framed_in(t.fakes.screen, COLOUR_WHITE).empty());
+  描画_移動可能桝色(t.game, {2, 7}, PaletteColour::White, -HU);
+  EXPECT_TRUE(framed_in(t.fakes.screen, PaletteColour::White).empty());
   EXPECT_EQ(t.fakes.screen.ops.size(), 81u);
 }
 
 TEST(Blink, ThreeBlinksTakeAtLeastSixTenthsAndLeaveThePiece) {
   TestGame t;
-  描画_駒点滅(t.game, +KNIG, 3, 1, 3);
+  描画_駒点滅(t.game, +KNIG, {3, 1}, 3);
   EXPECT_GE(t.fakes.clock.waited, 0.6 - 1e-9);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(3, 1)->picture, +KNIG);
   EXPECT_EQ(t.fakes.screen.ops_of(DrawOp::Refresh).size(), 6u);

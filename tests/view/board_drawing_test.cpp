@@ -59,9 +59,9 @@ TEST(PieceDrawing, PictureNamesFollowSideAndArmy) {
 
 TEST(BoardDrawing, OutlineCoversExactlyOneCell) {
   TestGame t;
-  描画_桝輪郭(t.game, 12, 3, 4);
+  描画_桝輪郭(t.game, PaletteColour::LightRed, {3, 4});
   const DrawOp op = t.fakes.screen.ops.back();
-  EXPECT_EQ(op.colour, 12);
+  EXPECT_EQ(op.colour, PaletteColour::LightRed);
   EXPECT_EQ(op.left, 2700 + 495 * 3);
   EXPECT_EQ(op.top, 700 + 615 * 4);
   EXPECT_EQ(op.right, 2700 + 495 * 4);
@@ -91,7 +91,7 @@ TEST(HandDrawing, OwnQueenWithCountShowsPictureAndNumber) {
   const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
   ASSERT_GE(texts.size(), 2u);
   EXPECT_EQ(texts.back().text, "2");
-  EXPECT_EQ(texts.back().colour, COLOUR_LIGHT_RED);
+  EXPECT_EQ(texts.back().colour, PaletteColour::LightRed);
   EXPECT_NEAR(texts.back().left, 2700 + 495 * 12, 1e-6);
   EXPECT_NEAR(texts.back().top, 700 + 615 * 9.2, 1e-6);
 }

@@ -20,7 +20,7 @@ double twip_y(double cell) { return 700 + 615 * cell; }
 
 TEST(MoveDisplay, OwnPawnToSevenSixPrintsFileRankAndName) {
   TestGame t;
-  描画_移動結果(t.game, t.game.pos.chess_sign, 3, 6, -HU, COLOUR_WHITE);
+  描画_移動結果(t.game, Side::Own, {3, 6}, -HU, PaletteColour::White);
   const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
   ASSERT_EQ(texts.size(), 6u);
   EXPECT_EQ(texts[1].text, "７");
@@ -28,14 +28,14 @@ TEST(MoveDisplay, OwnPawnToSevenSixPrintsFileRankAndName) {
   EXPECT_EQ(texts[5].text, "歩");
   EXPECT_NEAR(texts[1].left, twip_x(11.4), 1e-6);
   EXPECT_NEAR(texts[1].top, twip_y(2.4), 1e-6);
-  EXPECT_EQ(texts[0].colour, COLOUR_BLACK);
-  EXPECT_EQ(texts[1].colour, COLOUR_WHITE);
+  EXPECT_EQ(texts[0].colour, PaletteColour::Black);
+  EXPECT_EQ(texts[1].colour, PaletteColour::White);
 }
 
 TEST(MoveDisplay, EnemyMoveStandsBottomLeftAndIsClearedFirst) {
   TestGame t;
   t.game.view.current_background = PICTURE_TAKE;
-  描画_移動結果(t.game, t.game.pos.main_sign(), 9, 9, +QEEN, COLOUR_WHITE);
+  描画_移動結果(t.game, Side::Enemy, {9, 9}, +QEEN, PaletteColour::White);
   ASSERT_EQ(t.fakes.screen.ops[0].kind, DrawOp::Picture);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(-3, 8)->picture, PICTURE_TAKE);
   EXPECT_EQ(t.fakes.screen.last_picture_at_cell(0, 8)->picture, PICTURE_TAKE);
@@ -49,7 +49,7 @@ TEST(MoveDisplay, EnemyMoveStandsBottomLeftAndIsClearedFirst) {
 
 TEST(MoveDisplay, UnknownSidePrintsNothing) {
   TestGame t;
-  描画_移動結果(t.game, 0, 3, 6, -HU, COLOUR_WHITE);
+  描画_移動結果(t.game, static_cast<Side>(0), {3, 6}, -HU, PaletteColour::White);
   EXPECT_TRUE(t.fakes.screen.ops.empty());
 }
 
@@ -57,11 +57,11 @@ TEST(MoveCount, NumbersEndNearTheSamePlace) {
   const std::pair<int, double> cases[] = {{9, 11.2}, {10, 11.1}, {100, 11.0}};
   for (auto [n, x] : cases) {
     TestGame t;
-    描画_手数(t.game, n, COLOUR_BLACK);
+    描画_手数(t.game, n, PaletteColour::Black);
     const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[1].text, std::to_string(n));
-    EXPECT_EQ(texts[1].colour, COLOUR_WHITE);  // always bright white
+    EXPECT_EQ(texts[1].colour, PaletteColour::White);  // always bright white
     EXPECT_NEAR(texts[1].left, twip_x(x), 1e-6);
     EXPECT_EQ(texts[3].text, "手目");
     EXPECT_NEAR(texts[3].left, twip_x(11.8) + 120, 1e-6);
@@ -72,11 +72,11 @@ TEST(MoveCount, NumbersEndNearTheSamePlace) {
 // when the whole window is painted over, until a new game.
 TEST(ShownTexts, AFullRedrawPrintsThemAgainUntilANewGame) {
   TestGame t;
-  描画_手数(t.game, 12, COLOUR_WHITE);
-  描画_移動結果(t.game, t.game.pos.chess_sign, 3, 6, -HU, COLOUR_WHITE);
-  描画_移動結果(t.game, t.game.pos.main_sign(), 9, 9, +QEEN, COLOUR_WHITE);
+  描画_手数(t.game, 12, PaletteColour::White);
+  描画_移動結果(t.game, Side::Own, {3, 6}, -HU, PaletteColour::White);
+  描画_移動結果(t.game, Side::Enemy, {9, 9}, +QEEN, PaletteColour::White);
   描画_棋譜見出し(t.game, "名人戦", "山田", "佐藤");
-  消去_移動結果(t.game, t.game.pos.main_sign());
+  消去_移動結果(t.game, Side::Enemy);
   const auto count_after = [&](void (*event)(Game&), const std::string& text) {
     t.fakes.screen.clear();
     event(t.game);
@@ -92,9 +92,9 @@ TEST(ShownTexts, AFullRedrawPrintsThemAgainUntilANewGame) {
 
 TEST(Numbers, KanjiModePrintsOnlyOneToNine) {
   TestGame t;
-  描画_数値(t.game, 0, 0, 3, COLOUR_BLACK, 1, 12);
-  描画_数値(t.game, 0, 0, 0, COLOUR_BLACK, 1, 12);
-  描画_数値(t.game, 0, 0, 10, COLOUR_BLACK, 1, 12);
+  描画_数値(t.game, 0, 0, 3, PaletteColour::Black, 1, 12);
+  描画_数値(t.game, 0, 0, 0, PaletteColour::Black, 1, 12);
+  描画_数値(t.game, 0, 0, 10, PaletteColour::Black, 1, 12);
   const auto texts = t.fakes.screen.texts();
   EXPECT_EQ(texts, (std::vector<std::string>{"三", "三"})) << "shadow and numeral; nothing for 0 and 10";
 }
@@ -144,10 +144,10 @@ TEST(ClockTexts, ATurnPastMidnightCountsOn) {
 
 TEST(ClockDrawing, OnlyWhileElapsedTimeIsShown) {
   TestGame t;
-  描画_所有時間(t.game, t.game.pos.chess_sign, 65);
+  描画_所有時間(t.game, Side::Own, 65);
   EXPECT_TRUE(t.fakes.screen.ops.empty());
   t.game.menu.KEIKA = true;
-  描画_所有時間(t.game, t.game.pos.chess_sign, 65);
+  描画_所有時間(t.game, Side::Own, 65);
   const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[1].text, "00:01:05");
@@ -207,16 +207,16 @@ TEST(Shadows, EveryTextCastsItsShadowAPixelBelowRight) {
   g.game_mode = MODE_COM;
   g.com.handicap_set = 1;
   g.pos.hand_own[1] = 2;
-  描画_手数(g, 12, COLOUR_WHITE);
-  描画_移動結果(g, g.pos.chess_sign, 3, 6, -HU, COLOUR_WHITE);
+  描画_手数(g, 12, PaletteColour::White);
+  描画_移動結果(g, Side::Own, {3, 6}, -HU, PaletteColour::White);
   画面_再描画(g);
   const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
   ASSERT_EQ(texts.size() % 2, 0u);
   ASSERT_GT(texts.size(), 50u);
   for (std::size_t i = 0; i < texts.size(); i += 2) {
     const DrawOp &shadow = texts[i], &text = texts[i + 1];
-    EXPECT_EQ(shadow.colour, COLOUR_BLACK) << text.text;
-    EXPECT_NE(text.colour, COLOUR_BLACK) << text.text;
+    EXPECT_EQ(shadow.colour, PaletteColour::Black) << text.text;
+    EXPECT_NE(text.colour, PaletteColour::Black) << text.text;
     EXPECT_EQ(shadow.text, text.text);
     EXPECT_DOUBLE_EQ(shadow.left - text.left, 15) << text.text;
     EXPECT_DOUBLE_EQ(shadow.top - text.top, 15) << text.text;
@@ -226,11 +226,11 @@ TEST(Shadows, EveryTextCastsItsShadowAPixelBelowRight) {
 // The light red record title is edged all round, a pixel wide, in a colour
 // that stands out from the background.
 TEST(RecordHeader, TheTitleIsEdgedToReadOnEveryBackground) {
-  const std::pair<int, int> rows[] = {{PICTURE_UCHU, COLOUR_WHITE},
-                                      {PICTURE_RENGA, COLOUR_WHITE},
-                                      {PICTURE_TATAMI, COLOUR_BLACK},
-                                      {PICTURE_MIDORI, COLOUR_BLACK},
-                                      {PICTURE_TAKE, COLOUR_BLACK}};
+  const std::pair<int, PaletteColour> rows[] = {{PICTURE_UCHU, PaletteColour::White},
+                                                {PICTURE_RENGA, PaletteColour::White},
+                                                {PICTURE_TATAMI, PaletteColour::Black},
+                                                {PICTURE_MIDORI, PaletteColour::Black},
+                                                {PICTURE_TAKE, PaletteColour::Black}};
   for (const auto& [background, edge] : rows) {
     TestGame t;
     t.game.view.current_background = background;
@@ -240,7 +240,7 @@ TEST(RecordHeader, TheTitleIsEdgedToReadOnEveryBackground) {
       if (op.text == "名人戦") title.push_back(op);
     ASSERT_EQ(title.size(), 9u);
     const DrawOp& red = title.back();
-    EXPECT_EQ(red.colour, COLOUR_LIGHT_RED);
+    EXPECT_EQ(red.colour, PaletteColour::LightRed);
     std::set<std::pair<double, double>> around;
     for (std::size_t i = 0; i + 1 < title.size(); ++i) {
       EXPECT_EQ(title[i].colour, edge) << background;

@@ -108,7 +108,7 @@ void append_move(std::string& out, int fx, int fy, int tx, int ty, int code) {
 void append_drops(const Position& pos, std::string& out, const Hand& hand, int sign) {
   for (int k = 1; k <= 18; ++k) {
     if (hand[k] == 0) continue;
-    const Slot slot = sign < 0 ? own_hand_slot(k) : enemy_hand_slot(k);
+    const Cell slot = sign < 0 ? own_hand_slot(k) : enemy_hand_slot(k);
     const int code = sign * HAND_KINDS[k];
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)

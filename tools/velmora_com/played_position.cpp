@@ -35,7 +35,7 @@ void take_position(AnalysisPosition& p, const Game& g, const Candidate& move) {
 }
 
 void move_piece(Game& g, const Candidate& move) {
-  const Slot from = move.source_cell();
+  const Cell from = move.source_cell();
   駒移動(g, from.x, from.y, move.tx, move.ty, move.final_code);
 }
 

@@ -191,7 +191,7 @@ int 盤評価_自角注意_COM(const Position& pos, const ComAnalysis& com, int 
           const int p = pos.board(x, y);
           if ((p == -KAKU || p == -KAKU_N) && 移動チェック(pos, x, y, c, r, p)) return code;
         }
-      const Slot bishop_slot = own_hand_slot(HAND_KAKU);
+      const Cell bishop_slot = own_hand_slot(HAND_KAKU);
       if (pos.hand_own[HAND_KAKU] > 0 && 移動チェック(pos, bishop_slot.x, bishop_slot.y, c, r, -KAKU)) return code;
       return 0;
     }

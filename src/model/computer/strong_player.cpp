@@ -50,7 +50,7 @@ std::vector<std::uint64_t> earlier_position_hashes(const Position& pos, bool che
 Candidate candidate_of(SearchMove move) {
   Candidate c;
   if (move.is_drop()) {
-    const Slot slot = move.code() > 0 ? enemy_hand_slot(move.hand_index()) : own_hand_slot(move.hand_index());
+    const Cell slot = move.code() > 0 ? enemy_hand_slot(move.hand_index()) : own_hand_slot(move.hand_index());
     c.sx = slot.x;
     c.sy = move.hand_index();
   } else {
@@ -103,7 +103,7 @@ std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, int sx, int s
 }
 
 bool rules_allow(Position& pos, const Candidate& m, int side) {
-  const Slot from = m.source_cell();
+  const Cell from = m.source_cell();
   調査_2歩フラグ設定(pos);
   if (sign_of(m.starting) != side || !移動チェック(pos, from.x, from.y, m.tx, m.ty, m.starting)) return false;
   if (m.is_drop()) return m.final_code == m.starting;

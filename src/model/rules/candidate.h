@@ -17,7 +17,7 @@ struct Candidate {
 
   bool is_drop() const { return sx < 1 || sx > 9; }
   // The cell of the window the piece leaves: its square, or its hand slot.
-  Slot source_cell() const {
+  Cell source_cell() const {
     if (!is_drop()) return {sx, sy};
     return {sx, (sx > 9 ? own_hand_slot(sy) : enemy_hand_slot(sy)).y};
   }

@@ -4,9 +4,7 @@
 
 namespace velmora {
 
-void 手順保存(Position& pos, int from_x, int from_y, int to_x, int to_y, int code_before, int final_code, int captured,
-              double own_before, double own_after, double enemy_before, double enemy_after) {
-  (void)from_x, (void)from_y, (void)code_before, (void)captured;
+void 手順保存(Position& pos, const ListedMove& move) {
   const int n = pos.move_number;
   if (n < 0) return;
   // The list grows with the match; a long match never runs out of slots.
@@ -14,13 +12,13 @@ void 手順保存(Position& pos, int from_x, int from_y, int to_x, int to_y, int
   slot.board = pos.board;
   slot.hand_own = pos.hand_own;
   slot.hand_enemy = pos.hand_enemy;
-  slot.move_to_x = to_x;
-  slot.move_to_y = to_y;
-  slot.move_code = final_code;
-  slot.clock_own_before = own_before;
-  slot.clock_own_after = own_after;
-  slot.clock_enemy_before = enemy_before;
-  slot.clock_enemy_after = enemy_after;
+  slot.move_to_x = move.to.x;
+  slot.move_to_y = move.to.y;
+  slot.move_code = move.final_code;
+  slot.clock_own_before = move.own_before;
+  slot.clock_own_after = move.own_after;
+  slot.clock_enemy_before = move.enemy_before;
+  slot.clock_enemy_after = move.enemy_after;
   pos.history.set_length(n);
 }
 

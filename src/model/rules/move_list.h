@@ -5,13 +5,19 @@
 
 namespace velmora {
 
-// Stores the position now on the board (and both hands), the destination,
-// the final code and the four clock values in slot move_number, and cuts the
-// list there (record_length := move_number); a match that ended on the list no
-// longer does. from_*, code_before and captured are part of the call but not
-// stored.
-void 手順保存(Position& pos, int from_x, int from_y, int to_x, int to_y, int code_before, int final_code, int captured,
-              double own_before, double own_after, double enemy_before, double enemy_after);
+// A played move as the list keeps it: the square it went to, the code that
+// landed there, and both armies' clocks before and after the turn.
+struct ListedMove {
+  Cell to;
+  int final_code = 0;
+  double own_before = 0, own_after = 0;
+  double enemy_before = 0, enemy_after = 0;
+};
+
+// Stores the position now on the board (and both hands) with the move in slot
+// move_number, and cuts the list there (record_length := move_number); a
+// match that ended on the list no longer does.
+void 手順保存(Position& pos, const ListedMove& move);
 
 // Turns every position of the list round with the board: each board turned
 // by 180 degrees, each slot's two hands and two pairs of clock values

@@ -2,15 +2,15 @@
 
 namespace velmora {
 
-Slot own_hand_slot(int hand_index) {
+Cell own_hand_slot(int hand_index) {
   if (hand_index >= 1 && hand_index <= 5) return {11, hand_index + 4};
   if (hand_index >= 6 && hand_index <= 12) return {15, hand_index - 3};
   if (hand_index >= 13 && hand_index <= 18) return {13, hand_index - 9};
   return {0, 0};
 }
 
-Slot enemy_hand_slot(int hand_index) {
-  const Slot own = own_hand_slot(hand_index);
+Cell enemy_hand_slot(int hand_index) {
+  const Cell own = own_hand_slot(hand_index);
   if (own.x == 0) return own;
   return {10 - own.x, 10 - own.y};
 }
@@ -28,7 +28,7 @@ int hand_index_of_slot(int x, int y) {
   }
   if (index < 1 || index > 18) return 0;
   const bool own_side = x > 0;
-  const Slot back = own_side ? own_hand_slot(index) : enemy_hand_slot(index);
+  const Cell back = own_side ? own_hand_slot(index) : enemy_hand_slot(index);
   return (back.x == x && back.y == y) ? index : 0;
 }
 

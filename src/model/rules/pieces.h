@@ -34,12 +34,15 @@ inline constexpr std::array<int, HAND_SIZE> HAND_KINDS = kind_rows::hand_kinds()
 // Hand slots beside the board. Own side: column 11 chess, 13 janggi, 15 shogi;
 // enemy side: -1, -3, -5, the 180-degree image (x, y) <-> (10 - x, 10 - y).
 inline constexpr bool is_hand_column(int x) { return x == 11 || x == 13 || x == 15 || x == -1 || x == -3 || x == -5; }
-struct Slot {
+// A cell of the window's grid, column x and row y: a board square (1..9 each
+// way) or a hand slot beside the board.
+struct Cell {
   int x = 0;
   int y = 0;
+  bool operator==(const Cell&) const = default;
 };
-Slot own_hand_slot(int hand_index);
-Slot enemy_hand_slot(int hand_index);
+Cell own_hand_slot(int hand_index);
+Cell enemy_hand_slot(int hand_index);
 // Hand index of a slot, or 0 when (x, y) is no slot of a hand.
 int hand_index_of_slot(int x, int y);
 

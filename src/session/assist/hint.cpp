@@ -33,7 +33,7 @@ AnalysisPosition position_for_search(const Game& g, bool turned) {
 HintMove on_window(const Candidate& c, bool turned) {
   HintMove m{c.sx, c.sy, c.tx, c.ty};
   if (c.is_drop()) {  // sy is the hand index
-    const Slot slot = turned ? own_hand_slot(c.sy) : enemy_hand_slot(c.sy);
+    const Cell slot = turned ? own_hand_slot(c.sy) : enemy_hand_slot(c.sy);
     m.from_x = slot.x;
     m.from_y = slot.y;
   } else if (turned) {
@@ -100,8 +100,8 @@ void hint_click(Game& g) {
   const Hint hint = search_hint(g);
   if (hint.stopped) return;
   if (!hint.move) return play_refusal(g);
-  描画_桝輪郭(g, HINT_FRAME_COLOUR, hint.move->from_x, hint.move->from_y);
-  描画_桝輪郭(g, HINT_FRAME_COLOUR, hint.move->to_x, hint.move->to_y);
+  描画_桝輪郭(g, HINT_FRAME_COLOUR, {hint.move->from_x, hint.move->from_y});
+  描画_桝輪郭(g, HINT_FRAME_COLOUR, {hint.move->to_x, hint.move->to_y});
 }
 
 }  // namespace velmora

@@ -9,8 +9,8 @@
 
 namespace velmora {
 
-// Palette colour of the hint's frames (light cyan, used by nothing else).
-inline constexpr int HINT_FRAME_COLOUR = 11;
+// Colour of the hint's frames (used by nothing else).
+inline constexpr PaletteColour HINT_FRAME_COLOUR = PaletteColour::LightCyan;
 
 // Cells of the window grid: a drop starts from its hand slot.
 struct HintMove {

@@ -56,14 +56,14 @@ Mark mark_of(const GameReview& review, int n) {
   return n >= 1 && n <= static_cast<int>(review.moves.size()) ? review.moves[n - 1].mark : Mark::None;
 }
 
-int colour_of(Mark mark) {
+PaletteColour colour_of(Mark mark) {
   switch (mark) {
     case Mark::Blunder: return BLUNDER_COLOUR;
     case Mark::Mistake: return MISTAKE_COLOUR;
     case Mark::Inaccuracy: return INACCURACY_COLOUR;
     case Mark::None: break;
   }
-  return 0;
+  return PaletteColour::Black;
 }
 
 }  // namespace
@@ -120,7 +120,7 @@ std::optional<HintMove> best_move_cells(const Game& g, int n) {
   if (move.best.is_none()) return std::nullopt;
   HintMove cells{0, 0, column_of(move.best.to()), row_of(move.best.to())};
   if (move.best.is_drop()) {
-    const Slot slot = move.mover < 0 ? own_hand_slot(move.best.hand_index()) : enemy_hand_slot(move.best.hand_index());
+    const Cell slot = move.mover < 0 ? own_hand_slot(move.best.hand_index()) : enemy_hand_slot(move.best.hand_index());
     cells.from_x = slot.x;
     cells.from_y = slot.y;
   } else {
@@ -133,8 +133,8 @@ std::optional<HintMove> best_move_cells(const Game& g, int n) {
 void frame_best_move(Game& g, int n) {
   const std::optional<HintMove> cells = best_move_cells(g, n);
   if (!cells) return;
-  描画_桝輪郭(g, HINT_FRAME_COLOUR, cells->from_x, cells->from_y);
-  描画_桝輪郭(g, HINT_FRAME_COLOUR, cells->to_x, cells->to_y);
+  描画_桝輪郭(g, HINT_FRAME_COLOUR, {cells->from_x, cells->from_y});
+  描画_桝輪郭(g, HINT_FRAME_COLOUR, {cells->to_x, cells->to_y});
 }
 
 std::vector<double> main_army_chances(const GameReview& review) {

@@ -21,9 +21,9 @@ inline constexpr const char* REVIEW_TITLE = SHOWN("対局解析");
 inline constexpr double WINDOW_REVIEW_SECONDS = 0.1;
 
 // Palette colours of the marks, from the mildest.
-inline constexpr int INACCURACY_COLOUR = 6;  // brown
-inline constexpr int MISTAKE_COLOUR = 12;    // light red
-inline constexpr int BLUNDER_COLOUR = 4;     // red
+inline constexpr PaletteColour INACCURACY_COLOUR = PaletteColour::Brown;
+inline constexpr PaletteColour MISTAKE_COLOUR = PaletteColour::LightRed;
+inline constexpr PaletteColour BLUNDER_COLOUR = PaletteColour::Red;
 
 // The kept review when it judged the move list as it stands, else none.
 const GameReview* current_review(const Game& g);
@@ -45,7 +45,7 @@ std::string progress_text(int done, int total, double seconds);
 // when the move is unmarked or no review stands for the list.
 struct RowMark {
   std::string text;
-  int colour = 0;
+  PaletteColour colour = PaletteColour::Black;
 };
 std::optional<RowMark> row_mark(const Game& g, int n);
 std::optional<RowMark> row_mark(const GameReview& review, int n);

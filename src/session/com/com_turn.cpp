@@ -99,8 +99,8 @@ void set_up_position(Game& g, const AnalysisPosition& position) {
 }
 
 void com_play(Game& g, const Candidate& best) {
-  const Slot from = best.source_cell();
-  描画_駒点滅(g, best.starting, from.x, from.y, 3);
+  const Cell from = best.source_cell();
+  描画_駒点滅(g, best.starting, from, 3);
   if (best.starting == +PORN && !best.is_drop() && best.final_code != best.starting)
     描画_桝駒成アニメ(g, best.final_code);
   play_move(g, best);
@@ -110,14 +110,14 @@ void com_play(Game& g, const Candidate& best) {
   clear_thinking_message(g);
 
   // The move is on show, named and listed, before any box speaks of it.
-  描画_移動結果(g, g.pos.main_sign(), best.tx, best.ty, best.final_code, COLOUR_WHITE);
-  描画_桝輪郭(g, COLOUR_WHITE, best.tx, best.ty);
+  描画_移動結果(g, Side::Enemy, {best.tx, best.ty}, best.final_code, PaletteColour::White);
+  描画_桝輪郭(g, PaletteColour::White, {best.tx, best.ty});
   g.ports.screen.move_list_changed();
   if (g.pos.king_taken == g.pos.main_sign()) {
     終了(g, SHOWN("ｺﾝﾋﾟｭｰﾀ"));
     return;
   }
-  book_turn(g, g.pos.main_sign());
+  book_turn(g, Side::Enemy);
   announce_check_or_mate(g, best.final_code);
   start_turn_time(g);
   g.pos.turn = g.pos.chess_sign;
@@ -129,8 +129,8 @@ void com_ban(Game& g) {
   g.ports.screen.drop_clicks_meanwhile();
   start_turn_time(g);
   if (g.menu.KEIKA) g.clock.timer1_enabled = true;
-  描画_数値(g, -4.8, -0.6, SHOWN("思考中"), COLOUR_WHITE, 0, 12);
-  描画_桝輪郭(g, g.view.back_colour, 1, 8);
+  描画_数値(g, -4.8, -0.6, SHOWN("思考中"), PaletteColour::White, 0, 12);
+  描画_桝輪郭(g, g.view.back_colour, {1, 8});
 
   Candidate best;
   const ComAnswer answer = computer_move(g, best);

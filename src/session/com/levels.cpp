@@ -32,7 +32,7 @@ void take_step(Game& g, int from, int to) {
   g.pos.board(step.x, step.y) = piece;
   g.pos.history.slot(0).board(step.x, step.y) = piece;
   描画_絵(g, piece, step.x, step.y);
-  描画_桝輪郭(g, g.view.back_colour, step.x, step.y);
+  描画_桝輪郭(g, g.view.back_colour, {step.x, step.y});
   駒移動音(g, piece);
 }
 

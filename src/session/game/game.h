@@ -27,13 +27,6 @@ inline constexpr int MOUSE_LEFT = 1;
 inline constexpr int MOUSE_RIGHT = 2;
 inline constexpr int KEY_ESCAPE = 27;
 
-// Palette colours used by name.
-inline constexpr int COLOUR_BLACK = 0;
-inline constexpr int COLOUR_GREEN = 2;
-inline constexpr int COLOUR_LIGHT_RED = 12;
-inline constexpr int COLOUR_YELLOW = 14;
-inline constexpr int COLOUR_WHITE = 15;
-
 // The computer's per-turn analysis (see computer/com_analysis.h), its move
 // count and the handicap ladder.
 struct ComState : ComAnalysis {
@@ -71,7 +64,8 @@ struct Clocks {
 // A side's last move as the window shows it (see 描画_移動結果).
 struct ShownMove {
   bool shown = false;
-  int x = 0, y = 0, code = 0, colour = 0;
+  int x = 0, y = 0, code = 0;
+  PaletteColour colour = PaletteColour::Black;
   bool operator==(const ShownMove&) const = default;
 };
 
@@ -95,10 +89,10 @@ struct ShownTexts {
 // Drawing state of the window.
 struct ViewState {
   int current_background = 0;  // 32..36, 0 before one is chosen
-  int back_colour = COLOUR_GREEN;
-  int frame_colour = COLOUR_GREEN;
+  PaletteColour back_colour = PaletteColour::Green;
+  PaletteColour frame_colour = PaletteColour::Green;
   bool guidance_on = false;
-  int guidance_colour = COLOUR_GREEN;
+  PaletteColour guidance_colour = PaletteColour::Green;
   Grid<int> square_shade;  // 1 where x + y is even
   bool font_bold = false;  // the coordinate labels make the window font bold for good
   ShownTexts shown;

@@ -29,7 +29,7 @@
 namespace velmora {
 namespace {
 
-constexpr int SELECTED_FRAME_COLOUR = COLOUR_LIGHT_RED;
+constexpr PaletteColour SELECTED_FRAME_COLOUR = PaletteColour::LightRed;
 
 // The window cell under a position in twips (cells left of or above the board
 // are 0 or negative). Far-off positions are clamped to cells no rule knows.
@@ -63,12 +63,12 @@ void pick_from_board(Game& g, int x, int y) {
   s.sel_x = x;
   s.sel_y = y;
   s.sel_code = code;
-  描画_移動可能桝色(g, x, y, g.view.guidance_colour, code);
+  描画_移動可能桝色(g, {x, y}, g.view.guidance_colour, code);
   if (belongs_to_side_to_move(g, code)) {
     s.selection_state = true;
-    描画_桝輪郭(g, SELECTED_FRAME_COLOUR, x, y);
+    描画_桝輪郭(g, SELECTED_FRAME_COLOUR, {x, y});
   } else {
-    描画_桝輪郭(g, g.view.guidance_colour, x, y);
+    描画_桝輪郭(g, g.view.guidance_colour, {x, y});
   }
 }
 
@@ -80,7 +80,7 @@ bool chess_piece_in_hand_holds_selection(const Game& g) {
 }
 
 void move_selection_to(Game& g, int x, int y) {
-  描画_桝輪郭(g, g.view.frame_colour, g.sel.sel_x, g.sel.sel_y);
+  描画_桝輪郭(g, g.view.frame_colour, {g.sel.sel_x, g.sel.sel_y});
   pick_from_board(g, x, y);
 }
 
@@ -100,8 +100,8 @@ bool take_from_hand(Game& g, int x, int y) {
   if (!hand_column_usable(g, x)) return false;
   const bool own_hand = x > 9;
   if (!own_hand && s.sel_code >= 1) {
-    描画_移動可能桝色(g, s.sel_x, s.sel_y, g.view.frame_colour, s.sel_code);
-    描画_桝輪郭(g, g.view.frame_colour, x, y);
+    描画_移動可能桝色(g, {s.sel_x, s.sel_y}, g.view.frame_colour, s.sel_code);
+    描画_桝輪郭(g, g.view.frame_colour, {x, y});
   }
   const int index = hand_index_of_slot(x, y);
   if ((own_hand ? g.pos.hand_own : g.pos.hand_enemy)[index] <= 0) return false;
@@ -118,12 +118,12 @@ void hand_click(Game& g, int x, int y) {
   調査_2歩フラグ設定(g.pos);
   if (belongs_to_side_to_move(g, s.sel_code)) {
     s.selection_state = true;
-    描画_桝輪郭(g, SELECTED_FRAME_COLOUR, x, y);
+    描画_桝輪郭(g, SELECTED_FRAME_COLOUR, {x, y});
   } else {
     s.selection_state = false;
-    描画_桝輪郭(g, g.view.guidance_colour, x, y);
+    描画_桝輪郭(g, g.view.guidance_colour, {x, y});
   }
-  描画_移動可能桝色(g, x, y, g.view.guidance_colour, s.sel_code);
+  描画_移動可能桝色(g, {x, y}, g.view.guidance_colour, s.sel_code);
 }
 
 // --- Moving ------------------------------------------------------------
@@ -132,7 +132,7 @@ void refuse_destination(Game& g) {
   play_refusal(g);
   g.sel.selection_state = false;
   描画_将棋盤桝(g);
-  描画_桝輪郭(g, g.view.frame_colour, g.sel.sel_x, g.sel.sel_y);
+  描画_桝輪郭(g, g.view.frame_colour, {g.sel.sel_x, g.sel.sel_y});
 }
 
 // The selected piece's move to the destination (a piece from a hand is named
@@ -146,7 +146,7 @@ Candidate selected_move(const Selection& s, int code_before) {
 // won or the computer answers.
 void hand_over_to_computer(Game& g) {
   g.clock.timer1_enabled = false;
-  book_turn(g, g.pos.chess_sign);
+  book_turn(g, Side::Own);
   勢力調査(g.pos, g.maps);
   if (詰めかCOM(g.pos, g.maps) || g.pos.king_taken != 0) {
     終了(g, SHOWN("あなた"));
@@ -166,7 +166,7 @@ void hand_over_to_other_person(Game& g, bool own_side_moved) {
     if (g.program_ended) return;
   }
   if (g.pos.turn == +1 || g.pos.turn == -1) {
-    book_turn(g, own_side_moved ? g.pos.chess_sign : g.pos.main_sign());
+    book_turn(g, own_side_moved ? Side::Own : Side::Enemy);
     g.pos.turn = -g.pos.turn;
   }
   start_turn_time(g);
@@ -174,15 +174,15 @@ void hand_over_to_other_person(Game& g, bool own_side_moved) {
 
 void make_move(Game& g, int code_before) {
   Selection& s = g.sel;
-  const int frame = g.view.frame_colour;
+  const PaletteColour frame = g.view.frame_colour;
   const bool own_side_moved = is_own_piece(s.sel_code);
   s.selection_state = false;
-  描画_桝輪郭(g, frame, s.sel_x, s.sel_y);
-  描画_桝輪郭(g, frame, s.dest_x, s.dest_y);
-  描画_移動可能桝色(g, s.sel_x, s.sel_y, frame, s.sel_code);
+  描画_桝輪郭(g, frame, {s.sel_x, s.sel_y});
+  描画_桝輪郭(g, frame, {s.dest_x, s.dest_y});
+  描画_移動可能桝色(g, {s.sel_x, s.sel_y}, frame, s.sel_code);
 
   play_move(g, selected_move(s, code_before));
-  描画_移動結果(g, own_side_moved ? g.pos.chess_sign : g.pos.main_sign(), s.dest_x, s.dest_y, s.sel_code, COLOUR_WHITE);
+  描画_移動結果(g, own_side_moved ? Side::Own : Side::Enemy, {s.dest_x, s.dest_y}, s.sel_code, PaletteColour::White);
   g.ports.screen.move_list_changed();  // listed before the computer replies or the result is told
 
   if (g.game_mode == MODE_COM)

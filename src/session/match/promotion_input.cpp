@@ -29,7 +29,8 @@ int ask_pawn_promotion(Game& g) {
   const bool own_side_to_move = g.pos.turn == g.pos.chess_sign;
   const TwipRect main = g.ports.screen.window_rect();
   const int left = main.left + (own_side_to_move ? DIALOG_RIGHT_OWN_TURN : DIALOG_RIGHT_ENEMY_TURN);
-  return g.ports.dialogs.promotion_dialog(own_side_to_move ? -1 : +1, left, main.top + DIALOG_BELOW_TOP);
+  return g.ports.dialogs.promotion_dialog(own_side_to_move ? Side::Own : Side::Enemy, left,
+                                          main.top + DIALOG_BELOW_TOP);
 }
 
 bool settle_pawn_promotion(Game& g) {

@@ -84,7 +84,7 @@ TypedMove wrong(TypedMove move, TypedPart part, std::size_t at, std::size_t leng
 }
 
 // Where the slot of a kind in the hand of the side to move lies.
-Slot hand_slot(const Game& g, int kind) {
+Cell hand_slot(const Game& g, int kind) {
   const int index = hand_index_of(kind);
   return own_side_to_move(g) ? own_hand_slot(index) : enemy_hand_slot(index);
 }
@@ -112,7 +112,7 @@ TypedMove read_typed_move(const Game& g, const std::string& text) {
   if (star != std::string::npos) {
     const int kind = dropped_kind(g, text.substr(0, star));
     if (kind == 0) return wrong(move, TypedPart::Piece, 0, star);
-    const Slot slot = hand_slot(g, kind);
+    const Cell slot = hand_slot(g, kind);
     move.from_x = slot.x;
     move.from_y = slot.y;
     at = star + 1;

@@ -24,8 +24,8 @@ constexpr TwipRect WINDOW_PLACE{-20, -20, 11600, 8500};
 constexpr int KEEP_PLACE_TOP = -60;
 
 void set_constants(Game& g) {
-  g.view.back_colour = COLOUR_GREEN;
-  g.view.frame_colour = COLOUR_GREEN;
+  g.view.back_colour = PaletteColour::Green;
+  g.view.frame_colour = PaletteColour::Green;
   g.view.guidance_colour = g.view.frame_colour;
   g.pos.chess_sign = +1;
   for (int x = 1; x <= BOARD_SIZE; ++x)

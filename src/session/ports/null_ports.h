@@ -10,8 +10,8 @@ class NullScreen final : public Screen {
  public:
   void paste_picture(int, int, double, double) override {}
   void paste_picture_within(int, int, double, double, double, double) override {}
-  void outline(int, double, double, double, double) override {}
-  void print_text(const std::string&, double, double, int, int, bool) override {}
+  void outline(PaletteColour, double, double, double, double) override {}
+  void print_text(const std::string&, double, double, int, PaletteColour, bool) override {}
   void refresh() override {}
   TwipRect window_rect() const override { return rect_; }
   void set_window_rect(const TwipRect& rect) override { rect_ = rect; }
@@ -27,7 +27,7 @@ class NullDialogs final : public Dialogs {
   Answer message_box(const std::string&, const std::string&, Buttons b, Icon) override {
     return b == Buttons::YesNo ? Answer::Yes : Answer::Ok;
   }
-  int promotion_dialog(int, int, int) override { return 0; }
+  int promotion_dialog(Side, int, int) override { return 0; }
   void show_promotion_display(int, int) override {}
   void press_promotion_display(int) override {}
   void close_promotion_display() override {}

@@ -3,7 +3,7 @@
 // headless tools use the silent ones of null_ports.h.
 //
 // Everything is in the window's own units: twips (1/1440 inch) from the top
-// left of the window's client area, palette colour indices 0..15, picture
+// left of the window's client area, the 16 colours of the palette, picture
 // numbers (a piece code -27..27 with EMPTY for the empty square, 31 the
 // title, 32..36 the background tiles).
 #pragma once
@@ -21,6 +21,33 @@ inline constexpr int PICTURE_TATAMI = 33;
 inline constexpr int PICTURE_TAKE = 34;
 inline constexpr int PICTURE_UCHU = 35;
 inline constexpr int PICTURE_RENGA = 36;
+
+// The 16-colour palette, by index 0..15: the eight dark colours, then their
+// bright counterparts.
+enum class PaletteColour : unsigned char {
+  Black,
+  Blue,
+  Green,
+  Cyan,
+  Red,
+  Magenta,
+  Brown,
+  LightGrey,
+  DarkGrey,
+  LightBlue,
+  LightGreen,
+  LightCyan,
+  LightRed,
+  LightMagenta,
+  Yellow,
+  White,
+};
+inline constexpr int PALETTE_SIZE = 16;
+constexpr int palette_index(PaletteColour colour) { return static_cast<int>(colour); }
+
+// The own or the enemy side of the board (rules/side.h); declared here so
+// that the ports stand without the rules.
+enum class Side : signed char;
 
 struct TwipRect {
   int left = 0;
@@ -40,9 +67,10 @@ class Screen {
   // picture is cut there, so that repainting one cell leaves its neighbours.
   virtual void paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) = 0;
   // Outlines the rectangle in palette colour `colour`.
-  virtual void outline(int colour, double left, double top, double right, double bottom) = 0;
+  virtual void outline(PaletteColour colour, double left, double top, double right, double bottom) = 0;
   // Prints UTF-8 text with its top-left corner at (left, top).
-  virtual void print_text(const std::string& text, double left, double top, int size, int colour, bool bold) = 0;
+  virtual void print_text(const std::string& text, double left, double top, int size, PaletteColour colour,
+                          bool bold) = 0;
   // Makes everything drawn so far visible now (during long routines).
   virtual void refresh() = 0;
   virtual TwipRect window_rect() const = 0;
@@ -72,10 +100,9 @@ class Dialogs {
   virtual ~Dialogs() = default;
   virtual Answer message_box(const std::string& text, const std::string& title, Buttons buttons, Icon icon) = 0;
 
-  // The promotion dialog, modal. `side` is -1 when the own side is to move
-  // (its pictures, negative codes, are shown) and +1 for the enemy side.
+  // The promotion dialog, modal, with the pictures of the side to move.
   // Returns the chosen signed code, or 0 when it was closed without a choice.
-  virtual int promotion_dialog(int side, int left, int top) = 0;
+  virtual int promotion_dialog(Side side, int left, int top) = 0;
   // The computer's promotion display: the dialog shown without waiting, with
   // the enemy side's pictures; then the button of `final_code` shown pressed;
   // then closed. The core times the steps.

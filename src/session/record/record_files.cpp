@@ -90,12 +90,12 @@ void tell_what_was_fitted(Game& g, const SaveNotes& notes) {
 
 void kifu_read_click(Game& g) {
   描画_可視(g, true, true, true);
-  描画_棋譜_IO(g, 1);
+  描画_棋譜_IO(g, RecordPanelMode::Read);
 }
 
 void kifu_write_click(Game& g) {
   描画_可視(g, true, true, false);
-  描画_棋譜_IO(g, 0);
+  描画_棋譜_IO(g, RecordPanelMode::Write);
 }
 
 void record_save_click(Game& g) {

@@ -9,8 +9,12 @@
 namespace velmora {
 
 void 描画_可視(Game& g, bool drive, bool folder, bool files);
-void 描画_棋譜_IO(Game& g, int mode);
-// Hides the panel: 描画_可視(false, false, false) then 描画_棋譜_IO(1).
+// The record panel's two ways: writing a record shows the four fields (file
+// name, title, both players) and the RETURN button; reading one clears and
+// hides them, as a closed panel leaves them.
+enum class RecordPanelMode { Write, Read };
+void 描画_棋譜_IO(Game& g, RecordPanelMode mode);
+// Hides the panel: 描画_可視(false, false, false) then 描画_棋譜_IO(Read).
 void close_record_panel(Game& g);
 
 void kifu_read_click(Game& g);

@@ -46,9 +46,6 @@ MoveResult move_result(const Game& g, int n) {
   return r;
 }
 
-// The side whose move this was: a positive code is the enemy side's piece.
-int mover_side(const Game& g, int code) { return code >= 1 ? g.pos.main_sign() : g.pos.chess_sign; }
-
 }  // namespace
 
 void after_click(Game& g) {
@@ -69,14 +66,14 @@ void after_click(Game& g) {
 
   g.pos.move_number += 1;
   g.com.move_counter += 1;
-  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
+  描画_手数(g, g.com.move_counter, PaletteColour::White);
   restore_slot(g, g.pos.move_number);
 
   const MoveResult r = move_result(g, g.pos.move_number);
   駒移動音(g, r.code);
-  描画_移動結果(g, mover_side(g, r.code), r.x, r.y, r.code, COLOUR_WHITE);
+  描画_移動結果(g, side_of_code(r.code), {r.x, r.y}, r.code, PaletteColour::White);
   g.pos.turn = -g.pos.turn;
-  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
+  描画_手数(g, g.com.move_counter, PaletteColour::White);
 }
 
 void replay_click(Game& g) {
@@ -93,12 +90,12 @@ void replay_click(Game& g) {
   restore_slot(g, n - 1);
   const MoveResult r = move_result(g, n);  // the move being taken back
   駒移動音(g, r.code);
-  消去_移動結果(g, mover_side(g, r.code));
+  消去_移動結果(g, side_of_code(r.code));
 
   g.pos.move_number -= 1;
   g.com.move_counter -= 1;
   g.pos.turn = -g.pos.turn;
-  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
+  描画_手数(g, g.com.move_counter, PaletteColour::White);
 }
 
 void fit_start_to_record(Game& g, bool first_move_whole) {
@@ -146,7 +143,7 @@ void reverse_click(Game& g) {
   g.sel.selection_state = false;
   turn_board_round(g);
   画面_再描画(g);
-  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
+  描画_手数(g, g.com.move_counter, PaletteColour::White);
   if (g.com.handicap_set == 1) {
     g.com.handicap_grade = -g.com.handicap_grade;
     描画_ハンデレベル(g, g.com.handicap_grade);

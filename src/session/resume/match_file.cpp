@@ -14,8 +14,7 @@ namespace {
 constexpr int MAX_HAND_COUNT = 36;         // every piece of both armies
 constexpr double MAX_CLOCK = 1e9;          // seconds: some thirty years
 constexpr double SECONDS_PER_DAY = 86400;  // a turn's time is told within one day
-constexpr int MAX_COLOUR = 15;
-constexpr int MAX_HANDICAP_GRADE = 10;  // the ladder's -10..7, turned round by a flip
+constexpr int MAX_HANDICAP_GRADE = 10;     // the ladder's -10..7, turned round by a flip
 
 // --- Writing -----------------------------------------------------------------
 
@@ -67,7 +66,7 @@ class Writer {
     return *this;
   }
   Writer& shown_move(const ShownMove& m) {
-    return number(m.shown).number(m.x).number(m.y).number(m.code).number(m.colour);
+    return number(m.shown).number(m.x).number(m.y).number(m.code).number(palette_index(m.colour));
   }
   void end_line() { out_ += '\n'; }
   std::string take() { return std::move(out_); }
@@ -183,7 +182,7 @@ class Reader {
     m.x = integer(0, BOARD_SIZE);
     m.y = integer(0, BOARD_SIZE);
     m.code = code();
-    m.colour = integer(0, MAX_COLOUR);
+    m.colour = static_cast<PaletteColour>(integer(0, PALETTE_SIZE - 1));
     return m;
   }
 

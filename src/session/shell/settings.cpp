@@ -76,7 +76,7 @@ std::vector<std::string> lines_of_menu(const Game& g) {
 void set_guidance(Game& g, bool on) {
   g.menu.SIDOU = on;
   g.view.guidance_on = on;
-  g.view.guidance_colour = on ? COLOUR_WHITE : g.view.frame_colour;
+  g.view.guidance_colour = on ? PaletteColour::White : g.view.frame_colour;
 }
 
 void use_background(Game& g, int picture) {
@@ -165,7 +165,7 @@ void background_click(Game& g, const Background& b) {
 void guidance_click(Game& g) {
   if (g.menu.SIDOU) {
     for (int x = 1; x <= 9; ++x)
-      for (int y = 1; y <= 9; ++y) 描画_桝輪郭(g, g.view.frame_colour, x, y);
+      for (int y = 1; y <= 9; ++y) 描画_桝輪郭(g, g.view.frame_colour, {x, y});
     描画_自持盤(g);
     描画_敵持盤(g);
     set_guidance(g, false);
@@ -181,8 +181,8 @@ void clocks_click(Game& g) {
   if (g.menu.KEIKA) {
     show_clocks(g);
   } else {
-    消去_所有時間(g, g.pos.chess_sign);
-    消去_所有時間(g, g.pos.main_sign());
+    消去_所有時間(g, Side::Own);
+    消去_所有時間(g, Side::Enemy);
   }
   write_settings(g);
 }

@@ -6,19 +6,19 @@
 
 namespace velmora {
 
-void 描画_移動可能桝色(Game& g, int fx, int fy, int colour, int code) {
+void 描画_移動可能桝色(Game& g, Cell from, PaletteColour colour, int code) {
   描画_将棋盤桝(g);
   if (!g.view.guidance_on) return;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (移動チェック(g.pos, fx, fy, x, y, code)) 描画_桝輪郭(g, colour, x, y);
+      if (移動チェック(g.pos, from.x, from.y, x, y, code)) 描画_桝輪郭(g, colour, {x, y});
 }
 
-void 描画_駒点滅(Game& g, int code, int x, int y, int n) {
+void 描画_駒点滅(Game& g, int code, Cell cell, int n) {
   for (int i = 0; i < n; ++i) {
     for (int picture : {EMPTY, code}) {
-      描画_絵(g, picture, x, y);
-      描画_桝輪郭(g, g.view.back_colour, x, y);
+      描画_絵(g, picture, cell.x, cell.y);
+      描画_桝輪郭(g, g.view.back_colour, cell);
       g.ports.screen.refresh();
       wait_seconds(g, 0.1);
     }

@@ -5,8 +5,8 @@
 
 namespace velmora {
 
-void 描画_移動可能桝色(Game& g, int fx, int fy, int colour, int code);
-void 描画_駒点滅(Game& g, int code, int x, int y, int n);
+void 描画_移動可能桝色(Game& g, Cell from, PaletteColour colour, int code);
+void 描画_駒点滅(Game& g, int code, Cell cell, int n);
 void 描画_桝駒成アニメ(Game& g, int final_code);
 
 // Returns once `seconds` have passed (through the Clock port, which keeps the

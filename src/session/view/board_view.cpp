@@ -21,12 +21,12 @@ bool is_board_cell(double x, double y) {
 // beside it on a freshly cleared cell, and the slot's outline.
 void draw_hand_slot(Game& g, int hand_index, int sign) {
   const bool own_hand = sign < 0;
-  const Slot slot = own_hand ? own_hand_slot(hand_index) : enemy_hand_slot(hand_index);
+  const Cell slot = own_hand ? own_hand_slot(hand_index) : enemy_hand_slot(hand_index);
   const int count = own_hand ? g.pos.hand_own[hand_index] : g.pos.hand_enemy[hand_index];
   描画_絵(g, count == 0 ? EMPTY : sign * HAND_KINDS[hand_index], slot.x, slot.y);
   描画_絵(g, g.view.current_background, slot.x + 1, slot.y);
-  if (count > 0) 描画_数値(g, slot.x + 1, slot.y + (own_hand ? 0.2 : 0.3), count, COLOUR_LIGHT_RED, 0, 14);
-  描画_桝輪郭(g, g.view.back_colour, slot.x, slot.y);
+  if (count > 0) 描画_数値(g, slot.x + 1, slot.y + (own_hand ? 0.2 : 0.3), count, PaletteColour::LightRed, 0, 14);
+  描画_桝輪郭(g, g.view.back_colour, slot);
 }
 
 void draw_hand_slots(Game& g, int sign, int first, int last) {
@@ -56,21 +56,21 @@ void 描画_絵駒(Game& g, int index, int code, double x, double y) {
   paste_in_cell(g, code, index, x, y);
 }
 
-void 描画_桝輪郭(Game& g, int colour, int x, int y) {
-  g.ports.screen.outline(colour, cell_left(x), cell_top(y), cell_left(x + 1), cell_top(y + 1));
+void 描画_桝輪郭(Game& g, PaletteColour colour, Cell cell) {
+  g.ports.screen.outline(colour, cell_left(cell.x), cell_top(cell.y), cell_left(cell.x + 1), cell_top(cell.y + 1));
 }
 
 void 描画_盤(Game& g) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
       描画_絵(g, g.pos.board(x, y), x, y);
-      描画_桝輪郭(g, g.view.back_colour, x, y);
+      描画_桝輪郭(g, g.view.back_colour, {x, y});
     }
 }
 
 void 描画_将棋盤桝(Game& g) {
   for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) 描画_桝輪郭(g, g.view.frame_colour, x, y);
+    for (int y = 1; y <= 9; ++y) 描画_桝輪郭(g, g.view.frame_colour, {x, y});
 }
 
 // Whole tiles: each reaches a pixel into the next cell, where the next tile
@@ -111,7 +111,7 @@ void 画面_再描画(Game& g) {
 // record's header, which lie outside the picture.
 void draw_position_picture(Game& g) {
   draw_board_and_margin(g);
-  for (const int side : {g.pos.main_sign(), g.pos.chess_sign}) draw_clock(g, side, clock_time(g, side));
+  for (const Side side : {Side::Enemy, Side::Own}) draw_clock(g, side, clock_time(g, side));
   if (g.com.handicap_set == 1) 描画_ハンデレベル(g, g.com.handicap_grade);
   redraw_shown_moves(g);
 }

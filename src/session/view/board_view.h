@@ -13,8 +13,8 @@ namespace velmora {
 void 描画_絵(Game& g, int v, double x, double y);
 // Piece picture `index` (0 or 1) of `code` at cell (x, y).
 void 描画_絵駒(Game& g, int index, int code, double x, double y);
-// Outline of cell (x, y) in palette colour `colour` (board squares and hand slots).
-void 描画_桝輪郭(Game& g, int colour, int x, int y);
+// Outline of `cell` (a board square or a hand slot) in `colour`.
+void 描画_桝輪郭(Game& g, PaletteColour colour, Cell cell);
 // Every square with its piece, outlined in the background colour.
 void 描画_盤(Game& g);
 // Every square outlined in the normal frame colour (removes all highlights).

@@ -1,6 +1,7 @@
 #include "view/clocks.h"
 
 #include <cmath>
+#include <optional>
 
 #include "view/board_view.h"
 #include "view/texts.h"
@@ -19,13 +20,15 @@ struct ClockPlace {
 constexpr ClockPlace OWN_CLOCK{13, 10.2, 13};
 constexpr ClockPlace ENEMY_CLOCK{-1.6, 10.2, -2};
 
-const ClockPlace* clock_place(const Game& g, int side) {
-  if (side == g.pos.chess_sign) return &OWN_CLOCK;
-  if (side == g.pos.main_sign()) return &ENEMY_CLOCK;
-  return nullptr;
-}
+const ClockPlace& clock_place(Side side) { return side == Side::Own ? OWN_CLOCK : ENEMY_CLOCK; }
 
-bool is_side(const Game& g, int side) { return side == g.pos.chess_sign || side == g.pos.main_sign(); }
+// The side whose army is to move (the own side's army is the one numbered
+// chess_sign); none between matches.
+std::optional<Side> side_to_move(const Game& g) {
+  if (g.pos.turn == g.pos.chess_sign) return Side::Own;
+  if (g.pos.turn == g.pos.main_sign()) return Side::Enemy;
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -45,38 +48,31 @@ std::string 調査_時間秒追加結果(double seconds) {
   return 変換_数字から文字(h) + ":" + 変換_数字から文字(m) + ":" + 変換_数字から文字(s);
 }
 
-void 消去_所有時間(Game& g, int side) {
-  const ClockPlace* place = clock_place(g, side);
-  if (place == nullptr) return;
-  for (int x = place->first_cleared; x < place->first_cleared + 3; ++x) 描画_絵(g, g.view.current_background, x, 10);
+void 消去_所有時間(Game& g, Side side) {
+  const ClockPlace& place = clock_place(side);
+  for (int x = place.first_cleared; x < place.first_cleared + 3; ++x) 描画_絵(g, g.view.current_background, x, 10);
 }
 
-void 描画_所有時間(Game& g, int side, double seconds) {
+void 描画_所有時間(Game& g, Side side, double seconds) {
   if (g.menu.KEIKA) draw_clock(g, side, seconds);
 }
 
-void draw_clock(Game& g, int side, double seconds) {
-  const ClockPlace* place = clock_place(g, side);
-  if (place == nullptr) return;
+void draw_clock(Game& g, Side side, double seconds) {
+  const ClockPlace& place = clock_place(side);
   消去_所有時間(g, side);
-  描画_数値(g, place->text_x, place->text_y, 調査_時間秒追加結果(seconds), COLOUR_WHITE, 0, 12);
+  描画_数値(g, place.text_x, place.text_y, 調査_時間秒追加結果(seconds), PaletteColour::White, 0, 12);
 }
 
-double clock_time(const Game& g, int side) {
-  double total = 0;
-  if (side == g.pos.chess_sign) {
-    total = g.clock.clock_own_total;
-  } else if (side == g.pos.main_sign()) {
-    total = g.clock.clock_enemy_total;
-  }
-  const bool running = side == g.pos.turn && g.clock.timer1_enabled;
+double clock_time(const Game& g, Side side) {
+  const double total = side == Side::Own ? g.clock.clock_own_total : g.clock.clock_enemy_total;
+  const bool running = side_to_move(g) == side && g.clock.timer1_enabled;
   return running ? total + g.clock.turn_elapsed : total;
 }
 
 void show_clocks(Game& g) {
-  描画_所有時間(g, g.pos.main_sign(), clock_time(g, g.pos.main_sign()));
-  描画_所有時間(g, g.pos.chess_sign, clock_time(g, g.pos.chess_sign));
-  if (is_side(g, g.pos.turn)) g.clock.shown_second = static_cast<int>(std::floor(clock_time(g, g.pos.turn)));
+  描画_所有時間(g, Side::Enemy, clock_time(g, Side::Enemy));
+  描画_所有時間(g, Side::Own, clock_time(g, Side::Own));
+  if (const auto mover = side_to_move(g)) g.clock.shown_second = static_cast<int>(std::floor(clock_time(g, *mover)));
 }
 
 void start_turn_time(Game& g) {
@@ -85,8 +81,8 @@ void start_turn_time(Game& g) {
   g.clock.shown_second = NO_SECOND_SHOWN;
 }
 
-void book_turn(Game& g, int side) {
-  double& total = side == g.pos.chess_sign ? g.clock.clock_own_total : g.clock.clock_enemy_total;
+void book_turn(Game& g, Side side) {
+  double& total = side == Side::Own ? g.clock.clock_own_total : g.clock.clock_enemy_total;
   total += g.clock.turn_elapsed;
   描画_所有時間(g, side, total);
 }
@@ -98,12 +94,13 @@ void update_turn_elapsed(Game& g) {
 void timer1_tick(Game& g) {
   if (!g.clock.timer1_enabled) return;
   update_turn_elapsed(g);
-  if (!is_side(g, g.pos.turn)) return;
-  const double time = clock_time(g, g.pos.turn);
+  const auto mover = side_to_move(g);
+  if (!mover) return;
+  const double time = clock_time(g, *mover);
   const int second = static_cast<int>(std::floor(time));
   if (second == g.clock.shown_second) return;
   g.clock.shown_second = second;
-  描画_所有時間(g, g.pos.turn, time);
+  描画_所有時間(g, *mover, time);
   g.ports.screen.refresh();
 }
 

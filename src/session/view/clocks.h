@@ -4,25 +4,26 @@
 #include <string>
 
 #include "game/game.h"
+#include "rules/side.h"
 
 namespace velmora {
 
 double 調査_経過秒(double start, double now);
 std::string 変換_数字から文字(long long n);
 std::string 調査_時間秒追加結果(double seconds);
-void 消去_所有時間(Game& g, int side);
+void 消去_所有時間(Game& g, Side side);
 // Draws a side's clock while 経過時間 is checked.
-void 描画_所有時間(Game& g, int side, double seconds);
+void 描画_所有時間(Game& g, Side side, double seconds);
 // Draws it whether 経過時間 is checked or not (a picture of the position
 // always shows both clocks).
-void draw_clock(Game& g, int side, double seconds);
+void draw_clock(Game& g, Side side, double seconds);
 
 // What a side's clock stands at now: its booked total and, while its turn
 // is being timed (Timer1 on), the running turn on top. The ticks, a full
 // redraw and the steps through the move list all draw it, and a booking
 // draws the total it booked, so the clocks on show always agree with the
 // totals the move list keeps.
-double clock_time(const Game& g, int side);
+double clock_time(const Game& g, Side side);
 // Draws both clocks as they stand (nothing while 経過時間 is off).
 void show_clocks(Game& g);
 
@@ -30,7 +31,7 @@ void show_clocks(Game& g);
 void start_turn_time(Game& g);
 // The side that moved books the turn's time on its total, and its clock
 // shows the total at once.
-void book_turn(Game& g, int side);
+void book_turn(Game& g, Side side);
 
 // Measures the running turn now: turn_elapsed := time since turn_start_time.
 // Bookings call it first, so hidden clocks (経過時間 off) still count real time.

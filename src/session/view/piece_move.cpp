@@ -11,7 +11,7 @@ namespace {
 
 void redraw_square(Game& g, int x, int y) {
   描画_絵(g, g.pos.board(x, y), x, y);
-  描画_桝輪郭(g, g.view.back_colour, x, y);
+  描画_桝輪郭(g, g.view.back_colour, {x, y});
 }
 
 void redraw_hand(Game& g, int hand) {
@@ -27,7 +27,7 @@ void show(Game& g, const MoveReport& r) {
   if (r.en_passant) redraw_square(g, r.passed_x, r.passed_y);
   if (!r.drop) {
     描画_絵(g, EMPTY, r.from_x, r.from_y);
-    描画_桝輪郭(g, g.view.back_colour, r.from_x, r.from_y);
+    描画_桝輪郭(g, g.view.back_colour, {r.from_x, r.from_y});
   }
   if (r.castled) {
     redraw_square(g, r.rook_to_x, r.rook_y);
@@ -39,13 +39,13 @@ void show(Game& g, const MoveReport& r) {
 
 // Keeps the move in the move list; the thinking time of the turn goes to the
 // clock of the side that moved.
-void save_move(Game& g, const Candidate& move, int captured) {
+void save_move(Game& g, const Candidate& move) {
   const Clocks& c = g.clock;
   const bool own_side_moved = is_own_piece(move.final_code);
   const double own_after = c.clock_own_total + (own_side_moved ? c.turn_elapsed : 0);
   const double enemy_after = c.clock_enemy_total + (own_side_moved ? 0 : c.turn_elapsed);
-  手順保存(g.pos, move.sx, move.sy, move.tx, move.ty, move.starting, move.final_code, captured, c.clock_own_total,
-           own_after, c.clock_enemy_total, enemy_after);
+  手順保存(g.pos,
+           {{move.tx, move.ty}, move.final_code, c.clock_own_total, own_after, c.clock_enemy_total, enemy_after});
 }
 
 }  // namespace
@@ -64,15 +64,14 @@ MoveReport 駒移動(Game& g, int fx, int fy, int tx, int ty, int code) {
 }
 
 void play_move(Game& g, const Candidate& move) {
-  const Slot from = move.source_cell();
-  const int captured = g.pos.board(move.tx, move.ty);
+  const Cell from = move.source_cell();
   駒移動(g, from.x, from.y, move.tx, move.ty, move.final_code);
   駒移動音(g, move.final_code);
   g.pos.move_number += 1;
   update_turn_elapsed(g);
-  save_move(g, move, captured);
+  save_move(g, move);
   g.com.move_counter += 1;
-  描画_手数(g, g.com.move_counter, COLOUR_WHITE);
+  描画_手数(g, g.com.move_counter, PaletteColour::White);
 }
 
 }  // namespace velmora

@@ -13,27 +13,27 @@ namespace {
 const char* const KANJI_NUMERALS[10] = {"",          SHOWN("一"), SHOWN("二"), SHOWN("三"), SHOWN("四"),
                                         SHOWN("五"), SHOWN("六"), SHOWN("七"), SHOWN("八"), SHOWN("九")};
 
-void print_plain(Game& g, double left, double top, const std::string& text, int colour, int size) {
+void print_plain(Game& g, double left, double top, const std::string& text, PaletteColour colour, int size) {
   g.ports.screen.print_text(text, left, top, size, colour, g.view.font_bold);
 }
 
 // The text over its black shadow.
-void print_at(Game& g, double left, double top, const std::string& text, int colour, int size) {
+void print_at(Game& g, double left, double top, const std::string& text, PaletteColour colour, int size) {
   if (text.empty()) return;
-  print_plain(g, left + TEXT_SHADOW_OFFSET, top + TEXT_SHADOW_OFFSET, text, COLOUR_BLACK, size);
+  print_plain(g, left + TEXT_SHADOW_OFFSET, top + TEXT_SHADOW_OFFSET, text, PaletteColour::Black, size);
   print_plain(g, left, top, text, colour, size);
 }
 
 // The record title keeps its light red and is edged all round in a colour
 // that stands out from the background: white on the dark ones, black on the
 // light ones.
-int title_edge_colour(const Game& g) {
+PaletteColour title_edge_colour(const Game& g) {
   const int background = g.view.current_background;
-  return background == PICTURE_UCHU || background == PICTURE_RENGA ? COLOUR_WHITE : COLOUR_BLACK;
+  return background == PICTURE_UCHU || background == PICTURE_RENGA ? PaletteColour::White : PaletteColour::Black;
 }
 
-void print_edged(Game& g, double left, double top, const std::string& text, int colour, int size) {
-  const int edge = title_edge_colour(g);
+void print_edged(Game& g, double left, double top, const std::string& text, PaletteColour colour, int size) {
+  const PaletteColour edge = title_edge_colour(g);
   for (const int dx : {-1, 0, 1})
     for (const int dy : {-1, 0, 1})
       if (dx != 0 || dy != 0)
@@ -54,16 +54,16 @@ struct MovePlaces {
 constexpr MovePlaces ENEMY_MOVE_PLACES{{-2.6, -2.1, -1.2}, 8.4, -3, 0, 8};
 constexpr MovePlaces OWN_MOVE_PLACES{{11.4, 11.8, 12.4}, 2.4, 11, 14, 2};
 
-const MovePlaces* move_places(const Game& g, int side) {
-  if (side == g.pos.main_sign()) return &ENEMY_MOVE_PLACES;
-  if (side == g.pos.chess_sign) return &OWN_MOVE_PLACES;
+const MovePlaces* move_places(Side side) {
+  switch (side) {
+    case Side::Own: return &OWN_MOVE_PLACES;
+    case Side::Enemy: return &ENEMY_MOVE_PLACES;
+  }
   return nullptr;
 }
 
-ShownMove* shown_move(Game& g, int side) {
-  if (side == g.pos.main_sign()) return &g.view.shown.enemy_move;
-  if (side == g.pos.chess_sign) return &g.view.shown.own_move;
-  return nullptr;
+ShownMove& shown_move(Game& g, Side side) {
+  return side == Side::Own ? g.view.shown.own_move : g.view.shown.enemy_move;
 }
 
 // A loaded record's header: the title at the bottom left, the top player's
@@ -88,11 +88,11 @@ std::string handicap_label(int grade) {
   return (grade >= -10 && grade <= 10) ? LABELS[grade + 10] : "";
 }
 
-void 描画_数値(Game& g, double x, double y, const std::string& text, int colour, int /*mode*/, int size) {
+void 描画_数値(Game& g, double x, double y, const std::string& text, PaletteColour colour, int /*mode*/, int size) {
   print_at(g, cell_left(x), cell_top(y), text, colour, size);
 }
 
-void 描画_数値(Game& g, double x, double y, int value, int colour, int mode, int size) {
+void 描画_数値(Game& g, double x, double y, int value, PaletteColour colour, int mode, int size) {
   std::string text;
   if (mode == 0) {
     text = std::to_string(value);
@@ -102,12 +102,12 @@ void 描画_数値(Game& g, double x, double y, int value, int colour, int mode,
   print_at(g, cell_left(x), cell_top(y), text, colour, size);
 }
 
-void 描画_文字列(Game& g, double x, double y, int code, int colour, int size) {
+void 描画_文字列(Game& g, double x, double y, int code, PaletteColour colour, int size) {
   const std::string text = code == 99 ? SHOWN("手目") : handicap_label(code);
   print_at(g, cell_left(x) + 120, cell_top(y) + 160, text, colour, size);
 }
 
-void 描画_移動駒種類(Game& g, double x, double y, const std::string& text, int colour) {
+void 描画_移動駒種類(Game& g, double x, double y, const std::string& text, PaletteColour colour) {
   print_at(g, cell_left(x), cell_top(y), text, colour, 12);
 }
 
@@ -115,50 +115,50 @@ void 描画_桝_数値(Game& g) {
   g.view.font_bold = true;
   for (int i = 1; i <= 9; ++i) {
     描画_絵(g, g.view.current_background, i, 0);
-    描画_数値(g, i + 0.1, 0.4, 10 - i, COLOUR_YELLOW, 0, 16);
+    描画_数値(g, i + 0.1, 0.4, 10 - i, PaletteColour::Yellow, 0, 16);
     描画_絵(g, g.view.current_background, 10, i);
-    描画_数値(g, 10.1, i + 0.3, i, COLOUR_YELLOW, 1, 12);
-    描画_桝輪郭(g, g.view.back_colour, 9, i);
+    描画_数値(g, 10.1, i + 0.3, i, PaletteColour::Yellow, 1, 12);
+    描画_桝輪郭(g, g.view.back_colour, {9, i});
   }
 }
 
-void 描画_手数(Game& g, int n, int /*colour: the count is always bright white*/) {
+void 描画_手数(Game& g, int n, PaletteColour /*colour: the count is always bright white*/) {
   g.view.shown.move_count = n;
   clear_cells(g, 11, 12, 3);
   const double x = n < 10 ? 11.2 : n < 100 ? 11.1 : 11.0;
-  描画_数値(g, x, 3.3, n, COLOUR_WHITE, 0, 12);
-  描画_文字列(g, 11.8, 3.1, 99, COLOUR_WHITE, 10);
+  描画_数値(g, x, 3.3, n, PaletteColour::White, 0, 12);
+  描画_文字列(g, 11.8, 3.1, 99, PaletteColour::White, 10);
 }
 
-void 描画_移動結果(Game& g, int side, int x, int y, int code, int colour) {
+void 描画_移動結果(Game& g, Side side, Cell to, int code, PaletteColour colour) {
   消去_移動結果(g, side);
-  const MovePlaces* places = move_places(g, side);
+  const MovePlaces* places = move_places(side);
   if (places == nullptr) return;
-  *shown_move(g, side) = ShownMove{true, x, y, code, colour};
-  const std::string texts[3] = {文字列変換(110 - x), 文字列変換(110 + y), 文字列変換(code)};
+  shown_move(g, side) = ShownMove{true, to.x, to.y, code, colour};
+  const std::string texts[3] = {文字列変換(110 - to.x), 文字列変換(110 + to.y), 文字列変換(code)};
   for (int i = 0; i < 3; ++i) 描画_移動駒種類(g, places->text_x[i], places->text_y, texts[i], colour);
 }
 
-void 消去_移動結果(Game& g, int side) {
-  const MovePlaces* places = move_places(g, side);
+void 消去_移動結果(Game& g, Side side) {
+  const MovePlaces* places = move_places(side);
   if (places == nullptr) return;
-  *shown_move(g, side) = ShownMove{};
+  shown_move(g, side) = ShownMove{};
   clear_cells(g, places->first_cleared, places->last_cleared, places->cleared_row);
 }
 
 void 描画_棋譜見出し(Game& g, const std::string& title, const std::string& top_name, const std::string& bottom_name) {
   g.view.shown.header = ShownHeader{true, title, top_name, bottom_name};
-  print_edged(g, header_left(title, TITLE_SHIFT_LEFT), HEADER_BOTTOM_Y, title, COLOUR_LIGHT_RED, HEADER_FONT_SIZE);
-  print_plain(g, header_left(top_name, 0), HEADER_TOP_Y, top_name, COLOUR_WHITE, HEADER_FONT_SIZE);
-  print_plain(g, header_left(bottom_name, 0), HEADER_BOTTOM_Y, bottom_name, COLOUR_WHITE, HEADER_FONT_SIZE);
+  print_edged(g, header_left(title, TITLE_SHIFT_LEFT), HEADER_BOTTOM_Y, title, PaletteColour::LightRed,
+              HEADER_FONT_SIZE);
+  print_plain(g, header_left(top_name, 0), HEADER_TOP_Y, top_name, PaletteColour::White, HEADER_FONT_SIZE);
+  print_plain(g, header_left(bottom_name, 0), HEADER_BOTTOM_Y, bottom_name, PaletteColour::White, HEADER_FONT_SIZE);
 }
 
 void redraw_shown_moves(Game& g) {
   const ShownTexts shown = g.view.shown;
-  if (shown.move_count >= 0) 描画_手数(g, shown.move_count, COLOUR_WHITE);
-  for (const auto& [side, move] :
-       {std::pair{g.pos.main_sign(), shown.enemy_move}, std::pair{g.pos.chess_sign, shown.own_move}}) {
-    if (move.shown) 描画_移動結果(g, side, move.x, move.y, move.code, move.colour);
+  if (shown.move_count >= 0) 描画_手数(g, shown.move_count, PaletteColour::White);
+  for (const auto& [side, move] : {std::pair{Side::Enemy, shown.enemy_move}, std::pair{Side::Own, shown.own_move}}) {
+    if (move.shown) 描画_移動結果(g, side, {move.x, move.y}, move.code, move.colour);
   }
 }
 
@@ -184,13 +184,13 @@ void flip_shown_texts(Game& g) {
 }
 
 void 描画_レベル(Game& g, int level) {
-  描画_数値(g, 1, -0.8, std::string("LEVEL"), COLOUR_WHITE, 0, 10);
-  描画_数値(g, 2.3, -0.8, level, COLOUR_WHITE, 0, 12);
+  描画_数値(g, 1, -0.8, std::string("LEVEL"), PaletteColour::White, 0, 10);
+  描画_数値(g, 2.3, -0.8, level, PaletteColour::White, 0, 12);
 }
 
 void 描画_ハンデレベル(Game& g, int grade) {
   clear_cells(g, 12, 15, 1);
-  描画_文字列(g, 12, 1, grade, COLOUR_WHITE, 10);
+  描画_文字列(g, 12, 1, grade, PaletteColour::White, 10);
 }
 
 void show_message(Game& g, const std::string& text, const std::string& title, Icon icon) {

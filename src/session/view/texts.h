@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/game.h"
+#include "rules/side.h"
 
 namespace velmora {
 
@@ -15,16 +16,16 @@ inline constexpr double TEXT_SHADOW_OFFSET = 15;
 
 // Prints `value` at cell (x, y); with mode != 0 as the kanji numeral 一..九
 // (nothing for values outside 1..9). An empty text prints nothing.
-void 描画_数値(Game& g, double x, double y, int value, int colour, int mode, int size);
-void 描画_数値(Game& g, double x, double y, const std::string& text, int colour, int mode, int size);
+void 描画_数値(Game& g, double x, double y, int value, PaletteColour colour, int mode, int size);
+void 描画_数値(Game& g, double x, double y, const std::string& text, PaletteColour colour, int mode, int size);
 // Prints the handicap-grade label of code -10..10, or "手目" for code 99.
-void 描画_文字列(Game& g, double x, double y, int code, int colour, int size);
-void 描画_移動駒種類(Game& g, double x, double y, const std::string& text, int colour);
+void 描画_文字列(Game& g, double x, double y, int code, PaletteColour colour, int size);
+void 描画_移動駒種類(Game& g, double x, double y, const std::string& text, PaletteColour colour);
 void 描画_桝_数値(Game& g);
-void 描画_手数(Game& g, int n, int colour);
-// Shows the last move of `side` (main_sign(): the enemy side, chess_sign: the own side).
-void 描画_移動結果(Game& g, int side, int x, int y, int code, int colour);
-void 消去_移動結果(Game& g, int side);
+void 描画_手数(Game& g, int n, PaletteColour colour);
+// Shows the last move of `side`.
+void 描画_移動結果(Game& g, Side side, Cell to, int code, PaletteColour colour);
+void 消去_移動結果(Game& g, Side side);
 // Shows a loaded record's header: its title (light red, edged in a colour that
 // stands out from the background), the top and the bottom player's name.
 void 描画_棋譜見出し(Game& g, const std::string& title, const std::string& top_name, const std::string& bottom_name);
