@@ -47,12 +47,6 @@ TEST(MoveDisplay, EnemyMoveStandsBottomLeftAndIsClearedFirst) {
   EXPECT_NEAR(texts[5].left, twip_x(-1.2), 1e-6);
 }
 
-TEST(MoveDisplay, UnknownSidePrintsNothing) {
-  TestGame t;
-  描画_移動結果(t.game, static_cast<Side>(0), {3, 6}, -HU, PaletteColour::White);
-  EXPECT_TRUE(t.fakes.screen.ops.empty());
-}
-
 TEST(MoveCount, NumbersEndNearTheSamePlace) {
   const std::pair<int, double> cases[] = {{9, 11.2}, {10, 11.1}, {100, 11.0}};
   for (auto [n, x] : cases) {

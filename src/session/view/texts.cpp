@@ -54,13 +54,7 @@ struct MovePlaces {
 constexpr MovePlaces ENEMY_MOVE_PLACES{{-2.6, -2.1, -1.2}, 8.4, -3, 0, 8};
 constexpr MovePlaces OWN_MOVE_PLACES{{11.4, 11.8, 12.4}, 2.4, 11, 14, 2};
 
-const MovePlaces* move_places(Side side) {
-  switch (side) {
-    case Side::Own: return &OWN_MOVE_PLACES;
-    case Side::Enemy: return &ENEMY_MOVE_PLACES;
-  }
-  return nullptr;
-}
+const MovePlaces& move_places(Side side) { return side == Side::Own ? OWN_MOVE_PLACES : ENEMY_MOVE_PLACES; }
 
 ShownMove& shown_move(Game& g, Side side) {
   return side == Side::Own ? g.view.shown.own_move : g.view.shown.enemy_move;
@@ -132,18 +126,16 @@ void 描画_手数(Game& g, int n, PaletteColour /*colour: the count is always b
 
 void 描画_移動結果(Game& g, Side side, Cell to, int code, PaletteColour colour) {
   消去_移動結果(g, side);
-  const MovePlaces* places = move_places(side);
-  if (places == nullptr) return;
+  const MovePlaces& places = move_places(side);
   shown_move(g, side) = ShownMove{true, to.x, to.y, code, colour};
   const std::string texts[3] = {文字列変換(110 - to.x), 文字列変換(110 + to.y), 文字列変換(code)};
-  for (int i = 0; i < 3; ++i) 描画_移動駒種類(g, places->text_x[i], places->text_y, texts[i], colour);
+  for (int i = 0; i < 3; ++i) 描画_移動駒種類(g, places.text_x[i], places.text_y, texts[i], colour);
 }
 
 void 消去_移動結果(Game& g, Side side) {
-  const MovePlaces* places = move_places(side);
-  if (places == nullptr) return;
+  const MovePlaces& places = move_places(side);
   shown_move(g, side) = ShownMove{};
-  clear_cells(g, places->first_cleared, places->last_cleared, places->cleared_row);
+  clear_cells(g, places.first_cleared, places.last_cleared, places.cleared_row);
 }
 
 void 描画_棋譜見出し(Game& g, const std::string& title, const std::string& top_name, const std::string& bottom_name) {
