@@ -75,8 +75,7 @@ RecordFields QtDialogs::record_fields() const {
 }
 
 void QtDialogs::set_record_fields(const RecordFields& fields) {
-  const bool empty = fields.file_name.empty() && fields.title.empty() && fields.first.empty() && fields.second.empty();
-  if (!empty || window_.built_record_panel() != nullptr) shown_panel().set_fields(fields);
+  if (fields != RecordFields{} || window_.built_record_panel() != nullptr) shown_panel().set_fields(fields);
 }
 
 std::string QtDialogs::record_folder() const { return window_.record_folder().toStdString(); }

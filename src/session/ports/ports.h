@@ -93,6 +93,7 @@ struct RecordFields {
   std::string title;      // Text2
   std::string first;      // Text3, 先手 (the main army)
   std::string second;     // Text4, 後手 (the chess army)
+  bool operator==(const RecordFields&) const = default;
 };
 
 class Dialogs {
