@@ -1,6 +1,7 @@
 #include "platform/canvas.h"
 
 #include <QMouseEvent>
+#include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
@@ -29,9 +30,11 @@ Canvas::Canvas(TwipScale scale, double render_scale, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-  // The whole widget, not only a part that happens to be repainted (such as
-  // the place of a panel just hidden), shows every change of the drawing.
-  drawing_.on_change([this] { update(); });
+  drawing_.on_change([this](const QRect& part) {
+    const QRect place = widget_rect(part);
+    unshown_ |= place;
+    update(place);
+  });
 }
 
 QSize Canvas::sizeHint() const { return scale_.content_size(); }
@@ -64,6 +67,16 @@ QPointF Canvas::to_twips(QPointF widget_position) const {
   return (widget_position - drawing_rect().topLeft()) / twips_scale();
 }
 
+// The widget pixels that show image pixels `part`, and the pixel around them
+// that smoothing reaches where the drawing is scaled.
+QRect Canvas::widget_rect(const QRect& part) const {
+  const QRectF place = drawing_rect();
+  const double per_pixel = place.width() / drawing_.size().width();
+  return QRectF(place.topLeft() + QPointF(part.topLeft()) * per_pixel, QSizeF(part.size()) * per_pixel)
+      .toAlignedRect()
+      .adjusted(-1, -1, 1, 1);
+}
+
 QRect Canvas::to_widget(int left, int top, int width, int height) const {
   const QPointF origin = drawing_rect().topLeft();
   const double scale = twips_scale();
@@ -86,20 +99,51 @@ void Canvas::set_margin_picture(int number) {
   update();
 }
 
+void Canvas::show_changes_now() {
+  if (!unshown_.isEmpty()) repaint(unshown_);
+}
+
 // Where the drawing's place on the screen has just its size in device
-// pixels, it is copied pixel for pixel; otherwise it is scaled smoothly.
-void Canvas::paintEvent(QPaintEvent*) {
+// pixels, it is painted pixel for pixel: straight into the window's backing
+// store where that can be, otherwise from an image of it. Elsewhere its
+// image, kept from then on, is scaled smoothly.
+void Canvas::paintEvent(QPaintEvent* event) {
+  if (QRegion(unshown_).subtracted(event->region()).isEmpty()) unshown_ = QRect();
   QPainter painter(this);
   paint_margin(painter);
   const QRectF place = drawing_rect();
-  const QImage& image = drawing_.image();
   const QSizeF device_size = place.size() * devicePixelRatioF();
-  if (std::abs(device_size.width() - image.width()) < 1 && std::abs(device_size.height() - image.height()) < 1) {
-    painter.drawImage(QRectF(place.topLeft(), QSizeF(image.size()) / devicePixelRatioF()), image);
+  const QSize size = drawing_.size();
+  if (std::abs(device_size.width() - size.width()) < 1 && std::abs(device_size.height() - size.height()) < 1) {
+    if (paint_in_store(painter)) return;
+    const QImage image = drawing_.keeps_image() ? drawing_.image() : drawing_.rendered();
+    painter.drawImage(QRectF(place.topLeft(), QSizeF(size) / devicePixelRatioF()), image);
     return;
   }
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
-  painter.drawImage(place, image);
+  painter.drawImage(place, drawing_.image());
+}
+
+// The window's backing store is, on most systems, an image of 32-bit pixels
+// that the widget's painter paints on. The drawing is painted on that image
+// itself, within the part the window repaints, where the drawing's corner
+// lies on a whole device pixel. Being drawn with the drawing's own 96-dpi
+// fonts, its pixels are those of the drawing's image.
+bool Canvas::paint_in_store(QPainter& painter) {
+  auto* store = dynamic_cast<QImage*>(painter.paintEngine()->paintDevice());
+  if (store == nullptr) return false;
+  if (store->format() != QImage::Format_RGB32 && store->format() != QImage::Format_ARGB32_Premultiplied) return false;
+  const QRegion repainted = painter.paintEngine()->systemClip();
+  const QPointF corner = painter.deviceTransform().map(drawing_rect().topLeft());
+  const QPoint origin(static_cast<int>(std::lround(corner.x())), static_cast<int>(std::lround(corner.y())));
+  if (repainted.isEmpty() || (corner - QPointF(origin)).manhattanLength() > 0.01) return false;
+  const QRect place = QRect(origin, drawing_.size()) & store->rect();
+  if (place.topLeft() != origin) return false;
+  // The store's own pixels, not a copy: it is not shared while it is painted on.
+  auto* pixels = const_cast<uchar*>(store->constBits()) + origin.y() * store->bytesPerLine() + origin.x() * 4;
+  QImage part(pixels, place.width(), place.height(), store->bytesPerLine(), store->format());
+  drawing_.paint_on(part, repainted.translated(-origin) & QRegion(part.rect()));
+  return true;
 }
 
 // The margin tile repeats every cell from where the cells of the window grid
@@ -115,7 +159,7 @@ void Canvas::paint_margin(QPainter& painter) {
     for (const QRect& part : margin) painter.fillRect(part, palette_colour(WINDOW_BACK_COLOUR));
     return;
   }
-  const double widget_per_image_pixel = drawing.width() / drawing_.image().width();
+  const double widget_per_image_pixel = drawing.width() / drawing_.size().width();
   const QPointF grid_origin(std::lround(image_pixels(BOARD_LEFT)), std::lround(image_pixels(BOARD_TOP)));
   const double tile_scale = render_scale() / rendering_for_scale(render_scale());  // image pixels a tile pixel
   QBrush tiles(margin_tile_);

@@ -1,6 +1,6 @@
-// The main window's drawing area. The game paints into a backing image in
-// twip geometry (so the picture survives being covered); the widget shows
-// that image fitted to its size with the proportions kept, and hands mouse
+// The main window's drawing area. The game paints on a drawing in twip
+// geometry (so the picture survives being covered); the widget shows that
+// drawing fitted to its size with the proportions kept, and hands mouse
 // presses back in twips.
 #pragma once
 
@@ -22,16 +22,17 @@ class Canvas : public QWidget {
   // real size and is shown pixel for pixel.
   Canvas(TwipScale scale, double render_scale, QWidget* parent = nullptr);
 
-  // The backing image, which the Screen port paints on.
+  // The drawing, which the Screen port paints on, and it as an image.
   Drawing& drawing() { return drawing_; }
   QImage& image() { return drawing_.image(); }
   const QImage& image() const { return drawing_.image(); }
   double render_scale() const { return drawing_.render_scale(); }
   double image_pixels(double twips) const { return drawing_.image_pixels(twips); }
 
-  // Where the backing image stands in the widget (proportions kept; it may
-  // reach beyond the widget's right and bottom edges).
+  // Where the drawing stands in the widget (proportions kept; it may reach
+  // beyond the widget's right and bottom edges).
   QRectF drawing_rect() const;
+  QRect widget_rect(const QRect& image_part) const;
   QPointF to_twips(QPointF widget_position) const;
   QRect to_widget(int left, int top, int width, int height) const;
   // Widget pixels per pixel of 15 twips.
@@ -47,6 +48,10 @@ class Canvas : public QWidget {
   void drop_presses() { dropping_presses_ = true; }
   bool dropping_presses() const { return dropping_presses_; }
   void take_presses() { dropping_presses_ = false; }
+
+  // Paints at once what was drawn since the last paint (during long
+  // routines, which hold up the window's own paints).
+  void show_changes_now();
 
   QSize sizeHint() const override;
 
@@ -65,12 +70,14 @@ class Canvas : public QWidget {
   // Widget pixels per twip.
   double twips_scale() const;
   void paint_margin(QPainter& painter);
+  bool paint_in_store(QPainter& painter);
 
   TwipScale scale_;
   Drawing drawing_;
   int margin_picture_ = -1;
   QImage margin_tile_;  // one cell of it; null: the window's background colour
   bool dropping_presses_ = false;
+  QRect unshown_;  // widget pixels drawn on and not yet painted
 };
 
 }  // namespace velmora::platform

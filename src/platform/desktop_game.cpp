@@ -65,11 +65,14 @@ DesktopGame::DesktopGame(const QString& working_directory, DisplayScale display,
   add_menu_keys(window_);
 }
 
+// The window is loaded (the settings read, the board drawn, the window put in
+// its place and size) before it is shown, so that its first paint is at its
+// own size and place.
 void DesktopGame::open() {
-  window_.show();
-  window_.canvas().setFocus();
   const int window_handle = static_cast<int>(window_.winId() & 0x7fffffff);
   window_.dispatch([window_handle](Game& g) { on_window_load(g, window_handle); });
+  window_.show();
+  window_.canvas().setFocus();
   view_menu_.start();
 }
 

@@ -19,6 +19,10 @@ namespace {
 constexpr PaletteColour WINDOW_BACK_COLOUR = PaletteColour::Green;
 // Qt draws glyphs of this size and larger as outlines, not from its glyph cache.
 constexpr double OUTLINED_GLYPH_PIXELS = 64;
+// Strokes kept before the drawing becomes an image: many more than a window
+// ever shows at once, so that only texts printed over and over in one place
+// without the place being cleared could reach it.
+constexpr std::size_t MOST_STROKES = 4096;
 // The system's large memory pages.
 constexpr std::size_t LARGE_PAGE_BYTES = std::size_t{2} << 20;
 
@@ -44,18 +48,40 @@ QImage image_in_large_pages(int width, int height) {
                 free_pixels, pixels);
 }
 
+// A 96-dpi paint device, so that font point sizes turn into the pixel heights
+// the game expects: every image painted on has this resolution.
+constexpr int DOTS_PER_METRE_96_DPI = 3780;
+
+void set_96_dpi(QImage& image) {
+  image.setDotsPerMeterX(DOTS_PER_METRE_96_DPI);
+  image.setDotsPerMeterY(DOTS_PER_METRE_96_DPI);
+}
+
+const QImage& measuring_device() {
+  static const QImage device = [] {
+    QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+    set_96_dpi(image);
+    return image;
+  }();
+  return device;
+}
+
+double font_pixels(const QFont& font) { return font.pointSizeF() * measuring_device().logicalDpiY() / 72; }
+
 }  // namespace
 
-Drawing::Drawing(double render_scale) : render_scale_(render_scale), pictures_(render_scale) {}
+Drawing::Drawing(double render_scale)
+    : render_scale_(render_scale),
+      size_(static_cast<int>(image_pixels(IMAGE_WIDTH_TWIPS)), static_cast<int>(image_pixels(IMAGE_HEIGHT_TWIPS))),
+      pictures_(render_scale) {}
 
 QImage& Drawing::made_image() const {
   if (!image_.isNull()) return image_;
-  image_ = image_in_large_pages(static_cast<int>(image_pixels(IMAGE_WIDTH_TWIPS)),
-                                static_cast<int>(image_pixels(IMAGE_HEIGHT_TWIPS)));
-  // 96 dpi, so that font point sizes turn into the pixel heights the game expects.
-  image_.setDotsPerMeterX(3780);
-  image_.setDotsPerMeterY(3780);
-  image_.fill(palette_colour(WINDOW_BACK_COLOUR));
+  QImage image = image_in_large_pages(size_.width(), size_.height());
+  paint_on(image, QRegion(image.rect()));
+  strokes_.clear();
+  strokes_.shrink_to_fit();
+  image_ = std::move(image);
   return image_;
 }
 
@@ -74,27 +100,12 @@ void Drawing::paste_picture_within(int picture, int shade, double left, double t
 }
 
 // The picture from its top-left corner, cut to `room` when that is valid.
-// An opaque picture is copied row by row, which is what painting it would do,
-// without a painter for each of the many cells drawn at a time.
+// The game's pictures are opaque: they hide whatever was painted under them.
 void Drawing::paste(const QImage& picture, QPoint corner, QSize room) {
   if (picture.isNull()) return;
-  changed();
   const QRect part(QPoint(0, 0), room.isValid() ? picture.size().boundedTo(room) : picture.size());
-  if (picture.format() == QImage::Format_RGB32) return copy_opaque(picture, part, corner);
-  QPainter painter(&image());
-  painter.drawImage(corner, picture, part);
-}
-
-void Drawing::copy_opaque(const QImage& picture, QRect part, QPoint corner) {
-  QImage& target = image();
-  const QRect place = QRect(corner, part.size()) & target.rect();
-  if (place.isEmpty()) return;
-  const QPoint from = part.topLeft() + (place.topLeft() - corner);
-  const std::size_t row_bytes = static_cast<std::size_t>(place.width()) * 4;
-  for (int row = 0; row < place.height(); ++row) {
-    std::memcpy(target.scanLine(place.top() + row) + std::size_t{4} * static_cast<std::size_t>(place.left()),
-                picture.constScanLine(from.y() + row) + std::size_t{4} * static_cast<std::size_t>(from.x()), row_bytes);
-  }
+  add(Stroke{PictureStroke{picture, part, corner}, QRect(corner, part.size()),
+             picture.format() == QImage::Format_RGB32});
 }
 
 // A one-pixel outline whose right and bottom lines lie on the given edges, so
@@ -105,44 +116,109 @@ void Drawing::outline(PaletteColour colour, double left, double top, double righ
   const int x0 = image_pixel(left), y0 = image_pixel(top);
   const int x1 = image_pixel(right), y1 = image_pixel(bottom);
   const int width = x1 - x0 + thickness, height = y1 - y0 + thickness;
-  changed();
-  QPainter painter(&image());
-  const QColor pen = palette_colour(colour);
-  painter.fillRect(QRect(x0, y0, width, thickness), pen);
-  painter.fillRect(QRect(x0, y1, width, thickness), pen);
-  painter.fillRect(QRect(x0, y0, thickness, height), pen);
-  painter.fillRect(QRect(x1, y0, thickness, height), pen);
+  add(Stroke{OutlineStroke{palette_colour(colour),
+                           {QRect(x0, y0, width, thickness), QRect(x0, y1, width, thickness),
+                            QRect(x0, y0, thickness, height), QRect(x1, y0, thickness, height)}},
+             QRect(x0, y0, width, height), false});
 }
 
 // Text is printed transparently with the top of its line at (left, top). A
-// point is 20 twips; on the 96-dpi image a font of size x render scale points
+// point is 20 twips; on a 96-dpi image a font of size x render scale points
 // has exactly the height the game asks for.
 void Drawing::print_text(const std::string& text, double left, double top, int size, PaletteColour colour, bool bold) {
-  changed();
-  QFont font(japanese_font_family());
-  font.setPointSizeF(static_cast<double>(size) * render_scale_);
-  font.setBold(bold);
-  QPainter painter(&image());
-  painter.setFont(font);
-  painter.setPen(palette_colour(colour));
-  const QFontMetricsF metrics(font, &image());
+  QFont asked(japanese_font_family());
+  asked.setPointSizeF(static_cast<double>(size) * render_scale_);
+  asked.setBold(bold);
+  const QFont font(asked, &measuring_device());
+  const QString shown = QString::fromStdString(text);
+  const QFontMetricsF metrics(font, &measuring_device());
   const QPointF baseline(image_pixels(left), image_pixels(top) + metrics.ascent());
-  const double pixel_size = font.pointSizeF() * image().logicalDpiY() / 72;
-  if (bold && pixel_size >= OUTLINED_GLYPH_PIXELS) return print_emboldened(painter, text, baseline, pixel_size);
-  painter.drawText(baseline, QString::fromStdString(text));
+  const double pixel_size = font_pixels(font);
+  // The glyphs' own box, widened for the thickening of bold text and the
+  // smoothing of edges.
+  const double margin = pixel_size / 12 + 2;
+  const QRect bounds =
+      metrics.boundingRect(shown).translated(baseline).adjusted(-margin, -margin, margin, margin).toAlignedRect();
+  add(Stroke{TextStroke{shown, font, palette_colour(colour), baseline, bold && pixel_size >= OUTLINED_GLYPH_PIXELS},
+             bounds, false});
+}
+
+// A stroke is painted on the image where there is one; otherwise it is kept,
+// and the strokes it hides whole are forgotten.
+void Drawing::add(Stroke stroke) {
+  stroke.bounds &= QRect(QPoint(0, 0), size_);
+  if (stroke.bounds.isEmpty()) return;
+  if (listener_) listener_(stroke.bounds);
+  if (image_.isNull() && strokes_.size() >= MOST_STROKES) made_image();
+  if (!image_.isNull()) {
+    const auto* picture = std::get_if<PictureStroke>(&stroke.what);
+    if (picture != nullptr && stroke.opaque) return copy_opaque(*picture);
+    QPainter painter(&image_);
+    return paint_stroke(painter, stroke);
+  }
+  if (stroke.opaque) {
+    std::erase_if(strokes_, [&stroke](const Stroke& under) { return stroke.bounds.contains(under.bounds); });
+  }
+  strokes_.push_back(std::move(stroke));
+}
+
+// An opaque picture is copied on the image row by row, which is what painting
+// it would do, without a painter for each of the many cells drawn at a time.
+void Drawing::copy_opaque(const PictureStroke& stroke) const {
+  const QRect place = QRect(stroke.corner, stroke.part.size()) & image_.rect();
+  if (place.isEmpty()) return;
+  const QPoint from = stroke.part.topLeft() + (place.topLeft() - stroke.corner);
+  const std::size_t row_bytes = static_cast<std::size_t>(place.width()) * 4;
+  for (int row = 0; row < place.height(); ++row) {
+    std::memcpy(image_.scanLine(place.top() + row) + std::size_t{4} * static_cast<std::size_t>(place.left()),
+                stroke.picture.constScanLine(from.y() + row) + std::size_t{4} * static_cast<std::size_t>(from.x()),
+                row_bytes);
+  }
+}
+
+QImage Drawing::rendered() const {
+  QImage image(size_, QImage::Format_ARGB32_Premultiplied);
+  paint_on(image, QRegion(image.rect()));
+  return image;
+}
+
+void Drawing::paint_on(QImage& target, const QRegion& clip) const {
+  set_96_dpi(target);
+  QPainter painter(&target);
+  painter.setClipRegion(clip);
+  if (!image_.isNull()) return painter.drawImage(0, 0, image_);
+  for (const QRect& part : clip) painter.fillRect(part, palette_colour(WINDOW_BACK_COLOUR));
+  const QRect reach = clip.boundingRect();
+  for (const Stroke& stroke : strokes_)
+    if (stroke.bounds.intersects(reach) && clip.intersects(stroke.bounds)) paint_stroke(painter, stroke);
+}
+
+void Drawing::paint_stroke(QPainter& painter, const Stroke& stroke) {
+  if (const auto* picture = std::get_if<PictureStroke>(&stroke.what)) {
+    painter.drawImage(picture->corner, picture->picture, picture->part);
+  } else if (const auto* outline = std::get_if<OutlineStroke>(&stroke.what)) {
+    for (const QRect& side : outline->sides) painter.fillRect(side, outline->colour);
+  } else if (const auto* text = std::get_if<TextStroke>(&stroke.what)) {
+    if (text->outlined) return print_emboldened(painter, *text);
+    painter.setFont(text->font);
+    painter.setPen(text->colour);
+    painter.drawText(text->baseline, text->text);
+  }
 }
 
 // The Japanese font has no bold face of its own. Qt thickens its glyphs when
 // it draws them from its cache, but draws large text as plain outlines; those
 // are thickened here as much, by a 24th of the size, so that bold text stays
 // bold when enlarged.
-void Drawing::print_emboldened(QPainter& painter, const std::string& text, QPointF baseline, double pixel_size) {
+void Drawing::print_emboldened(QPainter& painter, const TextStroke& text) {
+  const double pixel_size = font_pixels(text.font);
   QPainterPath outline;
-  outline.addText(baseline, painter.font(), QString::fromStdString(text));
-  const QColor colour = painter.pen().color();
+  outline.addText(text.baseline, text.font, text.text);
+  painter.save();
   painter.setRenderHint(QPainter::Antialiasing);
-  painter.strokePath(outline, QPen(colour, pixel_size / 24, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-  painter.fillPath(outline, colour);
+  painter.strokePath(outline, QPen(text.colour, pixel_size / 24, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  painter.fillPath(outline, text.colour);
+  painter.restore();
 }
 
 }  // namespace velmora::platform

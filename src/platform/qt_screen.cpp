@@ -5,7 +5,7 @@ namespace velmora::platform {
 QtScreen::QtScreen(Canvas& canvas, MainWindow& window, TwipScale scale)
     : DrawingScreen(&canvas.drawing()), canvas_(canvas), window_(window), scale_(scale) {}
 
-void QtScreen::refresh() { canvas_.repaint(); }
+void QtScreen::refresh() { canvas_.show_changes_now(); }
 
 // The window's place is that of its frame; its size is that of its contents,
 // menu bar included, so that the drawing keeps its size whatever the frame.

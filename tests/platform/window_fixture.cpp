@@ -48,9 +48,17 @@ int ShownPicture::stale_pixels() const { return differing_pixels(shown_, canvas_
 
 bool ShownPicture::eventFilter(QObject*, QEvent* event) {
   if (event->type() != QEvent::Paint) return false;
-  const QPoint origin = canvas_.drawing_rect().topLeft().toPoint();
+  // The image pixels the repainted widget pixels show, the drawing scaled or not.
+  const QRectF place = canvas_.drawing_rect();
+  const double widget_per_pixel = place.width() / canvas_.image().width();
+  QRegion repainted;
+  for (const QRect& part : static_cast<QPaintEvent*>(event)->region()) {
+    repainted +=
+        QRectF((QPointF(part.topLeft()) - place.topLeft()) / widget_per_pixel, QSizeF(part.size()) / widget_per_pixel)
+            .toAlignedRect();
+  }
   QPainter painter(&shown_);
-  painter.setClipRegion(static_cast<QPaintEvent*>(event)->region().translated(-origin));
+  painter.setClipRegion(repainted);
   painter.drawImage(0, 0, canvas_.image());
   return false;
 }
