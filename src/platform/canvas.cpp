@@ -105,8 +105,8 @@ void Canvas::show_changes_now() {
 
 // Where the drawing's place on the screen has just its size in device
 // pixels, it is painted pixel for pixel: straight into the window's backing
-// store where that can be, otherwise from an image of it. Elsewhere its
-// image, kept from then on, is scaled smoothly.
+// store where that can be, otherwise from its image. Elsewhere its image is
+// scaled smoothly. (Once made, the image is kept and painted on.)
 void Canvas::paintEvent(QPaintEvent* event) {
   if (QRegion(unshown_).subtracted(event->region()).isEmpty()) unshown_ = QRect();
   QPainter painter(this);
@@ -116,8 +116,7 @@ void Canvas::paintEvent(QPaintEvent* event) {
   const QSize size = drawing_.size();
   if (std::abs(device_size.width() - size.width()) < 1 && std::abs(device_size.height() - size.height()) < 1) {
     if (paint_in_store(painter)) return;
-    const QImage image = drawing_.keeps_image() ? drawing_.image() : drawing_.rendered();
-    painter.drawImage(QRectF(place.topLeft(), QSizeF(size) / devicePixelRatioF()), image);
+    painter.drawImage(QRectF(place.topLeft(), QSizeF(size) / devicePixelRatioF()), drawing_.image());
     return;
   }
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -126,17 +125,18 @@ void Canvas::paintEvent(QPaintEvent* event) {
 
 // The window's backing store is, on most systems, an image of 32-bit pixels
 // that the widget's painter paints on. The drawing is painted on that image
-// itself, within the part the window repaints, where the drawing's corner
-// lies on a whole device pixel. Being drawn with the drawing's own 96-dpi
-// fonts, its pixels are those of the drawing's image.
+// itself, within the part the window repaints, from the device pixel nearest
+// its corner (where its image would be painted too, the widget lying half a
+// pixel off where the screen's scale is fractional). Being drawn with the
+// drawing's own 96-dpi fonts, its pixels are those of the drawing's image.
 bool Canvas::paint_in_store(QPainter& painter) {
   auto* store = dynamic_cast<QImage*>(painter.paintEngine()->paintDevice());
   if (store == nullptr) return false;
   if (store->format() != QImage::Format_RGB32 && store->format() != QImage::Format_ARGB32_Premultiplied) return false;
   const QRegion repainted = painter.paintEngine()->systemClip();
   const QPointF corner = painter.deviceTransform().map(drawing_rect().topLeft());
+  if (repainted.isEmpty()) return false;
   const QPoint origin(static_cast<int>(std::lround(corner.x())), static_cast<int>(std::lround(corner.y())));
-  if (repainted.isEmpty() || (corner - QPointF(origin)).manhattanLength() > 0.01) return false;
   const QRect place = QRect(origin, drawing_.size()) & store->rect();
   if (place.topLeft() != origin) return false;
   // The store's own pixels, not a copy: it is not shared while it is painted on.

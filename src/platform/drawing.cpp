@@ -23,6 +23,9 @@ constexpr double OUTLINED_GLYPH_PIXELS = 64;
 // ever shows at once, so that only texts printed over and over in one place
 // without the place being cleared could reach it.
 constexpr std::size_t MOST_STROKES = 4096;
+// Strokes added beyond twice those left the last time before hidden ones
+// are looked for again.
+constexpr std::size_t FORGETTING_STEP = 256;
 // The system's large memory pages.
 constexpr std::size_t LARGE_PAGE_BYTES = std::size_t{2} << 20;
 
@@ -81,6 +84,7 @@ QImage& Drawing::made_image() const {
   paint_on(image, QRegion(image.rect()));
   strokes_.clear();
   strokes_.shrink_to_fit();
+  unhidden_strokes_ = 0;
   image_ = std::move(image);
   return image_;
 }
@@ -143,23 +147,47 @@ void Drawing::print_text(const std::string& text, double left, double top, int s
              bounds, false});
 }
 
-// A stroke is painted on the image where there is one; otherwise it is kept,
-// and the strokes it hides whole are forgotten.
+// A stroke is painted on the image where there is one; otherwise it is kept.
+// The strokes hidden under later ones are forgotten now and then, when the
+// list has grown well beyond what was left the last time, and before a paint.
 void Drawing::add(Stroke stroke) {
   stroke.bounds &= QRect(QPoint(0, 0), size_);
   if (stroke.bounds.isEmpty()) return;
   if (listener_) listener_(stroke.bounds);
-  if (image_.isNull() && strokes_.size() >= MOST_STROKES) made_image();
-  if (!image_.isNull()) {
-    const auto* picture = std::get_if<PictureStroke>(&stroke.what);
-    if (picture != nullptr && stroke.opaque) return copy_opaque(*picture);
-    QPainter painter(&image_);
-    return paint_stroke(painter, stroke);
+  if (image_.isNull()) {
+    strokes_.push_back(std::move(stroke));
+    if (strokes_.size() >= 2 * unhidden_strokes_ + FORGETTING_STEP) forget_hidden();
+    if (strokes_.size() >= MOST_STROKES) made_image();
+    return;
   }
-  if (stroke.opaque) {
-    std::erase_if(strokes_, [&stroke](const Stroke& under) { return stroke.bounds.contains(under.bounds); });
+  const auto* picture = std::get_if<PictureStroke>(&stroke.what);
+  if (picture != nullptr && stroke.opaque) return copy_opaque(*picture);
+  QPainter painter(&image_);
+  paint_stroke(painter, stroke);
+}
+
+// A stroke lying whole within the place of a later opaque one is hidden. The
+// places looked at are those of the opaque strokes not hidden themselves:
+// mostly the window's cells, each once, however often it was painted.
+void Drawing::forget_hidden() const {
+  std::vector<QRect> covers;
+  std::vector<bool> hidden(strokes_.size());
+  for (std::size_t i = strokes_.size(); i-- > 0;) {
+    const QRect& place = strokes_[i].bounds;
+    hidden[i] = std::any_of(covers.begin(), covers.end(), [&place](const QRect& cover) {
+      return cover.left() <= place.left() && cover.top() <= place.top() && cover.right() >= place.right() &&
+             cover.bottom() >= place.bottom();
+    });
+    if (!hidden[i] && strokes_[i].opaque) covers.push_back(place);
   }
-  strokes_.push_back(std::move(stroke));
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < strokes_.size(); ++i) {
+    if (hidden[i]) continue;
+    if (kept != i) strokes_[kept] = std::move(strokes_[i]);
+    ++kept;
+  }
+  strokes_.erase(strokes_.begin() + static_cast<std::ptrdiff_t>(kept), strokes_.end());
+  unhidden_strokes_ = kept;
 }
 
 // An opaque picture is copied on the image row by row, which is what painting
@@ -176,17 +204,12 @@ void Drawing::copy_opaque(const PictureStroke& stroke) const {
   }
 }
 
-QImage Drawing::rendered() const {
-  QImage image(size_, QImage::Format_ARGB32_Premultiplied);
-  paint_on(image, QRegion(image.rect()));
-  return image;
-}
-
 void Drawing::paint_on(QImage& target, const QRegion& clip) const {
   set_96_dpi(target);
   QPainter painter(&target);
   painter.setClipRegion(clip);
   if (!image_.isNull()) return painter.drawImage(0, 0, image_);
+  if (strokes_.size() != unhidden_strokes_) forget_hidden();
   for (const QRect& part : clip) painter.fillRect(part, palette_colour(WINDOW_BACK_COLOUR));
   const QRect reach = clip.boundingRect();
   for (const Stroke& stroke : strokes_)

@@ -6,8 +6,8 @@
 // A drawing keeps what was painted as a list of strokes until someone asks
 // for it as an image. The canvas paints those strokes straight into the
 // window's own backing store, so that a window shown pixel for pixel holds
-// no second full-window image (20 MB on a 4K screen). A stroke hidden whole
-// under a later opaque one (a cell painted again) is forgotten, so the list
+// no second full-window image (20 MB on a 4K screen). Strokes hidden whole
+// under a later opaque one (a cell painted again) are forgotten, so the list
 // stays about as long as what is on show.
 #pragma once
 
@@ -58,8 +58,6 @@ class Drawing {
   // pixels whose pixel (0, 0) is the drawing's: the pixels are those image()
   // has or would have. (The target is taken at 96 dpi, as image() is.)
   void paint_on(QImage& target, const QRegion& clip) const;
-  // A new image of the whole drawing, not kept.
-  QImage rendered() const;
 
  private:
   // A picture, or the part `part` of it, with its top-left corner at `corner`.
@@ -90,14 +88,16 @@ class Drawing {
   QImage& made_image() const;
   void paste(const QImage& picture, QPoint corner, QSize room);
   void add(Stroke stroke);
+  void forget_hidden() const;
   void copy_opaque(const PictureStroke& stroke) const;
   static void paint_stroke(QPainter& painter, const Stroke& stroke);
   static void print_emboldened(QPainter& painter, const TextStroke& text);
 
   double render_scale_;
   QSize size_;
-  mutable QImage image_;                 // null while the strokes are kept
-  mutable std::vector<Stroke> strokes_;  // what is on show, oldest first
+  mutable QImage image_;                      // null while the strokes are kept
+  mutable std::vector<Stroke> strokes_;       // what is on show, oldest first
+  mutable std::size_t unhidden_strokes_ = 0;  // strokes left when hidden ones were last forgotten
   PictureBook pictures_;
   std::function<void(const QRect&)> listener_;
 };

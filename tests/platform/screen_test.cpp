@@ -93,5 +93,16 @@ TEST_F(ScreenTest, AWindowLandingAboveItsPlaceIsMovedBack) {
   EXPECT_EQ(window->frameGeometry().topLeft(), place);
 }
 
+// A drawing is kept as strokes while it can: a place painted over and over
+// is held once, and only texts printed over and over where nothing clears
+// them make it an image at last.
+TEST(DrawingTest, HiddenStrokesAreForgottenAndEndlessOnesMakeAnImage) {
+  Drawing drawing(1.0);
+  for (int i = 0; i < 5000; ++i) drawing.paste_picture(PICTURE_TITLE, 0, 600 + i % 2 * 15, 600);
+  EXPECT_FALSE(drawing.keeps_image());
+  for (int i = 0; i < 5000; ++i) drawing.print_text("9", 600, 600, 12, PaletteColour::Yellow, false);
+  EXPECT_TRUE(drawing.keeps_image());
+}
+
 }  // namespace
 }  // namespace velmora::platform::testing
