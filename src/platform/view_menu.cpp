@@ -192,8 +192,12 @@ void ViewMenu::add_volume() {
           [this](bool muted) { window_.dispatch([muted](Game& g) { set_effects_muted(g, muted); }); });
 }
 
-void ViewMenu::show_move_list(bool shown) {
+void ViewMenu::show_dock(bool shown) {
   if (shown || dock_ != nullptr) dock().show_beside_board(shown);
+}
+
+void ViewMenu::show_move_list(bool shown) {
+  show_dock(shown);
   window_.dispatch([shown](Game& g) {
     g.assist.move_list_shown = shown;
     write_preferences(g);
@@ -220,7 +224,7 @@ void ViewMenu::start() {
   QAction* move_list = find("MOVE_LIST");
   const QSignalBlocker quiet_list(move_list);
   move_list->setChecked(assist.move_list_shown);
-  if (assist.move_list_shown || dock_ != nullptr) dock().show_beside_board(assist.move_list_shown);
+  show_dock(assist.move_list_shown);
 }
 
 // Each language is named in itself, whatever the window speaks.

@@ -43,6 +43,8 @@ class ViewMenu : public QObject {
   QString export_start_folder(ExportKind kind) const;
 
  private:
+  // Shows or hides the move list panel, building it only to show it.
+  void show_dock(bool shown);
   void add_game_commands();
   void add_exports();
   void add_volume();
