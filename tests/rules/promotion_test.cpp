@@ -99,7 +99,7 @@ TEST_F(PromotionTest, TheCompulsoryRowsAgreeWithTheMoveCheck) {
       put(5, row, code);
       bool any = false;
       for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) any = any || 移動チェック(g.pos, 5, row, x, y, code) == 1;
+        for (int y = 1; y <= 9; ++y) any = any || 移動チェック(g.pos, {5, row}, {x, y}, code) == 1;
       if (!移動後チェック(row, code)) {
         EXPECT_FALSE(any) << code << " on row " << row;
       }

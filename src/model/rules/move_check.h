@@ -6,27 +6,22 @@
 namespace velmora {
 
 // Whether the piece with `code` (its code on the board, or after the drop, with
-// its side's sign) may go from (fx, fy) to (tx, ty) under the rules of its
-// kind. A source column that is a hand column (11, 13, 15, -1, -3, -5)
-// makes it a drop; fy is then not looked at. Reads the board, the two-pawn
-// flags (refresh them with 調査_2歩フラグ設定 before testing pawn drops) and,
-// for en passant, the last recorded move. Whether the mover's own king is left
-// attacked is not considered, nor is promotion.
-[[nodiscard]] bool 移動チェック(const Position& pos, int fx, int fy, int tx, int ty, int code);
+// its side's sign) may go from `from` to `to` under the rules of its kind. A
+// source in a hand column (11, 13, 15, -1, -3, -5) makes it a drop; its row
+// is then not looked at. Reads the board, the two-pawn flags (refresh them
+// with 調査_2歩フラグ設定 before testing pawn drops) and, for en passant, the
+// last recorded move. Whether the mover's own king is left attacked is not
+// considered, nor is promotion.
+[[nodiscard]] bool 移動チェック(const Position& pos, Cell from, Cell to, int code);
 
 // Sliding and leaping patterns: whether the piece may go. They read the board only and never look at
 // the destination square itself.
-[[nodiscard]] bool 移動チェック角(const Board& board, int fx, int fy, int tx, int ty);  // diagonal slide
-[[nodiscard]] bool 移動チェックビショ(const Board& board, int fx, int fy, int tx,
-                                      int ty);  // the same, for the chess bishop
-[[nodiscard]] bool 移動チェック飛車(const Board& board, int fx, int fy, int tx, int ty);  // orthogonal slide
-[[nodiscard]] bool 移動チェックルーク(const Board& board, int fx, int fy, int tx,
-                                      int ty);  // the same, for the chess rook
-[[nodiscard]] bool 移動チェック馬(const Board& board, int fx, int fy, int tx,
-                                  int ty);  // janggi horse, blocked by its leg
-[[nodiscard]] bool 移動チェック象相(const Board& board, int fx, int fy, int tx,
-                                    int ty);  // janggi elephant, two diagonal steps
-[[nodiscard]] bool 移動チェック砲取(const Board& board, int fx, int fy, int tx,
-                                    int ty);  // cannon capture over one screen
+[[nodiscard]] bool 移動チェック角(const Board& board, Cell from, Cell to);      // diagonal slide
+[[nodiscard]] bool 移動チェックビショ(const Board& board, Cell from, Cell to);  // the same, for the chess bishop
+[[nodiscard]] bool 移動チェック飛車(const Board& board, Cell from, Cell to);    // orthogonal slide
+[[nodiscard]] bool 移動チェックルーク(const Board& board, Cell from, Cell to);  // the same, for the chess rook
+[[nodiscard]] bool 移動チェック馬(const Board& board, Cell from, Cell to);      // janggi horse, blocked by its leg
+[[nodiscard]] bool 移動チェック象相(const Board& board, Cell from, Cell to);    // janggi elephant, two diagonal steps
+[[nodiscard]] bool 移動チェック砲取(const Board& board, Cell from, Cell to);    // cannon capture over one screen
 
 }  // namespace velmora
