@@ -31,7 +31,7 @@ struct RulesNode {
 };
 
 void add_promotions(Candidate c, std::vector<Candidate>& out) {
-  const int promoted = 調査_駒成(c.sx, c.sy, c.tx, c.ty, c.starting);
+  const int promoted = 調査_駒成(c.source_cell(), c.target_cell(), c.starting);
   if (promoted == EMPTY) {
     out.push_back(c);
     return;

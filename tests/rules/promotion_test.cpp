@@ -11,7 +11,7 @@ class PromotionTest : public RulesTest {
  protected:
   // 1 with the promoted code, or 0 with a mark that no code was answered.
   static std::pair<int, int> promote(int fx, int fy, int tx, int ty, int code) {
-    const int promoted = 調査_駒成(fx, fy, tx, ty, code);
+    const int promoted = 調査_駒成({fx, fy}, {tx, ty}, code);
     return promoted != EMPTY ? std::pair{1, promoted} : no();
   }
   static std::pair<int, int> yes(int code) { return {1, code}; }

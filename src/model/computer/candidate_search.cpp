@@ -80,7 +80,7 @@ class Search {
   // each code when promoting is optional; `final_code` is the code chosen.
   Tenths score_trial(int captured, int x, int y, int tx, int ty, int code, int& final_code) {
     Tenths score = 0;
-    const int promoted = 調査_駒成(x, y, tx, ty, code);
+    const int promoted = 調査_駒成({x, y}, {tx, ty}, code);
     if (promoted == EMPTY) {
       score = score_placed(captured, code, x, y, tx, ty);
     } else {

@@ -108,7 +108,7 @@ bool rules_allow(Position& pos, const Candidate& m, int side) {
   if (m.is_drop()) return m.final_code == m.starting;
   if (pos.board(m.sx, m.sy) != m.starting) return false;
   if (m.final_code == m.starting) return 移動後チェック(m.ty, m.starting);
-  return 調査_駒成(m.sx, m.sy, m.tx, m.ty, m.starting) == m.final_code;
+  return 調査_駒成(m.source_cell(), m.target_cell(), m.starting) == m.final_code;
 }
 
 }  // namespace velmora
