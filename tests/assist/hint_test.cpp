@@ -48,7 +48,7 @@ TEST_F(HintTest, IsTheComputersMoveForTheTopAndALegalOneForTheBottom) {
   ASSERT_TRUE(bottom.has_value());
   const int piece = g.pos.board(bottom->from_x, bottom->from_y);
   EXPECT_LT(piece, 0);
-  EXPECT_EQ(移動チェック(g.pos, bottom->from_x, bottom->from_y, bottom->to_x, bottom->to_y, piece), 1);
+  EXPECT_EQ(移動チェック(g.pos, {bottom->from_x, bottom->from_y}, {bottom->to_x, bottom->to_y}, piece), 1);
 
   move(4, 7, 4, 6);
   const std::optional<HintMove> top = find_hint(g);

@@ -115,7 +115,7 @@ TEST(RecordText, NamesTheResultOnlyWhileTheListEndsWhereTheMatchEnded) {
       {"another last move in the same place",
        [](Game& g) {
          replay_click(g);
-         駒移動(g, 7, 2, 7, 3, PORN);
+         駒移動(g, {7, 2}, {7, 3}, PORN);
          g.pos.move_number += 1;
          手順保存(g.pos, {{7, 3}, PORN});
        },

@@ -31,7 +31,7 @@ struct RulesNode {
 };
 
 void add_promotions(Candidate c, std::vector<Candidate>& out) {
-  const int promoted = 調査_駒成(c.sx, c.sy, c.tx, c.ty, c.starting);
+  const int promoted = 調査_駒成(c.source_cell(), c.target_cell(), c.starting);
   if (promoted == EMPTY) {
     out.push_back(c);
     return;
@@ -58,7 +58,7 @@ std::vector<Candidate> rules_moves(const RulesNode& n) {
       if (sign_of(code) != n.side) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-          if (移動チェック(g, x, y, tx, ty, code) == 1) add_promotions({x, y, tx, ty, code, code}, out);
+          if (移動チェック(g, {x, y}, {tx, ty}, code) == 1) add_promotions({x, y, tx, ty, code, code}, out);
     }
   const Hand& hand = n.side < 0 ? g.hand_own : g.hand_enemy;
   const bool main_army = n.side == g.main_sign();
@@ -69,7 +69,7 @@ std::vector<Candidate> rules_moves(const RulesNode& n) {
     const int code = n.side * HAND_KINDS[k];
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)
-        if (移動チェック(g, slot.x, k, tx, ty, code) == 1) out.push_back({slot.x, k, tx, ty, code, code});
+        if (移動チェック(g, {slot.x, k}, {tx, ty}, code) == 1) out.push_back({slot.x, k, tx, ty, code, code});
   }
   return out;
 }
@@ -81,14 +81,13 @@ bool king_attacked(const Position& g, int side) {
       if (sign_of(g.board(kx, ky)) != side || !is_king_kind(kind_of(g.board(kx, ky)))) continue;
       for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y)
-          if (sign_of(g.board(x, y)) == -side && 移動チェック(g, x, y, kx, ky, g.board(x, y)) == 1) return true;
+          if (sign_of(g.board(x, y)) == -side && 移動チェック(g, {x, y}, {kx, ky}, g.board(x, y)) == 1) return true;
     }
   return false;
 }
 
 void play(Position& g, const Candidate& c) {
-  const int row = c.sx < 1 || c.sx > 9 ? (c.sx > 9 ? own_hand_slot(c.sy) : enemy_hand_slot(c.sy)).y : c.sy;
-  make_move(g, c.sx, row, c.tx, c.ty, c.final_code);
+  make_move(g, c.source_cell(), c.target_cell(), c.final_code);
   g.move_number += 1;
   HistorySlot& slot = g.history.slot(g.move_number);
   slot.move_to_x = c.tx;

@@ -97,7 +97,7 @@ TEST(StrongSearch, StopsWhenAnotherThreadSaysSo) {
   ASSERT_TRUE(strong_search(root, engine, limits, best, &stop, &report));
   stopper.join();
   EXPECT_LT(report.seconds, 10);
-  EXPECT_EQ(移動チェック(g.pos, best.sx, best.sy, best.tx, best.ty, best.starting), 1);
+  EXPECT_EQ(移動チェック(g.pos, best.source_cell(), best.target_cell(), best.starting), 1);
 }
 
 TEST(StrongSearch, WithoutACompletedDepthItScoresThePositionItself) {
@@ -128,7 +128,7 @@ TEST(StrongSearch, AnswersOfVelmoraComPassTheMoveCheck) {
   Candidate c;
   answer >> c.sx >> c.sy >> c.tx >> c.ty >> c.starting >> c.final_code;
   set_up_position(g, p);
-  EXPECT_EQ(移動チェック(g.pos, c.sx, c.sy, c.tx, c.ty, c.starting), 1);
+  EXPECT_EQ(移動チェック(g.pos, c.source_cell(), c.target_cell(), c.starting), 1);
   EXPECT_GT(c.starting, 0) << "the enemy side moves";
 }
 

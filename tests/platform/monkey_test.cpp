@@ -115,7 +115,7 @@ class MonkeyTest : public WindowTest, public ::testing::WithParamInterface<unsig
         if (sign_of(code) != side) continue;
         for (int tx = 1; tx <= BOARD_SIZE; ++tx)
           for (int ty = 1; ty <= BOARD_SIZE; ++ty)
-            if (移動チェック(game->pos, x, y, tx, ty, code) == 1) moves.push_back({x, y, tx, ty});
+            if (移動チェック(game->pos, {x, y}, {tx, ty}, code) == 1) moves.push_back({x, y, tx, ty});
       }
     if (game->pos.turn == 0 || moves.empty()) return choose(pick(2) == 0 ? MenuItem::MATCH_MAN : MenuItem::START2);
     const auto [x, y, tx, ty] = moves[pick(static_cast<int>(moves.size()))];

@@ -92,9 +92,9 @@ TEST_F(MoveListTest, AMatchLongerThanFiveHundredMovesKeepsEveryPosition) {
   // En passant reads the move just made, also beyond move 500.
   put(3, 4, -PORN);
   play(4, 2, 4, 4, +PORN);
-  EXPECT_EQ(移動チェック(g.pos, 3, 4, 4, 3, -PORN), 1);
+  EXPECT_EQ(移動チェック(g.pos, {3, 4}, {4, 3}, -PORN), 1);
   play(9, 7, 9, 6, -HEISI);
-  EXPECT_EQ(移動チェック(g.pos, 3, 4, 4, 3, -PORN), 0);
+  EXPECT_EQ(移動チェック(g.pos, {3, 4}, {4, 3}, -PORN), 0);
 }
 
 }  // namespace

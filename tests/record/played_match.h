@@ -42,7 +42,7 @@ inline void play_moves(Game& g, int count) {
       g.clock.clock_own_total += m.thinking;
     else
       g.clock.clock_enemy_total += m.thinking;
-    駒移動(g, m.fx, m.fy, m.tx, m.ty, m.code);
+    駒移動(g, {m.fx, m.fy}, {m.tx, m.ty}, m.code);
     g.pos.move_number += 1;
     g.com.move_counter += 1;
     手順保存(g.pos,

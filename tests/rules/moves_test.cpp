@@ -25,7 +25,7 @@ class MovesTest : public RulesTest {
 
 TEST_F(MovesTest, ABoardMoveEmptiesTheSourceAndRedrawsBothSquares) {
   put(7, 7, -HU);
-  駒移動(g, 7, 7, 7, 6, -HU);
+  駒移動(g, {7, 7}, {7, 6}, -HU);
   EXPECT_EQ(g.pos.board(7, 7), EMPTY);
   EXPECT_EQ(g.pos.board(7, 6), -HU);
   EXPECT_EQ(picture_at(7, 7), EMPTY);
@@ -40,13 +40,13 @@ TEST_F(MovesTest, ABoardMoveEmptiesTheSourceAndRedrawsBothSquares) {
 TEST_F(MovesTest, ACapturedPieceGoesToTheCapturersHandUnderItsUnpromotedKind) {
   put(5, 5, -SYA);
   put(5, 2, +KAKU_N);
-  駒移動(g, 5, 5, 5, 2, -SYA);
+  駒移動(g, {5, 5}, {5, 2}, -SYA);
   EXPECT_EQ(g.pos.hand_own[11], 1);
   EXPECT_EQ(g.pos.hand_own_total(), 1);
   EXPECT_EQ(hand_sum(g.pos.hand_enemy), 0);
 
   // Dropped again it is an unpromoted KAKU.
-  駒移動(g, 15, 8, 5, 5, -KAKU);
+  駒移動(g, {15, 8}, {5, 5}, -KAKU);
   EXPECT_EQ(g.pos.board(5, 5), -KAKU);
   EXPECT_EQ(g.pos.hand_own[11], 0);
   EXPECT_EQ(g.pos.hand_own_total(), 0);
@@ -77,10 +77,10 @@ TEST_F(MovesTest, TheEnemyCapturesIntoItsOwnHandAndAPieceChangesSidesAgainAndAga
   // The own side drops a captured chess pawn and loses it again.
   g.pos.hand_own[1] = 1;
   put(4, 2, +ROOK);
-  駒移動(g, 11, 5, 4, 3, -PORN);
+  駒移動(g, {11, 5}, {4, 3}, -PORN);
   EXPECT_EQ(g.pos.hand_own[1], 0);
   EXPECT_EQ(g.pos.hand_own_total(), 0);
-  駒移動(g, 4, 2, 4, 3, +ROOK);
+  駒移動(g, {4, 2}, {4, 3}, +ROOK);
   EXPECT_EQ(g.pos.hand_enemy[1], 1);
   EXPECT_EQ(g.pos.hand_enemy_total(), 1);
   EXPECT_EQ(g.pos.board(4, 3), +ROOK);
@@ -90,7 +90,7 @@ TEST_F(MovesTest, TheEnemyCapturesIntoItsOwnHandAndAPieceChangesSidesAgainAndAga
 TEST_F(MovesTest, CapturingAKingEndsTheGameWithoutFillingAHand) {
   put(5, 2, -KIN);
   put(5, 1, +KING);
-  駒移動(g, 5, 2, 5, 1, -KIN);
+  駒移動(g, {5, 2}, {5, 1}, -KIN);
   EXPECT_EQ(g.pos.king_taken, g.pos.chess_sign);
   EXPECT_EQ(hand_sum(g.pos.hand_own), 0);
   EXPECT_EQ(g.pos.hand_own_total(), 0);  // the total stays equal to what the hand holds
@@ -98,7 +98,7 @@ TEST_F(MovesTest, CapturingAKingEndsTheGameWithoutFillingAHand) {
   g.pos.king_taken = 0;
   put(5, 8, +ROOK);
   put(5, 9, -OU);
-  駒移動(g, 5, 8, 5, 9, +ROOK);
+  駒移動(g, {5, 8}, {5, 9}, +ROOK);
   EXPECT_EQ(g.pos.king_taken, g.pos.main_sign());
   EXPECT_EQ(g.pos.hand_enemy_total(), 0);
 
@@ -111,7 +111,7 @@ TEST_F(MovesTest, ACaptureRedrawsTheCapturersHand) {
   put(5, 5, -HU);
   put(5, 4, +PORN);
   t.fakes.screen.clear();
-  駒移動(g, 5, 5, 5, 4, -HU);
+  駒移動(g, {5, 5}, {5, 4}, -HU);
   EXPECT_EQ(picture_at(11, 5), -PORN);  // the own chess slot now shows a pawn
 }
 
@@ -129,7 +129,7 @@ TEST_F(MovesTest, ADropTakesOneFromTheSlotsHandEntry) {
     g.pos.hand_own.fill(2);
     g.pos.hand_enemy.fill(2);
     t.fakes.screen.clear();
-    駒移動(g, d.fx, d.fy, 5, 5, d.code);
+    駒移動(g, {d.fx, d.fy}, {5, 5}, d.code);
     EXPECT_EQ(g.pos.board(5, 5), d.code);
     Hand& dropping = d.code < 0 ? g.pos.hand_own : g.pos.hand_enemy;
     const Hand& other = d.code < 0 ? g.pos.hand_enemy : g.pos.hand_own;
@@ -147,7 +147,7 @@ TEST_F(MovesTest, ADropTakesOneFromTheSlotsHandEntry) {
 TEST_F(MovesTest, EnPassantTakesThePawnBesideIntoTheHand) {
   put(3, 4, -PORN);
   put(4, 4, +PORN);
-  駒移動(g, 3, 4, 4, 3, -PORN);
+  駒移動(g, {3, 4}, {4, 3}, -PORN);
   EXPECT_EQ(g.pos.board(4, 3), -PORN);
   EXPECT_EQ(g.pos.board(4, 4), EMPTY);
   EXPECT_EQ(g.pos.board(3, 4), EMPTY);
@@ -157,7 +157,7 @@ TEST_F(MovesTest, EnPassantTakesThePawnBesideIntoTheHand) {
 
   put(3, 6, +PORN);
   put(4, 6, -PORN);
-  駒移動(g, 3, 6, 4, 7, +PORN);
+  駒移動(g, {3, 6}, {4, 7}, +PORN);
   EXPECT_EQ(g.pos.board(4, 6), EMPTY);
   EXPECT_EQ(g.pos.hand_enemy[1], 1);
   EXPECT_EQ(g.pos.hand_enemy_total(), 1);
@@ -167,7 +167,7 @@ TEST_F(MovesTest, APawnTakingOnADiagonalTakesOnlyWhatStandsThere) {
   put(3, 4, -PORN);
   put(4, 3, +KNIG);
   put(4, 4, +PORN);
-  駒移動(g, 3, 4, 4, 3, -PORN);
+  駒移動(g, {3, 4}, {4, 3}, -PORN);
   EXPECT_EQ(g.pos.board(4, 4), +PORN);
   EXPECT_EQ(g.pos.hand_own[3], 1);
   EXPECT_EQ(g.pos.hand_own[1], 0);
@@ -175,11 +175,11 @@ TEST_F(MovesTest, APawnTakingOnADiagonalTakesOnlyWhatStandsThere) {
   // beside it: not a piece of its own side, nor any other opposing kind.
   put(6, 6, +PORN);
   put(7, 6, +ROOK);
-  駒移動(g, 6, 6, 7, 7, +PORN);
+  駒移動(g, {6, 6}, {7, 7}, +PORN);
   EXPECT_EQ(g.pos.board(7, 6), +ROOK);
   put(1, 6, +PORN);
   put(2, 6, -KIN);
-  駒移動(g, 1, 6, 2, 7, +PORN);
+  駒移動(g, {1, 6}, {2, 7}, +PORN);
   EXPECT_EQ(g.pos.board(2, 6), -KIN);
   EXPECT_EQ(hand_sum(g.pos.hand_enemy), 0);
 }
@@ -188,7 +188,7 @@ TEST_F(MovesTest, TheEnemyKingCastlesWithTheRookOfEitherWing) {
   put(6, 1, +KING);
   put(9, 1, +ROOK);
   put(2, 1, +ROOK);
-  駒移動(g, 6, 1, 8, 1, +KING);
+  駒移動(g, {6, 1}, {8, 1}, +KING);
   EXPECT_EQ(g.pos.board(8, 1), +KING);
   EXPECT_EQ(g.pos.board(7, 1), +ROOK);
   EXPECT_EQ(g.pos.board(9, 1), EMPTY);
@@ -199,7 +199,7 @@ TEST_F(MovesTest, TheEnemyKingCastlesWithTheRookOfEitherWing) {
   put(8, 1, EMPTY);
   put(7, 1, EMPTY);
   put(6, 1, +KING);
-  駒移動(g, 6, 1, 4, 1, +KING);
+  駒移動(g, {6, 1}, {4, 1}, +KING);
   EXPECT_EQ(g.pos.board(4, 1), +KING);
   EXPECT_EQ(g.pos.board(5, 1), +ROOK);
   EXPECT_EQ(g.pos.board(2, 1), EMPTY);
@@ -211,7 +211,7 @@ TEST_F(MovesTest, TheOwnKingCastlesAfterAFlipAndIsFollowed) {
   put(4, 9, -KING);
   put(8, 9, -ROOK);
   put(1, 9, -ROOK);
-  駒移動(g, 4, 9, 6, 9, -KING);
+  駒移動(g, {4, 9}, {6, 9}, -KING);
   EXPECT_EQ(g.pos.board(5, 9), -ROOK);
   EXPECT_EQ(g.pos.board(8, 9), EMPTY);
   EXPECT_EQ(g.maps.own_king_x, 6);
@@ -220,7 +220,7 @@ TEST_F(MovesTest, TheOwnKingCastlesAfterAFlipAndIsFollowed) {
   put(6, 9, EMPTY);
   put(5, 9, EMPTY);
   put(4, 9, -KING);
-  駒移動(g, 4, 9, 2, 9, -KING);
+  駒移動(g, {4, 9}, {2, 9}, -KING);
   EXPECT_EQ(g.pos.board(3, 9), -ROOK);
   EXPECT_EQ(g.pos.board(1, 9), EMPTY);
   EXPECT_EQ(g.maps.own_king_x, 2);
@@ -228,13 +228,13 @@ TEST_F(MovesTest, TheOwnKingCastlesAfterAFlipAndIsFollowed) {
 
 TEST_F(MovesTest, OnlyTheOwnShogiOrChessKingIsFollowed) {
   put(5, 9, -OU);
-  駒移動(g, 5, 9, 4, 8, -OU);
+  駒移動(g, {5, 9}, {4, 8}, -OU);
   EXPECT_EQ(g.maps.own_king_x, 4);
   EXPECT_EQ(g.maps.own_king_y, 8);
   put(5, 1, +OU);
-  駒移動(g, 5, 1, 5, 2, +OU);
+  駒移動(g, {5, 1}, {5, 2}, +OU);
   put(5, 8, -SYOU);
-  駒移動(g, 5, 8, 5, 7, -SYOU);
+  駒移動(g, {5, 8}, {5, 7}, -SYOU);
   EXPECT_EQ(g.maps.own_king_x, 4);
   EXPECT_EQ(g.maps.own_king_y, 8);
 }
@@ -246,12 +246,12 @@ TEST_F(MovesTest, AMoveWithNoDestinationPieceOrSourceChangesNothing) {
   put(5, 4, +KIN);
   g.pos.hand_own[6] = 1;
   const Position before = g.pos;
-  駒移動(g, 5, 5, 5, 0, -KIN);
-  駒移動(g, 5, 5, 10, 5, -KIN);
-  駒移動(g, 5, 5, 5, 4, 99);
-  駒移動(g, 5, 5, 5, 4, EMPTY);
-  駒移動(g, 15, 1, 5, 3, -HU);  // no slot (15, 1)
-  駒移動(g, 0, 5, 5, 3, -HU);
+  駒移動(g, {5, 5}, {5, 0}, -KIN);
+  駒移動(g, {5, 5}, {10, 5}, -KIN);
+  駒移動(g, {5, 5}, {5, 4}, 99);
+  駒移動(g, {5, 5}, {5, 4}, EMPTY);
+  駒移動(g, {15, 1}, {5, 3}, -HU);  // no slot (15, 1)
+  駒移動(g, {0, 5}, {5, 3}, -HU);
   EXPECT_EQ(g.pos.board, before.board);
   EXPECT_EQ(g.pos.hand_own, before.hand_own);
   EXPECT_EQ(g.pos.hand_own_total(), 1);
@@ -260,7 +260,7 @@ TEST_F(MovesTest, AMoveWithNoDestinationPieceOrSourceChangesNothing) {
 TEST_F(MovesTest, AStrayCodeOnTheDestinationIsNotCaptured) {
   put(5, 5, -KIN);
   put(5, 4, 77);
-  駒移動(g, 5, 5, 5, 4, -KIN);
+  駒移動(g, {5, 5}, {5, 4}, -KIN);
   EXPECT_EQ(g.pos.board(5, 4), -KIN);
   EXPECT_EQ(hand_sum(g.pos.hand_own), 0);
   EXPECT_EQ(g.pos.hand_own_total(), 0);
@@ -363,7 +363,7 @@ TEST_F(MovesTest, PlayedMovesAgreeWithTheMoveCheckAndFillTheHands) {
   for (const auto& m : line) {
     SCOPED_TRACE(::testing::Message() << m.fx << "," << m.fy << " -> " << m.tx << "," << m.ty);
     const int mover = on_board(m.fx, m.fy) ? g.pos.board(m.fx, m.fy) : m.code;
-    ASSERT_EQ(移動チェック(g.pos, m.fx, m.fy, m.tx, m.ty, mover), 1);
+    ASSERT_EQ(移動チェック(g.pos, {m.fx, m.fy}, {m.tx, m.ty}, mover), 1);
     play(m.fx, m.fy, m.tx, m.ty, m.code);
   }
   EXPECT_EQ(g.pos.board(7, 3), -KAKU_N);

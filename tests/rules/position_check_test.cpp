@@ -75,8 +75,14 @@ TEST_F(PositionCheckTest, EachBrokenPieceOfBookkeepingIsNamed) {
 TEST_F(PositionCheckTest, TheLineUpsKeepTheirPiecesThroughCapturesAndAKingCapture) {
   const std::pair<Change, const char*> cases[] = {
       {[](Game&) {}, "no fault"},
-      {[](Game& g) { 駒移動(g, 3, 2, 3, 7, +PORN); }, "no fault"},  // a chess pawn takes a HEISI
-      {[](Game& g) { 駒移動(g, 5, 9, 6, 1, -OU); }, "no fault"},    // the main king takes the chess king
+      {[](Game& g) {
+         駒移動(g, {3, 2}, {3, 7}, +PORN);
+       },
+       "no fault"},  // a chess pawn takes a HEISI
+      {[](Game& g) {
+         駒移動(g, {5, 9}, {6, 1}, -OU);
+       },
+       "no fault"},  // the main king takes the chess king
       {[](Game& g) { g.pos.board(3, 7) = EMPTY; },
        "board and hands hold 16 chess pieces and 19 main-army pieces instead of 16 and 20"},
       {[](Game& g) { g.pos.hand_own[1] = 1; },

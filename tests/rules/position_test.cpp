@@ -39,7 +39,7 @@ TEST(MakeMove, ReportsWhatEachKindOfMoveChanged) {
       from = own_hand_slot(hand_index_of(c.code));
     }
     pos.refresh_two_pawn_flags();
-    const MoveReport r = make_move(pos, from.x, from.y, c.tx, c.ty, c.code);
+    const MoveReport r = make_move(pos, from, {c.tx, c.ty}, c.code);
     EXPECT_TRUE(r.played);
     EXPECT_EQ(r.captured, c.captured);
     EXPECT_EQ(r.en_passant, c.en_passant);
@@ -57,13 +57,13 @@ TEST(MakeMove, EnPassantAndCastlingNameTheirSecondSquares) {
   Position pos;
   pos.board(4, 9) = -KING;
   pos.board(1, 9) = -ROOK;
-  const MoveReport castle = make_move(pos, 4, 9, 2, 9, -KING);
+  const MoveReport castle = make_move(pos, {4, 9}, {2, 9}, -KING);
   EXPECT_EQ(castle.rook_from_x, 1);
   EXPECT_EQ(castle.rook_to_x, 3);
   EXPECT_EQ(pos.board(3, 9), -ROOK);
   pos.board(4, 4) = -PORN;
   pos.board(3, 4) = +PORN;
-  const MoveReport passing = make_move(pos, 4, 4, 3, 3, -PORN);
+  const MoveReport passing = make_move(pos, {4, 4}, {3, 3}, -PORN);
   EXPECT_EQ(passing.passed_x, 3);
   EXPECT_EQ(passing.passed_y, 4);
   EXPECT_EQ(pos.board(3, 4), EMPTY);
@@ -73,8 +73,8 @@ TEST(MakeMove, AnUnplayableMoveReportsNothingPlayed) {
   Position pos;
   pos.board(5, 5) = -KIN;
   const Position before = pos;
-  EXPECT_FALSE(make_move(pos, 5, 5, 5, 0, -KIN).played);
-  EXPECT_FALSE(make_move(pos, 0, 5, 5, 3, -HU).played);
+  EXPECT_FALSE(make_move(pos, {5, 5}, {5, 0}, -KIN).played);
+  EXPECT_FALSE(make_move(pos, {0, 5}, {5, 3}, -HU).played);
   EXPECT_EQ(pos.board, before.board);
 }
 
@@ -83,7 +83,7 @@ TEST(PositionValue, ACopyIsIndependentOfItsOriginal) {
   original.board(5, 5) = -HU;
   original.refresh_two_pawn_flags();
   Position copy = original;
-  make_move(copy, 5, 5, 5, 4, -HU);
+  make_move(copy, {5, 5}, {5, 4}, -HU);
   copy.history.slot(3).move_code = 7;
   EXPECT_EQ(original.board(5, 5), -HU);
   EXPECT_EQ(original.hu_column_own()[5], 1);

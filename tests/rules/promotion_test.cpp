@@ -11,7 +11,7 @@ class PromotionTest : public RulesTest {
  protected:
   // 1 with the promoted code, or 0 with a mark that no code was answered.
   static std::pair<int, int> promote(int fx, int fy, int tx, int ty, int code) {
-    const int promoted = 調査_駒成(fx, fy, tx, ty, code);
+    const int promoted = 調査_駒成({fx, fy}, {tx, ty}, code);
     return promoted != EMPTY ? std::pair{1, promoted} : no();
   }
   static std::pair<int, int> yes(int code) { return {1, code}; }
@@ -99,7 +99,7 @@ TEST_F(PromotionTest, TheCompulsoryRowsAgreeWithTheMoveCheck) {
       put(5, row, code);
       bool any = false;
       for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y) any = any || 移動チェック(g.pos, 5, row, x, y, code) == 1;
+        for (int y = 1; y <= 9; ++y) any = any || 移動チェック(g.pos, {5, row}, {x, y}, code) == 1;
       if (!移動後チェック(row, code)) {
         EXPECT_FALSE(any) << code << " on row " << row;
       }

@@ -112,7 +112,7 @@ void append_drops(const Position& pos, std::string& out, const Hand& hand, int s
     const int code = sign * HAND_KINDS[k];
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)
-        if (移動チェック(pos, slot.x, slot.y, tx, ty, code)) append_move(out, slot.x, slot.y, tx, ty, code);
+        if (移動チェック(pos, slot, {tx, ty}, code)) append_move(out, slot.x, slot.y, tx, ty, code);
   }
 }
 
@@ -199,7 +199,7 @@ std::string moves_answer(const Position& pos) {
       if (code == EMPTY) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-          if (移動チェック(pos, fx, fy, tx, ty, code)) append_move(out, fx, fy, tx, ty, code);
+          if (移動チェック(pos, {fx, fy}, {tx, ty}, code)) append_move(out, fx, fy, tx, ty, code);
     }
   append_drops(pos, out, pos.hand_own, -1);
   append_drops(pos, out, pos.hand_enemy, +1);

@@ -34,10 +34,7 @@ void take_position(AnalysisPosition& p, const Game& g, const Candidate& move) {
   p.last_code = move.final_code;
 }
 
-void move_piece(Game& g, const Candidate& move) {
-  const Cell from = move.source_cell();
-  駒移動(g, from.x, from.y, move.tx, move.ty, move.final_code);
-}
+void move_piece(Game& g, const Candidate& move) { 駒移動(g, move.source_cell(), move.target_cell(), move.final_code); }
 
 PositionCheck check_played_position(const Game& g) {
   if (PositionCheck checked = g.pos.check(); !checked) return checked;

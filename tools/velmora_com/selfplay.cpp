@@ -30,9 +30,9 @@ std::vector<Candidate> enemy_board_moves(Game& g) {
       if (code < 1) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty) {
-          if (!移動チェック(g.pos, x, y, tx, ty, code) || is_king_kind(kind_of(g.pos.board(tx, ty)))) continue;
+          if (!移動チェック(g.pos, {x, y}, {tx, ty}, code) || is_king_kind(kind_of(g.pos.board(tx, ty)))) continue;
           int final_code = code;
-          const int promoted = 調査_駒成(x, y, tx, ty, code);
+          const int promoted = 調査_駒成({x, y}, {tx, ty}, code);
           if (promoted != EMPTY && !移動後チェック(ty, code)) final_code = promoted;
           moves.push_back({x, y, tx, ty, code, final_code});
         }

@@ -54,7 +54,7 @@ class Search {
         if (code < 1) continue;
         for (int tx = 1; tx <= 9; ++tx)
           for (int ty = 1; ty <= 9; ++ty)
-            if (移動チェック(p_, x, y, tx, ty, code) && try_board_move(x, y, tx, ty, code)) return true;
+            if (移動チェック(p_, {x, y}, {tx, ty}, code) && try_board_move(x, y, tx, ty, code)) return true;
       }
     }
     return false;
@@ -80,7 +80,7 @@ class Search {
   // each code when promoting is optional; `final_code` is the code chosen.
   Tenths score_trial(int captured, int x, int y, int tx, int ty, int code, int& final_code) {
     Tenths score = 0;
-    const int promoted = 調査_駒成(x, y, tx, ty, code);
+    const int promoted = 調査_駒成({x, y}, {tx, ty}, code);
     if (promoted == EMPTY) {
       score = score_placed(captured, code, x, y, tx, ty);
     } else {
@@ -106,10 +106,11 @@ class Search {
       if (options_.next_line) options_.next_line();
       if (p_.hand_enemy[i] <= 0) continue;
       const int code = HAND_KINDS[i];
-      const int hc = enemy_hand_slot(i).x;
+      const Cell slot = enemy_hand_slot(i);
+      const int hc = slot.x;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty) {
-          if (!移動チェック(p_, hc, i, tx, ty, code)) continue;
+          if (!移動チェック(p_, slot, {tx, ty}, code)) continue;
           com_.com_move_code = code;
           Tenths score = 0;
           {

@@ -155,7 +155,7 @@ class DangerScan {
       s_.add(points(-1), Term::DangerStraightPieceOnTheKingsColumn, c, r);
     }
     const bool own_king = c == m_.own_king_x && r == m_.own_king_y;
-    if (o(dx_, dy_) == 0 && (o(c, r) == 0 || own_king) && 移動チェック(p_, dx_, dy_, c, r, code_)) {
+    if (o(dx_, dy_) == 0 && (o(c, r) == 0 || own_king) && 移動チェック(p_, {dx_, dy_}, {c, r}, code_)) {
       s_.add(1, Term::DangerCandidateThreatensAPiece, c, r);
       ++fork_count_;
       fork_minimum_ = std::min(fork_minimum_, std::abs(v));
@@ -184,15 +184,15 @@ int 盤評価_自角注意_COM(const Position& pos, const ComAnalysis& com, int 
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r) {
       if (com.bishop_threat_mark(c, r) != 1) continue;
-      if (!移動チェック(pos, dx, dy, c, r, -KAKU) && !移動チェック(pos, dx, dy, c, r, -KAKU_N)) continue;
+      if (!移動チェック(pos, {dx, dy}, {c, r}, -KAKU) && !移動チェック(pos, {dx, dy}, {c, r}, -KAKU_N)) continue;
       // The first such square decides: can a person's bishop get there?
       for (int x = 1; x <= 9; ++x)
         for (int y = 1; y <= 9; ++y) {
           const int p = pos.board(x, y);
-          if ((p == -KAKU || p == -KAKU_N) && 移動チェック(pos, x, y, c, r, p)) return code;
+          if ((p == -KAKU || p == -KAKU_N) && 移動チェック(pos, {x, y}, {c, r}, p)) return code;
         }
       const Cell bishop_slot = own_hand_slot(HAND_KAKU);
-      if (pos.hand_own[HAND_KAKU] > 0 && 移動チェック(pos, bishop_slot.x, bishop_slot.y, c, r, -KAKU)) return code;
+      if (pos.hand_own[HAND_KAKU] > 0 && 移動チェック(pos, bishop_slot, {c, r}, -KAKU)) return code;
       return 0;
     }
   return 0;

@@ -112,7 +112,7 @@ class Evaluation {
     const bool attacked_once = o_dst() == 1 || (o_dst() == 2 && e(kx_, ky_) > 0 && e_dst() > 0);
     const bool on_pin_line = (ax == kx_ && dx_ != kx_) || (ay == ky_ && dy_ != ky_) ||
                              ((dx_ == kx_ || dy_ == ky_) && ax != kx_ && ay != ky_);
-    if (!attacked_once || !on_pin_line || !移動チェック(p_, dx_, dy_, ax, ay, com_.com_move_code)) return;
+    if (!attacked_once || !on_pin_line || !移動チェック(p_, {dx_, dy_}, {ax, ay}, com_.com_move_code)) return;
     if (!is_drop()) {
       // No bonus when the computer piece that attacked the pinned piece
       // before the move is the one that moved away.
@@ -297,7 +297,7 @@ class Evaluation {
       for (int r = dy_ + 2; r <= 9; ++r) {
         const int p = b_(dx_, r);
         if (p == EMPTY) continue;
-        if (移動チェック(p_, dx_, dy_ + 1, dx_, r, +KYOU) && is_own_above(p, KYOU))
+        if (移動チェック(p_, {dx_, dy_ + 1}, {dx_, r}, +KYOU) && is_own_above(p, KYOU))
           ends(points(std::abs(p)), Term::LanceDropSkewersThePieceBehind);
         break;
       }

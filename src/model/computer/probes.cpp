@@ -31,7 +31,7 @@ int 調査_移動可場所数(const Position& pos, const InfluenceMaps& maps, in
   int count = 0;
   for (int c = 1; c <= 9; ++c)
     for (int r = 1; r <= 9; ++r)
-      if (opponent(c, r) == 0 && 移動チェック(pos, x, y, c, r, code)) ++count;
+      if (opponent(c, r) == 0 && 移動チェック(pos, {x, y}, {c, r}, code)) ++count;
   return count;
 }
 
@@ -49,7 +49,7 @@ int 調査_香狙い(const Position& pos, const InfluenceMaps& maps, int x, int 
     return 0;
   for (int q = y + 1; q <= 9; ++q) {
     if (pos.board(x, q) == EMPTY) continue;
-    return 移動チェック(pos, x, y, x, q, +KYOU) ? std::abs(pos.board(x, q)) : 0;
+    return 移動チェック(pos, {x, y}, {x, q}, +KYOU) ? std::abs(pos.board(x, q)) : 0;
   }
   return 0;
 }
@@ -60,7 +60,7 @@ bool 調査_自守駒MAN_直進駒(Position& pos, int x, int y) {
   for (int q = y + 1; q <= 9; ++q) {
     const int p = pos.board(x, q);
     if (is_enemy_piece(p)) return false;
-    if (p == -KYOU || p == -SYA || p == -SYA_N) return 移動チェック(pos, x, q, x, y, p);
+    if (p == -KYOU || p == -SYA || p == -SYA_N) return 移動チェック(pos, {x, q}, {x, y}, p);
   }
   return false;
 }
@@ -80,7 +80,7 @@ void 調査_持角狙座標(Position& pos, const InfluenceMaps& maps, ComAnalysi
       const int e = maps.enemy_influence(c, r);
       const bool thin = e == 0 || (e == 1 && std::abs(c - ekx) < 2 && std::abs(r - eky) < 2);
       com.bishop_threat_mark(c, r) =
-          (pos.board(c, r) == EMPTY && thin && 移動チェック(pos, c, r, ekx, eky, -KAKU)) ? 1 : 0;
+          (pos.board(c, r) == EMPTY && thin && 移動チェック(pos, {c, r}, {ekx, eky}, -KAKU)) ? 1 : 0;
     }
 }
 
@@ -92,7 +92,7 @@ void 調査_移動不可駒(Position& pos, const InfluenceMaps& maps, ComAnalysi
     for (int c = 1; c <= 9; ++c)
       for (int r = 1; r <= 9; ++r) {
         const int p = pos.board(c, r);
-        if (sign_of(p) == side && piece_kind(kind_of(p)).shogi_ranger && 移動チェック(pos, c, r, tx, ty, p))
+        if (sign_of(p) == side && piece_kind(kind_of(p)).shogi_ranger && 移動チェック(pos, {c, r}, {tx, ty}, p))
           return true;
       }
     return false;

@@ -103,13 +103,12 @@ std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, int sx, int s
 }
 
 bool rules_allow(Position& pos, const Candidate& m, int side) {
-  const Cell from = m.source_cell();
   調査_2歩フラグ設定(pos);
-  if (sign_of(m.starting) != side || !移動チェック(pos, from.x, from.y, m.tx, m.ty, m.starting)) return false;
+  if (sign_of(m.starting) != side || !移動チェック(pos, m.source_cell(), m.target_cell(), m.starting)) return false;
   if (m.is_drop()) return m.final_code == m.starting;
   if (pos.board(m.sx, m.sy) != m.starting) return false;
   if (m.final_code == m.starting) return 移動後チェック(m.ty, m.starting);
-  return 調査_駒成(m.sx, m.sy, m.tx, m.ty, m.starting) == m.final_code;
+  return 調査_駒成(m.source_cell(), m.target_cell(), m.starting) == m.final_code;
 }
 
 }  // namespace velmora

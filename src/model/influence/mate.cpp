@@ -29,7 +29,7 @@ bool next_to_king(const Defender& d, int x, int y) {
 bool a_checker_gets_through(const Position& pos, const Defender& d) {
   for (int cx = 1; cx <= 9; ++cx)
     for (int cy = 1; cy <= 9; ++cy)
-      if (d.check_map(cx, cy) == CHECKER_MARK && 移動チェック(pos, cx, cy, d.king_x, d.king_y, pos.board(cx, cy)))
+      if (d.check_map(cx, cy) == CHECKER_MARK && 移動チェック(pos, {cx, cy}, {d.king_x, d.king_y}, pos.board(cx, cy)))
         return true;
   return false;
 }
@@ -57,7 +57,8 @@ bool drop_blocks_check(Position& pos, const Defender& d) {
 bool king_can_escape(const Position& pos, const Defender& d) {
   for (int x = d.king_x - 1; x <= d.king_x + 1; ++x)
     for (int y = d.king_y - 1; y <= d.king_y + 1; ++y)
-      if (on_board(x, y) && 移動チェック(pos, d.king_x, d.king_y, x, y, d.sign * OU) && d.attacker_influence(x, y) == 0)
+      if (on_board(x, y) && 移動チェック(pos, {d.king_x, d.king_y}, {x, y}, d.sign * OU) &&
+          d.attacker_influence(x, y) == 0)
         return true;
   return false;
 }
@@ -82,7 +83,7 @@ bool board_move_ends_check(Position& pos, const Defender& d, const Grid<int>& ta
       if (!is_non_king_kind(piece)) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-          if (targets(tx, ty) > 0 && 移動チェック(pos, x, y, tx, ty, pos.board(x, y)) &&
+          if (targets(tx, ty) > 0 && 移動チェック(pos, {x, y}, {tx, ty}, pos.board(x, y)) &&
               move_ends_check(pos, x, y, tx, ty, still_checked))
             return true;
     }
@@ -139,7 +140,7 @@ bool 詰めかMAN_COM移動(const Position& pos, const InfluenceMaps& maps) {
   const int kx = maps.own_king_x, ky = maps.own_king_y;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (pos.board(x, y) >= 1 && 移動チェック(pos, x, y, kx, ky, pos.board(x, y))) return true;
+      if (pos.board(x, y) >= 1 && 移動チェック(pos, {x, y}, {kx, ky}, pos.board(x, y))) return true;
   return false;
 }
 

@@ -87,16 +87,16 @@ void count_legal_moves(const Position& pos, Grid<int>& influence, int code, int 
                        const Region& region) {
   for (const Offset& s : pattern) {
     const int tx = x + s.dx, ty = y + s.dy;
-    if (region.holds(tx, ty) && 移動チェック(pos, x, y, tx, ty, code)) influence(tx, ty) += 1;
+    if (region.holds(tx, ty) && 移動チェック(pos, {x, y}, {tx, ty}, code)) influence(tx, ty) += 1;
   }
 }
 
 // A cannon moves along its row and column only.
 void count_cannon_moves(const Position& pos, InfluenceMaps& maps, int code, int x, int y) {
   for (int tx = 1; tx <= 9; ++tx)
-    if (tx != x && 移動チェック(pos, x, y, tx, y, code)) maps.own_influence(tx, y) += 1;
+    if (tx != x && 移動チェック(pos, {x, y}, {tx, y}, code)) maps.own_influence(tx, y) += 1;
   for (int ty = 1; ty <= 9; ++ty)
-    if (ty != y && 移動チェック(pos, x, y, x, ty, code)) maps.own_influence(x, ty) += 1;
+    if (ty != y && 移動チェック(pos, {x, y}, {x, ty}, code)) maps.own_influence(x, ty) += 1;
 }
 
 void survey_own_piece(const Position& pos, InfluenceMaps& maps, int code, int x, int y) {

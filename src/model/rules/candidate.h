@@ -21,6 +21,8 @@ struct Candidate {
     if (!is_drop()) return {sx, sy};
     return {sx, (sx > 9 ? own_hand_slot(sy) : enemy_hand_slot(sy)).y};
   }
+  // The square the piece lands on.
+  Cell target_cell() const { return {tx, ty}; }
 };
 
 }  // namespace velmora

@@ -123,7 +123,7 @@ bool board_move_check(const Position& pos, int fx, int fy, int tx, int ty, int c
 
 }  // namespace
 
-bool 移動チェック(const Position& pos, int fx, int fy, int tx, int ty, int code) {
+bool move_check_detail::on_coordinates(const Position& pos, int fx, int fy, int tx, int ty, int code) {
   if (!on_board(tx, ty)) return false;
   if (fx == tx && fy == ty) return false;
   if (!is_piece(code)) return false;

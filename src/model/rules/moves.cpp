@@ -35,15 +35,15 @@ void move_rook(Position& pos, MoveReport& report, int from_x, int to_x, int y, i
 }
 
 // A king stepping two columns on its home row castles: the rook jumps over it.
-void castle(Position& pos, MoveReport& report, int fx, int tx, int ty, int code) {
-  if (std::abs(tx - fx) != 2) return;
-  if (code == -KING && ty == 9) {
-    if (tx == 6) move_rook(pos, report, 8, 5, 9, -ROOK);
-    if (tx == 2) move_rook(pos, report, 1, 3, 9, -ROOK);
+void castle(Position& pos, MoveReport& report, int from_x, Cell to, int code) {
+  if (std::abs(to.x - from_x) != 2) return;
+  if (code == -KING && to.y == 9) {
+    if (to.x == 6) move_rook(pos, report, 8, 5, 9, -ROOK);
+    if (to.x == 2) move_rook(pos, report, 1, 3, 9, -ROOK);
   }
-  if (code == +KING && ty == 1) {
-    if (tx == 8) move_rook(pos, report, 9, 7, 1, +ROOK);
-    if (tx == 4) move_rook(pos, report, 2, 5, 1, +ROOK);
+  if (code == +KING && to.y == 1) {
+    if (to.x == 8) move_rook(pos, report, 9, 7, 1, +ROOK);
+    if (to.x == 4) move_rook(pos, report, 2, 5, 1, +ROOK);
   }
 }
 
@@ -59,25 +59,25 @@ void take_from_hand(Position& pos, MoveReport& report, int fx, int hand_index) {
 
 }  // namespace
 
-MoveReport make_move(Position& pos, int fx, int fy, int tx, int ty, int code) {
+MoveReport make_move(Position& pos, Cell from, Cell to, int code) {
   MoveReport report;
-  const bool board_move = on_board(fx, fy);
-  const int hand_index = board_move ? 0 : hand_index_of_slot(fx, fy);
-  if (!on_board(tx, ty) || !is_piece(code) || (!board_move && hand_index == 0)) return report;
-  report = {.played = true, .from_x = fx, .from_y = fy, .to_x = tx, .to_y = ty, .drop = !board_move};
-  report.promoted = board_move && piece_at(pos.board, fx, fy) != code;
+  const bool board_move = on_board(from);
+  const int hand_index = board_move ? 0 : hand_index_of_slot(from.x, from.y);
+  if (!on_board(to) || !is_piece(code) || (!board_move && hand_index == 0)) return report;
+  report = {.played = true, .from_x = from.x, .from_y = from.y, .to_x = to.x, .to_y = to.y, .drop = !board_move};
+  report.promoted = board_move && piece_at(pos.board, from.x, from.y) != code;
 
-  const int captured = piece_at(pos.board, tx, ty);
+  const int captured = piece_at(pos.board, to.x, to.y);
   if (captured != EMPTY) capture(pos, report, captured);
-  if (board_move && kind_of(code) == PORN && std::abs(tx - fx) == 1 && captured == EMPTY)
-    take_en_passant(pos, report, fy, tx, code);
+  if (board_move && kind_of(code) == PORN && std::abs(to.x - from.x) == 1 && captured == EMPTY)
+    take_en_passant(pos, report, from.y, to.x, code);
 
-  pos.board(tx, ty) = code;
+  pos.board(to.x, to.y) = code;
   if (board_move) {
-    castle(pos, report, fx, tx, ty, code);
-    pos.board(fx, fy) = EMPTY;
+    castle(pos, report, from.x, to, code);
+    pos.board(from.x, from.y) = EMPTY;
   } else {
-    take_from_hand(pos, report, fx, hand_index);
+    take_from_hand(pos, report, from.x, hand_index);
   }
   調査_2歩フラグ設定(pos);  // the two-pawn flags follow every move
   return report;

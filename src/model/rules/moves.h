@@ -24,12 +24,11 @@ struct MoveReport {
   int hand_spent = 0;
 };
 
-// Plays the move from (fx, fy) (a square, or a hand slot for a drop) to
-// (tx, ty); `code` is the final code on the destination. Does not test
-// legality. Refreshes the two-pawn flags afterwards. Nothing
-// is played without a destination, a piece, and a square or hand slot to take
-// it from.
-MoveReport make_move(Position& pos, int fx, int fy, int tx, int ty, int code);
+// Plays the move from `from` (a square, or a hand slot for a drop) to `to`;
+// `code` is the final code on the destination. Does not test legality.
+// Refreshes the two-pawn flags afterwards. Nothing is played without a
+// destination, a piece, and a square or hand slot to take it from.
+MoveReport make_move(Position& pos, Cell from, Cell to, int code);
 
 // Puts a captured piece (its code as it stood) into the capturer's hand, or
 // notes a taken king in king_taken.

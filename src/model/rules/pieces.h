@@ -50,6 +50,7 @@ int hand_index_of_slot(int x, int y);
 inline constexpr int BOARD_SIZE = 9;
 
 inline constexpr bool on_board(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
+inline constexpr bool on_board(Cell c) { return on_board(c.x, c.y); }
 
 // The board turned by 180 degrees: every piece goes to the opposite square,
 // (x, y) -> (10 - x, 10 - y), and changes side.

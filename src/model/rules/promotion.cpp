@@ -2,11 +2,10 @@
 
 namespace velmora {
 
-int 調査_駒成(int fx, int fy, int tx, int ty, int code) {
-  (void)tx;
-  if (fx < 1 || fx > 9) return 0;  // a drop never promotes
+int 調査_駒成(Cell from, Cell to, int code) {
+  if (from.x < 1 || from.x > 9) return 0;  // a drop never promotes
   const PieceKind& kind = piece_kind(kind_of(code));
-  if (!may_promote(kind.promotion, sign_of(code), fy, ty)) return EMPTY;
+  if (!may_promote(kind.promotion, sign_of(code), from.y, to.y)) return EMPTY;
   return sign_of(code) * kind.promoted_kind;
 }
 

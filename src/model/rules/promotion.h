@@ -5,9 +5,9 @@
 
 namespace velmora {
 
-// The promoted code when the move may promote (the queen for a chess pawn),
-// EMPTY (0) when it may not. A drop never promotes.
-int 調査_駒成(int fx, int fy, int tx, int ty, int code);
+// The promoted code when the move from `from` to `to` may promote (the queen
+// for a chess pawn), EMPTY (0) when it may not. A drop never promotes.
+int 調査_駒成(Cell from, Cell to, int code);
 
 // Whether `code` is a chess pawn arriving on its promotion rows (own: ty <= 2,
 // enemy: ty >= 8): the person then gets the promotion dialog.

@@ -207,7 +207,7 @@ void board_click(Game& g, int button, int x, int y) {
   // The two-pawn flags are taken afresh: the board may have changed since the
   // hand piece was picked up (a switch of the leading nation exchanges the pawns).
   if (!on_board(s.sel_x, s.sel_y)) 調査_2歩フラグ設定(g.pos);
-  if (!移動チェック(g.pos, s.sel_x, s.sel_y, x, y, s.sel_code)) {
+  if (!移動チェック(g.pos, {s.sel_x, s.sel_y}, {x, y}, s.sel_code)) {
     refuse_destination(g);
     return;
   }

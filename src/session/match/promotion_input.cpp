@@ -73,7 +73,7 @@ bool settle_promotion(Game& g, int button) {
   if (button != MOUSE_RIGHT) return true;
   if (kind_of(code) == PORN) return settle_pawn_promotion(g);
   if (!is_promotable_shogi_kind(kind_of(code))) return true;
-  if (const int promoted = 調査_駒成(s.sel_x, s.sel_y, s.dest_x, s.dest_y, code); promoted != EMPTY)
+  if (const int promoted = 調査_駒成({s.sel_x, s.sel_y}, {s.dest_x, s.dest_y}, code); promoted != EMPTY)
     s.sel_code = promoted;
   return true;
 }

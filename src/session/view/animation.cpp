@@ -11,7 +11,7 @@ void 描画_移動可能桝色(Game& g, Cell from, PaletteColour colour, int cod
   if (!g.view.guidance_on) return;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (移動チェック(g.pos, from.x, from.y, x, y, code)) 描画_桝輪郭(g, colour, {x, y});
+      if (移動チェック(g.pos, from, {x, y}, code)) 描画_桝輪郭(g, colour, {x, y});
 }
 
 void 描画_駒点滅(Game& g, int code, Cell cell, int n) {

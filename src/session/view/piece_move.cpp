@@ -50,22 +50,21 @@ void save_move(Game& g, const Candidate& move) {
 
 }  // namespace
 
-MoveReport 駒移動(Game& g, int fx, int fy, int tx, int ty, int code) {
-  const MoveReport report = make_move(g.pos, fx, fy, tx, ty, code);
+MoveReport 駒移動(Game& g, Cell from, Cell to, int code) {
+  const MoveReport report = make_move(g.pos, from, to, code);
   if (!report.played) return report;
   // The own king's square is kept current here; the enemy king's (and the
   // own SYOU's) is found again by the next influence survey.
   if (!report.drop && (code == -OU || code == -KING)) {
-    g.maps.own_king_x = tx;
-    g.maps.own_king_y = ty;
+    g.maps.own_king_x = to.x;
+    g.maps.own_king_y = to.y;
   }
   show(g, report);
   return report;
 }
 
 void play_move(Game& g, const Candidate& move) {
-  const Cell from = move.source_cell();
-  駒移動(g, from.x, from.y, move.tx, move.ty, move.final_code);
+  駒移動(g, move.source_cell(), move.target_cell(), move.final_code);
   駒移動音(g, move.final_code);
   g.pos.move_number += 1;
   update_turn_elapsed(g);

@@ -4,15 +4,14 @@
 #include "game/game.h"
 #include "rules/candidate.h"
 #include "rules/moves.h"
-#include "view/piece_move.h"
 
 namespace velmora {
 
-// Plays the move from (fx, fy) (a square, or a hand slot for a drop) to
-// (tx, ty) with make_move (`code` is the final code on the destination; no
-// legality test), keeps the own king's square in the maps, and redraws what
-// the move changed.
-MoveReport 駒移動(Game& g, int fx, int fy, int tx, int ty, int code);
+// Plays the move from `from` (a square, or a hand slot for a drop) to `to`
+// with make_move (`code` is the final code on the destination; no legality
+// test), keeps the own king's square in the maps, and redraws what the move
+// changed.
+MoveReport 駒移動(Game& g, Cell from, Cell to, int code);
 
 // Plays a move of the person or of the computer and books it, the one way a
 // move is played in a match: the piece moves (駒移動) and sounds, the move
