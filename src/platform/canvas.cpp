@@ -71,7 +71,7 @@ QPointF Canvas::to_twips(QPointF widget_position) const {
 // that smoothing reaches where the drawing is scaled.
 QRect Canvas::widget_rect(const QRect& part) const {
   const QRectF place = drawing_rect();
-  const double per_pixel = place.width() / drawing_.size().width();
+  const double per_pixel = widget_per_image_pixel();
   return QRectF(place.topLeft() + QPointF(part.topLeft()) * per_pixel, QSizeF(part.size()) * per_pixel)
       .toAlignedRect()
       .adjusted(-1, -1, 1, 1);
@@ -159,12 +159,12 @@ void Canvas::paint_margin(QPainter& painter) {
     for (const QRect& part : margin) painter.fillRect(part, palette_colour(WINDOW_BACK_COLOUR));
     return;
   }
-  const double widget_per_image_pixel = drawing.width() / drawing_.size().width();
+  const double widget_per_pixel = widget_per_image_pixel();
   const QPointF grid_origin(std::lround(image_pixels(BOARD_LEFT)), std::lround(image_pixels(BOARD_TOP)));
   const double tile_scale = render_scale() / rendering_for_scale(render_scale());  // image pixels a tile pixel
   QBrush tiles(margin_tile_);
   tiles.setTransform(QTransform::fromTranslate(drawing.left(), drawing.top())
-                         .scale(widget_per_image_pixel, widget_per_image_pixel)
+                         .scale(widget_per_pixel, widget_per_pixel)
                          .translate(grid_origin.x(), grid_origin.y())
                          .scale(tile_scale, tile_scale));
   for (const QRect& part : margin) painter.fillRect(part, tiles);

@@ -35,8 +35,9 @@ class Canvas : public QWidget {
   QRect widget_rect(const QRect& image_part) const;
   QPointF to_twips(QPointF widget_position) const;
   QRect to_widget(int left, int top, int width, int height) const;
-  // Widget pixels per pixel of 15 twips.
+  // Widget pixels per pixel of 15 twips, and per pixel of the drawing.
   double widget_scale() const;
+  double widget_per_image_pixel() const { return drawing_rect().width() / drawing_.size().width(); }
 
   // Where the widget is larger than the drawing, the margin around it shows
   // picture `number`, the background the game tiles around the board,
