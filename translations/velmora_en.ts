@@ -895,5 +895,9 @@
         <source></source>
         <translation>Review: %1</translation>
     </message>
+    <message id="どの開始局面からも指せない手があります（%1手目）">
+        <source></source>
+        <translation>No starting position leads to a move (move %1)</translation>
+    </message>
 </context>
 </TS>

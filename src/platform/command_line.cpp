@@ -1,7 +1,9 @@
 #include "platform/command_line.h"
 
 #include <algorithm>
+#include <cctype>
 #include <charconv>
+#include <string_view>
 
 namespace velmora::platform {
 namespace {
@@ -24,6 +26,15 @@ std::optional<int> move_number(const std::string& text) {
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
   if (error != std::errc{} || end != text.data() + text.size() || n < 0) return std::nullopt;
   return n;
+}
+
+// Whether the name ends in ".png" (in any case): the picture is written as PNG.
+bool png_name(const std::string& name) {
+  constexpr std::string_view EXTENSION = ".png";
+  if (name.size() <= EXTENSION.size()) return false;
+  const std::string_view end = std::string_view(name).substr(name.size() - EXTENSION.size());
+  return std::equal(end.begin(), end.end(), EXTENSION.begin(),
+                    [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
 // --picture, --flipped and --move N (or --move=N) in any order, and two
@@ -52,6 +63,7 @@ CommandLine read_picture_request(const std::vector<std::string>& arguments) {
   if (operands.size() > 2) return refused(refusal_of(operands[2]));
   line.picture.record = operands[0];
   line.picture.output = operands[1];
+  if (!png_name(line.picture.output)) return refused("the picture '" + operands[1] + "' must be a .png file");
   return line;
 }
 

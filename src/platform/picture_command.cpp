@@ -5,50 +5,43 @@
 #include <variant>
 
 #include "assist/record_picture.h"
-#include "notation/record_format.h"
 #include "platform/board_picture.h"
 #include "ports/null_ports.h"
+#include "review/record_game.h"
 
 namespace velmora::platform {
 namespace {
 
-std::string reading_failure(const RecordError& error) {
+std::string fault_line(const RecordFault& fault) {
   std::string text;
-  switch (error.kind) {
-    case RecordError::CannotOpen: text = "cannot open it"; break;
-    case RecordError::CannotRead: text = "cannot read line " + std::to_string(error.line); break;
-    case RecordError::TooManyMoves:
-      text = "more than " + std::to_string(MAX_RECORD_MOVES) + " moves (line " + std::to_string(error.line) + ")";
-      break;
-  }
-  return error.detail.empty() ? text : text + ": " + error.detail;
+  if (fault.line != 0) text = "line " + std::to_string(fault.line) + ": ";
+  return text + fault_text(fault);
 }
 
 }  // namespace
 
 int write_record_picture(const PictureRequest& request, const QString& working_folder, std::ostream& errors) {
   const std::string& path = request.record;
-  const RecordResult result = read_record_file(path);
+  // The record is read and replayed as velmora-com --review reads it, so
+  // both refuse the same files.
+  const RecordGameResult result = read_record_game(path);
   if (!result) {
-    errors << "velmora: record '" << path << "': " << reading_failure(result.error()) << "\n";
+    errors << "velmora: record '" << path << "': " << fault_line(result.error()) << "\n";
     return PICTURE_FAILED;
   }
-  const Record& record = *result;
+  const Record& record = result->record;
   const int moves = static_cast<int>(record.moves.size());
   const int n = request.move.value_or(moves);
   if (n > moves) {
     errors << "velmora: record '" << path << "' has " << moves << " moves, not " << n << "\n";
     return PICTURE_FAILED;
   }
-  if (record.first_damaged_line != 0)
-    errors << "velmora: record '" << path << "': line " << record.first_damaged_line
-           << " is damaged; what cannot be read is shown empty\n";
 
   NullPorts silent;
   PictureScreen screen;
   const auto game = std::make_unique<Game>(Ports{screen, silent.dialogs, silent.sound, silent.clock});
   game->working_directory = working_folder.toStdString();
-  show_record_position(*game, record, n, request.flipped);
+  show_record_position(*game, record, result->start, n, request.flipped);
   const Result<void, std::error_code> written =
       save_board_picture(*game, screen, QFile::decodeName(request.output.c_str()));
   if (!written) {

@@ -3,9 +3,11 @@
 // export gains them, and a stopped review keeps nothing.
 #include "assist/match_review.h"
 
+#include "assist/move_list_panel.h"
 #include "assist/record_text.h"
 #include "match/match_fixture.h"
 #include "record/replay.h"
+#include "setup/game_over.h"
 
 namespace velmora::testing {
 namespace {
@@ -61,9 +63,39 @@ TEST_F(MatchReviewTest, AStoppedReviewKeepsNothingAndAnEmptyListIsTold) {
   EXPECT_EQ(current_review(g), nullptr);
 }
 
+// After the match has ended and a new game was set up, the list reviewed is
+// stepped through as a loaded record: a row shows its position and move
+// text, and the review lets the chess army drop as the match was played.
+TEST_F(MatchReviewTest, AFinishedMatchIsBrowsedAsALoadedRecord) {
+  on_menu(g, MenuItem::CHESS_MOCHIKOMA);
+  start_two_people();
+  move(4, 7, 4, 6);
+  move(4, 2, 4, 3);
+  move(3, 7, 3, 6);
+  const MoveList played = g.pos.history;
+  t.fakes.dialogs.yes_no_answers = {Answer::Yes};
+  終了(g, "先手");                        // 続けますか？ Yes: a new game
+  on_menu(g, MenuItem::CHESS_MOCHIKOMA);  // the option is off by now
+  ReviewProgress progress;
+  ASSERT_EQ(review_match(g, progress, 1), ReviewOutcome::Reviewed);
+  EXPECT_TRUE(g.assist.review.game.chess_drops);
+  clear_logs();
+  go_to_move(g, 2);
+  frame_best_move(g, 2);
+  EXPECT_TRUE(box_texts().empty()) << box_texts().front();
+  EXPECT_TRUE(g.record_mode);
+  EXPECT_EQ(g.pos.board, played.slot(2).board);
+  EXPECT_TRUE(g.view.shown.enemy_move.shown) << "move 2's text beside the board";
+  EXPECT_GE(t.fakes.screen.ops_of(DrawOp::Outline).size(), 2u) << "its best move framed";
+  go_to_move(g, 0);
+  EXPECT_EQ(g.pos.board, played.slot(0).board);
+  ASSERT_NE(current_review(g), nullptr) << "the review still stands for the list";
+}
+
 TEST(ReviewProgressText, TellsThePositionAndTheTimeLeftAtThePaceSoFar) {
-  EXPECT_EQ(progress_text(0, 49, 0), "1 / 49 局面を解析中　残り 0 秒");
+  EXPECT_EQ(progress_text(0, 49, 0), "1 / 49 局面を解析中　残り 5 秒") << "each position's time before any pace";
   EXPECT_EQ(progress_text(10, 50, 2.0), "11 / 50 局面を解析中　残り 8 秒");
+  EXPECT_EQ(progress_text(48, 49, 0.1), "49 / 49 局面を解析中　残り 1 秒") << "never 0 while one is left";
 }
 
 }  // namespace

@@ -31,8 +31,8 @@ void play_ten_moves(TestGame& t) {
   t.game.game_mode = MODE_MAN;
 }
 
-// Choosing row 3 at move 10 is seven steps of "戻": the same position,
-// clocks, sounds and drawing.
+// Choosing row 3 at move 10 is seven steps of "戻" and the last move's text
+// shown again: the same position, clocks, sounds and drawing.
 TEST(MoveListPanel, ChoosingARowStepsThereLikeTheReplayCommands) {
   TestGame chosen, stepped;
   play_ten_moves(chosen);
@@ -44,6 +44,7 @@ TEST(MoveListPanel, ChoosingARowStepsThereLikeTheReplayCommands) {
 
   go_to_move(chosen.game, 3);
   for (int i = 0; i < 7; ++i) replay_click(stepped.game);
+  show_last_move(stepped.game);
 
   EXPECT_EQ(current_move_row(chosen.game), 3);
   EXPECT_EQ(chosen.game.pos.board, stepped.game.pos.board);

@@ -8,6 +8,7 @@
 
 #include "fakes/fake_ports.h"
 #include "record/temp_folder.h"
+#include "review/record_game.h"
 #include "rules/pieces.h"
 
 namespace velmora::testing {
@@ -17,16 +18,15 @@ namespace {
 // count on show, turned round when asked; the settings file is read, never
 // written.
 TEST(RecordPicture, ShowsTheAskedMoveTurnedRoundWhenAsked) {
-  const RecordResult read = read_record_file(VELMORA_TEST_DATA "/saved_record.棋譜");
-  const Record& record = read.value();
-  ASSERT_EQ(record.moves.size(), 2u);
+  const RecordGameResult read = read_record_game(VELMORA_TEST_DATA "/review/level4_against_level3.棋譜");
+  const Record& record = read.value().record;
   const TempFolder folder;
   for (const bool flipped : {false, true}) {
     for (const int n : {1, 2}) {
       TestGame t;
       Game& g = t.game;
       g.working_directory = folder.path();
-      show_record_position(g, record, n, flipped);
+      show_record_position(g, record, read->start, n, flipped);
       const Board& board = record.moves[n - 1].board;
       EXPECT_EQ(g.pos.board, flipped ? turned_board(board) : board) << n << flipped;
       EXPECT_EQ(g.pos.move_number, n);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "fakes/fake_ports.h"
+#include "review/record_start.h"
 #include "rules/handicap.h"
 #include "rules/setup.h"
 #include "setup/new_game.h"
@@ -105,18 +106,20 @@ class RecordHandicap : public Ladder, public ::testing::WithParamInterface<std::
 TEST_P(RecordHandicap, IsFoundFromTheFirstPosition) {
   const auto [grade, fx, fy, tx, ty] = GetParam();
   for (int i = 0; i < std::abs(grade); ++i) handicap_click(g, grade > 0);
-  Board first = g.pos.board;
-  first(tx, ty) = std::exchange(first(fx, fy), EMPTY);
-  Board start = starting_board(g.menu.NIPPON);
-  take_off_record_handicap(start, first);
-  EXPECT_EQ(start, g.pos.board);
+  HistorySlot first;
+  first.board = g.pos.board;
+  first.board(tx, ty) = std::exchange(first.board(fx, fy), EMPTY);
+  const RecordStartResult start = record_start(first);
+  ASSERT_TRUE(start);
+  EXPECT_EQ(start->start.board, g.pos.board);
+  EXPECT_EQ(start->handicap_grade, grade);
 }
 
-// The first move from elsewhere, from the ladder's first square, from the next one.
+// The first move from elsewhere, from the ladder's first square, next to an emptied one.
 INSTANTIATE_TEST_SUITE_P(Grades, RecordHandicap,
                          ::testing::Values(std::array{2, 2, 7, 2, 6}, std::array{7, 5, 7, 5, 6},
-                                           std::array{-2, 3, 7, 3, 6}, std::array{0, 2, 8, 2, 3},
-                                           std::array{-1, 8, 8, 8, 6}, std::array{-10, 5, 9, 5, 8}));
+                                           std::array{-2, 3, 7, 3, 6}, std::array{0, 2, 8, 5, 8},
+                                           std::array{-1, 8, 7, 8, 6}, std::array{-10, 5, 9, 5, 8}));
 
 struct Refusal {
   int record_mode, move_number, flipped;

@@ -78,6 +78,49 @@ TEST(StrongSearch, KeepsItsKingWhenEveryOtherMoveLosesIt) {
   EXPECT_EQ(best_of(r).sx, 6);
 }
 
+// A position the game has met is no draw: the root move back to it costs a
+// little for every time it was met, until another move is worth more; the
+// same search without the game chooses it again.
+TEST(StrongSearch, AMoveBackToAPositionOfTheGameCostsMoreTheMoreOftenItWasMet) {
+  const PositionSetup s = position({{5, 9, -OU}, {9, 1, +KING}, {1, 5, +ROOK}, {9, 9, -KYOU}});
+  SearchLimits limits;
+  limits.max_nodes = 20000;
+  limits.seconds = 60;
+  SearchPosition p(s);
+  Engine engine(1);
+  const SearchReport first = engine.think(p, limits, {});
+  p.make(first.best);
+  const std::uint64_t after_best = p.hash();
+  p.unmake();
+  engine.clear();
+  const SearchReport circling = engine.think(p, limits, std::vector<std::uint64_t>(30, after_best));
+  EXPECT_NE(circling.best, first.best) << "met thirty times: another move";
+  EXPECT_GT(circling.score, first.score - 30 * REPEAT_COST) << "the other move is scored as it is";
+  engine.clear();
+  EXPECT_EQ(engine.think(p, limits, {}).best, first.best);
+}
+
+// A cleared engine answers as a new one would, so that a review gives the
+// same answers whatever each thread searched before.
+TEST(StrongSearch, AClearedEngineAnswersAsANewOne) {
+  SearchLimits limits;
+  limits.max_nodes = 5000;
+  limits.seconds = 60;
+  const PositionSetup before = position({{5, 9, -OU}, {4, 8, -KIN}, {6, 1, +KING}, {2, 2, +QEEN}});
+  const PositionSetup judged = position({{5, 9, -OU}, {4, 9, -KIN}, {6, 1, +KING}, {3, 3, +QEEN}});
+  Engine used(1);
+  SearchPosition p(before);
+  (void)used.think(p, limits, {});
+  used.clear();
+  SearchPosition q(judged);
+  const SearchReport again = used.think(q, limits, {});
+  Engine fresh(1);
+  const SearchReport anew = fresh.think(q, limits, {});
+  EXPECT_EQ(again.best, anew.best);
+  EXPECT_EQ(again.score, anew.score);
+  EXPECT_EQ(again.nodes, anew.nodes);
+}
+
 TEST(StrongSearch, StopsWhenAnotherThreadSaysSo) {
   NullPorts silent;
   Game g(silent.ports());

@@ -56,7 +56,7 @@ grep -q -- "--fast" "$tmp/err" || fail "velmora-com --fast: $(cat "$tmp/err")"
 
 # A picture of a record's position, drawn without a window or display and
 # without writing Velmora.ini; a record that cannot be read ends with status 2.
-record="$(dirname "$expected")/../data/saved_record.棋譜"
+record="$(dirname "$expected")/../data/review/level4_against_level3.棋譜"
 mkdir "$tmp/picture-home"
 picture() { env -u DISPLAY -u XDG_DATA_HOME HOME="$tmp/picture-home" "$root/bin/velmora" --picture "$@"; }
 expect_exit 0 picture "$record" --move 1 "$tmp/局面.png"

@@ -238,6 +238,25 @@ TEST_F(TwoPeople, ResumingAfterReplayAnnouncesTheArmyAndRestartsTheClock) {
   EXPECT_EQ(g.sel.selection_state, 1);  // the click itself is handled too
 }
 
+// Stepping back from the last position and forward again (Home, End) while
+// a turn runs: the turn goes on with the time it had; resumed on an earlier
+// position, a new turn starts.
+TEST_F(TwoPeople, SteppingBackAndForthDuringATurnKeepsItsTime) {
+  t.fakes.clock.now = 100;
+  start_two_people();
+  move(2, 7, 2, 6);
+  t.fakes.clock.now = 108;  // the chess army has thought 8 seconds
+  on_menu(g, MenuItem::REPLAY);
+  on_menu(g, MenuItem::AFTER);
+  t.fakes.clock.now = 200;  // looking at the list does not count
+  move(2, 2, 2, 3);
+  EXPECT_DOUBLE_EQ(g.clock.clock_enemy_total, 8);
+  on_menu(g, MenuItem::REPLAY);
+  t.fakes.clock.now = 300;
+  click(2, 2);  // play resumes on move 1: a new turn
+  EXPECT_DOUBLE_EQ(g.clock.turn_start_time, 300);
+}
+
 class AgainstComputer : public MatchTest {
  protected:
   void start_against_computer() {

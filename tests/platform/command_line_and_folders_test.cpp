@@ -47,7 +47,7 @@ TEST(CommandLine, ReadsAPictureRequestInAnyOrderAndRefusesABadOne) {
   EXPECT_EQ(line.picture.output, "局面.png");
   EXPECT_EQ(line.picture.move, 12);
   EXPECT_TRUE(line.picture.flipped);
-  const CommandLine last = read_command_line({"--picture", "a.棋譜", "b.png", "--move=0"});
+  const CommandLine last = read_command_line({"--picture", "a.棋譜", "b.PNG", "--move=0"});
   EXPECT_EQ(last.picture.move, 0);
   EXPECT_FALSE(read_command_line({"--picture", "a.棋譜", "b.png"}).picture.move.has_value()) << "the last move";
 
@@ -58,6 +58,8 @@ TEST(CommandLine, ReadsAPictureRequestInAnyOrderAndRefusesABadOne) {
       {{"--picture", "a.棋譜", "b.png", "--move=3手"}, "invalid move number '3手'"},
       {{"--picture", "a.棋譜", "b.png", "--move"}, "option '--move' needs a move number"},
       {{"--picture", "a.棋譜", "b.png", "--big"}, "unknown option '--big'"},
+      {{"--picture", "a.棋譜", "b.jpg"}, "the picture 'b.jpg' must be a .png file"},
+      {{"--picture", "a.棋譜", ".png"}, "the picture '.png' must be a .png file"},
   };
   for (const auto& [arguments, refusal] : refused) {
     const CommandLine bad = read_command_line(arguments);

@@ -13,7 +13,7 @@
 namespace velmora::platform::testing {
 namespace {
 
-const QString SAVED_RECORD = QStringLiteral(VELMORA_TEST_DATA "/saved_record.棋譜");
+const QString SAVED_RECORD = QStringLiteral(VELMORA_TEST_DATA "/review/level4_against_level3.棋譜");
 
 class PictureTest : public WindowTest {
  protected:
@@ -61,16 +61,33 @@ TEST_F(PictureTest, TheCommandLineDrawsWhatTheWindowSaves) {
   EXPECT_GT(differing_pixels(QImage(from_window), QImage(QString::fromStdString(flipped))), 1000);
 }
 
+// What velmora-com --review refuses is refused too: an empty file, a file
+// that is no record, a record holding a move the rules do not allow.
 TEST_F(PictureTest, ABadRecordMoveOrOutputIsToldWithStatusTwo) {
   const std::string record = SAVED_RECORD.toStdString();
   const std::string output = folder.filePath(QStringLiteral("局面.png")).toStdString();
+  const auto file_of = [&](const QString& name, const QByteArray& bytes) {
+    QFile file(folder.filePath(name));
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return folder.filePath(name).toStdString();
+  };
+  QFile played(SAVED_RECORD);
+  EXPECT_TRUE(played.open(QIODevice::ReadOnly));
+  QByteArray illegal = played.readAll();
+  const qsizetype first_move = illegal.indexOf('\n', illegal.indexOf('\n', illegal.indexOf('\n') + 1) + 1) + 1;
+  const qsizetype second_move = illegal.indexOf('\n', first_move) + 1;
+  illegal.insert(second_move, illegal.mid(first_move, second_move - first_move));  // move 2 moves nothing
   const struct {
     PictureRequest request;
     std::string told;
   } rows[] = {
-      {{folder.filePath(QStringLiteral("無い.棋譜")).toStdString(), output, {}, false}, "cannot open it"},
-      {{record, output, 3, false}, "has 2 moves, not 3"},
+      {{folder.filePath(QStringLiteral("無い.棋譜")).toStdString(), output, {}, false}, "cannot open"},
+      {{record, output, 49, false}, "has 48 moves, not 49"},
       {{record, folder.filePath(QStringLiteral("無い/局面.png")).toStdString(), {}, false}, "cannot write"},
+      {{file_of(QStringLiteral("空.棋譜"), {}), output, {}, false}, "holds no move"},
+      {{file_of(QStringLiteral("文.棋譜"), "a\r\nb\r\nc\r\nno move\r\n"), output, {}, false}, "line 4: the move line"},
+      {{file_of(QStringLiteral("反則.棋譜"), illegal), output, {}, false}, "line 5: move 2: no move the rules allow"},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(write_from_command_line(row.request), PICTURE_FAILED) << row.told;

@@ -8,6 +8,7 @@
 
 #include "fakes/fake_ports.h"
 #include "notation/record_format.h"
+#include "record/played_match.h"
 #include "record/record_folder.h"
 #include "record/temp_folder.h"
 #include "setup/new_game.h"
@@ -48,6 +49,21 @@ void fill_two_moves(Game& g) {
   g.pos.history.slot(2).clock_enemy_before = 1234.5;
   g.pos.history.slot(2).clock_enemy_after = 99999.99;
   g.pos.history.record_length = 2;
+}
+
+// A record of two moves from the start under the header of
+// tests/data/saved_record.棋譜, whose hand-written positions follow from no
+// start of the game.
+std::string playable_record() {
+  TestGame played;
+  testing::play_moves(played.game, 2);
+  const std::string saved = read_data_file("saved_record.棋譜");
+  std::size_t header_end = 0;
+  for (int line = 0; line < HEADER_LINES; ++line) header_end = saved.find('\n', header_end) + 1;
+  SaveNotes notes;
+  std::string bytes = saved.substr(0, header_end);
+  for (int n = 1; n <= 2; ++n) bytes += format_move_line(played.game.pos.history.slot(n), notes) + "\r\n";
+  return bytes;
 }
 
 class RecordFiles : public ::testing::Test {
@@ -216,9 +232,9 @@ TEST_F(RecordFiles, CharactersShiftJisCannotHoldAreNamedAndTheUserDecides) {
 // ---- loading ----
 
 TEST_F(RecordFiles, LoadingFillsTheMoveListAndAnnouncesIt) {
-  folder.write("第一局.棋譜", read_data_file("saved_record.棋譜"));
+  folder.write("第一局.棋譜", playable_record());
   TestGame saved;
-  fill_two_moves(saved.game);
+  testing::play_moves(saved.game, 2);
   g().pos.history.slot(1).move_to_x = 4;  // left from earlier play
   g().pos.history.slot(1).move_code = -HU;
 
@@ -252,7 +268,7 @@ TEST_F(RecordFiles, LoadingFillsTheMoveListAndAnnouncesIt) {
 }
 
 TEST_F(RecordFiles, LoadingPrintsTheHeaderLinesAtTheirPlaces) {
-  folder.write("第一局.棋譜", read_data_file("saved_record.棋譜"));
+  folder.write("第一局.棋譜", playable_record());
   record_file_click(g(), folder.path(), "第一局.棋譜");
   std::vector<DrawOp> headers;
   for (const DrawOp& op : t.fakes.screen.ops_of(DrawOp::Text))
@@ -288,7 +304,7 @@ TEST_F(RecordFiles, AHeaderOnlyFileLoadsNoMoves) {
 }
 
 TEST_F(RecordFiles, ADamagedFileLoadsAndTellsItsFirstBadLineOnce) {
-  const std::string saved = read_data_file("saved_record.棋譜");
+  const std::string saved = playable_record();
   std::string damaged = saved;
   damaged[saved.size() - 301 + 4] = 'x';  // in the last line: move 2, file line 5
   folder.write("壊れた.棋譜", damaged + "garbage\r\n");
@@ -336,6 +352,12 @@ TEST_F(RecordFiles, AFileThatVanishedBeforeLoadingLeavesTheMatch) {
   expect_failed_load_leaves_the_match(t, folder.path(), "消えた.棋譜", "開けません");
 }
 
+TEST_F(RecordFiles, ARecordNoStartLeadsToLeavesTheMatch) {
+  folder.write("手書き.棋譜", read_data_file("saved_record.棋譜"));
+  expect_failed_load_leaves_the_match(t, folder.path(), "手書き.棋譜",
+                                      "どの開始局面からも指せない手があります（1手目）");
+}
+
 TEST_F(RecordFiles, ARecordTooLongForTheGameLeavesTheMatch) {
   folder.write("長い.棋譜", "t\r\na\r\nb\r\n" + std::string(MAX_RECORD_MOVES + 1, '\n'));
   expect_failed_load_leaves_the_match(t, folder.path(), "長い.棋譜", "多すぎます");
@@ -364,7 +386,7 @@ TEST_F(RecordFiles, EveryRecordFileIsListedReadablyAndLoads) {
   const std::string shift_jis_name = utf8_to_shift_jis("対局.棋譜");
   const std::string latin1_name = "caf\xE9.棋譜";
   for (const std::string& name : {shift_jis_name, latin1_name, std::string("第一局.棋譜")})
-    folder.write(name, read_data_file("saved_record.棋譜"));
+    folder.write(name, playable_record());
   folder.write("notes.txt", "text");
   std::filesystem::create_directory(folder.file("folder.棋譜"));
 

@@ -14,6 +14,7 @@
 #include "rules/setup.h"
 #include "rules/turn_order.h"
 #include "setup/new_game.h"
+#include "shell/settings.h"
 #include "view/piece_move.h"
 #include "view/texts.h"
 
@@ -316,8 +317,42 @@ TEST_F(Replay, AHandicapRecordStartsWithoutThePiecesTakenOff) {
   EXPECT_EQ(g().pos.history.slot(0).board, start);
 }
 
-// Only a first move line read whole and holding both kings tells what a
-// handicap took off; otherwise the start keeps the full line-up.
+// A match played in the 韓国 line-up is shown and stepped as it was played
+// whichever nation the menu marks, the mark stays, switching it leaves the
+// record alone, and the record saved again is the same file.
+TEST_F(Replay, AKoreanMatchLoadsAndStepsAsPlayedUnderEitherMark) {
+  g().working_directory = folder.path();  // the switch writes the settings file
+  g().menu.NIPPON = false;
+  g().menu.KANKOKU = true;
+  testing::play_moves(g(), 4);
+  const Position played = g().pos;
+  save_and_load();
+  const std::string bytes = folder.read("kyoku.棋譜");
+  for (const bool nippon : {true, false}) {
+    g().menu.NIPPON = nippon;
+    g().menu.KANKOKU = !nippon;
+    record_file_click(g(), folder.path(), "kyoku.棋譜");
+    EXPECT_EQ(g().pos.board, played.history.slot(0).board);
+    for (int n = 1; n <= 4; ++n) {
+      after_click(g());
+      EXPECT_EQ(g().pos.board, played.history.slot(n).board) << n;
+      int x = 0, y = 0, code = 0, px = 0, py = 0, pcode = 0;
+      調査_移動結果(g().pos, n, x, y, code);
+      調査_移動結果(played, n, px, py, pcode);
+      EXPECT_EQ(std::tie(x, y, code), std::tie(px, py, pcode)) << "move " << n;
+    }
+    option_click(g(), nippon ? MenuItem::KANKOKU : MenuItem::NIPPON);
+    EXPECT_EQ(g().pos.board, played.history.slot(4).board) << "the switch leaves the record as played";
+    EXPECT_EQ(g().menu.NIPPON, !nippon);
+  }
+  t.fakes.dialogs.fields = RecordFields{"kyoku2", "", "", ""};
+  record_save_click(g());
+  EXPECT_EQ(folder.read("kyoku2.棋譜"), bytes);
+}
+
+// Only a first move line read whole tells the record's start; a cut one
+// starts from the full line-up, and one that no start leads to is refused
+// (tests/record/record_files_test.cpp), the board left as it was.
 TEST_F(Replay, ACutOrKinglessFirstMoveKeepsTheFullLineUp) {
   Board first = starting_board(true);
   first(4, 7) = EMPTY;

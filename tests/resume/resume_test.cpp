@@ -101,14 +101,25 @@ TEST_F(Resume, AMatchAgainstTheComputerComesBackAsItStood) {
   EXPECT_TRUE(options.KANKOKU && options.CHESS_MOCHIKOMA);
 }
 
-TEST_F(Resume, ARecordShownWithItsHeaderComesBack) {
-  std::filesystem::copy_file(std::string(VELMORA_TEST_DATA) + "/saved_record.棋譜", dir / "記録.棋譜");
+// Looking at a record, reviewing and stepping through it replace nothing:
+// the match played before stays kept, offered again, and comes back.
+TEST_F(Resume, ARecordLookedAtLeavesTheKeptMatch) {
+  menu(MenuItem::MATCH_MAN);
+  play(3, 7, 3, 6, 1);
+  const SavedMatch played = saved_match(g);
+  const std::string kept = match_file();
+  std::filesystem::copy_file(std::string(VELMORA_TEST_DATA) + "/review/level4_against_level3.棋譜", dir / "記録.棋譜");
   event([&] { record_file_click(g, dir.string(), "記録.棋譜"); });
-  menu(MenuItem::AFTER);
   ASSERT_EQ(g.record_mode, 1);
-  ASSERT_TRUE(g.view.shown.header.shown);
+  menu(MenuItem::AFTER);
+  menu(MenuItem::AFTER);
   event([&] { on_window_unload(g); });
-  expect_next_run_resumes_it();
+  EXPECT_EQ(match_file(), kept);
+  EXPECT_TRUE(match_to_resume(g)) << "offered again in this run";
+  auto next = next_run();
+  resume_match_click(next->game);
+  EXPECT_EQ(next->game.pos.history, played.history);
+  EXPECT_EQ(next->game.record_mode, 0);
 }
 
 TEST_F(Resume, TheComputerMovesAtOnceWhenItWasToMove) {
@@ -128,18 +139,20 @@ TEST_F(Resume, TheComputerMovesAtOnceWhenItWasToMove) {
   EXPECT_TRUE(next->game.menu.LEVEL4);
 }
 
-TEST_F(Resume, OnlyARunningMatchLeavesAFile) {
+TEST_F(Resume, OnlyAMatchPlayedLeavesAFile) {
   menu(MenuItem::LBEL_UP);  // no match yet
   EXPECT_EQ(match_file(), "");
   menu(MenuItem::MATCH_MAN);
-  EXPECT_NE(match_file(), "");
+  EXPECT_EQ(match_file(), "") << "started, not yet played";
   play(3, 7, 3, 6, 1);
   const std::string after_move = match_file();
+  EXPECT_NE(after_move, "");
   t.fakes.clock.now += 30;
   event([&] { on_timer(g); });
   EXPECT_EQ(match_file(), after_move) << "a tick of the clock writes nothing";
   menu(MenuItem::CANCEL);
-  EXPECT_EQ(match_file(), "") << "a new game";
+  EXPECT_EQ(match_file(), after_move) << "a new game leaves the match kept";
+  EXPECT_TRUE(match_to_resume(g));
 
   set_position({{5, 9, -OU}, {5, 1, KING}, {5, 5, -SYA}});
   menu(MenuItem::MATCH_MAN);
@@ -155,9 +168,12 @@ TEST_F(Resume, AFileThatCannotBeReadIsIgnoredWithOneMessage) {
   play(3, 7, 3, 6, 1);
   press_escape();
   const std::string good = match_file();
-  auto replaced = next_run();  // a new match of the next run takes the place of the one offered
+  auto replaced = next_run();  // a new match of the next run played takes the place of the one offered
   ASSERT_TRUE(match_to_resume(replaced->game));
   on_menu(replaced->game, MenuItem::MATCH_MAN);
+  for (const int y : {7, 6})
+    on_mouse_down(replaced->game, MOUSE_LEFT, 0, BOARD_LEFT + SQUARE_WIDTH * 7.5,
+                  BOARD_TOP + SQUARE_HEIGHT * (y + 0.5));
   keep_match(replaced->game);
   EXPECT_FALSE(match_to_resume(replaced->game));
   EXPECT_NE(match_file(), good);

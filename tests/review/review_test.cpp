@@ -6,6 +6,7 @@
 #include <initializer_list>
 
 #include "review/game_review.h"
+#include "review/record_start.h"
 #include "review/review_text.h"
 #include "rules/setup.h"
 
@@ -125,6 +126,11 @@ TEST(GameReview, MarksFollowTheChancesGivenAway) {
     EXPECT_EQ(move.best_was_drop, row.mark != Mark::None);
     reports[0].best = played;  // the engine's own move is never marked
     EXPECT_EQ(judge_moves(game, reports).moves.at(0).mark, Mark::None);
+    game.moves[0].exposed_king = true;  // not even when it leaves the king to be taken
+    EXPECT_EQ(judge_moves(game, reports).moves.at(0).mark, Mark::None);
+    reports[0].best = best_drop;
+    game.moves[0].took_king = true;  // nor taking the king
+    EXPECT_EQ(judge_moves(game, reports).moves.at(0).mark, Mark::None);
   }
 }
 
@@ -144,16 +150,107 @@ TEST(GameReview, AMoveNoAllowedMoveLeadsToIsNamedAndAStoppedPoolAnswersNothing) 
   EXPECT_EQ(stopped.error().kind, ReviewError::Stopped);
 }
 
-TEST(GameReview, TwoThreadsJudgeEveryMove) {
+TEST(GameReview, TwoThreadsJudgeEveryMoveAsOneDoes) {
   HistorySlot start;
   start.board = starting_board(false);
   const int pawn = start.board(5, 7);
-  const std::vector<SearchMove> moves = {SearchMove(square_of(5, 7), square_of(5, 6), pawn, pawn),
-                                         SearchMove(square_of(5, 2), square_of(5, 3), +PORN, +PORN)};
-  const GameReview review = reviewed(game_of(start, moves), 2);
-  ASSERT_EQ(review.moves.size(), 2u);
+  const std::vector<SearchMove> moves = {
+      SearchMove(square_of(5, 7), square_of(5, 6), pawn, pawn),
+      SearchMove(square_of(5, 2), square_of(5, 3), +PORN, +PORN),
+      SearchMove(square_of(5, 6), square_of(5, 5), pawn, pawn),
+      SearchMove(square_of(4, 1), square_of(7, 4), +BISH, +BISH),
+  };
+  const ReviewGame game = game_of(start, moves);
+  const GameReview review = reviewed(game, 2);
+  ASSERT_EQ(review.moves.size(), moves.size());
   EXPECT_FALSE(review.moves[1].main_army);
   EXPECT_GT(review.nodes, 0);
+  const GameReview alone = reviewed(game, 1);
+  for (std::size_t i = 0; i < moves.size(); ++i) EXPECT_EQ(review_line(review.moves[i]), review_line(alone.moves[i]));
+  EXPECT_EQ(review.nodes, alone.nodes);
+}
+
+TEST(GameReview, APawnPromotedToARookIsReplayedAndJudged) {
+  // The chess pawn on (5, 7) becomes a rook on (5, 8), as the promotion
+  // dialog lets a person choose, and the rook plays on.
+  const HistorySlot start = slot_of({{9, 9, -OU}, {1, 7, -HU}, {1, 1, +KING}, {5, 7, +PORN}});
+  const std::vector<SearchMove> moves = {
+      SearchMove(square_of(1, 7), square_of(1, 6), -HU, -HU),
+      SearchMove(square_of(5, 7), square_of(5, 8), +PORN, +ROOK),
+      SearchMove(square_of(1, 6), square_of(1, 5), -HU, -HU),
+      SearchMove(square_of(5, 8), square_of(9, 8), +ROOK, +ROOK),
+  };
+  const GameReview review = reviewed(game_of(start, moves));
+  ASSERT_EQ(review.moves.size(), moves.size());
+  EXPECT_EQ(review.moves[1].played, moves[1]);
+  EXPECT_EQ(review_line(review.moves[1]).rfind("  2 ５八 ルーク(５七) ", 0), 0u) << review_line(review.moves[1]);
+  EXPECT_EQ(review.moves[3].played, moves[3]);
+}
+
+// Both armies step a piece out and back for 300 moves: the game has no
+// repetition rule, so each of its four positions is worth the same every
+// time it comes again and each move is judged as it was the time before.
+TEST(GameReview, AShufflingGameIsJudgedTheSameEachTimeAPositionComesAgain) {
+  HistorySlot start;
+  start.board = starting_board(true);
+  const SearchMove king_up(square_of(5, 9), square_of(5, 8), -OU, -OU);
+  const SearchMove king_back(square_of(5, 8), square_of(5, 9), -OU, -OU);
+  const SearchMove rook_out(square_of(2, 1), square_of(3, 1), +ROOK, +ROOK);
+  const SearchMove rook_back(square_of(3, 1), square_of(2, 1), +ROOK, +ROOK);
+  std::vector<SearchMove> moves = {king_up, SearchMove(square_of(3, 1), square_of(4, 3), +KNIG, +KNIG)};
+  while (moves.size() < 300) {
+    const bool out = moves.size() % 4 == 2;
+    moves.push_back(out ? king_back : king_up);
+    moves.push_back(out ? rook_out : rook_back);
+  }
+  const GameReview review = reviewed(game_of(start, moves));
+  ASSERT_EQ(review.moves.size(), 300u);
+  for (std::size_t i = 2; i + 4 < review.moves.size(); ++i) {
+    EXPECT_EQ(review.moves[i].score_before, review.moves[i + 4].score_before) << review_line(review.moves[i]);
+    EXPECT_EQ(review.moves[i].mark, review.moves[i + 4].mark) << review_line(review.moves[i + 4]);
+  }
+  EXPECT_LE(review.main_army.marks[static_cast<int>(Mark::Blunder)] +
+                review.chess_army.marks[static_cast<int>(Mark::Blunder)],
+            1)
+      << "no saw-tooth of ??";
+}
+
+// ---- a record's start ----
+
+// After one pawn step of the main army from each line-up, the right way up
+// and turned round, the start is found again (the ladder's grades:
+// tests/com/levels_test.cpp); a position no move leads to has none.
+TEST(RecordStart, IsFoundForEachLineUpAndWayUp) {
+  for (const int chess_sign : {+1, -1})
+    for (const bool switched : {false, true})
+      for (const bool nippon : {true, false}) {
+        Board board = starting_board(switched ? !nippon : nippon);
+        if (switched) exchange_main_army(board, nippon);
+        if (chess_sign < 0) board = turned_board(board);
+        PositionSetup s;
+        s.board = board;
+        s.chess_sign = chess_sign;
+        s.side_to_move = -chess_sign;
+        SearchPosition p(s);
+        const int from = chess_sign > 0 ? square_of(5, 7) : square_of(5, 3);
+        const int to = chess_sign > 0 ? square_of(5, 6) : square_of(5, 4);
+        const SearchMove step(from, to, p.at(from), p.at(from));
+        p.make(step);
+        HistorySlot first;
+        first.board = p.setup().board;
+        const RecordStartResult found = record_start(first);
+        ASSERT_TRUE(found) << chess_sign << switched << nippon;
+        EXPECT_EQ(found->start.board, board);
+        EXPECT_EQ(found->chess_sign, chess_sign);
+        EXPECT_EQ(found->nippon, nippon);
+        EXPECT_EQ(found->switched, switched);
+        EXPECT_EQ(found->handicap_grade, 0);
+        EXPECT_EQ(found->first, step);
+      }
+  HistorySlot stray;
+  stray.board = starting_board(true);
+  stray.board(5, 5) = -KIN;  // a piece from nowhere
+  EXPECT_FALSE(record_start(stray));
 }
 
 }  // namespace

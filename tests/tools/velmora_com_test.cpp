@@ -106,6 +106,8 @@ TEST(Review, GivesALinePerMoveTheSameOnEveryRunWithNodesAndNamesTheLineOfABadFil
     lines.push_back(first.out.substr(at, end - at));
   ASSERT_EQ(lines.size(), 48u + 2u);
   EXPECT_EQ(lines[0].rfind("  1 ", 0), 0u) << lines[0];
+  EXPECT_NE(lines[0].find(")"), std::string::npos) << "the square the move left: " << lines[0];
+  EXPECT_EQ(run_com("--review '" + record + "' --nodes 2000 --threads 2").out, first.out) << "two threads";
   for (std::size_t i = 0; i < 48; ++i) {
     const std::string mark = lines[i].substr(lines[i].rfind(' ') + 1);
     EXPECT_TRUE(mark == "-" || mark == "?!" || mark == "?" || mark == "??") << lines[i];

@@ -27,9 +27,9 @@ Candidate candidate_of(SearchMove move);
 
 // What the engine searches for the computer's turn: the position with the
 // enemy side to move, and the hashes of the positions of the move list before
-// it, oldest first, so that repeating one counts as a draw. Made from the
-// game's position before the search starts, so that the search itself reads
-// nothing of the game.
+// it, oldest first, so that a move back to one of them costs a little
+// (REPEAT_COST). Made from the game's position before the search starts, so
+// that the search itself reads nothing of the game.
 struct StrongRoot {
   SearchPosition position;
   std::vector<std::uint64_t> earlier;

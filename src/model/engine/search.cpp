@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <unordered_map>
 
 #include "engine/engine_eval.h"
 
@@ -12,10 +13,8 @@ namespace {
 constexpr int INFINITE_SCORE = 32000;
 constexpr int MAX_PLY = 128;
 constexpr int WIN_BOUND = SCORE_WIN - MAX_PLY;  // beyond it a score is a won or lost game
-constexpr int CONTEMPT = 30;                    // a draw is a little worse than an even game
 constexpr int ASPIRATION = 60;
-constexpr int REPETITION_REACH = 100;  // how far back a repeated position is looked for
-constexpr int CHECK_REACH = 2;         // quiet checks in the quiescence search land this near the king
+constexpr int CHECK_REACH = 2;  // quiet checks in the quiescence search land this near the king
 // Pruning margins: a node whose static score stands this far above beta
 // (for each ply of depth left) is cut at once; a quiet move near the leaves
 // is skipped when even this much over the static score cannot reach alpha;
@@ -46,8 +45,16 @@ constexpr int HISTORY_AGING = 8;  // a new search keeps an eighth of the history
 
 enum Bound : std::uint8_t { BOUND_NONE, BOUND_UPPER, BOUND_LOWER, BOUND_EXACT };
 
+// An entry keeps the hash of its position with the low bits, which the
+// entry's place in the table already tells, standing for the search
+// generation that wrote it: a new generation (clear) finds none of the older
+// entries, as a table of zeros would. The table has at least as many entries
+// as the generation bits can count, so that no bit of the hash is lost.
+constexpr std::uint64_t GENERATION_BITS = 0xffff;
+constexpr std::size_t MIN_TABLE_ENTRIES = GENERATION_BITS + 1;
+
 struct TableEntry {
-  std::uint64_t key = 0;
+  std::uint64_t key = 0;  // 0: never written (no generation is 0)
   std::uint32_t move = 0;
   std::int16_t score = 0;
   std::int8_t depth = 0;
@@ -100,12 +107,16 @@ class Engine::Impl {
  public:
   explicit Impl(int megabytes) {
     std::size_t entries = 1;
-    while (entries * 2 * sizeof(TableEntry) <= static_cast<std::size_t>(megabytes) << 20) entries *= 2;
+    while (entries < MIN_TABLE_ENTRIES || entries * 2 * sizeof(TableEntry) <= static_cast<std::size_t>(megabytes) << 20)
+      entries *= 2;
     table_.resize(entries);
   }
 
   void clear() {
-    std::fill(table_.begin(), table_.end(), TableEntry{});
+    if (++generation_ > GENERATION_BITS) {
+      std::fill(table_.begin(), table_.end(), TableEntry{});
+      generation_ = 1;
+    }
     for (auto& per_side : history_)
       for (auto& per_piece : per_side) per_piece.fill(0);
   }
@@ -115,11 +126,11 @@ class Engine::Impl {
     p_ = &root;
     limits_ = limits;
     stop_ = stop;
-    path_ = earlier;
+    met_before_.clear();
+    for (const std::uint64_t hash : earlier) ++met_before_[hash];
     start_ = std::chrono::steady_clock::now();
     nodes_ = 0;
     stopped_ = false;
-    root_side_ = root.side_to_move();
     for (auto& k : killers_) k = {};
     age_history();
 
@@ -198,24 +209,36 @@ class Engine::Impl {
     return search_root(depth, -INFINITE_SCORE, INFINITE_SCORE);
   }
 
+  // What a root move costs for leading back to a position the game has met
+  // (REPEAT_COST for each time); nothing for a search without a game.
+  int repeat_cost() const {
+    if (met_before_.empty()) return 0;
+    const auto met = met_before_.find(p_->hash());
+    return met == met_before_.end() ? 0 : REPEAT_COST * met->second;
+  }
+
   // Searches the root moves in order; the best moves to the front, so that
-  // an interrupted search still plays the best move it has proven.
+  // an interrupted search still plays the best move it has proven. A move
+  // back to a position of the game counts its cost off its score: it is
+  // searched with the window raised by the cost. A won or lost game is
+  // not made any cheaper.
   int search_root(int depth, int alpha, int beta) {
     SearchPosition& p = *p_;
     int best = -INFINITE_SCORE;
     for (int i = 0; i < root_moves_.size; ++i) {
       const SearchMove m = root_moves_.moves[i];
-      path_.push_back(p.hash());
       p.make(m);
+      const int cost = repeat_cost();
+      const int low = alpha + cost, high = beta + cost;
       int score;
       if (i == 0) {
-        score = -search(depth - 1, -beta, -alpha, 1, true);
+        score = -search(depth - 1, -high, -low, 1, true);
       } else {
-        score = -search(depth - 1, -alpha - 1, -alpha, 1, true);
-        if (score > alpha && score < beta && !stopped_) score = -search(depth - 1, -beta, -alpha, 1, true);
+        score = -search(depth - 1, -low - 1, -low, 1, true);
+        if (score > low && score < high && !stopped_) score = -search(depth - 1, -high, -low, 1, true);
       }
+      if (std::abs(score) < WIN_BOUND) score -= cost;
       p.unmake();
-      path_.pop_back();
       if (stopped_) break;
       if (score > best) {
         best = score;
@@ -228,21 +251,13 @@ class Engine::Impl {
     return best;
   }
 
-  bool repeated() const {
-    const std::uint64_t hash = p_->hash();
-    const int n = static_cast<int>(path_.size());
-    for (int i = n - 2; i >= 0 && i >= n - REPETITION_REACH; i -= 2)
-      if (path_[i] == hash) return true;
-    return false;
-  }
-
-  int draw_score() const { return p_->side_to_move() == root_side_ ? -CONTEMPT : CONTEMPT; }
-
   TableEntry* probe() { return &table_[p_->hash() & (table_.size() - 1)]; }
+  // The key of the position on the board as this generation keeps it.
+  std::uint64_t key() const { return (p_->hash() & ~GENERATION_BITS) | generation_; }
 
   void store(int depth, int score, int bound, SearchMove move, int ply) {
     TableEntry& e = *probe();
-    e.key = p_->hash();
+    e.key = key();
     e.move = move.bits();
     e.score = static_cast<std::int16_t>(to_table(score, ply));
     e.depth = static_cast<std::int8_t>(depth);
@@ -295,7 +310,6 @@ class Engine::Impl {
 
   int search(int depth, int alpha, int beta, int ply, bool null_allowed) {
     SearchPosition& p = *p_;
-    if (repeated()) return draw_score();
     alpha = std::max(alpha, -SCORE_WIN + ply);
     beta = std::min(beta, SCORE_WIN - ply - 1);
     if (alpha >= beta) return alpha;
@@ -309,7 +323,7 @@ class Engine::Impl {
     const bool pv = beta - alpha > 1;
     const TableEntry* entry = probe();
     SearchMove hash_move;
-    if (entry->key == p.hash()) {
+    if (entry->key == key()) {
       hash_move = SearchMove::from_bits(entry->move);
       const int score = from_table(entry->score, ply);
       if (!pv && entry->depth >= depth &&
@@ -324,11 +338,9 @@ class Engine::Impl {
       return static_eval;
     if (!pv && null_allowed && !in_check && depth >= NULL_MOVE_DEPTH && static_eval >= beta &&
         std::abs(beta) < WIN_BOUND) {
-      path_.push_back(p.hash());
       p.make_null();
       const int score = -search(depth - NULL_MOVE_REDUCTION - depth / 6, -beta, -beta + 1, ply + 1, false);
       p.unmake_null();
-      path_.pop_back();
       if (stopped_) return 0;
       if (score >= beta) return score;
     }
@@ -342,11 +354,9 @@ class Engine::Impl {
     for (int i = 0; i < moves.list.size; ++i) {
       const SearchMove m = moves.pick(i);
       const bool quiet = !is_capture(m) && !m.promotes();
-      path_.push_back(p.hash());
       p.make(m);
       if (p.can_take_king()) {  // the mover's king is left to be taken
         p.unmake();
-        path_.pop_back();
         continue;
       }
       ++legal;
@@ -354,7 +364,6 @@ class Engine::Impl {
       if (!pv && !in_check && !gives_check && quiet && legal > 1 && depth <= FUTILITY_DEPTH &&
           static_eval + FUTILITY_MARGIN + FUTILITY_PER_PLY * depth <= alpha) {
         p.unmake();
-        path_.pop_back();
         continue;
       }
       int reduction = 0;
@@ -369,7 +378,6 @@ class Engine::Impl {
         if (score > alpha && score < beta && !stopped_) score = -search(depth - 1, -beta, -alpha, ply + 1, true);
       }
       p.unmake();
-      path_.pop_back();
       if (stopped_) return 0;
       if (score > best) {
         best = score;
@@ -447,13 +455,13 @@ class Engine::Impl {
   SearchPosition* p_ = nullptr;
   SearchLimits limits_;
   const std::atomic<bool>* stop_ = nullptr;
-  std::vector<std::uint64_t> path_;
+  std::unordered_map<std::uint64_t, int> met_before_;  // how often the game met each position before the root
   std::chrono::steady_clock::time_point start_;
   long long nodes_ = 0;
   bool stopped_ = false;
-  int root_side_ = +1;
   SearchMoveList root_moves_;
   std::vector<TableEntry> table_;
+  std::uint64_t generation_ = 1;
   std::array<std::array<SearchMove, 2>, MAX_PLY> killers_{};
   std::array<std::array<std::array<int, PADDED_CELLS>, 2 * KIND_COUNT + 1>, 2> history_{};
 };

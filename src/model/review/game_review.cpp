@@ -25,9 +25,11 @@ ReviewedMove judge_move(int number, const ReplayedMove& move, int chess_sign, co
   judged.score_after = move.took_king ? SCORE_WIN : -after.score;
   judged.chances_before = winning_chances(judged.score_before);
   judged.chances_after = winning_chances(judged.score_after);
+  // Taking the king ends the game and level 4's own choice is the yardstick:
+  // neither gives anything away, whatever else they do.
   const bool best = move.played == before.best || move.took_king;
   judged.loss = best ? 0 : std::max(0.0, judged.chances_before - judged.chances_after);
-  judged.mark = move.exposed_king ? Mark::Blunder : best ? Mark::None : mark_for(judged.loss);
+  judged.mark = best ? Mark::None : move.exposed_king ? Mark::Blunder : mark_for(judged.loss);
   judged.best_was_drop = judged.mark != Mark::None && before.best.is_drop();
   return judged;
 }

@@ -34,6 +34,10 @@ const char* mark_text(Mark mark);
 // away 0.10, 30 for one that gives away 0.30.
 inline constexpr double ACCURACY_DECAY = 4;
 
+// A move is marked by the chances it gave away, and a move that lets the
+// other side take the mover's king at once (while another would not) is a
+// blunder; taking the king, level 4's own choice and a move that keeps the
+// chances of the best (its score after it as high) are never marked.
 struct ReviewedMove {
   int number = 0;  // from 1
   int mover = 0;   // the sign of the side that played it

@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "review/played_move.h"
+
 namespace velmora {
 namespace {
 
@@ -10,15 +12,6 @@ bool holds_king_of(const Board& board, int side) {
     for (int y = 1; y <= 9; ++y)
       if (sign_of(board(x, y)) == side && is_king_kind(kind_of(board(x, y)))) return true;
   return false;
-}
-
-bool same_position(const PositionSetup& a, const HistorySlot& b) {
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y)
-      if (piece_or_empty(a.board(x, y)) != piece_or_empty(b.board(x, y))) return false;
-  for (int i = 1; i < HAND_SIZE; ++i)
-    if (a.hand_own[i] != b.hand_own[i] || a.hand_enemy[i] != b.hand_enemy[i]) return false;
-  return true;
 }
 
 // Whether the chess army ever takes a piece from its hand in the list.
@@ -30,29 +23,6 @@ bool chess_army_dropped(const ReviewGame& game) {
       if (after[i] < before[i]) return true;
   }
   return false;
-}
-
-// The move of the side to move of `p` that leads to `after`. The engine does
-// not offer every promotion a person may decline, so a board move that lands
-// with the code it started with is tried too.
-std::optional<SearchMove> find_played(SearchPosition& p, const HistorySlot& after) {
-  SearchMoveList moves;
-  p.generate(moves);
-  auto leads_there = [&](SearchMove m) {
-    p.make(m);
-    const bool there = same_position(p.setup(), after);
-    p.unmake();
-    return there;
-  };
-  for (int i = 0; i < moves.size; ++i)
-    if (leads_there(moves.moves[i])) return moves.moves[i];
-  for (int i = 0; i < moves.size; ++i) {
-    const SearchMove m = moves.moves[i];
-    if (!m.promotes()) continue;
-    const SearchMove declined(m.from(), m.to(), m.code(), m.code());
-    if (leads_there(declined)) return declined;
-  }
-  return std::nullopt;
 }
 
 // Whether the move leaves the mover's king to be taken while some other move
@@ -96,11 +66,12 @@ ReplayResult replay_game(const ReviewGame& game) {
   setup.last_x = game.slots[0].move_to_x;
   setup.last_y = game.slots[0].move_to_y;
   setup.last_code = game.slots[0].move_code;
-  std::vector<std::uint64_t> earlier;
+  replayed.positions.reserve(game.slots.size());
+  replayed.moves.reserve(game.slots.size());
   for (std::size_t n = 1;; ++n) {
     SearchPosition p(setup);
     const bool king_gone = !holds_king_of(setup.board, setup.side_to_move);
-    replayed.positions.push_back({setup, earlier, king_gone});
+    replayed.positions.push_back({setup, king_gone});
     if (n >= game.slots.size()) break;
     const int number = static_cast<int>(n);
     if (king_gone) return Failure{ReplayError{number, "the game ended with the king taken before this move"}};
@@ -109,7 +80,6 @@ ReplayResult replay_game(const ReviewGame& game) {
     const int mover = setup.side_to_move;
     const bool took_king = is_king_kind(kind_of(p.at(played->to()))) && !played->is_drop();
     replayed.moves.push_back({*played, mover, took_king, exposes_king(p, *played)});
-    earlier.push_back(p.hash());
     p.make(*played);
     setup = p.setup();
   }

@@ -1,10 +1,10 @@
 // A game's move list replayed as the strong computer player (level 4) sees
-// it: the position before every move with its side to move, the positions
-// met before it (a repetition is a draw) and the move that was played, found
-// among the moves the rules allow. The review searches these positions.
+// it: the position before every move with its side to move and the move that
+// was played, found among the moves the rules allow. The review searches
+// each position on its own: the game has no repetition rule, so what came
+// before a position does not change what it is worth.
 #pragma once
 
-#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -28,8 +28,7 @@ ReviewGame review_game_of(const MoveList& list, int chess_sign, bool chess_drops
 // One position of the game as the engine searches it.
 struct ReplayedPosition {
   PositionSetup setup;
-  std::vector<std::uint64_t> earlier;  // the hashes of the positions before it, oldest first
-  bool king_gone = false;              // the side to move lost its king: the game is over
+  bool king_gone = false;  // the side to move lost its king: the game is over
 };
 
 // One move of the game.

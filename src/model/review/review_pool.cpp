@@ -17,7 +17,8 @@ SearchLimits search_limits(const ReviewLimits& limits) {
 }
 
 // One thread of the pool: takes positions until none is left or the review
-// is stopped.
+// is stopped. Each position is searched from a clean engine, so that its
+// answer is the same whichever thread takes it and whatever it took before.
 void search_taken_positions(const std::vector<ReplayedPosition>& positions, const SearchLimits& limits,
                             std::atomic<int>& next, std::vector<SearchReport>& reports, ReviewProgress& progress) {
   Engine engine;
@@ -28,7 +29,8 @@ void search_taken_positions(const std::vector<ReplayedPosition>& positions, cons
       reports[i].score = -SCORE_WIN;
     } else {
       SearchPosition root(position.setup);
-      reports[i] = engine.think(root, limits, position.earlier, &progress.stop);
+      engine.clear();
+      reports[i] = engine.think(root, limits, {}, &progress.stop);
       progress.nodes += reports[i].nodes;
     }
     ++progress.positions_done;

@@ -12,7 +12,7 @@
 namespace velmora {
 
 // How long each position is searched: a time, or a number of nodes (then the
-// same position gives the same answer on every run of one thread).
+// same position gives the same answer on every run, whatever the threads).
 struct ReviewLimits {
   double seconds = 0.1;
   long long nodes = 0;  // 0: the time limits the search

@@ -20,6 +20,12 @@ std::string move_text(SearchMove move) {
   return 文字列変換(110 - x) + 文字列変換(110 + y) + " " + 文字列変換(move.final_code()) + (move.is_drop() ? "打" : "");
 }
 
+std::string move_text_from(SearchMove move) {
+  if (move.is_none() || move.is_drop()) return move_text(move);
+  const int x = column_of(move.from()), y = row_of(move.from());
+  return move_text(move) + "(" + 文字列変換(110 - x) + 文字列変換(110 + y) + ")";
+}
+
 std::string score_text(int score) {
   if (std::abs(score) >= SCORE_WIN - FORCED_WIN_MARGIN) return score > 0 ? "+win" : "-win";
   char text[16];
@@ -30,8 +36,8 @@ std::string score_text(int score) {
 std::string review_line(const ReviewedMove& move) {
   char number[16];
   std::snprintf(number, sizeof number, "%3d ", move.number);
-  return number + move_text(move.played) + " " + score_text(move.score_before) + " " + score_text(move.score_after) +
-         " best " + move_text(move.best) + " " + mark_text(move.mark);
+  return number + move_text_from(move.played) + " " + score_text(move.score_before) + " " +
+         score_text(move.score_after) + " best " + move_text_from(move.best) + " " + mark_text(move.mark);
 }
 
 std::string summary_line(const char* army, const ArmySummary& s) {

@@ -15,8 +15,12 @@ std::string move_text(SearchMove move);
 // by force reads "+win" or "-win".
 std::string score_text(int score);
 
-// "  5 ５五 角 +35 -210 best ４四 歩打 ??": the number, the move, the scores
-// before and after, the best move, the mark ("-" for none).
+// "５五 角(６六)": the move with the square it left, so that two pieces
+// that can reach one square are told apart; a drop as move_text writes it.
+std::string move_text_from(SearchMove move);
+
+// "  5 ５五 角(６六) +35 -210 best ４四 歩打 ??": the number, the move, the
+// scores before and after, the best move, the mark ("-" for none).
 std::string review_line(const ReviewedMove& move);
 
 // "main army: 40 moves, ?? 1, ? 2, ?! 3, missed drops 1, average loss 4.2 %, accuracy 87.3 %"

@@ -1,5 +1,6 @@
 #include "assist/match_review.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
@@ -17,8 +18,9 @@ namespace {
 // it to stop.
 constexpr auto STOP_POLL = std::chrono::milliseconds(20);
 
+// The chess army may drop in the review as it might when the list was played.
 ReviewGame game_to_review(const Game& g) {
-  return review_game_of(g.pos.history, g.pos.chess_sign, g.menu.CHESS_MOCHIKOMA);
+  return review_game_of(g.pos.history, g.pos.chess_sign, g.assist.list_chess_drops);
 }
 
 // Whether the kept review judged the move list as it stands. The slots are
@@ -26,7 +28,7 @@ ReviewGame game_to_review(const Game& g) {
 // long match copies nothing and a changed list is mostly told at once.
 bool judged_list(const ReviewGame& kept, const Game& g) {
   const MoveList& list = g.pos.history;
-  if (kept.chess_sign != g.pos.chess_sign || kept.chess_drops != g.menu.CHESS_MOCHIKOMA) return false;
+  if (kept.chess_sign != g.pos.chess_sign || kept.chess_drops != g.assist.list_chess_drops) return false;
   if (static_cast<int>(kept.slots.size()) != list.record_length + 1) return false;
   for (int n = list.record_length; n >= 0; --n)
     if (!(kept.slots[n] == list.slot(n))) return false;
@@ -95,7 +97,10 @@ ReviewOutcome review_match(Game& g, ReviewProgress& progress, int threads) {
 }
 
 std::string progress_text(int done, int total, double seconds) {
-  const int left = done > 0 ? static_cast<int>(std::lround(seconds / done * (total - done))) : 0;
+  // Before the first position is done the pace is not known: each position
+  // takes at most its time. While positions remain, at least a second is left.
+  const double estimate = done > 0 ? seconds / done * (total - done) : total * WINDOW_REVIEW_SECONDS;
+  const int left = done < total ? std::max(1, static_cast<int>(std::ceil(estimate))) : 0;
   char text[96];
   std::snprintf(text, sizeof text, "%d / %d %s %d %s", std::min(done + 1, total), total, SHOWN("局面を解析中　残り"),
                 left, SHOWN("秒"));

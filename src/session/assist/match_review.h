@@ -38,7 +38,8 @@ enum class ReviewOutcome { Reviewed, AlreadyKept, NothingToReview, Stopped, Refu
 ReviewOutcome review_match(Game& g, ReviewProgress& progress, int threads);
 
 // "12 / 49 局面を解析中　残り 5 秒" while `done` of `total` positions are
-// searched after `seconds`; the time left is estimated from the pace so far.
+// searched after `seconds`; the time left is estimated from the pace so far
+// (before any pace, from each position's time), never 0 while any is left.
 std::string progress_text(int done, int total, double seconds);
 
 // The mark shown beside move n of the list, and its palette colour; none

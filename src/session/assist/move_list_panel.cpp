@@ -54,6 +54,9 @@ MoveListUpdate take_move_list_update(Game& g, bool whole) {
 
 void go_to_move(Game& g, int n) {
   n = std::clamp(n, 0, g.pos.history.record_length);
+  // A list kept after its match (ended, or left for a new game) is stepped
+  // through as a loaded record is.
+  if (g.pos.turn == 0 && g.pos.history.record_length > 0) show_list_as_record(g);
   while (g.pos.move_number != n && !g.program_ended) {
     const int before = g.pos.move_number;
     if (n < before) {
@@ -61,8 +64,9 @@ void go_to_move(Game& g, int n) {
     } else {
       after_click(g);
     }
-    if (g.pos.move_number == before) return;
+    if (g.pos.move_number == before) break;
   }
+  show_last_move(g);
 }
 
 }  // namespace velmora

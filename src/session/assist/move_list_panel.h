@@ -48,7 +48,9 @@ bool move_list_update_pending(const Game& g);
 MoveListUpdate take_move_list_update(Game& g, bool whole);
 
 // Shows the position of row n exactly as stepping there with "戻" and "進"
-// would; a step that is refused ends the way.
+// would, with the last move's text beside the board; a step that is refused
+// ends the way. A list kept after its match is first put on show as a
+// loaded record is (show_list_as_record).
 void go_to_move(Game& g, int n);
 
 }  // namespace velmora

@@ -8,9 +8,9 @@
 
 namespace velmora {
 
-void show_record_position(Game& g, const Record& record, int n, bool flipped) {
+void show_record_position(Game& g, const Record& record, const RecordStart& start, int n, bool flipped) {
   open_without_window(g);
-  show_record(g, record);
+  show_record(g, record, start);
   調査_先手後手(g.pos);
   g.pos.turn = +1;
   go_to_move(g, n);

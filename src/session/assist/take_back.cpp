@@ -54,6 +54,7 @@ void take_back(Game& g) {
   const int moves = match_running(g) ? moves_to_take_back(g) : 0;
   if (moves == 0) return play_refusal(g);
   for (int i = 0; i < moves; ++i) replay_click(g);
+  show_last_move(g);
   play_on(g);
 }
 

@@ -30,7 +30,7 @@ void take_step(Game& g, int from, int to) {
   int piece = EMPTY;
   if (!away_from_even) piece = outer < 0 ? starting_board(g.menu.NIPPON)(step.x, step.y) : step.piece;
   g.pos.board(step.x, step.y) = piece;
-  g.pos.history.slot(0).board(step.x, step.y) = piece;
+  g.pos.history.slot(0).board = g.pos.board;
   描画_絵(g, piece, step.x, step.y);
   描画_桝輪郭(g, g.view.back_colour, {step.x, step.y});
   駒移動音(g, piece);

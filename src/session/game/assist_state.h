@@ -47,6 +47,9 @@ struct AssistState {
   std::string match_winner;
   ListedMoves listed_moves;
   KeptReview review;
+  // "ﾁｪｽ側持駒OK" was on while a move of the list was played: the review
+  // lets the chess army drop as the match was played, whatever the menu says now.
+  bool list_chess_drops = false;
 };
 
 }  // namespace velmora

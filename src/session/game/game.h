@@ -59,6 +59,10 @@ struct Clocks {
   double clock_enemy_total = 0;
   double clock_own_total = 0;
   bool timer1_enabled = false;
+  // The running turn's time when the move list was stepped back from its
+  // last position (-1: none), so that the turn goes on from there when the
+  // match resumes on that position.
+  double left_turn_elapsed = -1;
 };
 
 // A side's last move as the window shows it (see 描画_移動結果).

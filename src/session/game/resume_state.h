@@ -11,9 +11,12 @@ struct SavedMatch;  // resume/match_file.h
 struct ResumeState {
   // The file holds a match of an earlier run that 前回の対局を再開 offers.
   bool offered = false;
-  // This run's match has taken the file's place: from the first match it
-  // starts, loads or resumes, the file follows it.
+  // This run's match has taken the file's place: from the first move played
+  // in a match, or a match resumed, the file follows it.
   bool keeping = false;
+  // A move has been played in the match on show since it was started: only
+  // a match actually played takes the file's place.
+  bool move_played = false;
   // The match as it was last written (its turn's thinking time aside), so
   // that an event that changed nothing writes nothing.
   std::shared_ptr<const SavedMatch> kept;

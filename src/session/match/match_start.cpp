@@ -15,6 +15,11 @@ void start_turn_clock(Game& g) {
   if (g.menu.KEIKA) g.clock.timer1_enabled = true;
 }
 
+void resume_turn_clock(Game& g) {
+  resume_turn_time(g);
+  if (g.menu.KEIKA) g.clock.timer1_enabled = true;
+}
+
 void announce_army_to_move(Game& g, const std::string& title) {
   // The main army (+1) is 先手 and the chess army (-1) 後手, whichever side they sit on.
   if (g.pos.turn == +1) show_message(g, SHOWN("先手の番です"), title);

@@ -19,6 +19,8 @@ void reverse_in_match(Game& g);
 
 // A turn begins now; Timer1 runs for it while 経過時間 is checked.
 void start_turn_clock(Game& g);
+// The same when the match resumes after stepping (resume_turn_time).
+void resume_turn_clock(Game& g);
 // "先手の番です" or "後手の番です" by the army to move; nothing while no match runs.
 void announce_army_to_move(Game& g, const std::string& title);
 

@@ -234,7 +234,7 @@ bool resume_match(Game& g) {
   if (g.game_mode == MODE_MAN) {
     if (g.resume_pending) {
       g.resume_pending = false;
-      start_turn_clock(g);
+      resume_turn_clock(g);
       announce_army_to_move(g, SHOWN("対局"));
     }
     return true;
@@ -247,7 +247,7 @@ bool resume_match(Game& g) {
   }
   if (g.pos.turn == g.pos.chess_sign && g.resume_pending) {
     g.resume_pending = false;
-    start_turn_clock(g);
+    resume_turn_clock(g);
     show_message(g, SHOWN("MANの番です"), SHOWN("対局"));
   }
   return true;

@@ -5,6 +5,7 @@
 
 #include "notation/record_format.h"
 #include "record/replay.h"
+#include "review/record_game.h"
 #include "rules/turn_order.h"
 #include "setup/new_game.h"
 #include "text/shift_jis.h"
@@ -44,16 +45,7 @@ std::string load_error_text(const RecordError& error, const std::string& path) {
 // earlier play stay as they were.
 void fill_move_list(Game& g, const Record& record) {
   int n = 0;
-  for (const RecordPosition& p : record.moves) {
-    HistorySlot& slot = g.pos.history.slot(++n);
-    slot.board = p.board;
-    slot.hand_own = p.hand_own;
-    slot.hand_enemy = p.hand_enemy;
-    slot.clock_own_before = p.clock_own_before;
-    slot.clock_own_after = p.clock_own_after;
-    slot.clock_enemy_before = p.clock_enemy_before;
-    slot.clock_enemy_after = p.clock_enemy_after;
-  }
+  for (const RecordPosition& p : record.moves) take_record_position(g.pos.history.slot(++n), p);
   g.pos.history.set_length(n);
 }
 
@@ -135,8 +127,10 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
   const RecordResult result = read_record_file(path);
   if (!result) return show_message(g, load_error_text(result.error(), path), TITLE_RECORD, Icon::Exclamation);
   const Record& record = *result;
+  std::optional<RecordStart> start;
+  if (!find_record_start(g, record, start)) return;
 
-  show_record(g, record);
+  show_record(g, record, start);
   if (g.pos.history.record_length == 0) return show_message(g, SHOWN("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), TITLE_RECORD);
   show_message(g, SHOWN(" 読み込みました"), TITLE_RECORD);
   if (record.first_damaged_line != 0)
@@ -149,11 +143,26 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
   g.pos.turn = +1;
 }
 
-void show_record(Game& g, const Record& record) {
+bool find_record_start(Game& g, const Record& record, std::optional<RecordStart>& start) {
+  start.reset();
+  if (!record.first_move_whole()) return true;
+  HistorySlot first;
+  take_record_position(first, record.moves.front());
+  const RecordStartResult found = record_start(first);
+  if (!found) {
+    show_message(g, fill(PHRASE_NO_START_AT, std::to_string(found.error().move)), TITLE_RECORD, Icon::Exclamation);
+    return false;
+  }
+  start = *found;
+  return true;
+}
+
+void show_record(Game& g, const Record& record, const std::optional<RecordStart>& start) {
   初期設定(g);
   g.record_mode = true;
   fill_move_list(g, record);
-  fit_start_to_record(g, record.first_move_whole());
+  g.assist.list_chess_drops = false;  // a record does not say; the review looks at its drops
+  if (start) set_record_start(g, *start);
   描画_棋譜見出し(g, record.title, record.top_name, record.bottom_name);
   g.pos.move_number = 0;
   g.com.move_counter = 0;

@@ -1,10 +1,12 @@
 // Saving and loading ".棋譜" game-record files through the record-file panel.
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "game/game.h"
 #include "notation/record_format.h"
+#include "review/record_start.h"
 
 namespace velmora {
 
@@ -23,8 +25,16 @@ void kifu_write_click(Game& g);
 void record_save_click(Game& g);
 // File1 click: loads folder/file_name.
 void record_file_click(Game& g, const std::string& folder, const std::string& file_name);
+// The start of a record as the window takes it: the one its first move
+// leads from (record_start), or none when its first move line is not whole
+// (the record then starts from a new game's position, as it reads). A first
+// position no start leads to is told with one message; then the answer is
+// false and nothing changes.
+bool find_record_start(Game& g, const Record& record, std::optional<RecordStart>& start);
+
 // A record read from a file fills the move list over a new game and is shown
-// at its start with its header (record mode); tells nothing.
-void show_record(Game& g, const Record& record);
+// at its start, `start` when it has one, with its header (record mode); tells
+// nothing.
+void show_record(Game& g, const Record& record, const std::optional<RecordStart>& start);
 
 }  // namespace velmora

@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "record/record_files.h"
-#include "rules/handicap.h"
 #include "rules/move_list.h"
 #include "rules/moves.h"
 #include "rules/turn_order.h"
@@ -78,6 +77,13 @@ void after_click(Game& g) {
 
 void replay_click(Game& g) {
   close_record_panel(g);
+  // Leaving the last position while its turn runs keeps the turn's time, for
+  // the match to go on with when it resumes there.
+  const bool turn_running = g.pos.turn != 0 && !g.record_mode && !g.resume_pending;
+  if (turn_running && g.pos.move_number >= 1 && g.pos.move_number == g.pos.history.record_length) {
+    update_turn_elapsed(g);
+    g.clock.left_turn_elapsed = g.clock.turn_elapsed;
+  }
   g.resume_pending = true;
   if (g.pos.move_number < 1) {
     play_refusal(g);
@@ -98,21 +104,38 @@ void replay_click(Game& g) {
   描画_手数(g, g.com.move_counter, PaletteColour::White);
 }
 
-void fit_start_to_record(Game& g, bool first_move_whole) {
-  if (g.pos.history.record_length < 1) return;
-  const Board& first = g.pos.history.slot(1).board;
-  if (!first_move_whole || !holds_both_kings(first)) return;
-  const bool turned = first_own_king(first) == -KING;
-  take_off_record_handicap(g.pos.board, turned ? turned_board(first) : first);
-  if (turned) {
-    g.pos.board = turned_board(g.pos.board);
+void set_record_start(Game& g, const RecordStart& start) {
+  g.pos.board = start.start.board;
+  g.pos.hand_own = start.start.hand_own;
+  g.pos.hand_enemy = start.start.hand_enemy;
+  if (start.chess_sign < 0) {
     g.pos.history.turned = true;
     g.board_flipped = true;
   }
-  g.pos.history.slot(0).board = g.pos.board;
+  HistorySlot& slot = g.pos.history.slot(0);
+  slot.board = g.pos.board;
+  slot.hand_own = g.pos.hand_own;
+  slot.hand_enemy = g.pos.hand_enemy;
   調査_2歩フラグ設定(g.pos);
   調査_先手後手(g.pos);
   画面_再描画(g);
+}
+
+void show_list_as_record(Game& g) {
+  g.record_mode = true;
+  g.pos.move_number = 0;
+  g.com.move_counter = 0;
+  g.sel.selection_state = false;
+  restore_slot(g, 0);
+  調査_先手後手(g.pos);
+  g.pos.turn = +1;
+  画面_再描画(g);
+}
+
+void show_last_move(Game& g) {
+  if (g.pos.move_number < 1) return;
+  const MoveResult r = move_result(g, g.pos.move_number);
+  if (r.code != EMPTY) 描画_移動結果(g, side_of_code(r.code), {r.x, r.y}, r.code, PaletteColour::White);
 }
 
 void cancel_click(Game& g) {

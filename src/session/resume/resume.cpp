@@ -21,14 +21,24 @@ namespace {
 constexpr const char* TITLE_RESUME = SHOWN("前回の対局を再開");
 constexpr double SECONDS_PER_DAY = 86400;
 
-// A match is running, or a record is shown, and it has not ended.
-bool holds_match(const Game& g) { return g.pos.turn != 0 && !g.pos.history.match_ended; }
+// A match is on show, being played (not a record looked at), and it has not
+// ended.
+bool holds_match(const Game& g) { return g.pos.turn != 0 && !g.record_mode && !g.pos.history.match_ended; }
 
 void forget_match_file(Game& g) {
   std::error_code ignored;
   std::filesystem::remove(match_file_path(g), ignored);
   g.resume.keeping = false;
   g.resume.kept.reset();
+}
+
+// The match the file follows is no longer on show, but it has not ended
+// (a record was loaded, a new game set up): the file keeps it as it was last
+// written, and 前回の対局を再開 offers it again.
+void leave_match_file(Game& g) {
+  g.resume.keeping = false;
+  g.resume.kept.reset();
+  look_for_match_to_resume(g);
 }
 
 // A failed write is told once a run, and never as the program ends: it ends
@@ -111,9 +121,18 @@ void keep_match(Game& g) {
   ResumeState& r = g.resume;
   if (r.frozen) return;
   if (!holds_match(g)) {
-    if (r.keeping) forget_match_file(g);
+    // Looking at a record or a review replaces nothing; only a match played
+    // here ending removes the file.
+    const bool played_here = r.keeping || r.move_played;
+    r.move_played = false;
+    if (played_here && g.pos.history.match_ended)
+      forget_match_file(g);
+    else if (r.keeping)
+      leave_match_file(g);
     return;
   }
+  // A match started but not yet played does not take the file's place.
+  if (!r.keeping && !r.move_played) return;
   const SavedMatch now = saved_match(g);
   std::shared_ptr<const SavedMatch> kept = without_thinking(now);
   const bool changed = !r.keeping || !r.kept || !(*r.kept == *kept);
@@ -150,6 +169,7 @@ void restore_saved_match(Game& g, const SavedMatch& m) {
   g.resume.keeping = true;
   g.resume.offered = false;
   g.resume.kept = without_thinking(m);
+  g.assist.list_chess_drops = m.chess_drops;
   画面_再描画(g);
   frame_computers_reply(g);
 }

@@ -1,7 +1,10 @@
 // 前回の対局を再開: the running match is kept in a file of its own beside the
 // preferences file after every event and whenever the program ends, so that
-// the next run can set it up again exactly as it stood. A match that ended
-// (a king taken, or a new game set up) leaves no file behind.
+// the next run can set it up again exactly as it stood. Only a match actually
+// played (a move made in it) or resumed takes the file's place; looking at a
+// record, a review or stepping through the list replaces nothing, and a match
+// left for a record or a new game stays in the file, offered again. A match
+// that ended (a king taken) leaves no file behind.
 #pragma once
 
 #include <string>
@@ -23,7 +26,7 @@ void look_for_match_to_resume(Game& g);
 bool match_to_resume(const Game& g);
 
 // After every event of the window (and once more as the program ends): once
-// this run holds a match, the file follows it, written atomically when the
+// this run plays a match, the file follows it, written atomically when the
 // match changed or the program ends; once the match has ended, the file goes.
 // A failed write is told once a run.
 void keep_match(Game& g);

@@ -25,6 +25,7 @@ void reset_match_state(Game& g) {
   g.clock.clock_own_total = 0;
   g.clock.clock_enemy_total = 0;
   g.clock.shown_second = 0;
+  g.clock.left_turn_elapsed = -1;
   g.resume_pending = false;
   g.record_mode = false;
   g.pos.history.slot(0).move_code = HU;
@@ -43,12 +44,15 @@ void 初期設定(Game& g) {
   描画_盤(g);
 
   // Moves kept in the list for stepping through them again stand the way up
-  // of the new game, the main army at the bottom.
+  // of the new game, the main army at the bottom, and keep the start they
+  // were played from; the first move of the new game writes its own start.
   if (g.pos.history.turned) turn_move_list(g.pos.history);
-  HistorySlot& start = g.pos.history.slot(0);
-  start.board = g.pos.board;
-  start.hand_own = g.pos.hand_own;
-  start.hand_enemy = g.pos.hand_enemy;
+  if (g.pos.history.record_length == 0) {
+    HistorySlot& start = g.pos.history.slot(0);
+    start.board = g.pos.board;
+    start.hand_own = g.pos.hand_own;
+    start.hand_enemy = g.pos.hand_enemy;
+  }
 
   画面_再描画(g);
 }
@@ -60,6 +64,7 @@ void 初期設定_自駒配置(Game& g) {
 }
 
 void switch_main_army(Game& g) {
+  if (g.record_mode) return;  // a record on show stays as it was played
   初期設定_自駒配置(g);
   const int last = std::max(g.pos.history.record_length, g.pos.move_number);
   for (int n = 0; n <= last; ++n) exchange_main_army(g.pos.history.slot(n).board, g.menu.NIPPON);

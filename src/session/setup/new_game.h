@@ -18,7 +18,8 @@ void 初期設定_自駒配置(Game& g);
 // The leading nation has been switched in the menu: the main army is
 // exchanged on the board and in every position of the move list, so that two
 // neighbouring positions still differ only by the move between them (whose
-// move it is, and what a move did, are read from that difference).
+// move it is, and what a move did, are read from that difference). A record
+// on show is left as it was played: the mark applies to the next new game.
 void switch_main_army(Game& g);
 
 }  // namespace velmora

@@ -78,7 +78,17 @@ void show_clocks(Game& g) {
 void start_turn_time(Game& g) {
   g.clock.turn_start_time = g.ports.clock.time_of_day();
   g.clock.turn_elapsed = 0;
+  g.clock.left_turn_elapsed = -1;
   g.clock.shown_second = NO_SECOND_SHOWN;
+}
+
+void resume_turn_time(Game& g) {
+  const double left = g.clock.left_turn_elapsed;
+  start_turn_time(g);
+  if (left < 0 || g.pos.move_number != g.pos.history.record_length) return;
+  g.clock.turn_elapsed = left;
+  g.clock.turn_start_time -= left;
+  if (g.clock.turn_start_time < 0) g.clock.turn_start_time += SECONDS_PER_DAY;
 }
 
 void book_turn(Game& g, Side side) {

@@ -29,6 +29,10 @@ void show_clocks(Game& g);
 
 // The side to move starts its turn now: its time counts from here.
 void start_turn_time(Game& g);
+// The match resumes after the list was stepped through: the turn of the
+// last position goes on with the time it had run when the list was stepped
+// back from it; on any other position a new turn starts.
+void resume_turn_time(Game& g);
 // The side that moved books the turn's time on its total, and its clock
 // shows the total at once.
 void book_turn(Game& g, Side side);

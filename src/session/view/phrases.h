@@ -28,6 +28,7 @@ inline constexpr const char* PHRASE_LAST_MOVE = SHOWN("最後の手：%1");
 inline constexpr const char* PHRASE_WRONG_PART = SHOWN("%1が正しくありません");
 inline constexpr const char* PHRASE_UNREVIEWABLE_AT = SHOWN("解析できない手があります（%1手目）");
 inline constexpr const char* PHRASE_REVIEW_SUMMARY = SHOWN("解析：%1");
+inline constexpr const char* PHRASE_NO_START_AT = SHOWN("どの開始局面からも指せない手があります（%1手目）");
 
 // The chosen language's text for `japanese`, or "" when the catalogue has none.
 using TextLookup = std::function<std::string(const std::string& japanese)>;

@@ -48,6 +48,15 @@ void save_move(Game& g, const Candidate& move) {
            {{move.tx, move.ty}, move.final_code, c.clock_own_total, own_after, c.clock_enemy_total, enemy_after});
 }
 
+// The first move of a match writes the position it starts from as move 0:
+// a new game keeps the start of the moves it kept for stepping through them.
+void keep_start(Game& g) {
+  HistorySlot& start = g.pos.history.slot(0);
+  start.board = g.pos.board;
+  start.hand_own = g.pos.hand_own;
+  start.hand_enemy = g.pos.hand_enemy;
+}
+
 }  // namespace
 
 MoveReport 駒移動(Game& g, Cell from, Cell to, int code) {
@@ -64,6 +73,9 @@ MoveReport 駒移動(Game& g, Cell from, Cell to, int code) {
 }
 
 void play_move(Game& g, const Candidate& move) {
+  if (g.pos.move_number == 0) keep_start(g);
+  g.assist.list_chess_drops = g.menu.CHESS_MOCHIKOMA || (g.pos.move_number > 0 && g.assist.list_chess_drops);
+  g.resume.move_played = true;
   駒移動(g, move.source_cell(), move.target_cell(), move.final_code);
   駒移動音(g, move.final_code);
   g.pos.move_number += 1;
