@@ -184,5 +184,39 @@ TEST_F(Resume, AFileThatCannotBeReadIsIgnoredWithOneMessage) {
   }
 }
 
+TEST_F(Resume, AKeptPositionNoGameCouldReachIsRefusedAndTheFileStays) {
+  menu(MenuItem::MATCH_MAN);
+  play(3, 7, 3, 6, 1);
+  press_escape();
+  const MatchFileResult kept = read_saved_match(match_file());
+  ASSERT_TRUE(kept);
+  const struct {
+    std::function<void(SavedMatch&)> change;
+    const char* what;
+  } rows[] = {
+      {[](SavedMatch& m) { m.board(5, 8) = -SYOU; }, "two main-army kings"},
+      {[](SavedMatch& m) { m.board(5, 9) = EMPTY; }, "no main-army king"},
+      {[](SavedMatch& m) {
+         for (int x = 1; x <= 9; ++x)
+           for (int y = 3; y <= 5; ++y) m.board(x, y) = +PORN;
+       },
+       "32 chess pawns"},
+      {[](SavedMatch& m) { std::swap(m.board(2, 2), m.board(1, 9)); }, "a chess pawn on its far row"},
+  };
+  for (const auto& row : rows) {
+    SavedMatch impossible = *kept;
+    row.change(impossible);
+    const std::string text = format_saved_match(impossible);
+    std::ofstream(dir / MATCH_FILE_NAME, std::ios::binary) << text;
+    auto next = next_run();
+    resume_match_click(next->game);
+    ASSERT_EQ(next->fakes.dialogs.boxes.size(), 1u) << row.what;
+    EXPECT_EQ(next->fakes.dialogs.boxes[0].text.rfind("前回の対局を読み込めません\n", 0), 0u) << row.what;
+    EXPECT_EQ(next->game.pos.turn, 0) << row.what;
+    keep_match(next->game);
+    EXPECT_EQ(match_file(), text) << row.what << ": the file is left as it is";
+  }
+}
+
 }  // namespace
 }  // namespace velmora
