@@ -21,7 +21,7 @@ std::string reading_failure(const RecordError& error) {
       text = "more than " + std::to_string(MAX_RECORD_MOVES) + " moves (line " + std::to_string(error.line) + ")";
       break;
   }
-  return error.detail.empty() ? text : text + ": " + error.detail;
+  return error.cause ? text + ": " + error.cause.message() : text;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "match/match_fixture.h"
 #include "record/record_files.h"
+#include "resume/match_keeper.h"
 
 namespace velmora {
 namespace {
@@ -182,6 +183,13 @@ TEST_F(Resume, AFileThatCannotBeReadIsIgnoredWithOneMessage) {
     EXPECT_EQ(next->game.pos.turn, 0) << row.what;
     EXPECT_FALSE(match_to_resume(next->game)) << row.what;
   }
+  std::filesystem::resize_file(dir / MATCH_FILE_NAME, MAX_MATCH_FILE_BYTES + 1);
+  auto next = next_run();
+  resume_match_click(next->game);
+  ASSERT_EQ(next->fakes.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(next->fakes.dialogs.boxes[0].text,
+            "前回の対局を読み込めません\n" + match_file_path(next->game) + "\nﾌｧｲﾙが大きすぎます")
+      << "the system's reason in the game's words";
 }
 
 TEST_F(Resume, AKeptPositionNoGameCouldReachIsRefusedAndTheFileStays) {
@@ -216,6 +224,31 @@ TEST_F(Resume, AKeptPositionNoGameCouldReachIsRefusedAndTheFileStays) {
     keep_match(next->game);
     EXPECT_EQ(match_file(), text) << row.what << ": the file is left as it is";
   }
+}
+
+TEST_F(Resume, ASecondWindowInTheFolderIsToldAndKeepsNoMatch) {
+  claim_kept_match(g);
+  EXPECT_TRUE(t.fakes.dialogs.boxes.empty());
+  menu(MenuItem::MATCH_MAN);
+  play(3, 7, 3, 6, 1);
+  const std::string first = match_file();
+  ASSERT_NE(first, "");
+
+  auto second = next_run();
+  ASSERT_TRUE(match_to_resume(second->game));
+  claim_kept_match(second->game);
+  ASSERT_EQ(second->fakes.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(second->fakes.dialogs.boxes[0].text.rfind("このﾌｫﾙﾀﾞの対局は、別のｳｨﾝﾄﾞｳが保存しています\n", 0), 0u);
+  EXPECT_FALSE(match_to_resume(second->game)) << "the first window's match is not offered";
+  on_menu(second->game, MenuItem::MATCH_MAN);
+  keep_match(second->game);
+  on_window_unload(second->game);
+  keep_match(second->game);
+  EXPECT_EQ(match_file(), first) << "the second window's match does not overwrite the first's";
+
+  second.reset();
+  play(3, 2, 3, 3, 1);
+  EXPECT_NE(match_file(), first) << "the first window goes on keeping its match";
 }
 
 }  // namespace

@@ -15,10 +15,10 @@ namespace {
 
 std::string read_error_text(const RecordError& error) {
   switch (error.kind) {
-    case RecordError::CannotOpen: return "cannot open the record" + (error.detail.empty() ? "" : ": " + error.detail);
+    case RecordError::CannotOpen: return "cannot open the record" + (error.cause ? ": " + error.cause.message() : "");
     case RecordError::CannotRead:
       return "cannot read the record at line " + std::to_string(error.line) +
-             (error.detail.empty() ? "" : ": " + error.detail);
+             (error.cause ? ": " + error.cause.message() : "");
     case RecordError::TooManyMoves:
       return "more than " + std::to_string(MAX_RECORD_MOVES) + " moves, at line " + std::to_string(error.line);
   }
