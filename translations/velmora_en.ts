@@ -899,5 +899,65 @@
         <source></source>
         <translation>No starting position leads to a move (move %1)</translation>
     </message>
+    <message id="このﾌｫﾙﾀﾞの対局は、別のｳｨﾝﾄﾞｳが保存しています">
+        <source></source>
+        <translation>Another window keeps the match in this folder</translation>
+    </message>
+    <message id="このｳｨﾝﾄﾞｳの対局は保存されません">
+        <source></source>
+        <translation>This window's match will not be kept</translation>
+    </message>
+    <message id="ﾃﾞｨｽｸに空きがありません">
+        <source></source>
+        <translation>No space left on the disk</translation>
+    </message>
+    <message id="ﾃﾞｨｽｸの使用量が上限に達しています">
+        <source></source>
+        <translation>The disk quota is used up</translation>
+    </message>
+    <message id="ｱｸｾｽが許可されていません">
+        <source></source>
+        <translation>Permission denied</translation>
+    </message>
+    <message id="操作が許可されていません">
+        <source></source>
+        <translation>Operation not permitted</translation>
+    </message>
+    <message id="読み取り専用のﾌｧｲﾙｼｽﾃﾑです">
+        <source></source>
+        <translation>Read-only file system</translation>
+    </message>
+    <message id="ﾌｧｲﾙが大きすぎます">
+        <source></source>
+        <translation>File too large</translation>
+    </message>
+    <message id="ﾌｧｲﾙまたはﾌｫﾙﾀﾞがありません">
+        <source></source>
+        <translation>No such file or folder</translation>
+    </message>
+    <message id="ﾌｫﾙﾀﾞです">
+        <source></source>
+        <translation>It is a folder</translation>
+    </message>
+    <message id="ﾌｫﾙﾀﾞではありません">
+        <source></source>
+        <translation>Not a folder</translation>
+    </message>
+    <message id="ﾌｧｲﾙ名が長すぎます">
+        <source></source>
+        <translation>File name too long</translation>
+    </message>
+    <message id="開いているﾌｧｲﾙが多すぎます">
+        <source></source>
+        <translation>Too many open files</translation>
+    </message>
+    <message id="入出力ｴﾗｰです">
+        <source></source>
+        <translation>Input/output error</translation>
+    </message>
+    <message id="通常のﾌｧｲﾙではありません">
+        <source></source>
+        <translation>Not a regular file</translation>
+    </message>
 </context>
 </TS>

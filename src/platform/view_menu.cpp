@@ -17,8 +17,10 @@
 #include "assist/take_back.h"
 #include "platform/board_picture.h"
 #include "platform/language.h"
+#include "resume/match_keeper.h"
 #include "resume/resume.h"
 #include "view/board_view.h"
+#include "view/system_reasons.h"
 #include "view/texts.h"
 
 namespace velmora::platform {
@@ -27,8 +29,8 @@ namespace {
 // A picture that could not be written is told with the system's reason.
 void tell_failed_write(Game& g, const QString& path, const Result<void, std::error_code>& written) {
   if (!written)
-    show_message(g, QT_TRID_NOOP("書き込めません") "\n" + path.toStdString() + "\n" + written.error().message(), "表示",
-                 Icon::Exclamation);
+    show_message(g, QT_TRID_NOOP("書き込めません") "\n" + path.toStdString() + "\n" + reason_text(written.error()),
+                 "表示", Icon::Exclamation);
 }
 
 }  // namespace
@@ -214,6 +216,8 @@ void ViewMenu::start() {
   const auto remembered = language_of_code(game_.assist.language);
   if (!language_given_for_run() && remembered && *remembered != chosen_language()) choose_language(*remembered);
   if (chosen_language() != Language::Japanese) show_in_chosen_language();
+  // Told in the window's language when another window keeps the folder's match.
+  window_.dispatch([](Game& g) { claim_kept_match(g); });
   const AssistState& assist = game_.assist;
   {
     const QSignalBlocker quiet_slider(volume_);

@@ -325,7 +325,7 @@ TEST(RecordFileReading, AMissingFileOrAFolderCannotBeOpened) {
     const RecordResult result = read_record_file(folder.file(name));
     ASSERT_FALSE(result) << name;
     EXPECT_EQ(result.error().kind, RecordError::CannotOpen);
-    EXPECT_FALSE(result.error().detail.empty());
+    EXPECT_TRUE(result.error().cause);
   }
 }
 

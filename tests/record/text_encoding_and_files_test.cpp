@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <sstream>
 
 #include "record/temp_folder.h"
+#include "text/file_lock.h"
 #include "text/shift_jis.h"
 #include "text/text_files.h"
 
@@ -167,6 +170,39 @@ TEST(ReadWholeFile, RefusesAFileLargerThanAllowed) {
   folder.write("設定.ini", "a=1\n");
   EXPECT_EQ(read_whole_file(folder.file("設定.ini"), 4).value(), "a=1\n");
   EXPECT_EQ(read_whole_file(folder.file("設定.ini"), 3).error(), std::errc::file_too_large);
+}
+
+TEST(FileLock, IsHeldAgainstEveryOtherTakerAndLetGoWhenItsProgramIsKilled) {
+  TempFolder folder;
+  const std::string path = folder.file("velmora-match.lock");
+  {
+    auto held = FileLock::take(path);
+    ASSERT_TRUE(held);
+    EXPECT_EQ(FileLock::take(path).error(), std::errc::resource_unavailable_try_again);
+  }
+  EXPECT_TRUE(FileLock::take(path)) << "let go with its object";
+
+  int ready[2];
+  ASSERT_EQ(pipe(ready), 0);
+  const pid_t holder = fork();
+  if (holder == 0) {
+    const auto lock = FileLock::take(path);
+    const char taken = lock ? 1 : 0;
+    (void)!write(ready[1], &taken, 1);
+    pause();
+    _exit(0);
+  }
+  char taken = 0;
+  const bool told = read(ready[0], &taken, 1) == 1;
+  const auto while_held = FileLock::take(path);
+  kill(holder, SIGKILL);
+  waitpid(holder, nullptr, 0);
+  close(ready[0]);
+  close(ready[1]);
+  EXPECT_TRUE(told && taken == 1);
+  ASSERT_FALSE(while_held) << "held by another program";
+  EXPECT_EQ(while_held.error(), std::errc::resource_unavailable_try_again);
+  EXPECT_TRUE(FileLock::take(path)) << "a killed program leaves no lock behind";
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "match/match_fixture.h"
 #include "record/record_files.h"
+#include "resume/match_keeper.h"
 
 namespace velmora {
 namespace {
@@ -198,6 +199,72 @@ TEST_F(Resume, AFileThatCannotBeReadIsIgnoredWithOneMessage) {
     EXPECT_EQ(next->game.pos.turn, 0) << row.what;
     EXPECT_FALSE(match_to_resume(next->game)) << row.what;
   }
+  std::filesystem::resize_file(dir / MATCH_FILE_NAME, MAX_MATCH_FILE_BYTES + 1);
+  auto next = next_run();
+  resume_match_click(next->game);
+  ASSERT_EQ(next->fakes.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(next->fakes.dialogs.boxes[0].text,
+            "前回の対局を読み込めません\n" + match_file_path(next->game) + "\nﾌｧｲﾙが大きすぎます")
+      << "the system's reason in the game's words";
+}
+
+TEST_F(Resume, AKeptPositionNoGameCouldReachIsRefusedAndTheFileStays) {
+  menu(MenuItem::MATCH_MAN);
+  play(3, 7, 3, 6, 1);
+  press_escape();
+  const MatchFileResult kept = read_saved_match(match_file());
+  ASSERT_TRUE(kept);
+  const struct {
+    std::function<void(SavedMatch&)> change;
+    const char* what;
+  } rows[] = {
+      {[](SavedMatch& m) { m.board(5, 8) = -SYOU; }, "two main-army kings"},
+      {[](SavedMatch& m) { m.board(5, 9) = EMPTY; }, "no main-army king"},
+      {[](SavedMatch& m) {
+         for (int x = 1; x <= 9; ++x)
+           for (int y = 3; y <= 5; ++y) m.board(x, y) = +PORN;
+       },
+       "32 chess pawns"},
+      {[](SavedMatch& m) { std::swap(m.board(2, 2), m.board(1, 9)); }, "a chess pawn on its far row"},
+  };
+  for (const auto& row : rows) {
+    SavedMatch impossible = *kept;
+    row.change(impossible);
+    const std::string text = format_saved_match(impossible);
+    std::ofstream(dir / MATCH_FILE_NAME, std::ios::binary) << text;
+    auto next = next_run();
+    resume_match_click(next->game);
+    ASSERT_EQ(next->fakes.dialogs.boxes.size(), 1u) << row.what;
+    EXPECT_EQ(next->fakes.dialogs.boxes[0].text.rfind("前回の対局を読み込めません\n", 0), 0u) << row.what;
+    EXPECT_EQ(next->game.pos.turn, 0) << row.what;
+    keep_match(next->game);
+    EXPECT_EQ(match_file(), text) << row.what << ": the file is left as it is";
+  }
+}
+
+TEST_F(Resume, ASecondWindowInTheFolderIsToldAndKeepsNoMatch) {
+  claim_kept_match(g);
+  EXPECT_TRUE(t.fakes.dialogs.boxes.empty());
+  menu(MenuItem::MATCH_MAN);
+  play(3, 7, 3, 6, 1);
+  const std::string first = match_file();
+  ASSERT_NE(first, "");
+
+  auto second = next_run();
+  ASSERT_TRUE(match_to_resume(second->game));
+  claim_kept_match(second->game);
+  ASSERT_EQ(second->fakes.dialogs.boxes.size(), 1u);
+  EXPECT_EQ(second->fakes.dialogs.boxes[0].text.rfind("このﾌｫﾙﾀﾞの対局は、別のｳｨﾝﾄﾞｳが保存しています\n", 0), 0u);
+  EXPECT_FALSE(match_to_resume(second->game)) << "the first window's match is not offered";
+  on_menu(second->game, MenuItem::MATCH_MAN);
+  keep_match(second->game);
+  on_window_unload(second->game);
+  keep_match(second->game);
+  EXPECT_EQ(match_file(), first) << "the second window's match does not overwrite the first's";
+
+  second.reset();
+  play(3, 2, 3, 3, 1);
+  EXPECT_NE(match_file(), first) << "the first window goes on keeping its match";
 }
 
 }  // namespace

@@ -94,5 +94,37 @@ TEST_F(PositionCheckTest, TheLineUpsKeepTheirPiecesThroughCapturesAndAKingCaptur
   for (const auto& [change, expected] : cases) EXPECT_EQ(fault_after(change, check_line_up), expected);
 }
 
+TEST_F(PositionCheckTest, EachKindKeepsItsCountAndItsRowsThroughPromotionsAndSwitches) {
+  const struct {
+    Change change;
+    Finder find;
+    const char* expected;
+  } cases[] = {
+      {[](Game& g) { g.pos.board(2, 2) = +QEEN; }, check_line_up, "no fault"},  // a chess pawn promoted
+      {[](Game& g) { g.pos.board(2, 1) = +QEEN; }, check_line_up,
+       "board and hands hold 8 chess pawns and 1 pieces promoted from them, more than the line-up's 8 pawns"},
+      {[](Game& g) { g.pos.board(4, 9) = -HU_N; }, check_line_up,
+       "board and hands hold 10 pieces counted as HU where the line-up has 9"},
+      {[](Game& g) {
+         g.pos.board(5, 9) = -KING;
+         g.pos.board(6, 1) = +OU;
+       },
+       check_line_up, "the side of sign -1 has the other army's king"},
+      {[](Game& g) {  // a soldier that reached the far row, then the other nation
+         std::swap(g.pos.board(1, 7), g.pos.board(1, 1));
+         g.menu.NIPPON = !g.menu.NIPPON;
+         g.menu.KANKOKU = !g.menu.KANKOKU;
+         switch_main_army(g);
+       },
+       check_line_up, "no fault"},
+      {[](Game& g) { std::swap(g.pos.board(3, 2), g.pos.board(3, 9)); }, check_line_up,
+       "the piece 4 on (3,9) may not stand on that row"},
+      {[](Game& g) { g.pos.board(2, 1) = EMPTY; }, check_line_up_with_pieces_off, "no fault"},  // a handicap
+      {[](Game& g) { g.pos.hand_own[PIECE_KINDS[SYA].hand_index] = 1; }, check_line_up_with_pieces_off,
+       "board and hands hold 3 pieces counted as HOU where the line-up has 2"},
+  };
+  for (const auto& [change, find, expected] : cases) EXPECT_EQ(fault_after(change, find), expected);
+}
+
 }  // namespace
 }  // namespace velmora

@@ -11,6 +11,7 @@
 #include "record/temp_folder.h"
 #include "setup/new_game.h"
 #include "text/shift_jis.h"
+#include "view/system_reasons.h"
 
 namespace velmora {
 namespace {
@@ -268,7 +269,7 @@ TEST_F(Settings, AFailedWriteKeepsEveryClickAndIsReportedOncePerRun) {
     ASSERT_EQ(fresh.fakes.dialogs.boxes.size(), 1u) << cause;
     const testing::ShownBox& box = fresh.fakes.dialogs.boxes[0];
     EXPECT_NE(box.text.find(game.working_directory + "/Velmora.ini"), std::string::npos) << box.text;
-    EXPECT_NE(box.text.find(std::make_error_code(reason).message()), std::string::npos) << box.text;
+    EXPECT_NE(box.text.find(reason_text(std::make_error_code(reason))), std::string::npos) << box.text;
     EXPECT_EQ(box.icon, Icon::Exclamation);
   }
 }

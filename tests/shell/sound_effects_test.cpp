@@ -93,7 +93,7 @@ TEST_F(SoundTest, AnUnreadableFileWarnsWithTheSystemsDescription) {
   std::filesystem::create_directory(folder / "禁止.wav");
   load_all_sounds(g(), WINDOW);
   ASSERT_EQ(boxes().size(), 1u);
-  EXPECT_EQ(boxes()[0].text, std::generic_category().message(EISDIR));
+  EXPECT_EQ(boxes()[0].text, "ﾌｫﾙﾀﾞです") << "the system's reason in the game's words";
   EXPECT_EQ(boxes()[0].title, "Velmora.dll");
   EXPECT_EQ(boxes()[0].buttons, Buttons::Ok);
   EXPECT_EQ(boxes()[0].icon, Icon::Exclamation);

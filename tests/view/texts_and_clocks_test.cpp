@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <set>
 
 #include "fakes/fake_ports.h"
 #include "setup/new_game.h"
+#include "text/text_files.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
+#include "view/system_reasons.h"
 #include "view/texts.h"
 
 namespace velmora {
@@ -243,6 +246,18 @@ TEST(RecordHeader, TheTitleIsEdgedToReadOnEveryBackground) {
     EXPECT_EQ(around, (std::set<std::pair<double, double>>{
                           {-15, -15}, {-15, 0}, {-15, 15}, {0, -15}, {0, 15}, {15, -15}, {15, 0}, {15, 15}}));
   }
+}
+
+TEST(SystemReasons, TheCommonOnesInTheGamesWordsAnyOtherAsTheSystemSaysIt) {
+  const std::pair<std::error_code, std::string> rows[] = {
+      {{ENOSPC, std::system_category()}, "ﾃﾞｨｽｸに空きがありません"},
+      {{EDQUOT, std::generic_category()}, "ﾃﾞｨｽｸの使用量が上限に達しています"},
+      {{EACCES, std::generic_category()}, "ｱｸｾｽが許可されていません"},
+      {std::make_error_code(std::errc::file_too_large), "ﾌｧｲﾙが大きすぎます"},
+      {make_error_code(FileError::NotRegularFile), "通常のﾌｧｲﾙではありません"},
+      {{ECONNREFUSED, std::generic_category()}, std::generic_category().message(ECONNREFUSED)},
+  };
+  for (const auto& [error, text] : rows) EXPECT_EQ(reason_text(error), text) << error.message();
 }
 
 }  // namespace

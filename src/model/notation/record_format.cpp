@@ -1,7 +1,5 @@
 #include "notation/record_format.h"
 
-#include <cerrno>
-#include <cstring>
 #include <string_view>
 
 #include "text/shift_jis.h"
@@ -47,19 +45,20 @@ RecordResult read_record(std::istream& in) {
   // One character more than a move line, so that a longer line is noticed.
   while (reader.next(line, MOVE_LINE_LENGTH + 1)) {
     if (static_cast<int>(record.moves.size()) == MAX_RECORD_MOVES)
-      return Failure{RecordError{RecordError::TooManyMoves, reader.line_number(), ""}};
+      return Failure{RecordError{RecordError::TooManyMoves, reader.line_number(), {}}};
     const ReadMoveLine move = read_move_line(line);
     if (!move.well_formed && record.first_damaged_line == 0) record.first_damaged_line = reader.line_number();
     record.moves.push_back(move.position);
   }
   if (reader.failed())
-    return Failure{RecordError{RecordError::CannotRead, reader.line_number() + 1, std::strerror(EIO)}};
+    return Failure{
+        RecordError{RecordError::CannotRead, reader.line_number() + 1, std::make_error_code(std::errc::io_error)}};
   return record;
 }
 
 RecordResult read_record_file(const std::string& path) {
   InputFile file(path);
-  if (file.error()) return Failure{RecordError{RecordError::CannotOpen, 0, file.error().message()}};
+  if (file.error()) return Failure{RecordError{RecordError::CannotOpen, 0, file.error()}};
   return read_record(file.stream());
 }
 

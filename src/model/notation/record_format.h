@@ -5,6 +5,7 @@
 #include <array>
 #include <istream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "base/result.h"
@@ -38,8 +39,8 @@ struct Record {
 
 struct RecordError {
   enum Kind { CannotOpen, CannotRead, TooManyMoves } kind = CannotOpen;
-  int line = 0;        // the line at which reading stopped (0: none was read)
-  std::string detail;  // the system's description of the failure, if any
+  int line = 0;           // the line at which reading stopped (0: none was read)
+  std::error_code cause;  // the system's reason for the failure, if any
 };
 
 using RecordResult = Result<Record, RecordError>;

@@ -10,7 +10,7 @@ std::string reading_failure(const RecordError& error) {
     case RecordError::CannotRead: text = "cannot read the record"; break;
     case RecordError::TooManyMoves: text = "more than " + std::to_string(MAX_RECORD_MOVES) + " moves"; break;
   }
-  return error.detail.empty() ? text : text + ": " + error.detail;
+  return error.cause ? text + ": " + error.cause.message() : text;
 }
 
 }  // namespace

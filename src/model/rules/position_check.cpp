@@ -1,6 +1,10 @@
 #include "rules/position_check.h"
 
+#include <algorithm>
+#include <array>
 #include <sstream>
+
+#include "rules/setup.h"
 
 namespace velmora {
 namespace {
@@ -53,19 +57,41 @@ PositionCheck sign_check(const Position& pos) {
   return {};
 }
 
-// Kings on the board of the side with sign `side`.
-int kings_of(const Board& board, int side) {
+// The kings on the board of the side with sign `side`, and whether one of
+// them belongs to the chess army.
+struct SideKings {
   int count = 0;
+  bool chess = false;
+};
+
+SideKings kings_of(const Board& board, int side) {
+  SideKings kings;
   for (int x = 1; x <= BOARD_SIZE; ++x)
     for (int y = 1; y <= BOARD_SIZE; ++y)
-      if (sign_of(board(x, y)) == side && is_king_kind(kind_of(board(x, y)))) ++count;
-  return count;
+      if (sign_of(board(x, y)) == side && is_king_kind(kind_of(board(x, y)))) {
+        ++kings.count;
+        kings.chess |= is_chess_kind(kind_of(board(x, y)));
+      }
+  return kings;
 }
 
 // The side whose king was taken (0: none).
 int side_of_taken_king(const Position& pos) {
   if (pos.king_taken == 0) return 0;
   return pos.king_taken == pos.chess_sign ? +1 : -1;
+}
+
+// A king is never taken into a hand, so each army's king stays on its side.
+PositionCheck king_check(const Position& pos) {
+  const int taken = side_of_taken_king(pos);
+  for (const int side : {-1, +1}) {
+    const SideKings kings = kings_of(pos.board, side);
+    const int expected = side == taken ? 0 : 1;
+    if (kings.count != expected) return fault("the side of sign ", side, " has ", kings.count, " kings on the board");
+    if (kings.count == 1 && kings.chess != (side == pos.chess_sign))
+      return fault("the side of sign ", side, " has the other army's king");
+  }
+  return {};
 }
 
 struct ArmyCounts {
@@ -83,14 +109,8 @@ ArmyCounts count_armies(const Position& pos) {
   return counts;
 }
 
-}  // namespace
-
-PositionCheck check_line_up(const Position& pos) {
+PositionCheck army_total_check(const Position& pos) {
   const int taken = side_of_taken_king(pos);
-  for (const int side : {-1, +1}) {
-    const int kings = kings_of(pos.board, side), expected = side == taken ? 0 : 1;
-    if (kings != expected) return fault("the side of sign ", side, " has ", kings, " kings on the board");
-  }
   const ArmyCounts counts = count_armies(pos);
   const bool chess_king_taken = taken != 0 && taken == pos.chess_sign;
   const int chess_expected = CHESS_LINE_UP - (chess_king_taken ? 1 : 0);
@@ -99,6 +119,97 @@ PositionCheck check_line_up(const Position& pos) {
     return fault("board and hands hold ", counts.chess, " chess pieces and ", counts.main,
                  " main-army pieces instead of ", chess_expected, " and ", main_expected);
   return {};
+}
+
+using KindTable = std::array<int, KIND_COUNT + 1>;
+
+// The kind each kind is counted under: the least of those it can turn into
+// or come from, joined through its hand kind (a promoted shogi piece goes to
+// a hand unpromoted) and its counterparts of the two nations (a switch of
+// the leading nation exchanges them, 角 and 飛 both becoming 砲), until
+// nothing changes. A chess pawn's promotion is counted apart.
+constexpr KindTable counted_kinds() {
+  KindTable counted{};
+  for (int kind = 0; kind <= KIND_COUNT; ++kind) counted[kind] = kind;
+  for (bool changed = true; changed;) {
+    changed = false;
+    for (int kind = 1; kind <= KIND_COUNT; ++kind) {
+      const PieceKind& row = PIECE_KINDS[kind];
+      for (const int other : {HAND_KINDS[row.hand_index], int{row.under_nippon}, int{row.under_korea}}) {
+        if (other == EMPTY) continue;
+        const int least = std::min(counted[kind], counted[other]);
+        if (counted[kind] == least && counted[other] == least) continue;
+        counted[kind] = counted[other] = least;
+        changed = true;
+      }
+    }
+  }
+  return counted;
+}
+
+constexpr KindTable COUNTED_KIND = counted_kinds();
+
+// Pieces on board and in the hands per counted kind, both sides together.
+KindTable count_kinds(const Board& board, const Hand& hand_own, const Hand& hand_enemy) {
+  KindTable counts{};
+  for (int x = 1; x <= BOARD_SIZE; ++x)
+    for (int y = 1; y <= BOARD_SIZE; ++y)
+      if (board(x, y) != EMPTY) ++counts[COUNTED_KIND[kind_of(board(x, y))]];
+  for (int i = 1; i < HAND_SIZE; ++i) counts[COUNTED_KIND[HAND_KINDS[i]]] += hand_own[i] + hand_enemy[i];
+  return counts;
+}
+
+// No main-army kind outnumbers the line-up; the chess pawns and the pieces
+// beyond the chess line-up's own, which only a pawn's promotion makes, are
+// at most the line-up's pawns.
+PositionCheck kind_count_check(const Position& pos) {
+  static const KindTable LINE_UP = count_kinds(starting_board(true), Hand{}, Hand{});
+  const KindTable counts = count_kinds(pos.board, pos.hand_own, pos.hand_enemy);
+  int promoted = 0;
+  for (int kind = 1; kind <= KIND_COUNT; ++kind) {
+    if (COUNTED_KIND[kind] != kind || kind == PORN) continue;
+    const int beyond = counts[kind] - LINE_UP[kind];
+    if (is_chess_kind(kind)) promoted += std::max(beyond, 0);
+    if (!is_chess_kind(kind) && beyond > 0)
+      return fault("board and hands hold ", counts[kind], " pieces counted as ", PIECE_KINDS[kind].picture,
+                   " where the line-up has ", LINE_UP[kind]);
+  }
+  if (counts[PORN] + promoted > LINE_UP[PORN])
+    return fault("board and hands hold ", counts[PORN], " chess pawns and ", promoted,
+                 " pieces promoted from them, more than the line-up's ", LINE_UP[PORN], " pawns");
+  return {};
+}
+
+// A piece may stand where it would have a move left, or where a counterpart
+// that a switch of the leading nation turned into it would (a 卒 on the far
+// row becomes a 歩 there).
+bool may_stand_on_row(int code, int y) {
+  const PieceKind& row = piece_kind(kind_of(code));
+  const int side = sign_of(code);
+  return !stuck_on_row(code, y) || !stuck_on_row(side * row.under_nippon, y) ||
+         !stuck_on_row(side * row.under_korea, y);
+}
+
+PositionCheck row_check(const Board& board) {
+  for (int x = 1; x <= BOARD_SIZE; ++x)
+    for (int y = 1; y <= BOARD_SIZE; ++y)
+      if (board(x, y) != EMPTY && !may_stand_on_row(board(x, y), y))
+        return fault("the piece ", board(x, y), " on (", x, ",", y, ") may not stand on that row");
+  return {};
+}
+
+}  // namespace
+
+PositionCheck check_line_up(const Position& pos) {
+  if (auto checked = king_check(pos); !checked) return checked;
+  if (auto checked = army_total_check(pos); !checked) return checked;
+  return check_line_up_with_pieces_off(pos);
+}
+
+PositionCheck check_line_up_with_pieces_off(const Position& pos) {
+  if (auto checked = king_check(pos); !checked) return checked;
+  if (auto checked = kind_count_check(pos); !checked) return checked;
+  return row_check(pos.board);
 }
 
 PositionCheck Position::check() const {

@@ -7,6 +7,7 @@
 #include "computer/strong_player.h"
 #include "text/shown.h"
 #include "text/text_files.h"
+#include "view/system_reasons.h"
 #include "view/texts.h"
 
 namespace velmora {
@@ -117,7 +118,7 @@ void write_preferences(Game& g) {
   const Result<void, std::error_code> written = replace_file(preferences_path(g), format_preferences(g.assist));
   if (written || g.assist.preferences_write_reported) return;
   g.assist.preferences_write_reported = true;
-  show_message(g, SHOWN("表示の設定を保存できません") "\n" + preferences_path(g) + "\n" + written.error().message(),
+  show_message(g, SHOWN("表示の設定を保存できません") "\n" + preferences_path(g) + "\n" + reason_text(written.error()),
                SHOWN("表示"), Icon::Exclamation);
 }
 

@@ -4,6 +4,7 @@
 #include "assist/move_list_panel.h"
 #include "text/text_files.h"
 #include "view/phrases.h"
+#include "view/system_reasons.h"
 #include "view/texts.h"
 
 namespace velmora {
@@ -46,7 +47,7 @@ void save_record_text(Game& g, const std::string& path, const TextLookup& in_lan
   const std::string text = record_text(g);
   const Result<void, std::error_code> written = replace_file(path, in_language ? in_language(text) : text);
   if (!written)
-    show_message(g, SHOWN("書き込めません") "\n" + path + "\n" + written.error().message(), SHOWN("表示"),
+    show_message(g, SHOWN("書き込めません") "\n" + path + "\n" + reason_text(written.error()), SHOWN("表示"),
                  Icon::Exclamation);
 }
 

@@ -7,6 +7,7 @@
 namespace velmora {
 
 struct SavedMatch;  // resume/match_file.h
+class FileLock;     // text/file_lock.h
 
 struct ResumeState {
   // The file holds a match of an earlier run that 前回の対局を再開 offers.
@@ -25,6 +26,10 @@ struct ResumeState {
   // The program is ending by a signal in the middle of an event: the file
   // keeps the match as it stood after the last whole event.
   bool frozen = false;
+  // This window keeps the folder's match: the lock it holds while it runs.
+  std::shared_ptr<FileLock> keeper;
+  // Another window keeps the folder's match: this one keeps none.
+  bool kept_elsewhere = false;
 };
 
 }  // namespace velmora

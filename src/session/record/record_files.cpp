@@ -11,6 +11,7 @@
 #include "text/shift_jis.h"
 #include "text/text_files.h"
 #include "view/phrases.h"
+#include "view/system_reasons.h"
 #include "view/texts.h"
 
 namespace velmora {
@@ -37,7 +38,10 @@ std::string load_error_text(const RecordError& error, const std::string& path) {
     case RecordError::TooManyMoves: text = fill(PHRASE_TOO_MANY_MOVES_AT, std::to_string(error.line)); break;
   }
   text += "\n" + path;
-  if (!error.detail.empty()) text += "\n" + error.detail;
+  if (error.cause) {
+    text += '\n';
+    text += reason_text(error.cause);
+  }
   return text;
 }
 
@@ -110,8 +114,8 @@ void record_save_click(Game& g) {
                     chess_on_top ? fields.first : fields.second, g.pos.history, g.pos.history.record_length, notes);
   const std::string path = in_folder(dialogs.record_folder(), fields.file_name + RECORD_EXTENSION);
   if (const Result<void, std::error_code> written = replace_file(path, bytes); !written)
-    return show_message(g, SHOWN("棋譜ﾌｧｲﾙを書き込めません") "\n" + path + "\n" + written.error().message(), TITLE_SAVE,
-                        Icon::Exclamation);
+    return show_message(g, SHOWN("棋譜ﾌｧｲﾙを書き込めません") "\n" + path + "\n" + reason_text(written.error()),
+                        TITLE_SAVE, Icon::Exclamation);
 
   close_record_panel(g);
   dialogs.refresh_record_files();

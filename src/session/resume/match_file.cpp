@@ -6,6 +6,7 @@
 
 #include "computer/strong_player.h"
 #include "notation/record_format.h"
+#include "rules/position_check.h"
 #include "view/clocks.h"
 
 namespace velmora {
@@ -308,7 +309,8 @@ SavedMatch read_match(Reader& in) {
   return m;
 }
 
-// The position the match puts on the board must keep the rules' bookkeeping.
+// The position the match puts on the board must keep the rules' bookkeeping
+// and be one a game could reach, perhaps from a start with pieces off.
 void check_position(Reader& in, const SavedMatch& m) {
   Position pos;
   pos.board = m.board;
@@ -319,6 +321,8 @@ void check_position(Reader& in, const SavedMatch& m) {
   pos.king_taken = m.king_taken;
   pos.refresh_two_pawn_flags();
   if (const PositionCheck checked = pos.check(); !checked) in.fail("the position: " + checked.error().what);
+  if (const PositionCheck checked = check_line_up_with_pieces_off(pos); !checked)
+    in.fail("the position: " + checked.error().what);
 }
 
 }  // namespace

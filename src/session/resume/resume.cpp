@@ -13,6 +13,7 @@
 #include "view/board_view.h"
 #include "view/clocks.h"
 #include "view/sound_effects.h"
+#include "view/system_reasons.h"
 #include "view/texts.h"
 
 namespace velmora {
@@ -47,7 +48,7 @@ void write_match(Game& g, const SavedMatch& match) {
   const Result<void, std::error_code> written = replace_file(match_file_path(g), format_saved_match(match));
   if (written || g.resume.write_reported || g.program_ended) return;
   g.resume.write_reported = true;
-  show_message(g, SHOWN("対局を保存できません") "\n" + match_file_path(g) + "\n" + written.error().message(),
+  show_message(g, SHOWN("対局を保存できません") "\n" + match_file_path(g) + "\n" + reason_text(written.error()),
                TITLE_RESUME, Icon::Exclamation);
 }
 
@@ -112,14 +113,15 @@ std::string match_file_path(const Game& g) { return g.working_directory + "/" + 
 
 void look_for_match_to_resume(Game& g) {
   std::error_code error;
-  g.resume.offered = !g.resume.keeping && std::filesystem::is_regular_file(match_file_path(g), error);
+  g.resume.offered =
+      !g.resume.keeping && !g.resume.kept_elsewhere && std::filesystem::is_regular_file(match_file_path(g), error);
 }
 
 bool match_to_resume(const Game& g) { return g.resume.offered; }
 
 void keep_match(Game& g) {
   ResumeState& r = g.resume;
-  if (r.frozen) return;
+  if (r.frozen || r.kept_elsewhere) return;
   if (!holds_match(g)) {
     // Looking at a record or a review replaces nothing; only a match played
     // here ending removes the file.
@@ -178,7 +180,7 @@ void resume_match_click(Game& g) {
   if (!g.resume.offered) return play_refusal(g);
   const std::string path = match_file_path(g);
   const Result<std::string, std::error_code> text = read_whole_file(path, MAX_MATCH_FILE_BYTES);
-  const MatchFileResult read = text ? read_saved_match(*text) : Failure{MatchFileFault{text.error().message()}};
+  const MatchFileResult read = text ? read_saved_match(*text) : Failure{MatchFileFault{reason_text(text.error())}};
   if (!read) {
     g.resume.offered = false;
     return show_message(g, SHOWN("前回の対局を読み込めません") "\n" + path + "\n" + read.error().what, TITLE_RESUME,

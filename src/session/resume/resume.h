@@ -28,7 +28,8 @@ bool match_to_resume(const Game& g);
 // After every event of the window (and once more as the program ends): once
 // this run plays a match, the file follows it, written atomically when the
 // match changed or the program ends; once the match has ended, the file goes.
-// A failed write is told once a run.
+// A failed write is told once a run. A window whose folder's match another
+// window keeps (match_keeper.h) writes nothing.
 void keep_match(Game& g);
 
 // The program is ending by a signal while an event waits (for a box or a

@@ -11,6 +11,7 @@
 #include "view/board_view.h"
 #include "view/clocks.h"
 #include "view/sound_effects.h"
+#include "view/system_reasons.h"
 #include "view/texts.h"
 
 namespace velmora {
@@ -148,7 +149,7 @@ void report_failed_write(Game& g, const std::error_code& error) {
   if (g.settings_write_reported) return;
   g.settings_write_reported = true;
   show_message(g,
-               SHOWN("設定ﾌｧｲﾙを書き込めません") "\n" + settings_path(g) + "\n" + error.message() +
+               SHOWN("設定ﾌｧｲﾙを書き込めません") "\n" + settings_path(g) + "\n" + reason_text(error) +
                    "\n\n" SHOWN("ｵﾌﾟｼｮﾝの変更は今回だけ有効です"),
                SHOWN("ｵﾌﾟｼｮﾝ"), Icon::Exclamation);
 }

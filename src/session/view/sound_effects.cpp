@@ -6,6 +6,7 @@
 
 #include "text/shown.h"
 #include "text/text_files.h"
+#include "view/system_reasons.h"
 
 namespace velmora {
 namespace {
@@ -34,13 +35,13 @@ int load_sound(Game& g, const std::string& file_name, int flags) {
   std::error_code error;
   const bool present = std::filesystem::exists(path, error);
   if (error) {
-    sound_error(g, error.message());
+    sound_error(g, reason_text(error));
     return 0;
   }
   if (!present) return 0;
   const Result<std::string, std::error_code> bytes = read_whole_file(path.string(), MAX_WAVE_BYTES);
   if (!bytes) {
-    sound_error(g, bytes.error().message());
+    sound_error(g, reason_text(bytes.error()));
     return 0;
   }
   const std::vector<unsigned char> image(bytes->begin(), bytes->end());
