@@ -1,0 +1,90 @@
+// The game by keyboard alone: the arrows step the match only from the board,
+// never from a menu; F10 opens the menu bar; the promotion dialog is answered
+// by keys; the move field says why it refuses, in the window's language.
+#include <QApplication>
+#include <QMenu>
+#include <QTest>
+
+#include "platform/language.h"
+#include "platform/move_field.h"
+#include "platform/promotion_dialog.h"
+#include "window_fixture.h"
+
+namespace velmora::platform::testing {
+namespace {
+
+using KeyboardTest = WindowTest;
+
+// Before a match ← answers with a box: a box seen means the arrow stepped.
+TEST_F(KeyboardTest, TheArrowsStepOnlyFromTheBoardAndNeverWhileAMenuIsWalked) {
+  QTest::keyClick(window, Qt::Key_F10);
+  QMenu* open = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  ASSERT_NE(open, nullptr) << "F10 opened no menu";
+  EXPECT_EQ(open->menuAction(), window->action(MenuItem::TAIKYOKU));
+  for (const Qt::Key key : {Qt::Key_Left, Qt::Key_Right}) {
+    if (QWidget* popup = QApplication::activePopupWidget()) QTest::keyClick(popup, key);
+    QApplication::processEvents();
+  }
+  if (QWidget* popup = QApplication::activePopupWidget()) popup->close();
+  EXPECT_TRUE(answerer->boxes.empty()) << answerer->boxes.front().text;
+
+  window->canvas().setFocus();
+  QTest::keyClick(&window->canvas(), Qt::Key_Left);
+  EXPECT_EQ(answerer->boxes.size(), 1u);
+}
+
+TEST_F(KeyboardTest, ThePromotionDialogIsAnsweredByKeysFromTheQueen) {
+  const struct {
+    std::vector<Qt::Key> keys;
+    int chosen;
+  } rows[] = {
+      {{Qt::Key_Return}, -QEEN},
+      {{Qt::Key_Up, Qt::Key_Up, Qt::Key_Space}, -KNIG},
+      {{Qt::Key_Tab, Qt::Key_Enter}, -KING},
+  };
+  for (const auto& row : rows) {
+    answerer->on_dialog = [&](QWidget* modal) {
+      auto* dialog = qobject_cast<PromotionDialog*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      EXPECT_EQ(dialog->focusWidget(), dialog->button_of(QEEN));
+      EXPECT_EQ(dialog->button_of(KNIG)->accessibleName(), QString::fromUtf8(PIECE_KINDS[KNIG].record_name));
+      for (const Qt::Key key : row.keys) QTest::keyClick(dialog->focusWidget(), key);
+    };
+    EXPECT_EQ(desktop->dialogs().promotion_dialog(Side::Own, 0, 0), row.chosen);
+  }
+}
+
+class EnglishKeyboardTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(choose_language(Language::English));
+    WindowTest::SetUp();
+  }
+  void TearDown() override {
+    WindowTest::TearDown();
+    choose_language(Language::Japanese);
+  }
+};
+
+// The English field takes the English board's labels and its note tells why
+// a move is refused; a played move clears it.
+TEST_F(EnglishKeyboardTest, TheFieldExplainsARefusalAndTakesTheEnglishLabels) {
+  choose(MenuItem::MATCH_MAN);
+  window->findChild<QAction*>(QStringLiteral("TYPE_MOVE"))->trigger();
+  auto* field = window->findChild<MoveField*>();
+  ASSERT_NE(field, nullptr);
+  const auto enter = [&](const char* text) {
+    field->line().setText(QString::fromUtf8(text));
+    QTest::keyClick(&field->line(), Qt::Key_Return);
+  };
+  enter("5e5d");
+  EXPECT_EQ(field->note().text(), QStringLiteral("There is no piece on 5e"));
+  EXPECT_EQ(field->line().text(), QStringLiteral("5e5d"));
+  enter("8g8f");
+  EXPECT_EQ(field->note().text(), QString());
+  EXPECT_EQ(field->line().text(), QString());
+  EXPECT_EQ(game->pos.move_number, 1);
+}
+
+}  // namespace
+}  // namespace velmora::platform::testing
