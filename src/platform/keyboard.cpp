@@ -1,5 +1,6 @@
 #include "platform/keyboard.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QShortcut>
@@ -57,8 +58,8 @@ namespace {
 
 // Installed on the board and on the move list: ← and → pressed there step the
 // match. A key press reaches them only while they hold the keyboard: an open
-// menu or a walked menu bar takes the keys first, and a field on the board
-// takes its own.
+// menu takes the keys first, and a field on the board takes its own; while
+// the menu bar is walked, the keys go on to it.
 class ArrowKeys : public QObject {
  public:
   ArrowKeys(MainWindow& window, QObject* parent) : QObject(parent), window_(window) {}
@@ -66,6 +67,10 @@ class ArrowKeys : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    // The menu bar walked onto one of its commands (no menu open) keeps the
+    // arrows for walking on.
+    QMenuBar* bar = window_.menuBar();
+    if (bar->activeAction() != nullptr) return QCoreApplication::sendEvent(bar, event);
     const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
     for (const MenuKey& key : arrow_keys()) {
       if (key.keys != pressed) continue;

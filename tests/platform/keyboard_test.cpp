@@ -1,12 +1,10 @@
 // The game by keyboard alone: the arrows step the match only from the board,
 // never from a menu; F10 opens the menu bar; the promotion dialog is answered
-// by keys; the move field says why it refuses, in the window's language.
+// by keys. The English move field is tried with the English window.
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
 
-#include "platform/language.h"
-#include "platform/move_field.h"
 #include "platform/promotion_dialog.h"
 #include "window_fixture.h"
 
@@ -52,38 +50,6 @@ TEST_F(KeyboardTest, ThePromotionDialogIsAnsweredByKeysFromTheQueen) {
     };
     EXPECT_EQ(desktop->dialogs().promotion_dialog(Side::Own, 0, 0), row.chosen);
   }
-}
-
-class EnglishKeyboardTest : public WindowTest {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(choose_language(Language::English));
-    WindowTest::SetUp();
-  }
-  void TearDown() override {
-    WindowTest::TearDown();
-    choose_language(Language::Japanese);
-  }
-};
-
-// The English field takes the English board's labels and its note tells why
-// a move is refused; a played move clears it.
-TEST_F(EnglishKeyboardTest, TheFieldExplainsARefusalAndTakesTheEnglishLabels) {
-  choose(MenuItem::MATCH_MAN);
-  window->findChild<QAction*>(QStringLiteral("TYPE_MOVE"))->trigger();
-  auto* field = window->findChild<MoveField*>();
-  ASSERT_NE(field, nullptr);
-  const auto enter = [&](const char* text) {
-    field->line().setText(QString::fromUtf8(text));
-    QTest::keyClick(&field->line(), Qt::Key_Return);
-  };
-  enter("5e5d");
-  EXPECT_EQ(field->note().text(), QStringLiteral("There is no piece on 5e"));
-  EXPECT_EQ(field->line().text(), QStringLiteral("5e5d"));
-  enter("8g8f");
-  EXPECT_EQ(field->note().text(), QString());
-  EXPECT_EQ(field->line().text(), QString());
-  EXPECT_EQ(game->pos.move_number, 1);
 }
 
 }  // namespace

@@ -9,9 +9,11 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTest>
 #include <QXmlStreamReader>
 #include <map>
 
+#include "platform/move_field.h"
 #include "window_fixture.h"
 
 namespace velmora::platform::testing {
@@ -133,6 +135,26 @@ TEST_F(EnglishTest, TheBoardTellsAScreenReaderThePosition) {
   window->findChild<QAction*>(QStringLiteral("LANGUAGE_JA"))->trigger();
   EXPECT_TRUE(
       board->text(QAccessible::Description).startsWith(QStringLiteral("チェス軍の番です\n最後の手：６六 歩\n")));
+}
+
+// The English field takes the English board's labels and its note tells why
+// a move is refused; a played move clears it.
+TEST_F(EnglishTest, TheFieldExplainsARefusalAndTakesTheEnglishLabels) {
+  choose(MenuItem::MATCH_MAN);
+  window->findChild<QAction*>(QStringLiteral("TYPE_MOVE"))->trigger();
+  auto* field = window->findChild<MoveField*>();
+  ASSERT_NE(field, nullptr);
+  const auto enter = [&](const char* text) {
+    field->line().setText(QString::fromUtf8(text));
+    QTest::keyClick(&field->line(), Qt::Key_Return);
+  };
+  enter("5e5d");
+  EXPECT_EQ(field->note().text(), QStringLiteral("There is no piece on 5e"));
+  EXPECT_EQ(field->line().text(), QStringLiteral("5e5d"));
+  enter("8g8f");
+  EXPECT_EQ(field->note().text(), QString());
+  EXPECT_EQ(field->line().text(), QString());
+  EXPECT_EQ(game->pos.move_number, 1);
 }
 
 }  // namespace
