@@ -49,7 +49,7 @@
     </message>
     <message id="終わり（対局中でも、すぐに終わる）">
         <source></source>
-        <translation>End (at once, even during a match)</translation>
+        <translation>Quit (at once, even during a match)</translation>
     </message>
     <message id="操作説明">
         <source></source>
@@ -129,7 +129,7 @@
     </message>
     <message id="待った取消">
         <source></source>
-        <translation>Redo take-back</translation>
+        <translation>Undo take-back</translation>
     </message>
     <message id="ヒント">
         <source></source>
@@ -401,7 +401,7 @@
     </message>
     <message id="   ** 王手 **">
         <source></source>
-        <translation>   ** Check (oute) **</translation>
+        <translation>   ** Check **</translation>
     </message>
     <message id="思考中">
         <source></source>
@@ -409,11 +409,11 @@
     </message>
     <message id="先手の番です">
         <source></source>
-        <translation>First player to move</translation>
+        <translation>First player (main army) to move</translation>
     </message>
     <message id="後手の番です">
         <source></source>
-        <translation>Second player to move</translation>
+        <translation>Second player (chess army) to move</translation>
     </message>
     <message id="MANの番です">
         <source></source>
@@ -445,7 +445,7 @@
     </message>
     <message id="再開(COM)">
         <source></source>
-        <translation>Resume (COM)</translation>
+        <translation>Resume (computer)</translation>
     </message>
     <message id="「対局」で始めて下さい">
         <source></source>
@@ -533,7 +533,7 @@
     </message>
     <message id="終わり">
         <source></source>
-        <translation>End</translation>
+        <translation>Quit</translation>
     </message>
     <message id="進む">
         <source></source>
@@ -577,15 +577,15 @@
     </message>
     <message id="対局(人間)">
         <source></source>
-        <translation>Match (human)</translation>
+        <translation>Two players</translation>
     </message>
     <message id="対局(COM)">
         <source></source>
-        <translation>Match (COM)</translation>
+        <translation>Play the computer</translation>
     </message>
     <message id="COM対局ﾚﾍﾞﾙ">
         <source></source>
-        <translation>COM level</translation>
+        <translation>Computer level</translation>
     </message>
     <message id="局面">
         <source></source>
@@ -641,7 +641,7 @@
     </message>
     <message id="移動指導">
         <source></source>
-        <translation>Move guide</translation>
+        <translation>Show legal moves</translation>
     </message>
     <message id="経過時間">
         <source></source>
@@ -649,7 +649,7 @@
     </message>
     <message id="ﾁｪｽ側持駒OK">
         <source></source>
-        <translation>Chess drops OK</translation>
+        <translation>Chess army may drop</translation>
     </message>
     <message id="主戦">
         <source></source>
@@ -789,7 +789,7 @@
     </message>
     <message id="手目">
         <source></source>
-        <translation>moves</translation>
+        <translation>moves played</translation>
     </message>
     <message id="対局途中ではできません">
         <source></source>
@@ -825,19 +825,19 @@
     </message>
     <message id="移動元">
         <source></source>
-        <translation>From square</translation>
+        <translation>from-square</translation>
     </message>
     <message id="移動先">
         <source></source>
-        <translation>To square</translation>
+        <translation>to-square</translation>
     </message>
     <message id="駒">
         <source></source>
-        <translation>Piece</translation>
+        <translation>piece</translation>
     </message>
     <message id="成り指定">
         <source></source>
-        <translation>Promotion mark</translation>
+        <translation>promotion mark</translation>
     </message>
     <message id="盤">
         <source></source>
@@ -849,7 +849,7 @@
     </message>
     <message id="%1が正しくありません">
         <source></source>
-        <translation>%1: not right</translation>
+        <translation>Cannot read the %1</translation>
     </message>
     <message id="キャンセル">
         <source></source>
@@ -958,6 +958,98 @@
     <message id="通常のﾌｧｲﾙではありません">
         <source></source>
         <translation>Not a regular file</translation>
+    </message>
+    <message id="%1に駒がありません">
+        <source></source>
+        <translation>There is no piece on %1</translation>
+    </message>
+    <message id="持駒に%1がありません">
+        <source></source>
+        <translation>No %1 in hand</translation>
+    </message>
+    <message id="%1には味方の駒があります">
+        <source></source>
+        <translation>%1 holds a piece of the same army</translation>
+    </message>
+    <message id="その駒は%1へ動けません">
+        <source></source>
+        <translation>That piece cannot move to %1</translation>
+    </message>
+    <message id="この手では成れません">
+        <source></source>
+        <translation>That move cannot promote</translation>
+    </message>
+    <message id="この手は成らなければなりません（+）">
+        <source></source>
+        <translation>That move must promote: add +</translation>
+    </message>
+    <message id="ﾁｪｽ側持駒OKが入っていません">
+        <source></source>
+        <translation>Chess army drops are off (Options)</translation>
+    </message>
+    <message id="%1、主戦軍">
+        <source></source>
+        <translation>%1, main army</translation>
+    </message>
+    <message id="%1、チェス軍">
+        <source></source>
+        <translation>%1, chess army</translation>
+    </message>
+    <message id="主戦軍の持駒：%1">
+        <source></source>
+        <translation>Main army in hand: %1</translation>
+    </message>
+    <message id="チェス軍の持駒：%1">
+        <source></source>
+        <translation>Chess army in hand: %1</translation>
+    </message>
+    <message id="なし">
+        <source></source>
+        <translation>nothing</translation>
+    </message>
+    <message id="主戦軍の番です">
+        <source></source>
+        <translation>Main army to move</translation>
+    </message>
+    <message id="チェス軍の番です">
+        <source></source>
+        <translation>Chess army to move</translation>
+    </message>
+    <message id="王手">
+        <source></source>
+        <translation>Check</translation>
+    </message>
+    <message id="（盤か棋譜一覧で）">
+        <source></source>
+        <translation> (on the board or the move list)</translation>
+    </message>
+    <message id="メニューを開く（矢印で選ぶ）">
+        <source></source>
+        <translation>Open the menus (the arrows choose)</translation>
+    </message>
+    <message id="指し手の入力">
+        <source></source>
+        <translation>Typing a move</translation>
+    </message>
+    <message id="筋・段・筋・段：8七の駒を8六へ（段は数字、漢数字、英字のどれでも）">
+        <source></source>
+        <translation>File, rank, file, rank: the piece on 8g to 8f (a rank as a digit, a kanji numeral or a letter)</translation>
+    </message>
+    <message id="終わりの＋で成る（ﾎﾟｰﾝは成る駒を選ぶ）">
+        <source></source>
+        <translation>A + at the end promotes (a pawn then chooses its piece)</translation>
+    </message>
+    <message id="持駒を打つ：駒の英字か名前、＊、打つ桝">
+        <source></source>
+        <translation>A drop: the piece&apos;s letter or name, *, the square</translation>
+    </message>
+    <message id="RETURN">
+        <source></source>
+        <translation>Save</translation>
+    </message>
+    <message id="O K">
+        <source></source>
+        <translation>OK</translation>
     </message>
 </context>
 </TS>

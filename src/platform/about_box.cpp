@@ -12,7 +12,8 @@ AboutBox::AboutBox(TwipScale scale, std::function<void()> open_home_page, QWidge
       zoom_(scale.zoom),
       picture_(named_picture_for(QStringLiteral("ABOUT"), zoom_, *this)),
       home_page_(new QPushButton(this)),
-      ok_(new QPushButton(QStringLiteral("O K"), this)) {
+      ok_(new QPushButton(this)) {
+  set_shown_text(ok_, QT_TRID_NOOP("O K"));
   set_shown_text(home_page_, QT_TRID_NOOP("ホームページ"));
   set_shown_text(this, QT_TRID_NOOP("バージョン情報"));
   setAttribute(Qt::WA_WindowPropagation);  // the main window's font, grown with its zoom

@@ -37,8 +37,23 @@ bool png_name(const std::string& name) {
                     [](char a, char b) { return std::tolower(static_cast<unsigned char>(a)) == b; });
 }
 
-// --picture, --flipped and --move N (or --move=N) in any order, and two
-// operands: the record, then the output file.
+bool is_language_option(const std::string& argument) {
+  return argument == "--lang" || argument.rfind("--lang=", 0) == 0;
+}
+
+// The language of --lang LANG or --lang=LANG at arguments[i] (i then stands
+// on its last part) into `language`: the refusal when it is none of ours,
+// otherwise "".
+std::string read_language(const std::vector<std::string>& arguments, std::size_t& i, std::string& language) {
+  const bool separate = arguments[i] == "--lang";
+  if (separate && i + 1 == arguments.size()) return "option '--lang' needs a language (ja or en)";
+  language = separate ? arguments[++i] : arguments[i].substr(7);
+  if (language != "ja" && language != "en") return "unknown language '" + language + "' (ja or en)";
+  return "";
+}
+
+// --picture, --flipped, --move N (or --move=N) and --lang ja|en in any
+// order, and two operands: the record, then the output file.
 CommandLine read_picture_request(const std::vector<std::string>& arguments) {
   CommandLine line{CommandLineAction::Picture, {}, {}, {}};
   std::vector<std::string> operands;
@@ -53,6 +68,9 @@ CommandLine read_picture_request(const std::vector<std::string>& arguments) {
       const std::string value = separate ? arguments[++i] : argument.substr(7);
       line.picture.move = move_number(value);
       if (!line.picture.move) return refused("invalid move number '" + value + "'");
+    } else if (is_language_option(argument)) {
+      if (const std::string refusal = read_language(arguments, i, line.language); !refusal.empty())
+        return refused(refusal);
     } else if (argument.size() > 1 && argument.front() == '-') {
       return refused(refusal_of(argument));
     } else {
@@ -71,13 +89,9 @@ CommandLine read_picture_request(const std::vector<std::string>& arguments) {
 CommandLine read_play_request(const std::vector<std::string>& arguments) {
   CommandLine line;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string& argument = arguments[i];
-    const bool separate = argument == "--lang";
-    if (!separate && argument.rfind("--lang=", 0) != 0) return refused(refusal_of(argument));
-    if (separate && i + 1 == arguments.size()) return refused("option '--lang' needs a language (ja or en)");
-    line.language = separate ? arguments[++i] : argument.substr(7);
-    if (line.language != "ja" && line.language != "en")
-      return refused("unknown language '" + line.language + "' (ja or en)");
+    if (!is_language_option(arguments[i])) return refused(refusal_of(arguments[i]));
+    if (const std::string refusal = read_language(arguments, i, line.language); !refusal.empty())
+      return refused(refusal);
   }
   return line;
 }
@@ -99,7 +113,7 @@ std::vector<std::string> arguments_of(int argc, const char* const* argv) {
 
 std::string help_text() {
   return "Usage: velmora [--help | --version | --lang ja|en]\n"
-         "       velmora --picture RECORD.棋譜 [--move N] [--flipped] OUT.png\n"
+         "       velmora --picture RECORD.棋譜 [--move N] [--flipped] [--lang ja|en] OUT.png\n"
          "Velmora, a board game: a Japanese-Korean army of shogi and janggi pieces\n"
          "against a Western chess army on a 9x9 board, for two people or against\n"
          "the computer.\n"
@@ -111,7 +125,8 @@ std::string help_text() {
          "      --picture  write the position after move N of a game record (its\n"
          "                 last move without --move; 0 is the start) as a PNG\n"
          "                 picture, as 表示 > 局面を画像で保存 does, turned round\n"
-         "                 with --flipped, without opening a window; a record or\n"
+         "                 with --flipped, its labels in the language of --lang,\n"
+         "                 without opening a window; a record or\n"
          "                 move that cannot be shown ends with exit status 2\n"
          "\n"
          "The installed game keeps its settings (Velmora.ini) and, unless you choose\n"

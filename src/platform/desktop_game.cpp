@@ -3,9 +3,7 @@
 #include <QApplication>
 #include <QDirIterator>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QScreen>
-#include <QTranslator>
 #include <cmath>
 
 #include "match/window.h"
@@ -27,19 +25,6 @@ void use_japanese_font() {
   QFont font = QApplication::font();
   font.setFamily(japanese_font_family());
   QApplication::setFont(font);
-}
-
-bool use_qt_translations() {
-  static QTranslator* const translator = [] {
-    auto* loaded = new QTranslator(QCoreApplication::instance());
-    if (!loaded->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-      delete loaded;
-      return static_cast<QTranslator*>(nullptr);
-    }
-    QCoreApplication::installTranslator(loaded);
-    return loaded;
-  }();
-  return translator != nullptr;
 }
 
 void use_game_icon() {

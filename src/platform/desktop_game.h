@@ -44,12 +44,6 @@ DisplayScale display_scale_for_primary_screen();
 // Makes the Japanese font the application's font, for menus and dialogs.
 void use_japanese_font();
 
-// Qt's own dialogs (the file dialogs' buttons and labels, the standard
-// buttons) speak Japanese like the rest of the game: Qt's translation
-// qtbase_ja is loaded from Qt's translations folder. False when it is not
-// there (the package qt6-translations-l10n is missing): they stay in English.
-bool use_qt_translations();
-
 // Gives every window of the game its icon, and tells the desktop which menu
 // entry the windows belong to.
 void use_game_icon();

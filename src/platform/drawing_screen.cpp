@@ -24,6 +24,11 @@ void DrawingScreen::print_text(const std::string& text, double left, double top,
   if (drawing_ != nullptr) drawing_->print_text(shown_utf8(text), left, top, size, colour, bold);
 }
 
+void DrawingScreen::print_players_text(const std::string& text, double left, double top, int size, PaletteColour colour,
+                                       bool bold) {
+  if (drawing_ != nullptr) drawing_->print_text(text, left, top, size, colour, bold);
+}
+
 void DrawingScreen::draw_on(Drawing& drawing, const std::function<void()>& draw) {
   Drawing* const before = std::exchange(drawing_, &drawing);
   const auto back = qScopeGuard([this, before] { drawing_ = before; });

@@ -20,6 +20,8 @@ class DrawingScreen : public Screen {
   void paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) final;
   void outline(PaletteColour colour, double left, double top, double right, double bottom) final;
   void print_text(const std::string& text, double left, double top, int size, PaletteColour colour, bool bold) final;
+  void print_players_text(const std::string& text, double left, double top, int size, PaletteColour colour,
+                          bool bold) final;
 
   // Runs `draw` with everything painted on `drawing` instead; the drawing
   // painted on before is left as it was.

@@ -21,6 +21,17 @@ QList<HelpRow> mouse_help() {
   return rows;
 }
 
+// The move field's syntax, by example.
+QList<HelpRow> typed_move_help() {
+  const QList<HelpRow> rows = {
+      {QStringLiteral("8786  8七8六  8g8f"),
+       shown(QT_TRID_NOOP("筋・段・筋・段：8七の駒を8六へ（段は数字、漢数字、英字のどれでも）"))},
+      {QStringLiteral("2423+  2d2c+"), shown(QT_TRID_NOOP("終わりの＋で成る（ﾎﾟｰﾝは成る駒を選ぶ）"))},
+      {QStringLiteral("P*55  歩*5五  P*5e"), shown(QT_TRID_NOOP("持駒を打つ：駒の英字か名前、＊、打つ桝"))},
+  };
+  return rows;
+}
+
 // What the commands on the bar do; a menu tells its items instead.
 QString command_help(const QString& name) {
   if (name == QLatin1String("REPLAY")) return shown(QT_TRID_NOOP("一手戻る"));
@@ -31,6 +42,12 @@ QString command_help(const QString& name) {
   return QString();
 }
 
+// An action's caption as the menu shows it, without the mark of its access key.
+QString caption_of(const QAction& action) {
+  QString caption = action.text();
+  return caption.remove(QLatin1Char('&'));
+}
+
 // The captions without the dots of the items that open a dialog, a few to a
 // line.
 QString items_of(const QMenu& menu) {
@@ -38,7 +55,7 @@ QString items_of(const QMenu& menu) {
   QString items;
   int count = 0;
   for (const QAction* item : menu.actions()) {
-    QString caption = item->text();
+    QString caption = caption_of(*item);
     if (caption.endsWith(QStringLiteral("..."))) caption.chop(3);
     if (item->isSeparator() || caption.isEmpty()) continue;
     if (count > 0) items += count % ITEMS_A_LINE == 0 ? QStringLiteral("・\n") : QStringLiteral("・");
@@ -67,10 +84,13 @@ QString key_text(const QKeySequence& keys) {
 
 QList<HelpRow> key_help(const MainWindow& window, const QMenu& view_menu) {
   QList<HelpRow> rows;
-  for (const MenuKey& key : menu_keys()) rows.append({key_text(key.keys), window.action(key.item)->text()});
+  for (const MenuKey& key : arrow_keys())
+    rows.append({key_text(key.keys), caption_of(*window.action(key.item)) + shown(QT_TRID_NOOP("（盤か棋譜一覧で）"))});
+  rows.append({QStringLiteral("F10"), shown(QT_TRID_NOOP("メニューを開く（矢印で選ぶ）"))});
+  for (const MenuKey& key : menu_keys()) rows.append({key_text(key.keys), caption_of(*window.action(key.item))});
   for (const StepKey& key : step_keys()) rows.append({key_text(key.keys), shown(key.does)});
   for (const QAction* action : view_menu.actions())
-    if (!action->shortcut().isEmpty()) rows.append({key_text(action->shortcut()), action->text()});
+    if (!action->shortcut().isEmpty()) rows.append({key_text(action->shortcut()), caption_of(*action)});
   rows.append({QStringLiteral("Esc"), shown(QT_TRID_NOOP("終わり（対局中でも、すぐに終わる）"))});
   return rows;
 }
@@ -79,7 +99,7 @@ QList<HelpRow> menu_help(const MainWindow& window) {
   QList<HelpRow> rows;
   for (const QAction* action : window.menuBar()->actions()) {
     const QString does = action->menu() ? items_of(*action->menu()) : command_help(action->objectName());
-    rows.append({action->text(), does.isEmpty() ? action->text() : does});
+    rows.append({caption_of(*action), does.isEmpty() ? caption_of(*action) : does});
   }
   return rows;
 }
@@ -92,6 +112,7 @@ HelpWindow::HelpWindow(MainWindow& window, const QMenu& view_menu)
   text_->setTextFormat(Qt::RichText);
   text_->setText(section(shown(QT_TRID_NOOP("マウス")), mouse_help()) +
                  section(shown(QT_TRID_NOOP("キー")), key_help(window, view_menu)) +
+                 section(shown(QT_TRID_NOOP("指し手の入力")), typed_move_help()) +
                  section(shown(QT_TRID_NOOP("メニュー")), menu_help(window)));
   auto* buttons = new QDialogButtonBox(this);
   QPushButton* close = buttons->addButton(shown(QT_TRID_NOOP("閉じる")), QDialogButtonBox::RejectRole);

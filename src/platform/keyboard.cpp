@@ -1,6 +1,8 @@
 #include "platform/keyboard.h"
 
+#include <QCoreApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QShortcut>
 #include <algorithm>
 #include <array>
@@ -36,8 +38,6 @@ class PanelKeys : public QObject {
 
 std::span<const MenuKey> menu_keys() {
   static const std::array keys{
-      MenuKey{QKeySequence(Qt::Key_Left), MenuItem::REPLAY},
-      MenuKey{QKeySequence(Qt::Key_Right), MenuItem::AFTER},
       MenuKey{QKeySequence(Qt::CTRL | Qt::Key_F), MenuItem::REVERSE},
       MenuKey{QKeySequence(Qt::CTRL | Qt::Key_O), MenuItem::KIFU_READ},
       MenuKey{QKeySequence(Qt::CTRL | Qt::Key_S), MenuItem::KIFU_WRITE},
@@ -45,6 +45,48 @@ std::span<const MenuKey> menu_keys() {
   };
   return keys;
 }
+
+std::span<const MenuKey> arrow_keys() {
+  static const std::array keys{
+      MenuKey{QKeySequence(Qt::Key_Left), MenuItem::REPLAY},
+      MenuKey{QKeySequence(Qt::Key_Right), MenuItem::AFTER},
+  };
+  return keys;
+}
+
+namespace {
+
+// Installed on the board and on the move list: ← and → pressed there step the
+// match. A key press reaches them only while they hold the keyboard: an open
+// menu takes the keys first, and a field on the board takes its own; while
+// the menu bar is walked, the keys go on to it.
+class ArrowKeys : public QObject {
+ public:
+  ArrowKeys(MainWindow& window, QObject* parent) : QObject(parent), window_(window) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+    // The menu bar walked onto one of its commands (no menu open) keeps the
+    // arrows for walking on.
+    QMenuBar* bar = window_.menuBar();
+    if (bar->activeAction() != nullptr) return QCoreApplication::sendEvent(bar, event);
+    const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+    for (const MenuKey& key : arrow_keys()) {
+      if (key.keys != pressed) continue;
+      window_.action(key.item)->trigger();
+      return true;
+    }
+    return false;
+  }
+
+ private:
+  MainWindow& window_;
+};
+
+}  // namespace
+
+void add_arrow_keys(MainWindow& window, QWidget& where) { where.installEventFilter(new ArrowKeys(window, &where)); }
 
 std::span<const StepKey> step_keys() {
   static const std::array keys{
@@ -66,6 +108,14 @@ void add_menu_keys(MainWindow& window) {
     QObject::connect(shortcut, &QShortcut::activated, &window,
                      [&window, row = key.row] { window.dispatch([row](Game& g) { go_to_move(g, row(g)); }); });
   }
+
+  add_arrow_keys(window, window.canvas());
+  // F10 opens the first menu of the bar, from which the arrows walk the rest.
+  auto* menu_bar_key = new QShortcut(QKeySequence(Qt::Key_F10), &window);
+  QObject::connect(menu_bar_key, &QShortcut::activated, &window, [&window] {
+    QMenuBar* bar = window.menuBar();
+    if (!bar->actions().isEmpty()) bar->setActiveAction(bar->actions().first());
+  });
 
   auto* panel_keys = new PanelKeys(&window);
   QObject::connect(&window, &MainWindow::record_panel_built, panel_keys, [&window, panel_keys] {

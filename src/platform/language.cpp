@@ -2,8 +2,10 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QMenu>
 #include <QTranslator>
 #include <QWidget>
@@ -70,6 +72,25 @@ std::string shown_utf8(const std::string& japanese) {
 }
 
 QString shown(const std::string& japanese) { return QString::fromStdString(shown_utf8(japanese)); }
+
+bool use_qt_translations() {
+  static QTranslator* const translator = [] {
+    auto* loaded = new QTranslator(QCoreApplication::instance());
+    if (!loaded->load(QStringLiteral("qtbase_ja"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+      delete loaded;
+      return static_cast<QTranslator*>(nullptr);
+    }
+    return loaded;
+  }();
+  if (translator == nullptr) return false;
+  // Qt's own texts are English as written.
+  if (chosen_language() == Language::Japanese) {
+    QCoreApplication::installTranslator(translator);
+  } else {
+    QCoreApplication::removeTranslator(translator);
+  }
+  return true;
+}
 
 void set_shown_text(QObject* object, const char* japanese) {
   object->setProperty(JAPANESE_CAPTION, QString::fromUtf8(japanese));

@@ -28,6 +28,14 @@ Language chosen_language();
 void choose_language_for_run(Language language);
 bool language_given_for_run();
 
+// Qt's own dialogs (the file dialogs' buttons and labels, the standard
+// buttons) speak the window's language: with Japanese, Qt's translation
+// qtbase_ja from Qt's translations folder is used, with English none (Qt's
+// texts are English as written). Called again after each change of language.
+// False when qtbase_ja is not there (the package qt6-translations-l10n is
+// missing): they stay in English.
+bool use_qt_translations();
+
 // `japanese` as shown in the chosen language.
 QString shown(const std::string& japanese);
 std::string shown_utf8(const std::string& japanese);

@@ -37,6 +37,8 @@ int write_picture(int argc, char** argv) {
     std::cerr << refusal_text(line);
     return 2;
   }
+  // The labels of the board are drawn in the language asked for.
+  if (const auto language = language_of_code(line.language)) choose_language(*language);
   return write_record_picture(line.picture, folders_of_this_run().working, std::cerr);
 }
 

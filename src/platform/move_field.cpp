@@ -5,7 +5,6 @@
 
 #include "match/typed_move.h"
 #include "platform/language.h"
-#include "view/phrases.h"
 
 namespace velmora::platform {
 
@@ -58,16 +57,18 @@ void MoveField::enter() {
   if (text.empty()) return close_field();
   TypedMove read;
   window_.dispatch([&read, text](Game& g) { read = play_typed_move(g, text); });
-  if (read.wrong == TypedPart::None) {
+  if (read.played) {
     line_->clear();
     note_->clear();
-  } else {
-    note_->setText(shown(fill(PHRASE_WRONG_PART, typed_part_name(read.wrong))));
+  } else if (read.wrong != TypedPart::None) {
+    note_->setText(shown(read.reason));
     const int start = static_cast<int>(QString::fromStdString(text.substr(0, read.wrong_at)).size());
     const int length = static_cast<int>(QString::fromStdString(text.substr(read.wrong_at, read.wrong_length)).size());
     line_->setText(QString::fromStdString(text));
     line_->setSelection(start, length);
   }
+  // A move the mouse's routine answered with a box of its own keeps its text.
+  note_->setAccessibleName(note_->text());
   adjustSize();
   move(0, parentWidget()->height() - height());
 }

@@ -37,6 +37,7 @@ MoveListDock::MoveListDock(MainWindow& window, Game& game)
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(list_, 1);
   layout->addWidget(review_panel_);
+  name_for_reader();
   fit_width();
   setWidget(column);
   connect(&review_panel_->graph(), &ReviewGraph::row_chosen, this, &MoveListDock::go_to_row);
@@ -79,7 +80,14 @@ void MoveListDock::fit_width() {
   review_panel_->setFixedWidth(list_->width());
 }
 
+// A screen reader names the list and the review beside it in the window's language.
+void MoveListDock::name_for_reader() {
+  list_->setAccessibleName(shown(QT_TRID_NOOP("棋譜一覧")));
+  review_panel_->setAccessibleName(shown(REVIEW_TITLE));
+}
+
 void MoveListDock::relabel_rows() {
+  name_for_reader();
   fit_width();
   if (isHidden()) return;
   // Shown again, the dock takes its new width from the window.

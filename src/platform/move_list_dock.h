@@ -36,6 +36,7 @@ class MoveListDock : public SideDock {
   void relabel_rows();
 
  private:
+  void name_for_reader();
   void fit_width();
   void apply(const MoveListUpdate& update);
   // The marks beside the rows, the summary and the graph, as the review

@@ -1,7 +1,8 @@
 #include "platform/promotion_dialog.h"
 
-#include <QMouseEvent>
+#include <QKeyEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/language.h"
 #include "platform/pictures.h"
@@ -20,7 +21,9 @@ constexpr double PRESSED_SECONDS = 0.3;
 
 }  // namespace
 
-PictureButton::PictureButton(double zoom, QWidget* parent) : QWidget(parent), zoom_(zoom) {}
+PictureButton::PictureButton(double zoom, QWidget* parent) : QAbstractButton(parent), zoom_(zoom) {
+  setFocusPolicy(Qt::StrongFocus);
+}
 
 void PictureButton::set_picture(const QImage& picture) {
   picture_ = picture;
@@ -34,8 +37,29 @@ void PictureButton::paintEvent(QPaintEvent*) {
   painter.drawImage(rect(), picture_);
 }
 
-void PictureButton::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::LeftButton) Q_EMIT pressed();
+// The dialog draws the focus round the button.
+void PictureButton::focusInEvent(QFocusEvent* event) {
+  QAbstractButton::focusInEvent(event);
+  parentWidget()->update();
+}
+
+void PictureButton::focusOutEvent(QFocusEvent* event) {
+  QAbstractButton::focusOutEvent(event);
+  parentWidget()->update();
+}
+
+// Space presses as QAbstractButton does; Enter presses too; the arrows move
+// the focus to the next or previous choice.
+void PictureButton::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter: Q_EMIT pressed(); return;
+    case Qt::Key_Down:
+    case Qt::Key_Right: focusNextChild(); return;
+    case Qt::Key_Up:
+    case Qt::Key_Left: focusPreviousChild(); return;
+    default: QAbstractButton::keyPressEvent(event);
+  }
 }
 
 // Index 1 (own side) and 3 (enemy side) show the piece, 0 and 2 the same
@@ -54,12 +78,34 @@ PromotionDialog::PromotionDialog(Side side, TwipScale scale, QWidget* parent)
   for (Choice& choice : choices_) {
     choice.button = new PictureButton(scale.zoom, this);
     choice.button->set_picture(choice_picture(choice, false));
+    choice.button->setAccessibleName(shown(PIECE_KINDS[choice.kind].record_name));
     choice.button->move(scale.pixels(BUTTON_LEFT_TWIPS), top);
     top += choice.button->height() + scale.pixels(GAP_TWIPS);
     connect(choice.button, &PictureButton::pressed, this, [this, &choice] { choose(choice); });
   }
   // The buttons stand one below the other, with a margin above and below.
   setFixedSize(scale.pixels(DIALOG_WIDTH_TWIPS), top - scale.pixels(GAP_TWIPS) + scale.pixels(MARGIN_TWIPS));
+}
+
+// The usual choice takes the focus first.
+void PromotionDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  button_of(QEEN)->setFocus();
+}
+
+// The focus is a frame in the highlight colour in the gap round the focused
+// button, so that the piece's picture stays whole.
+void PromotionDialog::paintEvent(QPaintEvent* event) {
+  QDialog::paintEvent(event);
+  for (const Choice& choice : choices_) {
+    if (!choice.button->hasFocus() || choice.button->isHidden()) continue;
+    QPainter painter(this);
+    const int width = std::max(2, static_cast<int>(zoom_ * 2));
+    painter.setPen(QPen(palette().color(QPalette::Highlight), width));
+    painter.setBrush(Qt::NoBrush);
+    const int out = width / 2 + 1;
+    painter.drawRect(choice.button->geometry().adjusted(-out, -out, out - 1, out - 1));
+  }
 }
 
 PictureButton* PromotionDialog::button_of(int kind) const {

@@ -1,9 +1,13 @@
 // The dialog in which a chess pawn's promotion is chosen: six picture
 // buttons (pawn, rook, knight, bishop, queen, king) showing the pieces of the
 // side to move. A click shows the pressed picture for a moment and closes the
-// dialog with the chosen code.
+// dialog with the chosen code. The keyboard chooses as well: the dialog opens
+// with the focus on the queen, the arrows and Tab move it (it is drawn round
+// the button), Enter or Space choose; each button is named after its piece
+// for a screen reader.
 #pragma once
 
+#include <QAbstractButton>
 #include <QDialog>
 #include <QImage>
 #include <vector>
@@ -13,19 +17,21 @@
 
 namespace velmora::platform {
 
-class PictureButton : public QWidget {
+// A button that is a picture: pressed by the left mouse button going down,
+// or by Enter or Space while it has the focus.
+class PictureButton : public QAbstractButton {
   Q_OBJECT
 
  public:
   PictureButton(double zoom, QWidget* parent);
   void set_picture(const QImage& picture);
-
- Q_SIGNALS:
-  void pressed();
+  QSize sizeHint() const override { return size(); }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
-  void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
 
  private:
   double zoom_;
@@ -46,6 +52,10 @@ class PromotionDialog : public QDialog {
   int choice() const { return choice_; }
   // The button of a kind, for the tests; nullptr for a kind with no button.
   PictureButton* button_of(int kind) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   struct Choice {

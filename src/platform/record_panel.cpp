@@ -66,7 +66,9 @@ RecordPanel::RecordPanel(QMainWindow& window, TwipScale scale, const QString& st
       drive_list_(new QComboBox),
       folder_list_(new QListWidget),
       file_list_(new QListWidget),
-      return_button_(new QPushButton(QStringLiteral("RETURN"))) {
+      return_button_(new QPushButton) {
+  // The button saves the move list: its caption says so in English.
+  set_shown_text(return_button_, QT_TRID_NOOP("RETURN"));
   dock_->setObjectName(QStringLiteral("RECORD_PANEL"));
   dock_->setTitleBarWidget(new QWidget(dock_));  // no title bar: the panel has no caption
   fields_ = make_fields();

@@ -15,7 +15,9 @@
 #include "assist/preferences.h"
 #include "assist/record_text.h"
 #include "assist/take_back.h"
+#include "platform/access_keys.h"
 #include "platform/board_picture.h"
+#include "platform/keyboard.h"
 #include "platform/language.h"
 #include "resume/match_keeper.h"
 #include "resume/resume.h"
@@ -59,6 +61,7 @@ ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
 MoveListDock& ViewMenu::dock() {
   if (dock_ != nullptr) return *dock_;
   dock_ = new MoveListDock(window_, game_);
+  add_arrow_keys(window_, dock_->list());
   // The graph is saved where and as the position's picture is.
   connect(&dock_->review_panel(), &ReviewPanel::save_graph_requested, this, [this] {
     const QString path = ask_save_path(ExportKind::Picture, shown(QT_TRID_NOOP("グラフを画像で保存")),
@@ -261,7 +264,9 @@ void ViewMenu::use_language(Language language) {
 void ViewMenu::show_in_chosen_language() {
   for (QAction* action : languages_->actions())
     action->setChecked(action->objectName().endsWith(QString::fromLatin1(language_code(chosen_language())).toUpper()));
+  use_qt_translations();
   relabel(&window_);
+  give_access_keys(*window_.menuBar());
   if (RecordPanel* panel = window_.built_record_panel()) panel->refit_captions();
   if (dock_ != nullptr) dock_->relabel_rows();
   // The help is written anew when it is next opened.

@@ -103,6 +103,21 @@ TEST(RecordText, OfAFinishedMatchEqualsTheHandWrittenFile) {
   std::filesystem::remove(saved);
 }
 
+// In another language the game's own words change and the players' stay: a
+// player named 金 is not the gold general.
+TEST(RecordText, KeepsTheNamesThePlayersTypedInAnotherLanguage) {
+  TestGame t;
+  play_ten_moves(t);
+  t.fakes.dialogs.fields = RecordFields{"", "金", "金", ""};
+  const auto english = [](const std::string& text) {
+    std::string out = text;
+    for (std::size_t at; (at = out.find("金")) != std::string::npos;) out.replace(at, 3, "Gold");
+    return out;
+  };
+  const std::string text = record_text(t.game, english);
+  EXPECT_EQ(text.substr(0, text.find("\n", text.find("\n") + 1)), "金\n先手：金");
+}
+
 // The result is written while the list still ends where the match ended.
 TEST(RecordText, NamesTheResultOnlyWhileTheListEndsWhereTheMatchEnded) {
   struct Row {

@@ -50,6 +50,7 @@ TEST(CommandLine, ReadsAPictureRequestInAnyOrderAndRefusesABadOne) {
   const CommandLine last = read_command_line({"--picture", "a.棋譜", "b.PNG", "--move=0"});
   EXPECT_EQ(last.picture.move, 0);
   EXPECT_FALSE(read_command_line({"--picture", "a.棋譜", "b.png"}).picture.move.has_value()) << "the last move";
+  EXPECT_EQ(read_command_line({"--picture", "a.棋譜", "--lang", "en", "b.png"}).language, "en");
 
   const std::pair<std::vector<std::string>, std::string> refused[] = {
       {{"--picture", "a.棋譜"}, "option '--picture' needs a record file and an output file"},
@@ -60,6 +61,7 @@ TEST(CommandLine, ReadsAPictureRequestInAnyOrderAndRefusesABadOne) {
       {{"--picture", "a.棋譜", "b.png", "--big"}, "unknown option '--big'"},
       {{"--picture", "a.棋譜", "b.jpg"}, "the picture 'b.jpg' must be a .png file"},
       {{"--picture", "a.棋譜", ".png"}, "the picture '.png' must be a .png file"},
+      {{"--picture", "a.棋譜", "b.png", "--lang=fr"}, "unknown language 'fr' (ja or en)"},
   };
   for (const auto& [arguments, refusal] : refused) {
     const CommandLine bad = read_command_line(arguments);

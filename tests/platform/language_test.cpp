@@ -9,9 +9,11 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QTest>
 #include <QXmlStreamReader>
 #include <map>
 
+#include "platform/move_field.h"
 #include "window_fixture.h"
 
 namespace velmora::platform::testing {
@@ -91,7 +93,7 @@ TEST_F(EnglishTest, TextsMadeOfPartsAreEnglishPartByPart) {
 
 TEST_F(EnglishTest, TheChoiceChangesTheWindowAtOnceAndIsKeptApartFromTheSettings) {
   QAction* match = window->action(MenuItem::TAIKYOKU);
-  EXPECT_EQ(match->text(), QStringLiteral("Match"));
+  EXPECT_EQ(match->text(), QStringLiteral("&Match"));  // with its access key, Alt+M
   QFile settings(folder.filePath(QStringLiteral("Velmora.ini")));
   ASSERT_TRUE(settings.open(QIODevice::ReadOnly));
   const QByteArray settings_before = settings.readAll();
@@ -104,7 +106,7 @@ TEST_F(EnglishTest, TheChoiceChangesTheWindowAtOnceAndIsKeptApartFromTheSettings
   EXPECT_EQ(desktop->view_menu().menu().title(), QStringLiteral("表示"));
   EXPECT_EQ(game->assist.language, "ja");
   window->findChild<QAction*>(QStringLiteral("LANGUAGE_EN"))->trigger();
-  EXPECT_EQ(match->text(), QStringLiteral("Match"));
+  EXPECT_EQ(match->text(), QStringLiteral("&Match"));
   EXPECT_EQ(desktop->window().record_panel().label(0)->text(), QStringLiteral("File name:"));
 
   QFile view(folder.filePath(QStringLiteral("velmora-view.ini")));
@@ -114,18 +116,45 @@ TEST_F(EnglishTest, TheChoiceChangesTheWindowAtOnceAndIsKeptApartFromTheSettings
   EXPECT_EQ(settings.readAll(), settings_before);
 }
 
-// A screen reader finds the board by its name and hears whose move it is and
-// the last move, in the window's language.
-TEST_F(EnglishTest, TheBoardTellsAScreenReaderTheSideToMoveAndTheLastMove) {
+// A screen reader finds the board by its name and hears whose move it is by
+// the army's name, the last move, every piece on its square and the hands, in
+// the window's language.
+TEST_F(EnglishTest, TheBoardTellsAScreenReaderThePosition) {
   choose(MenuItem::MATCH_MAN);
   click_cell(4, 7);
   click_cell(4, 6);
   QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&window->canvas());
   ASSERT_NE(board, nullptr);
   EXPECT_EQ(board->text(QAccessible::Name), QStringLiteral("Board"));
-  EXPECT_EQ(board->text(QAccessible::Description), QStringLiteral("Second player to move\nLast move: 6f Pawn (fu)"));
+  const QStringList english = board->text(QAccessible::Description).split(QLatin1Char('\n'));
+  EXPECT_EQ(english.mid(0, 2), (QStringList{"Chess army to move", "Last move: 6f Pawn (fu)"}));
+  EXPECT_TRUE(english.contains("6f Pawn (fu), main army"));
+  EXPECT_TRUE(english.contains("4a King, chess army"));
+  EXPECT_EQ(english.size(), 2 + 36 + 2);  // both line-ups whole, and the two hands
+  EXPECT_EQ(english.back(), "Chess army in hand: nothing");
   window->findChild<QAction*>(QStringLiteral("LANGUAGE_JA"))->trigger();
-  EXPECT_EQ(board->text(QAccessible::Description), QStringLiteral("後手の番です\n最後の手：６六 歩"));
+  EXPECT_TRUE(
+      board->text(QAccessible::Description).startsWith(QStringLiteral("チェス軍の番です\n最後の手：６六 歩\n")));
+}
+
+// The English field takes the English board's labels and its note tells why
+// a move is refused; a played move clears it.
+TEST_F(EnglishTest, TheFieldExplainsARefusalAndTakesTheEnglishLabels) {
+  choose(MenuItem::MATCH_MAN);
+  window->findChild<QAction*>(QStringLiteral("TYPE_MOVE"))->trigger();
+  auto* field = window->findChild<MoveField*>();
+  ASSERT_NE(field, nullptr);
+  const auto enter = [&](const char* text) {
+    field->line().setText(QString::fromUtf8(text));
+    QTest::keyClick(&field->line(), Qt::Key_Return);
+  };
+  enter("5e5d");
+  EXPECT_EQ(field->note().text(), QStringLiteral("There is no piece on 5e"));
+  EXPECT_EQ(field->line().text(), QStringLiteral("5e5d"));
+  enter("8g8f");
+  EXPECT_EQ(field->note().text(), QString());
+  EXPECT_EQ(field->line().text(), QString());
+  EXPECT_EQ(game->pos.move_number, 1);
 }
 
 }  // namespace

@@ -39,11 +39,13 @@ class ViewMenuTest : public WindowTest {
     }
     ASSERT_EQ(game->pos.move_number, 3);
   }
-  // The window is active again, as after a message box on a desktop.
+  // The window is active again, as after a message box on a desktop, and the
+  // key goes where the keyboard's focus is (the board, at first).
   void press(QKeyCombination keys) {
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-    QTest::keyClick(window, keys.key(), keys.keyboardModifiers());
+    QWidget* focus = window->focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : window, keys.key(), keys.keyboardModifiers());
   }
 };
 

@@ -13,8 +13,10 @@ namespace velmora {
 // The winner of the match the list ends with; empty when none ended there.
 std::string result_of_list(const Game& g);
 
-// The whole text, lines ended by LF.
-std::string record_text(const Game& g);
+// The whole text, lines ended by LF, with the game's own words put through
+// `in_language` when it is given; the title and names the players typed stay
+// as typed.
+std::string record_text(const Game& g, const TextLookup& in_language = {});
 
 // Writes record_text to `path`, in the window's language when `in_language`
 // is given (the window's lookup of a Japanese text); a failure is told in a

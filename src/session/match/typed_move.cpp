@@ -4,7 +4,14 @@
 #include <optional>
 
 #include "match/window.h"
+#include "notation/notation.h"
+#include "rules/move_check.h"
+#include "rules/moves.h"
 #include "rules/pieces.h"
+#include "rules/promotion.h"
+#include "view/board_words.h"
+#include "view/phrases.h"
+#include "view/sound_effects.h"
 #include "view/twips.h"
 
 namespace velmora {
@@ -36,12 +43,34 @@ std::optional<int> label_digit(const std::string& text, std::size_t& at) {
   return std::nullopt;
 }
 
+// A rank label in either of the board's label sets: a digit, a kanji numeral
+// 一..九 (the Japanese board) or a letter a..i (the English board).
+std::optional<int> rank_label(const std::string& text, std::size_t& at) {
+  if (const auto digit = label_digit(text, at)) return digit;
+  if (at < text.size()) {
+    const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(text[at])));
+    if (letter >= 'a' && letter <= 'i') {
+      ++at;
+      return letter - 'a' + 1;
+    }
+  }
+  static constexpr const char* KANJI_RANKS[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
+  for (int rank = 1; rank <= 9; ++rank) {
+    const std::string_view kanji = KANJI_RANKS[rank - 1];
+    if (text.compare(at, kanji.size(), kanji) == 0) {
+      at += kanji.size();
+      return rank;
+    }
+  }
+  return std::nullopt;
+}
+
 // A square as file and rank labels, in window cells: the files run 9..1
 // from left to right, the ranks 1..9 from the top.
 std::optional<std::pair<int, int>> square_at(const std::string& text, std::size_t& at) {
   const std::size_t start = at;
   const auto file = label_digit(text, at);
-  const auto rank = file ? label_digit(text, at) : std::nullopt;
+  const auto rank = file ? rank_label(text, at) : std::nullopt;
   if (!rank) {
     at = start;
     return std::nullopt;
@@ -56,14 +85,21 @@ int in_hand(const Game& g, int kind) {
   return index == 0 ? 0 : (own_side_to_move(g) ? g.pos.hand_own : g.pos.hand_enemy)[index];
 }
 
+bool names_kind(const std::string& name, const KindLetter& entry) {
+  return name == PIECE_KINDS[entry.kind].record_name ||
+         (name.size() == 1 && std::toupper(static_cast<unsigned char>(name[0])) == entry.letter);
+}
+
 // The kind a drop names by letter or by name among those in the hand of the
-// side to move; 0 when none or more than one.
-int dropped_kind(const Game& g, const std::string& name) {
+// side to move; 0 when none or more than one. `named` is then a kind the
+// text names, in hand or not (0 for a text that names no kind).
+int dropped_kind(const Game& g, const std::string& name, int& named) {
   int found = 0, count = 0;
+  named = 0;
   for (const KindLetter& entry : KIND_LETTERS) {
-    const bool named = name == PIECE_KINDS[entry.kind].record_name ||
-                       (name.size() == 1 && std::toupper(static_cast<unsigned char>(name[0])) == entry.letter);
-    if (named && in_hand(g, entry.kind) > 0) {
+    if (!names_kind(name, entry)) continue;
+    if (named == 0) named = entry.kind;
+    if (in_hand(g, entry.kind) > 0) {
       found = entry.kind;
       ++count;
     }
@@ -71,17 +107,24 @@ int dropped_kind(const Game& g, const std::string& name) {
   return count == 1 ? found : 0;
 }
 
-bool piece_of_side_to_move(const Game& g, int x, int y) {
-  const int code = g.pos.board(x, y);
-  return own_side_to_move(g) ? code <= -1 : code >= 1;
-}
-
 TypedMove wrong(TypedMove move, TypedPart part, std::size_t at, std::size_t length) {
   move.wrong = part;
   move.wrong_at = at;
   move.wrong_length = length;
+  move.reason = fill(PHRASE_WRONG_PART, typed_part_name(part));
   return move;
 }
+
+// The same part, wrong by the state of the match rather than by its spelling.
+TypedMove refused(TypedMove move, TypedPart part, std::size_t at, std::size_t length, std::string reason) {
+  move = wrong(move, part, at, length);
+  move.reason = std::move(reason);
+  move.refused = true;
+  return move;
+}
+
+// A square as the move list writes it ("７六").
+std::string square_words(int x, int y) { return 文字列変換(110 - x) + 文字列変換(110 + y); }
 
 // Where the slot of a kind in the hand of the side to move lies.
 Cell hand_slot(const Game& g, int kind) {
@@ -105,47 +148,105 @@ const char* typed_part_name(TypedPart part) {
   return "";
 }
 
+namespace {
+
+bool belongs_to_side_to_move(const Game& g, int code) { return own_side_to_move(g) ? code <= -1 : code >= 1; }
+
+// Why the rules refuse the move that was read, or "" when they allow it. The
+// hand's two-pawn flags are refreshed on a copy of the position, as a click
+// on the hand refreshes them before a drop.
+std::string rules_refusal(const Game& g, const TypedMove& move, int code) {
+  const Cell from{move.from_x, move.from_y}, to{move.to_x, move.to_y};
+  Position pos = g.pos;
+  調査_2歩フラグ設定(pos);
+  if (!移動チェック(pos, from, to, code)) {
+    const std::string square = square_words(to.x, to.y);
+    return belongs_to_side_to_move(g, pos.board(to.x, to.y)) ? fill(PHRASE_OWN_PIECE_ON, square)
+                                                             : fill(PHRASE_CANNOT_GO_TO, square);
+  }
+  return "";
+}
+
+// Whether the move that was read asks for a promotion the rules give, or
+// leaves out one they demand; "" when it does neither.
+std::string promotion_refusal(const TypedMove& move, int code) {
+  const Cell from{move.from_x, move.from_y}, to{move.to_x, move.to_y};
+  if (move.promote && 調査_駒成(from, to, code) == EMPTY) return SHOWN("この手では成れません");
+  if (!move.promote && !移動後チェック(to.y, code)) return SHOWN("この手は成らなければなりません（+）");
+  return "";
+}
+
+}  // namespace
+
 TypedMove read_typed_move(const Game& g, const std::string& text) {
   TypedMove move;
+  // Before a match and while a record is shown the mouse's routine answers.
+  const bool match_running = g.pos.turn != 0 && !g.record_mode;
   std::size_t at = 0;
+  int code = EMPTY;  // the piece that moves, as it stands or lies in hand
   const std::size_t star = text.find('*');
   if (star != std::string::npos) {
-    const int kind = dropped_kind(g, text.substr(0, star));
-    if (kind == 0) return wrong(move, TypedPart::Piece, 0, star);
+    int named = 0;
+    const int kind = dropped_kind(g, text.substr(0, star), named);
+    if (kind == 0 && (named == 0 || !match_running)) return wrong(move, TypedPart::Piece, 0, star);
+    if (kind == 0)
+      return refused(move, TypedPart::Piece, 0, star, fill(PHRASE_NOT_IN_HAND, PIECE_KINDS[named].record_name));
     const Cell slot = hand_slot(g, kind);
     move.from_x = slot.x;
     move.from_y = slot.y;
+    code = own_side_to_move(g) ? -kind : kind;
     at = star + 1;
   } else {
-    const std::size_t start = at;
     const auto from = square_at(text, at);
-    if (!from || !piece_of_side_to_move(g, from->first, from->second))
-      return wrong(move, TypedPart::From, start, from ? at - start : 2);
+    if (!from) return wrong(move, TypedPart::From, 0, 2);
     move.from_x = from->first;
     move.from_y = from->second;
+    code = g.pos.board(move.from_x, move.from_y);
+    if (match_running && code == EMPTY)
+      return refused(move, TypedPart::From, 0, at, fill(PHRASE_EMPTY_SQUARE, square_words(move.from_x, move.from_y)));
+    if (match_running && !belongs_to_side_to_move(g, code))
+      return refused(move, TypedPart::From, 0, at, turn_words(g.pos));
   }
   const std::size_t to_start = at;
   const auto to = square_at(text, at);
   if (!to) return wrong(move, TypedPart::To, to_start, text.size() - to_start);
   move.to_x = to->first;
   move.to_y = to->second;
+  const std::size_t to_length = at - to_start;
   if (at < text.size() && text[at] == '+') {
     move.promote = true;
     ++at;
   }
   if (at != text.size()) return wrong(move, TypedPart::Rest, at, text.size() - at);
+  if (!match_running) return move;
+  if (std::string reason = rules_refusal(g, move, code); !reason.empty())
+    return refused(move, TypedPart::To, to_start, to_length, std::move(reason));
+  if (std::string reason = promotion_refusal(move, code); !reason.empty())
+    return refused(move, TypedPart::Rest, to_start + to_length, text.size() - to_start - to_length, std::move(reason));
   return move;
 }
 
 TypedMove play_typed_move(Game& g, const std::string& text) {
-  const TypedMove move = read_typed_move(g, text);
-  if (move.wrong != TypedPart::None) return move;
+  TypedMove move = read_typed_move(g, text);
+  if (move.wrong != TypedPart::None) {
+    if (move.refused) play_refusal(g);
+    return move;
+  }
   on_mouse_down(g, MOUSE_LEFT, 0, centre_x(move.from_x), centre_y(move.from_y));
   // The mouse's routine may have answered the click on the piece itself (no
-  // match running, a record on show): the move then goes no further.
-  if (g.program_ended || g.sel.selection_state != 1 || g.sel.sel_x != move.from_x || g.sel.sel_y != move.from_y)
+  // match running, a record on show): the move then goes no further. A hand
+  // slot it leaves unselected is barred (chess drops are off).
+  if (g.program_ended || g.sel.selection_state != 1 || g.sel.sel_x != move.from_x || g.sel.sel_y != move.from_y) {
+    if (!on_board(move.from_x, move.from_y) && g.pos.turn != 0 && !g.record_mode) {
+      play_refusal(g);
+      return refused(move, TypedPart::Piece, 0, text.find('*'), SHOWN("ﾁｪｽ側持駒OKが入っていません"));
+    }
     return move;
+  }
   on_mouse_down(g, move.promote ? MOUSE_RIGHT : MOUSE_LEFT, 0, centre_x(move.to_x), centre_y(move.to_y));
+  // A move the mouse's routine refuses at the promotion (a king chosen, a
+  // pawn left on its last row) leaves the piece selected.
+  move.played = g.program_ended || !g.sel.selection_state;
   return move;
 }
 

@@ -71,6 +71,12 @@ class Screen {
   // Prints UTF-8 text with its top-left corner at (left, top).
   virtual void print_text(const std::string& text, double left, double top, int size, PaletteColour colour,
                           bool bold) = 0;
+  // Prints a text of the player's own (a record title, a name) the same way:
+  // it is shown as typed in every language, never put into another.
+  virtual void print_players_text(const std::string& text, double left, double top, int size, PaletteColour colour,
+                                  bool bold) {
+    print_text(text, left, top, size, colour, bold);
+  }
   // Makes everything drawn so far visible now (during long routines).
   virtual void refresh() = 0;
   virtual TwipRect window_rect() const = 0;

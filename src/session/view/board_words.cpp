@@ -1,18 +1,71 @@
 #include "view/board_words.h"
 
 #include "assist/move_list_panel.h"
+#include "notation/notation.h"
+#include "rules/move_check.h"
 #include "view/phrases.h"
 
 namespace velmora {
+namespace {
+
+bool of_side(int code, int sign) { return code != EMPTY && sign_of(code) == sign; }
+
+// The piece on (x, y) with its army: "５九 王、主戦軍".
+std::string piece_words(const Position& pos, int x, int y) {
+  const int code = pos.board(x, y);
+  const std::string piece = 文字列変換(110 - x) + 文字列変換(110 + y) + " " + 文字列変換(code);
+  return fill(sign_of(code) == pos.chess_sign ? PHRASE_CHESS_ARMY_PIECE : PHRASE_MAIN_ARMY_PIECE, piece);
+}
+
+// The pieces in a hand as "歩 x2 金"; "なし" for an empty hand.
+std::string hand_words(const Hand& hand) {
+  std::string words;
+  for (int index = 1; index < HAND_SIZE; ++index) {
+    if (hand[index] <= 0) continue;
+    if (!words.empty()) words += " ";
+    words += 文字列変換(HAND_KINDS[index]);
+    if (hand[index] > 1) words += " x" + std::to_string(hand[index]);
+  }
+  return words.empty() ? SHOWN("なし") : words;
+}
+
+}  // namespace
+
+std::string turn_words(const Position& pos) {
+  // The main army is +1 (先手) and the chess army -1 (後手), on whichever side they sit.
+  return pos.turn == +1 ? SHOWN("主戦軍の番です") : pos.turn == -1 ? SHOWN("チェス軍の番です") : "";
+}
+
+bool side_to_move_in_check(const Position& pos) {
+  const int mover = pos.turn;
+  for (int kx = 1; kx <= 9; ++kx)
+    for (int ky = 1; ky <= 9; ++ky) {
+      const int king = pos.board(kx, ky);
+      if (!of_side(king, mover) || !is_king_kind(kind_of(king))) continue;
+      for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+          if (of_side(pos.board(x, y), -mover) && 移動チェック(pos, {x, y}, {kx, ky}, pos.board(x, y))) return true;
+    }
+  return false;
+}
 
 std::string board_description(const Game& g) {
-  // The main army (+1) is 先手 and the chess army (-1) 後手, as the turn messages say.
-  std::string text = g.pos.turn == +1 ? SHOWN("先手の番です") : g.pos.turn == -1 ? SHOWN("後手の番です") : "";
-  const int shown_move = current_move_row(g);
-  if (shown_move > 0) {
+  const Position& pos = g.pos;
+  std::string text = turn_words(pos);
+  const auto add_line = [&text](const std::string& line) {
     if (!text.empty()) text += "\n";
-    text += fill(PHRASE_LAST_MOVE, move_notation(g, shown_move));
-  }
+    text += line;
+  };
+  if (pos.turn != 0 && side_to_move_in_check(pos)) add_line(SHOWN("王手"));
+  const int shown_move = current_move_row(g);
+  if (shown_move > 0) add_line(fill(PHRASE_LAST_MOVE, move_notation(g, shown_move)));
+  for (int y = 1; y <= 9; ++y)
+    for (int x = 1; x <= 9; ++x)
+      if (pos.board(x, y) != EMPTY) add_line(piece_words(pos, x, y));
+  // The own side's pieces are negative: its army is the chess army when chess_sign is -1.
+  const bool own_is_chess = pos.chess_sign == -1;
+  add_line(fill(PHRASE_MAIN_ARMY_HAND, hand_words(own_is_chess ? pos.hand_enemy : pos.hand_own)));
+  add_line(fill(PHRASE_CHESS_ARMY_HAND, hand_words(own_is_chess ? pos.hand_own : pos.hand_enemy)));
   return text;
 }
 

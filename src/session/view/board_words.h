@@ -1,5 +1,6 @@
-// The board in words, for a screen reader: whose move it is and the move
-// that led to the position on the board, in the game's notation.
+// The board in words, for a screen reader: whose move it is (the army's
+// name), check, the move that led to the position on the board in the game's
+// notation, every piece on its square with its army, and both hands.
 #pragma once
 
 #include <string>
@@ -11,8 +12,17 @@ namespace velmora {
 
 inline constexpr const char* BOARD_NAME = SHOWN("盤");
 
-// "先手の番です" or "後手の番です" (nothing before a match), then on a line of
-// its own "最後の手：７六 歩" once a move has been made.
+// "主戦軍の番です" or "チェス軍の番です" (nothing before a match), "王手" when the
+// side to move stands in check, "最後の手：７六 歩" once a move has been
+// made, then "５九 王、主戦軍" for every piece from the top row down, each
+// row from the left, then a line for each army's hand; a line each.
 std::string board_description(const Game& g);
+
+// Whose move it is, by the army's name; "" before a match.
+std::string turn_words(const Position& pos);
+
+// Whether the king of the army to move could be taken by a move of the other
+// army.
+bool side_to_move_in_check(const Position& pos);
 
 }  // namespace velmora

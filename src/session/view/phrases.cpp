@@ -5,10 +5,26 @@
 namespace velmora {
 namespace {
 
-constexpr const char* PHRASES[] = {
-    PHRASE_WINS,           PHRASE_CANNOT_READ_AT, PHRASE_TOO_MANY_MOVES_AT, PHRASE_DAMAGED_AT, PHRASE_FIRST_PLAYER,
-    PHRASE_SECOND_PLAYER,  PHRASE_RESULT,         PHRASE_LAST_MOVE,         PHRASE_WRONG_PART, PHRASE_UNREVIEWABLE_AT,
-    PHRASE_REVIEW_SUMMARY, PHRASE_NO_START_AT};
+constexpr const char* PHRASES[] = {PHRASE_WINS,
+                                   PHRASE_CANNOT_READ_AT,
+                                   PHRASE_TOO_MANY_MOVES_AT,
+                                   PHRASE_DAMAGED_AT,
+                                   PHRASE_FIRST_PLAYER,
+                                   PHRASE_SECOND_PLAYER,
+                                   PHRASE_RESULT,
+                                   PHRASE_LAST_MOVE,
+                                   PHRASE_WRONG_PART,
+                                   PHRASE_UNREVIEWABLE_AT,
+                                   PHRASE_REVIEW_SUMMARY,
+                                   PHRASE_NO_START_AT,
+                                   PHRASE_EMPTY_SQUARE,
+                                   PHRASE_NOT_IN_HAND,
+                                   PHRASE_OWN_PIECE_ON,
+                                   PHRASE_CANNOT_GO_TO,
+                                   PHRASE_MAIN_ARMY_PIECE,
+                                   PHRASE_CHESS_ARMY_PIECE,
+                                   PHRASE_MAIN_ARMY_HAND,
+                                   PHRASE_CHESS_ARMY_HAND};
 
 bool plain_ascii(std::string_view text) {
   for (const unsigned char c : text)
@@ -80,8 +96,10 @@ std::string translated_phrase(const std::string& line, const TextLookup& lookup)
 }
 
 std::string translated_line(const std::string& line, const TextLookup& lookup) {
-  if (line.empty() || plain_ascii(line)) return line;
+  if (line.empty()) return line;
+  // A caption written in Latin letters ("O K") may have its own English.
   if (std::string found = lookup(line); !found.empty()) return found;
+  if (plain_ascii(line)) return line;
   if (std::string found = translated_phrase(line, lookup); !found.empty()) return found;
   return translated_words(line, lookup);
 }

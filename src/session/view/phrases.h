@@ -29,6 +29,14 @@ inline constexpr const char* PHRASE_WRONG_PART = SHOWN("%1が正しくありま�
 inline constexpr const char* PHRASE_UNREVIEWABLE_AT = SHOWN("解析できない手があります（%1手目）");
 inline constexpr const char* PHRASE_REVIEW_SUMMARY = SHOWN("解析：%1");
 inline constexpr const char* PHRASE_NO_START_AT = SHOWN("どの開始局面からも指せない手があります（%1手目）");
+inline constexpr const char* PHRASE_EMPTY_SQUARE = SHOWN("%1に駒がありません");
+inline constexpr const char* PHRASE_NOT_IN_HAND = SHOWN("持駒に%1がありません");
+inline constexpr const char* PHRASE_OWN_PIECE_ON = SHOWN("%1には味方の駒があります");
+inline constexpr const char* PHRASE_CANNOT_GO_TO = SHOWN("その駒は%1へ動けません");
+inline constexpr const char* PHRASE_MAIN_ARMY_PIECE = SHOWN("%1、主戦軍");
+inline constexpr const char* PHRASE_CHESS_ARMY_PIECE = SHOWN("%1、チェス軍");
+inline constexpr const char* PHRASE_MAIN_ARMY_HAND = SHOWN("主戦軍の持駒：%1");
+inline constexpr const char* PHRASE_CHESS_ARMY_HAND = SHOWN("チェス軍の持駒：%1");
 
 // The chosen language's text for `japanese`, or "" when the catalogue has none.
 using TextLookup = std::function<std::string(const std::string& japanese)>;

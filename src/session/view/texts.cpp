@@ -17,6 +17,11 @@ void print_plain(Game& g, double left, double top, const std::string& text, Pale
   g.ports.screen.print_text(text, left, top, size, colour, g.view.font_bold);
 }
 
+// A record's title and names, as the players wrote them.
+void print_as_typed(Game& g, double left, double top, const std::string& text, PaletteColour colour, int size) {
+  g.ports.screen.print_players_text(text, left, top, size, colour, g.view.font_bold);
+}
+
 // The text over its black shadow.
 void print_at(Game& g, double left, double top, const std::string& text, PaletteColour colour, int size) {
   if (text.empty()) return;
@@ -37,8 +42,8 @@ void print_edged(Game& g, double left, double top, const std::string& text, Pale
   for (const int dx : {-1, 0, 1})
     for (const int dy : {-1, 0, 1})
       if (dx != 0 || dy != 0)
-        print_plain(g, left + dx * TEXT_SHADOW_OFFSET, top + dy * TEXT_SHADOW_OFFSET, text, edge, size);
-  print_plain(g, left, top, text, colour, size);
+        print_as_typed(g, left + dx * TEXT_SHADOW_OFFSET, top + dy * TEXT_SHADOW_OFFSET, text, edge, size);
+  print_as_typed(g, left, top, text, colour, size);
 }
 
 void clear_cells(Game& g, int first_x, int last_x, int y) {
@@ -142,8 +147,8 @@ void 描画_棋譜見出し(Game& g, const std::string& title, const std::string
   g.view.shown.header = ShownHeader{true, title, top_name, bottom_name};
   print_edged(g, header_left(title, TITLE_SHIFT_LEFT), HEADER_BOTTOM_Y, title, PaletteColour::LightRed,
               HEADER_FONT_SIZE);
-  print_plain(g, header_left(top_name, 0), HEADER_TOP_Y, top_name, PaletteColour::White, HEADER_FONT_SIZE);
-  print_plain(g, header_left(bottom_name, 0), HEADER_BOTTOM_Y, bottom_name, PaletteColour::White, HEADER_FONT_SIZE);
+  print_as_typed(g, header_left(top_name, 0), HEADER_TOP_Y, top_name, PaletteColour::White, HEADER_FONT_SIZE);
+  print_as_typed(g, header_left(bottom_name, 0), HEADER_BOTTOM_Y, bottom_name, PaletteColour::White, HEADER_FONT_SIZE);
 }
 
 void redraw_shown_moves(Game& g) {
