@@ -1,9 +1,20 @@
 #include "view/board_words.h"
 
-#include "assist/move_list_panel.h"
+#include <algorithm>
+
+#include "notation/notation.h"
+#include "rules/moves.h"
 #include "view/phrases.h"
 
 namespace velmora {
+
+std::string move_notation(const Game& g, int n) {
+  int x = 0, y = 0, code = EMPTY;
+  if (!調査_移動結果(g.pos, n, x, y, code)) return SHOWN("――");
+  return 文字列変換(110 - x) + 文字列変換(110 + y) + " " + 文字列変換(code);
+}
+
+int current_move_row(const Game& g) { return std::clamp(g.pos.move_number, 0, g.pos.history.record_length); }
 
 std::string board_description(const Game& g) {
   // The main army (+1) is 先手 and the chess army (-1) 後手, as the turn messages say.
