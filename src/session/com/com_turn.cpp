@@ -31,6 +31,12 @@ void clear_thinking_message(Game& g) {
   for (int x = -5; x <= -3; ++x) 描画_絵(g, g.view.current_background, x, -1);
 }
 
+// The computer's turn ends without a move of its own.
+void stop_thinking(Game& g) {
+  g.clock.timer1_enabled = false;
+  clear_thinking_message(g);
+}
+
 void announce_check_or_mate(Game& g, int final_code) {
   if (詰めかMAN(g.pos, g.maps)) {
     show_message(g, SHOWN("よし！!"), SHOWN("詰め ?"));
@@ -103,7 +109,7 @@ void com_play(Game& g, const Candidate& best) {
   描画_駒点滅(g, best.starting, from, 3);
   if (best.starting == +PORN && !best.is_drop() && best.final_code != best.starting)
     描画_桝駒成アニメ(g, best.final_code);
-  play_move(g, best);
+  if (!play_move(g, best).played) return stop_thinking(g);
   Clocks& clock = g.clock;
   clock.timer1_enabled = false;
   勢力調査(g.pos, g.maps);
@@ -120,7 +126,6 @@ void com_play(Game& g, const Candidate& best) {
   book_turn(g, Side::Enemy);
   announce_check_or_mate(g, best.final_code);
   start_turn_time(g);
-  g.pos.turn = g.pos.chess_sign;
   if (g.menu.KEIKA) clock.timer1_enabled = true;
 }
 
@@ -138,8 +143,7 @@ void com_ban(Game& g) {
     com_play(g, best);
     return;
   }
-  g.clock.timer1_enabled = false;
-  clear_thinking_message(g);
+  stop_thinking(g);
   // Stopped: the program is ending, or the person takes their move back. No
   // move and no drop: the computer resigns.
   if (answer == ComAnswer::NoMove) 終了(g, SHOWN("あなた"));

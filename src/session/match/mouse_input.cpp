@@ -38,10 +38,6 @@ int cell_of(double twips, int origin, int cell_size) {
   return static_cast<int>(std::clamp(cell, -100.0, 100.0));
 }
 
-bool belongs_to_side_to_move(const Game& g, int code) {
-  return (g.pos.turn == g.pos.chess_sign && code <= -1) || (g.pos.turn == g.pos.main_sign() && code >= 1);
-}
-
 // A selection made earlier may have lost its piece since (the leading nation
 // was switched, exchanging the pieces on the board): it must not be moved.
 bool selected_piece_still_there(const Game& g) {
@@ -64,7 +60,7 @@ void pick_from_board(Game& g, int x, int y) {
   s.sel_y = y;
   s.sel_code = code;
   描画_移動可能桝色(g, {x, y}, g.view.guidance_colour, code);
-  if (belongs_to_side_to_move(g, code)) {
+  if (is_side_to_move(g.pos, code)) {
     s.selection_state = true;
     描画_桝輪郭(g, SELECTED_FRAME_COLOUR, {x, y});
   } else {
@@ -76,7 +72,7 @@ void pick_from_board(Game& g, int x, int y) {
 // from the own hand keeps the selection against clicks on its own pieces.
 bool chess_piece_in_hand_holds_selection(const Game& g) {
   const Selection& s = g.sel;
-  return g.pos.turn == g.pos.chess_sign && !g.menu.CHESS_MOCHIKOMA && s.sel_x == 11 && s.sel_y > 5;
+  return side_to_move(g.pos) == Side::Own && !g.menu.CHESS_MOCHIKOMA && s.sel_x == 11 && s.sel_y > 5;
 }
 
 void move_selection_to(Game& g, int x, int y) {
@@ -116,7 +112,7 @@ void hand_click(Game& g, int x, int y) {
   if (!take_from_hand(g, x, y)) return;
   Selection& s = g.sel;
   調査_2歩フラグ設定(g.pos);
-  if (belongs_to_side_to_move(g, s.sel_code)) {
+  if (is_side_to_move(g.pos, s.sel_code)) {
     s.selection_state = true;
     描画_桝輪郭(g, SELECTED_FRAME_COLOUR, {x, y});
   } else {
@@ -152,12 +148,11 @@ void hand_over_to_computer(Game& g) {
     終了(g, SHOWN("あなた"));
     return;
   }
-  g.pos.turn = g.pos.main_sign();
   com_ban(g);
 }
 
-// Between two people: a taken king ends the match; otherwise the other
-// army moves next and the mover's time is booked.
+// Between two people: a taken king ends the match; otherwise the mover's
+// time is booked (the model has given the move to the other army).
 void hand_over_to_other_person(Game& g, bool own_side_moved) {
   if (g.pos.king_taken != 0) {
     // king_taken holds the army of the side that took the king: +1 is the
@@ -165,10 +160,7 @@ void hand_over_to_other_person(Game& g, bool own_side_moved) {
     終了(g, g.pos.king_taken == +1 ? SHOWN("先手") : SHOWN("後手"));
     if (g.program_ended) return;
   }
-  if (g.pos.turn == +1 || g.pos.turn == -1) {
-    book_turn(g, own_side_moved ? Side::Own : Side::Enemy);
-    g.pos.turn = -g.pos.turn;
-  }
+  if (side_to_move(g.pos)) book_turn(g, own_side_moved ? Side::Own : Side::Enemy);
   start_turn_time(g);
 }
 
@@ -181,7 +173,7 @@ void make_move(Game& g, int code_before) {
   描画_桝輪郭(g, frame, {s.dest_x, s.dest_y});
   描画_移動可能桝色(g, {s.sel_x, s.sel_y}, frame, s.sel_code);
 
-  play_move(g, selected_move(s, code_before));
+  if (!play_move(g, selected_move(s, code_before)).played) return play_refusal(g);
   描画_移動結果(g, own_side_moved ? Side::Own : Side::Enemy, {s.dest_x, s.dest_y}, s.sel_code, PaletteColour::White);
   g.ports.screen.move_list_changed();  // listed before the computer replies or the result is told
 
@@ -200,7 +192,7 @@ void board_click(Game& g, int button, int x, int y) {
   }
   s.dest_x = x;
   s.dest_y = y;
-  if (belongs_to_side_to_move(g, g.pos.board(x, y))) {
+  if (is_side_to_move(g.pos, g.pos.board(x, y))) {
     if (!chess_piece_in_hand_holds_selection(g)) move_selection_to(g, x, y);
     return;
   }
@@ -239,13 +231,13 @@ bool resume_match(Game& g) {
     }
     return true;
   }
-  if (g.pos.turn == g.pos.main_sign()) {
+  if (side_to_move(g.pos) == Side::Enemy) {
     g.resume_pending = false;
     show_message(g, SHOWN("OKですか？"), SHOWN("再開(COM)"));
     com_ban(g);
     return !g.program_ended && g.pos.turn != 0;
   }
-  if (g.pos.turn == g.pos.chess_sign && g.resume_pending) {
+  if (side_to_move(g.pos) == Side::Own && g.resume_pending) {
     g.resume_pending = false;
     start_turn_clock(g);
     show_message(g, SHOWN("MANの番です"), SHOWN("対局"));

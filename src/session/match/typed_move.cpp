@@ -5,6 +5,7 @@
 
 #include "match/window.h"
 #include "rules/pieces.h"
+#include "rules/turn_order.h"
 #include "view/twips.h"
 
 namespace velmora {
@@ -49,11 +50,9 @@ std::optional<std::pair<int, int>> square_at(const std::string& text, std::size_
   return std::pair{10 - *file, *rank};
 }
 
-bool own_side_to_move(const Game& g) { return g.pos.turn == g.pos.chess_sign; }
-
 int in_hand(const Game& g, int kind) {
   const int index = hand_index_of(kind);
-  return index == 0 ? 0 : (own_side_to_move(g) ? g.pos.hand_own : g.pos.hand_enemy)[index];
+  return index == 0 ? 0 : (side_to_move(g.pos) == Side::Own ? g.pos.hand_own : g.pos.hand_enemy)[index];
 }
 
 // The kind a drop names by letter or by name among those in the hand of the
@@ -71,10 +70,7 @@ int dropped_kind(const Game& g, const std::string& name) {
   return count == 1 ? found : 0;
 }
 
-bool piece_of_side_to_move(const Game& g, int x, int y) {
-  const int code = g.pos.board(x, y);
-  return own_side_to_move(g) ? code <= -1 : code >= 1;
-}
+bool piece_of_side_to_move(const Game& g, int x, int y) { return is_side_to_move(g.pos, g.pos.board(x, y)); }
 
 TypedMove wrong(TypedMove move, TypedPart part, std::size_t at, std::size_t length) {
   move.wrong = part;
@@ -86,7 +82,7 @@ TypedMove wrong(TypedMove move, TypedPart part, std::size_t at, std::size_t leng
 // Where the slot of a kind in the hand of the side to move lies.
 Cell hand_slot(const Game& g, int kind) {
   const int index = hand_index_of(kind);
-  return own_side_to_move(g) ? own_hand_slot(index) : enemy_hand_slot(index);
+  return side_to_move(g.pos) == Side::Own ? own_hand_slot(index) : enemy_hand_slot(index);
 }
 
 double centre_x(int x) { return cell_left(x) + SQUARE_WIDTH / 2.0; }

@@ -4,6 +4,7 @@
 
 #include "notation/notation.h"
 #include "rules/moves.h"
+#include "rules/turn_order.h"
 #include "view/phrases.h"
 
 namespace velmora {
@@ -17,8 +18,9 @@ std::string move_notation(const Game& g, int n) {
 int current_move_row(const Game& g) { return std::clamp(g.pos.move_number, 0, g.pos.history.record_length); }
 
 std::string board_description(const Game& g) {
-  // The main army (+1) is 先手 and the chess army (-1) 後手, as the turn messages say.
-  std::string text = g.pos.turn == +1 ? SHOWN("先手の番です") : g.pos.turn == -1 ? SHOWN("後手の番です") : "";
+  std::string text = g.pos.turn == MAIN_ARMY    ? SHOWN("先手の番です")
+                     : g.pos.turn == CHESS_ARMY ? SHOWN("後手の番です")
+                                                : "";
   const int shown_move = current_move_row(g);
   if (shown_move > 0) {
     if (!text.empty()) text += "\n";
