@@ -1,6 +1,6 @@
 #include "match/match_start.h"
 
-#include "com/com_turn.h"
+#include "match/turns.h"
 #include "record/replay.h"
 #include "rules/turn_order.h"
 #include "text/shown.h"
@@ -52,7 +52,7 @@ void start2_click(Game& g) {
   if (side_to_move(g.pos) == Side::Own) {
     show_message(g, SHOWN("MANの番です"), " ");
   } else if (side_to_move(g.pos) == Side::Enemy) {
-    com_ban(g);
+    ask_player_soon(g);
   }
 }
 
@@ -60,7 +60,7 @@ void reverse_in_match(Game& g) {
   reverse_click(g);
   if (g.game_mode == MODE_COM && side_to_move(g.pos) == Side::Enemy) {
     g.resume_pending = false;
-    com_ban(g);
+    ask_player_soon(g);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "com/com_turn.h"
 #include "com/levels.h"
+#include "match/turns.h"
 #include "record/record_files.h"
 #include "resume/match_file.h"
 #include "rules/moves.h"
@@ -166,7 +167,7 @@ void resume_match_click(Game& g) {
                         Icon::Exclamation);
   }
   restore_saved_match(g, *read);
-  if (computer_to_move(g)) com_ban(g);
+  if (computer_to_move(g)) ask_player_soon(g);
 }
 
 }  // namespace velmora

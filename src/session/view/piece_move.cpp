@@ -69,4 +69,19 @@ MoveReport play_move(Game& g, const Candidate& move) {
   return report;
 }
 
+bool play_players_move(Game& g, const Player& player, const Candidate& move) {
+  player.before_move(g, move);
+  if (!play_move(g, move).played) {
+    player.refused(g);
+    return false;
+  }
+  player.after_move(g, move);
+  return true;
+}
+
+bool take_turn(Game& g, const Player& player) {
+  const PlayerAnswer answer = player.choose_move(g);
+  return answer && play_players_move(g, player, *answer);
+}
+
 }  // namespace velmora

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "game/game.h"
+#include "game/player.h"
 #include "rules/candidate.h"
 #include "rules/moves.h"
 
@@ -21,5 +22,15 @@ MoveReport 駒移動(Game& g, Cell from, Cell to, int code);
 // flashing piece) and after (the last move's text, what the match does next)
 // is the caller's.
 [[nodiscard]] MoveReport play_move(Game& g, const Candidate& move);
+
+// A player's move in the match: what the player shows before it, the move
+// played (play_move), and what the player shows after it; a move the model
+// refuses goes back to the player (Player::refused). True when it was played.
+bool play_players_move(Game& g, const Player& player, const Candidate& move);
+
+// The player is asked for its move now and what it answers is played; true
+// when a move was played (a person answers later, a player may resign or be
+// stopped).
+bool take_turn(Game& g, const Player& player);
 
 }  // namespace velmora
