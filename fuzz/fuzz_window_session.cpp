@@ -71,6 +71,10 @@ class Session {
       case 15: on_window_unload(g_); break;
     }
     after_event();
+    if (turn_due(g_)) {  // the window asks the player of the side to move in an event of its own
+      on_turn_due(g_);
+      after_event();
+    }
     return !g_.program_ended;
   }
 

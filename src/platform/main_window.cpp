@@ -160,6 +160,18 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event, bool keeps_ma
     waiting_events_.push_back(event);
     return;
   }
+  if (event_depth_ == 0) put_due_question();  // no event overtakes the question to the player
+  run_event(event, keeps_match);
+}
+
+// The player of the side to move is asked in an event of its own, once the
+// event that handed it the turn has ended (its changes kept and shown).
+void MainWindow::put_due_question() {
+  if (game_ != nullptr && turn_due(*game_)) run_event([](Game& g) { on_turn_due(g); }, true);
+}
+
+void MainWindow::run_event(const std::function<void(Game&)>& event, bool keeps_match) {
+  if (game_->program_ended) return;
   ++event_depth_;
   event(*game_);
   --event_depth_;
@@ -177,6 +189,7 @@ void MainWindow::dispatch(const std::function<void(Game&)>& event, bool keeps_ma
   } else if (canvas_->dropping_presses()) {
     drop_presses_made_meanwhile();
   }
+  if (!closing_ && !close_requested_) put_due_question();
 }
 
 void MainWindow::show_changes() {

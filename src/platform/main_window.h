@@ -95,6 +95,8 @@ class MainWindow : public QMainWindow {
   void build_menus();
   void mirror_check_marks();
   void drop_presses_made_meanwhile();
+  void run_event(const std::function<void(Game&)>& event, bool keeps_match);
+  void put_due_question();
   void tick_timer1();
   void stop_work_aside();
   void check_place();

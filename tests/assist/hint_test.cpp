@@ -23,7 +23,7 @@ auto state_of(const Game& g) {
 using HintTest = MatchTest;
 
 TEST_F(HintTest, FramesTwoCellsAndLeavesTheGameAsItWas) {
-  on_menu(g, MenuItem::START2);
+  choose(MenuItem::START2);
   move(4, 7, 4, 6);
   move(3, 7, 3, 6);
   ASSERT_EQ(g.pos.move_number, 4);
@@ -53,7 +53,7 @@ TEST_F(HintTest, IsTheComputersMoveForTheTopAndALegalOneForTheBottom) {
   move(4, 7, 4, 6);
   const std::optional<HintMove> top = find_hint(g);
   ASSERT_TRUE(top.has_value());
-  on_menu(g, MenuItem::START2);  // the computer takes the top side, which is to move
+  choose(MenuItem::START2);  // the computer takes the top side, which is to move
   ASSERT_EQ(g.pos.move_number, 2);
   EXPECT_EQ(g.pos.board(top->from_x, top->from_y), EMPTY);
   EXPECT_GT(g.pos.board(top->to_x, top->to_y), 0);

@@ -87,7 +87,7 @@ using MoveListAsPlayed = MatchTest;
 TEST_F(MoveListAsPlayed, ThePersonsMoveIsListedBeforeTheComputerReplies) {
   std::vector<int> listed;  // the rows each time a move is told
   t.fakes.screen.on_move_list_changed = [&] { listed.push_back(take_move_list_update(g, false).row_count); };
-  on_menu(g, MenuItem::START2);
+  choose(MenuItem::START2);
   move(2, 7, 2, 6);
   EXPECT_EQ(listed, (std::vector<int>{2, 3}));
 }

@@ -66,7 +66,7 @@ TEST_F(TakeBackTest, BetweenTwoPeopleStepsOneMoveAndPutsItBack) {
 // A pawn takes the chess pawn before it and promotes; the computer answers.
 TEST_F(TakeBackTest, AgainstTheComputerTakesBackTheReplyAlong) {
   set_position({{5, 9, -OU}, {5, 1, KING}, {1, 4, -HU}, {1, 3, PORN}, {9, 2, PORN}});
-  on_menu(g, MenuItem::START2);
+  choose(MenuItem::START2);
   play({{1, 4, 1, 3, MOUSE_RIGHT}});
   ASSERT_EQ(g.pos.move_number, 2);  // the person's move and the computer's reply
 
@@ -93,7 +93,7 @@ TEST_F(TakeBackTest, ClocksOnShowAreThoseOfTheMatchAtThatMoment) {
         (op.left < BOARD_LEFT ? enemy : own) = op.text;
     return enemy + " " + own;
   };
-  on_menu(g, MenuItem::START2);
+  choose(MenuItem::START2);
   for (int x : {4, 3}) {  // 7.3 s each; the computer's replies take 0.6 s (its blink)
     t.fakes.clock.now += 7.3;
     move(x, 7, x, 6);
@@ -109,8 +109,8 @@ TEST_F(TakeBackTest, ClocksOnShowAreThoseOfTheMatchAtThatMoment) {
 
 TEST_F(TakeBackTest, RefusedWithTheRefusalSoundWhereNothingCanBeStepped) {
   const auto computer_opened = [this] {
-    on_menu(g, MenuItem::REVERSE);
-    on_menu(g, MenuItem::START2);
+    choose(MenuItem::REVERSE);
+    choose(MenuItem::START2);
     EXPECT_EQ(g.pos.move_number, 1);
   };
   const std::pair<std::function<void()>, void (*)(Game&)> rows[] = {

@@ -17,7 +17,7 @@ TEST_F(FlipAndRestart, BetweenTwoPeopleTheSameArmyMovesNextFromTheOtherSide) {
     start_two_people();
     for (int i = 0; i < played; ++i) move(moves[i][0], moves[i][1], moves[i][2], moves[i][3]);
     const int army_to_move = played % 2 == 0 ? +1 : -1;
-    on_menu(g, MenuItem::REVERSE);
+    choose(MenuItem::REVERSE);
     EXPECT_EQ(g.pos.turn, army_to_move) << played << " moves";
     const int* waiting = army_to_move == +1 ? chess_pawn : main_pawn;
     const int* moving = army_to_move == +1 ? main_pawn : chess_pawn;
@@ -29,9 +29,9 @@ TEST_F(FlipAndRestart, BetweenTwoPeopleTheSameArmyMovesNextFromTheOtherSide) {
 }
 
 TEST_F(FlipAndRestart, AgainstTheComputerItMovesAtOnceWhenTheArmyOnTopIsToMove) {
-  on_menu(g, MenuItem::START2);
+  choose(MenuItem::START2);
   move(2, 7, 2, 6);
-  on_menu(g, MenuItem::REVERSE);  // the person's army, to move, goes to the top
+  choose(MenuItem::REVERSE);  // the person's army, to move, goes to the top
   EXPECT_EQ(g.pos.chess_sign, -1);
   EXPECT_EQ(g.pos.move_number, 3);
   EXPECT_GT(g.pos.history.slot(3).move_code, 0) << "the computer moved the main army, now on top";
@@ -39,10 +39,10 @@ TEST_F(FlipAndRestart, AgainstTheComputerItMovesAtOnceWhenTheArmyOnTopIsToMove) 
 }
 
 TEST_F(FlipAndRestart, StartingAMatchLeavesNoSelectionAndNoResumeBehind) {
-  on_menu(g, MenuItem::START2);
+  choose(MenuItem::START2);
   move(2, 7, 2, 6);
   on_menu(g, MenuItem::REPLAY);  // the computer to move: resume pending
-  on_menu(g, MenuItem::START2);  // the computer moves at once
+  choose(MenuItem::START2);      // the computer moves at once
   EXPECT_EQ(g.resume_pending, 0);
 
   const int pawn = g.pos.board(5, 7);

@@ -55,10 +55,22 @@ class MatchTest : public ::testing::Test {
     t.fakes.sound.calls.clear();
   }
 
-  // A click in the middle of window cell (x, y).
+  // What the window does once an event has ended: the player of the side
+  // to move is asked for its move, in an event of its own.
+  void ask_due_player() {
+    if (turn_due(g)) on_turn_due(g);
+  }
+
+  // A click in the middle of window cell (x, y), and what follows it.
   void click(int x, int y, int button = MOUSE_LEFT) {
     on_mouse_down(g, button, 0, BOARD_LEFT + SQUARE_WIDTH * x + SQUARE_WIDTH / 2.0,
                   BOARD_TOP + SQUARE_HEIGHT * y + SQUARE_HEIGHT / 2.0);
+    ask_due_player();
+  }
+  // A menu command, and what follows it.
+  void choose(MenuItem item) {
+    on_menu(g, item);
+    ask_due_player();
   }
   void move(int fx, int fy, int tx, int ty, int button = MOUSE_LEFT) {
     click(fx, fy);

@@ -32,7 +32,7 @@ TEST_F(MatchStart, AgainstTheComputerThePersonBelowOpens) {
   g.com.move_counter = 0;
   g.pos.history.record_length = 5;
   g.resume_pending = 1;
-  on_menu(g, MenuItem::START2);
+  choose(MenuItem::START2);
   EXPECT_EQ(box_texts(), std::vector<std::string>{"MANの番です"});
   EXPECT_EQ(last_box_title(), " ");
   EXPECT_EQ(g.pos.turn, g.pos.chess_sign);
@@ -48,13 +48,13 @@ TEST_F(MatchStart, OnlyTheComputerMatchRunsHiddenClocks) {
   ASSERT_FALSE(g.menu.KEIKA);
   on_menu(g, MenuItem::MATCH_MAN);
   EXPECT_FALSE(g.clock.timer1_enabled);
-  on_menu(g, MenuItem::START2);
+  choose(MenuItem::START2);
   EXPECT_TRUE(g.clock.timer1_enabled);
 }
 
 TEST_F(MatchStart, AfterAFlipTheComputerOpensWithTheMainArmy) {
   flip_board();
-  on_menu(g, MenuItem::START2);
+  choose(MenuItem::START2);
   EXPECT_EQ(g.pos.chess_sign, -1);
   EXPECT_EQ(g.pos.move_number, 1);
   EXPECT_GT(g.pos.history.slot(1).move_code, 0);
@@ -63,7 +63,7 @@ TEST_F(MatchStart, AfterAFlipTheComputerOpensWithTheMainArmy) {
 }
 
 TEST_F(MatchStart, SwitchingModeMidMatchKeepsThePosition) {
-  on_menu(g, MenuItem::START2);
+  choose(MenuItem::START2);
   move(2, 7, 2, 6);
   ASSERT_EQ(g.pos.move_number, 2);
   const Board position = g.pos.board;

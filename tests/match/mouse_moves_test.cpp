@@ -1,6 +1,7 @@
 // Selecting, moving, capturing and dropping with the mouse, and what follows
 // a move: the record, the clocks, the other person's turn or the computer's.
 #include "match_fixture.h"
+#include "rules/turn_order.h"
 
 namespace velmora {
 namespace {
@@ -260,7 +261,7 @@ TEST_F(TwoPeople, SteppingBackAndForthDuringATurnKeepsItsTime) {
 class AgainstComputer : public MatchTest {
  protected:
   void start_against_computer() {
-    on_menu(g, MenuItem::START2);
+    choose(MenuItem::START2);
     clear_logs();
   }
 };
@@ -275,6 +276,21 @@ TEST_F(AgainstComputer, TheComputerAnswersAndHandsTheMoveBack) {
   EXPECT_GT(g.pos.history.slot(2).move_code, 0);
   EXPECT_DOUBLE_EQ(g.clock.clock_own_total, 12);
   EXPECT_DOUBLE_EQ(g.pos.history.slot(1).clock_own_after, 12);
+}
+
+TEST_F(AgainstComputer, IsAskedForItsMoveOnlyOnceThePersonsClickHasEnded) {
+  start_against_computer();
+  click(2, 7);
+  on_mouse_down(g, MOUSE_LEFT, 0, BOARD_LEFT + SQUARE_WIDTH * 2.5, BOARD_TOP + SQUARE_HEIGHT * 6.5);
+  EXPECT_EQ(g.pos.move_number, 1);  // the click played the person's move and nothing more
+  EXPECT_EQ(side_to_move(g.pos), Side::Enemy);
+  ASSERT_TRUE(turn_due(g));
+  on_turn_due(g);
+  EXPECT_EQ(g.pos.move_number, 2);
+  EXPECT_EQ(side_to_move(g.pos), Side::Own);
+  on_turn_due(g);  // the person, asked, answers later with the mouse
+  EXPECT_FALSE(turn_due(g));
+  EXPECT_EQ(g.pos.move_number, 2);
 }
 
 TEST_F(AgainstComputer, TakingTheKingWinsAndTheComputerDoesNotMove) {

@@ -145,7 +145,7 @@ TEST_F(Ending, NoEventDoesAnythingAfterTheEnd) {
   clear_logs();
   const Board before = g.pos.board;
   click(2, 7);
-  on_menu(g, MenuItem::START2);
+  choose(MenuItem::START2);
   on_menu(g, MenuItem::CANCEL);
   g.clock.timer1_enabled = true;
   t.fakes.clock.now += 5;

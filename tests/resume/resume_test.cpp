@@ -134,6 +134,7 @@ TEST_F(Resume, TheComputerMovesAtOnceWhenItWasToMove) {
   auto next = next_run();
   next->game.com.strong_limits.seconds = 0.05;
   resume_match_click(next->game);
+  on_turn_due(next->game);  // the window asks the computer once the click has ended
   EXPECT_EQ(next->fakes.clock.runs_aside, 1);
   EXPECT_EQ(next->game.pos.move_number, 2);
   EXPECT_EQ(next->game.pos.turn, next->game.pos.chess_sign);

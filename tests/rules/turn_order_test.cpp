@@ -1,6 +1,7 @@
 #include "rules/turn_order.h"
 
 #include "rules/rules_fixture.h"
+#include "rules/side.h"
 #include "setup/new_game.h"
 
 namespace velmora {
@@ -93,6 +94,60 @@ TEST_F(TurnOrderTest, NothingArrivedOrNoSuchMoveGivesNoAnswer) {
   EXPECT_EQ(調査_先番(g.pos, 1), 0);
   EXPECT_EQ(調査_先番(g.pos, -1), 0);
   EXPECT_EQ(調査_先番(g.pos, 9999), 0);
+}
+
+// --- The move hands the turn over ---------------------------------------------
+
+TEST_F(TurnOrderTest, APlayedMoveGivesTheTurnToTheOtherSidesArmyOnEitherWayUp) {
+  struct Row {
+    bool turned;
+    Candidate move;
+    Side next;
+  };
+  const Row rows[] = {
+      {false, {7, 7, 7, 6, -HU, -HU}, Side::Enemy},  // the main army at the bottom opens
+      {false, {7, 3, 7, 4, +PORN, +PORN}, Side::Own},
+      {true, {3, 7, 3, 6, -PORN, -PORN}, Side::Enemy},  // the chess army at the bottom
+      {true, {7, 3, 7, 4, +HU, +HU}, Side::Own},
+  };
+  for (const Row& row : rows) {
+    初期設定(g);
+    if (row.turned) turn_board_around();
+    put(row.move.sx, row.move.sy, row.move.starting);
+    g.pos.turn = army_of(g.pos, other_side(row.next));
+    ASSERT_TRUE(play_move(g, row.move).played);
+    EXPECT_EQ(side_to_move(g.pos), row.next) << row.move.starting;
+    EXPECT_EQ(g.pos.move_number, 1);
+    EXPECT_TRUE(is_side_to_move(g.pos, code_sign(row.next) * KIN));
+    EXPECT_FALSE(is_side_to_move(g.pos, -code_sign(row.next) * KIN));
+  }
+}
+
+TEST_F(TurnOrderTest, NoSideIsToMoveAfterAKingIsTakenOrOutsideAMatch) {
+  put(5, 2, -KIN);
+  put(5, 1, +KING);
+  g.pos.turn = g.pos.chess_sign;
+  ASSERT_TRUE(play_move(g, {5, 2, 5, 1, -KIN, -KIN}).played);
+  EXPECT_EQ(g.pos.turn, g.pos.chess_sign);  // the turn stays where the match ended
+  初期設定(g);
+  ASSERT_TRUE(play_move(g, {7, 7, 7, 6, -HU, -HU}).played);
+  EXPECT_EQ(side_to_move(g.pos), std::nullopt);
+}
+
+TEST_F(TurnOrderTest, ARefusedMoveIsNeitherPlayedNorBooked) {
+  g.pos.turn = g.pos.chess_sign;
+  const Position before = g.pos;
+  const std::size_t sounds = t.fakes.sound.calls.size();
+  for (const Candidate& refused : {Candidate{7, 7, 7, 0, -HU, -HU}, Candidate{7, 7, 7, 6, -HU, EMPTY},
+                                   Candidate{15, 6, 5, 5, -HU, -HU}}) {  // no pawn in hand
+    EXPECT_FALSE(play_move(g, refused).played);
+  }
+  EXPECT_EQ(g.pos.board, before.board);
+  EXPECT_EQ(g.pos.turn, before.turn);
+  EXPECT_EQ(g.pos.move_number, 0);
+  EXPECT_EQ(g.pos.history.record_length, before.history.record_length);
+  EXPECT_EQ(g.com.move_counter, 0);
+  EXPECT_EQ(t.fakes.sound.calls.size(), sounds);
 }
 
 }  // namespace

@@ -32,10 +32,10 @@ struct Opening {
 enum class Verdict { WinA, Draw, LossA, Refused };
 
 // One player: a level of the computer, with its own table for level 4.
-struct Player {
+struct MatchLevel {
   int level;
   std::unique_ptr<Engine> engine;
-  explicit Player(int l) : level(l), engine(l == STRONG_LEVEL ? std::make_unique<Engine>() : nullptr) {}
+  explicit MatchLevel(int l) : level(l), engine(l == STRONG_LEVEL ? std::make_unique<Engine>() : nullptr) {}
 };
 
 // A game as the window would hold it: the main army moved first from the
@@ -127,7 +127,7 @@ class MatchGame {
 
 // The move of `player` in the game; false when it has none. Level 4 adds its
 // score of the position to `scores`.
-bool choose(Player& player, const MatchGame& game, int movetime_ms, Candidate& move, ScoredGame& scored) {
+bool choose(MatchLevel& player, const MatchGame& game, int movetime_ms, Candidate& move, ScoredGame& scored) {
   if (player.engine) {
     StrongRoot root{SearchPosition(game.setup()), game.earlier()};
     SearchLimits limits;
@@ -183,14 +183,14 @@ struct GameOutcome {
   MoveList moves;
 };
 
-GameOutcome play_game(const Opening& opening, Player& main_army, Player& chess_army, bool a_is_main, int movetime_ms,
-                      std::ostream& report) {
+GameOutcome play_game(const Opening& opening, MatchLevel& main_army, MatchLevel& chess_army, bool a_is_main,
+                      int movetime_ms, std::ostream& report) {
   MatchGame game(opening);
   GameOutcome outcome;
   bool king_taken = false;
   std::string fault;
   for (const Candidate& move : opening.moves) game.play(move, king_taken, fault);
-  for (Player* p : {&main_army, &chess_army})
+  for (MatchLevel* p : {&main_army, &chess_army})
     if (p->engine) p->engine->clear();
   ScoredGame scored;
   // The game as it ended: the winner's sign (0 for a draw), the moves and the scores.
@@ -201,7 +201,7 @@ GameOutcome play_game(const Opening& opening, Player& main_army, Player& chess_a
   auto won_by = [&](int side) { return (side < 0) == a_is_main ? Verdict::WinA : Verdict::LossA; };
   while (game.plies() < MAX_PLIES_PER_GAME) {
     const int side = game.side();
-    Player& player = side < 0 ? main_army : chess_army;
+    MatchLevel& player = side < 0 ? main_army : chess_army;
     Candidate move;
     if (!choose(player, game, movetime_ms, move, scored)) return ended(won_by(-side), -side, "no move left");
     if (!game.play(move, king_taken, fault)) {
@@ -267,7 +267,7 @@ std::string format_elo(const EloEstimate& elo) {
 
 bool run_match(const MatchOptions& options, std::ostream& out, std::ostream& report) {
   std::mt19937 rng(options.seed);
-  Player a(options.level_a), b(options.level_b);
+  MatchLevel a(options.level_a), b(options.level_b);
   int wins = 0, draws = 0, losses = 0;
   Opening opening;
   for (int game = 0; game < options.games; ++game) {

@@ -57,13 +57,18 @@ void take_from_hand(Position& pos, MoveReport& report, int fx, int hand_index) {
   }
 }
 
+// Whether the hand of the slot's column holds a piece of the hand index.
+bool hand_holds(const Position& pos, int fx, int hand_index) {
+  return hand_index != 0 && (fx > 0 ? pos.hand_own : pos.hand_enemy)[hand_index] > 0;
+}
+
 }  // namespace
 
 MoveReport make_move(Position& pos, Cell from, Cell to, int code) {
   MoveReport report;
   const bool board_move = on_board(from);
   const int hand_index = board_move ? 0 : hand_index_of_slot(from.x, from.y);
-  if (!on_board(to) || !is_piece(code) || (!board_move && hand_index == 0)) return report;
+  if (!on_board(to) || !is_piece(code) || (!board_move && !hand_holds(pos, from.x, hand_index))) return report;
   report = {.played = true, .from_x = from.x, .from_y = from.y, .to_x = to.x, .to_y = to.y, .drop = !board_move};
   report.promoted = board_move && piece_at(pos.board, from.x, from.y) != code;
 

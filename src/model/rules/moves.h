@@ -27,7 +27,8 @@ struct MoveReport {
 // Plays the move from `from` (a square, or a hand slot for a drop) to `to`;
 // `code` is the final code on the destination. Does not test legality.
 // Refreshes the two-pawn flags afterwards. Nothing is played without a
-// destination, a piece, and a square or hand slot to take it from.
+// destination, a piece, and a square or a hand slot holding a piece to take
+// it from.
 MoveReport make_move(Position& pos, Cell from, Cell to, int code);
 
 // Puts a captured piece (its code as it stood) into the capturer's hand, or

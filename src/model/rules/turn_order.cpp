@@ -4,6 +4,19 @@
 
 namespace velmora {
 
+int army_of(const Position& pos, Side side) { return side == Side::Own ? pos.chess_sign : pos.main_sign(); }
+
+std::optional<Side> side_to_move(const Position& pos) {
+  if (pos.turn == 0) return std::nullopt;
+  if (pos.turn == army_of(pos, Side::Own)) return Side::Own;
+  if (pos.turn == army_of(pos, Side::Enemy)) return Side::Enemy;
+  return std::nullopt;
+}
+
+bool is_side_to_move(const Position& pos, int code) {
+  return is_piece(code) && side_to_move(pos) == side_of_code(code);
+}
+
 int first_own_king(const Board& board) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)

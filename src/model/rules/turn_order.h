@@ -1,9 +1,27 @@
 // Which army sits on which side, and whose move it is.
 #pragma once
 
+#include <optional>
+
 #include "rules/position.h"
+#include "rules/side.h"
 
 namespace velmora {
+
+// The armies as `turn` numbers them: the main army is 先手, the chess army
+// 後手, whichever side of the board they sit on.
+inline constexpr int MAIN_ARMY = +1;
+inline constexpr int CHESS_ARMY = -1;
+
+// The army a side of the board plays: the own side's is numbered chess_sign.
+int army_of(const Position& pos, Side side);
+
+// The side whose army is to move; none between matches. Every question of
+// whose move it is asks this.
+std::optional<Side> side_to_move(const Position& pos);
+
+// Whether `code` is a piece of the side to move.
+bool is_side_to_move(const Position& pos, int code);
 
 // The first negative king on the board (columns outer, rows inner), or EMPTY:
 // -KING when the chess army stands at the bottom.

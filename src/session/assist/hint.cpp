@@ -3,6 +3,7 @@
 #include "com/com_turn.h"
 #include "computer/analysis_position.h"
 #include "computer/computer_choice.h"
+#include "rules/turn_order.h"
 #include "view/board_view.h"
 #include "view/sound_effects.h"
 
@@ -83,8 +84,9 @@ struct Hint {
 };
 
 Hint search_hint(const Game& g) {
-  if (g.pos.turn != +1 && g.pos.turn != -1) return Hint{};
-  const bool turned = g.pos.turn == g.pos.chess_sign;  // the side at the bottom is to move
+  const std::optional<Side> mover = side_to_move(g.pos);
+  if (!mover) return Hint{};
+  const bool turned = mover == Side::Own;  // the side at the bottom is to move
   const Choice choice = search_copy(g.ports.clock, position_for_search(g, turned), g.com.strong_limits);
   if (!choice.move) return Hint{std::nullopt, choice.stopped};
   return Hint{on_window(*choice.move, turned)};

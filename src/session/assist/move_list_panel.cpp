@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "notation/notation.h"
 #include "record/replay.h"
-#include "rules/moves.h"
 #include "text/shown.h"
 
 namespace velmora {
@@ -17,19 +15,11 @@ std::string row_text(const Game& g, int row) { return row == 0 ? START_ROW_TEXT 
 
 }  // namespace
 
-std::string move_notation(const Game& g, int n) {
-  int x = 0, y = 0, code = EMPTY;
-  if (!調査_移動結果(g.pos, n, x, y, code)) return SHOWN("――");
-  return 文字列変換(110 - x) + 文字列変換(110 + y) + " " + 文字列変換(code);
-}
-
 std::string numbered_move(const Game& g, int n) {
   char number[16];
   std::snprintf(number, sizeof number, "%3d ", n);
   return number + move_notation(g, n);
 }
-
-int current_move_row(const Game& g) { return std::clamp(g.pos.move_number, 0, g.pos.history.record_length); }
 
 bool move_list_update_pending(const Game& g) {
   const ListedMoves& listed = g.assist.listed_moves;

@@ -13,21 +13,15 @@
 
 #include "game/game.h"
 #include "text/shown.h"
+#include "view/board_words.h"
 
 namespace velmora {
 
 // Text of the starting position's row.
 inline constexpr const char* START_ROW_TEXT = SHOWN("開始局面");
 
-// Move n as the move display shows it: file and rank, a space, the piece
-// ("７六 歩", "５四 ポーン"); "――" when no piece arrived anywhere.
-std::string move_notation(const Game& g, int n);
-
 // Move n with its number before it, as a line of the list: "  1 ７六 歩".
 std::string numbered_move(const Game& g, int n);
-
-// The row of the position on the board.
-int current_move_row(const Game& g);
 
 // What the panel changes to show the game as it stands: row 0 is the
 // starting position, row n move n.

@@ -3,6 +3,7 @@
 #include "match/match_start.h"
 #include "record/replay.h"
 #include "rules/moves.h"
+#include "rules/turn_order.h"
 #include "view/sound_effects.h"
 
 namespace velmora {
@@ -42,7 +43,7 @@ int moves_to_redo(const Game& g) {
 // Should the computer be to move (a list that ends after the person's move),
 // the next click lets it move, as after "進".
 void play_on(Game& g) {
-  if (against_computer(g) && g.pos.turn == g.pos.main_sign()) return;
+  if (against_computer(g) && side_to_move(g.pos) == Side::Enemy) return;
   g.resume_pending = false;
   start_turn_clock(g);
   if (against_computer(g)) g.clock.timer1_enabled = true;

@@ -31,6 +31,23 @@ void clear_thinking_message(Game& g) {
   for (int x = -5; x <= -3; ++x) 描画_絵(g, g.view.current_background, x, -1);
 }
 
+// The computer's turn begins: clicks are held off, its clock starts and the
+// thinking message stands beside the board.
+void start_thinking(Game& g) {
+  // Clicks made while the computer moves would act on a board the person has not seen.
+  g.ports.screen.drop_clicks_meanwhile();
+  start_turn_time(g);
+  if (g.menu.KEIKA) g.clock.timer1_enabled = true;
+  描画_数値(g, -4.8, -0.6, SHOWN("思考中"), PaletteColour::White, 0, 12);
+  描画_桝輪郭(g, g.view.back_colour, {1, 8});
+}
+
+// The computer's turn ends without a move of its own.
+void stop_thinking(Game& g) {
+  g.clock.timer1_enabled = false;
+  clear_thinking_message(g);
+}
+
 void announce_check_or_mate(Game& g, int final_code) {
   if (詰めかMAN(g.pos, g.maps)) {
     show_message(g, SHOWN("よし！!"), SHOWN("詰め ?"));
@@ -40,22 +57,26 @@ void announce_check_or_mate(Game& g, int final_code) {
   }
 }
 
-// Level 4's move. A move the rules would refuse, or a search that failed,
-// is never played: the search of the other levels answers instead.
-ComAnswer strong_move(Game& g, Candidate& best) {
-  g.com.board_before_com = g.pos.board;
-  g.ports.screen.refresh();
-  const ComAnswer answer = strong_turn(g, best);
-  if (answer == ComAnswer::Stopped || answer == ComAnswer::NoMove) return answer;
-  if (answer == ComAnswer::Move && rules_allow(g.pos, best, +1)) return answer;
-  return com_search(g, best) ? ComAnswer::Move : ComAnswer::NoMove;
-}
+// Levels 1-3: every move and drop weighed one move ahead.
+class SearchingComputer final : public ComputerPlayer {
+  ComAnswer think(Game& g, Candidate& best) const override {
+    return com_search(g, best) ? ComAnswer::Move : ComAnswer::NoMove;
+  }
+};
 
-// The move of the computer's level.
-ComAnswer computer_move(Game& g, Candidate& best) {
-  if (g.com.com_level == STRONG_LEVEL) return strong_move(g, best);
-  return com_search(g, best) ? ComAnswer::Move : ComAnswer::NoMove;
-}
+// Level 4: its engine, off the window's thread. A move the rules would
+// refuse, or a search that failed, is never played: the search of the other
+// levels answers instead.
+class StrongComputer final : public ComputerPlayer {
+  ComAnswer think(Game& g, Candidate& best) const override {
+    g.com.board_before_com = g.pos.board;
+    g.ports.screen.refresh();
+    const ComAnswer answer = strong_turn(g, best);
+    if (answer == ComAnswer::Stopped || answer == ComAnswer::NoMove) return answer;
+    if (answer == ComAnswer::Move && rules_allow(g.pos, best, +1)) return answer;
+    return com_search(g, best) ? ComAnswer::Move : ComAnswer::NoMove;
+  }
+};
 
 }  // namespace
 
@@ -98,51 +119,53 @@ void set_up_position(Game& g, const AnalysisPosition& position) {
   g.menu.CHESS_MOCHIKOMA = position.drops;
 }
 
-void com_play(Game& g, const Candidate& best) {
-  const Cell from = best.source_cell();
-  描画_駒点滅(g, best.starting, from, 3);
-  if (best.starting == +PORN && !best.is_drop() && best.final_code != best.starting)
-    描画_桝駒成アニメ(g, best.final_code);
-  play_move(g, best);
-  Clocks& clock = g.clock;
-  clock.timer1_enabled = false;
+PlayerAnswer ComputerPlayer::choose_move(Game& g) const {
+  start_thinking(g);
+  Candidate best;
+  const ComAnswer answer = think(g, best);
+  if (answer == ComAnswer::Move) return best;
+  stop_thinking(g);
+  if (answer == ComAnswer::Stopped) return Failure{NoMove::Stopped};  // the program ends, or a take-back
+  終了(g, SHOWN("あなた"));                                           // no move and no drop: the computer resigns
+  return Failure{NoMove::Resigns};
+}
+
+void ComputerPlayer::before_move(Game& g, const Candidate& move) const {
+  描画_駒点滅(g, move.starting, move.source_cell(), 3);
+  if (move.starting == +PORN && !move.is_drop() && move.final_code != move.starting)
+    描画_桝駒成アニメ(g, move.final_code);
+}
+
+void ComputerPlayer::after_move(Game& g, const Candidate& move) const {
+  g.clock.timer1_enabled = false;
   勢力調査(g.pos, g.maps);
   clear_thinking_message(g);
 
   // The move is on show, named and listed, before any box speaks of it.
-  描画_移動結果(g, Side::Enemy, {best.tx, best.ty}, best.final_code, PaletteColour::White);
-  描画_桝輪郭(g, PaletteColour::White, {best.tx, best.ty});
+  描画_移動結果(g, Side::Enemy, {move.tx, move.ty}, move.final_code, PaletteColour::White);
+  描画_桝輪郭(g, PaletteColour::White, {move.tx, move.ty});
   g.ports.screen.move_list_changed();
   if (g.pos.king_taken == g.pos.main_sign()) {
     終了(g, SHOWN("ｺﾝﾋﾟｭｰﾀ"));
     return;
   }
   book_turn(g, Side::Enemy);
-  announce_check_or_mate(g, best.final_code);
-  start_turn_time(g);
-  g.pos.turn = g.pos.chess_sign;
-  if (g.menu.KEIKA) clock.timer1_enabled = true;
-}
-
-void com_ban(Game& g) {
-  // Clicks made while the computer moves would act on a board the person has not seen.
-  g.ports.screen.drop_clicks_meanwhile();
+  announce_check_or_mate(g, move.final_code);
   start_turn_time(g);
   if (g.menu.KEIKA) g.clock.timer1_enabled = true;
-  描画_数値(g, -4.8, -0.6, SHOWN("思考中"), PaletteColour::White, 0, 12);
-  描画_桝輪郭(g, g.view.back_colour, {1, 8});
-
-  Candidate best;
-  const ComAnswer answer = computer_move(g, best);
-  if (answer == ComAnswer::Move) {
-    com_play(g, best);
-    return;
-  }
-  g.clock.timer1_enabled = false;
-  clear_thinking_message(g);
-  // Stopped: the program is ending, or the person takes their move back. No
-  // move and no drop: the computer resigns.
-  if (answer == ComAnswer::NoMove) 終了(g, SHOWN("あなた"));
 }
+
+void ComputerPlayer::refused(Game& g) const { stop_thinking(g); }
+
+const ComputerPlayer& computer_player(const Game& g) {
+  static const SearchingComputer searching;
+  static const StrongComputer strong;
+  if (g.com.com_level == STRONG_LEVEL) return strong;
+  return searching;
+}
+
+void com_play(Game& g, const Candidate& best) { play_players_move(g, computer_player(g), best); }
+
+void com_ban(Game& g) { take_turn(g, computer_player(g)); }
 
 }  // namespace velmora

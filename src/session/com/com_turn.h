@@ -1,10 +1,11 @@
-// The computer's turn.
+// The computer's turn: levels 1-3 and level 4 as players of the match.
 #pragma once
 
 #include "computer/analysis_position.h"
 #include "computer/candidate_search.h"
 #include "computer/strong_player.h"
 #include "game/game.h"
+#include "game/player.h"
 
 namespace velmora {
 
@@ -26,16 +27,38 @@ ComAnswer strong_search_aside(Clock& clock, StrongRoot& root, Engine& engine, co
 // played.
 ComAnswer strong_turn(Game& g, Candidate& best);
 
-// Plays the candidate the search chose: blink, move, sound, record, the check
-// or mate message and the clock booking.
+// The computer as a player of the enemy side. Asked for its move it shows
+// that it thinks, runs its level's search and answers the best candidate;
+// with no legal move or drop it resigns (the person wins). Its move is
+// blinked before it is played; afterwards the move is shown and framed, a
+// taken king ends the match, its time is booked and check or mate is told.
+class ComputerPlayer : public Player {
+ public:
+  PlayerAnswer choose_move(Game& g) const override;
+  void before_move(Game& g, const Candidate& move) const override;
+  void after_move(Game& g, const Candidate& move) const override;
+  void refused(Game& g) const override;
+
+ private:
+  // The level's search.
+  virtual ComAnswer think(Game& g, Candidate& best) const = 0;
+};
+
+// The player of the game's level: levels 1-3 search one move ahead, level 4
+// thinks off the window's thread.
+const ComputerPlayer& computer_player(const Game& g);
+
+// Plays the candidate the computer chose as its turn plays it: blink, move,
+// sound, record, the check or mate message and the clock booking.
 void com_play(Game& g, const Candidate& best);
 
 // Puts an analysis position on the game for the computer's turn, with its
 // level and drops option (MODE_COM).
 void set_up_position(Game& g, const AnalysisPosition& position);
 
-// The whole turn: search, play, record, announce check or mate, book the
-// clock. With no legal move or drop the computer resigns.
+// The computer is asked for its move now and its answer is played: search,
+// play, record, announce check or mate, book the clock. With no legal move
+// or drop the computer resigns.
 void com_ban(Game& g);
 
 }  // namespace velmora

@@ -139,6 +139,7 @@ struct Game {
   bool resume_pending = false;  // the match resumes at the next click after the move list was stepped through
   bool board_flipped = false;   // the board is shown turned round
   int promotion_choice = 0;     // the code the person chose in the promotion dialog
+  bool player_to_ask = false;   // the player of the side to move is asked once the running event has ended
 
   // --- Subsystems ---
   InfluenceMaps maps;

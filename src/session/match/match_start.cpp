@@ -1,6 +1,6 @@
 #include "match/match_start.h"
 
-#include "com/com_turn.h"
+#include "match/turns.h"
 #include "record/replay.h"
 #include "rules/turn_order.h"
 #include "text/shown.h"
@@ -21,9 +21,8 @@ void resume_turn_clock(Game& g) {
 }
 
 void announce_army_to_move(Game& g, const std::string& title) {
-  // The main army (+1) is 先手 and the chess army (-1) 後手, whichever side they sit on.
-  if (g.pos.turn == +1) show_message(g, SHOWN("先手の番です"), title);
-  if (g.pos.turn == -1) show_message(g, SHOWN("後手の番です"), title);
+  if (g.pos.turn == MAIN_ARMY) show_message(g, SHOWN("先手の番です"), title);
+  if (g.pos.turn == CHESS_ARMY) show_message(g, SHOWN("後手の番です"), title);
 }
 
 void match_man_click(Game& g) {
@@ -55,18 +54,18 @@ void start2_click(Game& g) {
   // The match starts afresh: no announcement or clock restart is left over
   // from stepping through the list.
   g.resume_pending = false;
-  if (g.pos.turn == g.pos.chess_sign) {
+  if (side_to_move(g.pos) == Side::Own) {
     show_message(g, SHOWN("MANの番です"), " ");
-  } else if (g.pos.turn == g.pos.main_sign()) {
-    com_ban(g);
+  } else if (side_to_move(g.pos) == Side::Enemy) {
+    ask_player_soon(g);
   }
 }
 
 void reverse_in_match(Game& g) {
   reverse_click(g);
-  if (g.game_mode == MODE_COM && g.pos.turn == g.pos.main_sign()) {
+  if (g.game_mode == MODE_COM && side_to_move(g.pos) == Side::Enemy) {
     g.resume_pending = false;
-    com_ban(g);
+    ask_player_soon(g);
   }
 }
 

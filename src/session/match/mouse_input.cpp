@@ -1,27 +1,23 @@
 // The person's moves with the mouse: a click on a piece (a board square or a
-// hand slot) selects it, a click on a square moves or drops it there. After
-// the move the turn goes to the other person or to the computer.
+// hand slot) selects it, a click on a square moves or drops it there. The
+// move is handed to the match, which asks the next player once the click has
+// ended.
 #include <algorithm>
 #include <cmath>
 
-#include "com/com_turn.h"
-#include "influence/mate.h"
-#include "influence/survey.h"
 #include "match/match_start.h"
 #include "match/promotion_input.h"
+#include "match/turns.h"
 #include "match/window.h"
 #include "record/record_files.h"
 #include "rules/move_check.h"
 #include "rules/move_list.h"
 #include "rules/moves.h"
 #include "rules/turn_order.h"
-#include "setup/game_over.h"
 #include "setup/new_game.h"
 #include "text/shown.h"
 #include "view/animation.h"
 #include "view/board_view.h"
-#include "view/clocks.h"
-#include "view/piece_move.h"
 #include "view/sound_effects.h"
 #include "view/texts.h"
 #include "view/twips.h"
@@ -36,10 +32,6 @@ constexpr PaletteColour SELECTED_FRAME_COLOUR = PaletteColour::LightRed;
 int cell_of(double twips, int origin, int cell_size) {
   const double cell = std::floor((twips - origin) / cell_size);
   return static_cast<int>(std::clamp(cell, -100.0, 100.0));
-}
-
-bool belongs_to_side_to_move(const Game& g, int code) {
-  return (g.pos.turn == g.pos.chess_sign && code <= -1) || (g.pos.turn == g.pos.main_sign() && code >= 1);
 }
 
 // A selection made earlier may have lost its piece since (the leading nation
@@ -64,7 +56,7 @@ void pick_from_board(Game& g, int x, int y) {
   s.sel_y = y;
   s.sel_code = code;
   描画_移動可能桝色(g, {x, y}, g.view.guidance_colour, code);
-  if (belongs_to_side_to_move(g, code)) {
+  if (is_side_to_move(g.pos, code)) {
     s.selection_state = true;
     描画_桝輪郭(g, SELECTED_FRAME_COLOUR, {x, y});
   } else {
@@ -76,7 +68,7 @@ void pick_from_board(Game& g, int x, int y) {
 // from the own hand keeps the selection against clicks on its own pieces.
 bool chess_piece_in_hand_holds_selection(const Game& g) {
   const Selection& s = g.sel;
-  return g.pos.turn == g.pos.chess_sign && !g.menu.CHESS_MOCHIKOMA && s.sel_x == 11 && s.sel_y > 5;
+  return side_to_move(g.pos) == Side::Own && !g.menu.CHESS_MOCHIKOMA && s.sel_x == 11 && s.sel_y > 5;
 }
 
 void move_selection_to(Game& g, int x, int y) {
@@ -116,7 +108,7 @@ void hand_click(Game& g, int x, int y) {
   if (!take_from_hand(g, x, y)) return;
   Selection& s = g.sel;
   調査_2歩フラグ設定(g.pos);
-  if (belongs_to_side_to_move(g, s.sel_code)) {
+  if (is_side_to_move(g.pos, s.sel_code)) {
     s.selection_state = true;
     描画_桝輪郭(g, SELECTED_FRAME_COLOUR, {x, y});
   } else {
@@ -142,55 +134,6 @@ Candidate selected_move(const Selection& s, int code_before) {
   return {s.sel_x, source_row, s.dest_x, s.dest_y, code_before, s.sel_code};
 }
 
-// Against the computer: book the person's time, then either the person has
-// won or the computer answers.
-void hand_over_to_computer(Game& g) {
-  g.clock.timer1_enabled = false;
-  book_turn(g, Side::Own);
-  勢力調査(g.pos, g.maps);
-  if (詰めかCOM(g.pos, g.maps) || g.pos.king_taken != 0) {
-    終了(g, SHOWN("あなた"));
-    return;
-  }
-  g.pos.turn = g.pos.main_sign();
-  com_ban(g);
-}
-
-// Between two people: a taken king ends the match; otherwise the other
-// army moves next and the mover's time is booked.
-void hand_over_to_other_person(Game& g, bool own_side_moved) {
-  if (g.pos.king_taken != 0) {
-    // king_taken holds the army of the side that took the king: +1 is the
-    // main army (先手), -1 the chess army (後手), as in the turn messages.
-    終了(g, g.pos.king_taken == +1 ? SHOWN("先手") : SHOWN("後手"));
-    if (g.program_ended) return;
-  }
-  if (g.pos.turn == +1 || g.pos.turn == -1) {
-    book_turn(g, own_side_moved ? Side::Own : Side::Enemy);
-    g.pos.turn = -g.pos.turn;
-  }
-  start_turn_time(g);
-}
-
-void make_move(Game& g, int code_before) {
-  Selection& s = g.sel;
-  const PaletteColour frame = g.view.frame_colour;
-  const bool own_side_moved = is_own_piece(s.sel_code);
-  s.selection_state = false;
-  描画_桝輪郭(g, frame, {s.sel_x, s.sel_y});
-  描画_桝輪郭(g, frame, {s.dest_x, s.dest_y});
-  描画_移動可能桝色(g, {s.sel_x, s.sel_y}, frame, s.sel_code);
-
-  play_move(g, selected_move(s, code_before));
-  描画_移動結果(g, own_side_moved ? Side::Own : Side::Enemy, {s.dest_x, s.dest_y}, s.sel_code, PaletteColour::White);
-  g.ports.screen.move_list_changed();  // listed before the computer replies or the result is told
-
-  if (g.game_mode == MODE_COM)
-    hand_over_to_computer(g);
-  else
-    hand_over_to_other_person(g, own_side_moved);
-}
-
 void board_click(Game& g, int button, int x, int y) {
   Selection& s = g.sel;
   if (s.selection_state && !selected_piece_still_there(g)) s.selection_state = false;
@@ -200,7 +143,7 @@ void board_click(Game& g, int button, int x, int y) {
   }
   s.dest_x = x;
   s.dest_y = y;
-  if (belongs_to_side_to_move(g, g.pos.board(x, y))) {
+  if (is_side_to_move(g.pos, g.pos.board(x, y))) {
     if (!chess_piece_in_hand_holds_selection(g)) move_selection_to(g, x, y);
     return;
   }
@@ -212,7 +155,7 @@ void board_click(Game& g, int button, int x, int y) {
     return;
   }
   const int code_before = s.sel_code;
-  if (settle_promotion(g, button)) make_move(g, code_before);
+  if (settle_promotion(g, button)) play_persons_move(g, selected_move(s, code_before));
 }
 
 // --- Before the click is handled ------------------------------------------
@@ -228,8 +171,9 @@ void answer_record_shown(Game& g) {
 }
 
 // After stepping through the move list the match resumes: announce whose move
-// it is and restart the clock, or let the computer move if it is its turn.
-// Returns false when the match has ended meanwhile.
+// it is and restart the clock, or, when it is the computer's turn, ask it
+// once the click has ended (the click does nothing else). Returns false when
+// the click ends here.
 bool resume_match(Game& g) {
   if (g.game_mode == MODE_MAN) {
     if (g.resume_pending) {
@@ -239,13 +183,13 @@ bool resume_match(Game& g) {
     }
     return true;
   }
-  if (g.pos.turn == g.pos.main_sign()) {
+  if (side_to_move(g.pos) == Side::Enemy) {
     g.resume_pending = false;
     show_message(g, SHOWN("OKですか？"), SHOWN("再開(COM)"));
-    com_ban(g);
-    return !g.program_ended && g.pos.turn != 0;
+    ask_player_soon(g);
+    return false;
   }
-  if (g.pos.turn == g.pos.chess_sign && g.resume_pending) {
+  if (side_to_move(g.pos) == Side::Own && g.resume_pending) {
     g.resume_pending = false;
     resume_turn_clock(g);
     show_message(g, SHOWN("MANの番です"), SHOWN("対局"));

@@ -2,6 +2,7 @@
 
 #include "match/match_start.h"
 #include "rules/promotion.h"
+#include "rules/turn_order.h"
 #include "text/shown.h"
 #include "view/sound_effects.h"
 #include "view/texts.h"
@@ -26,7 +27,7 @@ bool is_promotable_shogi_kind(int kind) {
 // Asks the person which piece the pawn becomes. Returns the chosen signed code,
 // or 0 when the dialog was closed without a choice.
 int ask_pawn_promotion(Game& g) {
-  const bool own_side_to_move = g.pos.turn == g.pos.chess_sign;
+  const bool own_side_to_move = side_to_move(g.pos) == Side::Own;
   const TwipRect main = g.ports.screen.window_rect();
   const int left = main.left + (own_side_to_move ? DIALOG_RIGHT_OWN_TURN : DIALOG_RIGHT_ENEMY_TURN);
   return g.ports.dialogs.promotion_dialog(own_side_to_move ? Side::Own : Side::Enemy, left,

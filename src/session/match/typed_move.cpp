@@ -9,6 +9,7 @@
 #include "rules/moves.h"
 #include "rules/pieces.h"
 #include "rules/promotion.h"
+#include "rules/turn_order.h"
 #include "view/board_words.h"
 #include "view/phrases.h"
 #include "view/sound_effects.h"
@@ -78,11 +79,9 @@ std::optional<std::pair<int, int>> square_at(const std::string& text, std::size_
   return std::pair{10 - *file, *rank};
 }
 
-bool own_side_to_move(const Game& g) { return g.pos.turn == g.pos.chess_sign; }
-
 int in_hand(const Game& g, int kind) {
   const int index = hand_index_of(kind);
-  return index == 0 ? 0 : (own_side_to_move(g) ? g.pos.hand_own : g.pos.hand_enemy)[index];
+  return index == 0 ? 0 : (side_to_move(g.pos) == Side::Own ? g.pos.hand_own : g.pos.hand_enemy)[index];
 }
 
 bool names_kind(const std::string& name, const KindLetter& entry) {
@@ -129,7 +128,7 @@ std::string square_words(int x, int y) { return 文字列変換(110 - x) + 文�
 // Where the slot of a kind in the hand of the side to move lies.
 Cell hand_slot(const Game& g, int kind) {
   const int index = hand_index_of(kind);
-  return own_side_to_move(g) ? own_hand_slot(index) : enemy_hand_slot(index);
+  return side_to_move(g.pos) == Side::Own ? own_hand_slot(index) : enemy_hand_slot(index);
 }
 
 double centre_x(int x) { return cell_left(x) + SQUARE_WIDTH / 2.0; }
@@ -150,8 +149,6 @@ const char* typed_part_name(TypedPart part) {
 
 namespace {
 
-bool belongs_to_side_to_move(const Game& g, int code) { return own_side_to_move(g) ? code <= -1 : code >= 1; }
-
 // Why the rules refuse the move that was read, or "" when they allow it. The
 // hand's two-pawn flags are refreshed on a copy of the position, as a click
 // on the hand refreshes them before a drop.
@@ -161,8 +158,8 @@ std::string rules_refusal(const Game& g, const TypedMove& move, int code) {
   調査_2歩フラグ設定(pos);
   if (!移動チェック(pos, from, to, code)) {
     const std::string square = square_words(to.x, to.y);
-    return belongs_to_side_to_move(g, pos.board(to.x, to.y)) ? fill(PHRASE_OWN_PIECE_ON, square)
-                                                             : fill(PHRASE_CANNOT_GO_TO, square);
+    return is_side_to_move(g.pos, pos.board(to.x, to.y)) ? fill(PHRASE_OWN_PIECE_ON, square)
+                                                         : fill(PHRASE_CANNOT_GO_TO, square);
   }
   return "";
 }
@@ -194,7 +191,7 @@ TypedMove read_typed_move(const Game& g, const std::string& text) {
     const Cell slot = hand_slot(g, kind);
     move.from_x = slot.x;
     move.from_y = slot.y;
-    code = own_side_to_move(g) ? -kind : kind;
+    code = side_to_move(g.pos) == Side::Own ? -kind : kind;
     at = star + 1;
   } else {
     const auto from = square_at(text, at);
@@ -204,8 +201,7 @@ TypedMove read_typed_move(const Game& g, const std::string& text) {
     code = g.pos.board(move.from_x, move.from_y);
     if (match_running && code == EMPTY)
       return refused(move, TypedPart::From, 0, at, fill(PHRASE_EMPTY_SQUARE, square_words(move.from_x, move.from_y)));
-    if (match_running && !belongs_to_side_to_move(g, code))
-      return refused(move, TypedPart::From, 0, at, turn_words(g.pos));
+    if (match_running && !is_side_to_move(g.pos, code)) return refused(move, TypedPart::From, 0, at, turn_words(g.pos));
   }
   const std::size_t to_start = at;
   const auto to = square_at(text, at);

@@ -4,6 +4,7 @@
 
 #include "com/levels.h"
 #include "match/match_start.h"
+#include "match/turns.h"
 #include "record/record_files.h"
 #include "record/replay.h"
 #include "setup/game_over.h"
@@ -68,6 +69,13 @@ void on_key_press(Game& g, int key) {
 void on_window_unload(Game& g) {
   if (g.program_ended) return;
   終了処理(g);
+}
+
+bool turn_due(const Game& g) { return !g.program_ended && player_to_ask(g); }
+
+void on_turn_due(Game& g) {
+  if (g.program_ended) return;
+  ask_player(g);
 }
 
 void on_timer(Game& g) {

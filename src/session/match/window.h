@@ -22,6 +22,11 @@ void on_mouse_down(Game& g, int button, int shift, double x, double y);
 void on_key_press(Game& g, int key);
 // A menu item, or one of the commands on the bar, was chosen (or a menu opened).
 void on_menu(Game& g, MenuItem item);
+// The player of the side to move waits to be asked for its move (the event
+// that handed it the turn has ended): the window puts the question with
+// on_turn_due as an event of its own, and before any other event.
+bool turn_due(const Game& g);
+void on_turn_due(Game& g);
 // Timer1 fired (every 50 ms; the handler does nothing while Timer1 is disabled).
 void on_timer(Game& g);
 // The window is being closed.

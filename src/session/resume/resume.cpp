@@ -4,9 +4,11 @@
 
 #include "com/com_turn.h"
 #include "com/levels.h"
+#include "match/turns.h"
 #include "record/record_files.h"
 #include "resume/match_file.h"
 #include "rules/moves.h"
+#include "rules/turn_order.h"
 #include "shell/settings.h"
 #include "text/shown.h"
 #include "text/text_files.h"
@@ -98,13 +100,13 @@ void take_clocks(Game& g, const SavedMatch& m) {
 // as it was when it was played.
 void frame_computers_reply(Game& g) {
   const ShownMove& reply = g.view.shown.enemy_move;
-  const bool reply_to_answer = g.game_mode == MODE_COM && g.pos.turn == g.pos.chess_sign && !g.record_mode &&
+  const bool reply_to_answer = g.game_mode == MODE_COM && side_to_move(g.pos) == Side::Own && !g.record_mode &&
                                !g.resume_pending && g.pos.move_number == g.pos.history.record_length;
   if (reply_to_answer && reply.shown) 描画_桝輪郭(g, PaletteColour::White, {reply.x, reply.y});
 }
 
 bool computer_to_move(const Game& g) {
-  return g.game_mode == MODE_COM && g.pos.turn == g.pos.main_sign() && !g.record_mode && !g.resume_pending;
+  return g.game_mode == MODE_COM && side_to_move(g.pos) == Side::Enemy && !g.record_mode && !g.resume_pending;
 }
 
 }  // namespace
@@ -187,7 +189,7 @@ void resume_match_click(Game& g) {
                         Icon::Exclamation);
   }
   restore_saved_match(g, *read);
-  if (computer_to_move(g)) com_ban(g);
+  if (computer_to_move(g)) ask_player_soon(g);
 }
 
 }  // namespace velmora

@@ -1,14 +1,15 @@
 #include "view/board_words.h"
 
-#include "assist/move_list_panel.h"
+#include <algorithm>
+
 #include "notation/notation.h"
 #include "rules/move_check.h"
+#include "rules/moves.h"
+#include "rules/turn_order.h"
 #include "view/phrases.h"
 
 namespace velmora {
 namespace {
-
-bool of_side(int code, int sign) { return code != EMPTY && sign_of(code) == sign; }
 
 // The piece on (x, y) with its army: "５九 王、主戦軍".
 std::string piece_words(const Position& pos, int x, int y) {
@@ -31,20 +32,29 @@ std::string hand_words(const Hand& hand) {
 
 }  // namespace
 
+std::string move_notation(const Game& g, int n) {
+  int x = 0, y = 0, code = EMPTY;
+  if (!調査_移動結果(g.pos, n, x, y, code)) return SHOWN("――");
+  return 文字列変換(110 - x) + 文字列変換(110 + y) + " " + 文字列変換(code);
+}
+
+int current_move_row(const Game& g) { return std::clamp(g.pos.move_number, 0, g.pos.history.record_length); }
+
 std::string turn_words(const Position& pos) {
-  // The main army is +1 (先手) and the chess army -1 (後手), on whichever side they sit.
-  return pos.turn == +1 ? SHOWN("主戦軍の番です") : pos.turn == -1 ? SHOWN("チェス軍の番です") : "";
+  return pos.turn == MAIN_ARMY ? SHOWN("主戦軍の番です") : pos.turn == CHESS_ARMY ? SHOWN("チェス軍の番です") : "";
 }
 
 bool side_to_move_in_check(const Position& pos) {
-  const int mover = pos.turn;
   for (int kx = 1; kx <= 9; ++kx)
     for (int ky = 1; ky <= 9; ++ky) {
       const int king = pos.board(kx, ky);
-      if (!of_side(king, mover) || !is_king_kind(kind_of(king))) continue;
+      if (!is_king_kind(kind_of(king)) || !is_side_to_move(pos, king)) continue;
       for (int x = 1; x <= 9; ++x)
-        for (int y = 1; y <= 9; ++y)
-          if (of_side(pos.board(x, y), -mover) && 移動チェック(pos, {x, y}, {kx, ky}, pos.board(x, y))) return true;
+        for (int y = 1; y <= 9; ++y) {
+          const int attacker = pos.board(x, y);
+          if (attacker != EMPTY && !is_side_to_move(pos, attacker) && 移動チェック(pos, {x, y}, {kx, ky}, attacker))
+            return true;
+        }
     }
   return false;
 }

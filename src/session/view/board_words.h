@@ -12,6 +12,13 @@ namespace velmora {
 
 inline constexpr const char* BOARD_NAME = SHOWN("盤");
 
+// Move n as the move display shows it: file and rank, a space, the piece
+// ("７六 歩", "５四 ポーン"); "――" when no piece arrived anywhere.
+std::string move_notation(const Game& g, int n);
+
+// The move list's row of the position on the board (0 the start).
+int current_move_row(const Game& g);
+
 // "主戦軍の番です" or "チェス軍の番です" (nothing before a match), "王手" when the
 // side to move stands in check, "最後の手：７六 歩" once a move has been
 // made, then "５九 王、主戦軍" for every piece from the top row down, each

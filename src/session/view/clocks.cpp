@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 
+#include "rules/turn_order.h"
 #include "view/board_view.h"
 #include "view/texts.h"
 
@@ -21,14 +22,6 @@ constexpr ClockPlace OWN_CLOCK{13, 10.2, 13};
 constexpr ClockPlace ENEMY_CLOCK{-1.6, 10.2, -2};
 
 const ClockPlace& clock_place(Side side) { return side == Side::Own ? OWN_CLOCK : ENEMY_CLOCK; }
-
-// The side whose army is to move (the own side's army is the one numbered
-// chess_sign); none between matches.
-std::optional<Side> side_to_move(const Game& g) {
-  if (g.pos.turn == g.pos.chess_sign) return Side::Own;
-  if (g.pos.turn == g.pos.main_sign()) return Side::Enemy;
-  return std::nullopt;
-}
 
 }  // namespace
 
@@ -65,14 +58,15 @@ void draw_clock(Game& g, Side side, double seconds) {
 
 double clock_time(const Game& g, Side side) {
   const double total = side == Side::Own ? g.clock.clock_own_total : g.clock.clock_enemy_total;
-  const bool running = side_to_move(g) == side && g.clock.timer1_enabled;
+  const bool running = side_to_move(g.pos) == side && g.clock.timer1_enabled;
   return running ? total + g.clock.turn_elapsed : total;
 }
 
 void show_clocks(Game& g) {
   描画_所有時間(g, Side::Enemy, clock_time(g, Side::Enemy));
   描画_所有時間(g, Side::Own, clock_time(g, Side::Own));
-  if (const auto mover = side_to_move(g)) g.clock.shown_second = static_cast<int>(std::floor(clock_time(g, *mover)));
+  if (const auto mover = side_to_move(g.pos))
+    g.clock.shown_second = static_cast<int>(std::floor(clock_time(g, *mover)));
 }
 
 void start_turn_time(Game& g) {
@@ -104,7 +98,7 @@ void update_turn_elapsed(Game& g) {
 void timer1_tick(Game& g) {
   if (!g.clock.timer1_enabled) return;
   update_turn_elapsed(g);
-  const auto mover = side_to_move(g);
+  const auto mover = side_to_move(g.pos);
   if (!mover) return;
   const double time = clock_time(g, *mover);
   const int second = static_cast<int>(std::floor(time));

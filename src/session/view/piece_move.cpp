@@ -1,5 +1,6 @@
 #include "view/piece_move.h"
 
+#include "influence/match_move.h"
 #include "rules/move_list.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
@@ -60,29 +61,40 @@ void keep_start(Game& g) {
 }  // namespace
 
 MoveReport 駒移動(Game& g, Cell from, Cell to, int code) {
-  const MoveReport report = make_move(g.pos, from, to, code);
-  if (!report.played) return report;
-  // The own king's square is kept current here; the enemy king's (and the
-  // own SYOU's) is found again by the next influence survey.
-  if (!report.drop && (code == -OU || code == -KING)) {
-    g.maps.own_king_x = to.x;
-    g.maps.own_king_y = to.y;
-  }
-  show(g, report);
+  const MoveReport report = 駒移動(g.pos, g.maps, from, to, code);
+  if (report.played) show(g, report);
   return report;
 }
 
-void play_move(Game& g, const Candidate& move) {
-  if (g.pos.move_number == 0) keep_start(g);
-  g.assist.list_chess_drops = g.menu.CHESS_MOCHIKOMA || (g.pos.move_number > 0 && g.assist.list_chess_drops);
+MoveReport play_move(Game& g, const Candidate& move) {
+  const bool first_move = g.pos.move_number == 0;
+  if (first_move) keep_start(g);
+  const MoveReport report = play_move(g.pos, g.maps, move);
+  if (!report.played) return report;
+  g.assist.list_chess_drops = g.menu.CHESS_MOCHIKOMA || (!first_move && g.assist.list_chess_drops);
   g.resume.move_played = true;
-  駒移動(g, move.source_cell(), move.target_cell(), move.final_code);
+  show(g, report);
   駒移動音(g, move.final_code);
-  g.pos.move_number += 1;
   update_turn_elapsed(g);
   save_move(g, move);
   g.com.move_counter += 1;
   描画_手数(g, g.com.move_counter, PaletteColour::White);
+  return report;
+}
+
+bool play_players_move(Game& g, const Player& player, const Candidate& move) {
+  player.before_move(g, move);
+  if (!play_move(g, move).played) {
+    player.refused(g);
+    return false;
+  }
+  player.after_move(g, move);
+  return true;
+}
+
+bool take_turn(Game& g, const Player& player) {
+  const PlayerAnswer answer = player.choose_move(g);
+  return answer && play_players_move(g, player, *answer);
 }
 
 }  // namespace velmora
