@@ -8,6 +8,7 @@
 #include "setup/new_game.h"
 #include "text/text_files.h"
 #include "view/board_view.h"
+#include "view/board_words.h"
 #include "view/clocks.h"
 #include "view/system_reasons.h"
 #include "view/texts.h"
@@ -258,6 +259,22 @@ TEST(SystemReasons, TheCommonOnesInTheGamesWordsAnyOtherAsTheSystemSaysIt) {
       {{ECONNREFUSED, std::generic_category()}, std::generic_category().message(ECONNREFUSED)},
   };
   for (const auto& [error, text] : rows) EXPECT_EQ(reason_text(error), text) << error.message();
+}
+
+// Check is told for the army to move, never for the other one: the main army
+// moves first and its pieces carry the own side's sign while the board is
+// the right way up.
+TEST(BoardWords, CheckIsToldForTheArmyToMoveOnly) {
+  TestGame t;
+  Position& pos = t.game.pos;
+  pos.board = Board{};
+  pos.board(5, 9) = -OU;
+  pos.board(6, 1) = KING;
+  pos.turn = +1;           // the main army, at the bottom
+  pos.board(5, 2) = ROOK;  // the chess army's rook on the main king's file
+  EXPECT_TRUE(side_to_move_in_check(pos));
+  pos.turn = -1;
+  EXPECT_FALSE(side_to_move_in_check(pos));
 }
 
 }  // namespace
