@@ -77,6 +77,13 @@ class Screen {
                                   bool bold) {
     print_text(text, left, top, size, colour, bold);
   }
+  // The width in twips print_text gives `text`, in the window's language; 0
+  // where nothing measures it (the texts then keep to the room laid out for
+  // the Japanese ones).
+  virtual double text_width(const std::string& text, int size, bool bold) const {
+    (void)text, (void)size, (void)bold;
+    return 0;
+  }
   // Makes everything drawn so far visible now (during long routines).
   virtual void refresh() = 0;
   virtual TwipRect window_rect() const = 0;

@@ -1,8 +1,11 @@
 #include "view/texts.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "notation/notation.h"
+#include "rules/piece_kinds.h"
 #include "text/shown.h"
 #include "view/board_view.h"
 #include "view/twips.h"
@@ -59,6 +62,22 @@ struct MovePlaces {
 constexpr MovePlaces ENEMY_MOVE_PLACES{{-2.6, -2.1, -1.2}, 8.4, -3, 0, 8};
 constexpr MovePlaces OWN_MOVE_PLACES{{11.4, 11.8, 12.4}, 2.4, 11, 14, 2};
 
+constexpr int MOVE_TEXT_SIZE = 12;
+
+// The last cell a piece's name printed at `places` can reach in the window's
+// language, its shadow included: at least the cells laid out for the Japanese
+// names, and never a square of the board.
+int last_move_cell(const Game& g, const MovePlaces& places) {
+  double widest = 0;
+  for (int kind = 1; kind <= KIND_COUNT; ++kind)
+    widest =
+        std::max(widest, g.ports.screen.text_width(PIECE_KINDS[kind].record_name, MOVE_TEXT_SIZE, g.view.font_bold));
+  const double right = cell_left(places.text_x[2]) + widest + TEXT_SHADOW_OFFSET;
+  const int reached = static_cast<int>(std::ceil((right - BOARD_LEFT) / SQUARE_WIDTH)) - 1;
+  const int last = std::max(places.last_cleared, reached);
+  return places.last_cleared < 1 ? std::min(last, 0) : last;
+}
+
 const MovePlaces& move_places(Side side) { return side == Side::Own ? OWN_MOVE_PLACES : ENEMY_MOVE_PLACES; }
 
 ShownMove& shown_move(Game& g, Side side) {
@@ -107,7 +126,7 @@ void 描画_文字列(Game& g, double x, double y, int code, PaletteColour colou
 }
 
 void 描画_移動駒種類(Game& g, double x, double y, const std::string& text, PaletteColour colour) {
-  print_at(g, cell_left(x), cell_top(y), text, colour, 12);
+  print_at(g, cell_left(x), cell_top(y), text, colour, MOVE_TEXT_SIZE);
 }
 
 void 描画_桝_数値(Game& g) {
@@ -140,7 +159,7 @@ void 描画_移動結果(Game& g, Side side, Cell to, int code, PaletteColour co
 void 消去_移動結果(Game& g, Side side) {
   const MovePlaces& places = move_places(side);
   shown_move(g, side) = ShownMove{};
-  clear_cells(g, places.first_cleared, places.last_cleared, places.cleared_row);
+  clear_cells(g, places.first_cleared, last_move_cell(g, places), places.cleared_row);
 }
 
 void 描画_棋譜見出し(Game& g, const std::string& title, const std::string& top_name, const std::string& bottom_name) {
