@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QWidget>
 #include <optional>
 #include <string>
 
@@ -43,8 +44,12 @@ std::string shown_utf8(const std::string& japanese);
 // Gives `object` (a menu, an action, a button, a label, a dock or a window)
 // the caption `japanese` in the chosen language, and again at each relabel().
 void set_shown_text(QObject* object, const char* japanese);
-// Every object under `root` given its caption by set_shown_text shows it in
-// the language chosen now.
+// Gives `widget` the accessible name `japanese` in the chosen language, and
+// again at each relabel().
+void set_shown_accessible_name(QWidget* widget, const char* japanese);
+// Every object under `root` given its caption by set_shown_text, or its
+// accessible name by set_shown_accessible_name, shows it in the language
+// chosen now.
 void relabel(QObject* root);
 
 }  // namespace velmora::platform

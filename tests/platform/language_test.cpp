@@ -155,6 +155,8 @@ TEST_F(EnglishTest, TheFieldExplainsARefusalAndTakesTheEnglishLabels) {
   EXPECT_EQ(field->note().text(), QString());
   EXPECT_EQ(field->line().text(), QString());
   EXPECT_EQ(game->pos.move_number, 1);
+  window->findChild<QAction*>(QStringLiteral("LANGUAGE_JA"))->trigger();
+  EXPECT_EQ(field->line().accessibleName(), QStringLiteral("指し手")) << "the open field follows the language";
 }
 
 }  // namespace
