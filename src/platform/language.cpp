@@ -73,6 +73,12 @@ std::string shown_utf8(const std::string& japanese) {
   return translated_text(japanese, english_of);
 }
 
+std::string shown_counted_utf8(const std::string& japanese, int count) {
+  if (chosen == Language::Japanese) return japanese;
+  const QString found = english_catalogue().translate(nullptr, japanese.c_str(), nullptr, count);
+  return found.isEmpty() ? shown_utf8(japanese) : found.toStdString();
+}
+
 QString shown(const std::string& japanese) { return QString::fromStdString(shown_utf8(japanese)); }
 
 bool use_qt_translations() {

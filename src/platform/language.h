@@ -40,6 +40,9 @@ bool use_qt_translations();
 // `japanese` as shown in the chosen language.
 QString shown(const std::string& japanese);
 std::string shown_utf8(const std::string& japanese);
+// The same for the words after a count of `count`, in the form the language
+// gives that count.
+std::string shown_counted_utf8(const std::string& japanese, int count);
 
 // Gives `object` (a menu, an action, a button, a label, a dock or a window)
 // the caption `japanese` in the chosen language, and again at each relabel().

@@ -32,6 +32,13 @@ void print_at(Game& g, double left, double top, const std::string& text, Palette
   print_plain(g, left, top, text, colour, size);
 }
 
+// The words after a count of `count`, white over their shadow.
+void print_counted_at(Game& g, double left, double top, const char* text, int count, int size) {
+  g.ports.screen.print_counted_text(text, count, left + TEXT_SHADOW_OFFSET, top + TEXT_SHADOW_OFFSET, size,
+                                    PaletteColour::Black, g.view.font_bold);
+  g.ports.screen.print_counted_text(text, count, left, top, size, PaletteColour::White, g.view.font_bold);
+}
+
 // The record title keeps its light red and is edged all round in a colour
 // that stands out from the background: white on the dark ones, black on the
 // light ones.
@@ -121,7 +128,7 @@ void 描画_数値(Game& g, double x, double y, int value, PaletteColour colour,
 }
 
 void 描画_文字列(Game& g, double x, double y, int code, PaletteColour colour, int size) {
-  const std::string text = code == 99 ? SHOWN("手目") : handicap_label(code);
+  const std::string text = handicap_label(code);
   print_at(g, cell_left(x) + 120, cell_top(y) + 160, text, colour, size);
 }
 
@@ -145,7 +152,7 @@ void 描画_手数(Game& g, int n, PaletteColour /*colour: the count is always b
   clear_cells(g, 11, 12, 3);
   const double x = n < 10 ? 11.2 : n < 100 ? 11.1 : 11.0;
   描画_数値(g, x, 3.3, n, PaletteColour::White, 0, 12);
-  描画_文字列(g, 11.8, 3.1, 99, PaletteColour::White, 10);
+  print_counted_at(g, cell_left(11.8) + 120, cell_top(3.1) + 160, SHOWN("手目"), n, 10);
 }
 
 void 描画_移動結果(Game& g, Side side, Cell to, int code, PaletteColour colour) {
