@@ -38,6 +38,10 @@ double DrawingScreen::text_width(const std::string& text, int size, bool bold) c
   return drawing_ != nullptr ? drawing_->text_width(shown_utf8(text), size, bold) : 0;
 }
 
+double DrawingScreen::counted_text_width(const std::string& text, int count, int size, bool bold) const {
+  return drawing_ != nullptr ? drawing_->text_width(shown_counted_utf8(text, count), size, bold) : 0;
+}
+
 void DrawingScreen::draw_on(Drawing& drawing, const std::function<void()>& draw) {
   Drawing* const before = std::exchange(drawing_, &drawing);
   const auto back = qScopeGuard([this, before] { drawing_ = before; });

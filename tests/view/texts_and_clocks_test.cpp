@@ -60,11 +60,17 @@ TEST(MoveDisplay, TheClearedRoomCoversTheWidestNameInTheWindowsLanguage) {
     return t.fakes.screen.last_picture_at_cell(x, y).has_value();
   };
   EXPECT_FALSE(cleared(Side::Own, 15, 2)) << "the Japanese names keep their room";
-  t.fakes.screen.measure = [](const std::string& text, int) { return text == "ﾋﾞｼｮｯﾌﾟ" ? 1800.0 : 300.0; };
+  t.fakes.screen.measure = [](const std::string& text, int) {
+    return text == "ﾋﾞｼｮｯﾌﾟ" ? 1800.0 : text == "手目" ? 1200.0 : 300.0;
+  };
   EXPECT_TRUE(cleared(Side::Own, 15, 2));
   EXPECT_TRUE(cleared(Side::Own, 16, 2));
   EXPECT_TRUE(cleared(Side::Enemy, 0, 8));
   EXPECT_FALSE(cleared(Side::Enemy, 1, 8));
+  t.fakes.screen.clear();
+  描画_手数(t.game, 1, PaletteColour::White);
+  EXPECT_TRUE(t.fakes.screen.last_picture_at_cell(14, 3)) << "the wider label of a count is cleared too";
+  EXPECT_FALSE(t.fakes.screen.last_picture_at_cell(15, 3)) << "but not the hand";
 }
 
 TEST(MoveCount, NumbersEndNearTheSamePlace) {

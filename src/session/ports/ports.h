@@ -91,6 +91,11 @@ class Screen {
     (void)text, (void)size, (void)bold;
     return 0;
   }
+  // The width print_counted_text gives `text` for `count`.
+  virtual double counted_text_width(const std::string& text, int count, int size, bool bold) const {
+    (void)count;
+    return text_width(text, size, bold);
+  }
   // Makes everything drawn so far visible now (during long routines).
   virtual void refresh() = 0;
   virtual TwipRect window_rect() const = 0;

@@ -70,6 +70,13 @@ constexpr MovePlaces ENEMY_MOVE_PLACES{{-2.6, -2.1, -1.2}, 8.4, -3, 0, 8};
 constexpr MovePlaces OWN_MOVE_PLACES{{11.4, 11.8, 12.4}, 2.4, 11, 14, 2};
 
 constexpr int MOVE_TEXT_SIZE = 12;
+constexpr int MOVE_COUNT_LABEL_SIZE = 10;
+
+// The last cell of its row a text printed from `left` (twips) `width` wide
+// reaches, its shadow included.
+int last_cell_reached(double left, double width) {
+  return static_cast<int>(std::ceil((left + width + TEXT_SHADOW_OFFSET - BOARD_LEFT) / SQUARE_WIDTH)) - 1;
+}
 
 // The last cell a piece's name printed at `places` can reach in the window's
 // language, its shadow included: at least the cells laid out for the Japanese
@@ -79,9 +86,7 @@ int last_move_cell(const Game& g, const MovePlaces& places) {
   for (int kind = 1; kind <= KIND_COUNT; ++kind)
     widest =
         std::max(widest, g.ports.screen.text_width(PIECE_KINDS[kind].record_name, MOVE_TEXT_SIZE, g.view.font_bold));
-  const double right = cell_left(places.text_x[2]) + widest + TEXT_SHADOW_OFFSET;
-  const int reached = static_cast<int>(std::ceil((right - BOARD_LEFT) / SQUARE_WIDTH)) - 1;
-  const int last = std::max(places.last_cleared, reached);
+  const int last = std::max(places.last_cleared, last_cell_reached(cell_left(places.text_x[2]), widest));
   return places.last_cleared < 1 ? std::min(last, 0) : last;
 }
 
@@ -149,10 +154,15 @@ void 描画_桝_数値(Game& g) {
 
 void 描画_手数(Game& g, int n, PaletteColour /*colour: the count is always bright white*/) {
   g.view.shown.move_count = n;
-  clear_cells(g, 11, 12, 3);
+  const char* const label = SHOWN("手目");
+  const double label_left = cell_left(11.8) + 120;
+  // The label for many moves is the wider where a language tells them apart;
+  // the cleared cells stop short of the hand's slot in cell 15.
+  const double widest = g.ports.screen.counted_text_width(label, 2, MOVE_COUNT_LABEL_SIZE, g.view.font_bold);
+  clear_cells(g, 11, std::clamp(last_cell_reached(label_left, widest), 12, 14), 3);
   const double x = n < 10 ? 11.2 : n < 100 ? 11.1 : 11.0;
   描画_数値(g, x, 3.3, n, PaletteColour::White, 0, 12);
-  print_counted_at(g, cell_left(11.8) + 120, cell_top(3.1) + 160, SHOWN("手目"), n, 10);
+  print_counted_at(g, label_left, cell_top(3.1) + 160, label, n, MOVE_COUNT_LABEL_SIZE);
 }
 
 void 描画_移動結果(Game& g, Side side, Cell to, int code, PaletteColour colour) {
