@@ -787,9 +787,12 @@
         <source></source>
         <translation>Handicap: 12 kyu</translation>
     </message>
-    <message id="手目">
+    <message id="手目" numerus="yes">
         <source></source>
-        <translation>moves played</translation>
+        <translation>
+            <numerusform>move played</numerusform>
+            <numerusform>moves played</numerusform>
+        </translation>
     </message>
     <message id="対局途中ではできません">
         <source></source>

@@ -129,11 +129,20 @@ void Drawing::outline(PaletteColour colour, double left, double top, double righ
 // Text is printed transparently with the top of its line at (left, top). A
 // point is 20 twips; on a 96-dpi image a font of size x render scale points
 // has exactly the height the game asks for.
-void Drawing::print_text(const std::string& text, double left, double top, int size, PaletteColour colour, bool bold) {
+QFont Drawing::text_font(int size, bool bold) const {
   QFont asked(japanese_font_family());
   asked.setPointSizeF(static_cast<double>(size) * render_scale_);
   asked.setBold(bold);
-  const QFont font(asked, &measuring_device());
+  return QFont(asked, &measuring_device());
+}
+
+double Drawing::text_width(const std::string& text, int size, bool bold) const {
+  const QFontMetricsF metrics(text_font(size, bold), &measuring_device());
+  return metrics.horizontalAdvance(QString::fromStdString(text)) / image_pixels(1);
+}
+
+void Drawing::print_text(const std::string& text, double left, double top, int size, PaletteColour colour, bool bold) {
+  const QFont font = text_font(size, bold);
   const QString shown = QString::fromStdString(text);
   const QFontMetricsF metrics(font, &measuring_device());
   const QPointF baseline(image_pixels(left), image_pixels(top) + metrics.ascent());

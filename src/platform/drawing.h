@@ -53,6 +53,8 @@ class Drawing {
   void paste_picture_within(int picture, int shade, double left, double top, double right, double bottom);
   void outline(PaletteColour colour, double left, double top, double right, double bottom);
   void print_text(const std::string& text, double left, double top, int size, PaletteColour colour, bool bold);
+  // The width in twips print_text gives `text`.
+  double text_width(const std::string& text, int size, bool bold) const;
 
   // Paints the part `clip` of the drawing on `target`, an image of 32-bit
   // pixels whose pixel (0, 0) is the drawing's: the pixels are those image()
@@ -85,6 +87,7 @@ class Drawing {
   };
 
   int image_pixel(double twips) const;
+  QFont text_font(int size, bool bold) const;
   QImage& made_image() const;
   void paste(const QImage& picture, QPoint corner, QSize room);
   void add(Stroke stroke);

@@ -22,6 +22,10 @@ class DrawingScreen : public Screen {
   void print_text(const std::string& text, double left, double top, int size, PaletteColour colour, bool bold) final;
   void print_players_text(const std::string& text, double left, double top, int size, PaletteColour colour,
                           bool bold) final;
+  void print_counted_text(const std::string& text, int count, double left, double top, int size, PaletteColour colour,
+                          bool bold) final;
+  double text_width(const std::string& text, int size, bool bold) const final;
+  double counted_text_width(const std::string& text, int count, int size, bool bold) const final;
 
   // Runs `draw` with everything painted on `drawing` instead; the drawing
   // painted on before is left as it was.

@@ -19,6 +19,8 @@ namespace {
 constexpr const char* ENGLISH_CATALOGUE = ":/i18n/velmora_en.qm";
 // The dynamic property that keeps an object's Japanese caption.
 constexpr const char* JAPANESE_CAPTION = "velmora_japanese";
+// The one that keeps a widget's Japanese accessible name.
+constexpr const char* JAPANESE_NAME = "velmora_japanese_name";
 
 Language chosen = Language::Japanese;
 bool given_for_run = false;
@@ -71,6 +73,12 @@ std::string shown_utf8(const std::string& japanese) {
   return translated_text(japanese, english_of);
 }
 
+std::string shown_counted_utf8(const std::string& japanese, int count) {
+  if (chosen == Language::Japanese) return japanese;
+  const QString found = english_catalogue().translate(nullptr, japanese.c_str(), nullptr, count);
+  return found.isEmpty() ? shown_utf8(japanese) : found.toStdString();
+}
+
 QString shown(const std::string& japanese) { return QString::fromStdString(shown_utf8(japanese)); }
 
 bool use_qt_translations() {
@@ -97,12 +105,20 @@ void set_shown_text(QObject* object, const char* japanese) {
   show_caption(object, shown(japanese));
 }
 
+void set_shown_accessible_name(QWidget* widget, const char* japanese) {
+  widget->setProperty(JAPANESE_NAME, QString::fromUtf8(japanese));
+  widget->setAccessibleName(shown(japanese));
+}
+
 void relabel(QObject* root) {
   QList<QObject*> objects = root->findChildren<QObject*>();
   objects.prepend(root);
   for (QObject* object : objects) {
     const QVariant japanese = object->property(JAPANESE_CAPTION);
     if (japanese.isValid()) show_caption(object, shown(japanese.toString().toStdString()));
+    const QVariant name = object->property(JAPANESE_NAME);
+    if (auto* widget = qobject_cast<QWidget*>(object); widget != nullptr && name.isValid())
+      widget->setAccessibleName(shown(name.toString().toStdString()));
   }
 }
 

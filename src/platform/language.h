@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QWidget>
 #include <optional>
 #include <string>
 
@@ -39,12 +40,19 @@ bool use_qt_translations();
 // `japanese` as shown in the chosen language.
 QString shown(const std::string& japanese);
 std::string shown_utf8(const std::string& japanese);
+// The same for the words after a count of `count`, in the form the language
+// gives that count.
+std::string shown_counted_utf8(const std::string& japanese, int count);
 
 // Gives `object` (a menu, an action, a button, a label, a dock or a window)
 // the caption `japanese` in the chosen language, and again at each relabel().
 void set_shown_text(QObject* object, const char* japanese);
-// Every object under `root` given its caption by set_shown_text shows it in
-// the language chosen now.
+// Gives `widget` the accessible name `japanese` in the chosen language, and
+// again at each relabel().
+void set_shown_accessible_name(QWidget* widget, const char* japanese);
+// Every object under `root` given its caption by set_shown_text, or its
+// accessible name by set_shown_accessible_name, shows it in the language
+// chosen now.
 void relabel(QObject* root);
 
 }  // namespace velmora::platform

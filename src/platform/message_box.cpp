@@ -60,6 +60,15 @@ Answer ask(QMessageBox& box) {
   return box.exec() == QMessageBox::Yes ? Answer::Yes : Answer::No;
 }
 
+// A box the game gives no title (or a blank one) takes the window's, so that
+// a screen reader names every box.
+QString box_title(const QWidget* parent, const std::string& title) {
+  const QString given = shown(title).trimmed();
+  if (!given.isEmpty()) return given;
+  const QString window = parent != nullptr ? parent->window()->windowTitle().trimmed() : QString();
+  return window.isEmpty() ? QStringLiteral("Velmora") : window;
+}
+
 }  // namespace
 
 Answer show_message_box(QWidget* parent, const std::string& text, const std::string& title, Buttons buttons,
@@ -71,9 +80,7 @@ Answer show_message_box(QWidget* parent, const std::string& text, const std::str
   lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
   box.setTextFormat(Qt::PlainText);
   box.setText(lines);
-  // An empty title would make the window system show the program's name instead;
-  // a blank keeps the title bar as empty as the game asks.
-  box.setWindowTitle(title.empty() ? QStringLiteral(" ") : shown(title));
+  box.setWindowTitle(box_title(parent, title));
   box.setIcon(icon == Icon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon);
   make_room_for_title(box);
   if (buttons == Buttons::YesNo) return ask(box);

@@ -26,7 +26,7 @@ MoveField::MoveField(MainWindow& window)
   setAutoFillBackground(true);
   set_shown_text(caption_, QT_TRID_NOOP("指し手："));
   caption_->setBuddy(line_);
-  line_->setAccessibleName(shown(QT_TRID_NOOP("指し手")));
+  set_shown_accessible_name(line_, QT_TRID_NOOP("指し手"));
   line_->setFixedWidth(line_->fontMetrics().horizontalAdvance(QLatin1Char('M')) * FIELD_CHARACTERS);
   auto* row = new QHBoxLayout(this);
   row->setContentsMargins(FIELD_MARGIN, FIELD_MARGIN, FIELD_MARGIN, FIELD_MARGIN);
@@ -39,7 +39,6 @@ MoveField::MoveField(MainWindow& window)
 }
 
 void MoveField::open() {
-  line_->setAccessibleName(shown(QT_TRID_NOOP("指し手")));
   adjustSize();
   move(0, parentWidget()->height() - height());
   show();

@@ -38,6 +38,9 @@ class RecordingScreen final : public Screen {
   void paste_picture_within(int picture, int shade, double left, double top, double right, double bottom) override;
   void outline(PaletteColour colour, double left, double top, double right, double bottom) override;
   void print_text(const std::string& text, double left, double top, int size, PaletteColour colour, bool bold) override;
+  double text_width(const std::string& text, int size, bool /*bold*/) const override {
+    return measure ? measure(text, size) : 0;
+  }
   void refresh() override;
   TwipRect window_rect() const override { return rect; }
   void set_window_rect(const TwipRect& r) override { rect = r; }
@@ -59,6 +62,9 @@ class RecordingScreen final : public Screen {
 
   std::vector<DrawOp> ops;
   TwipRect rect{};
+  // How wide a text is printed, as a window of another language would measure
+  // it; unset, nothing is measured.
+  std::function<double(const std::string& text, int size)> measure;
 };
 
 struct ShownBox {

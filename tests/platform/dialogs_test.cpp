@@ -116,6 +116,12 @@ TEST_F(DialogsTest, MessageBoxesCarryTheGamesWordsAndAnswerYesOrNo) {
   EXPECT_EQ(answerer->boxes[2].title, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
 }
 
+TEST_F(DialogsTest, ABoxWithoutATitleOfItsOwnTakesTheWindows) {
+  for (const char* title : {"", " "}) desktop->dialogs().message_box("MANの番です", title, Buttons::Ok, Icon::None);
+  ASSERT_EQ(answerer->boxes.size(), 2u);
+  for (const auto& box : answerer->boxes) EXPECT_EQ(box.title, "Velmora");
+}
+
 TEST_F(DialogsTest, AQuestionIsAnsweredWithItsButtonsOnly) {
   answerer->on_box = [](QMessageBox* box) {
     EXPECT_FALSE(box->windowFlags().testFlag(Qt::WindowCloseButtonHint));

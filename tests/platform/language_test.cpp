@@ -32,7 +32,8 @@ std::map<QString, QString> finished_translations() {
     if (xml.readNext() != QXmlStreamReader::StartElement) continue;
     if (xml.name() == QLatin1String("message")) id = xml.attributes().value(QLatin1String("id")).toString();
     if (xml.name() == QLatin1String("translation") && !xml.attributes().hasAttribute(QLatin1String("type"))) {
-      const QString text = xml.readElementText();
+      // A text with forms for one and for many holds them as child elements.
+      const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
       if (!text.isEmpty()) finished[id] = text;
     }
   }
@@ -89,6 +90,14 @@ TEST_F(EnglishTest, TextsMadeOfPartsAreEnglishPartByPart) {
       {"ﾊﾝﾃﾞｨｷｬｯﾌﾟ:１級", "Handicap: 1 kyu"},
   };
   for (const auto& [japanese, english] : rows) EXPECT_EQ(shown_utf8(japanese), english);
+}
+
+TEST_F(EnglishTest, TheMoveCountSaysMoveForOneAndMovesForMore) {
+  EXPECT_EQ(shown_counted_utf8("手目", 1), "move played");
+  EXPECT_EQ(shown_counted_utf8("手目", 0), "moves played");
+  EXPECT_EQ(shown_counted_utf8("手目", 19), "moves played");
+  choose_language(Language::Japanese);
+  EXPECT_EQ(shown_counted_utf8("手目", 1), "手目");
 }
 
 TEST_F(EnglishTest, TheChoiceChangesTheWindowAtOnceAndIsKeptApartFromTheSettings) {
@@ -155,6 +164,8 @@ TEST_F(EnglishTest, TheFieldExplainsARefusalAndTakesTheEnglishLabels) {
   EXPECT_EQ(field->note().text(), QString());
   EXPECT_EQ(field->line().text(), QString());
   EXPECT_EQ(game->pos.move_number, 1);
+  window->findChild<QAction*>(QStringLiteral("LANGUAGE_JA"))->trigger();
+  EXPECT_EQ(field->line().accessibleName(), QStringLiteral("指し手")) << "the open field follows the language";
 }
 
 }  // namespace

@@ -51,6 +51,29 @@ TEST(MoveDisplay, EnemyMoveStandsBottomLeftAndIsClearedFirst) {
   EXPECT_NEAR(texts[5].left, twip_x(-1.2), 1e-6);
 }
 
+// A name wider than the Japanese ones (as English prints them) is cleared
+// whole before the next move is shown, but no square of the board is.
+TEST(MoveDisplay, TheClearedRoomCoversTheWidestNameInTheWindowsLanguage) {
+  TestGame t;
+  const auto cleared = [&](Side side, int x, int y) {
+    t.fakes.screen.clear();
+    消去_移動結果(t.game, side);
+    return t.fakes.screen.last_picture_at_cell(x, y).has_value();
+  };
+  EXPECT_FALSE(cleared(Side::Own, 15, 2)) << "the Japanese names keep their room";
+  t.fakes.screen.measure = [](const std::string& text, int) {
+    return text == "ﾋﾞｼｮｯﾌﾟ" ? 1800.0 : text == "手目" ? 1200.0 : 300.0;
+  };
+  EXPECT_TRUE(cleared(Side::Own, 15, 2));
+  EXPECT_TRUE(cleared(Side::Own, 16, 2));
+  EXPECT_TRUE(cleared(Side::Enemy, 0, 8));
+  EXPECT_FALSE(cleared(Side::Enemy, 1, 8));
+  t.fakes.screen.clear();
+  描画_手数(t.game, 1, PaletteColour::White);
+  EXPECT_TRUE(t.fakes.screen.last_picture_at_cell(14, 3)) << "the wider label of a count is cleared too";
+  EXPECT_FALSE(t.fakes.screen.last_picture_at_cell(15, 3)) << "but not the hand";
+}
+
 TEST(MoveCount, NumbersEndNearTheSamePlace) {
   const std::pair<int, double> cases[] = {{9, 11.2}, {10, 11.1}, {100, 11.0}};
   for (auto [n, x] : cases) {

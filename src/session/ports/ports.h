@@ -77,6 +77,25 @@ class Screen {
                                   bool bold) {
     print_text(text, left, top, size, colour, bold);
   }
+  // Prints the words that follow a count of `count` the same way: a language
+  // that tells one from many gives the form for `count`.
+  virtual void print_counted_text(const std::string& text, int count, double left, double top, int size,
+                                  PaletteColour colour, bool bold) {
+    (void)count;
+    print_text(text, left, top, size, colour, bold);
+  }
+  // The width in twips print_text gives `text`, in the window's language; 0
+  // where nothing measures it (the texts then keep to the room laid out for
+  // the Japanese ones).
+  virtual double text_width(const std::string& text, int size, bool bold) const {
+    (void)text, (void)size, (void)bold;
+    return 0;
+  }
+  // The width print_counted_text gives `text` for `count`.
+  virtual double counted_text_width(const std::string& text, int count, int size, bool bold) const {
+    (void)count;
+    return text_width(text, size, bold);
+  }
   // Makes everything drawn so far visible now (during long routines).
   virtual void refresh() = 0;
   virtual TwipRect window_rect() const = 0;

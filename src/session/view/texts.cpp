@@ -1,8 +1,11 @@
 #include "view/texts.h"
 
+#include <algorithm>
+#include <cmath>
 #include <utility>
 
 #include "notation/notation.h"
+#include "rules/piece_kinds.h"
 #include "text/shown.h"
 #include "view/board_view.h"
 #include "view/twips.h"
@@ -27,6 +30,13 @@ void print_at(Game& g, double left, double top, const std::string& text, Palette
   if (text.empty()) return;
   print_plain(g, left + TEXT_SHADOW_OFFSET, top + TEXT_SHADOW_OFFSET, text, PaletteColour::Black, size);
   print_plain(g, left, top, text, colour, size);
+}
+
+// The words after a count of `count`, white over their shadow.
+void print_counted_at(Game& g, double left, double top, const char* text, int count, int size) {
+  g.ports.screen.print_counted_text(text, count, left + TEXT_SHADOW_OFFSET, top + TEXT_SHADOW_OFFSET, size,
+                                    PaletteColour::Black, g.view.font_bold);
+  g.ports.screen.print_counted_text(text, count, left, top, size, PaletteColour::White, g.view.font_bold);
 }
 
 // The record title keeps its light red and is edged all round in a colour
@@ -58,6 +68,27 @@ struct MovePlaces {
 };
 constexpr MovePlaces ENEMY_MOVE_PLACES{{-2.6, -2.1, -1.2}, 8.4, -3, 0, 8};
 constexpr MovePlaces OWN_MOVE_PLACES{{11.4, 11.8, 12.4}, 2.4, 11, 14, 2};
+
+constexpr int MOVE_TEXT_SIZE = 12;
+constexpr int MOVE_COUNT_LABEL_SIZE = 10;
+
+// The last cell of its row a text printed from `left` (twips) `width` wide
+// reaches, its shadow included.
+int last_cell_reached(double left, double width) {
+  return static_cast<int>(std::ceil((left + width + TEXT_SHADOW_OFFSET - BOARD_LEFT) / SQUARE_WIDTH)) - 1;
+}
+
+// The last cell a piece's name printed at `places` can reach in the window's
+// language, its shadow included: at least the cells laid out for the Japanese
+// names, and never a square of the board.
+int last_move_cell(const Game& g, const MovePlaces& places) {
+  double widest = 0;
+  for (int kind = 1; kind <= KIND_COUNT; ++kind)
+    widest =
+        std::max(widest, g.ports.screen.text_width(PIECE_KINDS[kind].record_name, MOVE_TEXT_SIZE, g.view.font_bold));
+  const int last = std::max(places.last_cleared, last_cell_reached(cell_left(places.text_x[2]), widest));
+  return places.last_cleared < 1 ? std::min(last, 0) : last;
+}
 
 const MovePlaces& move_places(Side side) { return side == Side::Own ? OWN_MOVE_PLACES : ENEMY_MOVE_PLACES; }
 
@@ -102,12 +133,12 @@ void 描画_数値(Game& g, double x, double y, int value, PaletteColour colour,
 }
 
 void 描画_文字列(Game& g, double x, double y, int code, PaletteColour colour, int size) {
-  const std::string text = code == 99 ? SHOWN("手目") : handicap_label(code);
+  const std::string text = handicap_label(code);
   print_at(g, cell_left(x) + 120, cell_top(y) + 160, text, colour, size);
 }
 
 void 描画_移動駒種類(Game& g, double x, double y, const std::string& text, PaletteColour colour) {
-  print_at(g, cell_left(x), cell_top(y), text, colour, 12);
+  print_at(g, cell_left(x), cell_top(y), text, colour, MOVE_TEXT_SIZE);
 }
 
 void 描画_桝_数値(Game& g) {
@@ -123,10 +154,15 @@ void 描画_桝_数値(Game& g) {
 
 void 描画_手数(Game& g, int n, PaletteColour /*colour: the count is always bright white*/) {
   g.view.shown.move_count = n;
-  clear_cells(g, 11, 12, 3);
+  const char* const label = SHOWN("手目");
+  const double label_left = cell_left(11.8) + 120;
+  // The label for many moves is the wider where a language tells them apart;
+  // the cleared cells stop short of the hand's slot in cell 15.
+  const double widest = g.ports.screen.counted_text_width(label, 2, MOVE_COUNT_LABEL_SIZE, g.view.font_bold);
+  clear_cells(g, 11, std::clamp(last_cell_reached(label_left, widest), 12, 14), 3);
   const double x = n < 10 ? 11.2 : n < 100 ? 11.1 : 11.0;
   描画_数値(g, x, 3.3, n, PaletteColour::White, 0, 12);
-  描画_文字列(g, 11.8, 3.1, 99, PaletteColour::White, 10);
+  print_counted_at(g, label_left, cell_top(3.1) + 160, label, n, MOVE_COUNT_LABEL_SIZE);
 }
 
 void 描画_移動結果(Game& g, Side side, Cell to, int code, PaletteColour colour) {
@@ -140,7 +176,7 @@ void 描画_移動結果(Game& g, Side side, Cell to, int code, PaletteColour co
 void 消去_移動結果(Game& g, Side side) {
   const MovePlaces& places = move_places(side);
   shown_move(g, side) = ShownMove{};
-  clear_cells(g, places.first_cleared, places.last_cleared, places.cleared_row);
+  clear_cells(g, places.first_cleared, last_move_cell(g, places), places.cleared_row);
 }
 
 void 描画_棋譜見出し(Game& g, const std::string& title, const std::string& top_name, const std::string& bottom_name) {

@@ -18,7 +18,7 @@ inline constexpr double TEXT_SHADOW_OFFSET = 15;
 // (nothing for values outside 1..9). An empty text prints nothing.
 void 描画_数値(Game& g, double x, double y, int value, PaletteColour colour, int mode, int size);
 void 描画_数値(Game& g, double x, double y, const std::string& text, PaletteColour colour, int mode, int size);
-// Prints the handicap-grade label of code -10..10, or "手目" for code 99.
+// Prints the handicap-grade label of code -10..10.
 void 描画_文字列(Game& g, double x, double y, int code, PaletteColour colour, int size);
 void 描画_移動駒種類(Game& g, double x, double y, const std::string& text, PaletteColour colour);
 void 描画_桝_数値(Game& g);
