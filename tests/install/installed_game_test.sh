@@ -11,7 +11,11 @@ cmake=$1 build=$2 prefix=$3 libdir=$4 id=$5 version=$6 expected=$7
 tmp=$(mktemp -d)
 game_pid=
 cleanup() {
-  [ -z "$game_pid" ] || kill "$game_pid" 2>/dev/null || true
+  if [ -n "$game_pid" ]; then
+    # The game runs under strace, which leaves it running when strace alone is stopped.
+    kill $(cat "/proc/$game_pid/task/$game_pid/children" 2>/dev/null) 2>/dev/null || true
+    kill "$game_pid" 2>/dev/null || true
+  fi
   rm -rf "$tmp"
 }
 trap cleanup EXIT
