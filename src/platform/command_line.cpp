@@ -5,6 +5,8 @@
 #include <charconv>
 #include <string_view>
 
+#include "base/result.h"
+
 namespace velmora::platform {
 namespace {
 
@@ -42,14 +44,13 @@ bool is_language_option(const std::string& argument) {
 }
 
 // The language of --lang LANG or --lang=LANG at arguments[i] (i then stands
-// on its last part) into `language`: the refusal when it is none of ours,
-// otherwise "".
-std::string read_language(const std::vector<std::string>& arguments, std::size_t& i, std::string& language) {
+// on its last part), or the refusal when it is none of ours.
+Result<std::string, std::string> read_language(const std::vector<std::string>& arguments, std::size_t& i) {
   const bool separate = arguments[i] == "--lang";
-  if (separate && i + 1 == arguments.size()) return "option '--lang' needs a language (ja or en)";
-  language = separate ? arguments[++i] : arguments[i].substr(7);
-  if (language != "ja" && language != "en") return "unknown language '" + language + "' (ja or en)";
-  return "";
+  if (separate && i + 1 == arguments.size()) return Failure{std::string("option '--lang' needs a language (ja or en)")};
+  std::string language = separate ? arguments[++i] : arguments[i].substr(7);
+  if (language != "ja" && language != "en") return Failure{"unknown language '" + language + "' (ja or en)"};
+  return language;
 }
 
 // --picture, --flipped, --move N (or --move=N) and --lang ja|en in any
@@ -69,8 +70,9 @@ CommandLine read_picture_request(const std::vector<std::string>& arguments) {
       line.picture.move = move_number(value);
       if (!line.picture.move) return refused("invalid move number '" + value + "'");
     } else if (is_language_option(argument)) {
-      if (const std::string refusal = read_language(arguments, i, line.language); !refusal.empty())
-        return refused(refusal);
+      Result<std::string, std::string> language = read_language(arguments, i);
+      if (!language) return refused(language.error());
+      line.language = *language;
     } else if (argument.size() > 1 && argument.front() == '-') {
       return refused(refusal_of(argument));
     } else {
@@ -90,8 +92,9 @@ CommandLine read_play_request(const std::vector<std::string>& arguments) {
   CommandLine line;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     if (!is_language_option(arguments[i])) return refused(refusal_of(arguments[i]));
-    if (const std::string refusal = read_language(arguments, i, line.language); !refusal.empty())
-      return refused(refusal);
+    Result<std::string, std::string> language = read_language(arguments, i);
+    if (!language) return refused(language.error());
+    line.language = *language;
   }
   return line;
 }
