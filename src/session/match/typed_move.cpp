@@ -55,9 +55,8 @@ std::optional<int> rank_label(const std::string& text, std::size_t& at) {
       return letter - 'a' + 1;
     }
   }
-  static constexpr const char* KANJI_RANKS[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九"};
   for (int rank = 1; rank <= 9; ++rank) {
-    const std::string_view kanji = KANJI_RANKS[rank - 1];
+    const std::string kanji = 文字列変換(110 + rank);  // the board's own rank labels, 一 to 九
     if (text.compare(at, kanji.size(), kanji) == 0) {
       at += kanji.size();
       return rank;
