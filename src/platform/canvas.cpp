@@ -30,6 +30,8 @@ Canvas::Canvas(TwipScale scale, double render_scale, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  // Made while the window is being built and opened, on the other core.
+  drawing_.pictures().make_raw_pictures_aside();
   drawing_.on_change([this](const QRect& part) {
     const QRect place = widget_rect(part);
     unshown_ |= place;

@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+#include <future>
 #include <map>
 #include <utility>
 
@@ -40,12 +41,21 @@ class PictureBook {
  public:
   explicit PictureBook(double render_scale) : render_scale_(render_scale) {}
 
+  // Where the pictures are scaled, scales those kept as raw pixels (the
+  // first paint's) on a thread of their own, so that the window thread
+  // finds them made when it first draws them.
+  void make_raw_pictures_aside();
+
   // A null image for a number with no picture.
   const QImage& picture(int number, int shade);
 
  private:
+  QImage made_picture(const QString& name);
+
   double render_scale_;
   std::map<std::pair<int, int>, QImage> cache_;
+  std::future<std::map<QString, QImage>> made_aside_;
+  std::map<QString, QImage> ready_;  // made aside, not yet asked for
 };
 
 }  // namespace velmora::platform
