@@ -72,14 +72,7 @@ void take_options(Game& g, const SavedMatch& m) {
 }
 
 void take_position(Game& g, const SavedMatch& m) {
-  g.pos.board = m.board;
-  g.pos.hand_own = m.hand_own;
-  g.pos.hand_enemy = m.hand_enemy;
-  g.pos.chess_sign = m.chess_sign;
-  g.pos.turn = m.turn;
-  g.pos.move_number = m.move_number;
-  g.pos.king_taken = m.king_taken;
-  g.pos.history = m.history;
+  g.pos = m.pos;
   調査_2歩フラグ設定(g.pos);
 }
 
