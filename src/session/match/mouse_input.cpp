@@ -214,8 +214,7 @@ void on_mouse_down(Game& g, int button, int /*shift*/, double x_twips, double y_
     show_message(g, SHOWN("「対局」で始めて下さい"), SHOWN("開始"));
     return;
   }
-  調査_先手後手(g.pos);
-  g.pos.turn = 調査_先番(g.pos, g.pos.move_number);
+  take_turn_from_list(g.pos);
   if (!resume_match(g)) return;
   if (on_board(x, y))
     board_click(g, button, x, y);
