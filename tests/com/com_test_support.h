@@ -54,7 +54,9 @@ inline bool fired(const EvalTrace& trace, Term term) {
 // The search with one candidate traced.
 inline SearchTrace trace_candidate(Game& g, int sx, int sy, int tx, int ty, Candidate& best, bool& found) {
   SearchTrace trace{sx, sy, tx, ty, {}};
-  found = com_search(g, best, &trace);
+  const std::optional<Candidate> move = com_search(g, &trace);
+  found = move.has_value();
+  if (move) best = *move;
   return trace;
 }
 

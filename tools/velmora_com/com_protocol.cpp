@@ -119,8 +119,9 @@ void append_drops(const Position& pos, std::string& out, const Hand& hand, int s
 // "sx sy tx ty starting final score" of a chosen candidate.
 std::string choice_answer(const Candidate& best, Tenths score) {
   std::ostringstream out;
-  out << best.sx << ' ' << best.sy << ' ' << best.tx << ' ' << best.ty << ' ' << best.starting << ' ' << best.final_code
-      << ' ' << format_score(score);
+  const Cell source = best.named_source();
+  out << source.x << ' ' << source.y << ' ' << best.to.x << ' ' << best.to.y << ' ' << best.starting << ' '
+      << best.final_code << ' ' << format_score(score);
   return out.str();
 }
 
@@ -136,13 +137,13 @@ std::string com_answer(Position& pos, InfluenceMaps& maps, const AnalysisPositio
 std::string scores_answer(Position& pos, InfluenceMaps& maps, int level, SearchOptions options) {
   ComAnalysis com;
   com.com_level = level;
-  Candidate best;
   ScoreLog scores;
   options.scores = &scores;
-  search_candidates(pos, maps, com, options, best);
+  search_candidates(pos, maps, com, options);
   std::string out;
   for (const ScoredMove& s : scores) {
-    append_move(out, s.sx, s.sy, s.tx, s.ty, s.code);
+    const Cell source = s.move.named_source();
+    append_move(out, source.x, source.y, s.move.to.x, s.move.to.y, s.move.final_code);
     out += ',' + format_score(s.score);
   }
   return out;

@@ -43,9 +43,9 @@ struct ComState : ComAnalysis {
 // The person's mouse selection.
 struct Selection {
   bool selection_state = false;  // a piece is selected
-  int sel_x = 0, sel_y = 0;
+  Cell from;                     // the selected piece's square, or its hand slot
   int sel_code = 0;
-  int dest_x = 0, dest_y = 0;
+  Cell to;  // the square it is to go to
 };
 
 // shown_second while the running clock is to be drawn afresh at the next tick.
