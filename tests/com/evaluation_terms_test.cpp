@@ -64,7 +64,7 @@ std::optional<EvalTrace> evaluated_terms(const TermRow& row) {
   NullPorts silent;
   Game g(silent.ports());
   set_up_position(g, p);
-  SearchTrace trace{sx, sy, tx, ty, {}};
+  SearchTrace trace{{sx, sy}, {tx, ty}, {}};
   com_search(g, &trace);
   for (const SearchTrace::Evaluation& ev : trace.evaluations)
     if (ev.code == code) return ev.terms;

@@ -247,7 +247,7 @@ TEST_F(Replay, FlipShowsTheLastMoveBesideItsArmyAtItsNewSquare) {
   reverse_click(g());
   const ShownTexts& shown = g().view.shown;
   EXPECT_TRUE(shown.enemy_move.shown && !shown.own_move.shown);
-  EXPECT_EQ(文字列変換(110 - shown.enemy_move.x) + 文字列変換(110 + shown.enemy_move.y), "３四");
+  EXPECT_EQ(文字列変換(110 - shown.enemy_move.at.x) + 文字列変換(110 + shown.enemy_move.at.y), "３四");
   EXPECT_EQ(shown.header.top_name, "下");
 }
 

@@ -95,7 +95,7 @@ TEST_F(Resume, AMatchAgainstTheComputerComesBackAsItStood) {
   std::filesystem::remove(dir / "Velmora.ini");
   const ShownMove reply = g.view.shown.enemy_move;
   const auto next = expect_next_run_resumes_it();
-  const auto frame = next->fakes.screen.last_outline_at_cell(reply.x, reply.y);
+  const auto frame = next->fakes.screen.last_outline_at_cell(reply.at.x, reply.at.y);
   ASSERT_TRUE(frame.has_value());
   EXPECT_EQ(frame->colour, PaletteColour::White) << "the computer's reply stands framed as it was played";
   const MenuChecks options = next_run()->game.menu;

@@ -137,8 +137,7 @@ class Search {
   // The evaluation names a drop's source by the hand column and the hand
   // index, as the traces do.
   Tenths evaluate(int captured, int code, int sx, int sy, int tx, int ty) {
-    if (options_.trace && options_.trace->sx == sx && options_.trace->sy == sy && options_.trace->tx == tx &&
-        options_.trace->ty == ty) {
+    if (options_.trace && options_.trace->source == Cell{sx, sy} && options_.trace->to == Cell{tx, ty}) {
       SearchTrace::Evaluation& ev = options_.trace->evaluations.emplace_back();
       ev.code = code;
       ev.score = 盤評価(p_, maps_, com_, captured, code, sx, sy, tx, ty, &ev.terms);

@@ -16,9 +16,10 @@
 namespace velmora {
 
 // Asks the search to list the terms of every evaluation of one candidate
-// (two when its promotion is optional).
+// (two when its promotion is optional), named by its source as velmora-com's
+// lines name it (Candidate::named_source) and its destination.
 struct SearchTrace {
-  int sx = 0, sy = 0, tx = 0, ty = 0;
+  Cell source, to;
   struct Evaluation {
     int code = 0;  // the code on the destination while it was scored
     Tenths score = 0;

@@ -76,7 +76,7 @@ std::optional<Candidate> strong_search(StrongRoot& root, Engine& engine, const S
   return candidate_of(found.best);
 }
 
-std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, int sx, int sy, int tx, int ty) {
+std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, Cell source, Cell to) {
   SearchPosition& p = root.position;
   SearchMoveList moves;
   p.generate(moves);
@@ -84,7 +84,7 @@ std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, int sx, int s
   for (int i = 0; i < moves.size; ++i) {
     const SearchMove m = moves.moves[i];
     const Candidate c = candidate_of(m);
-    if (c.named_source() != Cell{sx, sy} || c.to != Cell{tx, ty}) continue;
+    if (c.named_source() != source || c.to != to) continue;
     p.make(m);
     if (!p.can_take_king()) {
       StrongEvaluation ev{m.final_code(), -evaluate_position(p), trace_evaluation(p)};

@@ -54,10 +54,10 @@ struct StrongEvaluation {
   EngineTrace terms;
 };
 
-// The evaluations of the moves from (sx, sy) to (tx, ty) that keep the
+// The evaluations of the moves from `source` to `to` that keep the
 // mover's king (a drop: its hand column and hand index, as named_source), one
 // for each final code the search tries; none when the search has no such move.
-std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, int sx, int sy, int tx, int ty);
+std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, Cell source, Cell to);
 
 // Whether the rules let the side `side` (+1 enemy, -1 own) play the candidate
 // with that final code: the move check, and for a board move the piece on the

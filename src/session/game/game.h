@@ -68,7 +68,8 @@ struct Clocks {
 // A side's last move as the window shows it (see 描画_移動結果).
 struct ShownMove {
   bool shown = false;
-  int x = 0, y = 0, code = 0;
+  Cell at;  // the square the move went to
+  int code = 0;
   PaletteColour colour = PaletteColour::Black;
   bool operator==(const ShownMove&) const = default;
 };

@@ -67,7 +67,7 @@ class Writer {
     return *this;
   }
   Writer& shown_move(const ShownMove& m) {
-    return number(m.shown).number(m.x).number(m.y).number(m.code).number(palette_index(m.colour));
+    return number(m.shown).number(m.at.x).number(m.at.y).number(m.code).number(palette_index(m.colour));
   }
   void end_line() { out_ += '\n'; }
   std::string take() { return std::move(out_); }
@@ -180,8 +180,8 @@ class Reader {
   ShownMove shown_move() {
     ShownMove m;
     m.shown = flag();
-    m.x = integer(0, BOARD_SIZE);
-    m.y = integer(0, BOARD_SIZE);
+    m.at.x = integer(0, BOARD_SIZE);
+    m.at.y = integer(0, BOARD_SIZE);
     m.code = code();
     m.colour = static_cast<PaletteColour>(integer(0, PALETTE_SIZE - 1));
     return m;

@@ -95,7 +95,7 @@ void frame_computers_reply(Game& g) {
   const ShownMove& reply = g.view.shown.enemy_move;
   const bool reply_to_answer = g.game_mode == MODE_COM && side_to_move(g.pos) == Side::Own && !g.record_mode &&
                                !g.resume_pending && g.pos.move_number == g.pos.history.record_length;
-  if (reply_to_answer && reply.shown) 描画_桝輪郭(g, PaletteColour::White, {reply.x, reply.y});
+  if (reply_to_answer && reply.shown) 描画_桝輪郭(g, PaletteColour::White, reply.at);
 }
 
 bool computer_to_move(const Game& g) {
