@@ -310,9 +310,9 @@ TEST_F(Replay, AHandicapRecordStartsWithoutThePiecesTakenOff) {
   handicap_click(g(), true);
   handicap_click(g(), true);  // both chess rooks off
   const Board start = g().pos.board;
-  駒移動(g(), {4, 7}, {4, 6}, -HU);
+  const MoveReport played = 駒移動(g(), {4, 7}, {4, 6}, -HU);
   g().pos.move_number = 1;
-  手順保存(g().pos, {{4, 6}, -HU});
+  手順保存(g().pos, {played.move});
   save_and_load();
   EXPECT_EQ(g().pos.history.slot(0).board, start);
 }

@@ -45,7 +45,7 @@ void save_move(Game& g, const Candidate& move) {
   const bool own_side_moved = is_own_piece(move.final_code);
   const double own_after = c.clock_own_total + (own_side_moved ? c.turn_elapsed : 0);
   const double enemy_after = c.clock_enemy_total + (own_side_moved ? 0 : c.turn_elapsed);
-  手順保存(g.pos, {move.to, move.final_code, c.clock_own_total, own_after, c.clock_enemy_total, enemy_after});
+  手順保存(g.pos, {move, c.clock_own_total, own_after, c.clock_enemy_total, enemy_after});
 }
 
 // The first move of a match writes the position it starts from as move 0:
