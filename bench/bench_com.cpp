@@ -47,10 +47,9 @@ int candidate_count(const Turn& turn) {
 void search(benchmark::State& state, AnalysisPosition p) {
   p.level = static_cast<int>(state.range(0));
   const Turn start(p);
-  Candidate best;
   for (auto _ : state) {
     Turn turn = start;  // each turn starts from the position's own survey
-    benchmark::DoNotOptimize(search_candidates(turn.pos, turn.maps, turn.com, turn.options, best));
+    benchmark::DoNotOptimize(search_candidates(turn.pos, turn.maps, turn.com, turn.options));
   }
   state.counters["candidates"] = candidate_count(start);
   state.counters["candidates/s"] =

@@ -20,14 +20,14 @@ void measure(const char* name, const AnalysisPosition& p, double seconds) {
   Engine engine;
   SearchLimits limits;
   limits.seconds = seconds;
-  Candidate best;
   SearchReport report;
   StrongRoot root = strong_root(pos, p.drops);
-  strong_search(root, engine, limits, best, nullptr, &report);
+  const Candidate best = strong_search(root, engine, limits, nullptr, &report).value_or(Candidate{});
   std::cout << std::left << std::setw(12) << name << std::right << std::setw(10) << report.nodes << " nodes in "
             << std::fixed << std::setprecision(2) << report.seconds << " s, " << std::setw(8) << std::setprecision(0)
-            << report.nodes / report.seconds << " nodes/s, depth " << report.depth << ", move " << best.sx << ','
-            << best.sy << " -> " << best.tx << ',' << best.ty << ", score " << report.score << '\n';
+            << report.nodes / report.seconds << " nodes/s, depth " << report.depth << ", move " << best.named_source().x
+            << ',' << best.named_source().y << " -> " << best.to.x << ',' << best.to.y << ", score " << report.score
+            << '\n';
 }
 
 }  // namespace

@@ -23,8 +23,8 @@ namespace {
 
 constexpr int MOUSE_BUTTONS[] = {MOUSE_LEFT, MOUSE_RIGHT};
 
-void click(Game& g, int button, int x, int y) {
-  on_mouse_down(g, button, 0, BOARD_LEFT + SQUARE_WIDTH * (x + 0.5), BOARD_TOP + SQUARE_HEIGHT * (y + 0.5));
+void click(Game& g, int button, Cell c) {
+  on_mouse_down(g, button, 0, BOARD_LEFT + SQUARE_WIDTH * (c.x + 0.5), BOARD_TOP + SQUARE_HEIGHT * (c.y + 0.5));
   keep_match(g);
 }
 
@@ -37,12 +37,12 @@ bool play_person_moves(testing::TestGame& t, int moves) {
   for (int played = 0; played < moves && match_goes_on(g); ++played) {
     t.fakes.clock.now += 2 + played % 7;
     on_timer(g);
-    const std::optional<HintMove> hint = find_hint(g);
+    const std::optional<Candidate> hint = find_hint(g);
     if (!hint) return false;
     const int before = g.pos.move_number;
     for (const int button : MOUSE_BUTTONS) {
-      click(g, MOUSE_LEFT, hint->from_x, hint->from_y);
-      click(g, button, hint->to_x, hint->to_y);
+      click(g, MOUSE_LEFT, hint->source_cell());
+      click(g, button, hint->to);
       if (g.pos.move_number != before) break;
     }
     if (g.pos.move_number == before) return false;

@@ -44,19 +44,20 @@ TEST_F(HintTest, FramesTwoCellsAndLeavesTheGameAsItWas) {
 // answer turned back: a legal move of its own piece.
 TEST_F(HintTest, IsTheComputersMoveForTheTopAndALegalOneForTheBottom) {
   start_two_people();
-  const std::optional<HintMove> bottom = find_hint(g);
+  const std::optional<Candidate> bottom = find_hint(g);
   ASSERT_TRUE(bottom.has_value());
-  const int piece = g.pos.board(bottom->from_x, bottom->from_y);
+  const int piece = g.pos.board(bottom->from.x, bottom->from.y);
   EXPECT_LT(piece, 0);
-  EXPECT_EQ(移動チェック(g.pos, {bottom->from_x, bottom->from_y}, {bottom->to_x, bottom->to_y}, piece), 1);
+  EXPECT_EQ(piece, bottom->starting);
+  EXPECT_EQ(移動チェック(g.pos, bottom->source_cell(), bottom->to, piece), 1);
 
   move(4, 7, 4, 6);
-  const std::optional<HintMove> top = find_hint(g);
+  const std::optional<Candidate> top = find_hint(g);
   ASSERT_TRUE(top.has_value());
   choose(MenuItem::START2);  // the computer takes the top side, which is to move
   ASSERT_EQ(g.pos.move_number, 2);
-  EXPECT_EQ(g.pos.board(top->from_x, top->from_y), EMPTY);
-  EXPECT_GT(g.pos.board(top->to_x, top->to_y), 0);
+  EXPECT_EQ(g.pos.board(top->from.x, top->from.y), EMPTY);
+  EXPECT_EQ(g.pos.board(top->to.x, top->to.y), top->final_code);
 }
 
 // The hint is the choice of the level set: here level 3's search and level
@@ -67,7 +68,8 @@ TEST_F(HintTest, IsTheChoiceOfTheLevelSet) {
   move(4, 7, 4, 6);
   g.com.strong_limits.seconds = MAX_MOVE_SECONDS;
   g.com.strong_limits.max_depth = 4;
-  const std::pair<MenuItem, HintMove> rows[] = {{MenuItem::LEVEL3, {4, 2, 4, 3}}, {MenuItem::LEVEL4, {5, 2, 5, 4}}};
+  const std::pair<MenuItem, Candidate> rows[] = {{MenuItem::LEVEL3, {{4, 2}, {4, 3}, +PORN, +PORN}},
+                                                 {MenuItem::LEVEL4, {{5, 2}, {5, 4}, +PORN, +PORN}}};
   for (const auto& [level, choice] : rows) {
     on_menu(g, level);
     EXPECT_EQ(find_hint(g), choice) << "menu item " << static_cast<int>(level);

@@ -131,9 +131,9 @@ TEST(RecordText, NamesTheResultOnlyWhileTheListEndsWhereTheMatchEnded) {
       {"another last move in the same place",
        [](Game& g) {
          replay_click(g);
-         駒移動(g, {7, 2}, {7, 3}, PORN);
+         const MoveReport played = 駒移動(g, {7, 2}, {7, 3}, PORN);
          g.pos.move_number += 1;
-         手順保存(g.pos, {{7, 3}, PORN});
+         手順保存(g.pos, {played.move});
        },
        false},
       {"the other nation's line-up",

@@ -53,8 +53,10 @@ inline bool fired(const EvalTrace& trace, Term term) {
 
 // The search with one candidate traced.
 inline SearchTrace trace_candidate(Game& g, int sx, int sy, int tx, int ty, Candidate& best, bool& found) {
-  SearchTrace trace{sx, sy, tx, ty, {}};
-  found = com_search(g, best, &trace);
+  SearchTrace trace{{sx, sy}, {tx, ty}, {}};
+  const std::optional<Candidate> move = com_search(g, &trace);
+  found = move.has_value();
+  if (move) best = *move;
   return trace;
 }
 

@@ -64,9 +64,8 @@ std::optional<EvalTrace> evaluated_terms(const TermRow& row) {
   NullPorts silent;
   Game g(silent.ports());
   set_up_position(g, p);
-  SearchTrace trace{sx, sy, tx, ty, {}};
-  Candidate best;
-  com_search(g, best, &trace);
+  SearchTrace trace{{sx, sy}, {tx, ty}, {}};
+  com_search(g, &trace);
   for (const SearchTrace::Evaluation& ev : trace.evaluations)
     if (ev.code == code) return ev.terms;
   return std::nullopt;

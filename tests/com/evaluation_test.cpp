@@ -66,9 +66,8 @@ struct HangingDrop : ::testing::Test {
   static constexpr int HAND_KIND_GIN = 9;
   Tenths at_level(int level, EvalTrace* trace = nullptr) {
     c.g.com.com_level = level;
-    Candidate best;
-    SearchTrace t{-5, HAND_KIND_GIN, 5, 5, {}};
-    com_search(c.g, best, &t);
+    SearchTrace t{{-5, HAND_KIND_GIN}, {5, 5}, {}};
+    com_search(c.g, &t);
     if (trace) *trace = t.evaluations.at(0).terms;
     return t.evaluations.at(0).score;
   }

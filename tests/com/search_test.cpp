@@ -27,7 +27,7 @@ Searched search_tracing(Game& g, int sx, int sy, int tx, int ty) {
 }
 
 bool same(const Candidate& c, int sx, int sy, int tx, int ty, int starting, int final_code) {
-  return c.sx == sx && c.sy == sy && c.tx == tx && c.ty == ty && c.starting == starting && c.final_code == final_code;
+  return c == named_candidate({sx, sy}, {tx, ty}, starting, final_code);
 }
 
 TEST(SearchTies, EqualScoresGoToTheFirstCandidateInScanOrder) {
@@ -124,8 +124,7 @@ TEST(SearchDrops, TheMainArmyOnTopAlwaysDrops) {
 TEST(SearchState, TheBoardIsAsBeforeAndTheTurnStateIsKept) {
   ComGame c({{5, 6, +HU}, {5, 5, +KIN}, {5, 7, -HU}, {5, 9, -SYA}, {1, 9, -OU}});
   const Board before = c.g.pos.board;
-  Candidate best;
-  ASSERT_TRUE(com_search(c.g, best));
+  ASSERT_TRUE(com_search(c.g));
   EXPECT_EQ(c.g.pos.board, before);
   EXPECT_EQ(c.g.com.board_before_com, before);
   // The maps before any candidate are those of the position itself.
@@ -136,8 +135,7 @@ TEST(SearchState, TheBoardIsAsBeforeAndTheTurnStateIsKept) {
 
 TEST(SearchState, NoCandidateLeavesTheBestScoreAtItsStart) {
   ComGame c({{5, 9, +HU}, {1, 9, -OU}});  // the pawn on the last row cannot move
-  Candidate best;
-  EXPECT_FALSE(com_search(c.g, best));
+  EXPECT_FALSE(com_search(c.g));
   EXPECT_EQ(c.g.com.com_best_score, points(-99999));
 }
 

@@ -37,16 +37,17 @@ TEST_F(Turn, PlaysRecordsBooksAndHandsTheMoveBack) {
   ComAnalysis analysis = c.g.com;
   SearchOptions options;
   options.chess_drops = c.g.menu.CHESS_MOCHIKOMA;
-  Candidate expected;
-  ASSERT_TRUE(search_candidates(position, maps, analysis, options, expected));
+  const std::optional<Candidate> found = search_candidates(position, maps, analysis, options);
+  ASSERT_TRUE(found);
+  const Candidate expected = *found;
 
   com_ban(c.g);
   const Game& g = c.g;
-  EXPECT_EQ(g.pos.board(expected.tx, expected.ty), expected.final_code);
+  EXPECT_EQ(g.pos.board(expected.to.x, expected.to.y), expected.final_code);
   EXPECT_EQ(g.pos.move_number, 1);
   EXPECT_EQ(g.com.move_counter, 1);
-  EXPECT_EQ(g.pos.history.slot(1).move_to_x, expected.tx);
-  EXPECT_EQ(g.pos.history.slot(1).move_to_y, expected.ty);
+  EXPECT_EQ(g.pos.history.slot(1).move_to_x, expected.to.x);
+  EXPECT_EQ(g.pos.history.slot(1).move_to_y, expected.to.y);
   EXPECT_EQ(g.pos.history.slot(1).move_code, expected.final_code);
   EXPECT_EQ(g.pos.history.slot(1).board, g.pos.board);
   // The blink took the time: three times two pictures of a tenth of a second.
@@ -65,7 +66,7 @@ TEST_F(Turn, PlaysRecordsBooksAndHandsTheMoveBack) {
     ASSERT_TRUE(cleared.has_value());
     EXPECT_EQ(cleared->picture, PICTURE_TATAMI);
   }
-  const auto framed = c.t.fakes.screen.last_outline_at_cell(expected.tx, expected.ty);
+  const auto framed = c.t.fakes.screen.last_outline_at_cell(expected.to.x, expected.to.y);
   ASSERT_TRUE(framed.has_value());
   EXPECT_EQ(framed->colour, PaletteColour::White);
 }

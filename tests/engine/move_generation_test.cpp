@@ -19,8 +19,9 @@ namespace velmora {
 namespace {
 
 std::string key_of(const Candidate& c) {
-  return std::to_string(c.sx) + "," + std::to_string(c.sy) + "," + std::to_string(c.tx) + "," + std::to_string(c.ty) +
-         "," + std::to_string(c.starting) + "," + std::to_string(c.final_code);
+  const Cell source = c.named_source();
+  return std::to_string(source.x) + "," + std::to_string(source.y) + "," + std::to_string(c.to.x) + "," +
+         std::to_string(c.to.y) + "," + std::to_string(c.starting) + "," + std::to_string(c.final_code);
 }
 
 // One position of the walk, with `side` to move.
@@ -40,7 +41,7 @@ void add_promotions(Candidate c, std::vector<Candidate>& out) {
   c.final_code = promoted;
   out.push_back(c);
   const bool always = kind == HU || kind == KAKU || kind == SYA || kind == PORN;
-  if (!always && 移動後チェック(c.ty, c.starting)) {
+  if (!always && 移動後チェック(c.to.y, c.starting)) {
     c.final_code = c.starting;
     out.push_back(c);
   }
@@ -58,7 +59,7 @@ std::vector<Candidate> rules_moves(const RulesNode& n) {
       if (sign_of(code) != n.side) continue;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-          if (移動チェック(g, {x, y}, {tx, ty}, code) == 1) add_promotions({x, y, tx, ty, code, code}, out);
+          if (移動チェック(g, {x, y}, {tx, ty}, code) == 1) add_promotions({{x, y}, {tx, ty}, code, code}, out);
     }
   const Hand& hand = n.side < 0 ? g.hand_own : g.hand_enemy;
   const bool main_army = n.side == g.main_sign();
@@ -69,7 +70,7 @@ std::vector<Candidate> rules_moves(const RulesNode& n) {
     const int code = n.side * HAND_KINDS[k];
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)
-        if (移動チェック(g, {slot.x, k}, {tx, ty}, code) == 1) out.push_back({slot.x, k, tx, ty, code, code});
+        if (移動チェック(g, {slot.x, k}, {tx, ty}, code) == 1) out.push_back({Cell{}, {tx, ty}, code, code, k});
   }
   return out;
 }
@@ -90,8 +91,8 @@ void play(Position& g, const Candidate& c) {
   make_move(g, c.source_cell(), c.target_cell(), c.final_code);
   g.move_number += 1;
   HistorySlot& slot = g.history.slot(g.move_number);
-  slot.move_to_x = c.tx;
-  slot.move_to_y = c.ty;
+  slot.move_to_x = c.to.x;
+  slot.move_to_y = c.to.y;
   slot.move_code = c.final_code;
 }
 
@@ -133,7 +134,7 @@ void walk(const RulesNode& node, SearchPosition& p, int depth, Walk& w) {
   const std::uint64_t hash_before = p.hash();
   for (int i = 0; i < list.size; ++i) {
     const Candidate c = candidate_of(list.moves[i]);
-    if (is_king_kind(kind_of(node.g.board(c.tx, c.ty)))) continue;  // the game ends there
+    if (is_king_kind(kind_of(node.g.board(c.to.x, c.to.y)))) continue;  // the game ends there
     RulesNode next = node;
     play(next.g, c);
     next.side = -node.side;

@@ -45,8 +45,7 @@ Candidate best_of(const SearchReport& r) { return candidate_of(r.best); }
 TEST(StrongSearch, TakesAKingThatCanBeTaken) {
   // The own OU stands open on the enemy ROOK's column.
   const SearchReport r = think(position({{5, 9, -OU}, {5, 2, +ROOK}, {6, 1, +KING}, {1, 9, -SYA}}));
-  EXPECT_EQ(best_of(r).tx, 5);
-  EXPECT_EQ(best_of(r).ty, 9);
+  EXPECT_EQ(best_of(r).to, (Cell{5, 9}));
   EXPECT_EQ(r.score, SCORE_WIN);
 }
 
@@ -59,10 +58,9 @@ TEST(StrongSearch, MatesWithADropAndAvoidsBeingMated) {
   s.hand_enemy[10] = 1;
   const SearchReport win = think(s);
   const Candidate mate = best_of(win);
-  EXPECT_EQ(mate.sx, -5);
-  EXPECT_EQ(mate.sy, 10);
-  EXPECT_EQ(mate.tx, 1);
-  EXPECT_EQ(mate.ty, 8);
+  EXPECT_EQ(mate.source_cell(), enemy_hand_slot(10));
+  EXPECT_EQ(mate.hand, 10);
+  EXPECT_EQ(mate.to, (Cell{1, 8}));
   EXPECT_GT(win.score, SCORE_WIN - 10);
 
   // With the own side to move, the KING gets out of the corner in time.
@@ -74,8 +72,8 @@ TEST(StrongSearch, KeepsItsKingWhenEveryOtherMoveLosesIt) {
   // The enemy KING is attacked by the own ROOK along row 1; only stepping off
   // the row keeps it (a capture is out of reach).
   const SearchReport r = think(position({{6, 1, +KING}, {1, 1, -ROOK}, {5, 9, -OU}, {9, 9, +HU}}));
-  EXPECT_NE(best_of(r).ty, 1) << "the KING leaves row 1";
-  EXPECT_EQ(best_of(r).sx, 6);
+  EXPECT_NE(best_of(r).to.y, 1) << "the KING leaves row 1";
+  EXPECT_EQ(best_of(r).from.x, 6);
 }
 
 // A position the game has met is no draw: the root move back to it costs a
@@ -129,7 +127,6 @@ TEST(StrongSearch, StopsWhenAnotherThreadSaysSo) {
   SearchLimits limits;
   limits.seconds = 60;
   std::atomic<bool> stop = false;
-  Candidate best;
   SearchReport report;
   std::thread stopper([&stop] {
     std::this_thread::sleep_for(std::chrono::milliseconds(100));
@@ -137,10 +134,11 @@ TEST(StrongSearch, StopsWhenAnotherThreadSaysSo) {
   });
   g.pos.board = turned_board(g.pos.board);  // the main army on top, to move
   StrongRoot root = strong_root(g.pos, g.menu.CHESS_MOCHIKOMA);
-  ASSERT_TRUE(strong_search(root, engine, limits, best, &stop, &report));
+  const std::optional<Candidate> best = strong_search(root, engine, limits, &stop, &report);
   stopper.join();
+  ASSERT_TRUE(best);
   EXPECT_LT(report.seconds, 10);
-  EXPECT_EQ(移動チェック(g.pos, best.source_cell(), best.target_cell(), best.starting), 1);
+  EXPECT_EQ(移動チェック(g.pos, best->source_cell(), best->target_cell(), best->starting), 1);
 }
 
 TEST(StrongSearch, WithoutACompletedDepthItScoresThePositionItself) {
@@ -153,9 +151,8 @@ TEST(StrongSearch, WithoutACompletedDepthItScoresThePositionItself) {
   Engine engine(1);
   SearchLimits no_depth;
   no_depth.max_depth = 0;
-  Candidate best;
   SearchReport report;
-  ASSERT_TRUE(strong_search(root, engine, no_depth, best, nullptr, &report));
+  ASSERT_TRUE(strong_search(root, engine, no_depth, nullptr, &report));
   EXPECT_EQ(report.depth, 0);
   EXPECT_EQ(report.score, own_evaluation);
 }
@@ -168,8 +165,10 @@ TEST(StrongSearch, AnswersOfVelmoraComPassTheMoveCheck) {
   p.board = turned_board(g.pos.board);
   p.level = STRONG_LEVEL;
   std::istringstream answer(answer_position_line(format_position_line(p) + " movetime=50"));
-  Candidate c;
-  answer >> c.sx >> c.sy >> c.tx >> c.ty >> c.starting >> c.final_code;
+  Cell source, to;
+  int starting = 0, final_code = 0;
+  answer >> source.x >> source.y >> to.x >> to.y >> starting >> final_code;
+  const Candidate c = named_candidate(source, to, starting, final_code);
   set_up_position(g, p);
   EXPECT_EQ(移動チェック(g.pos, c.source_cell(), c.target_cell(), c.starting), 1);
   EXPECT_GT(c.starting, 0) << "the enemy side moves";
@@ -193,15 +192,15 @@ TEST(StrongPlayer, PlaysOnlyWhatTheRulesAllow) {
     const char* what;
   };
   const Row rows[] = {
-      {{7, 3, 7, 4, +PORN, +PORN}, +1, true, "a pawn's step"},
-      {{7, 3, 7, 4, +PORN, +PORN}, -1, false, "a piece of the other side"},
-      {{7, 3, 7, 4, +ROOK, +ROOK}, +1, false, "another piece than the one on the square"},
-      {{7, 3, 7, 4, +PORN, +QEEN}, +1, false, "a promotion the rules do not offer"},
-      {{1, 8, 1, 9, +PORN, +PORN}, +1, false, "a forced promotion left out"},
-      {{1, 8, 1, 9, +PORN, +QEEN}, +1, true, "the forced promotion"},
-      {{-5, 10, 5, 5, +KIN, +KIN}, +1, true, "a drop"},
-      {{-5, 10, 5, 5, +KIN, +HU}, +1, false, "a drop that changes its piece"},
-      {{-5, 10, 5, 9, +KIN, +KIN}, +1, false, "a drop on an occupied square"},
+      {{{7, 3}, {7, 4}, +PORN, +PORN}, +1, true, "a pawn's step"},
+      {{{7, 3}, {7, 4}, +PORN, +PORN}, -1, false, "a piece of the other side"},
+      {{{7, 3}, {7, 4}, +ROOK, +ROOK}, +1, false, "another piece than the one on the square"},
+      {{{7, 3}, {7, 4}, +PORN, +QEEN}, +1, false, "a promotion the rules do not offer"},
+      {{{1, 8}, {1, 9}, +PORN, +PORN}, +1, false, "a forced promotion left out"},
+      {{{1, 8}, {1, 9}, +PORN, +QEEN}, +1, true, "the forced promotion"},
+      {{Cell{}, {5, 5}, +KIN, +KIN, 10}, +1, true, "a drop"},
+      {{Cell{}, {5, 5}, +KIN, +HU, 10}, +1, false, "a drop that changes its piece"},
+      {{Cell{}, {5, 9}, +KIN, +KIN, 10}, +1, false, "a drop on an occupied square"},
   };
   for (const Row& row : rows) EXPECT_EQ(rules_allow(g.pos, row.move, row.side), row.allowed) << row.what;
 }

@@ -55,7 +55,7 @@ TEST_F(Selecting, SecondOwnPieceTakesOverTheSelection) {
   click(2, 7);
   click(4, 7);
   EXPECT_EQ(g.sel.selection_state, 1);
-  EXPECT_EQ(g.sel.sel_x, 4);
+  EXPECT_EQ(g.sel.from.x, 4);
   EXPECT_EQ(outline_colour(2, 7), PaletteColour::Green);
   EXPECT_EQ(outline_colour(4, 7), PaletteColour::LightRed);
 }
@@ -66,15 +66,15 @@ TEST_F(Selecting, ChessPieceTakenFromTheHandIgnoresOwnPiecesWhileChessDropsAreOf
   start_two_people();
   click(11, 6);
   click(2, 7);
-  EXPECT_EQ(g.sel.sel_x, 11);
+  EXPECT_EQ(g.sel.from.x, 11);
   EXPECT_EQ(g.sel.sel_code, -ROOK);
   click(11, 5);  // the pawn's slot is not held
   click(2, 7);
-  EXPECT_EQ(g.sel.sel_x, 2);
+  EXPECT_EQ(g.sel.from.x, 2);
   on_menu(g, MenuItem::CHESS_MOCHIKOMA);
   click(11, 6);
   click(2, 7);
-  EXPECT_EQ(g.sel.sel_x, 2);
+  EXPECT_EQ(g.sel.from.x, 2);
 }
 
 class Moving : public MatchTest {};
@@ -346,7 +346,7 @@ TEST_F(AgainstComputer, AClickThatLetsTheComputerWinEndsThere) {
   ASSERT_GE(box_texts().size(), 2u);
   EXPECT_EQ(box_texts()[1], "ｺﾝﾋﾟｭｰﾀの勝ちです");
   EXPECT_EQ(g.pos.turn, 0);
-  EXPECT_NE(g.sel.sel_x, 2);  // the click is not carried over to the new game
+  EXPECT_NE(g.sel.from.x, 2);  // the click is not carried over to the new game
 }
 
 TEST_F(AgainstComputer, ResumingOnThePersonsTurnSaysSo) {

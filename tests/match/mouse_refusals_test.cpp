@@ -90,8 +90,8 @@ TEST_F(MouseRefusals, AnEmptyHandSlotKeepsTheSelection) {
   click(2, 7);
   click(11, 9);
   EXPECT_EQ(g.sel.selection_state, 1);
-  EXPECT_EQ(g.sel.sel_x, 2);
-  EXPECT_EQ(g.sel.sel_y, 7);
+  EXPECT_EQ(g.sel.from.x, 2);
+  EXPECT_EQ(g.sel.from.y, 7);
 }
 
 TEST_F(MouseRefusals, ChessDropsOffBarTheHandsThatCannotDrop) {
@@ -102,7 +102,7 @@ TEST_F(MouseRefusals, ChessDropsOffBarTheHandsThatCannotDrop) {
   for (auto [x, y] : std::vector<std::pair<int, int>>{{15, 3}, {13, 4}, {-5, 7}}) {
     click(x, y);
     EXPECT_EQ(g.sel.selection_state, 0) << x << "," << y;
-    EXPECT_NE(g.sel.sel_x, x) << x << "," << y;
+    EXPECT_NE(g.sel.from.x, x) << x << "," << y;
   }
   on_menu(g, MenuItem::CHESS_MOCHIKOMA);
   click(15, 3);
@@ -118,12 +118,12 @@ TEST_F(MouseRefusals, AfterAFlipOnlyTheMainArmysChessSlotsAreOffered) {
   start_two_people();
   ASSERT_EQ(g.pos.chess_sign, -1);
   click(11, 6);
-  EXPECT_NE(g.sel.sel_x, 11);
+  EXPECT_NE(g.sel.from.x, 11);
   // The main army on top offers its captured chess pieces only.
   click(-5, 7);
-  EXPECT_NE(g.sel.sel_x, -5);
+  EXPECT_NE(g.sel.from.x, -5);
   click(-1, 5);
-  EXPECT_EQ(g.sel.sel_x, -1);
+  EXPECT_EQ(g.sel.from.x, -1);
   EXPECT_EQ(g.sel.sel_code, +PORN);
   EXPECT_EQ(g.sel.selection_state, 1);  // the main army on top opens the match
 }

@@ -23,7 +23,7 @@ class Promotion : public MatchTest {
     EXPECT_NE(g.pos.board(fx, fy), EMPTY);
     EXPECT_EQ(g.pos.move_number, 0);
     EXPECT_EQ(g.sel.selection_state, 1);  // the piece stays selected
-    EXPECT_EQ(g.sel.sel_x, fx);
+    EXPECT_EQ(g.sel.from.x, fx);
   }
 };
 

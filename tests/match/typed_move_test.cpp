@@ -94,7 +94,7 @@ TEST_F(TypedMoves, DigitsKanjiAndLettersNameTheSameMove) {
                                      std::pair{"P*55", "P*5e"}, std::pair{"P*55", "歩*5五"}}) {
     const TypedMove a = read_typed_move(g, plain), b = read_typed_move(g, spelt);
     EXPECT_EQ(b.wrong, TypedPart::None) << spelt;
-    EXPECT_EQ(std::tie(a.from_x, a.from_y, a.to_x, a.to_y), std::tie(b.from_x, b.from_y, b.to_x, b.to_y)) << spelt;
+    EXPECT_EQ(std::tie(a.from, a.to), std::tie(b.from, b.to)) << spelt;
   }
   EXPECT_TRUE(play_typed_move(g, "8g8f").played);
   EXPECT_EQ(g.pos.board(2, 6), -HU);

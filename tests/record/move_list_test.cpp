@@ -19,7 +19,7 @@ TEST_F(MoveListTest, AMoveIsStoredWithItsPositionHandsDestinationCodeAndClocks) 
   g.pos.hand_own[12] = 1;
   g.pos.hand_enemy[6] = 2;
   g.pos.move_number = 1;
-  手順保存(g.pos, {{3, 3}, -SYA_N, 10.5, 14.25, 20, 20});
+  手順保存(g.pos, {{{3, 4}, {3, 3}, -SYA, -SYA_N}, 10.5, 14.25, 20, 20});
   const HistorySlot& s = g.pos.history.slot(1);
   EXPECT_EQ(s.board, g.pos.board);
   EXPECT_EQ(s.hand_own, g.pos.hand_own);
@@ -55,7 +55,7 @@ TEST_F(MoveListTest, ANewMoveAfterSteppingBackCutsTheOldLine) {
 TEST_F(MoveListTest, AMoveNumberBelowZeroWritesNothing) {
   g.pos.move_number = -1;
   g.pos.history.record_length = 5;
-  手順保存(g.pos, {{1, 2}, HU});
+  手順保存(g.pos, {{{1, 1}, {1, 2}, HU, HU}});
   EXPECT_EQ(g.pos.history.record_length, 5);
   EXPECT_EQ(g.pos.history.slot(0).move_to_x, 0);
 }

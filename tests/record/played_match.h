@@ -42,11 +42,10 @@ inline void play_moves(Game& g, int count) {
       g.clock.clock_own_total += m.thinking;
     else
       g.clock.clock_enemy_total += m.thinking;
-    駒移動(g, {m.fx, m.fy}, {m.tx, m.ty}, m.code);
+    const MoveReport played = 駒移動(g, {m.fx, m.fy}, {m.tx, m.ty}, m.code);
     g.pos.move_number += 1;
     g.com.move_counter += 1;
-    手順保存(g.pos,
-             {{m.tx, m.ty}, m.code, own_before, g.clock.clock_own_total, enemy_before, g.clock.clock_enemy_total});
+    手順保存(g.pos, {played.move, own_before, g.clock.clock_own_total, enemy_before, g.clock.clock_enemy_total});
     g.pos.turn = -g.pos.turn;
   }
 }

@@ -247,7 +247,7 @@ TEST_F(Replay, FlipShowsTheLastMoveBesideItsArmyAtItsNewSquare) {
   reverse_click(g());
   const ShownTexts& shown = g().view.shown;
   EXPECT_TRUE(shown.enemy_move.shown && !shown.own_move.shown);
-  EXPECT_EQ(文字列変換(110 - shown.enemy_move.x) + 文字列変換(110 + shown.enemy_move.y), "３四");
+  EXPECT_EQ(文字列変換(110 - shown.enemy_move.at.x) + 文字列変換(110 + shown.enemy_move.at.y), "３四");
   EXPECT_EQ(shown.header.top_name, "下");
 }
 
@@ -310,9 +310,9 @@ TEST_F(Replay, AHandicapRecordStartsWithoutThePiecesTakenOff) {
   handicap_click(g(), true);
   handicap_click(g(), true);  // both chess rooks off
   const Board start = g().pos.board;
-  駒移動(g(), {4, 7}, {4, 6}, -HU);
+  const MoveReport played = 駒移動(g(), {4, 7}, {4, 6}, -HU);
   g().pos.move_number = 1;
-  手順保存(g().pos, {{4, 6}, -HU});
+  手順保存(g().pos, {played.move});
   save_and_load();
   EXPECT_EQ(g().pos.history.slot(0).board, start);
 }

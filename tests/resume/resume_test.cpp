@@ -95,7 +95,7 @@ TEST_F(Resume, AMatchAgainstTheComputerComesBackAsItStood) {
   std::filesystem::remove(dir / "Velmora.ini");
   const ShownMove reply = g.view.shown.enemy_move;
   const auto next = expect_next_run_resumes_it();
-  const auto frame = next->fakes.screen.last_outline_at_cell(reply.x, reply.y);
+  const auto frame = next->fakes.screen.last_outline_at_cell(reply.at.x, reply.at.y);
   ASSERT_TRUE(frame.has_value());
   EXPECT_EQ(frame->colour, PaletteColour::White) << "the computer's reply stands framed as it was played";
   const MenuChecks options = next_run()->game.menu;
@@ -119,7 +119,7 @@ TEST_F(Resume, ARecordLookedAtLeavesTheKeptMatch) {
   EXPECT_TRUE(match_to_resume(g)) << "offered again in this run";
   auto next = next_run();
   resume_match_click(next->game);
-  EXPECT_EQ(next->game.pos.history, played.history);
+  EXPECT_EQ(next->game.pos.history, played.pos.history);
   EXPECT_EQ(next->game.record_mode, 0);
 }
 
@@ -219,14 +219,14 @@ TEST_F(Resume, AKeptPositionNoGameCouldReachIsRefusedAndTheFileStays) {
     std::function<void(SavedMatch&)> change;
     const char* what;
   } rows[] = {
-      {[](SavedMatch& m) { m.board(5, 8) = -SYOU; }, "two main-army kings"},
-      {[](SavedMatch& m) { m.board(5, 9) = EMPTY; }, "no main-army king"},
+      {[](SavedMatch& m) { m.pos.board(5, 8) = -SYOU; }, "two main-army kings"},
+      {[](SavedMatch& m) { m.pos.board(5, 9) = EMPTY; }, "no main-army king"},
       {[](SavedMatch& m) {
          for (int x = 1; x <= 9; ++x)
-           for (int y = 3; y <= 5; ++y) m.board(x, y) = +PORN;
+           for (int y = 3; y <= 5; ++y) m.pos.board(x, y) = +PORN;
        },
        "32 chess pawns"},
-      {[](SavedMatch& m) { std::swap(m.board(2, 2), m.board(1, 9)); }, "a chess pawn on its far row"},
+      {[](SavedMatch& m) { std::swap(m.pos.board(2, 2), m.pos.board(1, 9)); }, "a chess pawn on its far row"},
   };
   for (const auto& row : rows) {
     SavedMatch impossible = *kept;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "rules/candidate.h"
 #include "rules/moves.h"
 #include "rules/trial_move.h"
 
@@ -47,10 +48,41 @@ TEST(MakeMove, ReportsWhatEachKindOfMoveChanged) {
     EXPECT_EQ(r.castled, c.castled);
     EXPECT_EQ(r.hand_gained, c.hand_gained);
     EXPECT_EQ(r.hand_spent, c.hand_spent);
+    // The report names the move as every layer does: a drop by its hand index.
+    const int hand = c.piece == 0 ? hand_index_of(c.code) : 0;
+    const Cell square = c.piece == 0 ? Cell{} : from;
+    EXPECT_EQ(r.move, Candidate(square, {c.tx, c.ty}, c.piece == 0 ? c.code : c.piece, c.code, hand));
+    EXPECT_EQ(r.move.source_cell(), from);
     EXPECT_EQ(pos.board(c.tx, c.ty), c.code);
     const PositionCheck checked = pos.check();
     EXPECT_TRUE(checked) << checked.error().what;
   }
+}
+
+// A move has one form: a drop names its hand index, its slot and the names of
+// velmora-com's lines (the hand column and the index) are made from it, and a
+// move turned with the board keeps its hand.
+TEST(CandidateForms, ADropIsItsHandIndexWhicheverWayItIsNamedOrTurned) {
+  struct Row {
+    Candidate move;
+    Cell source, named;
+  };
+  const Row rows[] = {
+      {{{7, 7}, {7, 6}, -HU, -HU}, {7, 7}, {7, 7}},
+      {{Cell{}, {5, 5}, +KIN, +KIN, 10}, enemy_hand_slot(10), {enemy_hand_slot(10).x, 10}},
+      {{Cell{}, {5, 5}, -KIN, -KIN, 10}, own_hand_slot(10), {own_hand_slot(10).x, 10}},
+  };
+  for (const Row& row : rows) {
+    EXPECT_EQ(row.move.source_cell(), row.source);
+    EXPECT_EQ(row.move.named_source(), row.named);
+    EXPECT_EQ(named_candidate(row.named, row.move.to, row.move.starting, row.move.final_code), row.move);
+    const Candidate turned = turned_move(row.move);
+    EXPECT_EQ(turned.hand, row.move.hand);
+    EXPECT_EQ(turned.to, (Cell{10 - row.move.to.x, 10 - row.move.to.y}));
+    EXPECT_EQ(turned_move(turned), row.move);
+  }
+  EXPECT_EQ(turned_move(rows[0].move).from, (Cell{3, 3}));
+  EXPECT_EQ(turned_move(rows[1].move).source_cell(), own_hand_slot(10));
 }
 
 TEST(MakeMove, EnPassantAndCastlingNameTheirSecondSquares) {
@@ -58,14 +90,13 @@ TEST(MakeMove, EnPassantAndCastlingNameTheirSecondSquares) {
   pos.board(4, 9) = -KING;
   pos.board(1, 9) = -ROOK;
   const MoveReport castle = make_move(pos, {4, 9}, {2, 9}, -KING);
-  EXPECT_EQ(castle.rook_from_x, 1);
-  EXPECT_EQ(castle.rook_to_x, 3);
+  EXPECT_EQ(castle.rook_from.x, 1);
+  EXPECT_EQ(castle.rook_to.x, 3);
   EXPECT_EQ(pos.board(3, 9), -ROOK);
   pos.board(4, 4) = -PORN;
   pos.board(3, 4) = +PORN;
   const MoveReport passing = make_move(pos, {4, 4}, {3, 3}, -PORN);
-  EXPECT_EQ(passing.passed_x, 3);
-  EXPECT_EQ(passing.passed_y, 4);
+  EXPECT_EQ(passing.passed, (Cell{3, 4}));
   EXPECT_EQ(pos.board(3, 4), EMPTY);
 }
 

@@ -23,9 +23,9 @@ class RulesTest : public ::testing::Test {
   // A move as its callers make it: the move itself, the next move number,
   // the new position in the move list.
   void play(int fx, int fy, int tx, int ty, int code) {
-    駒移動(g, {fx, fy}, {tx, ty}, code);
+    const MoveReport played = 駒移動(g, {fx, fy}, {tx, ty}, code);
     g.pos.move_number += 1;
-    手順保存(g.pos, {{tx, ty}, code});
+    手順保存(g.pos, {played.move});
   }
 
   // The board turned by 180 degrees with every code negated and the hands

@@ -1,3 +1,7 @@
+#include "rules/setup.h"
+
+#include <tuple>
+
 #include "rules/rules_fixture.h"
 #include "setup/new_game.h"
 
@@ -212,6 +216,25 @@ TEST_F(SetupTest, TheSwitchRedrawsTheBoardAndLeavesStrayCodesAlone) {
   const auto op = t.fakes.screen.last_picture_at_cell(5, 5);
   ASSERT_TRUE(op);
   EXPECT_EQ(op->picture, -TUKAE);
+}
+
+TEST(NewGamePosition, ClearsTheMatchAndKeepsTheMoveList) {
+  Position pos;
+  pos.board(5, 5) = +KIN;
+  pos.hand_own[1] = 2;
+  pos.hand_enemy[3] = 1;
+  pos.chess_sign = -1;
+  pos.turn = -1;
+  pos.move_number = 7;
+  pos.king_taken = 1;
+  pos.history.set_length(3);
+  set_up_new_game(pos, false);
+  EXPECT_EQ(pos.board, starting_board(false));
+  EXPECT_EQ(pos.hand_own_total() + pos.hand_enemy_total(), 0);
+  EXPECT_EQ(std::tie(pos.chess_sign, pos.turn, pos.move_number, pos.king_taken), std::make_tuple(+1, 0, 0, 0));
+  EXPECT_EQ(pos.history.record_length, 3);
+  const PositionCheck checked = pos.check();
+  EXPECT_TRUE(checked) << checked.error().what;
 }
 
 }  // namespace

@@ -96,6 +96,28 @@ TEST_F(TurnOrderTest, NothingArrivedOrNoSuchMoveGivesNoAnswer) {
   EXPECT_EQ(調査_先番(g.pos, 9999), 0);
 }
 
+// --- Where no move is played the model sets the turn -------------------------
+
+TEST_F(TurnOrderTest, TheListTheRecordAndAStepSetTheTurnThroughTheModel) {
+  EXPECT_EQ(g.pos.turn, 0);  // a new game: no army to move
+  take_turn_from_list(g.pos);
+  EXPECT_EQ(g.pos.turn, MAIN_ARMY);  // the main army opens
+  EXPECT_EQ(side_to_move(g.pos), Side::Own);
+  pass_turn(g.pos);
+  EXPECT_EQ(side_to_move(g.pos), Side::Enemy);
+
+  turn_board_around();    // the chess army at the bottom
+  g.pos.chess_sign = +1;  // not yet read from the board
+  take_turn_of_record(g.pos);
+  EXPECT_EQ(g.pos.chess_sign, -1);
+  EXPECT_EQ(g.pos.turn, MAIN_ARMY);
+  EXPECT_EQ(side_to_move(g.pos), Side::Enemy);
+
+  初期設定(g);
+  pass_turn(g.pos);
+  EXPECT_EQ(g.pos.turn, 0);  // no match stays no match
+}
+
 // --- The move hands the turn over ---------------------------------------------
 
 TEST_F(TurnOrderTest, APlayedMoveGivesTheTurnToTheOtherSidesArmyOnEitherWayUp) {
@@ -105,15 +127,15 @@ TEST_F(TurnOrderTest, APlayedMoveGivesTheTurnToTheOtherSidesArmyOnEitherWayUp) {
     Side next;
   };
   const Row rows[] = {
-      {false, {7, 7, 7, 6, -HU, -HU}, Side::Enemy},  // the main army at the bottom opens
-      {false, {7, 3, 7, 4, +PORN, +PORN}, Side::Own},
-      {true, {3, 7, 3, 6, -PORN, -PORN}, Side::Enemy},  // the chess army at the bottom
-      {true, {7, 3, 7, 4, +HU, +HU}, Side::Own},
+      {false, {{7, 7}, {7, 6}, -HU, -HU}, Side::Enemy},  // the main army at the bottom opens
+      {false, {{7, 3}, {7, 4}, +PORN, +PORN}, Side::Own},
+      {true, {{3, 7}, {3, 6}, -PORN, -PORN}, Side::Enemy},  // the chess army at the bottom
+      {true, {{7, 3}, {7, 4}, +HU, +HU}, Side::Own},
   };
   for (const Row& row : rows) {
     初期設定(g);
     if (row.turned) turn_board_around();
-    put(row.move.sx, row.move.sy, row.move.starting);
+    put(row.move.from.x, row.move.from.y, row.move.starting);
     g.pos.turn = army_of(g.pos, other_side(row.next));
     ASSERT_TRUE(play_move(g, row.move).played);
     EXPECT_EQ(side_to_move(g.pos), row.next) << row.move.starting;
@@ -127,10 +149,10 @@ TEST_F(TurnOrderTest, NoSideIsToMoveAfterAKingIsTakenOrOutsideAMatch) {
   put(5, 2, -KIN);
   put(5, 1, +KING);
   g.pos.turn = g.pos.chess_sign;
-  ASSERT_TRUE(play_move(g, {5, 2, 5, 1, -KIN, -KIN}).played);
+  ASSERT_TRUE(play_move(g, {{5, 2}, {5, 1}, -KIN, -KIN}).played);
   EXPECT_EQ(g.pos.turn, g.pos.chess_sign);  // the turn stays where the match ended
   初期設定(g);
-  ASSERT_TRUE(play_move(g, {7, 7, 7, 6, -HU, -HU}).played);
+  ASSERT_TRUE(play_move(g, {{7, 7}, {7, 6}, -HU, -HU}).played);
   EXPECT_EQ(side_to_move(g.pos), std::nullopt);
 }
 
@@ -138,8 +160,8 @@ TEST_F(TurnOrderTest, ARefusedMoveIsNeitherPlayedNorBooked) {
   g.pos.turn = g.pos.chess_sign;
   const Position before = g.pos;
   const std::size_t sounds = t.fakes.sound.calls.size();
-  for (const Candidate& refused : {Candidate{7, 7, 7, 0, -HU, -HU}, Candidate{7, 7, 7, 6, -HU, EMPTY},
-                                   Candidate{15, 6, 5, 5, -HU, -HU}}) {  // no pawn in hand
+  for (const Candidate& refused : {Candidate{{7, 7}, {7, 0}, -HU, -HU}, Candidate{{7, 7}, {7, 6}, -HU, EMPTY},
+                                   Candidate{Cell{}, {5, 5}, -HU, -HU, 6}}) {  // no pawn in hand
     EXPECT_FALSE(play_move(g, refused).played);
   }
   EXPECT_EQ(g.pos.board, before.board);

@@ -92,7 +92,8 @@ Result<void, LineError> parse_option(const std::string& option, AnalysisPosition
     const auto n = read_numbers(value, 4);
     if (!n) return refused("trace must be SX,SY,TX,TY");
     p.traced = true;
-    p.trace_sx = (*n)[0], p.trace_sy = (*n)[1], p.trace_tx = (*n)[2], p.trace_ty = (*n)[3];
+    p.trace_source = {(*n)[0], (*n)[1]};
+    p.trace_to = {(*n)[2], (*n)[3]};
   } else {
     return refused("unknown option '" + key + "'");
   }
@@ -119,8 +120,9 @@ void append_drops(const Position& pos, std::string& out, const Hand& hand, int s
 // "sx sy tx ty starting final score" of a chosen candidate.
 std::string choice_answer(const Candidate& best, Tenths score) {
   std::ostringstream out;
-  out << best.sx << ' ' << best.sy << ' ' << best.tx << ' ' << best.ty << ' ' << best.starting << ' ' << best.final_code
-      << ' ' << format_score(score);
+  const Cell source = best.named_source();
+  out << source.x << ' ' << source.y << ' ' << best.to.x << ' ' << best.to.y << ' ' << best.starting << ' '
+      << best.final_code << ' ' << format_score(score);
   return out.str();
 }
 
@@ -136,21 +138,21 @@ std::string com_answer(Position& pos, InfluenceMaps& maps, const AnalysisPositio
 std::string scores_answer(Position& pos, InfluenceMaps& maps, int level, SearchOptions options) {
   ComAnalysis com;
   com.com_level = level;
-  Candidate best;
   ScoreLog scores;
   options.scores = &scores;
-  search_candidates(pos, maps, com, options, best);
+  search_candidates(pos, maps, com, options);
   std::string out;
   for (const ScoredMove& s : scores) {
-    append_move(out, s.sx, s.sy, s.tx, s.ty, s.code);
+    const Cell source = s.move.named_source();
+    append_move(out, source.x, source.y, s.move.to.x, s.move.to.y, s.move.final_code);
     out += ',' + format_score(s.score);
   }
   return out;
 }
 
 // The first line of a trace: the candidate, and whether the search tried it.
-void write_candidate(std::ostream& out, int sx, int sy, int tx, int ty, bool tried) {
-  out << "candidate " << sx << ',' << sy << " -> " << tx << ',' << ty;
+void write_candidate(std::ostream& out, Cell source, Cell to, bool tried) {
+  out << "candidate " << source.x << ',' << source.y << " -> " << to.x << ',' << to.y;
   out << (tried ? "\n" : ": not a candidate of the search\n");
 }
 
@@ -208,7 +210,7 @@ std::string moves_answer(const Position& pos) {
 
 std::string format_trace(const SearchTrace& trace) {
   std::ostringstream out;
-  write_candidate(out, trace.sx, trace.sy, trace.tx, trace.ty, !trace.evaluations.empty());
+  write_candidate(out, trace.source, trace.to, !trace.evaluations.empty());
   for (const SearchTrace::Evaluation& ev : trace.evaluations) {
     out << "  as code " << ev.code << ": " << format_score(ev.score) << '\n';
     for (const TraceTerm& t : ev.terms) write_term(out, t.amount, term_name(t.term), t.x, t.y);
@@ -216,9 +218,9 @@ std::string format_trace(const SearchTrace& trace) {
   return out.str();
 }
 
-std::string format_strong_trace(int sx, int sy, int tx, int ty, const std::vector<StrongEvaluation>& evaluations) {
+std::string format_strong_trace(Cell source, Cell to, const std::vector<StrongEvaluation>& evaluations) {
   std::ostringstream out;
-  write_candidate(out, sx, sy, tx, ty, !evaluations.empty());
+  write_candidate(out, source, to, !evaluations.empty());
   for (const StrongEvaluation& ev : evaluations) {
     out << "  as code " << ev.code << ": " << format_score(points(ev.score)) << '\n';
     for (const EngineTraceTerm& t : ev.terms) {
@@ -242,10 +244,9 @@ std::string answer_position_line(const std::string& line, std::string* trace_tex
   if (p.level == STRONG_LEVEL && p.mode == AnalysisPosition::Mode::Scores) return "error: level 4 has no scores";
   if (p.traced && trace_text && p.level == STRONG_LEVEL) {
     StrongRoot root = strong_root(pos, p.drops);
-    *trace_text = format_strong_trace(p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty,
-                                      strong_evaluations(root, p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty));
+    *trace_text = format_strong_trace(p.trace_source, p.trace_to, strong_evaluations(root, p.trace_source, p.trace_to));
   }
-  SearchTrace trace{p.trace_sx, p.trace_sy, p.trace_tx, p.trace_ty, {}};
+  SearchTrace trace{p.trace_source, p.trace_to, {}};
   SearchTrace* traced = p.traced && p.level != STRONG_LEVEL ? &trace : nullptr;
   SearchOptions options;
   options.chess_drops = p.drops;

@@ -39,9 +39,9 @@ std::string format_score(Tenths score);
 // The trace of a search as readable lines, one term a line.
 std::string format_trace(const SearchTrace& trace);
 
-// Level 4's evaluations of the candidate from (sx, sy) to (tx, ty) in the same
-// form, each term with the side it concerns.
-std::string format_strong_trace(int sx, int sy, int tx, int ty, const std::vector<StrongEvaluation>& evaluations);
+// Level 4's evaluations of the candidate from `source` (named as SearchTrace
+// names it) to `to` in the same form, each term with the side it concerns.
+std::string format_strong_trace(Cell source, Cell to, const std::vector<StrongEvaluation>& evaluations);
 
 // The whole answer to one input line, on a fresh position: with mode=com "sx
 // sy tx ty starting final score" of the search's best candidate or "none";

@@ -89,7 +89,7 @@ class MatchGame {
       fault = "the rules refuse the move";
       return false;
     }
-    king_taken = is_king_kind(kind_of(g.pos.board(move.tx, move.ty)));
+    king_taken = is_king_kind(kind_of(g.pos.board(move.to.x, move.to.y)));
     move_piece(g, move);
     if (const PositionCheck checked = check_played_position(g); !checked) {
       fault = checked.error().what;
@@ -112,8 +112,8 @@ class MatchGame {
     slot.board = position_.board;
     slot.hand_own = position_.hand_own;
     slot.hand_enemy = position_.hand_enemy;
-    slot.move_to_x = move.tx;
-    slot.move_to_y = move.ty;
+    slot.move_to_x = move.to.x;
+    slot.move_to_y = move.to.y;
     slot.move_code = move.final_code;
     list_.set_length(plies_);
   }
@@ -125,26 +125,26 @@ class MatchGame {
   std::vector<std::uint64_t> hashes_;
 };
 
-// The move of `player` in the game; false when it has none. Level 4 adds its
+// The move of `player` in the game; none when it has none. Level 4 adds its
 // score of the position to `scores`.
-bool choose(MatchLevel& player, const MatchGame& game, int movetime_ms, Candidate& move, ScoredGame& scored) {
+std::optional<Candidate> choose(MatchLevel& player, const MatchGame& game, int movetime_ms, ScoredGame& scored) {
   if (player.engine) {
     StrongRoot root{SearchPosition(game.setup()), game.earlier()};
     SearchLimits limits;
     limits.seconds = movetime_ms / 1000.0;
     SearchReport report;
-    const bool found = strong_search(root, *player.engine, limits, move, nullptr, &report);
+    std::optional<Candidate> found = strong_search(root, *player.engine, limits, nullptr, &report);
     scored.scores.push_back({game.side(), report.score});
     return found;
   }
   PositionGame seen(game.seen_by_mover(player.level));
-  if (!com_search(seen.g, move)) return false;
-  if (game.side() < 0) move = turned_move(move);
-  return true;
+  std::optional<Candidate> found = com_search(seen.g);
+  if (found && game.side() < 0) found = turned_move(*found);
+  return found;
 }
 
-// A random move that keeps the mover's king, or false.
-bool random_move(const MatchGame& game, std::mt19937& rng, Candidate& move) {
+// A random move that keeps the mover's king, or none.
+std::optional<Candidate> random_move(const MatchGame& game, std::mt19937& rng) {
   SearchPosition p(game.setup());
   SearchMoveList all;
   p.generate(all);
@@ -154,9 +154,8 @@ bool random_move(const MatchGame& game, std::mt19937& rng, Candidate& move) {
     if (!p.can_take_king()) safe.push_back(all.moves[i]);
     p.unmake();
   }
-  if (safe.empty()) return false;
-  move = candidate_of(safe[rng() % safe.size()]);
-  return true;
+  if (safe.empty()) return std::nullopt;
+  return candidate_of(safe[rng() % safe.size()]);
 }
 
 Opening make_opening(std::mt19937& rng) {
@@ -166,11 +165,11 @@ Opening make_opening(std::mt19937& rng) {
   MatchGame game(opening);
   const unsigned plies = MIN_OPENING_PLIES + rng() % (MAX_OPENING_PLIES - MIN_OPENING_PLIES + 1);
   for (unsigned i = 0; i < plies; ++i) {
-    Candidate move;
     bool king_taken = false;
     std::string fault;
-    if (!random_move(game, rng, move) || !game.play(move, king_taken, fault)) break;
-    opening.moves.push_back(move);
+    const std::optional<Candidate> move = random_move(game, rng);
+    if (!move || !game.play(*move, king_taken, fault)) break;
+    opening.moves.push_back(*move);
   }
   return opening;
 }
@@ -202,12 +201,13 @@ GameOutcome play_game(const Opening& opening, MatchLevel& main_army, MatchLevel&
   while (game.plies() < MAX_PLIES_PER_GAME) {
     const int side = game.side();
     MatchLevel& player = side < 0 ? main_army : chess_army;
-    Candidate move;
-    if (!choose(player, game, movetime_ms, move, scored)) return ended(won_by(-side), -side, "no move left");
+    const std::optional<Candidate> chosen = choose(player, game, movetime_ms, scored);
+    if (!chosen) return ended(won_by(-side), -side, "no move left");
+    const Candidate& move = *chosen;
     if (!game.play(move, king_taken, fault)) {
-      report << "match: level " << player.level << " played " << move.sx << ',' << move.sy << " -> " << move.tx << ','
-             << move.ty << " (" << move.starting << " -> " << move.final_code << "): " << fault
-             << "\nposition before the move (" << (side < 0 ? "own" : "enemy") << " side to move):\n"
+      report << "match: level " << player.level << " played " << move.named_source().x << ',' << move.named_source().y
+             << " -> " << move.to.x << ',' << move.to.y << " (" << move.starting << " -> " << move.final_code
+             << "): " << fault << "\nposition before the move (" << (side < 0 ? "own" : "enemy") << " side to move):\n"
              << format_position_line(game.position()) << '\n';
       outcome.result = Verdict::Refused;
       return outcome;

@@ -19,18 +19,12 @@ void flip(AnalysisPosition& p) {
   }
 }
 
-Candidate turned_move(const Candidate& move) {
-  // A hand column turns like a square's column; a drop's row is its hand index.
-  return {10 - move.sx,    move.is_drop() ? move.sy : 10 - move.sy, 10 - move.tx, 10 - move.ty, -move.starting,
-          -move.final_code};
-}
-
 void take_position(AnalysisPosition& p, const Game& g, const Candidate& move) {
   p.board = g.pos.board;
   p.hand_own = g.pos.hand_own;
   p.hand_enemy = g.pos.hand_enemy;
-  p.last_x = move.tx;
-  p.last_y = move.ty;
+  p.last_x = move.to.x;
+  p.last_y = move.to.y;
   p.last_code = move.final_code;
 }
 

@@ -17,9 +17,6 @@ namespace velmora {
 // every code negated, the hands exchanged, the last move turned along.
 void flip(AnalysisPosition& p);
 
-// A move seen from the other side, as flip turns the position.
-Candidate turned_move(const Candidate& move);
-
 // A silent game window holding a position, the enemy side to move.
 struct PositionGame {
   NullPorts silent;

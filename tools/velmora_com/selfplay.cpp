@@ -34,7 +34,7 @@ std::vector<Candidate> enemy_board_moves(Game& g) {
           int final_code = code;
           const int promoted = 調査_駒成({x, y}, {tx, ty}, code);
           if (promoted != EMPTY && !移動後チェック(ty, code)) final_code = promoted;
-          moves.push_back({x, y, tx, ty, code, final_code});
+          moves.push_back({{x, y}, {tx, ty}, code, final_code});
         }
     }
   return moves;
@@ -116,9 +116,10 @@ class SelfPlay {
   // at once.
   Outcome play_com_move() {
     PositionGame game(p_);
-    Candidate best;
-    if (!com_search(game.g, best)) return Outcome::NoMove;
-    const bool takes_king = is_king_kind(kind_of(game.g.pos.board(best.tx, best.ty)));
+    const std::optional<Candidate> found = com_search(game.g);
+    if (!found) return Outcome::NoMove;
+    const Candidate& best = *found;
+    const bool takes_king = is_king_kind(kind_of(game.g.pos.board(best.to.x, best.to.y)));
     if (takes_king)
       move_piece(game.g, best);
     else
@@ -136,8 +137,9 @@ class SelfPlay {
     const PositionCheck checked = check_played_position(g);
     if (checked) return true;
     report_ << "selfplay: check failed with seed " << seed_ << ", game " << game_ << ", move " << ply_ << " (" << what
-            << " " << move.sx << ',' << move.sy << " -> " << move.tx << ',' << move.ty << ", " << move.starting
-            << " -> " << move.final_code << "): " << checked.error().what << "\nposition before the move:\n"
+            << " " << move.named_source().x << ',' << move.named_source().y << " -> " << move.to.x << ',' << move.to.y
+            << ", " << move.starting << " -> " << move.final_code << "): " << checked.error().what
+            << "\nposition before the move:\n"
             << format_position_line(p_) << '\n';
     return false;
   }

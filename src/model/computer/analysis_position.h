@@ -18,7 +18,7 @@ struct AnalysisPosition {
   int last_x = 0, last_y = 0, last_code = 1;  // the last recorded move, for en passant
   enum class Mode { Com, Moves, Scores } mode = Mode::Com;
   bool traced = false;
-  int trace_sx = 0, trace_sy = 0, trace_tx = 0, trace_ty = 0;
+  Cell trace_source, trace_to;  // the traced candidate, named as SearchTrace names it
 };
 
 // Puts the position on `pos` the way a turn of the computer finds it after

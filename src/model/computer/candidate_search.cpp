@@ -21,11 +21,11 @@ class Search {
   Search(Position& pos, InfluenceMaps& maps, ComAnalysis& com, const SearchOptions& options)
       : p_(pos), maps_(maps), com_(com), options_(options) {}
 
-  bool run(Candidate& best) {
+  std::optional<Candidate> run() {
     prepare();
     if (!board_moves() && drops_allowed_) drops();
-    best = best_;
-    return found_;
+    if (!found_) return std::nullopt;
+    return best_;
   }
 
  private:
@@ -65,39 +65,37 @@ class Search {
     com_.king_distance_before = std::max(std::abs(x - maps_.own_king_x), std::abs(y - maps_.own_king_y));
     const int captured = p_.board(tx, ty);
     Tenths score = 0;
-    int final_code = code;
+    Candidate move{{x, y}, {tx, ty}, code, code};
     {
       TrialSquares trial(p_.board);
       trial.move(x, y, tx, ty);
-      score = score_trial(captured, x, y, tx, ty, code, final_code);
+      score = score_trial(captured, move);
     }
     if (score <= com_.com_best_score) return false;
-    keep(score, {x, y, tx, ty, code, final_code});
+    keep(score, move);
     return captured == -OU;
   }
 
-  // Scores the board move on the board (code on (tx, ty)): once, or once for
-  // each code when promoting is optional; `final_code` is the code chosen.
-  Tenths score_trial(int captured, int x, int y, int tx, int ty, int code, int& final_code) {
-    Tenths score = 0;
-    const int promoted = 調査_駒成({x, y}, {tx, ty}, code);
-    if (promoted == EMPTY) {
-      score = score_placed(captured, code, x, y, tx, ty);
-    } else {
-      if (!移動後チェック(ty, code)) {
-        final_code = promoted;
-        score = score_placed(captured, promoted, x, y, tx, ty);
-      } else {
-        score = score_placed(captured, code, x, y, tx, ty);
-        const Tenths promoted_score = score_placed(captured, promoted, x, y, tx, ty);
-        if (promoted_score > score) {
-          score = promoted_score;
-          final_code = promoted;
-        }
-        // A pawn, bishop or rook gives nothing up by promoting.
-        if (code == +HU || code == +KAKU || code == +SYA) final_code = promoted;
-      }
+  // Scores the board move on the board (its code on the destination): once,
+  // or once for each code when promoting is optional; the move's final code
+  // becomes the code chosen.
+  Tenths score_trial(int captured, Candidate& move) {
+    const int code = move.starting;
+    const int promoted = 調査_駒成(move.from, move.to, code);
+    if (promoted == EMPTY) return score_placed(captured, move);
+    if (!移動後チェック(move.to.y, code)) {
+      move.final_code = promoted;
+      return score_placed(captured, move);
     }
+    Tenths score = score_placed(captured, move);
+    const Candidate promoting{move.from, move.to, code, promoted};
+    const Tenths promoted_score = score_placed(captured, promoting);
+    if (promoted_score > score) {
+      score = promoted_score;
+      move.final_code = promoted;
+    }
+    // A pawn, bishop or rook gives nothing up by promoting.
+    if (code == +HU || code == +KAKU || code == +SYA) move.final_code = promoted;
     return score;
   }
 
@@ -107,36 +105,39 @@ class Search {
       if (p_.hand_enemy[i] <= 0) continue;
       const int code = HAND_KINDS[i];
       const Cell slot = enemy_hand_slot(i);
-      const int hc = slot.x;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty) {
           if (!移動チェック(p_, slot, {tx, ty}, code)) continue;
           com_.com_move_code = code;
+          const Candidate drop{Cell{}, {tx, ty}, code, code, i};
           Tenths score = 0;
           {
             TrialSquares trial(p_.board);
             trial.place(tx, ty, code);
-            score = score_placed(EMPTY, code, hc, i, tx, ty);
+            score = score_placed(EMPTY, drop);
           }
           if (score <= com_.com_best_score) continue;
-          keep(score, {hc, i, tx, ty, code, code});
+          keep(score, drop);
           if (com_.com_best_score >= SCORE_MATE) return;
         }
     }
   }
 
-  // Surveys the position with `code` on (tx, ty) and scores it.
-  Tenths score_placed(int captured, int code, int sx, int sy, int tx, int ty) {
-    p_.board(tx, ty) = code;
+  // Surveys the position with the move's final code on its destination and
+  // scores it.
+  Tenths score_placed(int captured, const Candidate& move) {
+    p_.board(move.to.x, move.to.y) = move.final_code;
     勢力調査(p_, maps_);
-    const Tenths score = evaluate(captured, code, sx, sy, tx, ty);
-    if (options_.scores) options_.scores->push_back({sx, sy, tx, ty, code, score});
+    const Cell source = move.named_source();
+    const Tenths score = evaluate(captured, move.final_code, source.x, source.y, move.to.x, move.to.y);
+    if (options_.scores) options_.scores->push_back({move, score});
     return score;
   }
 
+  // The evaluation names a drop's source by the hand column and the hand
+  // index, as the traces do.
   Tenths evaluate(int captured, int code, int sx, int sy, int tx, int ty) {
-    if (options_.trace && options_.trace->sx == sx && options_.trace->sy == sy && options_.trace->tx == tx &&
-        options_.trace->ty == ty) {
+    if (options_.trace && options_.trace->source == Cell{sx, sy} && options_.trace->to == Cell{tx, ty}) {
       SearchTrace::Evaluation& ev = options_.trace->evaluations.emplace_back();
       ev.code = code;
       ev.score = 盤評価(p_, maps_, com_, captured, code, sx, sy, tx, ty, &ev.terms);
@@ -162,9 +163,9 @@ class Search {
 
 }  // namespace
 
-bool search_candidates(Position& pos, InfluenceMaps& maps, ComAnalysis& com, const SearchOptions& options,
-                       Candidate& best) {
-  return Search(pos, maps, com, options).run(best);
+std::optional<Candidate> search_candidates(Position& pos, InfluenceMaps& maps, ComAnalysis& com,
+                                           const SearchOptions& options) {
+  return Search(pos, maps, com, options).run();
 }
 
 }  // namespace velmora

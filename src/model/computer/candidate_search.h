@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "computer/com_analysis.h"
@@ -15,9 +16,10 @@
 namespace velmora {
 
 // Asks the search to list the terms of every evaluation of one candidate
-// (two when its promotion is optional).
+// (two when its promotion is optional), named by its source as velmora-com's
+// lines name it (Candidate::named_source) and its destination.
 struct SearchTrace {
-  int sx = 0, sy = 0, tx = 0, ty = 0;
+  Cell source, to;
   struct Evaluation {
     int code = 0;  // the code on the destination while it was scored
     Tenths score = 0;
@@ -26,10 +28,10 @@ struct SearchTrace {
   std::vector<Evaluation> evaluations;
 };
 
-// One evaluation the search made: the candidate (a drop as in Candidate), the
-// code on the destination while it was scored, and the score.
+// One evaluation the search made: the candidate, with the code on the
+// destination while it was scored as its final code, and the score.
 struct ScoredMove {
-  int sx = 0, sy = 0, tx = 0, ty = 0, code = 0;
+  Candidate move;
   Tenths score = 0;
 };
 using ScoreLog = std::vector<ScoredMove>;
@@ -44,11 +46,11 @@ struct SearchOptions {
   std::function<void()> next_line;
 };
 
-// Searches every legal move and drop of the enemy side and leaves the best in
-// `best` (score in com.com_best_score); false when there is none. Fills `com`
-// with the turn's analysis first. The position is as before afterwards; the
-// maps describe the last candidate tried.
-bool search_candidates(Position& pos, InfluenceMaps& maps, ComAnalysis& com, const SearchOptions& options,
-                       Candidate& best);
+// Searches every legal move and drop of the enemy side and answers the best
+// (score in com.com_best_score); none when there is none. Fills `com` with the
+// turn's analysis first. The position is as before afterwards; the maps
+// describe the last candidate tried.
+std::optional<Candidate> search_candidates(Position& pos, InfluenceMaps& maps, ComAnalysis& com,
+                                           const SearchOptions& options);
 
 }  // namespace velmora

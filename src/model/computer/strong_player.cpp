@@ -49,16 +49,11 @@ std::vector<std::uint64_t> earlier_position_hashes(const Position& pos, bool che
 
 Candidate candidate_of(SearchMove move) {
   Candidate c;
-  if (move.is_drop()) {
-    const Cell slot = move.code() > 0 ? enemy_hand_slot(move.hand_index()) : own_hand_slot(move.hand_index());
-    c.sx = slot.x;
-    c.sy = move.hand_index();
-  } else {
-    c.sx = column_of(move.from());
-    c.sy = row_of(move.from());
-  }
-  c.tx = column_of(move.to());
-  c.ty = row_of(move.to());
+  if (move.is_drop())
+    c.hand = move.hand_index();
+  else
+    c.from = {column_of(move.from()), row_of(move.from())};
+  c.to = {column_of(move.to()), row_of(move.to())};
   c.starting = move.code();
   c.final_code = move.final_code();
   return c;
@@ -73,16 +68,15 @@ SearchLimits within_move_time(SearchLimits limits) {
   return limits;
 }
 
-bool strong_search(StrongRoot& root, Engine& engine, const SearchLimits& limits, Candidate& best,
-                   const std::atomic<bool>* stop, SearchReport* report) {
+std::optional<Candidate> strong_search(StrongRoot& root, Engine& engine, const SearchLimits& limits,
+                                       const std::atomic<bool>* stop, SearchReport* report) {
   const SearchReport found = engine.think(root.position, limits, root.earlier, stop);
   if (report) *report = found;
-  if (found.best.is_none()) return false;
-  best = candidate_of(found.best);
-  return true;
+  if (found.best.is_none()) return std::nullopt;
+  return candidate_of(found.best);
 }
 
-std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, int sx, int sy, int tx, int ty) {
+std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, Cell source, Cell to) {
   SearchPosition& p = root.position;
   SearchMoveList moves;
   p.generate(moves);
@@ -90,7 +84,7 @@ std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, int sx, int s
   for (int i = 0; i < moves.size; ++i) {
     const SearchMove m = moves.moves[i];
     const Candidate c = candidate_of(m);
-    if (c.sx != sx || c.sy != sy || c.tx != tx || c.ty != ty) continue;
+    if (c.named_source() != source || c.to != to) continue;
     p.make(m);
     if (!p.can_take_king()) {
       StrongEvaluation ev{m.final_code(), -evaluate_position(p), trace_evaluation(p)};
@@ -106,8 +100,8 @@ bool rules_allow(Position& pos, const Candidate& m, int side) {
   調査_2歩フラグ設定(pos);
   if (sign_of(m.starting) != side || !移動チェック(pos, m.source_cell(), m.target_cell(), m.starting)) return false;
   if (m.is_drop()) return m.final_code == m.starting;
-  if (pos.board(m.sx, m.sy) != m.starting) return false;
-  if (m.final_code == m.starting) return 移動後チェック(m.ty, m.starting);
+  if (pos.board(m.from.x, m.from.y) != m.starting) return false;
+  if (m.final_code == m.starting) return 移動後チェック(m.to.y, m.starting);
   return 調査_駒成(m.source_cell(), m.target_cell(), m.starting) == m.final_code;
 }
 

@@ -6,6 +6,7 @@
 
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "computer/candidate_search.h"
@@ -21,8 +22,7 @@ inline constexpr int STRONG_LEVEL = 4;
 // passant) and whether the chess army may drop.
 PositionSetup computer_to_move(const Position& pos, bool chess_drops);
 
-// The candidate of a move of the search: a drop's source is its hand column
-// and its hand index, as the other levels' search gives it.
+// The candidate of a move of the search.
 Candidate candidate_of(SearchMove move);
 
 // What the engine searches for the computer's turn: the position with the
@@ -39,10 +39,10 @@ StrongRoot strong_root(const Position& pos, bool chess_drops);
 // The limits with the thinking time kept between none and MAX_MOVE_SECONDS.
 SearchLimits within_move_time(SearchLimits limits);
 
-// Searches the root with `engine` and leaves the move for its side to move
-// in `best`; false when that side has no move at all.
-bool strong_search(StrongRoot& root, Engine& engine, const SearchLimits& limits, Candidate& best,
-                   const std::atomic<bool>* stop = nullptr, SearchReport* report = nullptr);
+// Searches the root with `engine` and answers the move for its side to move;
+// none when that side has no move at all.
+std::optional<Candidate> strong_search(StrongRoot& root, Engine& engine, const SearchLimits& limits,
+                                       const std::atomic<bool>* stop = nullptr, SearchReport* report = nullptr);
 
 // Level 4's own evaluation of one move of the side to move of `root`: the
 // position after it, scored from the mover's view, with the terms from the
@@ -54,10 +54,10 @@ struct StrongEvaluation {
   EngineTrace terms;
 };
 
-// The evaluations of the moves from (sx, sy) to (tx, ty) that keep the
-// mover's king (a drop: its hand column and hand index, as in Candidate), one
+// The evaluations of the moves from `source` to `to` that keep the
+// mover's king (a drop: its hand column and hand index, as named_source), one
 // for each final code the search tries; none when the search has no such move.
-std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, int sx, int sy, int tx, int ty);
+std::vector<StrongEvaluation> strong_evaluations(StrongRoot& root, Cell source, Cell to);
 
 // Whether the rules let the side `side` (+1 enemy, -1 own) play the candidate
 // with that final code: the move check, and for a board move the piece on the

@@ -6,7 +6,7 @@ namespace velmora {
 
 MoveReport 駒移動(Position& pos, InfluenceMaps& maps, Cell from, Cell to, int code) {
   const MoveReport report = make_move(pos, from, to, code);
-  if (report.played && !report.drop && (code == -OU || code == -KING)) {
+  if (report.played && !report.move.is_drop() && (code == -OU || code == -KING)) {
     maps.own_king_x = to.x;
     maps.own_king_y = to.y;
   }

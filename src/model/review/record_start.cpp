@@ -16,8 +16,8 @@ constexpr int HIGHEST_GRADE = static_cast<int>(std::size(COMPUTER_STEPS));
 // The board of the start at `grade` of the ladder: the squares of the steps
 // from 0 to the grade emptied.
 Board with_handicap(Board board, int grade) {
-  for (int i = 0; i < -grade; ++i) board(PERSON_STEPS[i].x, PERSON_STEPS[i].y) = EMPTY;
-  for (int i = 0; i < grade; ++i) board(COMPUTER_STEPS[i].x, COMPUTER_STEPS[i].y) = EMPTY;
+  for (int i = 0; i < -grade; ++i) board(PERSON_STEPS[i].square.x, PERSON_STEPS[i].square.y) = EMPTY;
+  for (int i = 0; i < grade; ++i) board(COMPUTER_STEPS[i].square.x, COMPUTER_STEPS[i].square.y) = EMPTY;
   return board;
 }
 

@@ -12,9 +12,9 @@ void 手順保存(Position& pos, const ListedMove& move) {
   slot.board = pos.board;
   slot.hand_own = pos.hand_own;
   slot.hand_enemy = pos.hand_enemy;
-  slot.move_to_x = move.to.x;
-  slot.move_to_y = move.to.y;
-  slot.move_code = move.final_code;
+  slot.move_to_x = move.move.to.x;
+  slot.move_to_y = move.move.to.y;
+  slot.move_code = move.move.final_code;
   slot.clock_own_before = move.own_before;
   slot.clock_own_after = move.own_after;
   slot.clock_enemy_before = move.enemy_before;

@@ -1,15 +1,16 @@
 // Recording a move in the move list.
 #pragma once
 
+#include "rules/candidate.h"
 #include "rules/position.h"
 
 namespace velmora {
 
-// A played move as the list keeps it: the square it went to, the code that
-// landed there, and both armies' clocks before and after the turn.
+// A played move as the list keeps it: the move (the list keeps the square
+// it went to and the code that landed there), and both armies' clocks before
+// and after the turn.
 struct ListedMove {
-  Cell to;
-  int final_code = 0;
+  Candidate move;
   double own_before = 0, own_after = 0;
   double enemy_before = 0, enemy_after = 0;
 };

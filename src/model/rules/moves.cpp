@@ -21,17 +21,15 @@ void take_en_passant(Position& pos, MoveReport& report, int fy, int tx, int code
   capture(pos, report, passed);
   pos.board(tx, fy) = EMPTY;
   report.en_passant = true;
-  report.passed_x = tx;
-  report.passed_y = fy;
+  report.passed = {tx, fy};
 }
 
 void move_rook(Position& pos, MoveReport& report, int from_x, int to_x, int y, int rook) {
   pos.board(to_x, y) = rook;
   pos.board(from_x, y) = EMPTY;
   report.castled = true;
-  report.rook_from_x = from_x;
-  report.rook_to_x = to_x;
-  report.rook_y = y;
+  report.rook_from = {from_x, y};
+  report.rook_to = {to_x, y};
 }
 
 // A king stepping two columns on its home row castles: the rook jumps over it.
@@ -69,8 +67,10 @@ MoveReport make_move(Position& pos, Cell from, Cell to, int code) {
   const bool board_move = on_board(from);
   const int hand_index = board_move ? 0 : hand_index_of_slot(from.x, from.y);
   if (!on_board(to) || !is_piece(code) || (!board_move && !hand_holds(pos, from.x, hand_index))) return report;
-  report = {.played = true, .from_x = from.x, .from_y = from.y, .to_x = to.x, .to_y = to.y, .drop = !board_move};
-  report.promoted = board_move && piece_at(pos.board, from.x, from.y) != code;
+  const int starting = board_move ? piece_at(pos.board, from.x, from.y) : code;
+  report.played = true;
+  report.move = {board_move ? from : Cell{}, to, starting, code, hand_index};
+  report.promoted = starting != code;
 
   const int captured = piece_at(pos.board, to.x, to.y);
   if (captured != EMPTY) capture(pos, report, captured);

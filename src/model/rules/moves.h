@@ -1,6 +1,7 @@
 // Making a move on a Position, and what it changed.
 #pragma once
 
+#include "rules/candidate.h"
 #include "rules/position.h"
 
 namespace velmora {
@@ -9,15 +10,13 @@ namespace velmora {
 // order they must be redrawn, and the hands.
 struct MoveReport {
   bool played = false;  // false: the move was refused as unplayable, nothing changed
-  int from_x = 0, from_y = 0;
-  int to_x = 0, to_y = 0;
-  bool drop = false;  // the piece came from a hand (from_x, from_y: its hand slot)
-  int captured = 0;   // the code taken on the destination (or en passant), EMPTY if none
+  Candidate move;       // the move played (a drop by its hand index)
+  int captured = 0;     // the code taken on the destination (or en passant), EMPTY if none
   bool en_passant = false;
-  int passed_x = 0, passed_y = 0;  // the square of the pawn taken en passant
-  bool promoted = false;           // the code placed differs from the code that left
+  Cell passed;            // the square of the pawn taken en passant
+  bool promoted = false;  // the code placed differs from the code that left
   bool castled = false;
-  int rook_from_x = 0, rook_to_x = 0, rook_y = 0;
+  Cell rook_from, rook_to;
   // The hand that received the captured piece, and the hand the dropped
   // piece left: -1 the own hand, +1 the enemy hand, 0 none.
   int hand_gained = 0;

@@ -163,6 +163,8 @@ struct Position {
   // they may hold. Fails with the first fault found.
   PositionCheck check() const;
 
+  bool operator==(const Position&) const = default;
+
  private:
   ColumnFlags hu_column_own_{};
   ColumnFlags hu_column_enemy_{};

@@ -53,4 +53,15 @@ Board starting_board(bool nippon) {
   return board;
 }
 
+void set_up_new_game(Position& pos, bool nippon) {
+  pos.board = starting_board(nippon);
+  pos.hand_own.fill(0);
+  pos.hand_enemy.fill(0);
+  pos.chess_sign = +1;
+  pos.turn = 0;
+  pos.move_number = 0;
+  pos.king_taken = 0;
+  pos.refresh_two_pawn_flags();
+}
+
 }  // namespace velmora

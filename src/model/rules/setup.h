@@ -2,13 +2,18 @@
 // line-up of the main army.
 #pragma once
 
-#include "rules/pieces.h"
+#include "rules/position.h"
 
 namespace velmora {
 
 // The starting position without the hands: the main army of the chosen
 // nation (日本 when `nippon`) at the bottom, the chess army on top.
 Board starting_board(bool nippon);
+
+// The position of a new game before its match starts: the starting board of
+// the nation, empty hands, the chess army on top, no army to move, no move
+// made and both kings standing. The move list stays as it was.
+void set_up_new_game(Position& pos, bool nippon);
 
 // Exchanges every main-army piece on the board for its counterpart of the
 // other nation (OU<->SYOU, KIN<->TUKAE, ...; KAKU and SYA become HOU, HOU

@@ -51,4 +51,16 @@ int 調査_先番(const Position& pos, int n) {
   return 0;
 }
 
+void take_turn_from_list(Position& pos) {
+  調査_先手後手(pos);
+  pos.turn = 調査_先番(pos, pos.move_number);
+}
+
+void take_turn_of_record(Position& pos) {
+  調査_先手後手(pos);
+  pos.turn = MAIN_ARMY;
+}
+
+void pass_turn(Position& pos) { pos.turn = -pos.turn; }
+
 }  // namespace velmora

@@ -31,6 +31,19 @@ int first_own_king(const Board& board);
 // (columns outer, rows inner); leaves them alone when there is none.
 void 調査_先手後手(Position& pos);
 
+// The match starts, or goes on, from the position after move move_number:
+// the armies' sides taken from the board (調査_先手後手) and the army to move
+// from the move list (調査_先番).
+void take_turn_from_list(Position& pos);
+
+// A record shown from its start: the armies' sides taken from the board, and
+// the main army to move, as every record opens.
+void take_turn_of_record(Position& pos);
+
+// A step through the move list, forward or back: the other army is to move
+// (none stays none).
+void pass_turn(Position& pos);
+
 // The value for `turn` after move n: chess_sign when the own side is to move,
 // main_sign() when the enemy side is, 0 when it cannot be told.
 int 調査_先番(const Position& pos, int n);

@@ -6,23 +6,18 @@
 #include <optional>
 
 #include "game/game.h"
+#include "rules/candidate.h"
 
 namespace velmora {
 
 // Colour of the hint's frames (used by nothing else).
 inline constexpr PaletteColour HINT_FRAME_COLOUR = PaletteColour::LightCyan;
 
-// Cells of the window grid: a drop starts from its hand slot.
-struct HintMove {
-  int from_x = 0, from_y = 0;
-  int to_x = 0, to_y = 0;
-  bool operator==(const HintMove&) const = default;
-};
-
-// The computer's choice for the side to move, in a match or a record shown;
-// none when no side is to move, that side has no legal move, or the search
-// was stopped. Level 4 searches off the window's thread (Clock::run_aside).
-std::optional<HintMove> find_hint(const Game& g);
+// The computer's choice for the side to move, in a match or a record shown,
+// as the window shows the board (its cells source_cell() and to); none when
+// no side is to move, that side has no legal move, or the search was
+// stopped. Level 4 searches off the window's thread (Clock::run_aside).
+std::optional<Candidate> find_hint(const Game& g);
 
 // F2: frames the hint's two cells, or plays the refusal sound when there is
 // none. Clicks on the board made meanwhile are dropped; a stopped search

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <thread>
 
+#include "computer/strong_player.h"
 #include "review/review_text.h"
 #include "view/board_view.h"
 #include "view/phrases.h"
@@ -118,28 +119,19 @@ std::optional<RowMark> row_mark(const GameReview& review, int n) {
   return RowMark{mark_text(mark), colour_of(mark)};
 }
 
-std::optional<HintMove> best_move_cells(const Game& g, int n) {
+std::optional<Candidate> best_move_of(const Game& g, int n) {
   const GameReview* review = current_review(g);
   if (!review || n < 1 || n > static_cast<int>(review->moves.size())) return std::nullopt;
   const ReviewedMove& move = review->moves[n - 1];
   if (move.best.is_none()) return std::nullopt;
-  HintMove cells{0, 0, column_of(move.best.to()), row_of(move.best.to())};
-  if (move.best.is_drop()) {
-    const Cell slot = move.mover < 0 ? own_hand_slot(move.best.hand_index()) : enemy_hand_slot(move.best.hand_index());
-    cells.from_x = slot.x;
-    cells.from_y = slot.y;
-  } else {
-    cells.from_x = column_of(move.best.from());
-    cells.from_y = row_of(move.best.from());
-  }
-  return cells;
+  return candidate_of(move.best);
 }
 
 void frame_best_move(Game& g, int n) {
-  const std::optional<HintMove> cells = best_move_cells(g, n);
-  if (!cells) return;
-  描画_桝輪郭(g, HINT_FRAME_COLOUR, {cells->from_x, cells->from_y});
-  描画_桝輪郭(g, HINT_FRAME_COLOUR, {cells->to_x, cells->to_y});
+  const std::optional<Candidate> best = best_move_of(g, n);
+  if (!best) return;
+  描画_桝輪郭(g, HINT_FRAME_COLOUR, best->source_cell());
+  描画_桝輪郭(g, HINT_FRAME_COLOUR, best->to);
 }
 
 std::vector<double> main_army_chances(const GameReview& review) {

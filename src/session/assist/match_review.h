@@ -51,9 +51,9 @@ struct RowMark {
 std::optional<RowMark> row_mark(const Game& g, int n);
 std::optional<RowMark> row_mark(const GameReview& review, int n);
 
-// The best move of move n (level 4's choice where n was played) in the
-// window's cells, as the hint frames its move; none without a review.
-std::optional<HintMove> best_move_cells(const Game& g, int n);
+// The best move of move n (level 4's choice where n was played) on the board
+// as the window shows it, as the hint frames its move; none without a review.
+std::optional<Candidate> best_move_of(const Game& g, int n);
 
 // Frames the best move of move n, as the hint does, when a review stands.
 void frame_best_move(Game& g, int n);

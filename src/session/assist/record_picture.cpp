@@ -11,8 +11,7 @@ namespace velmora {
 void show_record_position(Game& g, const Record& record, const RecordStart& start, int n, bool flipped) {
   open_without_window(g);
   show_record(g, record, start);
-  調査_先手後手(g.pos);
-  g.pos.turn = +1;
+  take_turn_of_record(g.pos);
   go_to_move(g, n);
   if (flipped) turn_board_round(g);
 }

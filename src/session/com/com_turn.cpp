@@ -59,57 +59,59 @@ void announce_check_or_mate(Game& g, int final_code) {
 
 // Levels 1-3: every move and drop weighed one move ahead.
 class SearchingComputer final : public ComputerPlayer {
-  ComAnswer think(Game& g, Candidate& best) const override {
-    return com_search(g, best) ? ComAnswer::Move : ComAnswer::NoMove;
-  }
+  ComAnswer think(Game& g) const override { return searched(com_search(g)); }
 };
 
 // Level 4: its engine, off the window's thread. A move the rules would
 // refuse, or a search that failed, is never played: the search of the other
 // levels answers instead.
 class StrongComputer final : public ComputerPlayer {
-  ComAnswer think(Game& g, Candidate& best) const override {
+  ComAnswer think(Game& g) const override {
     g.com.board_before_com = g.pos.board;
     g.ports.screen.refresh();
-    const ComAnswer answer = strong_turn(g, best);
-    if (answer == ComAnswer::Stopped || answer == ComAnswer::NoMove) return answer;
-    if (answer == ComAnswer::Move && rules_allow(g.pos, best, +1)) return answer;
-    return com_search(g, best) ? ComAnswer::Move : ComAnswer::NoMove;
+    const ComAnswer answer = strong_turn(g);
+    if (!answer && answer.error() != NoComMove::Failed) return answer;  // no move, or stopped
+    if (answer && rules_allow(g.pos, *answer, +1)) return answer;
+    return searched(com_search(g));
   }
 };
 
 }  // namespace
 
-ComAnswer strong_search_aside(Clock& clock, StrongRoot& root, Engine& engine, const SearchLimits& limits,
-                              Candidate& best) {
-  bool found = false;
-  try {
-    const bool finished = clock.run_aside(
-        [&](const std::atomic<bool>& stop) { found = strong_search(root, engine, limits, best, &stop); });
-    if (!finished) return ComAnswer::Stopped;
-  } catch (...) {  // whatever went wrong, the game goes on with the other levels' search
-    return ComAnswer::Failed;
-  }
-  return found ? ComAnswer::Move : ComAnswer::NoMove;
+ComAnswer searched(const std::optional<Candidate>& move) {
+  if (!move) return Failure{NoComMove::None};
+  return *move;
 }
 
-ComAnswer strong_turn(Game& g, Candidate& best) {
+ComAnswer strong_search_aside(Clock& clock, StrongRoot& root, Engine& engine, const SearchLimits& limits) {
+  std::optional<Candidate> found;
+  try {
+    const bool finished =
+        clock.run_aside([&](const std::atomic<bool>& stop) { found = strong_search(root, engine, limits, &stop); });
+    if (!finished) return Failure{NoComMove::Stopped};
+  } catch (...) {  // whatever went wrong, the game goes on with the other levels' search
+    return Failure{NoComMove::Failed};
+  }
+  return searched(found);
+}
+
+ComAnswer strong_turn(Game& g) {
   if (!g.com.strong_engine) g.com.strong_engine = std::make_shared<Engine>();
   StrongRoot root = strong_root(g.pos, g.menu.CHESS_MOCHIKOMA);
-  const ComAnswer answer =
-      strong_search_aside(g.ports.clock, root, *g.com.strong_engine, within_move_time(g.com.strong_limits), best);
-  if (answer == ComAnswer::Failed) g.com.strong_engine.reset();
+  ComAnswer answer =
+      strong_search_aside(g.ports.clock, root, *g.com.strong_engine, within_move_time(g.com.strong_limits));
+  if (!answer && answer.error() == NoComMove::Failed) g.com.strong_engine.reset();
   return answer;
 }
 
-bool com_search(Game& g, Candidate& best, SearchTrace* trace, ScoreLog* scores) {
+std::optional<Candidate> com_search(Game& g, SearchTrace* trace, ScoreLog* scores) {
   SearchOptions options;
   options.chess_drops = g.menu.CHESS_MOCHIKOMA;
   options.trace = trace;
   options.scores = scores;
   options.analysed = [&g] { g.ports.screen.refresh(); };
   options.next_line = [&g] { timer1_tick(g); };
-  return search_candidates(g.pos, g.maps, g.com, options, best);
+  return search_candidates(g.pos, g.maps, g.com, options);
 }
 
 void set_up_position(Game& g, const AnalysisPosition& position) {
@@ -121,12 +123,11 @@ void set_up_position(Game& g, const AnalysisPosition& position) {
 
 PlayerAnswer ComputerPlayer::choose_move(Game& g) const {
   start_thinking(g);
-  Candidate best;
-  const ComAnswer answer = think(g, best);
-  if (answer == ComAnswer::Move) return best;
+  const ComAnswer answer = think(g);
+  if (answer) return *answer;
   stop_thinking(g);
-  if (answer == ComAnswer::Stopped) return Failure{NoMove::Stopped};  // the program ends, or a take-back
-  終了(g, SHOWN("あなた"));                                           // no move and no drop: the computer resigns
+  if (answer.error() == NoComMove::Stopped) return Failure{NoMove::Stopped};  // the program ends, or a take-back
+  終了(g, SHOWN("あなた"));  // no move and no drop: the computer resigns
   return Failure{NoMove::Resigns};
 }
 
@@ -142,8 +143,8 @@ void ComputerPlayer::after_move(Game& g, const Candidate& move) const {
   clear_thinking_message(g);
 
   // The move is on show, named and listed, before any box speaks of it.
-  描画_移動結果(g, Side::Enemy, {move.tx, move.ty}, move.final_code, PaletteColour::White);
-  描画_桝輪郭(g, PaletteColour::White, {move.tx, move.ty});
+  描画_移動結果(g, Side::Enemy, move.to, move.final_code, PaletteColour::White);
+  描画_桝輪郭(g, PaletteColour::White, move.to);
   g.ports.screen.move_list_changed();
   if (g.pos.king_taken == g.pos.main_sign()) {
     終了(g, SHOWN("ｺﾝﾋﾟｭｰﾀ"));

@@ -11,21 +11,26 @@ namespace velmora {
 
 // The search of computer/candidate_search.h on the game, with the options of its
 // menu, keeping the window's clock going meanwhile.
-bool com_search(Game& g, Candidate& best, SearchTrace* trace = nullptr, ScoreLog* scores = nullptr);
+std::optional<Candidate> com_search(Game& g, SearchTrace* trace = nullptr, ScoreLog* scores = nullptr);
 
-// Stopped: Esc, closing the window, quitting or a take-back ended the search.
-// Failed: the search threw; the answer of levels 1-3 stands in for it.
-enum class ComAnswer { Move, NoMove, Stopped, Failed };
+// Why the computer's search answers no move. None: the side has no legal move
+// or drop. Stopped: Esc, closing the window, quitting or a take-back ended the
+// search. Failed: the search threw; the answer of levels 1-3 stands in for it.
+enum class NoComMove { None, Stopped, Failed };
+// The move the computer's search found, or why there is none.
+using ComAnswer = Result<Candidate, NoComMove>;
+
+// A search's move as the computer's answer: None when the side has no move.
+ComAnswer searched(const std::optional<Candidate>& move);
 
 // Level 4's search of `root` with `engine`, off the window's thread through
 // the Clock port.
-ComAnswer strong_search_aside(Clock& clock, StrongRoot& root, Engine& engine, const SearchLimits& limits,
-                              Candidate& best);
+ComAnswer strong_search_aside(Clock& clock, StrongRoot& root, Engine& engine, const SearchLimits& limits);
 
 // Level 4's turn in the window, for the game's thinking time, with the game's
 // engine (made afresh after a failed search). A stopped search's move is not
 // played.
-ComAnswer strong_turn(Game& g, Candidate& best);
+ComAnswer strong_turn(Game& g);
 
 // The computer as a player of the enemy side. Asked for its move it shows
 // that it thinks, runs its level's search and answers the best candidate;
@@ -41,7 +46,7 @@ class ComputerPlayer : public Player {
 
  private:
   // The level's search.
-  virtual ComAnswer think(Game& g, Candidate& best) const = 0;
+  virtual ComAnswer think(Game& g) const = 0;
 };
 
 // The player of the game's level: levels 1-3 search one move ahead, level 4

@@ -28,11 +28,12 @@ void take_step(Game& g, int from, int to) {
   const int outer = away_from_even ? to : from;  // the grade of the two farther from 0
   const LadderStep& step = outer < 0 ? PERSON_STEPS[-outer - 1] : COMPUTER_STEPS[outer - 1];
   int piece = EMPTY;
-  if (!away_from_even) piece = outer < 0 ? starting_board(g.menu.NIPPON)(step.x, step.y) : step.piece;
-  g.pos.board(step.x, step.y) = piece;
+  const Cell square = step.square;
+  if (!away_from_even) piece = outer < 0 ? starting_board(g.menu.NIPPON)(square.x, square.y) : step.piece;
+  g.pos.board(square.x, square.y) = piece;
   g.pos.history.slot(0).board = g.pos.board;
-  描画_絵(g, piece, step.x, step.y);
-  描画_桝輪郭(g, g.view.back_colour, {step.x, step.y});
+  描画_絵(g, piece, square.x, square.y);
+  描画_桝輪郭(g, g.view.back_colour, square);
   駒移動音(g, piece);
 }
 

@@ -43,9 +43,9 @@ struct ComState : ComAnalysis {
 // The person's mouse selection.
 struct Selection {
   bool selection_state = false;  // a piece is selected
-  int sel_x = 0, sel_y = 0;
+  Cell from;                     // the selected piece's square, or its hand slot
   int sel_code = 0;
-  int dest_x = 0, dest_y = 0;
+  Cell to;  // the square it is to go to
 };
 
 // shown_second while the running clock is to be drawn afresh at the next tick.
@@ -68,7 +68,8 @@ struct Clocks {
 // A side's last move as the window shows it (see 描画_移動結果).
 struct ShownMove {
   bool shown = false;
-  int x = 0, y = 0, code = 0;
+  Cell at;  // the square the move went to
+  int code = 0;
   PaletteColour colour = PaletteColour::Black;
   bool operator==(const ShownMove&) const = default;
 };

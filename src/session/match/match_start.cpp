@@ -32,8 +32,7 @@ void match_man_click(Game& g) {
   g.sel.selection_state = false;
   g.game_mode = MODE_MAN;
   g.record_mode = false;
-  調査_先手後手(g.pos);
-  g.pos.turn = 調査_先番(g.pos, g.pos.move_number);
+  take_turn_from_list(g.pos);
   announce_army_to_move(g, " ");
   g.resume_pending = false;
 }
@@ -49,8 +48,7 @@ void start2_click(Game& g) {
   // Against the computer the clock runs whether it is shown or not.
   start_turn_time(g);
   g.clock.timer1_enabled = true;
-  調査_先手後手(g.pos);
-  g.pos.turn = 調査_先番(g.pos, g.pos.move_number);
+  take_turn_from_list(g.pos);
   // The match starts afresh: no announcement or clock restart is left over
   // from stepping through the list.
   g.resume_pending = false;

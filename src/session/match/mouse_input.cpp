@@ -38,8 +38,8 @@ int cell_of(double twips, int origin, int cell_size) {
 // was switched, exchanging the pieces on the board): it must not be moved.
 bool selected_piece_still_there(const Game& g) {
   const Selection& s = g.sel;
-  if (on_board(s.sel_x, s.sel_y)) return g.pos.board(s.sel_x, s.sel_y) == s.sel_code;
-  const int index = hand_index_of_slot(s.sel_x, s.sel_y);
+  if (on_board(s.from)) return g.pos.board(s.from.x, s.from.y) == s.sel_code;
+  const int index = hand_index_of_slot(s.from.x, s.from.y);
   const Hand& hand = s.sel_code < 0 ? g.pos.hand_own : g.pos.hand_enemy;
   return index != 0 && hand[index] > 0;
 }
@@ -52,8 +52,7 @@ void pick_from_board(Game& g, int x, int y) {
   Selection& s = g.sel;
   const int code = g.pos.board(x, y);
   if (code == EMPTY) return;
-  s.sel_x = x;
-  s.sel_y = y;
+  s.from = {x, y};
   s.sel_code = code;
   描画_移動可能桝色(g, {x, y}, g.view.guidance_colour, code);
   if (is_side_to_move(g.pos, code)) {
@@ -68,11 +67,11 @@ void pick_from_board(Game& g, int x, int y) {
 // from the own hand keeps the selection against clicks on its own pieces.
 bool chess_piece_in_hand_holds_selection(const Game& g) {
   const Selection& s = g.sel;
-  return side_to_move(g.pos) == Side::Own && !g.menu.CHESS_MOCHIKOMA && s.sel_x == 11 && s.sel_y > 5;
+  return side_to_move(g.pos) == Side::Own && !g.menu.CHESS_MOCHIKOMA && s.from.x == 11 && s.from.y > 5;
 }
 
 void move_selection_to(Game& g, int x, int y) {
-  描画_桝輪郭(g, g.view.frame_colour, {g.sel.sel_x, g.sel.sel_y});
+  描画_桝輪郭(g, g.view.frame_colour, g.sel.from);
   pick_from_board(g, x, y);
 }
 
@@ -92,13 +91,12 @@ bool take_from_hand(Game& g, int x, int y) {
   if (!hand_column_usable(g, x)) return false;
   const bool own_hand = x > 9;
   if (!own_hand && s.sel_code >= 1) {
-    描画_移動可能桝色(g, {s.sel_x, s.sel_y}, g.view.frame_colour, s.sel_code);
+    描画_移動可能桝色(g, s.from, g.view.frame_colour, s.sel_code);
     描画_桝輪郭(g, g.view.frame_colour, {x, y});
   }
   const int index = hand_index_of_slot(x, y);
   if ((own_hand ? g.pos.hand_own : g.pos.hand_enemy)[index] <= 0) return false;
-  s.sel_x = x;
-  s.sel_y = y;
+  s.from = {x, y};
   s.sel_code = own_hand ? -HAND_KINDS[index] : HAND_KINDS[index];
   return true;
 }
@@ -124,14 +122,14 @@ void refuse_destination(Game& g) {
   play_refusal(g);
   g.sel.selection_state = false;
   描画_将棋盤桝(g);
-  描画_桝輪郭(g, g.view.frame_colour, {g.sel.sel_x, g.sel.sel_y});
+  描画_桝輪郭(g, g.view.frame_colour, g.sel.from);
 }
 
 // The selected piece's move to the destination (a piece from a hand is named
 // by its hand index).
 Candidate selected_move(const Selection& s, int code_before) {
-  const int source_row = on_board(s.sel_x, s.sel_y) ? s.sel_y : hand_index_of_slot(s.sel_x, s.sel_y);
-  return {s.sel_x, source_row, s.dest_x, s.dest_y, code_before, s.sel_code};
+  if (on_board(s.from)) return {s.from, s.to, code_before, s.sel_code};
+  return {Cell{}, s.to, code_before, s.sel_code, hand_index_of_slot(s.from.x, s.from.y)};
 }
 
 void board_click(Game& g, int button, int x, int y) {
@@ -141,16 +139,15 @@ void board_click(Game& g, int button, int x, int y) {
     pick_from_board(g, x, y);
     return;
   }
-  s.dest_x = x;
-  s.dest_y = y;
+  s.to = {x, y};
   if (is_side_to_move(g.pos, g.pos.board(x, y))) {
     if (!chess_piece_in_hand_holds_selection(g)) move_selection_to(g, x, y);
     return;
   }
   // The two-pawn flags are taken afresh: the board may have changed since the
   // hand piece was picked up (a switch of the leading nation exchanges the pawns).
-  if (!on_board(s.sel_x, s.sel_y)) 調査_2歩フラグ設定(g.pos);
-  if (!移動チェック(g.pos, {s.sel_x, s.sel_y}, {x, y}, s.sel_code)) {
+  if (!on_board(s.from)) 調査_2歩フラグ設定(g.pos);
+  if (!移動チェック(g.pos, s.from, {x, y}, s.sel_code)) {
     refuse_destination(g);
     return;
   }
@@ -214,8 +211,7 @@ void on_mouse_down(Game& g, int button, int /*shift*/, double x_twips, double y_
     show_message(g, SHOWN("「対局」で始めて下さい"), SHOWN("開始"));
     return;
   }
-  調査_先手後手(g.pos);
-  g.pos.turn = 調査_先番(g.pos, g.pos.move_number);
+  take_turn_from_list(g.pos);
   if (!resume_match(g)) return;
   if (on_board(x, y))
     board_click(g, button, x, y);

@@ -37,7 +37,7 @@ int ask_pawn_promotion(Game& g) {
 bool settle_pawn_promotion(Game& g) {
   Selection& s = g.sel;
   const int pawn = s.sel_code;
-  if (!調査_駒成人選(s.dest_y, pawn)) return true;
+  if (!調査_駒成人選(s.to.y, pawn)) return true;
   const int choice = ask_pawn_promotion(g);
   switch (kind_of(choice)) {
     case QEEN:
@@ -54,7 +54,7 @@ bool settle_pawn_promotion(Game& g) {
       return false;
     default:  // the pawn itself, or no choice at all: it stays a pawn where it may
       g.promotion_choice = pawn;
-      if (!移動後チェック(s.dest_y, pawn)) {
+      if (!移動後チェック(s.to.y, pawn)) {
         refuse(g, SHOWN("別の駒に成って下さい"), SHOWN("エラー"));
         return false;
       }
@@ -67,15 +67,14 @@ bool settle_pawn_promotion(Game& g) {
 bool settle_promotion(Game& g, int button) {
   Selection& s = g.sel;
   const int code = s.sel_code;
-  if (button == MOUSE_LEFT && !移動後チェック(s.dest_y, code)) {
+  if (button == MOUSE_LEFT && !移動後チェック(s.to.y, code)) {
     refuse(g, SHOWN("マウスの右をクリックして下さい"), SHOWN("成り"));
     return false;
   }
   if (button != MOUSE_RIGHT) return true;
   if (kind_of(code) == PORN) return settle_pawn_promotion(g);
   if (!is_promotable_shogi_kind(kind_of(code))) return true;
-  if (const int promoted = 調査_駒成({s.sel_x, s.sel_y}, {s.dest_x, s.dest_y}, code); promoted != EMPTY)
-    s.sel_code = promoted;
+  if (const int promoted = 調査_駒成(s.from, s.to, code); promoted != EMPTY) s.sel_code = promoted;
   return true;
 }
 

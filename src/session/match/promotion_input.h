@@ -6,7 +6,7 @@
 namespace velmora {
 
 // Settles the promotion of the legal move of the selected piece to
-// (sel.dest_x, sel.dest_y), made with `button`: the right button promotes a
+// sel.to, made with `button`: the right button promotes a
 // shogi piece where it may, a chess pawn reaching its last two rows gets the
 // promotion dialog, and a piece that must promote is refused with the left
 // button. On success sel.sel_code holds the code the piece arrives as; false

@@ -27,9 +27,9 @@ class PersonAtBoard final : public Player {
     Selection& s = g.sel;
     const PaletteColour frame = g.view.frame_colour;
     s.selection_state = false;
-    描画_桝輪郭(g, frame, {s.sel_x, s.sel_y});
-    描画_桝輪郭(g, frame, {s.dest_x, s.dest_y});
-    描画_移動可能桝色(g, {s.sel_x, s.sel_y}, frame, s.sel_code);
+    描画_桝輪郭(g, frame, s.from);
+    描画_桝輪郭(g, frame, s.to);
+    描画_移動可能桝色(g, s.from, frame, s.sel_code);
   }
 
   void after_move(Game& g, const Candidate& move) const override {

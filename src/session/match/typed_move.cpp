@@ -152,7 +152,7 @@ namespace {
 // hand's two-pawn flags are refreshed on a copy of the position, as a click
 // on the hand refreshes them before a drop.
 std::string rules_refusal(const Game& g, const TypedMove& move, int code) {
-  const Cell from{move.from_x, move.from_y}, to{move.to_x, move.to_y};
+  const Cell from = move.from, to = move.to;
   Position pos = g.pos;
   調査_2歩フラグ設定(pos);
   if (!移動チェック(pos, from, to, code)) {
@@ -166,7 +166,7 @@ std::string rules_refusal(const Game& g, const TypedMove& move, int code) {
 // Whether the move that was read asks for a promotion the rules give, or
 // leaves out one they demand; "" when it does neither.
 std::string promotion_refusal(const TypedMove& move, int code) {
-  const Cell from{move.from_x, move.from_y}, to{move.to_x, move.to_y};
+  const Cell from = move.from, to = move.to;
   if (move.promote && 調査_駒成(from, to, code) == EMPTY) return SHOWN("この手では成れません");
   if (!move.promote && !移動後チェック(to.y, code)) return SHOWN("この手は成らなければなりません（+）");
   return "";
@@ -187,26 +187,22 @@ TypedMove read_typed_move(const Game& g, const std::string& text) {
     if (kind == 0 && (named == 0 || !match_running)) return wrong(move, TypedPart::Piece, 0, star);
     if (kind == 0)
       return refused(move, TypedPart::Piece, 0, star, fill(PHRASE_NOT_IN_HAND, PIECE_KINDS[named].record_name));
-    const Cell slot = hand_slot(g, kind);
-    move.from_x = slot.x;
-    move.from_y = slot.y;
+    move.from = hand_slot(g, kind);
     code = side_to_move(g.pos) == Side::Own ? -kind : kind;
     at = star + 1;
   } else {
     const auto from = square_at(text, at);
     if (!from) return wrong(move, TypedPart::From, 0, 2);
-    move.from_x = from->first;
-    move.from_y = from->second;
-    code = g.pos.board(move.from_x, move.from_y);
+    move.from = {from->first, from->second};
+    code = g.pos.board(move.from.x, move.from.y);
     if (match_running && code == EMPTY)
-      return refused(move, TypedPart::From, 0, at, fill(PHRASE_EMPTY_SQUARE, square_words(move.from_x, move.from_y)));
+      return refused(move, TypedPart::From, 0, at, fill(PHRASE_EMPTY_SQUARE, square_words(move.from.x, move.from.y)));
     if (match_running && !is_side_to_move(g.pos, code)) return refused(move, TypedPart::From, 0, at, turn_words(g.pos));
   }
   const std::size_t to_start = at;
   const auto to = square_at(text, at);
   if (!to) return wrong(move, TypedPart::To, to_start, text.size() - to_start);
-  move.to_x = to->first;
-  move.to_y = to->second;
+  move.to = {to->first, to->second};
   const std::size_t to_length = at - to_start;
   if (at < text.size() && text[at] == '+') {
     move.promote = true;
@@ -227,18 +223,18 @@ TypedMove play_typed_move(Game& g, const std::string& text) {
     if (move.refused) play_refusal(g);
     return move;
   }
-  on_mouse_down(g, MOUSE_LEFT, 0, centre_x(move.from_x), centre_y(move.from_y));
+  on_mouse_down(g, MOUSE_LEFT, 0, centre_x(move.from.x), centre_y(move.from.y));
   // The mouse's routine may have answered the click on the piece itself (no
   // match running, a record on show): the move then goes no further. A hand
   // slot it leaves unselected is barred (chess drops are off).
-  if (g.program_ended || g.sel.selection_state != 1 || g.sel.sel_x != move.from_x || g.sel.sel_y != move.from_y) {
-    if (!on_board(move.from_x, move.from_y) && g.pos.turn != 0 && !g.record_mode) {
+  if (g.program_ended || g.sel.selection_state != 1 || g.sel.from != move.from) {
+    if (!on_board(move.from) && g.pos.turn != 0 && !g.record_mode) {
       play_refusal(g);
       return refused(move, TypedPart::Piece, 0, text.find('*'), SHOWN("ﾁｪｽ側持駒OKが入っていません"));
     }
     return move;
   }
-  on_mouse_down(g, move.promote ? MOUSE_RIGHT : MOUSE_LEFT, 0, centre_x(move.to_x), centre_y(move.to_y));
+  on_mouse_down(g, move.promote ? MOUSE_RIGHT : MOUSE_LEFT, 0, centre_x(move.to.x), centre_y(move.to.y));
   // A move the mouse's routine refuses at the promotion (a king chosen, a
   // pawn left on its last row) leaves the piece selected.
   move.played = g.program_ended || !g.sel.selection_state;

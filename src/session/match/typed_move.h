@@ -24,11 +24,11 @@ enum class TypedPart { None, From, To, Piece, Rest };
 // The part's name as the move field tells it ("移動元" ...).
 const char* typed_part_name(TypedPart part);
 
-// What a typed text asks for, in window cells: a board move from (from_x,
-// from_y), or a drop from the hand slot (from_x, from_y), to (to_x, to_y).
+// What a typed text asks for, in window cells: a board move from the square
+// `from`, or a drop from the hand slot `from`, to the square `to`.
 struct TypedMove {
-  int from_x = 0, from_y = 0;
-  int to_x = 0, to_y = 0;
+  Cell from;
+  Cell to;
   bool promote = false;
   // When something is wrong: which part, and where it lies in the text
   // (bytes), so that the field can point at it.

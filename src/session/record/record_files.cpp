@@ -143,8 +143,7 @@ void record_file_click(Game& g, const std::string& folder, const std::string& fi
                      "\n" SHOWN("読めない所は空きとして読み込みました"),
                  TITLE_RECORD, Icon::Exclamation);
   show_message(g, SHOWN("棋譜を '進 'で進めて下さい"), TITLE_RECORD);
-  調査_先手後手(g.pos);
-  g.pos.turn = +1;
+  take_turn_of_record(g.pos);
 }
 
 bool find_record_start(Game& g, const Record& record, std::optional<RecordStart>& start) {

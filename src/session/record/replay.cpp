@@ -71,7 +71,7 @@ void after_click(Game& g) {
   const MoveResult r = move_result(g, g.pos.move_number);
   駒移動音(g, r.code);
   描画_移動結果(g, side_of_code(r.code), {r.x, r.y}, r.code, PaletteColour::White);
-  g.pos.turn = -g.pos.turn;
+  pass_turn(g.pos);
   描画_手数(g, g.com.move_counter, PaletteColour::White);
 }
 
@@ -100,7 +100,7 @@ void replay_click(Game& g) {
 
   g.pos.move_number -= 1;
   g.com.move_counter -= 1;
-  g.pos.turn = -g.pos.turn;
+  pass_turn(g.pos);
   描画_手数(g, g.com.move_counter, PaletteColour::White);
 }
 
@@ -127,8 +127,7 @@ void show_list_as_record(Game& g) {
   g.com.move_counter = 0;
   g.sel.selection_state = false;
   restore_slot(g, 0);
-  調査_先手後手(g.pos);
-  g.pos.turn = +1;
+  take_turn_of_record(g.pos);
   画面_再描画(g);
 }
 

@@ -67,7 +67,7 @@ class Writer {
     return *this;
   }
   Writer& shown_move(const ShownMove& m) {
-    return number(m.shown).number(m.x).number(m.y).number(m.code).number(palette_index(m.colour));
+    return number(m.shown).number(m.at.x).number(m.at.y).number(m.code).number(palette_index(m.colour));
   }
   void end_line() { out_ += '\n'; }
   std::string take() { return std::move(out_); }
@@ -180,8 +180,8 @@ class Reader {
   ShownMove shown_move() {
     ShownMove m;
     m.shown = flag();
-    m.x = integer(0, BOARD_SIZE);
-    m.y = integer(0, BOARD_SIZE);
+    m.at.x = integer(0, BOARD_SIZE);
+    m.at.y = integer(0, BOARD_SIZE);
     m.code = code();
     m.colour = static_cast<PaletteColour>(integer(0, PALETTE_SIZE - 1));
     return m;
@@ -245,16 +245,16 @@ void read_state(Reader& in, SavedMatch& m) {
   in.line("pending");
   m.resume_pending = in.integer(0, 1);
   in.line("turn");
-  m.turn = in.integer(-1, 1);
+  m.pos.turn = in.integer(-1, 1);
   in.line("chess_sign");
-  m.chess_sign = in.integer(-1, 1);
-  if (m.chess_sign == 0) in.fail("chess_sign is 0");
+  m.pos.chess_sign = in.integer(-1, 1);
+  if (m.pos.chess_sign == 0) in.fail("chess_sign is 0");
   in.line("move_number");
-  m.move_number = in.integer(0, MAX_RECORD_MOVES);
+  m.pos.move_number = in.integer(0, MAX_RECORD_MOVES);
   in.line("move_counter");
   m.move_counter = in.integer(-MAX_RECORD_MOVES, MAX_RECORD_MOVES);
   in.line("king_taken");
-  m.king_taken = in.integer(-1, 1);
+  m.pos.king_taken = in.integer(-1, 1);
   in.line("clocks");
   m.clock_own_total = in.real(0, MAX_CLOCK);
   m.clock_enemy_total = in.real(0, MAX_CLOCK);
@@ -279,19 +279,21 @@ void read_shown(Reader& in, ShownTexts& shown) {
 
 void read_position(Reader& in, SavedMatch& m) {
   in.line("board");
-  m.board = in.board();
+  m.pos.board = in.board();
   in.line("hand_own");
-  m.hand_own = in.hand();
+  m.pos.hand_own = in.hand();
   in.line("hand_enemy");
-  m.hand_enemy = in.hand();
+  m.pos.hand_enemy = in.hand();
+  m.pos.refresh_two_pawn_flags();
   in.line("list");
-  m.history.record_length = in.integer(0, MAX_RECORD_MOVES);
-  m.history.turned = in.flag();
-  m.history.match_ended = in.flag();
+  m.pos.history.record_length = in.integer(0, MAX_RECORD_MOVES);
+  m.pos.history.turned = in.flag();
+  m.pos.history.match_ended = in.flag();
   const int slots = in.integer(1, MAX_RECORD_MOVES + 1);
-  if (slots != std::max(m.history.record_length, m.move_number) + 1) in.fail("the list does not have its slots");
-  m.history.slots.assign(slots, HistorySlot{});
-  for (HistorySlot& slot : m.history.slots) read_slot(in, slot);
+  if (slots != std::max(m.pos.history.record_length, m.pos.move_number) + 1)
+    in.fail("the list does not have its slots");
+  m.pos.history.slots.assign(slots, HistorySlot{});
+  for (HistorySlot& slot : m.pos.history.slots) read_slot(in, slot);
 }
 
 SavedMatch read_match(Reader& in) {
@@ -312,16 +314,8 @@ SavedMatch read_match(Reader& in) {
 // The position the match puts on the board must keep the rules' bookkeeping
 // and be one a game could reach, perhaps from a start with pieces off.
 void check_position(Reader& in, const SavedMatch& m) {
-  Position pos;
-  pos.board = m.board;
-  pos.hand_own = m.hand_own;
-  pos.hand_enemy = m.hand_enemy;
-  pos.chess_sign = m.chess_sign;
-  pos.turn = m.turn;
-  pos.king_taken = m.king_taken;
-  pos.refresh_two_pawn_flags();
-  if (const PositionCheck checked = pos.check(); !checked) in.fail("the position: " + checked.error().what);
-  if (const PositionCheck checked = check_line_up_with_pieces_off(pos); !checked)
+  if (const PositionCheck checked = m.pos.check(); !checked) in.fail("the position: " + checked.error().what);
+  if (const PositionCheck checked = check_line_up_with_pieces_off(m.pos); !checked)
     in.fail("the position: " + checked.error().what);
 }
 
@@ -329,15 +323,8 @@ void check_position(Reader& in, const SavedMatch& m) {
 
 SavedMatch saved_match(Game& g) {
   SavedMatch m;
-  m.board = g.pos.board;
-  m.hand_own = g.pos.hand_own;
-  m.hand_enemy = g.pos.hand_enemy;
-  m.chess_sign = g.pos.chess_sign;
-  m.turn = g.pos.turn;
-  m.move_number = g.pos.move_number;
-  m.king_taken = g.pos.king_taken;
-  m.history = g.pos.history;
-  m.history.slots.resize(last_slot_in_use(g.pos) + 1);
+  m.pos = g.pos;
+  m.pos.history.slots.resize(last_slot_in_use(g.pos) + 1);
   m.game_mode = g.game_mode;
   m.com_level = g.com.com_level;
   m.nippon = g.menu.NIPPON;
@@ -367,11 +354,11 @@ std::string format_saved_match(const SavedMatch& m) {
   out.key("flipped").number(m.board_flipped).end_line();
   out.key("record").number(m.record_mode).end_line();
   out.key("pending").number(m.resume_pending).end_line();
-  out.key("turn").number(m.turn).end_line();
-  out.key("chess_sign").number(m.chess_sign).end_line();
-  out.key("move_number").number(m.move_number).end_line();
+  out.key("turn").number(m.pos.turn).end_line();
+  out.key("chess_sign").number(m.pos.chess_sign).end_line();
+  out.key("move_number").number(m.pos.move_number).end_line();
   out.key("move_counter").number(m.move_counter).end_line();
-  out.key("king_taken").number(m.king_taken).end_line();
+  out.key("king_taken").number(m.pos.king_taken).end_line();
   out.key("clocks").real(m.clock_own_total).real(m.clock_enemy_total);
   out.word(m.clock_running ? "running" : "stopped").end_line();
   out.key("shown_count").number(m.shown.move_count).end_line();
@@ -381,10 +368,10 @@ std::string format_saved_match(const SavedMatch& m) {
   out.key("title").text(m.shown.header.title).end_line();
   out.key("top").text(m.shown.header.top_name).end_line();
   out.key("bottom").text(m.shown.header.bottom_name).end_line();
-  out.key("board").board(m.board).end_line();
-  out.key("hand_own").hand(m.hand_own).end_line();
-  out.key("hand_enemy").hand(m.hand_enemy).end_line();
-  const MoveList& list = m.history;
+  out.key("board").board(m.pos.board).end_line();
+  out.key("hand_own").hand(m.pos.hand_own).end_line();
+  out.key("hand_enemy").hand(m.pos.hand_enemy).end_line();
+  const MoveList& list = m.pos.history;
   out.key("list").number(list.record_length).number(list.turned).number(list.match_ended);
   out.number(static_cast<long long>(list.slots.size())).end_line();
   for (const HistorySlot& s : list.slots) {

@@ -43,14 +43,7 @@ inline constexpr std::size_t MAX_MATCH_FILE_BYTES = std::size_t{32} << 20;
 // Everything of a running match that the file keeps.
 struct SavedMatch {
   // The position on the board and the move list (slots 0 to the last in use).
-  Board board;
-  Hand hand_own{};
-  Hand hand_enemy{};
-  int chess_sign = +1;
-  int turn = 0;
-  int move_number = 0;
-  int king_taken = 0;
-  MoveList history;
+  Position pos;
   // Who plays, and the options the match is played with.
   int game_mode = MODE_MAN;
   int com_level = 3;

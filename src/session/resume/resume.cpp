@@ -72,14 +72,7 @@ void take_options(Game& g, const SavedMatch& m) {
 }
 
 void take_position(Game& g, const SavedMatch& m) {
-  g.pos.board = m.board;
-  g.pos.hand_own = m.hand_own;
-  g.pos.hand_enemy = m.hand_enemy;
-  g.pos.chess_sign = m.chess_sign;
-  g.pos.turn = m.turn;
-  g.pos.move_number = m.move_number;
-  g.pos.king_taken = m.king_taken;
-  g.pos.history = m.history;
+  g.pos = m.pos;
   調査_2歩フラグ設定(g.pos);
 }
 
@@ -102,7 +95,7 @@ void frame_computers_reply(Game& g) {
   const ShownMove& reply = g.view.shown.enemy_move;
   const bool reply_to_answer = g.game_mode == MODE_COM && side_to_move(g.pos) == Side::Own && !g.record_mode &&
                                !g.resume_pending && g.pos.move_number == g.pos.history.record_length;
-  if (reply_to_answer && reply.shown) 描画_桝輪郭(g, PaletteColour::White, {reply.x, reply.y});
+  if (reply_to_answer && reply.shown) 描画_桝輪郭(g, PaletteColour::White, reply.at);
 }
 
 bool computer_to_move(const Game& g) {

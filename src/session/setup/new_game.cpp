@@ -15,10 +15,6 @@ void reset_match_state(Game& g) {
   g.com.handicap_grade = 0;
   g.com.handicap_set = 0;
   g.game_mode = MODE_MAN;
-  g.pos.king_taken = 0;
-  g.pos.turn = 0;
-  g.pos.chess_sign = +1;
-  g.pos.move_number = 0;
   g.com.move_counter = 0;
   g.board_flipped = false;
   g.clock.timer1_enabled = false;
@@ -37,10 +33,7 @@ void reset_match_state(Game& g) {
 
 void 初期設定(Game& g) {
   reset_match_state(g);
-  g.pos.hand_own.fill(0);
-  g.pos.hand_enemy.fill(0);
-  g.pos.board = starting_board(g.menu.NIPPON);
-  調査_2歩フラグ設定(g.pos);
+  set_up_new_game(g.pos, g.menu.NIPPON);
   描画_盤(g);
 
   // Moves kept in the list for stepping through them again stand the way up

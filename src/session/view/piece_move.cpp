@@ -10,9 +10,9 @@
 namespace velmora {
 namespace {
 
-void redraw_square(Game& g, int x, int y) {
-  描画_絵(g, g.pos.board(x, y), x, y);
-  描画_桝輪郭(g, g.view.back_colour, {x, y});
+void redraw_square(Game& g, Cell c) {
+  描画_絵(g, g.pos.board(c.x, c.y), c.x, c.y);
+  描画_桝輪郭(g, g.view.back_colour, c);
 }
 
 void redraw_hand(Game& g, int hand) {
@@ -25,17 +25,17 @@ void redraw_hand(Game& g, int hand) {
 // piece left, and the destination.
 void show(Game& g, const MoveReport& r) {
   redraw_hand(g, r.hand_gained);
-  if (r.en_passant) redraw_square(g, r.passed_x, r.passed_y);
-  if (!r.drop) {
-    描画_絵(g, EMPTY, r.from_x, r.from_y);
-    描画_桝輪郭(g, g.view.back_colour, {r.from_x, r.from_y});
+  if (r.en_passant) redraw_square(g, r.passed);
+  if (!r.move.is_drop()) {
+    描画_絵(g, EMPTY, r.move.from.x, r.move.from.y);
+    描画_桝輪郭(g, g.view.back_colour, r.move.from);
   }
   if (r.castled) {
-    redraw_square(g, r.rook_to_x, r.rook_y);
-    redraw_square(g, r.rook_from_x, r.rook_y);
+    redraw_square(g, r.rook_to);
+    redraw_square(g, r.rook_from);
   }
   redraw_hand(g, r.hand_spent);
-  redraw_square(g, r.to_x, r.to_y);
+  redraw_square(g, r.move.to);
 }
 
 // Keeps the move in the move list; the thinking time of the turn goes to the
@@ -45,8 +45,7 @@ void save_move(Game& g, const Candidate& move) {
   const bool own_side_moved = is_own_piece(move.final_code);
   const double own_after = c.clock_own_total + (own_side_moved ? c.turn_elapsed : 0);
   const double enemy_after = c.clock_enemy_total + (own_side_moved ? 0 : c.turn_elapsed);
-  手順保存(g.pos,
-           {{move.tx, move.ty}, move.final_code, c.clock_own_total, own_after, c.clock_enemy_total, enemy_after});
+  手順保存(g.pos, {move, c.clock_own_total, own_after, c.clock_enemy_total, enemy_after});
 }
 
 // The first move of a match writes the position it starts from as move 0:

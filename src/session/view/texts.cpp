@@ -168,7 +168,7 @@ void 描画_手数(Game& g, int n, PaletteColour /*colour: the count is always b
 void 描画_移動結果(Game& g, Side side, Cell to, int code, PaletteColour colour) {
   消去_移動結果(g, side);
   const MovePlaces& places = move_places(side);
-  shown_move(g, side) = ShownMove{true, to.x, to.y, code, colour};
+  shown_move(g, side) = ShownMove{true, to, code, colour};
   const std::string texts[3] = {文字列変換(110 - to.x), 文字列変換(110 + to.y), 文字列変換(code)};
   for (int i = 0; i < 3; ++i) 描画_移動駒種類(g, places.text_x[i], places.text_y, texts[i], colour);
 }
@@ -191,7 +191,7 @@ void redraw_shown_moves(Game& g) {
   const ShownTexts shown = g.view.shown;
   if (shown.move_count >= 0) 描画_手数(g, shown.move_count, PaletteColour::White);
   for (const auto& [side, move] : {std::pair{Side::Enemy, shown.enemy_move}, std::pair{Side::Own, shown.own_move}}) {
-    if (move.shown) 描画_移動結果(g, side, {move.x, move.y}, move.code, move.colour);
+    if (move.shown) 描画_移動結果(g, side, move.at, move.code, move.colour);
   }
 }
 
@@ -209,8 +209,7 @@ void flip_shown_texts(Game& g) {
   ShownTexts& shown = g.view.shown;
   std::swap(shown.enemy_move, shown.own_move);
   for (ShownMove* move : {&shown.enemy_move, &shown.own_move}) {
-    move->x = 10 - move->x;
-    move->y = 10 - move->y;
+    move->at = {10 - move->at.x, 10 - move->at.y};
     move->code = -move->code;
   }
   std::swap(shown.header.top_name, shown.header.bottom_name);
