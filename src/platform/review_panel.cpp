@@ -202,7 +202,10 @@ void ReviewPanel::paintEvent(QPaintEvent*) {
 
 int ReviewPanel::summary_width() const {
   if (main_summary_->isHidden()) return 0;
-  return std::max(main_summary_->sizeHint().width(), chess_summary_->sizeHint().width());
+  // With the room of a character after the longer row, which a large zoom's
+  // rounding would otherwise eat into.
+  const int room = main_summary_->fontMetrics().horizontalAdvance(QLatin1Char('M'));
+  return std::max(main_summary_->sizeHint().width(), chess_summary_->sizeHint().width()) + room;
 }
 
 Result<void, std::error_code> ReviewPanel::save_graph(const QString& path) {

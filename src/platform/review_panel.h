@@ -72,7 +72,8 @@ class ReviewPanel : public QWidget {
   void end();
   // Shows the review standing for the list (none: hides the summary and the graph).
   void show_review(const GameReview* review, int current_row);
-  // The width the summary rows take on one line each; 0 without a review.
+  // The width the summary rows take on one line each, with a little room;
+  // 0 without a review.
   int summary_width() const;
   // Writes the graph to `path` as PNG, as the position's picture is written.
   Result<void, std::error_code> save_graph(const QString& path);
