@@ -28,8 +28,21 @@ def game_application():
     sys.exit("the game did not appear on the accessibility bus")
 
 
+def press(*keys):
+    for key in keys:
+        subprocess.run(["xdotool", "key", key], check=True)
+        time.sleep(0.5)
+
+
+def pump(seconds, until=lambda: False):
+    deadline = time.time() + seconds
+    while time.time() < deadline and not until():
+        pyatspi.Registry.pumpQueuedEvents()
+        time.sleep(0.05)
+
+
 def main():
-    typed_move = sys.argv[1]
+    typed_move, opponent = sys.argv[1], sys.argv[2]
     application = game_application()
     time.sleep(1)
     window = application.getChildAtIndex(0)
@@ -37,30 +50,33 @@ def main():
     if board is None:
         sys.exit("no board among the window's controls")
     heard = []
-    pyatspi.Registry.registerEventListener(
-        lambda event: heard.append(event.any_data) if event.source == board else None,
-        "object:property-change:accessible-description")
-    # The match between two people, chosen from the menu bar by keys; the box
-    # that tells whose move it is, if one opens, is closed with Enter.
-    for key in ["F10", "Down", "Return", "Return"]:
-        subprocess.run(["xdotool", "key", key], check=True)
-        time.sleep(0.5)
+    for change in ("accessible-description", "accessible-name"):
+        pyatspi.Registry.registerEventListener(
+            lambda event, change=change: heard.append((change, board.description if "description" in change else board.name))
+            if event.source == board else None,
+            "object:property-change:" + change)
+    # A match between two people (the first item of the first menu) or
+    # against the computer (the second), chosen from the menu bar by keys;
+    # the box that tells whose move it is is closed with Enter.
+    press("F10", *(["Down", "Down"] if opponent == "computer" else ["Down"]), "Return", "Return")
     before = board.description
     heard.clear()
-    subprocess.run(["xdotool", "key", "ctrl+m"], check=True)
-    time.sleep(0.5)
+    press("ctrl+m")
     subprocess.run(["xdotool", "type", "--delay", "50", typed_move], check=True)
-    subprocess.run(["xdotool", "key", "Return"], check=True)
-    deadline = time.time() + 5
-    while time.time() < deadline and board.description == before:
-        pyatspi.Registry.pumpQueuedEvents()
-        time.sleep(0.05)
+    press("Return")
+    # The person's move, and the computer's reply when it plays.
+    changes = 2 if opponent == "computer" else 1
+    pump(15, lambda: sum(1 for kind, _ in heard if kind == "accessible-description") >= changes)
+    # The field closes with an empty Enter and the board takes the keys: T
+    # tells both clocks.
+    press("Return", "t")
+    pump(2, lambda: any(kind == "accessible-name" for kind, _ in heard))
     print("name:", board.name)
     print("role:", board.getRoleName())
-    print("description:")
-    print(board.description)
-    print("told of a change:", "yes" if heard else "no")
-    if not heard or board.description == before:
+    for kind, text in heard:
+        print("heard (%s):" % kind)
+        print(text)
+    if board.description == before or not any(kind == "accessible-description" for kind, _ in heard):
         sys.exit(1)
 
 

@@ -846,6 +846,10 @@
         <source></source>
         <translation>Board</translation>
     </message>
+    <message id="、">
+        <source></source>
+        <translation>, </translation>
+    </message>
     <message id="最後の手：%1">
         <source></source>
         <translation>Last move: %1</translation>
@@ -1006,6 +1010,14 @@
         <source></source>
         <translation>Chess army in hand: %1</translation>
     </message>
+    <message id="主戦軍の時間：%1">
+        <source></source>
+        <translation>Main army&apos;s clock: %1</translation>
+    </message>
+    <message id="チェス軍の時間：%1">
+        <source></source>
+        <translation>Chess army&apos;s clock: %1</translation>
+    </message>
     <message id="なし">
         <source></source>
         <translation>nothing</translation>
@@ -1029,6 +1041,10 @@
     <message id="メニューを開く（矢印で選ぶ）">
         <source></source>
         <translation>Open the menus (the arrows choose)</translation>
+    </message>
+    <message id="両軍の時間を読み上げる（盤で）">
+        <source></source>
+        <translation>Tell a screen reader both clocks (on the board)</translation>
     </message>
     <message id="指し手の入力">
         <source></source>

@@ -87,6 +87,7 @@ QList<HelpRow> key_help(const MainWindow& window, const QMenu& view_menu) {
   for (const MenuKey& key : arrow_keys())
     rows.append({key_text(key.keys), caption_of(*window.action(key.item)) + shown(QT_TRID_NOOP("（盤か棋譜一覧で）"))});
   rows.append({QStringLiteral("F10"), shown(QT_TRID_NOOP("メニューを開く（矢印で選ぶ）"))});
+  rows.append({QStringLiteral("T"), shown(QT_TRID_NOOP("両軍の時間を読み上げる（盤で）"))});
   for (const MenuKey& key : menu_keys()) rows.append({key_text(key.keys), caption_of(*window.action(key.item))});
   for (const StepKey& key : step_keys()) rows.append({key_text(key.keys), shown(key.does)});
   for (const QAction* action : view_menu.actions())

@@ -110,6 +110,10 @@ void add_menu_keys(MainWindow& window) {
   }
 
   add_arrow_keys(window, window.canvas());
+  // T on the board tells a screen reader both armies' clocks.
+  auto* clocks_key = new QShortcut(QKeySequence(Qt::Key_T), &window.canvas());
+  clocks_key->setContext(Qt::WidgetShortcut);
+  QObject::connect(clocks_key, &QShortcut::activated, &window, [&window] { window.tell_clocks_to_reader(); });
   // F10 opens the first menu of the bar, from which the arrows walk the rest.
   auto* menu_bar_key = new QShortcut(QKeySequence(Qt::Key_F10), &window);
   QObject::connect(menu_bar_key, &QShortcut::activated, &window, [&window] {

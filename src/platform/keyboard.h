@@ -3,9 +3,9 @@
 // refusals and messages are those of the mouse; the captions stay as they
 // are. The arrows step the match only while the board or the move list holds
 // the focus: never while a menu is open or walked, nor in a field. F10 opens
-// the menu bar. Home and End show the start and the last move of the move list, as
-// its rows do (a step through the list: nothing of the match is lost); 最初,
-// which sets up a new game, has no key. Esc is the window's own key.
+// the menu bar; T on the board tells a screen reader both clocks. Home and End show the start and the last move of the
+// move list, as its rows do (a step through the list: nothing of the match is lost); 最初, which sets up a new game,
+// has no key. Esc is the window's own key.
 //
 // Keys act where the focus is: while the record panel holds it, its lists
 // and fields take the keys (they move in a list and edit a field), and only

@@ -61,7 +61,8 @@ bool reports_opening(MenuItem item) {
 MainWindow::MainWindow(TwipScale scale, double render_scale, const QString& record_folder)
     : scale_(scale),
       record_start_folder_(QDir(record_folder).absolutePath()),
-      canvas_(new Canvas(scale, render_scale, this)) {
+      // The reader's view of the board is set before the board exists.
+      canvas_((install_board_reader(), new Canvas(scale, render_scale, this))) {
   setWindowTitle(QStringLiteral("Velmora"));
   setFont(zoomed_font(scale.zoom));
   setCentralWidget(canvas_);
@@ -268,6 +269,10 @@ void MainWindow::mirror_check_marks() {
 void MainWindow::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Escape && qobject_cast<QLineEdit*>(focusWidget()) == nullptr) return press_escape();
   QMainWindow::keyPressEvent(event);
+}
+
+void MainWindow::tell_clocks_to_reader() {
+  if (game_ != nullptr) tell_clocks(*canvas_, *game_);
 }
 
 void MainWindow::press_escape() {

@@ -80,6 +80,8 @@ class MainWindow : public QMainWindow {
 
   // Esc: the game ends at once (the running match is kept).
   void press_escape();
+  // Tells a screen reader both armies' clocks (T on the board).
+  void tell_clocks_to_reader();
 
  Q_SIGNALS:
   // What an event changed so far is shown (after it, or before a box).

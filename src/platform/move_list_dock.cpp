@@ -67,7 +67,7 @@ void MoveListDock::follow_at_once() {
 }
 
 // As wide as the widest row: in Japanese the bishop's, in another language
-// that of the longest piece name there.
+// that of the longest piece name there; wider if a review's summary needs it.
 void MoveListDock::fit_width() {
   const QFontMetrics metrics = list_->fontMetrics();
   const auto row_width = [&](int kind) {
@@ -76,7 +76,9 @@ void MoveListDock::fit_width() {
   int widest = row_width(BISH);
   if (chosen_language() != Language::Japanese)
     for (int kind = 1; kind <= KIND_COUNT; ++kind) widest = std::max(widest, row_width(kind));
-  list_->setFixedWidth(widest + metrics.horizontalAdvance(QLatin1Char('M')) * (ROOM_CHARACTERS + MARK_CHARACTERS));
+  const int width = widest + metrics.horizontalAdvance(QLatin1Char('M')) * (ROOM_CHARACTERS + MARK_CHARACTERS);
+  // A review's summary rows, wider at a large zoom, keep to one line each.
+  list_->setFixedWidth(std::max(width, review_panel_->summary_width()));
   review_panel_->setFixedWidth(list_->width());
 }
 
@@ -133,6 +135,7 @@ void MoveListDock::show_review() {
     item->setForeground(mark ? QBrush(palette_colour(mark->colour)) : QBrush());
   }
   review_panel_->show_review(review, current_move_row(game_));
+  fit_width();
 }
 
 void MoveListDock::review(Game& g) {

@@ -5,6 +5,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -114,8 +116,12 @@ ReviewPanel::ReviewPanel(QWidget* parent)
       cancel_(new QPushButton(progress_row_)) {
   set_shown_text(cancel_, QT_TRID_NOOP("キャンセル"));
   setObjectName(QStringLiteral("REVIEW_PANEL"));
-  // The panel is as narrow as the move list: long rows break.
-  for (QLabel* label : {main_summary_, chess_summary_, progress_text_}) label->setWordWrap(true);
+  // Tab reaches the panel after the move list; a screen reader hears the
+  // summary as its description.
+  setFocusPolicy(Qt::TabFocus);
+  // The panel is as narrow as the move list: the progress breaks its lines,
+  // the summary rows widen the list instead (summary_width).
+  progress_text_->setWordWrap(true);
   main_summary_->setObjectName(QStringLiteral("REVIEW_SUMMARY_MAIN"));
   chess_summary_->setObjectName(QStringLiteral("REVIEW_SUMMARY_CHESS"));
   bar_->setObjectName(QStringLiteral("REVIEW_PROGRESS"));
@@ -181,7 +187,25 @@ void ReviewPanel::show_review(const GameReview* review, int current_row) {
     main_summary_->setText(shown(summary_row(*review, true)));
     chess_summary_->setText(shown(summary_row(*review, false)));
   }
+  setAccessibleDescription(review ? main_summary_->text() + QLatin1Char('\n') + chess_summary_->text() : QString());
   graph_->show_review(review, current_row);
+}
+
+// The focus is drawn round the panel.
+void ReviewPanel::paintEvent(QPaintEvent*) {
+  if (!hasFocus()) return;
+  QStylePainter painter(this);
+  QStyleOptionFocusRect focus;
+  focus.initFrom(this);
+  painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+}
+
+int ReviewPanel::summary_width() const {
+  if (main_summary_->isHidden()) return 0;
+  // With the room of a character after the longer row, which a large zoom's
+  // rounding would otherwise eat into.
+  const int room = main_summary_->fontMetrics().horizontalAdvance(QLatin1Char('M'));
+  return std::max(main_summary_->sizeHint().width(), chess_summary_->sizeHint().width()) + room;
 }
 
 Result<void, std::error_code> ReviewPanel::save_graph(const QString& path) {

@@ -72,12 +72,18 @@ class ReviewPanel : public QWidget {
   void end();
   // Shows the review standing for the list (none: hides the summary and the graph).
   void show_review(const GameReview* review, int current_row);
+  // The width the summary rows take on one line each, with a little room;
+  // 0 without a review.
+  int summary_width() const;
   // Writes the graph to `path` as PNG, as the position's picture is written.
   Result<void, std::error_code> save_graph(const QString& path);
 
  Q_SIGNALS:
   // The graph's context menu asked for it to be saved as a picture.
   void save_graph_requested();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   void follow_progress();

@@ -62,6 +62,7 @@ MoveListDock& ViewMenu::dock() {
   if (dock_ != nullptr) return *dock_;
   dock_ = new MoveListDock(window_, game_);
   add_arrow_keys(window_, dock_->list());
+  order_tabs();
   // The graph is saved where and as the position's picture is.
   connect(&dock_->review_panel(), &ReviewPanel::save_graph_requested, this, [this] {
     const QString path = ask_save_path(ExportKind::Picture, shown(QT_TRID_NOOP("グラフを画像で保存")),
@@ -73,8 +74,19 @@ MoveListDock& ViewMenu::dock() {
 }
 
 MoveField& ViewMenu::move_field() {
-  if (move_field_ == nullptr) move_field_ = new MoveField(window_);
+  if (move_field_ != nullptr) return *move_field_;
+  move_field_ = new MoveField(window_);
+  order_tabs();
   return *move_field_;
+}
+
+// Tab goes from the board to the move field (while open), the move list and
+// the review under it, as they stand on the screen.
+void ViewMenu::order_tabs() {
+  std::vector<QWidget*> order{&window_.canvas()};
+  if (move_field_ != nullptr) order.push_back(&move_field_->line());
+  if (dock_ != nullptr) order.insert(order.end(), {&dock_->list(), &dock_->review_panel()});
+  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 QAction* ViewMenu::find(const char* name) const {

@@ -45,6 +45,7 @@ class ViewMenu : public QObject {
  private:
   // Shows or hides the move list panel, building it only to show it.
   void show_dock(bool shown);
+  void order_tabs();
   void add_game_commands();
   void add_exports();
   void add_volume();

@@ -66,18 +66,6 @@ TEST(Catalogue, EveryMarkedTextHasAFinishedEnglishEntry) {
   for (const QString& text : texts) EXPECT_TRUE(finished.contains(text)) << text.toStdString();
 }
 
-class EnglishTest : public WindowTest {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(choose_language(Language::English));
-    WindowTest::SetUp();
-  }
-  void TearDown() override {
-    WindowTest::TearDown();
-    choose_language(Language::Japanese);
-  }
-};
-
 TEST_F(EnglishTest, TextsMadeOfPartsAreEnglishPartByPart) {
   const std::pair<std::string, std::string> rows[] = {
       {"  1 ７六 歩", "  1 7f Pawn (fu)"},

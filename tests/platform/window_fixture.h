@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "platform/desktop_game.h"
+#include "platform/language.h"
 
 namespace velmora::platform::testing {
 
@@ -77,6 +78,19 @@ class WindowTest : public ::testing::Test {
   std::unique_ptr<DesktopGame> desktop;
   Game* game = nullptr;
   MainWindow* window = nullptr;
+};
+
+// The window in English.
+class EnglishTest : public WindowTest {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(choose_language(Language::English));
+    WindowTest::SetUp();
+  }
+  void TearDown() override {
+    WindowTest::TearDown();
+    choose_language(Language::Japanese);
+  }
 };
 
 // A resource picture as the window shows it at the fixture's scale (1).

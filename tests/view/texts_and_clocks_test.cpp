@@ -68,10 +68,25 @@ TEST(MoveDisplay, TheClearedRoomCoversTheWidestNameInTheWindowsLanguage) {
   EXPECT_TRUE(cleared(Side::Own, 16, 2));
   EXPECT_TRUE(cleared(Side::Enemy, 0, 8));
   EXPECT_FALSE(cleared(Side::Enemy, 1, 8));
+  EXPECT_TRUE(cleared(Side::Enemy, -5, 8)) << "the room of the move moved left of the board";
   t.fakes.screen.clear();
   描画_手数(t.game, 1, PaletteColour::White);
   EXPECT_TRUE(t.fakes.screen.last_picture_at_cell(14, 3)) << "the wider label of a count is cleared too";
   EXPECT_FALSE(t.fakes.screen.last_picture_at_cell(15, 3)) << "but not the hand";
+}
+
+// Where the widest name of the window's language would come near the board,
+// the enemy's last move stands further left: that name ends a little before
+// the board, whichever piece moved.
+TEST(MoveDisplay, TheEnemysMoveEndsBeforeTheBoardInAnyLanguage) {
+  TestGame t;
+  t.fakes.screen.measure = [](const std::string& text, int) { return text == "ﾋﾞｼｮｯﾌﾟ" ? 1800.0 : 300.0; };
+  描画_移動結果(t.game, Side::Enemy, {9, 9}, +QEEN, PaletteColour::White);
+  const auto texts = t.fakes.screen.ops_of(DrawOp::Text);
+  ASSERT_EQ(texts.size(), 6u);
+  const double shift = twip_x(-1.2) - texts[5].left;
+  EXPECT_NEAR(texts[5].left + 1800 + TEXT_SHADOW_OFFSET, twip_x(1) - 60, 1e-6);
+  EXPECT_NEAR(texts[1].left, twip_x(-2.6) - shift, 1e-6) << "file, rank and name move together";
 }
 
 TEST(MoveCount, NumbersEndNearTheSamePlace) {

@@ -6,6 +6,7 @@
 #include "rules/move_check.h"
 #include "rules/moves.h"
 #include "rules/turn_order.h"
+#include "view/clocks.h"
 #include "view/phrases.h"
 
 namespace velmora {
@@ -77,6 +78,14 @@ std::string board_description(const Game& g) {
   add_line(fill(PHRASE_MAIN_ARMY_HAND, hand_words(own_is_chess ? pos.hand_enemy : pos.hand_own)));
   add_line(fill(PHRASE_CHESS_ARMY_HAND, hand_words(own_is_chess ? pos.hand_own : pos.hand_enemy)));
   return text;
+}
+
+std::string clock_words(const Game& g) {
+  // The own side is the main army unless the board was turned (chess_sign -1).
+  const bool own_is_chess = g.pos.chess_sign == -1;
+  const auto army_clock = [&g](Side side) { return 調査_時間秒追加結果(clock_time(g, side)); };
+  return fill(PHRASE_MAIN_ARMY_CLOCK, army_clock(own_is_chess ? Side::Enemy : Side::Own)) + "\n" +
+         fill(PHRASE_CHESS_ARMY_CLOCK, army_clock(own_is_chess ? Side::Own : Side::Enemy));
 }
 
 }  // namespace velmora

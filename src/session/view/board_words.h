@@ -25,6 +25,10 @@ int current_move_row(const Game& g);
 // row from the left, then a line for each army's hand; a line each.
 std::string board_description(const Game& g);
 
+// Both armies' clocks as they stand now, a line each:
+// "主戦軍の時間：00:01:23", "チェス軍の時間：00:00:40".
+std::string clock_words(const Game& g);
+
 // Whose move it is, by the army's name; "" before a match.
 std::string turn_words(const Position& pos);
 

@@ -24,7 +24,9 @@ constexpr const char* PHRASES[] = {PHRASE_WINS,
                                    PHRASE_MAIN_ARMY_PIECE,
                                    PHRASE_CHESS_ARMY_PIECE,
                                    PHRASE_MAIN_ARMY_HAND,
-                                   PHRASE_CHESS_ARMY_HAND};
+                                   PHRASE_CHESS_ARMY_HAND,
+                                   PHRASE_MAIN_ARMY_CLOCK,
+                                   PHRASE_CHESS_ARMY_CLOCK};
 
 bool plain_ascii(std::string_view text) {
   for (const unsigned char c : text)

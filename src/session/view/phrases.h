@@ -37,6 +37,8 @@ inline constexpr const char* PHRASE_MAIN_ARMY_PIECE = SHOWN("%1、主戦軍");
 inline constexpr const char* PHRASE_CHESS_ARMY_PIECE = SHOWN("%1、チェス軍");
 inline constexpr const char* PHRASE_MAIN_ARMY_HAND = SHOWN("主戦軍の持駒：%1");
 inline constexpr const char* PHRASE_CHESS_ARMY_HAND = SHOWN("チェス軍の持駒：%1");
+inline constexpr const char* PHRASE_MAIN_ARMY_CLOCK = SHOWN("主戦軍の時間：%1");
+inline constexpr const char* PHRASE_CHESS_ARMY_CLOCK = SHOWN("チェス軍の時間：%1");
 
 // The chosen language's text for `japanese`, or "" when the catalogue has none.
 using TextLookup = std::function<std::string(const std::string& japanese)>;

@@ -71,6 +71,8 @@ constexpr MovePlaces OWN_MOVE_PLACES{{11.4, 11.8, 12.4}, 2.4, 11, 14, 2};
 
 constexpr int MOVE_TEXT_SIZE = 12;
 constexpr int MOVE_COUNT_LABEL_SIZE = 10;
+// The least room between the enemy's last move and the board.
+constexpr double MOVE_TEXT_GAP = 60;
 
 // The last cell of its row a text printed from `left` (twips) `width` wide
 // reaches, its shadow included.
@@ -78,16 +80,35 @@ int last_cell_reached(double left, double width) {
   return static_cast<int>(std::ceil((left + width + TEXT_SHADOW_OFFSET - BOARD_LEFT) / SQUARE_WIDTH)) - 1;
 }
 
-// The last cell a piece's name printed at `places` can reach in the window's
-// language, its shadow included: at least the cells laid out for the Japanese
-// names, and never a square of the board.
-int last_move_cell(const Game& g, const MovePlaces& places) {
+// The widest piece name a last move can print in the window's language.
+double widest_piece_name(const Game& g) {
   double widest = 0;
   for (int kind = 1; kind <= KIND_COUNT; ++kind)
     widest =
         std::max(widest, g.ports.screen.text_width(PIECE_KINDS[kind].record_name, MOVE_TEXT_SIZE, g.view.font_bold));
-  const int last = std::max(places.last_cleared, last_cell_reached(cell_left(places.text_x[2]), widest));
-  return places.last_cleared < 1 ? std::min(last, 0) : last;
+  return widest;
+}
+
+// How far (twips) a side's last move stands left of its place. The enemy's
+// stands left of the board: where the widest piece name of the window's
+// language would come nearer the board than MOVE_TEXT_GAP, shadow included,
+// file, rank and name move left together. The Japanese names fit.
+double move_shift(const Game& g, Side side) {
+  if (side == Side::Own) return 0;
+  const double name_end = cell_left(ENEMY_MOVE_PLACES.text_x[2]) + widest_piece_name(g) + TEXT_SHADOW_OFFSET;
+  return std::max(0.0, name_end - (cell_left(1) - MOVE_TEXT_GAP));
+}
+
+// The first and last cells of its row a last move printed at `places`,
+// `shift` twips left, can reach in the window's language, its shadow
+// included: at least the cells laid out for the Japanese names, and never a
+// square of the board.
+std::pair<int, int> move_cells(const Game& g, const MovePlaces& places, double shift) {
+  const double left = cell_left(places.text_x[0]) - shift;
+  const int first = std::min(places.first_cleared, static_cast<int>(std::floor((left - BOARD_LEFT) / SQUARE_WIDTH)));
+  const int last =
+      std::max(places.last_cleared, last_cell_reached(cell_left(places.text_x[2]) - shift, widest_piece_name(g)));
+  return {first, places.last_cleared < 1 ? std::min(last, 0) : last};
 }
 
 const MovePlaces& move_places(Side side) { return side == Side::Own ? OWN_MOVE_PLACES : ENEMY_MOVE_PLACES; }
@@ -170,13 +191,15 @@ void 描画_移動結果(Game& g, Side side, Cell to, int code, PaletteColour co
   const MovePlaces& places = move_places(side);
   shown_move(g, side) = ShownMove{true, to, code, colour};
   const std::string texts[3] = {文字列変換(110 - to.x), 文字列変換(110 + to.y), 文字列変換(code)};
-  for (int i = 0; i < 3; ++i) 描画_移動駒種類(g, places.text_x[i], places.text_y, texts[i], colour);
+  const double shift = move_shift(g, side) / SQUARE_WIDTH;
+  for (int i = 0; i < 3; ++i) 描画_移動駒種類(g, places.text_x[i] - shift, places.text_y, texts[i], colour);
 }
 
 void 消去_移動結果(Game& g, Side side) {
   const MovePlaces& places = move_places(side);
   shown_move(g, side) = ShownMove{};
-  clear_cells(g, places.first_cleared, last_move_cell(g, places), places.cleared_row);
+  const auto [first, last] = move_cells(g, places, move_shift(g, side));
+  clear_cells(g, first, last, places.cleared_row);
 }
 
 void 描画_棋譜見出し(Game& g, const std::string& title, const std::string& top_name, const std::string& bottom_name) {
