@@ -3,75 +3,40 @@
 
 namespace velmora {
 
-bool SearchPosition::step_attacks(int from, int code, int target) const {
-  const int side = sign_of(code);
-  const int f = side * PADDED_WIDTH;
-  const int d = target - from;
-  const bool orthogonal = d == 1 || d == -1 || d == PADDED_WIDTH || d == -PADDED_WIDTH;
-  switch (kind_of(code)) {
-    case HU: return d == f;
-    case PORN: return d == f + 1 || d == f - 1;
-    case HEISI: {
-      const int row = row_of(from);
-      return d == f || ((side < 0 ? row <= 4 : row >= 6) && (d == 1 || d == -1));
-    }
-    case GIN: return d == f || d == f + 1 || d == f - 1 || d == -f + 1 || d == -f - 1;
-    case KIN:
-    case HU_N:
-    case KYOU_N:
-    case KEI_N:
-    case GIN_N: return d == f || d == f + 1 || d == f - 1 || d == 1 || d == -1 || d == -f;
-    case OU:
-    case KING:
-    case KAKU_N:
-    case SYA_N: return true;
-    case TUKAE: return !orthogonal && in_palace(side, target);
-    case SYOU: return orthogonal && in_palace(side, target);
-    default: return false;
-  }
-}
-
+// Read from the square outwards: along each line the first piece, which
+// attacks by riding or by its step when it stands next to the square, then
+// the piece beyond it, a cannon over its screen; then the leapers.
 bool SearchPosition::attacked(int square, int by) const {
-  const int f = by * PADDED_WIDTH;
-  auto is = [&](int at, int kind) { return cells_[at] == by * kind; };
-  for (int d : STEP_ORTHOGONAL) {
+  const int s = side_index(by);
+  const PaddedTables& t = PADDED_TABLES;
+  for (int line = 0; line < 8; ++line) {
+    const int d = LINES[line];
     int at = square + d;
     while (cells_[at] == EMPTY) at += d;
     const int code = cells_[at];
     if (code == OFF_BOARD) continue;
     if (owner_of(code) == by) {
       const int kind = kind_of(code);
-      if (kind == SYA || kind == SYA_N || kind == KURUMA || kind == ROOK || kind == QEEN) return true;
-      if (kind == KYOU && d == -f) return true;
-      if (at == square + d && step_attacks(at, code, square)) return true;
+      if (t.riders[s][line] & (1u << kind)) return true;
+      const std::uint8_t step = t.steps_in[s][line][kind];
+      if (at == square + d && step != NO_STEP && padded_bound_holds(static_cast<Bound>(step), by, at, square))
+        return true;
     }
+    if (t.cannons[s][line] == 0) continue;
     for (at += d; cells_[at] == EMPTY; at += d) {
     }
-    if (is(at, HOU)) return true;  // a cannon over its screen
+    if (owner_of(cells_[at]) == by && (t.cannons[s][line] & (1u << kind_of(cells_[at])))) return true;
   }
-  for (int d : STEP_DIAGONAL) {
-    int at = square + d;
-    while (cells_[at] == EMPTY) at += d;
-    const int code = cells_[at];
+  for (int i = 0; i < t.leap_count[s]; ++i) {
+    const LeapIn& leap = t.leaps_in[s][i];
+    const int code = cells_[square + leap.from];
     if (owner_of(code) != by) continue;
-    const int kind = kind_of(code);
-    if (kind == KAKU || kind == KAKU_N || kind == BISH || kind == QEEN) return true;
-    if (at == square + d && step_attacks(at, code, square)) return true;
+    const std::uint32_t bit = 1u << kind_of(code);
+    if (leap.free_kinds & bit) return true;
+    if ((leap.legged_kinds & bit) && cells_[square + leap.leg] == EMPTY &&
+        padded_bound_holds(leap.bound, by, square + leap.from, square))
+      return true;
   }
-  if (is(square - 2 * f + 1, KEI) || is(square - 2 * f - 1, KEI)) return true;
-  for (int leap : LEAP_KNIGHT)
-    if (is(square + leap, KNIG)) return true;
-  for (int s : STEP_ORTHOGONAL) {
-    const int across = (s == 1 || s == -1) ? PADDED_WIDTH : 1;
-    for (int a : {across, -across}) {
-      const int horse = square - 2 * s - a;
-      if (is(horse, UMA) && cells_[horse + s] == EMPTY) return true;
-    }
-  }
-  const int row = row_of(square);
-  if (by < 0 ? row >= 5 : row <= 5)
-    for (int s : STEP_DIAGONAL)
-      if (is(square - 2 * s, ZOU) && cells_[square - s] == EMPTY) return true;
   return false;
 }
 
