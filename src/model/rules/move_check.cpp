@@ -39,14 +39,16 @@ bool drop_check(const Position& pos, int tx, int ty, int code) {
 // Which pattern of a kind, if any, makes the offset (dx, dy), written as its
 // patterns are (rows turned for the own side where the kind is): a ride or a
 // cannon line makes every distance along it, a push its double step as well.
-// A kind's patterns never share an offset.
+// A kind's patterns never share an offset. The chess king's castling is
+// marked on its two offsets.
 struct PatternIndex {
   static constexpr int SPAN = 8;  // offsets within the board: -8..8
+  static constexpr std::int8_t NONE = -1, CASTLING = -2;
   std::array<std::array<std::array<std::int8_t, 2 * SPAN + 1>, 2 * SPAN + 1>, KIND_COUNT + 1> at{};
 
   constexpr PatternIndex() {
     for (auto& kind : at)
-      for (auto& row : kind) row.fill(-1);
+      for (auto& row : kind) row.fill(NONE);
     for (int kind = 1; kind <= KIND_COUNT; ++kind) {
       const PieceMoves& m = PIECE_MOVES[kind];
       for (int i = 0; i < m.count; ++i) {
@@ -56,6 +58,7 @@ struct PatternIndex {
         for (int k = 1; k <= reach && std::abs(k * p.dx) <= SPAN && std::abs(k * p.dy) <= SPAN; ++k)
           at[kind][k * p.dy + SPAN][k * p.dx + SPAN] = static_cast<std::int8_t>(i);
       }
+      if (m.castles) at[kind][SPAN][SPAN - 2] = at[kind][SPAN][SPAN + 2] = CASTLING;
     }
   }
   constexpr int operator()(int kind, int dx, int dy) const { return at[kind][dy + SPAN][dx + SPAN]; }
@@ -73,8 +76,12 @@ bool en_passant_check(const Position& pos, int fy, int tx, int code) {
          last.move_to_x == tx && last.move_to_y == fy && last.move_code == -code;
 }
 
-bool ride_check(const Board& b, int fx, int fy, int tx, int ty) {
-  return fx == tx || fy == ty ? 移動チェック飛車(b, fx, fy, tx, ty) : 移動チェック角(b, fx, fy, tx, ty);
+// Whether every square strictly between the ends of a line is empty.
+bool line_clear(const Board& b, int fx, int fy, int tx, int ty) {
+  const int sx = sgn(tx - fx), sy = sgn(ty - fy);
+  for (int x = fx + sx, y = fy + sy; x != tx || y != ty; x += sx, y += sy)
+    if (piece_at(b, x, y) != EMPTY) return false;
+  return true;
 }
 
 // The castling squares are named by the rule itself: nothing records whether
@@ -98,14 +105,14 @@ bool board_move_check(const Position& pos, int fx, int fy, int tx, int ty, int c
   const int kind = kind_of(code), side = sign_of(code);
   const int turn = row_turn(kind, side);
   const int index = PATTERN_INDEX(kind, tx - fx, (ty - fy) * turn);
-  if (index < 0) return PIECE_MOVES[kind].castles && castling_check(b, fx, fy, tx, ty, code);
+  if (index < 0) return index == PatternIndex::CASTLING && castling_check(b, fx, fy, tx, ty, code);
   const Pattern& p = PIECE_MOVES[kind].patterns[index];
-  if (!bound_holds(p.bound, side, fy, tx, ty)) return false;
+  if (p.bound != Bound::Anywhere && !bound_holds(p.bound, side, fy, tx, ty)) return false;
   const bool empty_target = piece_at(b, tx, ty) == EMPTY;
   switch (p.shape) {
-    case Shape::Ride: return ride_check(b, fx, fy, tx, ty);
+    case Shape::Ride: return line_clear(b, fx, fy, tx, ty);
     case Shape::Leg: return piece_at(b, fx + p.lx, fy + p.ly * turn) == EMPTY;
-    case Shape::Cannon: return empty_target ? 移動チェック飛車(b, fx, fy, tx, ty) : 移動チェック砲取(b, fx, fy, tx, ty);
+    case Shape::Cannon: return empty_target ? line_clear(b, fx, fy, tx, ty) : 移動チェック砲取(b, fx, fy, tx, ty);
     case Shape::Push: return empty_target && pawn_push_check(b, fx, fy, ty, side);
     case Shape::Capture: return !empty_target || en_passant_check(pos, fy, tx, code);
     default: return true;  // a step or a leap

@@ -145,9 +145,16 @@ constexpr bool moves_alike_both_ways(const PieceMoves& m) {
   return true;
 }
 
+// Whether each kind moves alike both ways, worked out once from the table.
+inline constexpr auto ALIKE_BOTH_WAYS = [] {
+  std::array<bool, KIND_COUNT + 1> alike{};
+  for (int kind = 0; kind <= KIND_COUNT; ++kind) alike[kind] = moves_alike_both_ways(PIECE_MOVES[kind]);
+  return alike;
+}();
+
 // How a pattern's rows turn for a piece of side `sign`: +1, as written, for
 // the enemy side and for the kinds that move alike both ways; -1 otherwise.
-constexpr int row_turn(int kind, int sign) { return sign > 0 || moves_alike_both_ways(PIECE_MOVES[kind]) ? +1 : -1; }
+constexpr int row_turn(int kind, int sign) { return sign > 0 || ALIKE_BOTH_WAYS[kind] ? +1 : -1; }
 
 // Whether `bound` holds for a piece of side `sign` going from row fy to the
 // square (tx, ty).
