@@ -7,37 +7,48 @@ namespace velmora {
 // attacks by riding or by its step when it stands next to the square, then
 // the piece beyond it, a cannon over its screen; then the leapers.
 bool SearchPosition::attacked(int square, int by) const {
-  const int s = side_index(by);
-  const PaddedTables& t = PADDED_TABLES;
-  for (int line = 0; line < 8; ++line) {
-    const int d = LINES[line];
+  return by < 0 ? attacked_by<-1>(square) : attacked_by<+1>(square);
+}
+
+// Read from the square outwards, the tables of side `By` being constants:
+// along each line the first piece, which attacks by riding or by its step
+// when it stands next to the square, then the piece beyond it, a cannon over
+// its screen; then the leapers.
+template <int By>
+bool SearchPosition::attacked_by(int square) const {
+  constexpr int s = side_index(By);
+  constexpr const PaddedTables& t = PADDED_TABLES;
+  auto bit = [&](int at) { return t.kind_bit[s][static_cast<std::uint8_t>(cells_[at])]; };
+  auto along = [&]<int L>() {
+    constexpr int d = LINES[L];
+    constexpr std::uint32_t riders = t.riders[s][L], free = t.free_steps[s][L], bounded = t.bounded_steps[s][L];
+    constexpr std::uint32_t cannons = t.cannons[s][L];
     int at = square + d;
     while (cells_[at] == EMPTY) at += d;
-    const int code = cells_[at];
-    if (code == OFF_BOARD) continue;
-    if (owner_of(code) == by) {
-      const int kind = kind_of(code);
-      if (t.riders[s][line] & (1u << kind)) return true;
-      const std::uint8_t step = t.steps_in[s][line][kind];
-      if (at == square + d && step != NO_STEP && padded_bound_holds(static_cast<Bound>(step), by, at, square))
-        return true;
+    if (cells_[at] == OFF_BOARD) return false;
+    const std::uint32_t first = bit(at);
+    if (first & riders) return true;
+    if (at == square + d) {
+      if (first & free) return true;
+      if ((first & bounded) && padded_bound_holds(t.step_bound[kind_of(cells_[at])], By, at, square)) return true;
     }
-    if (t.cannons[s][line] == 0) continue;
-    for (at += d; cells_[at] == EMPTY; at += d) {
+    if constexpr (cannons != 0) {
+      for (at += d; cells_[at] == EMPTY; at += d) {
+      }
+      return (bit(at) & cannons) != 0;
     }
-    if (owner_of(cells_[at]) == by && (t.cannons[s][line] & (1u << kind_of(cells_[at])))) return true;
-  }
-  for (int i = 0; i < t.leap_count[s]; ++i) {
-    const LeapIn& leap = t.leaps_in[s][i];
-    const int code = cells_[square + leap.from];
-    if (owner_of(code) != by) continue;
-    const std::uint32_t bit = 1u << kind_of(code);
-    if (leap.free_kinds & bit) return true;
-    if ((leap.legged_kinds & bit) && cells_[square + leap.leg] == EMPTY &&
-        padded_bound_holds(leap.bound, by, square + leap.from, square))
-      return true;
-  }
-  return false;
+    return false;
+  };
+  auto leap = [&]<int I>() {
+    constexpr LeapIn in = t.leaps_in[s][I];
+    const std::uint32_t leaper = bit(square + in.from);
+    if (leaper & in.free_kinds) return true;
+    if constexpr (in.legged_kinds != 0)
+      return (leaper & in.legged_kinds) && cells_[square + in.leg] == EMPTY &&
+             padded_bound_holds(in.bound, By, square + in.from, square);
+    return false;
+  };
+  return any_of_constants<8>(along) || any_of_constants<LEAPS_IN>(leap);
 }
 
 bool SearchPosition::gives_direct_check(SearchMove move) const {

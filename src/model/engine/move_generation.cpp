@@ -42,8 +42,12 @@ void SearchPosition::castling(int from, int code, SearchMoveList& list) const {
 
 template <bool CapturesOnly>
 void SearchPosition::piece_moves(int from, int code, SearchMoveList& list) const {
+  with_kind(kind_of(code), [&]<int K>() { kind_moves<K, CapturesOnly>(from, code, list); });
+}
+
+template <int Kind, bool CapturesOnly>
+void SearchPosition::kind_moves(int from, int code, SearchMoveList& list) const {
   const int side = sign_of(code);
-  const PaddedMoves& moves = padded_moves(side, kind_of(code));
   auto go = [&](int to) {
     const int target = cells_[to];
     if (target == OFF_BOARD || owner_of(target) == side) return;
@@ -88,23 +92,29 @@ void SearchPosition::piece_moves(int from, int code, SearchMoveList& list) const
       list.add(SearchMove(from, to, code, code));  // en passant
     }
   };
-  if (!CapturesOnly && moves.castles) castling(from, code, list);
-  const bool promotes = PIECE_KINDS[kind_of(code)].promotion != PromotionRule::Never;
-  for (const PaddedPattern& p : moves) {
-    switch (p.shape) {
-      case Shape::Step:
-        if (padded_bound_holds(p.bound, side, from, from + p.offset)) go(from + p.offset);
-        break;
-      case Shape::Leg:
-        if (cells_[from + p.aside] == EMPTY && padded_bound_holds(p.bound, side, from, from + p.offset))
-          go(from + p.offset);
-        break;
-      case Shape::Ride: promotes ? slide_promoting(p.offset) : slide(p.offset); break;
-      case Shape::Cannon: cannon(p.offset); break;
-      case Shape::Push: push(p.offset); break;
-      case Shape::Capture: capture(from + p.offset, from + p.aside); break;
+  if constexpr (!CapturesOnly && PIECE_MOVES[Kind].castles) castling(from, code, list);
+  constexpr bool promotes = PIECE_KINDS[Kind].promotion != PromotionRule::Never;
+  for_each_pattern<Kind>([&]<Pattern P>() {
+    const int to = from + padded_offset<Kind>(P.dx, P.dy, side);
+    if constexpr (P.shape == Shape::Step) {
+      if (padded_bound_holds(P.bound, side, from, to)) go(to);
+    } else if constexpr (P.shape == Shape::Leg) {
+      if (cells_[from + padded_offset<Kind>(P.lx, P.ly, side)] == EMPTY && padded_bound_holds(P.bound, side, from, to))
+        go(to);
+    } else if constexpr (P.shape == Shape::Ride) {
+      if constexpr (promotes) {
+        slide_promoting(to - from);
+      } else {
+        slide(to - from);
+      }
+    } else if constexpr (P.shape == Shape::Cannon) {
+      cannon(to - from);
+    } else if constexpr (P.shape == Shape::Push) {
+      push(to - from);
+    } else {
+      capture(to, from + P.dx);
     }
-  }
+  });
 }
 
 bool SearchPosition::drop_allowed(int to, int code) const {
