@@ -1,7 +1,7 @@
-// The patterns of every kind (rules/piece_moves.h) laid out once, when the
-// program is built, as level 4 walks them: offsets on the padded board for
-// each side, and the reverse tables its attack test reads from the attacked
-// square outwards.
+// The patterns of every kind (rules/piece_moves.h) as level 4 reads them,
+// all worked out when the program is built: the walks of each kind unrolled
+// from its patterns (move generation and the attack walk), and the reverse
+// tables its attack test reads from the attacked square outwards.
 #pragma once
 
 #include <array>
