@@ -3,76 +3,52 @@
 
 namespace velmora {
 
-bool SearchPosition::step_attacks(int from, int code, int target) const {
-  const int side = sign_of(code);
-  const int f = side * PADDED_WIDTH;
-  const int d = target - from;
-  const bool orthogonal = d == 1 || d == -1 || d == PADDED_WIDTH || d == -PADDED_WIDTH;
-  switch (kind_of(code)) {
-    case HU: return d == f;
-    case PORN: return d == f + 1 || d == f - 1;
-    case HEISI: {
-      const int row = row_of(from);
-      return d == f || ((side < 0 ? row <= 4 : row >= 6) && (d == 1 || d == -1));
-    }
-    case GIN: return d == f || d == f + 1 || d == f - 1 || d == -f + 1 || d == -f - 1;
-    case KIN:
-    case HU_N:
-    case KYOU_N:
-    case KEI_N:
-    case GIN_N: return d == f || d == f + 1 || d == f - 1 || d == 1 || d == -1 || d == -f;
-    case OU:
-    case KING:
-    case KAKU_N:
-    case SYA_N: return true;
-    case TUKAE: return !orthogonal && in_palace(side, target);
-    case SYOU: return orthogonal && in_palace(side, target);
-    default: return false;
-  }
+// Read from the square outwards: along each line the first piece, which
+// attacks by riding or by its step when it stands next to the square, then
+// the piece beyond it, a cannon over its screen; then the leapers.
+bool SearchPosition::attacked(int square, int by) const {
+  return by < 0 ? attacked_by<-1>(square) : attacked_by<+1>(square);
 }
 
-bool SearchPosition::attacked(int square, int by) const {
-  const int f = by * PADDED_WIDTH;
-  auto is = [&](int at, int kind) { return cells_[at] == by * kind; };
-  for (int d : STEP_ORTHOGONAL) {
+// Read from the square outwards, the tables of side `By` being constants:
+// along each line the first piece, which attacks by riding or by its step
+// when it stands next to the square, then the piece beyond it, a cannon over
+// its screen; then the leapers.
+template <int By>
+bool SearchPosition::attacked_by(int square) const {
+  constexpr int s = side_index(By);
+  constexpr const PaddedTables& t = PADDED_TABLES;
+  auto bit = [&](int at) { return t.kind_bit[s][static_cast<std::uint8_t>(cells_[at])]; };
+  auto along = [&]<int L>() {
+    constexpr int d = LINES[L];
+    constexpr std::uint32_t riders = t.riders[s][L], free = t.free_steps[s][L], bounded = t.bounded_steps[s][L];
+    constexpr std::uint32_t cannons = t.cannons[s][L];
     int at = square + d;
     while (cells_[at] == EMPTY) at += d;
-    const int code = cells_[at];
-    if (code == OFF_BOARD) continue;
-    if (owner_of(code) == by) {
-      const int kind = kind_of(code);
-      if (kind == SYA || kind == SYA_N || kind == KURUMA || kind == ROOK || kind == QEEN) return true;
-      if (kind == KYOU && d == -f) return true;
-      if (at == square + d && step_attacks(at, code, square)) return true;
+    if (cells_[at] == OFF_BOARD) return false;
+    const std::uint32_t first = bit(at);
+    if (first & riders) return true;
+    if (at == square + d) {
+      if (first & free) return true;
+      if ((first & bounded) && padded_bound_holds(t.step_bound[kind_of(cells_[at])], By, at, square)) return true;
     }
-    for (at += d; cells_[at] == EMPTY; at += d) {
+    if constexpr (cannons != 0) {
+      for (at += d; cells_[at] == EMPTY; at += d) {
+      }
+      return (bit(at) & cannons) != 0;
     }
-    if (is(at, HOU)) return true;  // a cannon over its screen
-  }
-  for (int d : STEP_DIAGONAL) {
-    int at = square + d;
-    while (cells_[at] == EMPTY) at += d;
-    const int code = cells_[at];
-    if (owner_of(code) != by) continue;
-    const int kind = kind_of(code);
-    if (kind == KAKU || kind == KAKU_N || kind == BISH || kind == QEEN) return true;
-    if (at == square + d && step_attacks(at, code, square)) return true;
-  }
-  if (is(square - 2 * f + 1, KEI) || is(square - 2 * f - 1, KEI)) return true;
-  for (int leap : LEAP_KNIGHT)
-    if (is(square + leap, KNIG)) return true;
-  for (int s : STEP_ORTHOGONAL) {
-    const int across = (s == 1 || s == -1) ? PADDED_WIDTH : 1;
-    for (int a : {across, -across}) {
-      const int horse = square - 2 * s - a;
-      if (is(horse, UMA) && cells_[horse + s] == EMPTY) return true;
-    }
-  }
-  const int row = row_of(square);
-  if (by < 0 ? row >= 5 : row <= 5)
-    for (int s : STEP_DIAGONAL)
-      if (is(square - 2 * s, ZOU) && cells_[square - s] == EMPTY) return true;
-  return false;
+    return false;
+  };
+  auto leap = [&]<int I>() {
+    constexpr LeapIn in = t.leaps_in[s][I];
+    const std::uint32_t leaper = bit(square + in.from);
+    if (leaper & in.free_kinds) return true;
+    if constexpr (in.legged_kinds != 0)
+      return (leaper & in.legged_kinds) && cells_[square + in.leg] == EMPTY &&
+             padded_bound_holds(in.bound, By, square + in.from, square);
+    return false;
+  };
+  return any_of_constants<8>(along) || any_of_constants<LEAPS_IN>(leap);
 }
 
 bool SearchPosition::gives_direct_check(SearchMove move) const {

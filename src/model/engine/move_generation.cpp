@@ -23,10 +23,31 @@ void SearchPosition::add_move(int from, int to, int code, SearchMoveList& list) 
     list.add(SearchMove(from, to, code, code));
 }
 
+void SearchPosition::castling(int from, int code, SearchMoveList& list) const {
+  // Only the named squares count, not whether king or rook has moved, nor
+  // attacked squares.
+  const int side = sign_of(code);
+  const int back = side < 0 ? 9 : 1;
+  auto empty = [&](int x) { return cells_[square_of(x, back)] == EMPTY; };
+  auto rook = [&](int x) { return cells_[square_of(x, back)] == side * ROOK; };
+  if (side > 0 && from == square_of(6, 1)) {
+    if (empty(7) && empty(8) && rook(9)) list.add(SearchMove(from, square_of(8, 1), code, code));
+    if (empty(3) && empty(4) && empty(5) && rook(2)) list.add(SearchMove(from, square_of(4, 1), code, code));
+  }
+  if (side < 0 && from == square_of(4, 9)) {
+    if (empty(5) && empty(6) && empty(7) && rook(8)) list.add(SearchMove(from, square_of(6, 9), code, code));
+    if (empty(2) && empty(3) && rook(1)) list.add(SearchMove(from, square_of(2, 9), code, code));
+  }
+}
+
 template <bool CapturesOnly>
 void SearchPosition::piece_moves(int from, int code, SearchMoveList& list) const {
+  with_kind(kind_of(code), [&]<int K>() { kind_moves<K, CapturesOnly>(from, code, list); });
+}
+
+template <int Kind, bool CapturesOnly>
+void SearchPosition::kind_moves(int from, int code, SearchMoveList& list) const {
   const int side = sign_of(code);
-  const int f = side * PADDED_WIDTH;
   auto go = [&](int to) {
     const int target = cells_[to];
     if (target == OFF_BOARD || owner_of(target) == side) return;
@@ -47,96 +68,53 @@ void SearchPosition::piece_moves(int from, int code, SearchMoveList& list) const
       if (target != EMPTY) return;
     }
   };
-  switch (kind_of(code)) {
-    case HU: go(from + f); break;
-    case KYOU: slide_promoting(f); break;
-    case KEI:
-      go(from + 2 * f + 1);
-      go(from + 2 * f - 1);
-      break;
-    case KAKU:
-      for (int s : STEP_DIAGONAL) slide_promoting(s);
-      break;
-    case SYA:
-      for (int s : STEP_ORTHOGONAL) slide_promoting(s);
-      break;
-    case HEISI: {
-      go(from + f);
-      const int row = row_of(from);
-      if (side < 0 ? row <= 4 : row >= 6) {
-        go(from + 1);
-        go(from - 1);
-      }
-      break;
+  auto cannon = [&](int step) {
+    int to = from + step;
+    for (; cells_[to] == EMPTY; to += step)
+      if (!CapturesOnly) list.add(SearchMove(from, to, code, code));
+    if (cells_[to] == OFF_BOARD) return;
+    for (to += step; cells_[to] == EMPTY; to += step) {
     }
-    case PORN: {
-      const int ahead = from + f;
-      if (cells_[ahead] == EMPTY) {
-        add_move<CapturesOnly>(from, ahead, code, list);
-        if (!CapturesOnly && rows_from_back(side, from) == 2 && cells_[ahead + f] == EMPTY)
-          list.add(SearchMove(from, ahead + f, code, code));
-      }
-      for (int dx : {-1, 1}) {
-        const int to = ahead + dx;
-        if (owner_of(cells_[to]) == -side) {
-          add_move<CapturesOnly>(from, to, code, list);
-        } else if (cells_[to] == EMPTY && rows_from_back(side, from) == 6 && last_to_ == from + dx &&
-                   last_code_ == -code && cells_[from + dx] == -code) {
-          list.add(SearchMove(from, to, code, code));  // en passant
-        }
-      }
-      break;
+    if (owner_of(cells_[to]) == -side) list.add(SearchMove(from, to, code, code));
+  };
+  auto push = [&](int step) {
+    const int ahead = from + step;
+    if (cells_[ahead] != EMPTY) return;
+    add_move<CapturesOnly>(from, ahead, code, list);
+    if (!CapturesOnly && far_row(side, row_of(from)) == PAWN_START_FAR_ROW && cells_[ahead + step] == EMPTY)
+      list.add(SearchMove(from, ahead + step, code, code));
+  };
+  auto capture = [&](int to, int beside) {
+    if (owner_of(cells_[to]) == -side) {
+      add_move<CapturesOnly>(from, to, code, list);
+    } else if (cells_[to] == EMPTY && far_row(side, row_of(from)) == EN_PASSANT_FAR_ROW && last_to_ == beside &&
+               last_code_ == -code && cells_[beside] == -code) {
+      list.add(SearchMove(from, to, code, code));  // en passant
     }
-    case KING:
-      if (!CapturesOnly) {
-        // Castling: only the named squares count, not whether king or rook
-        // has moved, nor attacked squares.
-        const int back = side < 0 ? 9 : 1;
-        auto empty = [&](int x) { return cells_[square_of(x, back)] == EMPTY; };
-        auto rook = [&](int x) { return cells_[square_of(x, back)] == side * ROOK; };
-        if (side > 0 && from == square_of(6, 1)) {
-          if (empty(7) && empty(8) && rook(9)) list.add(SearchMove(from, square_of(8, 1), code, code));
-          if (empty(3) && empty(4) && empty(5) && rook(2)) list.add(SearchMove(from, square_of(4, 1), code, code));
-        }
-        if (side < 0 && from == square_of(4, 9)) {
-          if (empty(5) && empty(6) && empty(7) && rook(8)) list.add(SearchMove(from, square_of(6, 9), code, code));
-          if (empty(2) && empty(3) && rook(1)) list.add(SearchMove(from, square_of(2, 9), code, code));
-        }
+  };
+  if constexpr (!CapturesOnly && PIECE_MOVES[Kind].castles) castling(from, code, list);
+  constexpr bool promotes = PIECE_KINDS[Kind].promotion != PromotionRule::Never;
+  for_each_pattern<Kind>([&]<Pattern P>() {
+    const int to = from + padded_offset<Kind>(P.dx, P.dy, side);
+    if constexpr (P.shape == Shape::Step) {
+      if (padded_bound_holds(P.bound, side, from, to)) go(to);
+    } else if constexpr (P.shape == Shape::Leg) {
+      if (cells_[from + padded_offset<Kind>(P.lx, P.ly, side)] == EMPTY && padded_bound_holds(P.bound, side, from, to))
+        go(to);
+    } else if constexpr (P.shape == Shape::Ride) {
+      if constexpr (promotes) {
+        slide_promoting(to - from);
+      } else {
+        slide(to - from);
       }
-      for_each_attack(from, go);
-      break;
-    case HOU:
-      for (int s : STEP_ORTHOGONAL) {
-        int to = from + s;
-        for (; cells_[to] == EMPTY; to += s)
-          if (!CapturesOnly) list.add(SearchMove(from, to, code, code));
-        if (cells_[to] == OFF_BOARD) continue;
-        for (to += s; cells_[to] == EMPTY; to += s) {
-        }
-        if (owner_of(cells_[to]) == -side) list.add(SearchMove(from, to, code, code));
-      }
-      break;
-    case BISH:
-      for (int s : STEP_DIAGONAL) slide(s);
-      break;
-    case KURUMA:
-    case ROOK:
-      for (int s : STEP_ORTHOGONAL) slide(s);
-      break;
-    case QEEN:
-      for (int s : STEP_DIAGONAL) slide(s);
-      for (int s : STEP_ORTHOGONAL) slide(s);
-      break;
-    case KAKU_N:
-      for (int s : STEP_DIAGONAL) slide(s);
-      for (int s : STEP_ORTHOGONAL) go(from + s);
-      break;
-    case SYA_N:
-      for (int s : STEP_ORTHOGONAL) slide(s);
-      for (int s : STEP_DIAGONAL) go(from + s);
-      break;
-    default: for_each_attack(from, go); break;  // the steppers and leapers
-  }
+    } else if constexpr (P.shape == Shape::Cannon) {
+      cannon(to - from);
+    } else if constexpr (P.shape == Shape::Push) {
+      push(to - from);
+    } else {
+      capture(to, from + P.dx);
+    }
+  });
 }
 
 bool SearchPosition::drop_allowed(int to, int code) const {

@@ -114,11 +114,15 @@ class SearchPosition {
   void board_moves(SearchMoveList& list) const;
   template <bool CapturesOnly>
   void piece_moves(int from, int code, SearchMoveList& list) const;
+  template <int Kind, bool CapturesOnly>
+  void kind_moves(int from, int code, SearchMoveList& list) const;
+  void castling(int from, int code, SearchMoveList& list) const;
+  template <int By>
+  bool attacked_by(int square) const;
   template <bool CapturesOnly>
   void add_move(int from, int to, int code, SearchMoveList& list) const;
   void drops(SearchMoveList& list, int centre = square_of(5, 5), int reach = 4) const;
   bool drop_allowed(int to, int code) const;
-  bool step_attacks(int from, int code, int target) const;
 
   void put(int square, int code);
   void remove(int square);

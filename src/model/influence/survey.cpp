@@ -99,6 +99,17 @@ void count_cannon_moves(const Position& pos, InfluenceMaps& maps, int code, int 
     if (ty != y && 移動チェック(pos, {x, y}, {x, ty}, code)) maps.own_influence(x, ty) += 1;
 }
 
+// The survey keeps its own walk of the pieces rather than the table of
+// patterns (rules/piece_moves.h), which the move check and level 4 read:
+// levels 1-3 score from what it books, and what it books is not the plain
+// pattern of a kind. Each side books other maps and codes (an enemy gold-moving
+// piece as +KIN, a promoted bishop as KAKU, no codes for the promoted bishop's
+// steps), some kinds with their own thresholds and check marks (the pawns, the
+// chess king, the shogi knight), an enemy silver on row 9 nothing at all (its
+// backward steps included), and the enemy horse, elephant, guard and cannon not at all; which
+// piece's code a square keeps as its telling attacker or defender also depends
+// on the order of the lines and steps, when codes tie. The janggi pieces it
+// does measure ask the move check, so their patterns are those of the table.
 void survey_own_piece(const Position& pos, InfluenceMaps& maps, int code, int x, int y) {
   switch (-code) {
     case HU:

@@ -1,7 +1,11 @@
 #include "rules/move_check.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <cstdlib>
+
+#include "rules/piece_moves.h"
 
 namespace velmora {
 namespace {
@@ -13,11 +17,6 @@ bool one_step(int dx, int dy) { return std::abs(dx) <= 1 && std::abs(dy) <= 1; }
 // Every pattern test needs both ends on the board; that also bounds the
 // walks along lines.
 bool ends_on_board(int fx, int fy, int tx, int ty) { return on_board(fx, fy) && on_board(tx, ty); }
-
-bool in_palace(int side, int x, int y) {
-  const bool rows = side < 0 ? (y >= 7 && y <= 9) : (y >= 1 && y <= 3);
-  return x >= 4 && x <= 6 && rows;
-}
 
 // Rows a dropped piece may land on: not its barred far rows, and a guard
 // only on the five palace points.
@@ -37,28 +36,52 @@ bool drop_check(const Position& pos, int tx, int ty, int code) {
   return drop_row_allowed(code, tx, ty);
 }
 
-bool gold_step(int dx, int dy, int f) {
-  return (dy == f && std::abs(dx) <= 1) || (dy == 0 && std::abs(dx) == 1) || (dy == -f && dx == 0);
+// Which pattern of a kind, if any, makes the offset (dx, dy), written as its
+// patterns are (rows turned for the own side where the kind is): a ride or a
+// cannon line makes every distance along it, a push its double step as well.
+// A kind's patterns never share an offset. The chess king's castling is
+// marked on its two offsets.
+struct PatternIndex {
+  static constexpr int SPAN = 8;  // offsets within the board: -8..8
+  static constexpr std::int8_t NONE = -1, CASTLING = -2;
+  std::array<std::array<std::array<std::int8_t, 2 * SPAN + 1>, 2 * SPAN + 1>, KIND_COUNT + 1> at{};
+
+  constexpr PatternIndex() {
+    for (auto& kind : at)
+      for (auto& row : kind) row.fill(NONE);
+    for (int kind = 1; kind <= KIND_COUNT; ++kind) {
+      const PieceMoves& m = PIECE_MOVES[kind];
+      for (int i = 0; i < m.count; ++i) {
+        const Pattern& p = m.patterns[i];
+        const bool line = p.shape == Shape::Ride || p.shape == Shape::Cannon;
+        const int reach = line ? SPAN : p.shape == Shape::Push ? 2 : 1;
+        for (int k = 1; k <= reach && std::abs(k * p.dx) <= SPAN && std::abs(k * p.dy) <= SPAN; ++k)
+          at[kind][k * p.dy + SPAN][k * p.dx + SPAN] = static_cast<std::int8_t>(i);
+      }
+      if (m.castles) at[kind][SPAN][SPAN - 2] = at[kind][SPAN][SPAN + 2] = CASTLING;
+    }
+  }
+  constexpr int operator()(int kind, int dx, int dy) const { return at[kind][dy + SPAN][dx + SPAN]; }
+};
+constexpr PatternIndex PATTERN_INDEX;
+
+bool pawn_push_check(const Board& b, int fx, int fy, int ty, int side) {
+  if (std::abs(ty - fy) == 1) return true;
+  return far_row(side, fy) == PAWN_START_FAR_ROW && piece_at(b, fx, (fy + ty) / 2) == EMPTY;
 }
 
-bool pawn_check(const Position& pos, int fx, int fy, int tx, int ty, int code) {
-  const int f = code < 0 ? -1 : +1;
-  const int start_row = code < 0 ? 8 : 2;
-  const int en_passant_row = code < 0 ? 4 : 6;
-  const int dx = tx - fx, dy = ty - fy;
-  const int target = piece_at(pos.board, tx, ty);
-  if (dx == 0 && target != EMPTY) return false;
-  if (dx == 0 && dy == f) return true;
-  if (std::abs(dx) == 1 && dy == f) {
-    if (target != EMPTY) return true;
-    const HistorySlot& last = pos.history.slot(pos.move_number);
-    return fy == en_passant_row && piece_at(pos.board, tx, fy) == -code && last.move_to_x == tx &&
-           last.move_to_y == fy && last.move_code == -code;
-  }
-  if (fy == start_row && dx == 0 && dy == 2 * f && piece_at(pos.board, fx, fy + f) == EMPTY &&
-      piece_at(pos.board, fx, fy + 2 * f) == EMPTY)
-    return true;
-  return false;
+bool en_passant_check(const Position& pos, int fy, int tx, int code) {
+  const HistorySlot& last = pos.history.slot(pos.move_number);
+  return far_row(sign_of(code), fy) == EN_PASSANT_FAR_ROW && piece_at(pos.board, tx, fy) == -code &&
+         last.move_to_x == tx && last.move_to_y == fy && last.move_code == -code;
+}
+
+// Whether every square strictly between the ends of a line is empty.
+bool line_clear(const Board& b, int fx, int fy, int tx, int ty) {
+  const int sx = sgn(tx - fx), sy = sgn(ty - fy);
+  for (int x = fx + sx, y = fy + sy; x != tx || y != ty; x += sx, y += sy)
+    if (piece_at(b, x, y) != EMPTY) return false;
+  return true;
 }
 
 // The castling squares are named by the rule itself: nothing records whether
@@ -76,48 +99,23 @@ bool castling_check(const Board& b, int fx, int fy, int tx, int ty, int code) {
   return false;
 }
 
+// The move of the kind's one pattern that makes the offset, if any.
 bool board_move_check(const Position& pos, int fx, int fy, int tx, int ty, int code) {
   const Board& b = pos.board;
-  const int dx = tx - fx, dy = ty - fy;
-  const int f = code < 0 ? -1 : +1;
-  const int side = sign_of(code);
-  switch (kind_of(code)) {
-    case HU: return dx == 0 && dy == f;
-    case KYOU: return dx == 0 && sgn(dy) == f && 移動チェック飛車(b, fx, fy, tx, ty);
-    case KEI: return std::abs(dx) == 1 && dy == 2 * f;
-    case GIN: return (dy == f && std::abs(dx) <= 1) || (dy == -f && std::abs(dx) == 1);
-    case KIN:
-    case HU_N:
-    case KYOU_N:
-    case KEI_N:
-    case GIN_N: return gold_step(dx, dy, f);
-    case KAKU: return 移動チェック角(b, fx, fy, tx, ty);
-    case KAKU_N: return one_step(dx, dy) || 移動チェック角(b, fx, fy, tx, ty);
-    case SYA:
-    case KURUMA: return 移動チェック飛車(b, fx, fy, tx, ty);
-    case SYA_N: return one_step(dx, dy) || 移動チェック飛車(b, fx, fy, tx, ty);
-    case OU: return one_step(dx, dy);
-    case UMA: return 移動チェック馬(b, fx, fy, tx, ty);
-    case ZOU: {
-      const bool own_half = side < 0 ? ty >= 5 : ty <= 5;
-      return own_half && 移動チェック象相(b, fx, fy, tx, ty);
-    }
-    case HOU:
-      if (piece_at(b, tx, ty) == EMPTY) return 移動チェック飛車(b, fx, fy, tx, ty);
-      return (fx == tx || fy == ty) && 移動チェック砲取(b, fx, fy, tx, ty);
-    case TUKAE: return in_palace(side, tx, ty) && std::abs(dx) == 1 && std::abs(dy) == 1;
-    case SYOU: return in_palace(side, tx, ty) && std::abs(dx) + std::abs(dy) == 1;
-    case HEISI: {
-      const bool crossed = side < 0 ? fy <= 4 : fy >= 6;
-      return (dx == 0 && dy == f) || (crossed && dy == 0 && std::abs(dx) == 1);
-    }
-    case ROOK: return 移動チェックルーク(b, fx, fy, tx, ty);
-    case BISH: return 移動チェックビショ(b, fx, fy, tx, ty);
-    case QEEN: return 移動チェックルーク(b, fx, fy, tx, ty) || 移動チェックビショ(b, fx, fy, tx, ty);
-    case KNIG: return (std::abs(dx) == 1 && std::abs(dy) == 2) || (std::abs(dx) == 2 && std::abs(dy) == 1);
-    case PORN: return pawn_check(pos, fx, fy, tx, ty, code);
-    case KING: return one_step(dx, dy) || castling_check(b, fx, fy, tx, ty, code);
-    default: return false;
+  const int kind = kind_of(code), side = sign_of(code);
+  const int turn = row_turn(kind, side);
+  const int index = PATTERN_INDEX(kind, tx - fx, (ty - fy) * turn);
+  if (index < 0) return index == PatternIndex::CASTLING && castling_check(b, fx, fy, tx, ty, code);
+  const Pattern& p = PIECE_MOVES[kind].patterns[index];
+  if (p.bound != Bound::Anywhere && !bound_holds(p.bound, side, fy, tx, ty)) return false;
+  const bool empty_target = piece_at(b, tx, ty) == EMPTY;
+  switch (p.shape) {
+    case Shape::Ride: return line_clear(b, fx, fy, tx, ty);
+    case Shape::Leg: return piece_at(b, fx + p.lx, fy + p.ly * turn) == EMPTY;
+    case Shape::Cannon: return empty_target ? line_clear(b, fx, fy, tx, ty) : 移動チェック砲取(b, fx, fy, tx, ty);
+    case Shape::Push: return empty_target && pawn_push_check(b, fx, fy, ty, side);
+    case Shape::Capture: return !empty_target || en_passant_check(pos, fy, tx, code);
+    default: return true;  // a step or a leap
   }
 }
 

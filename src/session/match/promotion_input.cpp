@@ -20,10 +20,6 @@ void refuse(Game& g, const char* text, const char* title) {
   show_message(g, text, title);
 }
 
-bool is_promotable_shogi_kind(int kind) {
-  return kind == HU || kind == KYOU || kind == KEI || kind == GIN || kind == KAKU || kind == SYA;
-}
-
 // Asks the person which piece the pawn becomes. Returns the chosen signed code,
 // or 0 when the dialog was closed without a choice.
 int ask_pawn_promotion(Game& g) {
@@ -73,7 +69,8 @@ bool settle_promotion(Game& g, int button) {
   }
   if (button != MOUSE_RIGHT) return true;
   if (kind_of(code) == PORN) return settle_pawn_promotion(g);
-  if (!is_promotable_shogi_kind(kind_of(code))) return true;
+  // The rules' own promotion routine answers for every other kind: EMPTY for
+  // one that never promotes.
   if (const int promoted = 調査_駒成(s.from, s.to, code); promoted != EMPTY) s.sel_code = promoted;
   return true;
 }
