@@ -12,8 +12,6 @@ namespace {
 
 int sgn(int v) { return (v > 0) - (v < 0); }
 
-bool one_step(int dx, int dy) { return std::abs(dx) <= 1 && std::abs(dy) <= 1; }
-
 // Every pattern test needs both ends on the board; that also bounds the
 // walks along lines.
 bool ends_on_board(int fx, int fy, int tx, int ty) { return on_board(fx, fy) && on_board(tx, ty); }
@@ -131,50 +129,6 @@ bool move_check_detail::on_coordinates(const Position& pos, int fx, int fy, int 
   // A source that is neither a square nor a hand column holds no piece.
   if (!on_board(fx, fy)) return false;
   return board_move_check(pos, fx, fy, tx, ty, code);
-}
-
-bool 移動チェック角(const Board& board, int fx, int fy, int tx, int ty) {
-  if (!ends_on_board(fx, fy, tx, ty)) return false;
-  const int dx = tx - fx, dy = ty - fy;
-  if (std::abs(dx) != std::abs(dy)) return false;
-  const int sx = sgn(dx), sy = sgn(dy);
-  for (int i = 1; i < std::abs(dx); ++i)
-    if (piece_at(board, fx + i * sx, fy + i * sy) != EMPTY) return false;
-  return true;
-}
-
-bool 移動チェックビショ(const Board& board, int fx, int fy, int tx, int ty) {
-  return 移動チェック角(board, fx, fy, tx, ty);
-}
-
-bool 移動チェック飛車(const Board& board, int fx, int fy, int tx, int ty) {
-  if (!ends_on_board(fx, fy, tx, ty)) return false;
-  if (fx != tx && fy != ty) return false;
-  for (int y = std::min(fy, ty) + 1; y < std::max(fy, ty); ++y)
-    if (piece_at(board, tx, y) != EMPTY) return false;
-  for (int x = std::min(fx, tx) + 1; x < std::max(fx, tx); ++x)
-    if (piece_at(board, x, ty) != EMPTY) return false;
-  return true;
-}
-
-bool 移動チェックルーク(const Board& board, int fx, int fy, int tx, int ty) {
-  return 移動チェック飛車(board, fx, fy, tx, ty);
-}
-
-bool 移動チェック馬(const Board& board, int fx, int fy, int tx, int ty) {
-  if (!ends_on_board(fx, fy, tx, ty)) return false;
-  const int dx = tx - fx, dy = ty - fy;
-  if (dx == 0 || dy == 0) return false;
-  if (std::abs(dx) > 2 || std::abs(dy) > 2) return false;
-  if (one_step(dx, dy)) return false;
-  if (std::abs(dx) == std::abs(dy)) return false;
-  const int leg = std::abs(dx) == 2 ? piece_at(board, fx + sgn(dx), fy) : piece_at(board, fx, fy + sgn(dy));
-  return leg == EMPTY;
-}
-
-bool 移動チェック象相(const Board& board, int fx, int fy, int tx, int ty) {
-  if (std::abs(tx - fx) != 2 || std::abs(ty - fy) != 2) return false;
-  return 移動チェック角(board, fx, fy, tx, ty);
 }
 
 bool 移動チェック砲取(const Board& board, int fx, int fy, int tx, int ty) {

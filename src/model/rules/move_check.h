@@ -24,18 +24,8 @@ namespace move_check_detail {
   return move_check_detail::on_coordinates(pos, from.x, from.y, to.x, to.y, code);
 }
 
-// Sliding and leaping patterns: whether the piece may go. They read the board only and never look at
-// the destination square itself.
-[[nodiscard]] bool 移動チェック角(const Board& board, int fx, int fy, int tx, int ty);  // diagonal slide
-[[nodiscard]] bool 移動チェックビショ(const Board& board, int fx, int fy, int tx,
-                                      int ty);  // the same, for the chess bishop
-[[nodiscard]] bool 移動チェック飛車(const Board& board, int fx, int fy, int tx, int ty);  // orthogonal slide
-[[nodiscard]] bool 移動チェックルーク(const Board& board, int fx, int fy, int tx,
-                                      int ty);  // the same, for the chess rook
-[[nodiscard]] bool 移動チェック馬(const Board& board, int fx, int fy, int tx,
-                                  int ty);  // janggi horse, blocked by its leg
-[[nodiscard]] bool 移動チェック象相(const Board& board, int fx, int fy, int tx,
-                                    int ty);  // janggi elephant, two diagonal steps
+// The cannon's capture over exactly one screen; it reads the board only and never looks at the
+// destination square itself.
 [[nodiscard]] bool 移動チェック砲取(const Board& board, int fx, int fy, int tx,
                                     int ty);  // cannon capture over one screen
 
