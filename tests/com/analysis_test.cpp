@@ -54,7 +54,7 @@ TEST(PositionLines, OptionsDefaultAndRoundTrip) {
   AnalysisPosition read = parse_position_line(bare).value();
   EXPECT_EQ(read.level, 3);
   EXPECT_FALSE(read.drops);
-  EXPECT_EQ(read.last_x, 0);
+  EXPECT_EQ(read.last.x, 0);
   EXPECT_EQ(read.last_code, 1);
   EXPECT_EQ(read.mode, AnalysisPosition::Mode::Com);
 
@@ -64,7 +64,7 @@ TEST(PositionLines, OptionsDefaultAndRoundTrip) {
   p.hand_enemy[18] = 2;
   p.level = 1;
   p.drops = true;
-  p.last_x = 3, p.last_y = 7, p.last_code = -HU;
+  p.last = {3, 7}, p.last_code = -HU;
   read = parse_position_line(line_of(p, "mode=moves")).value();
   EXPECT_EQ(read.board, p.board);
   EXPECT_EQ(read.hand_own, p.hand_own);

@@ -46,8 +46,7 @@ TEST_F(Turn, PlaysRecordsBooksAndHandsTheMoveBack) {
   EXPECT_EQ(g.pos.board(expected.to.x, expected.to.y), expected.final_code);
   EXPECT_EQ(g.pos.move_number, 1);
   EXPECT_EQ(g.com.move_counter, 1);
-  EXPECT_EQ(g.pos.history.slot(1).move_to_x, expected.to.x);
-  EXPECT_EQ(g.pos.history.slot(1).move_to_y, expected.to.y);
+  EXPECT_EQ(g.pos.history.slot(1).move_to, expected.to);
   EXPECT_EQ(g.pos.history.slot(1).move_code, expected.final_code);
   EXPECT_EQ(g.pos.history.slot(1).board, g.pos.board);
   // The blink took the time: three times two pictures of a tenth of a second.

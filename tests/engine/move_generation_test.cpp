@@ -91,8 +91,7 @@ void play(Position& g, const Candidate& c) {
   make_move(g, c.source_cell(), c.target_cell(), c.final_code);
   g.move_number += 1;
   HistorySlot& slot = g.history.slot(g.move_number);
-  slot.move_to_x = c.to.x;
-  slot.move_to_y = c.to.y;
+  slot.move_to = c.to;
   slot.move_code = c.final_code;
 }
 

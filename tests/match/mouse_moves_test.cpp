@@ -89,8 +89,7 @@ TEST_F(Moving, AMoveIsMadeRecordedAndShown) {
   EXPECT_EQ(g.com.move_counter, 1);
   const HistorySlot& slot = g.pos.history.slot(1);
   EXPECT_EQ(slot.board, g.pos.board);
-  EXPECT_EQ(slot.move_to_x, 2);
-  EXPECT_EQ(slot.move_to_y, 6);
+  EXPECT_EQ(slot.move_to, (Cell{2, 6}));
   EXPECT_EQ(slot.move_code, -HU);
   EXPECT_EQ(g.pos.history.record_length, 1);
   EXPECT_EQ(t.fakes.sound.played(), std::vector<int>{g.sound.snd_piece});

@@ -24,8 +24,7 @@ TEST_F(MoveListTest, AMoveIsStoredWithItsPositionHandsDestinationCodeAndClocks) 
   EXPECT_EQ(s.board, g.pos.board);
   EXPECT_EQ(s.hand_own, g.pos.hand_own);
   EXPECT_EQ(s.hand_enemy, g.pos.hand_enemy);
-  EXPECT_EQ(s.move_to_x, 3);
-  EXPECT_EQ(s.move_to_y, 3);
+  EXPECT_EQ(s.move_to, (Cell{3, 3}));
   EXPECT_EQ(s.move_code, -SYA_N);
   EXPECT_EQ(s.clock_own_before, 10.5);
   EXPECT_EQ(s.clock_own_after, 14.25);
@@ -47,7 +46,7 @@ TEST_F(MoveListTest, ANewMoveAfterSteppingBackCutsTheOldLine) {
   g.pos.board = g.pos.history.slot(1).board;
   play(4, 2, 4, 4, +PORN);
   EXPECT_EQ(g.pos.history.record_length, 2);
-  EXPECT_EQ(g.pos.history.slot(2).move_to_x, 4);
+  EXPECT_EQ(g.pos.history.slot(2).move_to.x, 4);
   EXPECT_EQ(g.pos.history.slot(2).board(3, 4), EMPTY);
   EXPECT_EQ(g.pos.history.slot(2).board(4, 4), +PORN);
 }
@@ -57,7 +56,7 @@ TEST_F(MoveListTest, AMoveNumberBelowZeroWritesNothing) {
   g.pos.history.record_length = 5;
   手順保存(g.pos, {{{1, 1}, {1, 2}, HU, HU}});
   EXPECT_EQ(g.pos.history.record_length, 5);
-  EXPECT_EQ(g.pos.history.slot(0).move_to_x, 0);
+  EXPECT_EQ(g.pos.history.slot(0).move_to.x, 0);
 }
 
 TEST_F(MoveListTest, AMatchLongerThanFiveHundredMovesKeepsEveryPosition) {

@@ -235,7 +235,7 @@ TEST_F(RecordFiles, LoadingFillsTheMoveListAndAnnouncesIt) {
   folder.write("第一局.棋譜", playable_record());
   TestGame saved;
   testing::play_moves(saved.game, 2);
-  g().pos.history.slot(1).move_to_x = 4;  // left from earlier play
+  g().pos.history.slot(1).move_to.x = 4;  // left from earlier play
   g().pos.history.slot(1).move_code = -HU;
 
   record_file_click(g(), folder.path(), "第一局.棋譜");
@@ -256,7 +256,7 @@ TEST_F(RecordFiles, LoadingFillsTheMoveListAndAnnouncesIt) {
     EXPECT_EQ(got.clock_enemy_before, std::floor(want.clock_enemy_before)) << n;
     EXPECT_EQ(got.clock_enemy_after, std::floor(want.clock_enemy_after)) << n;
   }
-  EXPECT_EQ(g().pos.history.slot(1).move_to_x, 4);
+  EXPECT_EQ(g().pos.history.slot(1).move_to.x, 4);
   EXPECT_EQ(g().pos.history.slot(1).move_code, -HU);
   // A fresh starting position is on the board, not the record's.
   EXPECT_EQ(g().pos.board(5, 9), -OU);

@@ -234,7 +234,7 @@ TEST_F(Replay, FlipTurnsTheBoardAndTheWholeMoveListAndKeepsTheArmyToMove) {
   EXPECT_EQ(g().pos.turn, before.turn);
   EXPECT_EQ(g().board_flipped, 1);
   EXPECT_EQ(played(), std::vector<int>{SND_PIECE});
-  EXPECT_EQ(g().pos.history.slot(6).move_to_x, 10 - 3);  // the chess pawn's (3, 3)
+  EXPECT_EQ(g().pos.history.slot(6).move_to.x, 10 - 3);  // the chess pawn's (3, 3)
   EXPECT_EQ(g().pos.history.slot(6).move_code, -PORN);
 }
 

@@ -400,15 +400,15 @@ TEST_F(MoveCheckTest, EnPassantNeedsTheLastMoveToBeThatPawnOnThatSquare) {
   put(4, 4, +PORN);
   // The last recorded move brought a different piece to (4, 4).
   g.pos.move_number = 1;
-  g.pos.history.slot(1).move_to_x = 4;
-  g.pos.history.slot(1).move_to_y = 4;
+  g.pos.history.slot(1).move_to.x = 4;
+  g.pos.history.slot(1).move_to.y = 4;
   g.pos.history.slot(1).move_code = +KIN;
   EXPECT_EQ(移動チェック(g.pos, {3, 4}, {4, 3}, -PORN), 0);
   // It brought a pawn, but to another square.
   g.pos.history.slot(1).move_code = +PORN;
-  g.pos.history.slot(1).move_to_y = 5;
+  g.pos.history.slot(1).move_to.y = 5;
   EXPECT_EQ(移動チェック(g.pos, {3, 4}, {4, 3}, -PORN), 0);
-  g.pos.history.slot(1).move_to_y = 4;
+  g.pos.history.slot(1).move_to.y = 4;
   EXPECT_EQ(移動チェック(g.pos, {3, 4}, {4, 3}, -PORN), 1);
   // The pawn beside must still be there.
   put(4, 4, EMPTY);
@@ -417,7 +417,7 @@ TEST_F(MoveCheckTest, EnPassantNeedsTheLastMoveToBeThatPawnOnThatSquare) {
   g.pos.board.fill_squares(EMPTY);
   put(3, 5, -PORN);
   put(4, 5, +PORN);
-  g.pos.history.slot(1).move_to_y = 5;
+  g.pos.history.slot(1).move_to.y = 5;
   EXPECT_EQ(移動チェック(g.pos, {3, 5}, {4, 4}, -PORN), 0);
 }
 

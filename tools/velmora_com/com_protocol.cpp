@@ -87,7 +87,7 @@ Result<void, LineError> parse_option(const std::string& option, AnalysisPosition
   } else if (key == "last") {
     const auto n = read_numbers(value, 3);
     if (!n) return refused("last must be X,Y,CODE");
-    p.last_x = (*n)[0], p.last_y = (*n)[1], p.last_code = (*n)[2];
+    p.last = {(*n)[0], (*n)[1]}, p.last_code = (*n)[2];
   } else if (key == "trace") {
     const auto n = read_numbers(value, 4);
     if (!n) return refused("trace must be SX,SY,TX,TY");
@@ -185,7 +185,7 @@ std::string format_position_line(const AnalysisPosition& p) {
   slot.hand_enemy = p.hand_enemy;
   SaveNotes notes;
   return format_move_line(slot, notes) + " level=" + std::to_string(p.level) + " drops=" + (p.drops ? "1" : "0") +
-         " last=" + std::to_string(p.last_x) + "," + std::to_string(p.last_y) + "," + std::to_string(p.last_code);
+         " last=" + std::to_string(p.last.x) + "," + std::to_string(p.last.y) + "," + std::to_string(p.last_code);
 }
 
 std::string format_score(Tenths score) {

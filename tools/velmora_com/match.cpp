@@ -65,8 +65,7 @@ class MatchGame {
     s.side_to_move = side_;
     s.chess_sign = +1;
     s.chess_drops = position_.drops;
-    s.last_x = position_.last_x;
-    s.last_y = position_.last_y;
+    s.last = position_.last;
     s.last_code = position_.last_code;
     return s;
   }
@@ -112,8 +111,7 @@ class MatchGame {
     slot.board = position_.board;
     slot.hand_own = position_.hand_own;
     slot.hand_enemy = position_.hand_enemy;
-    slot.move_to_x = move.to.x;
-    slot.move_to_y = move.to.y;
+    slot.move_to = move.to;
     slot.move_code = move.final_code;
     list_.set_length(plies_);
   }

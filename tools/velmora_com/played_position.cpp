@@ -12,9 +12,8 @@ void flip(AnalysisPosition& p) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) p.board(10 - x, 10 - y) = -before(x, y);
   std::swap(p.hand_own, p.hand_enemy);
-  if (p.last_x != 0) {
-    p.last_x = 10 - p.last_x;
-    p.last_y = 10 - p.last_y;
+  if (p.last.x != 0) {
+    p.last = turned_cell(p.last);
     p.last_code = -p.last_code;
   }
 }
@@ -23,8 +22,7 @@ void take_position(AnalysisPosition& p, const Game& g, const Candidate& move) {
   p.board = g.pos.board;
   p.hand_own = g.pos.hand_own;
   p.hand_enemy = g.pos.hand_enemy;
-  p.last_x = move.to.x;
-  p.last_y = move.to.y;
+  p.last = move.to;
   p.last_code = move.final_code;
 }
 

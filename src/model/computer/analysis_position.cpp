@@ -13,8 +13,7 @@ void set_up_position(Position& pos, InfluenceMaps& maps, const AnalysisPosition&
   調査_先手後手(pos);
   pos.turn = pos.main_sign();
   HistorySlot& last = pos.history.slot(pos.move_number);
-  last.move_to_x = p.last_x;
-  last.move_to_y = p.last_y;
+  last.move_to = p.last;
   last.move_code = p.last_code;
   pos.refresh_two_pawn_flags();
   勢力調査(pos, maps);

@@ -13,9 +13,10 @@ struct AnalysisPosition {
   Hand hand_own{};
   Hand hand_enemy{};
   int level = 3;
-  int movetime_ms = 1000;                     // level 4's thinking time
-  bool drops = false;                         // CHESS_MOCHIKOMA checked
-  int last_x = 0, last_y = 0, last_code = 1;  // the last recorded move, for en passant
+  int movetime_ms = 1000;  // level 4's thinking time
+  bool drops = false;      // CHESS_MOCHIKOMA checked
+  Cell last;               // the last recorded move's destination, for en passant
+  int last_code = 1;       // and its final code
   enum class Mode { Com, Moves, Scores } mode = Mode::Com;
   bool traced = false;
   Cell trace_source, trace_to;  // the traced candidate, named as SearchTrace names it

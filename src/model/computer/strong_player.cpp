@@ -18,8 +18,7 @@ PositionSetup computer_to_move(const Position& pos, bool chess_drops) {
   s.chess_sign = pos.chess_sign;
   s.chess_drops = chess_drops;
   const HistorySlot& last = pos.history.slot(pos.move_number);
-  s.last_x = last.move_to_x;
-  s.last_y = last.move_to_y;
+  s.last = last.move_to;
   s.last_code = last.move_code;
   return s;
 }
@@ -37,8 +36,7 @@ std::vector<std::uint64_t> earlier_position_hashes(const Position& pos, bool che
     s.hand_own = slot.hand_own;
     s.hand_enemy = slot.hand_enemy;
     s.side_to_move = (pos.move_number - n) % 2 == 0 ? +1 : -1;
-    s.last_x = slot.move_to_x;
-    s.last_y = slot.move_to_y;
+    s.last = slot.move_to;
     s.last_code = slot.move_code;
     hashes.push_back(SearchPosition(s).hash());
   }

@@ -21,7 +21,7 @@ SearchPosition::SearchPosition(const PositionSetup& setup)
     for (int n = 0; n < setup.hand_own[i] && n < MAX_HAND_COUNT; ++n) add_to_hand(-1, i);
     for (int n = 0; n < setup.hand_enemy[i] && n < MAX_HAND_COUNT; ++n) add_to_hand(+1, i);
   }
-  if (on_board(setup.last_x, setup.last_y)) set_last_move(square_of(setup.last_x, setup.last_y), setup.last_code);
+  if (on_board(setup.last)) set_last_move(square_of(setup.last.x, setup.last.y), setup.last_code);
   if (side_ > 0) hash_ ^= enemy_to_move_key();
   undo_.reserve(256);
 }
@@ -210,8 +210,7 @@ PositionSetup SearchPosition::setup() const {
   s.chess_sign = chess_sign_;
   s.chess_drops = chess_drops_;
   if (last_to_ != 0) {
-    s.last_x = column_of(last_to_);
-    s.last_y = row_of(last_to_);
+    s.last = {column_of(last_to_), row_of(last_to_)};
     s.last_code = last_code_;
   }
   return s;

@@ -33,9 +33,10 @@ struct PositionSetup {
   Hand hand_own{};    // the own side's captures, dropped with negative codes
   Hand hand_enemy{};  // the enemy side's captures, dropped with positive codes
   int side_to_move = +1;
-  int chess_sign = +1;                        // the sign of the chess army's pieces
-  bool chess_drops = false;                   // "ﾁｪｽ側持駒OK": the chess army may drop
-  int last_x = 0, last_y = 0, last_code = 0;  // the last move's destination and final code
+  int chess_sign = +1;       // the sign of the chess army's pieces
+  bool chess_drops = false;  // "ﾁｪｽ側持駒OK": the chess army may drop
+  Cell last;                 // the last move's destination
+  int last_code = 0;         // and its final code
 };
 
 class SearchPosition {

@@ -63,8 +63,7 @@ ReplayResult replay_game(const ReviewGame& game) {
   setup.side_to_move = -game.chess_sign;  // the main army opens
   setup.chess_sign = game.chess_sign;
   setup.chess_drops = game.chess_drops || chess_army_dropped(game);
-  setup.last_x = game.slots[0].move_to_x;
-  setup.last_y = game.slots[0].move_to_y;
+  setup.last = game.slots[0].move_to;
   setup.last_code = game.slots[0].move_code;
   replayed.positions.reserve(game.slots.size());
   replayed.moves.reserve(game.slots.size());

@@ -71,7 +71,7 @@ bool pawn_push_check(const Board& b, int fx, int fy, int ty, int side) {
 bool en_passant_check(const Position& pos, int fy, int tx, int code) {
   const HistorySlot& last = pos.history.slot(pos.move_number);
   return far_row(sign_of(code), fy) == EN_PASSANT_FAR_ROW && piece_at(pos.board, tx, fy) == -code &&
-         last.move_to_x == tx && last.move_to_y == fy && last.move_code == -code;
+         last.move_to == Cell{tx, fy} && last.move_code == -code;
 }
 
 // Whether every square strictly between the ends of a line is empty.

@@ -12,8 +12,7 @@ void 手順保存(Position& pos, const ListedMove& move) {
   slot.board = pos.board;
   slot.hand_own = pos.hand_own;
   slot.hand_enemy = pos.hand_enemy;
-  slot.move_to_x = move.move.to.x;
-  slot.move_to_y = move.move.to.y;
+  slot.move_to = move.move.to;
   slot.move_code = move.move.final_code;
   slot.clock_own_before = move.own_before;
   slot.clock_own_after = move.own_after;
@@ -28,10 +27,7 @@ void turn_move_list(MoveList& list) {
     std::swap(slot.hand_own, slot.hand_enemy);
     std::swap(slot.clock_own_before, slot.clock_enemy_before);
     std::swap(slot.clock_own_after, slot.clock_enemy_after);
-    if (on_board(slot.move_to_x, slot.move_to_y)) {
-      slot.move_to_x = 10 - slot.move_to_x;
-      slot.move_to_y = 10 - slot.move_to_y;
-    }
+    if (on_board(slot.move_to)) slot.move_to = turned_cell(slot.move_to);
     slot.move_code = -slot.move_code;
   }
   list.note_written({0, static_cast<int>(list.slots.size()) - 1});

@@ -55,5 +55,6 @@ inline constexpr bool on_board(Cell c) { return on_board(c.x, c.y); }
 // The board turned by 180 degrees: every piece goes to the opposite square,
 // (x, y) -> (10 - x, 10 - y), and changes side.
 Board turned_board(const Board& board);
+inline constexpr Cell turned_cell(Cell c) { return {10 - c.x, 10 - c.y}; }
 
 }  // namespace velmora

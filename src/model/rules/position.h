@@ -37,8 +37,7 @@ struct HistorySlot {
   Board board;
   Hand hand_own{};
   Hand hand_enemy{};
-  int move_to_x = 0;
-  int move_to_y = 0;
+  Cell move_to;  // where the move ended; (0, 0) before the first move
   int move_code = 0;
   double clock_own_before = 0, clock_own_after = 0;
   double clock_enemy_before = 0, clock_enemy_after = 0;

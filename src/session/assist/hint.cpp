@@ -10,8 +10,6 @@
 namespace velmora {
 namespace {
 
-int turned_coordinate(int v) { return 10 - v; }
-
 // The position the computer is asked about. It always plays the side at the
 // top; for the side at the bottom it is shown the board turned round, with
 // the hands, and the last move for en passant, turned along.
@@ -23,9 +21,7 @@ AnalysisPosition position_for_search(const Game& g, bool turned) {
   p.hand_enemy = turned ? g.pos.hand_own : g.pos.hand_enemy;
   p.level = g.com.com_level;
   p.drops = g.menu.CHESS_MOCHIKOMA;
-  const bool last_on_board = on_board(last.move_to_x, last.move_to_y);
-  p.last_x = turned && last_on_board ? turned_coordinate(last.move_to_x) : last.move_to_x;
-  p.last_y = turned && last_on_board ? turned_coordinate(last.move_to_y) : last.move_to_y;
+  p.last = turned && on_board(last.move_to) ? turned_cell(last.move_to) : last.move_to;
   p.last_code = turned ? -last.move_code : last.move_code;
   return p;
 }

@@ -210,8 +210,8 @@ class Reader {
 
 void read_slot(Reader& in, HistorySlot& slot) {
   in.line("slot");
-  slot.move_to_x = in.integer(0, BOARD_SIZE);
-  slot.move_to_y = in.integer(0, BOARD_SIZE);
+  slot.move_to.x = in.integer(0, BOARD_SIZE);
+  slot.move_to.y = in.integer(0, BOARD_SIZE);
   slot.move_code = in.code();
   slot.clock_own_before = in.real(0, MAX_CLOCK);
   slot.clock_own_after = in.real(0, MAX_CLOCK);
@@ -375,7 +375,7 @@ std::string format_saved_match(const SavedMatch& m) {
   out.key("list").number(list.record_length).number(list.turned).number(list.match_ended);
   out.number(static_cast<long long>(list.slots.size())).end_line();
   for (const HistorySlot& s : list.slots) {
-    out.key("slot").number(s.move_to_x).number(s.move_to_y).number(s.move_code);
+    out.key("slot").number(s.move_to.x).number(s.move_to.y).number(s.move_code);
     out.real(s.clock_own_before).real(s.clock_own_after).real(s.clock_enemy_before).real(s.clock_enemy_after);
     out.board(s.board).hand(s.hand_own).hand(s.hand_enemy).end_line();
   }
