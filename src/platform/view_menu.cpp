@@ -83,10 +83,16 @@ MoveField& ViewMenu::move_field() {
 // Tab goes from the board to the move field (while open), the move list and
 // the review under it, as they stand on the screen.
 void ViewMenu::order_tabs() {
-  std::vector<QWidget*> order{&window_.canvas()};
-  if (move_field_ != nullptr) order.push_back(&move_field_->line());
-  if (dock_ != nullptr) order.insert(order.end(), {&dock_->list(), &dock_->review_panel()});
-  for (std::size_t i = 1; i < order.size(); ++i) QWidget::setTabOrder(order[i - 1], order[i]);
+  QWidget* previous = &window_.canvas();
+  const auto then = [&previous](QWidget* next) {
+    QWidget::setTabOrder(previous, next);
+    previous = next;
+  };
+  if (move_field_ != nullptr) then(&move_field_->line());
+  if (dock_ != nullptr) {
+    then(&dock_->list());
+    then(&dock_->review_panel());
+  }
 }
 
 QAction* ViewMenu::find(const char* name) const {
