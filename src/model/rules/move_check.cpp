@@ -44,6 +44,8 @@ struct PatternIndex {
   static constexpr std::int8_t NONE = -1, CASTLING = -2;
   std::array<std::array<std::array<std::int8_t, 2 * SPAN + 1>, 2 * SPAN + 1>, KIND_COUNT + 1> at{};
 
+  static constexpr bool within_span(int offset) { return offset >= -SPAN && offset <= SPAN; }
+
   constexpr PatternIndex() {
     for (auto& kind : at)
       for (auto& row : kind) row.fill(NONE);
@@ -53,7 +55,7 @@ struct PatternIndex {
         const Pattern& p = m.patterns[i];
         const bool line = p.shape == Shape::Ride || p.shape == Shape::Cannon;
         const int reach = line ? SPAN : p.shape == Shape::Push ? 2 : 1;
-        for (int k = 1; k <= reach && std::abs(k * p.dx) <= SPAN && std::abs(k * p.dy) <= SPAN; ++k)
+        for (int k = 1; k <= reach && within_span(k * p.dx) && within_span(k * p.dy); ++k)
           at[kind][k * p.dy + SPAN][k * p.dx + SPAN] = static_cast<std::int8_t>(i);
       }
       if (m.castles) at[kind][SPAN][SPAN - 2] = at[kind][SPAN][SPAN + 2] = CASTLING;
