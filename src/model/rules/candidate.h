@@ -42,8 +42,8 @@ struct Candidate {
 // its codes negated; a drop keeps its hand index, the negated code naming the
 // other hand.
 inline Candidate turned_move(const Candidate& move) {
-  const Cell from = move.is_drop() ? Cell{} : Cell{10 - move.from.x, 10 - move.from.y};
-  return {from, {10 - move.to.x, 10 - move.to.y}, -move.starting, -move.final_code, move.hand};
+  const Cell from = move.is_drop() ? Cell{} : turned_cell(move.from);
+  return {from, turned_cell(move.to), -move.starting, -move.final_code, move.hand};
 }
 
 // The candidate that velmora-com's lines name by its source (see

@@ -12,7 +12,7 @@ Cell own_hand_slot(int hand_index) {
 Cell enemy_hand_slot(int hand_index) {
   const Cell own = own_hand_slot(hand_index);
   if (own.x == 0) return own;
-  return {10 - own.x, 10 - own.y};
+  return turned_cell(own);
 }
 
 int hand_index_of_slot(int x, int y) {

@@ -232,7 +232,7 @@ void flip_shown_texts(Game& g) {
   ShownTexts& shown = g.view.shown;
   std::swap(shown.enemy_move, shown.own_move);
   for (ShownMove* move : {&shown.enemy_move, &shown.own_move}) {
-    move->at = {10 - move->at.x, 10 - move->at.y};
+    move->at = turned_cell(move->at);
     move->code = -move->code;
   }
   std::swap(shown.header.top_name, shown.header.bottom_name);
