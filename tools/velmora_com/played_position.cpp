@@ -8,9 +8,7 @@
 namespace velmora {
 
 void flip(AnalysisPosition& p) {
-  const Board before = p.board;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) p.board(10 - x, 10 - y) = -before(x, y);
+  p.board = turned_board(p.board);
   std::swap(p.hand_own, p.hand_enemy);
   if (p.last.x != 0) {
     p.last = turned_cell(p.last);
