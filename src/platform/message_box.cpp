@@ -11,11 +11,18 @@
 
 namespace velmora::platform {
 
-namespace {
-
 // Room beside the title in the window manager's title bar: the window's icon
 // and its buttons.
 constexpr int TITLE_BAR_ROOM = 120;
+
+int whole_title_width(const QWidget& window) {
+  // Window frames write the title in bold.
+  QFont title_font = window.font();
+  title_font.setBold(true);
+  return QFontMetrics(title_font).horizontalAdvance(window.windowTitle()) + TITLE_BAR_ROOM;
+}
+
+namespace {
 
 // A message box of the game. A question (Yes/No) is answered with one of its
 // buttons only: it has no close button, and neither Esc nor a request to
@@ -42,9 +49,7 @@ class GameMessageBox : public QMessageBox {
 // The window manager shortens a title wider than its title bar: the box is
 // made at least as wide as the whole title needs.
 void make_room_for_title(QMessageBox& box) {
-  QFont title_font = box.font();
-  title_font.setBold(true);
-  const int width = QFontMetrics(title_font).horizontalAdvance(box.windowTitle()) + TITLE_BAR_ROOM;
+  const int width = whole_title_width(box);
   if (auto* grid = qobject_cast<QGridLayout*>(box.layout())) {
     grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Fixed, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                   grid->columnCount());

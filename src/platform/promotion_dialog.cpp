@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/language.h"
+#include "platform/message_box.h"
 #include "platform/pictures.h"
 #include "platform/qt_clock.h"
 #include "rules/pieces.h"
@@ -18,6 +19,15 @@ constexpr int BUTTON_LEFT_TWIPS = 690;
 constexpr int MARGIN_TWIPS = 120;
 constexpr int GAP_TWIPS = 60;
 constexpr double PRESSED_SECONDS = 0.3;
+
+// The dialog's width: the game's own in Japanese; in English wide enough for
+// the longer title beside the frame's buttons (the English "Promotion" would
+// be cut at the smallest zoom), with the choices in the middle.
+int dialog_width(const QDialog& dialog, TwipScale scale) {
+  const int own = scale.pixels(DIALOG_WIDTH_TWIPS);
+  if (chosen_language() == Language::Japanese) return own;
+  return std::max(own, whole_title_width(dialog));
+}
 
 }  // namespace
 
@@ -74,17 +84,19 @@ PromotionDialog::PromotionDialog(Side side, TwipScale scale, QWidget* parent)
   set_shown_text(this, QT_TRID_NOOP("成り"));
   choices_ = {{PORN, "PORN", nullptr},  {ROOK, "ROOK", nullptr}, {KNIG, "NIGT", nullptr},
               {BISH, "BISYO", nullptr}, {QEEN, "QEEN", nullptr}, {KING, "KING", nullptr}};
+  const int width = dialog_width(*this, scale);
+  const int left = scale.pixels(BUTTON_LEFT_TWIPS) + (width - scale.pixels(DIALOG_WIDTH_TWIPS)) / 2;
   int top = scale.pixels(MARGIN_TWIPS);
   for (Choice& choice : choices_) {
     choice.button = new PictureButton(scale.zoom, this);
     choice.button->set_picture(choice_picture(choice, false));
     choice.button->setAccessibleName(shown(PIECE_KINDS[choice.kind].record_name));
-    choice.button->move(scale.pixels(BUTTON_LEFT_TWIPS), top);
+    choice.button->move(left, top);
     top += choice.button->height() + scale.pixels(GAP_TWIPS);
     connect(choice.button, &PictureButton::pressed, this, [this, &choice] { choose(choice); });
   }
   // The buttons stand one below the other, with a margin above and below.
-  setFixedSize(scale.pixels(DIALOG_WIDTH_TWIPS), top - scale.pixels(GAP_TWIPS) + scale.pixels(MARGIN_TWIPS));
+  setFixedSize(width, top - scale.pixels(GAP_TWIPS) + scale.pixels(MARGIN_TWIPS));
 }
 
 // The usual choice takes the focus first.

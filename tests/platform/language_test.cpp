@@ -13,7 +13,9 @@
 #include <QXmlStreamReader>
 #include <map>
 
+#include "platform/message_box.h"
 #include "platform/move_field.h"
+#include "platform/promotion_dialog.h"
 #include "window_fixture.h"
 
 namespace velmora::platform::testing {
@@ -154,6 +156,18 @@ TEST_F(EnglishTest, TheFieldExplainsARefusalAndTakesTheEnglishLabels) {
   EXPECT_EQ(game->pos.move_number, 1);
   window->findChild<QAction*>(QStringLiteral("LANGUAGE_JA"))->trigger();
   EXPECT_EQ(field->line().accessibleName(), QStringLiteral("指し手")) << "the open field follows the language";
+}
+
+// The English title is longer than the Japanese: the dialog widens to show
+// it, and the choices stay where they stand against its middle.
+TEST_F(EnglishTest, ThePromotionDialogIsWideEnoughForItsTitle) {
+  PromotionDialog dialog(Side::Own, TwipScale{1.0}, window);
+  EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Promotion"));
+  EXPECT_GT(dialog.width(), 1680 / 15);
+  EXPECT_GE(dialog.width(), whole_title_width(dialog));
+  const QRect queen = dialog.button_of(QEEN)->geometry();
+  const int japanese_width = 1680 / 15, japanese_left = 690 / 15;
+  EXPECT_NEAR(queen.center().x() - dialog.width() / 2.0, japanese_left + queen.width() / 2.0 - japanese_width / 2.0, 1);
 }
 
 }  // namespace
