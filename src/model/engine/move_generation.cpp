@@ -135,14 +135,33 @@ void SearchPosition::drops(SearchMoveList& list, int centre, int reach) const {
   const auto& hand = hands_[side_index(side_)];
   const int left = std::max(1, column_of(centre) - reach), right = std::min(9, column_of(centre) + reach);
   const int top = std::max(1, row_of(centre) - reach), bottom = std::min(9, row_of(centre) + reach);
+  // The empty squares of the window, column by column, found once for all
+  // the kinds in hand: by the far rows a kind may not land on (none, the
+  // last, the last two), so that most kinds add their drops without a test.
+  constexpr int BARRED_CLASSES = 3;
+  std::array<std::array<std::uint8_t, 81>, BARRED_CLASSES> empty;
+  std::array<int, BARRED_CLASSES> empties{};
+  for (int x = left; x <= right; ++x)
+    for (int y = top; y <= bottom; ++y) {
+      const int to = square_of(x, y);
+      if (cells_[to] != EMPTY) continue;
+      for (int barred = 0; barred < BARRED_CLASSES; ++barred)
+        if (far_row(side_, y) > barred) empty[barred][empties[barred]++] = static_cast<std::uint8_t>(to);
+    }
   for (int i = 1; i < HAND_SIZE; ++i) {
     if (hand[i] <= 0 || !may_drop(side_, i)) continue;
     const int code = side_ * HAND_KINDS[i];
-    for (int x = left; x <= right; ++x)
-      for (int y = top; y <= bottom; ++y) {
-        const int to = square_of(x, y);
-        if (cells_[to] == EMPTY && drop_allowed(to, code)) list.add(SearchMove::drop(i, to, code));
-      }
+    const int barred = PIECE_KINDS[HAND_KINDS[i]].barred_drop_rows;
+    if (barred >= BARRED_CLASSES || HAND_KINDS[i] == HU || HAND_KINDS[i] == TUKAE) {
+      for (int e = 0; e < empties[0]; ++e)
+        if (drop_allowed(empty[0][e], code)) list.add(SearchMove::drop(i, empty[0][e], code));
+      continue;
+    }
+    const int n = std::min(empties[barred], MAX_MOVES - list.size);
+    const std::uint32_t kind_bits = SearchMove::drop(i, 0, code).bits();
+    for (int e = 0; e < n; ++e)
+      list.moves[list.size + e] = SearchMove::from_bits(kind_bits | static_cast<std::uint32_t>(empty[barred][e]) << 8);
+    list.size += n;
   }
 }
 
