@@ -159,8 +159,9 @@ void SearchPosition::drops(SearchMoveList& list, int centre, int reach) const {
     }
     const int n = std::min(empties[barred], MAX_MOVES - list.size);
     const std::uint32_t kind_bits = SearchMove::drop(i, 0, code).bits();
-    for (int e = 0; e < n; ++e)
-      list.moves[list.size + e] = SearchMove::from_bits(kind_bits | static_cast<std::uint32_t>(empty[barred][e]) << 8);
+    const std::uint8_t* to = empty[barred].data();
+    SearchMove* out = list.moves.data() + list.size;
+    for (int e = 0; e < n; ++e) out[e] = SearchMove::from_bits(kind_bits | static_cast<std::uint32_t>(to[e]) << 8);
     list.size += n;
   }
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <unordered_map>
 
@@ -136,11 +137,14 @@ class ScoredMoves {
     // The best behind the front, best first, the earlier of equal ones first.
     std::array<int, PICKED_ONE_BY_ONE> best;
     int found = 0;
-    for (int k = front; k < list.size; ++k) {
-      if (found == PICKED_ONE_BY_ONE && score[k] <= score[best[found - 1]]) continue;
+    int bar = std::numeric_limits<int>::min();  // what a move must beat to be among them once they are found
+    const int size = list.size;
+    for (int k = front; k < size; ++k) {
+      if (score[k] <= bar) continue;
       int at = found < PICKED_ONE_BY_ONE ? found++ : found - 1;
       for (; at > 0 && score[best[at - 1]] < score[k]; --at) best[at] = best[at - 1];
       best[at] = k;
+      if (found == PICKED_ONE_BY_ONE) bar = score[best[found - 1]];
     }
     for (int j = 0; j < found; ++j) place_[places_++] = best[j];
     // In the order of the list, so that the earliest of equal moves wins.
@@ -392,10 +396,12 @@ class Engine::Impl {
       for (; i < list.size; ++i) moves.score[i] = order_score(list.moves[i], hash_move, ply);
     } else {
       const auto& rows = history_[side_index(p_->side_to_move())];
-      for (; i < list.size; ++i) {
-        const SearchMove m = list.moves[i];
-        moves.score[i] = rows[HAND_KINDS[m.hand_index()] + KIND_COUNT][m.to()];
-      }
+      std::array<const int*, HAND_SIZE> drop_rows;
+      for (int h = 1; h < HAND_SIZE; ++h) drop_rows[h] = rows[HAND_KINDS[h] + KIND_COUNT].data();
+      const int size = list.size;
+      const SearchMove* in = list.moves.data();
+      int* out = moves.score.data();
+      for (; i < size; ++i) out[i] = drop_rows[in[i].hand_index()][in[i].to()];
     }
     moves.start();
   }
