@@ -445,13 +445,15 @@ class Engine::Impl {
 
     ScoredMoves& moves = lists_[ply];
     moves.list.size = 0;
-    p.generate(moves.list);
+    if (in_check)
+      p.generate_evasions(moves.list);
+    else
+      p.generate(moves.list);
     score_moves(moves, hash_move, ply);
     const int alpha_before = alpha;
     int best = -INFINITE_SCORE, legal = 0;
     SearchMove best_move;
-    auto playable = [&](SearchMove m) { return !in_check || answers_check(m); };
-    while (const std::optional<SearchMove> next = moves.next(playable)) {
+    while (const std::optional<SearchMove> next = moves.next([](SearchMove) { return true; })) {
       const SearchMove m = *next;
       const bool quiet = !is_tactical(m);
       p.make(m);
@@ -514,7 +516,7 @@ class Engine::Impl {
     moves.list.size = 0;
     const int king = p.king_square(-p.side_to_move());
     if (in_check)
-      p.generate(moves.list);
+      p.generate_evasions(moves.list);
     else if (qdepth == 0 && king != 0)
       p.generate_near(moves.list, king, CHECK_REACH);
     else
@@ -522,7 +524,7 @@ class Engine::Impl {
     score_moves(moves, {}, ply);
     // Out of check, a quiet move is tried only when it checks from near by.
     auto playable = [&](SearchMove m) {
-      return in_check ? answers_check(m) : is_tactical(m) || (near(m.to(), king) && p.gives_direct_check(m));
+      return in_check || is_tactical(m) || (near(m.to(), king) && p.gives_direct_check(m));
     };
     int legal = 0;
     while (const std::optional<SearchMove> next = moves.next(playable)) {
@@ -549,18 +551,6 @@ class Engine::Impl {
     }
     if (in_check && legal == 0) return -SCORE_WIN + ply;
     return best;
-  }
-
-  // Whether the move may take the king of the side to move out of check: a
-  // drop does only by standing between the king and a piece that rides or
-  // fires along one of the king's lines, or on the leg of a leaper, which is
-  // next to the king and so on a line too; any other drop leaves the king to
-  // be taken.
-  bool answers_check(SearchMove m) const {
-    if (!m.is_drop()) return true;
-    const int king = p_->king_square(p_->side_to_move());
-    const int dx = std::abs(column_of(m.to()) - column_of(king)), dy = std::abs(row_of(m.to()) - row_of(king));
-    return dx == 0 || dy == 0 || dx == dy;
   }
 
   static bool near(int square, int king) {
