@@ -74,11 +74,11 @@ int capture_value(int code) { return is_king_kind(kind_of(code)) ? KING_CAPTURE_
 // The moves of a node with their ordering scores, handed out best first:
 // the first few picks take the best left (the earliest of equal ones) and
 // swap it to the front, then the rest come out of a heap in the order a
-// stable sort by score would give them. A move that the node would pass over at once (the
-// `playable` test says no) is never handed out; leaving it out of the heap
-// changes nothing in the order of the others. The lists are kept by the
-// engine, one per ply, and never cleared: only the first `list.size`
-// entries mean anything.
+// stable sort by score would give them. A move that the node would pass
+// over at once (the `playable` test says no) is never handed out; leaving it
+// out of the heap changes nothing in the order of the others. The lists are
+// kept by the engine, one per ply, and never cleared: only the first
+// `list.size` entries mean anything.
 class ScoredMoves {
  public:
   SearchMoveList list;
