@@ -1,5 +1,6 @@
 // The moves and drops of the side to move of level 4's position.
 #include <algorithm>
+#include <cstdlib>
 
 #include "engine/search_position.h"
 
@@ -131,18 +132,39 @@ bool SearchPosition::drop_allowed(int to, int code) const {
   }
 }
 
-void SearchPosition::drops(SearchMoveList& list, int centre, int reach) const {
+// The drops onto the empty squares `where(x, y)` takes, kind by kind, each
+// kind's squares column by column.
+template <class Where>
+void SearchPosition::drops(SearchMoveList& list, Where&& where) const {
   const auto& hand = hands_[side_index(side_)];
-  const int left = std::max(1, column_of(centre) - reach), right = std::min(9, column_of(centre) + reach);
-  const int top = std::max(1, row_of(centre) - reach), bottom = std::min(9, row_of(centre) + reach);
+  // The empty squares, found once for all the kinds in hand: by the far
+  // rows a kind may not land on (none, the last, the last two), so that most
+  // kinds add their drops without a test.
+  constexpr int BARRED_CLASSES = 3;
+  std::array<std::array<std::uint8_t, 81>, BARRED_CLASSES> empty;
+  std::array<int, BARRED_CLASSES> empties{};
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      const int to = square_of(x, y);
+      if (cells_[to] != EMPTY || !where(x, y)) continue;
+      for (int barred = 0; barred < BARRED_CLASSES; ++barred)
+        if (far_row(side_, y) > barred) empty[barred][empties[barred]++] = static_cast<std::uint8_t>(to);
+    }
   for (int i = 1; i < HAND_SIZE; ++i) {
     if (hand[i] <= 0 || !may_drop(side_, i)) continue;
     const int code = side_ * HAND_KINDS[i];
-    for (int x = left; x <= right; ++x)
-      for (int y = top; y <= bottom; ++y) {
-        const int to = square_of(x, y);
-        if (cells_[to] == EMPTY && drop_allowed(to, code)) list.add(SearchMove::drop(i, to, code));
-      }
+    const int barred = PIECE_KINDS[HAND_KINDS[i]].barred_drop_rows;
+    if (barred >= BARRED_CLASSES || HAND_KINDS[i] == HU || HAND_KINDS[i] == TUKAE) {
+      for (int e = 0; e < empties[0]; ++e)
+        if (drop_allowed(empty[0][e], code)) list.add(SearchMove::drop(i, empty[0][e], code));
+      continue;
+    }
+    const int n = std::min(empties[barred], MAX_MOVES - list.size);
+    const std::uint32_t kind_bits = SearchMove::drop(i, 0, code).bits();
+    const std::uint8_t* to = empty[barred].data();
+    SearchMove* out = list.moves.data() + list.size;
+    for (int e = 0; e < n; ++e) out[e] = SearchMove::from_bits(kind_bits | static_cast<std::uint32_t>(to[e]) << 8);
+    list.size += n;
   }
 }
 
@@ -158,14 +180,22 @@ void SearchPosition::board_moves(SearchMoveList& list) const {
 
 void SearchPosition::generate(SearchMoveList& list) const {
   board_moves<false>(list);
-  drops(list);
+  drops(list, [](int, int) { return true; });
 }
 
 void SearchPosition::generate_captures(SearchMoveList& list) const { board_moves<true>(list); }
 
 void SearchPosition::generate_near(SearchMoveList& list, int centre, int reach) const {
   board_moves<false>(list);
-  drops(list, centre, reach);
+  const int cx = column_of(centre), cy = row_of(centre);
+  drops(list, [&](int x, int y) { return std::abs(x - cx) <= reach && std::abs(y - cy) <= reach; });
+}
+
+void SearchPosition::generate_evasions(SearchMoveList& list) const {
+  board_moves<false>(list);
+  const int king = king_square_[side_index(side_)];
+  const int kx = column_of(king), ky = row_of(king);
+  drops(list, [&](int x, int y) { return king == 0 || x == kx || y == ky || std::abs(x - kx) == std::abs(y - ky); });
 }
 
 }  // namespace velmora

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <limits>
+#include <optional>
 #include <unordered_map>
 
 #include "engine/engine_eval.h"
@@ -69,36 +71,107 @@ int from_table(int score, int ply) {
 
 int capture_value(int code) { return is_king_kind(kind_of(code)) ? KING_CAPTURE_VALUE : piece_value(kind_of(code)); }
 
-// A move with its ordering score; the list is sorted lazily, best first:
-// the first few picks search for the best, then the rest is sorted at once.
-struct ScoredMoves {
-  static constexpr int PICKED_ONE_BY_ONE = 6;
+// The moves of a node with their ordering scores, handed out best first:
+// the first few picks take the best left (the earliest of equal ones) and
+// swap it to the front, then the rest come out of a heap in the order a
+// stable sort by score would give them. A move that the node would pass
+// over at once (the `playable` test says no) is never handed out; leaving it
+// out of the heap changes nothing in the order of the others. The lists are
+// kept by the engine, one per ply, and never cleared: only the first
+// `list.size` entries mean anything.
+class ScoredMoves {
+ public:
   SearchMoveList list;
-  std::array<int, MAX_MOVES> score{};
+  std::array<int, MAX_MOVES> score;
 
-  SearchMove pick(int i) {
-    if (i == PICKED_ONE_BY_ONE) sort_rest(i);
-    if (i >= PICKED_ONE_BY_ONE) return list.moves[i];
-    int best = i;
-    for (int k = i + 1; k < list.size; ++k)
-      if (score[k] > score[best]) best = k;
-    std::swap(list.moves[i], list.moves[best]);
-    std::swap(score[i], score[best]);
-    return list.moves[i];
+  // The picks begin again, over the moves and scores of the list.
+  void start() {
+    picked_ = 0;
+    places_ = 0;
+    heap_size_ = -1;
   }
+
+  template <class Playable>
+  std::optional<SearchMove> next(Playable&& playable) {
+    while (picked_ < PICKED_ONE_BY_ONE && picked_ < list.size) {
+      const int i = picked_++;
+      swap_best_to(i);
+      if (playable(list.moves[i])) {
+        last_score_ = score[i];
+        return list.moves[i];
+      }
+    }
+    if (picked_ < PICKED_ONE_BY_ONE) return std::nullopt;
+    if (heap_size_ < 0) fill_heap(playable);
+    if (heap_size_ == 0) return std::nullopt;
+    std::pop_heap(heap_.begin(), heap_.begin() + heap_size_--);
+    const std::uint64_t key = heap_[heap_size_];
+    last_score_ = static_cast<int>(static_cast<std::uint32_t>(key >> 32) ^ SIGN_BIT);
+    return list.moves[MAX_MOVES - static_cast<int>(key & 0xffffffffu)];
+  }
+
+  // The ordering score of the move handed out last.
+  int last_score() const { return last_score_; }
 
  private:
-  void sort_rest(int from) {
-    std::array<std::pair<int, std::uint32_t>, MAX_MOVES> order;
-    const int n = list.size - from;
-    if (n <= 1) return;
-    for (int k = 0; k < n; ++k) order[k] = {score[from + k], list.moves[from + k].bits()};
-    std::stable_sort(order.begin(), order.begin() + n, [](const auto& a, const auto& b) { return a.first > b.first; });
-    for (int k = 0; k < n; ++k) {
-      score[from + k] = order[k].first;
-      list.moves[from + k] = SearchMove::from_bits(order[k].second);
-    }
+  static constexpr int PICKED_ONE_BY_ONE = 6;
+  static constexpr std::uint32_t SIGN_BIT = 0x80000000u;
+
+  // The first picks only ever take moves from a few places: the first
+  // PICKED_ONE_BY_ONE places, whose moves the swaps move about, and the
+  // places of the PICKED_ONE_BY_ONE best moves behind them, which stay put
+  // until picked and come before every other move behind them. So each
+  // pick searches those places alone.
+  void swap_best_to(int i) {
+    if (places_ == 0) find_places();
+    int best = i;
+    for (int j = 0; j < places_; ++j)
+      if (const int k = place_[j]; k > i && score[k] > score[best]) best = k;
+    std::swap(list.moves[i], list.moves[best]);
+    std::swap(score[i], score[best]);
   }
+
+  void find_places() {
+    const int front = std::min(PICKED_ONE_BY_ONE, list.size);
+    for (int k = 0; k < front; ++k) place_[places_++] = k;
+    // The best behind the front, best first, the earlier of equal ones first.
+    std::array<int, PICKED_ONE_BY_ONE> best;
+    int found = 0;
+    int bar = std::numeric_limits<int>::min();  // what a move must beat to be among them once they are found
+    const int size = list.size;
+    for (int k = front; k < size; ++k) {
+      if (score[k] <= bar) continue;
+      int at = found < PICKED_ONE_BY_ONE ? found++ : found - 1;
+      for (; at > 0 && score[best[at - 1]] < score[k]; --at) best[at] = best[at - 1];
+      best[at] = k;
+      if (found == PICKED_ONE_BY_ONE) bar = score[best[found - 1]];
+    }
+    for (int j = 0; j < found; ++j) place_[places_++] = best[j];
+    // In the order of the list, so that the earliest of equal moves wins.
+    std::sort(place_.begin() + front, place_.begin() + places_);
+  }
+
+  // A key orders by score, then by the place in the list (the earlier
+  // first), as a stable sort would; no two keys are equal.
+  static std::uint64_t key_of(int score, int place) {
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(score) ^ SIGN_BIT) << 32 |
+           static_cast<std::uint32_t>(MAX_MOVES - place);
+  }
+
+  template <class Playable>
+  void fill_heap(Playable& playable) {
+    heap_size_ = 0;
+    for (int k = PICKED_ONE_BY_ONE; k < list.size; ++k)
+      if (playable(list.moves[k])) heap_[heap_size_++] = key_of(score[k], k);
+    std::make_heap(heap_.begin(), heap_.begin() + heap_size_);
+  }
+
+  int picked_ = 0;
+  int last_score_ = 0;
+  std::array<int, 2 * PICKED_ONE_BY_ONE> place_;  // the places the first picks search
+  int places_ = 0;                                // 0: not found yet
+  std::array<std::uint64_t, MAX_MOVES> heap_;
+  int heap_size_ = -1;  // -1: the heap is not filled yet
 };
 
 }  // namespace
@@ -110,6 +183,7 @@ class Engine::Impl {
     while (entries < MIN_TABLE_ENTRIES || entries * 2 * sizeof(TableEntry) <= static_cast<std::size_t>(megabytes) << 20)
       entries *= 2;
     table_.resize(entries);
+    lists_.resize(MAX_PLY);
   }
 
   void clear() {
@@ -270,13 +344,20 @@ class Engine::Impl {
     return kind_of(m.code()) == PORN && column_of(m.to()) != column_of(m.from());  // en passant
   }
 
+  bool is_tactical(SearchMove m) const { return is_capture(m) || m.promotes(); }
+
   int order_score(SearchMove m, SearchMove hash_move, int ply) const {
     if (m == hash_move) return ORDER_HASH_MOVE;
-    const int victim = m.is_drop() ? EMPTY : p_->at(m.to());
+    if (m.is_drop()) return quiet_order_score(m, ply);  // a drop takes nothing and never promotes
+    const int victim = p_->at(m.to());
     const int gain = m.promotes() ? piece_value(kind_of(m.final_code())) - piece_value(kind_of(m.code())) : 0;
     if (victim != EMPTY)
       return ORDER_TACTICAL + capture_value(victim) * VICTIM_WEIGHT + gain - capture_value(m.code()) / ATTACKER_SHARE;
     if (gain > 0 || is_capture(m)) return ORDER_TACTICAL + gain * VICTIM_WEIGHT;
+    return quiet_order_score(m, ply);
+  }
+
+  int quiet_order_score(SearchMove m, int ply) const {
     if (m == killers_[ply][0]) return ORDER_KILLER + 1;
     if (m == killers_[ply][1]) return ORDER_KILLER;
     return history_for(m);
@@ -304,8 +385,25 @@ class Engine::Impl {
     h = std::min(h + depth * depth, MAX_HISTORY);
   }
 
+  // The drops, which come after the board moves and are most of the moves
+  // of a side with a full hand, are scored by their history alone unless
+  // the hash move or a killer is a drop: the scores order_score gives them.
   void score_moves(ScoredMoves& moves, SearchMove hash_move, int ply) const {
-    for (int i = 0; i < moves.list.size; ++i) moves.score[i] = order_score(moves.list.moves[i], hash_move, ply);
+    const SearchMoveList& list = moves.list;
+    int i = 0;
+    for (; i < list.size && !list.moves[i].is_drop(); ++i) moves.score[i] = order_score(list.moves[i], hash_move, ply);
+    if (hash_move.is_drop() || killers_[ply][0].is_drop() || killers_[ply][1].is_drop()) {
+      for (; i < list.size; ++i) moves.score[i] = order_score(list.moves[i], hash_move, ply);
+    } else {
+      const auto& rows = history_[side_index(p_->side_to_move())];
+      std::array<const int*, HAND_SIZE> drop_rows;
+      for (int h = 1; h < HAND_SIZE; ++h) drop_rows[h] = rows[HAND_KINDS[h] + KIND_COUNT].data();
+      const int size = list.size;
+      const SearchMove* in = list.moves.data();
+      int* out = moves.score.data();
+      for (; i < size; ++i) out[i] = drop_rows[in[i].hand_index()][in[i].to()];
+    }
+    moves.start();
   }
 
   int search(int depth, int alpha, int beta, int ply, bool null_allowed) {
@@ -345,15 +443,19 @@ class Engine::Impl {
       if (score >= beta) return score;
     }
 
-    ScoredMoves moves;
-    p.generate(moves.list);
+    ScoredMoves& moves = lists_[ply];
+    moves.list.size = 0;
+    if (in_check)
+      p.generate_evasions(moves.list);
+    else
+      p.generate(moves.list);
     score_moves(moves, hash_move, ply);
     const int alpha_before = alpha;
     int best = -INFINITE_SCORE, legal = 0;
     SearchMove best_move;
-    for (int i = 0; i < moves.list.size; ++i) {
-      const SearchMove m = moves.pick(i);
-      const bool quiet = !is_capture(m) && !m.promotes();
+    while (const std::optional<SearchMove> next = moves.next([](SearchMove) { return true; })) {
+      const SearchMove m = *next;
+      const bool quiet = !is_tactical(m);
       p.make(m);
       if (p.can_take_king()) {  // the mover's king is left to be taken
         p.unmake();
@@ -367,7 +469,7 @@ class Engine::Impl {
         continue;
       }
       int reduction = 0;
-      if (depth >= 3 && quiet && !in_check && !gives_check && legal > 3 && moves.score[i] < ORDER_KILLER)
+      if (depth >= 3 && quiet && !in_check && !gives_check && legal > 3 && moves.last_score() < ORDER_KILLER)
         reduction = 1 + (legal > 8) + (depth >= 8 && legal > 16);
       int score;
       if (legal == 1) {
@@ -410,20 +512,24 @@ class Engine::Impl {
       if (best >= beta) return best;
       alpha = std::max(alpha, best);
     }
-    ScoredMoves moves;
+    ScoredMoves& moves = lists_[ply];
+    moves.list.size = 0;
     const int king = p.king_square(-p.side_to_move());
     if (in_check)
-      p.generate(moves.list);
+      p.generate_evasions(moves.list);
     else if (qdepth == 0 && king != 0)
       p.generate_near(moves.list, king, CHECK_REACH);
     else
       p.generate_captures(moves.list);
     score_moves(moves, {}, ply);
+    // Out of check, a quiet move is tried only when it checks from near by.
+    auto playable = [&](SearchMove m) {
+      return in_check || is_tactical(m) || (near(m.to(), king) && p.gives_direct_check(m));
+    };
     int legal = 0;
-    for (int i = 0; i < moves.list.size; ++i) {
-      const SearchMove m = moves.pick(i);
-      const bool tactical = is_capture(m) || m.promotes();
-      if (!in_check && !tactical && (!near(m.to(), king) || !p.gives_direct_check(m))) continue;
+    while (const std::optional<SearchMove> next = moves.next(playable)) {
+      const SearchMove m = *next;
+      const bool tactical = is_tactical(m);
       if (!in_check && tactical && !m.is_drop()) {
         const int victim = p.at(m.to());
         const int gain = (victim == EMPTY ? piece_value(PORN) : capture_value(victim)) +
@@ -461,6 +567,7 @@ class Engine::Impl {
   bool stopped_ = false;
   SearchMoveList root_moves_;
   std::vector<TableEntry> table_;
+  std::vector<ScoredMoves> lists_;  // the moves of the node at each ply
   std::uint64_t generation_ = 1;
   std::array<std::array<SearchMove, 2>, MAX_PLY> killers_{};
   std::array<std::array<std::array<int, PADDED_CELLS>, 2 * KIND_COUNT + 1>, 2> history_{};

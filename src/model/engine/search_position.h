@@ -65,6 +65,10 @@ class SearchPosition {
   // The board moves, and the drops onto squares at most `reach` columns and
   // rows from `centre`.
   void generate_near(SearchMoveList& list, int centre, int reach) const;
+  // The board moves, and the drops on the lines of the king of the side to
+  // move: a drop anywhere else cannot take that king out of check (a
+  // leaper's leg is next to the king, so on a line too).
+  void generate_evasions(SearchMoveList& list) const;
 
   // Whether a piece of side `by` could move onto `square` (which holds a
   // piece of the other side or is empty as an attack on a king would see it).
@@ -122,7 +126,8 @@ class SearchPosition {
   bool attacked_by(int square) const;
   template <bool CapturesOnly>
   void add_move(int from, int to, int code, SearchMoveList& list) const;
-  void drops(SearchMoveList& list, int centre = square_of(5, 5), int reach = 4) const;
+  template <class Where>
+  void drops(SearchMoveList& list, Where&& where) const;
   bool drop_allowed(int to, int code) const;
 
   void put(int square, int code);
