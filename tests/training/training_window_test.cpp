@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "assist/hint.h"
+#include "assist/match_review.h"
 #include "match/match_fixture.h"
 #include "text/text_files.h"
 #include "training/training_session.h"
@@ -92,12 +93,14 @@ TEST_F(TrainingWindowTest, AWrongAnswerIsMissedTheHintFramesTheRightOneIsPlayedA
   move(5, 7, 5, 6);
   EXPECT_EQ(box_texts(), std::vector<std::string>{"正解です"});
   EXPECT_EQ(g.pos.board(5, 6), -KIN);
+  EXPECT_EQ(g.view.shown.move_count, 1) << "the position's moves are counted from 1";
   EXPECT_EQ(file_collection().entries.at(0).missed, 1) << "only the first answer counts";
   EXPECT_EQ(training_status(session), "解けた 0  間違えた 1  復習 0 / 1");
 
   close_training(g, session);
   EXPECT_FALSE(training_on(session));
   EXPECT_EQ(g.pos, match);
+  EXPECT_EQ(g.com.move_counter, 1);
   EXPECT_FALSE(g.resume.frozen);
   EXPECT_EQ(g.resume.keeping, resume.keeping);
   EXPECT_EQ(g.game_mode, MODE_MAN);
@@ -141,6 +144,26 @@ TEST_F(TrainingWindowTest, ARestartReadsTheResultsAndAsksTheMissedPositionOnceIt
   set_training_filter(g, filtered, {TrainingArmy::Main, TrainingFilter::Drops::Any});
   load_training(g, filtered);
   EXPECT_EQ(training_status(filtered), "解けた 1  間違えた 0  復習 0 / 1");
+}
+
+TEST_F(TrainingWindowTest, AReviewOfTheMatchAddsItsClearMistakeOnceAndSaysSo) {
+  const TrainingPosition planted = gold_takes_queen();
+  set_position({{5, 9, -OU}, {5, 7, -KIN}, {5, 6, QEEN}, {9, 1, KING}, {1, 7, -HU}});
+  start_two_people();
+  move(1, 7, 1, 6);  // the pawn steps on while the gold could take the queen
+  ReviewProgress progress;
+  ASSERT_EQ(review_match(g, progress, 1), ReviewOutcome::Reviewed);
+  clear_logs();
+  ReviewProgress collecting;
+  EXPECT_EQ(review_candidates(g), 1);
+  EXPECT_EQ(collect_review(g, session, collecting), 1);
+  EXPECT_EQ(box_texts(), std::vector<std::string>{"練習問題に 1 局面を加えました"});
+  const TrainingCollection kept = file_collection();
+  ASSERT_EQ(kept.entries.size(), 1u);
+  EXPECT_EQ(kept.entries[0].position.answer, planted.answer);
+  EXPECT_EQ(kept.entries[0].position.played, planted.played);
+  ReviewProgress again;
+  EXPECT_EQ(collect_review(g, session, again), 0) << "a review is collected once";
 }
 
 }  // namespace

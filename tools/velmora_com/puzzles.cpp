@@ -2,22 +2,13 @@
 
 #include <cstdio>
 
-#include "notation/move_line.h"
 #include "review/game_review.h"
 #include "review/review_text.h"
 #include "review_record.h"
+#include "training/training_collection.h"
 
 namespace velmora {
 namespace {
-
-std::string record_line_of(const PositionSetup& p) {
-  HistorySlot slot;
-  slot.board = p.board;
-  slot.hand_own = p.hand_own;
-  slot.hand_enemy = p.hand_enemy;
-  SaveNotes notes;
-  return format_move_line(slot, notes);
-}
 
 std::string puzzle_line(const std::string& path, const TrainingPosition& p) {
   char margin[32];

@@ -19,12 +19,7 @@ std::int64_t wait_of(int box) { return BOX_WAIT_SECONDS[std::clamp(box, 1, LEITN
 // The fields that tell one position from another: its board, hands and side
 // to move, and the answer.
 std::string identity(const TrainingPosition& p) {
-  HistorySlot slot;
-  slot.board = p.setup.board;
-  slot.hand_own = p.setup.hand_own;
-  slot.hand_enemy = p.setup.hand_enemy;
-  SaveNotes notes;
-  return format_move_line(slot, notes) + std::to_string(p.setup.side_to_move) + move_field(p.answer);
+  return record_line_of(p.setup) + std::to_string(p.setup.side_to_move) + move_field(p.answer);
 }
 
 template <class Number>
@@ -58,11 +53,6 @@ const char* mark_field(Mark mark) { return mark == Mark::Blunder ? "??" : "?"; }
 
 std::string entry_line(const TrainingEntry& e) {
   const TrainingPosition& p = e.position;
-  HistorySlot slot;
-  slot.board = p.setup.board;
-  slot.hand_own = p.setup.hand_own;
-  slot.hand_enemy = p.setup.hand_enemy;
-  SaveNotes notes;
   char margin[32];
   std::snprintf(margin, sizeof margin, "%.4f", p.margin);
   std::ostringstream out;
@@ -73,7 +63,7 @@ std::string entry_line(const TrainingEntry& e) {
       << " drops=" << (p.setup.chess_drops ? 1 : 0) << " last=" << p.setup.last.x << ',' << p.setup.last.y << ','
       << p.setup.last_code << " margin=" << margin << " played=" << move_field(p.played)
       << " answer=" << move_field(p.answer) << " line=" << line_field(p.line) << ' ' << BOARD_KEY
-      << format_move_line(slot, notes) << '\n';
+      << record_line_of(p.setup) << '\n';
   return out.str();
 }
 
@@ -213,6 +203,15 @@ Result<TrainingCollection, CollectionError> parse_collection(std::string_view te
   for (std::size_t i = 1; i < lines.size(); ++i)
     if (const std::optional<TrainingEntry> entry = read_entry(lines[i])) collection.entries.push_back(*entry);
   return collection;
+}
+
+std::string record_line_of(const PositionSetup& p) {
+  HistorySlot slot;
+  slot.board = p.board;
+  slot.hand_own = p.hand_own;
+  slot.hand_enemy = p.hand_enemy;
+  SaveNotes notes;
+  return format_move_line(slot, notes);
 }
 
 std::string move_field(SearchMove m) {

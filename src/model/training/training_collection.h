@@ -97,6 +97,9 @@ struct CollectionError {
 };
 Result<TrainingCollection, CollectionError> parse_collection(std::string_view text);
 
+// The record file's 299-character move line of a position (its clocks 0).
+std::string record_line_of(const PositionSetup& position);
+
 // A move as the file writes it: "fx,fy,tx,ty,code,final".
 std::string move_field(SearchMove move);
 std::optional<SearchMove> read_move_field(std::string_view text);

@@ -64,6 +64,8 @@ void put_on_board(Game& g, const PositionSetup& s) {
   g.resume_pending = false;
   g.sel = Selection{};
   g.clock.timer1_enabled = false;
+  g.clock.clock_own_total = g.clock.clock_enemy_total = 0;
+  g.com.move_counter = 0;  // the moves of the position are counted from 1
   g.menu.CHESS_MOCHIKOMA = s.chess_drops;
   g.view.shown = ShownTexts{};
   g.assist.list_chess_drops = s.chess_drops;
@@ -145,7 +147,9 @@ int collect_review(Game& g, TrainingSession& t, ReviewProgress& progress) {
   if (!ran || progress.stop) return 0;
   t.collected = g.assist.review.game;
   const int added = add_positions(t.collection, found);
-  if (added > 0) write_training(g, t);
+  if (added == 0) return 0;
+  write_training(g, t);
+  show_message(g, fill(SHOWN("練習問題に %1 局面を加えました"), std::to_string(added)), TRAINING_TITLE);
   return added;
 }
 
