@@ -78,7 +78,7 @@ void TrainingDock::take_filter() {
 void TrainingDock::follow() {
   const bool on = training_on(session_);
   show_beside_board(on);
-  if (on) status_->setText(QString::fromStdString(training_status(session_)));
+  if (on) status_->setText(shown(training_status(session_)));
   for (QAction* menu : window_.menuBar()->actions()) {
     if (menu->objectName() != QLatin1String("VIEW")) {
       menu->setEnabled(!on);
