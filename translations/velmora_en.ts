@@ -1070,5 +1070,85 @@
         <source></source>
         <translation>OK</translation>
     </message>
+    <message id="練習問題">
+        <source></source>
+        <translation>Training</translation>
+    </message>
+    <message id="指導対局">
+        <source></source>
+        <translation>Teaching game</translation>
+    </message>
+    <message id="正解です">
+        <source></source>
+        <translation>Right!</translation>
+    </message>
+    <message id="不正解です">
+        <source></source>
+        <translation>Not the answer</translation>
+    </message>
+    <message id="練習問題がありません。対局解析をすると、悪手の局面が加わります">
+        <source></source>
+        <translation>No training positions yet. A game review adds the positions of its mistakes</translation>
+    </message>
+    <message id="今は復習する局面がありません">
+        <source></source>
+        <translation>No position is due now</translation>
+    </message>
+    <message id="練習問題を保存できません">
+        <source></source>
+        <translation>The training positions cannot be saved</translation>
+    </message>
+    <message id="練習問題のファイルを読めません">
+        <source></source>
+        <translation>The file of training positions cannot be read</translation>
+    </message>
+    <message id="練習問題に %1 局面を加えました">
+        <source></source>
+        <translation>%1 positions added to the training</translation>
+    </message>
+    <message id="この手で勝率が %1 下がります。待ったしますか？">
+        <source></source>
+        <translation>This move gives away %1 of the winning chances. Take it back?</translation>
+    </message>
+    <message id="解けた">
+        <source></source>
+        <translation>solved</translation>
+    </message>
+    <message id="間違えた">
+        <source></source>
+        <translation>missed</translation>
+    </message>
+    <message id="復習">
+        <source></source>
+        <translation>due</translation>
+    </message>
+    <message id="両軍">
+        <source></source>
+        <translation>Both armies</translation>
+    </message>
+    <message id="チェス">
+        <source></source>
+        <translation>Chess army</translation>
+    </message>
+    <message id="すべての手">
+        <source></source>
+        <translation>All answers</translation>
+    </message>
+    <message id="打つ手だけ">
+        <source></source>
+        <translation>Drops only</translation>
+    </message>
+    <message id="打たない手だけ">
+        <source></source>
+        <translation>No drops</translation>
+    </message>
+    <message id="解答">
+        <source></source>
+        <translation>Solution</translation>
+    </message>
+    <message id="次の問題">
+        <source></source>
+        <translation>Next position</translation>
+    </message>
 </context>
 </TS>

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QStandardPaths>
 #include <QWidgetAction>
+#include <chrono>
 
 #include "assist/effect_volume.h"
 #include "assist/hint.h"
@@ -49,6 +50,7 @@ ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
   for (MenuItem level : {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3, MenuItem::LEVEL4})
     connect(window.action(level), &QAction::triggered, this, [this] { window_.dispatch(remember_level); });
   add_game_commands();
+  add_training();
   menu_->addSeparator();
   add_exports();
   menu_->addSeparator();
@@ -142,7 +144,10 @@ void ViewMenu::add_game_commands() {
   review->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
   connect(review, &QAction::triggered, this, [this] {
     find("MOVE_LIST")->setChecked(true);
-    window_.dispatch([this](Game& g) { dock().review(g); });
+    window_.dispatch([this](Game& g) {
+      dock().review(g);
+      collect_training(g);
+    });
   });
   QAction* type_move = menu_->addAction(QString());
   set_shown_text(type_move, QT_TRID_NOOP("指し手を入力"));
@@ -153,7 +158,42 @@ void ViewMenu::add_game_commands() {
   connect(&window_, &MainWindow::changes_shown, this, &ViewMenu::follow_match_to_resume);
 }
 
-void ViewMenu::follow_match_to_resume() { find("RESUME_MATCH")->setEnabled(match_to_resume(game_)); }
+ViewMenu::~ViewMenu() { set_teaching_game(game_, teaching_, false); }
+
+void ViewMenu::add_training() {
+  training_.now = [] {
+    return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
+        .count();
+  };
+  training_dock_ = new TrainingDock(window_, training_);
+  QAction* training = menu_->addAction(QString());
+  set_shown_text(training, TRAINING_TITLE);
+  training->setObjectName(QStringLiteral("TRAINING"));
+  connect(training, &QAction::triggered, this, [this] { training_dock_->open(); });
+  QAction* teaching = menu_->addAction(QString());
+  set_shown_text(teaching, TEACHING_TITLE);
+  teaching->setObjectName(QStringLiteral("TEACHING"));
+  teaching->setCheckable(true);
+  connect(teaching, &QAction::toggled, this, [this](bool on) {
+    window_.dispatch([this, on](Game& g) {
+      set_teaching_game(g, teaching_, on);
+      write_preferences(g);
+    });
+  });
+}
+
+void ViewMenu::collect_training(Game& g) {
+  const int candidates = review_candidates(g);
+  if (candidates == 0) return;
+  ReviewProgress progress;
+  dock().review_panel().begin(progress, candidates);
+  (void)collect_review(g, training_, progress);
+  dock().review_panel().end();
+}
+
+void ViewMenu::follow_match_to_resume() {
+  find("RESUME_MATCH")->setEnabled(match_to_resume(game_) && !training_on(training_));
+}
 
 void ViewMenu::add_exports() {
   QAction* copy = menu_->addAction(QString());
@@ -246,6 +286,12 @@ void ViewMenu::start() {
     volume_->setValue(assist.effect_volume);
     mute_->setChecked(assist.effects_muted);
   }
+  QAction* teaching = find("TEACHING");
+  {
+    const QSignalBlocker quiet_teaching(teaching);
+    teaching->setChecked(assist.teaching_game);
+  }
+  set_teaching_game(game_, teaching_, assist.teaching_game);
   QAction* move_list = find("MOVE_LIST");
   const QSignalBlocker quiet_list(move_list);
   move_list->setChecked(assist.move_list_shown);

@@ -1,5 +1,5 @@
 // The menu 表示, after the game's own menus: the move list panel, 待った and
-// its redo, the hint, 対局解析, 前回の対局を再開, the position as a picture, the move
+// its redo, the hint, 対局解析, 練習問題 and 指導対局, 前回の対局を再開, the position as a picture, the move
 // list as text, the loudness of the sound effects, the window's language 言語
 // and the help 操作説明. Its
 // choices are kept in the preferences file of their own, never in Velmora.ini.
@@ -17,6 +17,9 @@
 #include "platform/move_field.h"
 #include "platform/move_list_dock.h"
 #include "platform/qt_screen.h"
+#include "platform/training_dock.h"
+#include "training/teaching_game.h"
+#include "training/training_session.h"
 
 namespace velmora::platform {
 
@@ -25,6 +28,7 @@ class ViewMenu : public QObject {
 
  public:
   ViewMenu(MainWindow& window, QtScreen& screen, Game& game);
+  ~ViewMenu() override;
 
   // After the window's start-up: reads the preferences and follows them.
   void start();
@@ -47,6 +51,10 @@ class ViewMenu : public QObject {
   void show_dock(bool shown);
   void order_tabs();
   void add_game_commands();
+  void add_training();
+  // After 対局解析: its positions join the training collection, with the
+  // review's progress bar.
+  void collect_training(Game& g);
   void add_exports();
   void add_volume();
   void add_languages();
@@ -72,6 +80,9 @@ class ViewMenu : public QObject {
   QActionGroup* languages_ = nullptr;
   HelpWindow* help_ = nullptr;
   MoveField* move_field_ = nullptr;
+  TrainingSession training_;
+  TeachingGame teaching_;
+  TrainingDock* training_dock_ = nullptr;
 };
 
 }  // namespace velmora::platform

@@ -3,8 +3,7 @@
 // marked, marks follow the chances given away, and the pool can be stopped.
 #include <gtest/gtest.h>
 
-#include <initializer_list>
-
+#include "planted_game.h"
 #include "review/game_review.h"
 #include "review/record_start.h"
 #include "review/review_text.h"
@@ -13,39 +12,10 @@
 namespace velmora {
 namespace {
 
+using testing::game_of;
+using testing::slot_of;
+
 constexpr long long TEST_NODES = 3000;
-
-struct Placed {
-  int x, y, code;
-};
-
-// A position with the chess army at the top; the main army (the own side at
-// the bottom) opens.
-HistorySlot slot_of(std::initializer_list<Placed> pieces) {
-  HistorySlot slot;
-  for (const Placed& p : pieces) slot.board(p.x, p.y) = p.code;
-  return slot;
-}
-
-// The game of `start` and the moves played from it, as a move list holds it.
-ReviewGame game_of(const HistorySlot& start, const std::vector<SearchMove>& moves) {
-  ReviewGame game;
-  game.slots.push_back(start);
-  PositionSetup s;
-  s.board = start.board;
-  s.side_to_move = -1;
-  SearchPosition p(s);
-  for (SearchMove m : moves) {
-    p.make(m);
-    const PositionSetup after = p.setup();
-    HistorySlot slot;
-    slot.board = after.board;
-    slot.hand_own = after.hand_own;
-    slot.hand_enemy = after.hand_enemy;
-    game.slots.push_back(slot);
-  }
-  return game;
-}
 
 GameReview reviewed(const ReviewGame& game, int threads = 1) {
   ReviewProgress progress;

@@ -6,6 +6,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <fstream>
@@ -127,6 +128,34 @@ TEST(Review, GivesALinePerMoveTheSameOnEveryRunWithNodesAndNamesTheLineOfABadFil
   EXPECT_EQ(bad.status, 2);
   EXPECT_NE(bad.err.find(":8:"), std::string::npos) << bad.err;
   EXPECT_TRUE(bad.out.empty());
+}
+
+TEST(Puzzles, PrintsEachClearPositionOnceTheSameOnEveryRunAndTakesOneArmy) {
+  const std::string record = std::string(VELMORA_TEST_DATA) + "/review/level4_against_level3.棋譜";
+  const std::string args = "--puzzles '" + record + "' --nodes 20000 --threads 1";
+  const ComRun both = run_com(args);
+  ASSERT_EQ(both.status, 0) << both.err;
+  EXPECT_EQ(run_com(args).out, both.out);
+  const ComRun chess = run_com(args + " --army chess"), main = run_com(args + " --army main");
+  auto lines = [](const std::string& text) { return std::count(text.begin(), text.end(), '\n'); };
+  EXPECT_EQ(lines(chess.out) + lines(main.out), lines(both.out)) << "each position is of one army";
+  ASSERT_FALSE(both.out.empty());
+  for (std::size_t at = 0, end; (end = both.out.find('\n', at)) != std::string::npos; at = end + 1) {
+    std::vector<std::string> fields;
+    const std::string line = both.out.substr(at, end - at);
+    for (std::size_t f = 0, tab;; f = tab + 1) {
+      tab = line.find('\t', f);
+      fields.push_back(line.substr(f, tab == std::string::npos ? tab : tab - f));
+      if (tab == std::string::npos) break;
+    }
+    ASSERT_EQ(fields.size(), 5u) << line;
+    EXPECT_EQ(fields[0], record);
+    EXPECT_EQ(fields[2].size(), 299u) << "the record line of the position";
+    EXPECT_GE(std::stod(fields[4]), 0.10) << line;
+  }
+  EXPECT_EQ(run_com("--puzzles").status, 2);
+  EXPECT_EQ(run_com(args + " --army both").status, 2);
+  EXPECT_EQ(run_com("--army main").status, 2);
 }
 
 TEST(ChancesFit, FindsTheScaleTheResultsWereDrawnWith) {

@@ -6,7 +6,8 @@
 // prints a summary. Both check the position after every move and end with
 // status 1, the seed and the position when a check fails. With --match A B
 // it plays two levels against each other and prints the result. With
-// --review RECORD it judges every move of a game record by level 4's search.
+// --review RECORD it judges every move of a game record by level 4's search;
+// with --puzzles RECORD… it prints the training positions of the records.
 #include <algorithm>
 #include <charconv>
 #include <iostream>
@@ -18,6 +19,7 @@
 #include "com_protocol.h"
 #include "fit_chances.h"
 #include "match.h"
+#include "puzzles.h"
 #include "review_record.h"
 #include "selfplay.h"
 #include "text/text_files.h"
@@ -31,6 +33,7 @@ const char* const USAGE =
     "       velmora-com --match LEVEL_A LEVEL_B --games N [--seed S] [--movetime MS]\n"
     "       velmora-com --fit-chances GAMES [--seed S] [--movetime MS] [--records DIR]\n"
     "       velmora-com --review RECORD.棋譜 [--movetime MS | --nodes N] [--threads T]\n"
+    "       velmora-com --puzzles RECORD.棋譜… [--movetime MS | --nodes N] [--threads T] [--army main|chess]\n"
     "       velmora-com --help | --version\n";
 
 int help() {
@@ -53,7 +56,12 @@ int help() {
                "--review RECORD judges every move of the record with level 4's search of\n"
                "MS milliseconds (default 100) or N nodes a position, on T threads (default:\n"
                "one a core): a line per move (number, move, score before and after from the\n"
-               "mover's side, the best move, the mark ??, ?, ?! or -) and a line per army.\n";
+               "mover's side, the best move, the mark ??, ?, ?! or -) and a line per army.\n"
+               "--puzzles RECORD… reviews each record as --review does and prints the positions\n"
+               "before its moves marked ? or ?? whose better move leads every other by 0.10 of the\n"
+               "winning chances (searched four times as long): a line each, separated by tabs,\n"
+               "the record, the move number, the record line of the position, the answer and its\n"
+               "lead; --army takes only the mistakes of the main or the chess army.\n";
   return 0;
 }
 
@@ -120,6 +128,8 @@ int main(int argc, char** argv) {
   long long threads = std::max(1u, std::thread::hardware_concurrency());
   bool match = false;
   std::optional<std::string> review;
+  std::vector<std::string> puzzles;
+  std::optional<velmora::TrainingArmy> army;
   bool fit = false;
   velmora::MatchOptions options;
   std::string reason;
@@ -155,6 +165,13 @@ int main(int argc, char** argv) {
     } else if (arg == "--review") {
       if (i + 1 >= argc) return refuse("--review takes the path of a record");
       review = argv[++i];
+    } else if (arg == "--puzzles") {
+      while (i + 1 < argc && std::string_view(argv[i + 1]).substr(0, 2) != "--") puzzles.push_back(argv[++i]);
+      if (puzzles.empty()) return refuse("--puzzles takes the paths of records");
+    } else if (arg == "--army") {
+      const std::string_view name = i + 1 < argc ? argv[++i] : "";
+      if (name != "main" && name != "chess") return refuse("--army takes main or chess");
+      army = name == "main" ? velmora::TrainingArmy::Main : velmora::TrainingArmy::Chess;
     } else if (arg == "--records") {
       if (i + 1 >= argc) return refuse("--records takes a folder");
       options.records_folder = argv[++i];
@@ -173,17 +190,32 @@ int main(int argc, char** argv) {
     }
     if (!taken) return refuse(reason);
   }
+  // How long a review searches each position.
+  const auto review_limits = [&] {
+    return velmora::ReviewLimits{(movetime > 0 ? movetime : REVIEW_MOVETIME_MS) / 1000.0, nodes};
+  };
+  if (army && puzzles.empty()) return refuse("--army goes with --puzzles");
+  if (!puzzles.empty()) {
+    if (review || match || positions >= 0 || games >= 0)
+      return refuse("--puzzles goes without --review, --match, --selfplay and --soak");
+    if (nodes > 0 && movetime > 0) return refuse("--puzzles takes --movetime or --nodes, not both");
+    velmora::PuzzleOptions options;
+    options.record_paths = puzzles;
+    options.limits = review_limits();
+    options.threads = static_cast<int>(threads);
+    options.army = army.value_or(velmora::TrainingArmy::Both);
+    return velmora::print_puzzles(options, std::cout, std::cerr) ? 0 : 2;
+  }
   if (review) {
     if (match || positions >= 0 || games >= 0) return refuse("--review goes without --match, --selfplay and --soak");
     if (nodes > 0 && movetime > 0) return refuse("--review takes --movetime or --nodes, not both");
     velmora::ReviewOptions options;
     options.record_path = *review;
-    options.limits.seconds = (movetime > 0 ? movetime : REVIEW_MOVETIME_MS) / 1000.0;
-    options.limits.nodes = nodes;
+    options.limits = review_limits();
     options.threads = static_cast<int>(threads);
     return velmora::review_record(options, std::cout, std::cerr) ? 0 : 2;
   }
-  if (nodes > 0) return refuse("--nodes goes with --review");
+  if (nodes > 0) return refuse("--nodes goes with --review or --puzzles");
   if (movetime < 0) movetime = 1000;
   if (match || fit) {
     if (positions >= 0 || games >= 0) return refuse("--match goes without --selfplay and --soak");

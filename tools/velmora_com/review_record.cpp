@@ -4,19 +4,21 @@
 #include <cstdio>
 
 #include "review/game_review.h"
-#include "review/record_game.h"
 #include "review/review_text.h"
 
 namespace velmora {
+
+void tell_record_fault(const std::string& path, const RecordFault& fault, std::ostream& report) {
+  report << "velmora-com: " << path;
+  if (fault.line != 0) report << ':' << fault.line;
+  report << ": " << fault_text(fault) << "\n";
+}
 
 bool review_record(const ReviewOptions& options, std::ostream& out, std::ostream& report) {
   const std::string& path = options.record_path;
   const RecordGameResult read = read_record_game(path);
   if (!read) {
-    const RecordFault& fault = read.error();
-    report << "velmora-com: " << path;
-    if (fault.line != 0) report << ':' << fault.line;
-    report << ": " << fault_text(fault) << "\n";
+    tell_record_fault(path, read.error(), report);
     return false;
   }
   const ReplayedGame& game = read->replayed;

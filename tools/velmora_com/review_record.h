@@ -4,6 +4,7 @@
 #include <ostream>
 #include <string>
 
+#include "review/record_game.h"
 #include "review/review_pool.h"
 
 namespace velmora {
@@ -19,5 +20,12 @@ struct ReviewOptions {
 // that cannot be read, is damaged or holds a move the rules do not allow is
 // told on `report` with its line; then the answer is false.
 bool review_record(const ReviewOptions& options, std::ostream& out, std::ostream& report);
+
+}  // namespace velmora
+
+namespace velmora {
+
+// "velmora-com: PATH:LINE: what is wrong" on `report`.
+void tell_record_fault(const std::string& path, const RecordFault& fault, std::ostream& report);
 
 }  // namespace velmora

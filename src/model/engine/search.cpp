@@ -256,7 +256,7 @@ class Engine::Impl {
       p.make(m);
       const bool keeps_king = !p.can_take_king();
       p.unmake();
-      if (keeps_king) root_moves_.add(m);
+      if (keeps_king && !(m == limits_.excluded)) root_moves_.add(m);
     }
     if (root_moves_.size == 0) {
       // Every move leaves the king to be taken: the rules still want a move.

@@ -30,6 +30,9 @@ struct SearchLimits {
   double seconds = DEFAULT_MOVE_SECONDS;
   long long max_nodes = 0;  // 0: no limit
   int max_depth = 64;
+  // A root move left out of the search (none: every move is searched): the
+  // best move besides it, as a puzzle that must have one answer asks.
+  SearchMove excluded;
 };
 
 struct SearchReport {

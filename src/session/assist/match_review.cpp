@@ -36,21 +36,10 @@ bool judged_list(const ReviewGame& kept, const Game& g) {
   return true;
 }
 
-// Runs the review on a thread of its own and passes the window's stop on to
-// it: the work aside returns only once the review has ended.
 ReviewResult review_aside(Clock& clock, const ReviewGame& game, ReviewProgress& progress, int threads, bool& ran) {
   ReviewResult result = Failure{ReviewError{ReviewError::Stopped, {}}};
-  ran = clock.run_aside([&](const std::atomic<bool>& stop) {
-    std::atomic<bool> finished{false};
-    std::thread review([&] {
-      result = review_game(game, ReviewLimits{WINDOW_REVIEW_SECONDS, 0}, threads, progress);
-      finished = true;
-    });
-    while (!finished) {
-      if (stop) progress.stop = true;
-      std::this_thread::sleep_for(STOP_POLL);
-    }
-    review.join();
+  ran = run_stoppable_aside(clock, progress.stop, [&] {
+    result = review_game(game, ReviewLimits{WINDOW_REVIEW_SECONDS, 0}, threads, progress);
   });
   return result;
 }
@@ -70,6 +59,21 @@ PaletteColour colour_of(Mark mark) {
 }
 
 }  // namespace
+
+bool run_stoppable_aside(Clock& clock, std::atomic<bool>& stop, const std::function<void()>& work) {
+  return clock.run_aside([&](const std::atomic<bool>& window_stop) {
+    std::atomic<bool> finished{false};
+    std::thread worker([&] {
+      work();
+      finished = true;
+    });
+    while (!finished) {
+      if (window_stop) stop = true;
+      std::this_thread::sleep_for(STOP_POLL);
+    }
+    worker.join();
+  });
+}
 
 const GameReview* current_review(const Game& g) {
   const KeptReview& kept = g.assist.review;

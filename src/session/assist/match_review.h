@@ -6,6 +6,8 @@
 // move list changes, so showing it again costs nothing.
 #pragma once
 
+#include <atomic>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +26,12 @@ inline constexpr double WINDOW_REVIEW_SECONDS = 0.1;
 inline constexpr PaletteColour INACCURACY_COLOUR = PaletteColour::Brown;
 inline constexpr PaletteColour MISTAKE_COLOUR = PaletteColour::LightRed;
 inline constexpr PaletteColour BLUNDER_COLOUR = PaletteColour::Red;
+
+// Runs `work` on a thread of its own while the window waits
+// (Clock::run_aside), passing the window's stop (Esc, closing) on to `stop`,
+// which the work watches: returns once the work has ended; false when the
+// window stopped it.
+bool run_stoppable_aside(Clock& clock, std::atomic<bool>& stop, const std::function<void()>& work);
 
 // The kept review when it judged the move list as it stands, else none.
 const GameReview* current_review(const Game& g);

@@ -25,6 +25,8 @@ constexpr std::size_t MAX_FOLDER_BYTES = 4096;
 // The computer's level, kept apart from the other keys.
 constexpr const char* KEY_LEVEL = "level";
 constexpr const char* KEY_LANGUAGE = "language";
+// The teaching game, written only while it is on.
+constexpr const char* KEY_TEACHING = "teaching";
 
 void take_level(const std::string& value, int& level) {
   if (value.size() == 1 && value[0] >= '1' && value[0] < '1' + STRONG_LEVEL) level = value[0] - '0';
@@ -71,6 +73,7 @@ void apply_line(const std::string& line, AssistState& assist) {
   if (key == KEY_TEXT_FOLDER) assist.text_folder = value;
   if (key == KEY_LEVEL) take_level(value, assist.computer_level);
   if (key == KEY_LANGUAGE) take_language(value, assist.language);
+  if (key == KEY_TEACHING) take_on_off(value, assist.teaching_game);
 }
 
 std::string folder_line(const char* key, const std::string& folder) {
@@ -94,7 +97,7 @@ std::string format_preferences(const AssistState& assist) {
   return std::string(KEY_MOVE_LIST) + "=" + on_off(assist.move_list_shown) + "\n" + KEY_VOLUME + "=" +
          std::to_string(assist.effect_volume) + "\n" + KEY_MUTED + "=" + on_off(assist.effects_muted) + "\n" +
          folder_line(KEY_PICTURE_FOLDER, assist.picture_folder) + folder_line(KEY_TEXT_FOLDER, assist.text_folder) +
-         level_line(assist) + language_line(assist);
+         level_line(assist) + language_line(assist) + (assist.teaching_game ? std::string(KEY_TEACHING) + "=on\n" : "");
 }
 
 void parse_preferences(const std::string& text, AssistState& assist) {

@@ -1,8 +1,8 @@
 // The preferences of the menu 表示, kept in a file of their own beside the
 // settings file ("velmora-view.ini", UTF-8, one "key=value" a line): whether
 // the move list panel is shown, the loudness of the sound effects, and the
-// folders the exports were last saved in, the computer's level last chosen and
-// the window's language.
+// folders the exports were last saved in, the computer's level last chosen,
+// the window's language and whether the teaching game is on.
 // Velmora.ini stays exactly as the option menus write it.
 #pragma once
 

@@ -3,11 +3,16 @@
 // were saved, and how the last match ended.
 #pragma once
 
+#include <functional>
 #include <string>
 
+#include "game/match_watcher.h"
 #include "review/game_review.h"
+#include "rules/candidate.h"
 
 namespace velmora {
+
+struct Game;
 
 inline constexpr int FULL_EFFECT_VOLUME = 100;  // percent: as recorded
 
@@ -50,6 +55,13 @@ struct AssistState {
   // "ﾁｪｽ側持駒OK" was on while a move of the list was played: the review
   // lets the chess army drop as the match was played, whatever the menu says now.
   bool list_chess_drops = false;
+  // While a position is solved (練習問題), the person's move (mouse or move
+  // field) is an answer handed here instead of being played in a match.
+  std::function<void(Game&, const Candidate&)> answer_taker;
+  // The teaching game, while it is on: it follows the person's moves
+  // against the computer. Not owned.
+  MatchWatcher* watcher = nullptr;
+  bool teaching_game = false;  // the option, kept in the preferences
 };
 
 }  // namespace velmora

@@ -1,5 +1,7 @@
 #include "match/turns.h"
 
+#include <optional>
+
 #include "com/com_turn.h"
 #include "influence/mate.h"
 #include "influence/survey.h"
@@ -76,7 +78,12 @@ const Player& player_of(const Game& g, Side side) {
 }
 
 void play_persons_move(Game& g, const Candidate& move) {
-  if (play_players_move(g, player_of(g, side_of_code(move.final_code)), move)) ask_player_soon(g);
+  if (g.assist.answer_taker) return g.assist.answer_taker(g, move);
+  MatchWatcher* watcher = g.game_mode == MODE_COM ? g.assist.watcher : nullptr;
+  const std::optional<Position> before = watcher ? std::optional<Position>(g.pos) : std::nullopt;
+  if (!play_players_move(g, player_of(g, side_of_code(move.final_code)), move)) return;
+  if (watcher) watcher->persons_move_played(g, *before, move);
+  ask_player_soon(g);
 }
 
 void ask_player_soon(Game& g) { g.player_to_ask = true; }
@@ -88,7 +95,9 @@ void ask_player(Game& g) {
   g.player_to_ask = false;
   const std::optional<Side> mover = side_to_move(g.pos);
   if (!mover || g.program_ended || g.record_mode) return;
-  if (take_turn(g, player_of(g, *mover))) ask_player_soon(g);
+  const bool played = take_turn(g, player_of(g, *mover));
+  if (g.assist.watcher && g.game_mode == MODE_COM && *mover == Side::Enemy) g.assist.watcher->reply_ended(g, played);
+  if (played) ask_player_soon(g);
 }
 
 }  // namespace velmora
