@@ -15,7 +15,7 @@ constexpr double INCREMENT_SHARE = 0.5;
 // It keeps this much short of the flag, and this share of the time it may
 // use, for the moments between its search and its move.
 constexpr double MARGIN_SECONDS = 0.1;
-constexpr double MARGIN_SHARE = 0.02;
+constexpr double MARGIN_SHARE = 0.05;
 // The shortest thought it is given when hardly anything is left.
 constexpr double LEAST_SHARE = 0.25;
 
