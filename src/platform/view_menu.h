@@ -47,6 +47,7 @@ class ViewMenu : public QObject {
   void show_dock(bool shown);
   void order_tabs();
   void add_game_commands();
+  void add_time_controls();
   void add_exports();
   void add_volume();
   void add_languages();

@@ -5,6 +5,7 @@
 #include "influence/survey.h"
 #include "rules/turn_order.h"
 #include "setup/game_over.h"
+#include "setup/time_out.h"
 #include "text/shown.h"
 #include "view/animation.h"
 #include "view/board_view.h"
@@ -76,7 +77,11 @@ const Player& player_of(const Game& g, Side side) {
 }
 
 void play_persons_move(Game& g, const Candidate& move) {
-  if (play_players_move(g, player_of(g, side_of_code(move.final_code)), move)) ask_player_soon(g);
+  if (answered_after_flag(g)) return;
+  if (play_players_move(g, player_of(g, side_of_code(move.final_code)), move))
+    ask_player_soon(g);
+  else
+    g.timing.turn_clock_stopped = false;  // a refused move: the person thinks on, on the clock
 }
 
 void ask_player_soon(Game& g) { g.player_to_ask = true; }
