@@ -100,7 +100,9 @@ TEST_F(TimeControlTest, TakeBackFlipAndTheKeptMatchKeepEachArmysTime) {
   const ArmyTimes after_two{army_time(MAIN_ARMY), army_time(CHESS_ARMY)};
   EXPECT_EQ(after_two, (ArmyTimes{{57, 0}, {0, 3}}));
   move_after(20, 4, 6, 4, 5);
-  move_after(25, 5, 2, 5, 3);  // two periods run past
+  tick_at(1);
+  EXPECT_EQ(t.fakes.screen.texts().back(), "00:00:09×3");  // the byoyomi counts, three periods left
+  move_after(25, 5, 2, 5, 3);                              // two periods run past
   EXPECT_EQ(army_time(CHESS_ARMY), (ArmyTime{0, 1}));
 
   take_back(g);

@@ -35,6 +35,18 @@ int shown_second_of(const Game& g, Side side, double seconds) {
   return static_cast<int>(std::ceil(clock_face_now(g, side).seconds));
 }
 
+// What a clock shows: the time, and under a byoyomi of several periods once
+// the main time is spent, how many periods are left with the running one
+// ("00:00:27×3").
+bool counts_periods(const Game& g, Side side) { return side_timed(g, side) && side_control(g, side).periods > 1; }
+
+std::string clock_text(const Game& g, Side side, double seconds) {
+  const std::string time = 調査_時間秒追加結果(shown_second_of(g, side, seconds));
+  if (!counts_periods(g, side)) return time;
+  const ClockFace face = clock_face_now(g, side);
+  return face.byoyomi ? time + "×" + std::to_string(face.periods + 1) : time;
+}
+
 // Under a control, the running turn sounds once when little time is left
 // and notes a fallen flag: the match ends on time once the event is over.
 void watch_time_left(Game& g, Side mover) {
@@ -76,9 +88,11 @@ void 描画_所有時間(Game& g, Side side, double seconds) {
 void draw_clock(Game& g, Side side, double seconds) {
   const ClockPlace& place = clock_place(side);
   消去_所有時間(g, side);
+  // The periods stand one cell further: that cell is cleared too.
+  if (counts_periods(g, side)) 描画_絵(g, g.view.current_background, place.first_cleared + 3, 10);
   const bool counted_down = side_timed(g, side);
   const PaletteColour colour = counted_down && short_of_time(g, side) ? SHORT_OF_TIME : PaletteColour::White;
-  描画_数値(g, place.text_x, place.text_y, 調査_時間秒追加結果(shown_second_of(g, side, seconds)), colour, 0, 12);
+  描画_数値(g, place.text_x, place.text_y, clock_text(g, side, seconds), colour, 0, 12);
 }
 
 double clock_time(const Game& g, Side side) {
