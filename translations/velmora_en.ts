@@ -1150,5 +1150,65 @@
         <source></source>
         <translation>Next position</translation>
     </message>
+    <message id="%1の時間切れです">
+        <source></source>
+        <translation>%1 ran out of time</translation>
+    </message>
+    <message id="先手の持ち時間：%1">
+        <source></source>
+        <translation>Time control of the first player: %1</translation>
+    </message>
+    <message id="後手の持ち時間：%1">
+        <source></source>
+        <translation>Time control of the second player: %1</translation>
+    </message>
+    <message id="時間切れ">
+        <source></source>
+        <translation>Out of time</translation>
+    </message>
+    <message id="持ち時間は次の対局から使われます">
+        <source></source>
+        <translation>The time controls apply from the next game</translation>
+    </message>
+    <message id="持ち時間">
+        <source></source>
+        <translation>Time controls</translation>
+    </message>
+    <message id="持ち時間...">
+        <source></source>
+        <translation>Time controls...</translation>
+    </message>
+    <message id="切れ負け">
+        <source></source>
+        <translation>Sudden death</translation>
+    </message>
+    <message id="フィッシャー">
+        <source></source>
+        <translation>Fischer</translation>
+    </message>
+    <message id="秒読み">
+        <source></source>
+        <translation>Byoyomi</translation>
+    </message>
+    <message id="持ち時間（秒）">
+        <source></source>
+        <translation>Main time (s)</translation>
+    </message>
+    <message id="加算・秒読み（秒）">
+        <source></source>
+        <translation>Increment or byoyomi (s)</translation>
+    </message>
+    <message id="回数">
+        <source></source>
+        <translation>Periods</translation>
+    </message>
+    <message id="先手（主戦軍）">
+        <source></source>
+        <translation>First (main army)</translation>
+    </message>
+    <message id="後手（チェス軍）">
+        <source></source>
+        <translation>Second (chess army)</translation>
+    </message>
 </context>
 </TS>

@@ -16,10 +16,12 @@
 #include "assist/preferences.h"
 #include "assist/record_text.h"
 #include "assist/take_back.h"
+#include "assist/time_controls.h"
 #include "platform/access_keys.h"
 #include "platform/board_picture.h"
 #include "platform/keyboard.h"
 #include "platform/language.h"
+#include "platform/time_control_dialog.h"
 #include "resume/match_keeper.h"
 #include "resume/resume.h"
 #include "view/board_view.h"
@@ -51,6 +53,7 @@ ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
     connect(window.action(level), &QAction::triggered, this, [this] { window_.dispatch(remember_level); });
   add_game_commands();
   add_training();
+  add_time_controls();
   menu_->addSeparator();
   add_exports();
   menu_->addSeparator();
@@ -193,6 +196,17 @@ void ViewMenu::collect_training(Game& g) {
 
 void ViewMenu::follow_match_to_resume() {
   find("RESUME_MATCH")->setEnabled(match_to_resume(game_) && !training_on(training_));
+}
+
+// 持ち時間... asks for both armies' controls; the game keeps and applies them.
+void ViewMenu::add_time_controls() {
+  QAction* controls = menu_->addAction(QString());
+  set_shown_text(controls, QT_TRID_NOOP("持ち時間..."));
+  controls->setObjectName(QStringLiteral("TIME_CONTROLS"));
+  connect(controls, &QAction::triggered, this, [this] {
+    const std::optional<TimeControls> chosen = ask_time_controls(&window_, game_.assist.time_controls);
+    if (chosen) window_.dispatch([controls = *chosen](Game& g) { choose_time_controls(g, controls); });
+  });
 }
 
 void ViewMenu::add_exports() {

@@ -55,6 +55,7 @@ class ViewMenu : public QObject {
   // After 対局解析: its positions join the training collection, with the
   // review's progress bar.
   void collect_training(Game& g);
+  void add_time_controls();
   void add_exports();
   void add_volume();
   void add_languages();

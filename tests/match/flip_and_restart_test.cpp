@@ -1,6 +1,8 @@
 // A running match across a board flip, and a match started again after
 // stepping through the list.
+#include "assist/take_back.h"
 #include "match_fixture.h"
+#include "resume/match_file.h"
 #include "setup/new_game.h"
 
 namespace velmora {
@@ -50,6 +52,19 @@ TEST_F(FlipAndRestart, StartingAMatchLeavesNoSelectionAndNoResumeBehind) {
   on_menu(g, MenuItem::MATCH_MAN);
   click(5, 6);  // an empty square: nothing moves
   EXPECT_EQ(g.pos.board(5, 7), pawn);
+}
+
+// A take-back hides the last move's text; a flip then leaves it hidden and
+// the kept match still reads back.
+TEST_F(FlipAndRestart, AFlipAfterATakeBackKeepsAMatchThatReadsBack) {
+  start_two_people();
+  move(4, 7, 4, 6);
+  move(4, 2, 4, 4);
+  take_back(g);
+  on_menu(g, MenuItem::REVERSE);
+  const MatchFileResult read = read_saved_match(format_saved_match(saved_match(g)));
+  ASSERT_TRUE(read) << read.error().what;
+  EXPECT_EQ(read->shown, g.view.shown);
 }
 
 }  // namespace

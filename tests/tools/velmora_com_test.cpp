@@ -70,6 +70,9 @@ TEST(VelmoraCom, RefusesNumbersOutOfRangeWithAClearError) {
       {"--soak 1 --seed 4294967296", "--seed takes a whole number from 0 to 4294967295, not '4294967296'"},
       {"--match 4 3 --games 2 --movetime 3001", "--movetime takes a whole number from 1 to 3000"},
       {"--soak", "--soak takes a whole number from 0 to 10000000, and none was given"},
+      {"--match 4 3 --games 2 --tc fischer:60", "--tc: SECONDS+SECONDS expected"},
+      {"--match 4 3 --games 2 --tc sudden:60 --movetime 100", "--tc goes with --match, without --movetime"},
+      {"--soak 1 --tc sudden:60", "--tc goes with --match, without --movetime"},
   };
   for (const auto& row : rows) {
     const ComRun run = run_com(row.arguments);
@@ -77,6 +80,15 @@ TEST(VelmoraCom, RefusesNumbersOutOfRangeWithAClearError) {
     EXPECT_NE(run.err.find("velmora-com: " + row.error), std::string::npos) << run.err;
     EXPECT_EQ(run.out, "") << row.error;
   }
+}
+
+// Under a time control each game says how it ended and the summary ends with
+// the games lost on time (levels 1 and 2 never come near a flag of seconds).
+TEST(VelmoraCom, AMatchUnderATimeControlCountsTheGamesLostOnTime) {
+  const ComRun run = run_com("--match 2 1 --games 2 --seed 3 --tc byoyomi:5+2x3");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("level 2 against level 1, 2 games (byoyomi:5+2x3): "), std::string::npos) << run.out;
+  EXPECT_TRUE(run.out.ends_with("; lost on time: A 0, B 0\n")) << run.out;
 }
 
 // A line of many megabytes is answered like one a character too long, and

@@ -30,7 +30,7 @@ const char* const USAGE =
     "usage: velmora-com            (positions on standard input)\n"
     "       velmora-com --selfplay N [--seed S]\n"
     "       velmora-com --soak GAMES [--seed S]\n"
-    "       velmora-com --match LEVEL_A LEVEL_B --games N [--seed S] [--movetime MS]\n"
+    "       velmora-com --match LEVEL_A LEVEL_B --games N [--seed S] [--movetime MS | --tc CONTROL]\n"
     "       velmora-com --fit-chances GAMES [--seed S] [--movetime MS] [--records DIR]\n"
     "       velmora-com --review RECORD.棋譜 [--movetime MS | --nodes N] [--threads T]\n"
     "       velmora-com --puzzles RECORD.棋譜… [--movetime MS | --nodes N] [--threads T] [--army main|chess]\n"
@@ -50,6 +50,9 @@ int help() {
                "openings, each pair with the armies swapped, and prints the wins, draws and\n"
                "losses of A and an Elo difference; level 4 thinks MS milliseconds a move\n"
                "(default 1000, at most 3000). A game that reaches 300 moves is a draw.\n"
+               "--tc CONTROL plays the match under a time control for both armies, written\n"
+               "sudden:SECONDS, fischer:SECONDS+INCREMENT or byoyomi:SECONDS+BYOYOMI[xPERIODS];\n"
+               "level 4 then manages its own time, and a side whose flag falls loses on time.\n"
                "--records DIR saves every game of --match or --fit-chances there as a record.\n"
                "--fit-chances GAMES plays level 4 against itself and fits the scale of the curve\n"
                "that turns its scores into winning chances to the games' results.\n"
@@ -172,6 +175,11 @@ int main(int argc, char** argv) {
       const std::string_view name = i + 1 < argc ? argv[++i] : "";
       if (name != "main" && name != "chess") return refuse("--army takes main or chess");
       army = name == "main" ? velmora::TrainingArmy::Main : velmora::TrainingArmy::Chess;
+    } else if (arg == "--tc") {
+      if (i + 1 >= argc) return refuse("--tc takes a time control");
+      const auto control = velmora::parse_time_control(argv[++i]);
+      if (!control) return refuse("--tc: " + control.error().what);
+      options.control = *control;
     } else if (arg == "--records") {
       if (i + 1 >= argc) return refuse("--records takes a folder");
       options.records_folder = argv[++i];
@@ -216,6 +224,8 @@ int main(int argc, char** argv) {
     return velmora::review_record(options, std::cout, std::cerr) ? 0 : 2;
   }
   if (nodes > 0) return refuse("--nodes goes with --review or --puzzles");
+  if (options.control.kind != velmora::TimeKind::None && (!match || movetime != -1))
+    return refuse("--tc goes with --match, without --movetime");
   if (movetime < 0) movetime = 1000;
   if (match || fit) {
     if (positions >= 0 || games >= 0) return refuse("--match goes without --selfplay and --soak");

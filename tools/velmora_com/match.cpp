@@ -9,9 +9,11 @@
 #include <vector>
 
 #include "computer/strong_player.h"
+#include "match_clock.h"
 #include "notation/record_format.h"
 #include "played_position.h"
 #include "rules/setup.h"
+#include "rules/turn_order.h"
 #include "text/text_files.h"
 
 namespace velmora {
@@ -20,6 +22,7 @@ namespace {
 inline constexpr int MAX_PLIES_PER_GAME = 300;  // then the game is a draw
 inline constexpr unsigned MIN_OPENING_PLIES = 2;
 inline constexpr unsigned MAX_OPENING_PLIES = 6;
+inline constexpr const char* ON_TIME = "on time";
 
 // How a pair of games begins: the main army's nation, the chess-drop option
 // and the random first moves, seen with the main army at the bottom.
@@ -125,11 +128,11 @@ class MatchGame {
 
 // The move of `player` in the game; none when it has none. Level 4 adds its
 // score of the position to `scores`.
-std::optional<Candidate> choose(MatchLevel& player, const MatchGame& game, int movetime_ms, ScoredGame& scored) {
+std::optional<Candidate> choose(MatchLevel& player, const MatchGame& game, double seconds, ScoredGame& scored) {
   if (player.engine) {
     StrongRoot root{SearchPosition(game.setup()), game.earlier()};
     SearchLimits limits;
-    limits.seconds = movetime_ms / 1000.0;
+    limits.seconds = seconds;
     SearchReport report;
     std::optional<Candidate> found = strong_search(root, *player.engine, limits, nullptr, &report);
     scored.scores.push_back({game.side(), report.score});
@@ -181,8 +184,9 @@ struct GameOutcome {
 };
 
 GameOutcome play_game(const Opening& opening, MatchLevel& main_army, MatchLevel& chess_army, bool a_is_main,
-                      int movetime_ms, std::ostream& report) {
+                      const MatchOptions& options, std::ostream& report) {
   MatchGame game(opening);
+  MatchClock clock(options.control);
   GameOutcome outcome;
   bool king_taken = false;
   std::string fault;
@@ -199,7 +203,15 @@ GameOutcome play_game(const Opening& opening, MatchLevel& main_army, MatchLevel&
   while (game.plies() < MAX_PLIES_PER_GAME) {
     const int side = game.side();
     MatchLevel& player = side < 0 ? main_army : chess_army;
-    const std::optional<Candidate> chosen = choose(player, game, movetime_ms, scored);
+    const int army = side < 0 ? MAIN_ARMY : CHESS_ARMY;  // the main army stands at the bottom
+    const double seconds = clock.timed() ? clock.thinking_budget(army) : options.movetime_ms / 1000.0;
+    clock.start_turn();
+    const std::optional<Candidate> chosen = choose(player, game, seconds, scored);
+    if (!clock.end_turn(army)) {
+      report << "match: level " << player.level << " lost on time: " << clock.last_turn() << " s of "
+             << clock.last_allowance() << " s (planned " << seconds << " s)\n";
+      return ended(won_by(-side), -side, ON_TIME);
+    }
     if (!chosen) return ended(won_by(-side), -side, "no move left");
     const Candidate& move = *chosen;
     if (!game.play(move, king_taken, fault)) {
@@ -267,12 +279,12 @@ bool run_match(const MatchOptions& options, std::ostream& out, std::ostream& rep
   std::mt19937 rng(options.seed);
   MatchLevel a(options.level_a), b(options.level_b);
   int wins = 0, draws = 0, losses = 0;
+  int a_lost_on_time = 0, b_lost_on_time = 0;
   Opening opening;
   for (int game = 0; game < options.games; ++game) {
     const bool a_is_main = game % 2 == 0;
     if (a_is_main) opening = make_opening(rng);
-    const GameOutcome outcome =
-        play_game(opening, a_is_main ? a : b, a_is_main ? b : a, a_is_main, options.movetime_ms, report);
+    const GameOutcome outcome = play_game(opening, a_is_main ? a : b, a_is_main ? b : a, a_is_main, options, report);
     if (outcome.result == Verdict::Refused) return false;
     if (options.scored) options.scored->push_back(outcome.scored);
     if (!options.records_folder.empty() &&
@@ -281,6 +293,9 @@ bool run_match(const MatchOptions& options, std::ostream& out, std::ostream& rep
     wins += outcome.result == Verdict::WinA;
     draws += outcome.result == Verdict::Draw;
     losses += outcome.result == Verdict::LossA;
+    const bool on_time = outcome.how == ON_TIME;
+    a_lost_on_time += on_time && outcome.result == Verdict::LossA;
+    b_lost_on_time += on_time && outcome.result == Verdict::WinA;
     const char* result = outcome.result == Verdict::WinA    ? "A wins"
                          : outcome.result == Verdict::LossA ? "B wins"
                                                             : "draw";
@@ -293,11 +308,16 @@ bool run_match(const MatchOptions& options, std::ostream& out, std::ostream& rep
   const EloEstimate elo = estimate_elo(wins, draws, losses);
   const int n = wins + draws + losses;
   out << "level " << options.level_a << " against level " << options.level_b << ", " << n << " games";
-  if (options.level_a == STRONG_LEVEL || options.level_b == STRONG_LEVEL)
+  const bool timed = options.control.kind != TimeKind::None;
+  if (timed)
+    out << " (" << format_time_control(options.control) << ")";
+  else if (options.level_a == STRONG_LEVEL || options.level_b == STRONG_LEVEL)
     out << " (level 4 at " << options.movetime_ms << " ms a move)";
   out << ": " << wins << " wins, " << draws << " draws, " << losses << " losses of level " << options.level_a
       << "; score " << std::fixed << std::setprecision(1) << (n ? 100.0 * (wins + 0.5 * draws) / n : 0.0)
-      << " %; Elo difference " << format_elo(elo) << "\n";
+      << " %; Elo difference " << format_elo(elo);
+  if (timed) out << "; lost on time: A " << a_lost_on_time << ", B " << b_lost_on_time;
+  out << "\n";
   return true;
 }
 

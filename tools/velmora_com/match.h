@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "clock/time_control.h"
+
 namespace velmora {
 
 // The scores level 4 gave the positions of one game, each for the side to
@@ -23,6 +25,7 @@ struct MatchOptions {
   int games = 2;
   unsigned seed = 1;
   int movetime_ms = 1000;                     // the thinking time of level 4 a move
+  TimeControl control;                        // both armies play under it; none: level 4 thinks movetime_ms
   std::string records_folder;                 // when given, every game is saved there as a record
   std::vector<ScoredGame>* scored = nullptr;  // when given, gets level 4's scores of every game
 };
@@ -30,7 +33,9 @@ struct MatchOptions {
 // Plays the games in pairs from short random openings, each pair with the
 // armies swapped, and prints a line per game and the wins, draws and losses
 // of A with an Elo difference on `out`. A game ends when a king is taken or a
-// side has no move; at the move cap it is a draw. False when a move was
+// side has no move; at the move cap it is a draw. Under a time control a side
+// whose flag falls loses on time, and the summary ends with how many games
+// each level lost so. False when a move was
 // refused by the rules or a position check failed (told on `report`).
 bool run_match(const MatchOptions& options, std::ostream& out, std::ostream& report);
 

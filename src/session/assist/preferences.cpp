@@ -3,6 +3,7 @@
 #include <charconv>
 #include <sstream>
 
+#include "assist/time_controls.h"
 #include "com/levels.h"
 #include "computer/strong_player.h"
 #include "text/shown.h"
@@ -74,6 +75,7 @@ void apply_line(const std::string& line, AssistState& assist) {
   if (key == KEY_LEVEL) take_level(value, assist.computer_level);
   if (key == KEY_LANGUAGE) take_language(value, assist.language);
   if (key == KEY_TEACHING) take_on_off(value, assist.teaching_game);
+  take_time_control(key, value, assist.time_controls);
 }
 
 std::string folder_line(const char* key, const std::string& folder) {
@@ -97,7 +99,8 @@ std::string format_preferences(const AssistState& assist) {
   return std::string(KEY_MOVE_LIST) + "=" + on_off(assist.move_list_shown) + "\n" + KEY_VOLUME + "=" +
          std::to_string(assist.effect_volume) + "\n" + KEY_MUTED + "=" + on_off(assist.effects_muted) + "\n" +
          folder_line(KEY_PICTURE_FOLDER, assist.picture_folder) + folder_line(KEY_TEXT_FOLDER, assist.text_folder) +
-         level_line(assist) + language_line(assist) + (assist.teaching_game ? std::string(KEY_TEACHING) + "=on\n" : "");
+         level_line(assist) + language_line(assist) +
+         (assist.teaching_game ? std::string(KEY_TEACHING) + "=on\n" : "") + time_control_lines(assist.time_controls);
 }
 
 void parse_preferences(const std::string& text, AssistState& assist) {
@@ -109,6 +112,7 @@ void read_preferences(Game& g) {
   InputFile file(preferences_path(g));
   if (!file.error()) apply_lines(file.stream(), g.assist);
   if (g.assist.computer_level != 0) レベル_設定(g, g.assist.computer_level);
+  use_time_controls_read(g);
 }
 
 void remember_level(Game& g) {

@@ -2,6 +2,7 @@
 
 #include "assist/match_review.h"
 #include "assist/move_list_panel.h"
+#include "assist/time_controls.h"
 #include "text/text_files.h"
 #include "view/phrases.h"
 #include "view/system_reasons.h"
@@ -35,14 +36,14 @@ std::string record_text(const Game& g, const TextLookup& in_language) {
   std::string text = named(fields.title, DEFAULT_TITLE) + "\n";
   text += fill(game_text(PHRASE_FIRST_PLAYER), named(fields.first, player_name(g, +1))) + "\n";
   text += fill(game_text(PHRASE_SECOND_PLAYER), named(fields.second, player_name(g, -1))) + "\n";
-  std::string moves;
+  std::string moves = time_control_text(g);
   // A review that stands for the list adds each move's judgement and a
   // summary per army.
   const GameReview* review = current_review(g);
   for (int n = 1; n <= g.pos.history.record_length; ++n)
     moves += numbered_move(g, n) + (review ? "  " + review_note(*review, n) : "") + "\n";
   const std::string winner = result_of_list(g);
-  if (!winner.empty()) moves += fill(PHRASE_RESULT, winner) + "\n";
+  if (!winner.empty()) moves += fill(PHRASE_RESULT, winner) + "\n" + time_out_text(g);
   if (review)
     for (const bool main_army : {true, false})
       moves += fill(PHRASE_REVIEW_SUMMARY, summary_row(*review, main_army)) + "\n";

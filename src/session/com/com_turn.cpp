@@ -13,7 +13,9 @@
 #include "rules/moves.h"
 #include "rules/promotion.h"
 #include "setup/game_over.h"
+#include "setup/time_out.h"
 #include "text/shown.h"
+#include "timing/time_left.h"
 #include "view/animation.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
@@ -37,7 +39,7 @@ void start_thinking(Game& g) {
   // Clicks made while the computer moves would act on a board the person has not seen.
   g.ports.screen.drop_clicks_meanwhile();
   start_turn_time(g);
-  if (g.menu.KEIKA) g.clock.timer1_enabled = true;
+  if (clocks_kept(g)) g.clock.timer1_enabled = true;
   描画_数値(g, -4.8, -0.6, SHOWN("思考中"), PaletteColour::White, 0, 12);
   描画_桝輪郭(g, g.view.back_colour, {1, 8});
 }
@@ -98,8 +100,9 @@ ComAnswer strong_search_aside(Clock& clock, StrongRoot& root, Engine& engine, co
 ComAnswer strong_turn(Game& g) {
   if (!g.com.strong_engine) g.com.strong_engine = std::make_shared<Engine>();
   StrongRoot root = strong_root(g.pos, g.menu.CHESS_MOCHIKOMA);
-  ComAnswer answer =
-      strong_search_aside(g.ports.clock, root, *g.com.strong_engine, within_move_time(g.com.strong_limits));
+  SearchLimits limits = within_move_time(g.com.strong_limits);
+  if (const std::optional<double> seconds = thinking_time(g)) limits.seconds = *seconds;  // under a control
+  ComAnswer answer = strong_search_aside(g.ports.clock, root, *g.com.strong_engine, limits);
   if (!answer && answer.error() == NoComMove::Failed) g.com.strong_engine.reset();
   return answer;
 }
@@ -124,6 +127,7 @@ void set_up_position(Game& g, const AnalysisPosition& position) {
 PlayerAnswer ComputerPlayer::choose_move(Game& g) const {
   start_thinking(g);
   const ComAnswer answer = think(g);
+  if (answered_after_flag(g)) return Failure{NoMove::Resigns};  // lost on time: the move comes too late
   if (answer) return *answer;
   stop_thinking(g);
   if (answer.error() == NoComMove::Stopped) return Failure{NoMove::Stopped};  // the program ends, or a take-back
@@ -153,7 +157,7 @@ void ComputerPlayer::after_move(Game& g, const Candidate& move) const {
   book_turn(g, Side::Enemy);
   announce_check_or_mate(g, move.final_code);
   start_turn_time(g);
-  if (g.menu.KEIKA) g.clock.timer1_enabled = true;
+  if (clocks_kept(g)) g.clock.timer1_enabled = true;
 }
 
 void ComputerPlayer::refused(Game& g) const { stop_thinking(g); }

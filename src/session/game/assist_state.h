@@ -7,6 +7,7 @@
 #include <string>
 
 #include "game/match_watcher.h"
+#include "clock/army_clocks.h"
 #include "review/game_review.h"
 #include "rules/candidate.h"
 
@@ -45,6 +46,9 @@ struct AssistState {
   // The window's language as last chosen under 表示 → 言語: "ja" or "en";
   // empty while none has been chosen (the window is then Japanese).
   std::string language;
+  // The time controls of both armies as last chosen under 表示 → 持ち時間: a
+  // new game is played under them.
+  TimeControls time_controls;
   // A failed write of the preferences file has been reported; it is told once a run.
   bool preferences_write_reported = false;
   // Who won the last match: "あなた", "ｺﾝﾋﾟｭｰﾀ", "先手" or "後手". It belongs

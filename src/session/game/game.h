@@ -13,6 +13,7 @@
 #include "engine/search.h"
 #include "game/assist_state.h"
 #include "game/resume_state.h"
+#include "game/timing_state.h"
 #include "influence/maps.h"
 #include "ports/ports.h"
 #include "rules/pieces.h"
@@ -152,6 +153,7 @@ struct Game {
   SoundHandles sound;
   AssistState assist;  // take-back, move list panel, hint, export, volume
   ResumeState resume;  // the running match kept for 前回の対局を再開
+  TimingState timing;  // the time controls
 
   // The program's working directory: Velmora.ini and the wave files are
   // looked up there by their bare names.

@@ -4,6 +4,7 @@
 #include "record/replay.h"
 #include "rules/turn_order.h"
 #include "text/shown.h"
+#include "timing/time_left.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
 #include "view/texts.h"
@@ -12,12 +13,12 @@ namespace velmora {
 
 void start_turn_clock(Game& g) {
   start_turn_time(g);
-  if (g.menu.KEIKA) g.clock.timer1_enabled = true;
+  if (clocks_kept(g)) g.clock.timer1_enabled = true;
 }
 
 void resume_turn_clock(Game& g) {
   resume_turn_time(g);
-  if (g.menu.KEIKA) g.clock.timer1_enabled = true;
+  if (clocks_kept(g)) g.clock.timer1_enabled = true;
 }
 
 void announce_army_to_move(Game& g, const std::string& title) {

@@ -7,6 +7,7 @@
 #include "influence/survey.h"
 #include "rules/turn_order.h"
 #include "setup/game_over.h"
+#include "setup/time_out.h"
 #include "text/shown.h"
 #include "view/animation.h"
 #include "view/board_view.h"
@@ -79,9 +80,13 @@ const Player& player_of(const Game& g, Side side) {
 
 void play_persons_move(Game& g, const Candidate& move) {
   if (g.assist.answer_taker) return g.assist.answer_taker(g, move);
+  if (answered_after_flag(g)) return;
   MatchWatcher* watcher = g.game_mode == MODE_COM ? g.assist.watcher : nullptr;
   const std::optional<Position> before = watcher ? std::optional<Position>(g.pos) : std::nullopt;
-  if (!play_players_move(g, player_of(g, side_of_code(move.final_code)), move)) return;
+  if (!play_players_move(g, player_of(g, side_of_code(move.final_code)), move)) {
+    g.timing.turn_clock_stopped = false;  // a refused move: the person thinks on, on the clock
+    return;
+  }
   if (watcher) watcher->persons_move_played(g, *before, move);
   ask_player_soon(g);
 }

@@ -9,6 +9,7 @@
 #include "record/replay.h"
 #include "setup/game_over.h"
 #include "setup/new_game.h"
+#include "setup/time_out.h"
 #include "shell/about.h"
 #include "shell/settings.h"
 #include "text/text_files.h"
@@ -71,10 +72,11 @@ void on_window_unload(Game& g) {
   終了処理(g);
 }
 
-bool turn_due(const Game& g) { return !g.program_ended && player_to_ask(g); }
+bool turn_due(const Game& g) { return !g.program_ended && (player_to_ask(g) || g.timing.time_out_due); }
 
 void on_turn_due(Game& g) {
   if (g.program_ended) return;
+  end_on_time_if_due(g);
   ask_player(g);
 }
 

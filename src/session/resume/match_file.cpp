@@ -12,10 +12,11 @@
 namespace velmora {
 namespace {
 
-constexpr int MAX_HAND_COUNT = 36;         // every piece of both armies
-constexpr double MAX_CLOCK = 1e9;          // seconds: some thirty years
-constexpr double SECONDS_PER_DAY = 86400;  // a turn's time is told within one day
-constexpr int MAX_HANDICAP_GRADE = 10;     // the ladder's -10..7, turned round by a flip
+constexpr int MAX_HAND_COUNT = 36;             // every piece of both armies
+constexpr double MAX_CLOCK = 1e9;              // seconds: some thirty years
+constexpr double SECONDS_PER_DAY = 86400;      // a turn's time is told within one day
+constexpr int MAX_HANDICAP_GRADE = 10;         // the ladder's -10..7, turned round by a flip
+constexpr std::size_t MAX_CONTROL_BYTES = 64;  // "byoyomi:359999+359999x99" and more
 
 // --- Writing -----------------------------------------------------------------
 
@@ -296,7 +297,18 @@ void read_position(Reader& in, SavedMatch& m) {
   for (HistorySlot& slot : m.pos.history.slots) read_slot(in, slot);
 }
 
-SavedMatch read_match(Reader& in) {
+void read_time_controls(Reader& in, TimeControls& controls) {
+  for (auto [key, control] :
+       {std::pair{"time_main", &controls.main_army}, std::pair{"time_chess", &controls.chess_army}}) {
+    in.line(key);
+    const std::string text = in.text(MAX_CONTROL_BYTES);
+    const auto parsed = parse_time_control(text);
+    if (!parsed) in.fail("the time control " + quoted(text) + ": " + parsed.error().what);
+    *control = *parsed;
+  }
+}
+
+SavedMatch read_match(Reader& in, bool timed) {
   SavedMatch m;
   read_players(in, m);
   read_state(in, m);
@@ -305,6 +317,7 @@ SavedMatch read_match(Reader& in) {
   in.line("thinking");
   m.thinking = in.real(0, SECONDS_PER_DAY);
   if (m.thinking == SECONDS_PER_DAY) in.fail("a turn of a whole day");
+  if (timed) read_time_controls(in, m.time_controls);
   in.line("end");
   in.line_done();
   in.file_done();
@@ -340,12 +353,14 @@ SavedMatch saved_match(Game& g) {
   m.clock_running = g.clock.timer1_enabled;
   m.thinking = std::fmod(調査_経過秒(g.clock.turn_start_time, g.ports.clock.time_of_day()), SECONDS_PER_DAY);
   m.shown = g.view.shown;
+  m.time_controls = g.timing.match;
   return m;
 }
 
 std::string format_saved_match(const SavedMatch& m) {
   Writer out;
-  out.key(MATCH_FILE_SIGNATURE).end_line();
+  const bool timed_match = timed(m.time_controls);
+  out.key(timed_match ? TIMED_MATCH_FILE_SIGNATURE : MATCH_FILE_SIGNATURE).end_line();
   out.key("mode").word(m.game_mode == MODE_COM ? "com" : "people").end_line();
   out.key("level").number(m.com_level).end_line();
   out.key("nation").word(m.nippon ? "nippon" : "kankoku").end_line();
@@ -380,16 +395,24 @@ std::string format_saved_match(const SavedMatch& m) {
     out.board(s.board).hand(s.hand_own).hand(s.hand_enemy).end_line();
   }
   out.key("thinking").real(m.thinking).end_line();
+  if (timed_match) {
+    out.key("time_main").word(format_time_control(m.time_controls.main_army)).end_line();
+    out.key("time_chess").word(format_time_control(m.time_controls.chess_army)).end_line();
+  }
   out.key("end").end_line();
   return out.take();
 }
 
 MatchFileResult read_saved_match(std::string_view text) {
-  if (!text.starts_with(MATCH_FILE_SIGNATURE) || text.substr(MATCH_FILE_SIGNATURE.size(), 1) != "\n")
+  const auto signed_with = [text](std::string_view signature) {
+    return text.starts_with(signature) && text.substr(signature.size(), 1) == "\n";
+  };
+  const bool timed_match = signed_with(TIMED_MATCH_FILE_SIGNATURE);
+  if (!timed_match && !signed_with(MATCH_FILE_SIGNATURE))
     return Failure{MatchFileFault{"not a match file of this version"}};
   Reader in(text.substr(MATCH_FILE_SIGNATURE.size() + 1));
   try {
-    SavedMatch m = read_match(in);
+    SavedMatch m = read_match(in, timed_match);
     check_position(in, m);
     return m;
   } catch (const Damaged& damaged) {

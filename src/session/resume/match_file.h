@@ -21,6 +21,15 @@
 //   thinking SECONDS                   how long the side to move has thought
 //   end
 //
+// A match played under a time control is written as version 2: the same
+// lines, and before "end" the controls of both armies (the times left follow
+// from them and the move list's clocks):
+//
+//   time_main CONTROL, time_chess CONTROL   e.g. fischer:60+2 (clock/time_control.h)
+//
+// A match under no control is written as version 1, byte for byte as before,
+// and a file of either version reads back.
+//
 // Times are written with the fewest digits that read back to the same
 // number, so the clocks round-trip exactly. In texts a backslash, a line
 // feed and a carriage return are written as \\, \n and \r.
@@ -37,6 +46,8 @@ namespace velmora {
 inline constexpr const char* MATCH_FILE_NAME = "velmora-match.txt";
 // The first line of a match file of this version.
 inline constexpr std::string_view MATCH_FILE_SIGNATURE = "velmora-match 1";
+// The first line of a match file that keeps time controls.
+inline constexpr std::string_view TIMED_MATCH_FILE_SIGNATURE = "velmora-match 2";
 // A match file is never near this size (a 20,000-move list is about 8 MB).
 inline constexpr std::size_t MAX_MATCH_FILE_BYTES = std::size_t{32} << 20;
 
@@ -61,6 +72,8 @@ struct SavedMatch {
   double clock_enemy_total = 0;
   bool clock_running = false;
   double thinking = 0;
+  // The time controls of both armies (none: the clocks only measure).
+  TimeControls time_controls;
   // The move count, last moves and record header on show.
   ShownTexts shown;
 

@@ -89,6 +89,14 @@ void take_clocks(Game& g, const SavedMatch& m) {
   if (c.turn_start_time < 0) c.turn_start_time += SECONDS_PER_DAY;
 }
 
+// The match goes on under the controls it was played under; the times left
+// follow from them and the move list.
+void take_time_controls(Game& g, const SavedMatch& m) {
+  g.timing.match = m.time_controls;
+  g.timing.turn_clock_stopped = false;
+  g.timing.time_out_due = false;
+}
+
 // The computer's reply that the person is to answer stands framed in white,
 // as it was when it was played.
 void frame_computers_reply(Game& g) {
@@ -161,6 +169,7 @@ void restore_saved_match(Game& g, const SavedMatch& m) {
   g.com.handicap_set = m.handicap_set;
   レベル_設定(g, m.com_level);
   take_clocks(g, m);
+  take_time_controls(g, m);
   g.view.shown = m.shown;
   g.assist.match_winner.clear();
   g.resume.keeping = true;

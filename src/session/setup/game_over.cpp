@@ -9,6 +9,7 @@ namespace velmora {
 
 void note_match_result(Game& g, const std::string& winner) {
   g.assist.match_winner = winner;
+  g.timing.lost_on_time.clear();
   g.pos.history.match_ended = true;
 }
 

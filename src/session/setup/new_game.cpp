@@ -27,6 +27,8 @@ void reset_match_state(Game& g) {
   g.pos.history.slot(0).move_code = HU;
   g.sel.selection_state = false;
   g.view.shown = ShownTexts{};
+  g.timing.match = g.assist.time_controls;  // a new game is played under the controls chosen now
+  g.timing.time_out_due = false;
 }
 
 }  // namespace

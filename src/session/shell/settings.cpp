@@ -8,6 +8,7 @@
 #include "text/shift_jis.h"
 #include "text/shown.h"
 #include "text/text_files.h"
+#include "timing/time_left.h"
 #include "view/board_view.h"
 #include "view/clocks.h"
 #include "view/sound_effects.h"
@@ -178,8 +179,9 @@ void guidance_click(Game& g) {
 
 void clocks_click(Game& g) {
   g.menu.KEIKA = !g.menu.KEIKA;
-  g.clock.timer1_enabled = g.menu.KEIKA;
-  if (g.menu.KEIKA) {
+  // Under a time control the clocks count down and stay on show either way.
+  g.clock.timer1_enabled = g.menu.KEIKA || (match_timed(g) && g.clock.timer1_enabled);
+  if (clocks_kept(g)) {
     show_clocks(g);
   } else {
     消去_所有時間(g, Side::Own);

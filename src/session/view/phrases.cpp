@@ -26,7 +26,10 @@ constexpr const char* PHRASES[] = {PHRASE_WINS,
                                    PHRASE_MAIN_ARMY_HAND,
                                    PHRASE_CHESS_ARMY_HAND,
                                    PHRASE_MAIN_ARMY_CLOCK,
-                                   PHRASE_CHESS_ARMY_CLOCK};
+                                   PHRASE_CHESS_ARMY_CLOCK,
+                                   PHRASE_TIME_UP,
+                                   PHRASE_FIRST_TIME_CONTROL,
+                                   PHRASE_SECOND_TIME_CONTROL};
 
 bool plain_ascii(std::string_view text) {
   for (const unsigned char c : text)

@@ -39,6 +39,9 @@ inline constexpr const char* PHRASE_MAIN_ARMY_HAND = SHOWN("主戦軍の持駒�
 inline constexpr const char* PHRASE_CHESS_ARMY_HAND = SHOWN("チェス軍の持駒：%1");
 inline constexpr const char* PHRASE_MAIN_ARMY_CLOCK = SHOWN("主戦軍の時間：%1");
 inline constexpr const char* PHRASE_CHESS_ARMY_CLOCK = SHOWN("チェス軍の時間：%1");
+inline constexpr const char* PHRASE_TIME_UP = SHOWN("%1の時間切れです");
+inline constexpr const char* PHRASE_FIRST_TIME_CONTROL = SHOWN("先手の持ち時間：%1");
+inline constexpr const char* PHRASE_SECOND_TIME_CONTROL = SHOWN("後手の持ち時間：%1");
 
 // The chosen language's text for `japanese`, or "" when the catalogue has none.
 using TextLookup = std::function<std::string(const std::string& japanese)>;

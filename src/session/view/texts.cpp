@@ -231,7 +231,9 @@ void redraw_shown_texts(Game& g) {
 void flip_shown_texts(Game& g) {
   ShownTexts& shown = g.view.shown;
   std::swap(shown.enemy_move, shown.own_move);
+  // A move no longer on show (taken back) keeps no square to turn.
   for (ShownMove* move : {&shown.enemy_move, &shown.own_move}) {
+    if (!move->shown) continue;
     move->at = turned_cell(move->at);
     move->code = -move->code;
   }
