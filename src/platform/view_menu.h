@@ -46,6 +46,7 @@ class ViewMenu : public QObject {
   // Shows or hides the move list panel, building it only to show it.
   void show_dock(bool shown);
   void order_tabs();
+  void add_ladder_rungs();
   void add_game_commands();
   void add_exports();
   void add_volume();
