@@ -11,9 +11,13 @@ namespace {
 // reply, with the captures after it. One ply reads the position after the
 // move alone, as the engine scores it at rest.
 constexpr int FIRST_LOOK_PLIES = 2;
-// A read of one move never takes more nodes than this, whatever its depth,
-// nor more time than this: a safety, never reached at the rungs' depths.
-constexpr long long NODES_PER_MOVE_READ = 4'000'000;
+// A safety against the rare position whose captures and checks go on and
+// on: a read of one move takes at most this many nodes, and all the reads of
+// a turn together at most this many (a read past them scores what it has
+// searched to the end); the time is never looked at but as a last resort.
+// A read at the rungs' depths takes a few thousand.
+constexpr long long NODES_PER_MOVE_READ = 100'000;
+constexpr long long NODES_PER_TURN = 1'500'000;
 constexpr double SECONDS_PER_MOVE_READ = 30.0;
 constexpr int WON_OR_LOST = SCORE_WIN - 200;
 
@@ -47,16 +51,17 @@ std::optional<SearchMove> king_capture(SearchPosition& p) {
 // after it, the cost of a position the game met before counted off. False
 // when the search was stopped.
 bool read_moves(StrongRoot& root, Engine& engine, std::vector<RootMove>& moves, int plies,
-                const std::vector<std::uint64_t>& before_reply, const std::atomic<bool>* stop) {
+                const std::vector<std::uint64_t>& before_reply, long long& nodes_left, const std::atomic<bool>* stop) {
   SearchLimits limits;
   limits.max_depth = plies - 1;
-  limits.max_nodes = NODES_PER_MOVE_READ;
   limits.seconds = SECONDS_PER_MOVE_READ;
   SearchPosition& p = root.position;
   for (RootMove& m : moves) {
+    limits.max_nodes = std::clamp(nodes_left, 1LL, NODES_PER_MOVE_READ);
     p.make(m.move);
     const long long met = std::count(root.earlier.begin(), root.earlier.end(), p.hash());
     const SearchReport reply = engine.think(p, limits, before_reply, stop);
+    nodes_left -= reply.nodes;
     p.unmake();
     if (stop && stop->load(std::memory_order_relaxed)) return false;
     m.score = -reply.score;
@@ -97,10 +102,12 @@ std::optional<Candidate> ladder_search(StrongRoot& root, Engine& engine, const L
   if (moves.empty()) return strong_search(root, engine, SearchLimits{}, stop);  // lost whatever it plays
   std::vector<std::uint64_t> before_reply = root.earlier;
   before_reply.push_back(p.hash());
-  if (!read_moves(root, engine, moves, std::min(rung.plies, FIRST_LOOK_PLIES), before_reply, stop)) return std::nullopt;
+  long long nodes_left = NODES_PER_TURN;
+  if (!read_moves(root, engine, moves, std::min(rung.plies, FIRST_LOOK_PLIES), before_reply, nodes_left, stop))
+    return std::nullopt;
   if (rung.plies > FIRST_LOOK_PLIES && rung.candidates > 0) {
     moves.resize(std::min<std::size_t>(moves.size(), rung.candidates));
-    if (!read_moves(root, engine, moves, rung.plies, before_reply, stop)) return std::nullopt;
+    if (!read_moves(root, engine, moves, rung.plies, before_reply, nodes_left, stop)) return std::nullopt;
   }
   const int best = moves.front().score;
   const auto close = std::find_if(moves.begin(), moves.end(), [&](const RootMove& m) {
