@@ -1,8 +1,9 @@
 // The menu 表示, after the game's own menus: the move list panel, 待った and
 // its redo, the hint, 対局解析, 前回の対局を再開, the position as a picture, the move
 // list as text, the loudness of the sound effects, the window's language 言語
-// and the help 操作説明. Its
-// choices are kept in the preferences file of their own, never in Velmora.ini.
+// and the help 操作説明; besides, the rungs of the ladder after LEVEL4 in the
+// level menu. Its choices are kept in the preferences file of their own, never
+// in Velmora.ini.
 #pragma once
 
 #include <QAction>
