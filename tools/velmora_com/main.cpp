@@ -62,9 +62,9 @@ int help() {
                "A and B may also be rungs of the ladder between level 3 and level 4, by name\n"
             << "(" << rung_names()
             << "): level 4 held to a depth, with a seeded die among\n"
-               "near-equal moves. --sprt ELO0 ELO1 stops the match after the pair of games\n"
-               "with which the sequential test (pentanomial, alpha = beta = 0.05) accepts that\n"
-               "A is ELO0 or ELO1 Elo better, and says which.\n"
+               "the moves within its margin of the best. --sprt ELO0 ELO1 stops the match\n"
+               "after the pair of games with which the sequential test (pentanomial,\n"
+               "alpha = beta = 0.05) accepts that A is ELO0 or ELO1 Elo better, and says which.\n"
                "--ladder plays every neighbouring pair of levels 1, 2, 3, the rungs and level 4\n"
                "(N games a pair, default 20; M for the top rung against level 4, default 4)\n"
                "and fits one Elo number to each, level 1 at 0, with 95 % intervals.\n"
