@@ -1210,5 +1210,21 @@
         <source></source>
         <translation>Second (chess army)</translation>
     </message>
+    <message id="LEVEL4 ･ ５級">
+        <source></source>
+        <translation>LEVEL4 · 5 kyu</translation>
+    </message>
+    <message id="LEVEL4 ･ ３級">
+        <source></source>
+        <translation>LEVEL4 · 3 kyu</translation>
+    </message>
+    <message id="LEVEL4 ･ １級">
+        <source></source>
+        <translation>LEVEL4 · 1 kyu</translation>
+    </message>
+    <message id="LEVEL4 ･ 初段">
+        <source></source>
+        <translation>LEVEL4 · 1 dan</translation>
+    </message>
 </context>
 </TS>

@@ -17,6 +17,7 @@
 #include "assist/record_text.h"
 #include "assist/take_back.h"
 #include "assist/time_controls.h"
+#include "com/ladder_rungs.h"
 #include "platform/access_keys.h"
 #include "platform/board_picture.h"
 #include "platform/keyboard.h"
@@ -51,6 +52,7 @@ ViewMenu::ViewMenu(MainWindow& window, QtScreen& screen, Game& game)
   // A level chosen is kept for the next run, once the game has taken it.
   for (MenuItem level : {MenuItem::LEVEL1, MenuItem::LEVEL2, MenuItem::LEVEL3, MenuItem::LEVEL4})
     connect(window.action(level), &QAction::triggered, this, [this] { window_.dispatch(remember_level); });
+  add_ladder_rungs();
   add_game_commands();
   add_training();
   add_time_controls();
@@ -207,6 +209,27 @@ void ViewMenu::add_time_controls() {
     const std::optional<TimeControls> chosen = ask_time_controls(&window_, game_.assist.time_controls);
     if (chosen) window_.dispatch([controls = *chosen](Game& g) { choose_time_controls(g, controls); });
   });
+}
+
+// The rungs stand after LEVEL4 in the level menu, weakest first, and follow
+// the game's check marks after every event.
+void ViewMenu::add_ladder_rungs() {
+  QMenu* levels = window_.action(MenuItem::LEVEL)->menu();
+  levels->addSeparator();
+  for (int rung = 1; rung <= LADDER_RUNG_COUNT; ++rung) {
+    QAction* action = levels->addAction(QString());
+    set_shown_text(action, LADDER_CAPTIONS[rung - 1]);
+    action->setObjectName(QStringLiteral("LADDER%1").arg(rung));
+    action->setCheckable(true);
+    connect(action, &QAction::triggered, this, [this, rung] {
+      window_.dispatch([rung](Game& g) {
+        ladder_click(g, rung);
+        remember_level(g);
+      });
+    });
+    connect(&window_, &MainWindow::changes_shown, action,
+            [this, action, rung] { action->setChecked(ladder_checked(game_, rung)); });
+  }
 }
 
 void ViewMenu::add_exports() {

@@ -1,8 +1,9 @@
 // The menu 表示, after the game's own menus: the move list panel, 待った and
 // its redo, the hint, 対局解析, 練習問題 and 指導対局, 前回の対局を再開, the position as a picture, the move
 // list as text, the loudness of the sound effects, the window's language 言語
-// and the help 操作説明. Its
-// choices are kept in the preferences file of their own, never in Velmora.ini.
+// and the help 操作説明; besides, the rungs of the ladder after LEVEL4 in the
+// level menu. Its choices are kept in the preferences file of their own, never
+// in Velmora.ini.
 #pragma once
 
 #include <QAction>
@@ -50,6 +51,7 @@ class ViewMenu : public QObject {
   // Shows or hides the move list panel, building it only to show it.
   void show_dock(bool shown);
   void order_tabs();
+  void add_ladder_rungs();
   void add_game_commands();
   void add_training();
   // After 対局解析: its positions join the training collection, with the

@@ -2,6 +2,7 @@
 #include "assist/preferences.h"
 
 #include "assist/effect_volume.h"
+#include "com/ladder_rungs.h"
 #include "match/match_fixture.h"
 
 namespace velmora::testing {
@@ -50,6 +51,35 @@ TEST_F(PreferencesTest, TheChosenLevelIsCheckedAndPlayedAfterARestart) {
   EXPECT_TRUE(restarted.game.menu.LEVEL4 && !restarted.game.menu.LEVEL3);
   EXPECT_EQ(restarted.game.com.com_level, 4);
   EXPECT_EQ(std::filesystem::last_write_time(dir / "Velmora.ini"), settings);
+}
+
+// A rung of the ladder beside LEVEL4 is kept with the level and played again
+// after a restart; a level chosen after it leaves it.
+TEST_F(PreferencesTest, TheChosenRungIsPlayedAgainAfterARestartUntilALevelIsChosen) {
+  const auto settings = std::filesystem::last_write_time(dir / "Velmora.ini");
+  const auto restarted_rung = [&] {
+    TestGame restarted;
+    restarted.game.working_directory = dir.string();
+    on_window_load(restarted.game, 7);
+    read_preferences(restarted.game);
+    const std::optional<LadderRung> rung = playing_rung(restarted.game);
+    return rung ? std::string(rung->name) : "level " + std::to_string(restarted.game.com.com_level);
+  };
+  ladder_click(g, 3);
+  remember_level(g);
+  EXPECT_EQ(restarted_rung(), LADDER_RUNGS[2].name);
+  on_menu(g, MenuItem::LEVEL4);
+  remember_level(g);
+  EXPECT_EQ(restarted_rung(), "level 4");
+  ladder_click(g, 1);
+  remember_level(g);
+  on_menu(g, MenuItem::LEVEL2);
+  remember_level(g);
+  EXPECT_EQ(restarted_rung(), "level 2");
+  EXPECT_EQ(std::filesystem::last_write_time(dir / "Velmora.ini"), settings);
+  AssistState assist;
+  parse_preferences("level=4\nladder_rung=9\n", assist);
+  EXPECT_EQ(assist.ladder_rung, 0) << "no such rung";
 }
 
 using EffectVolumeTest = MatchTest;

@@ -2,6 +2,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "com/ladder_rungs.h"
 #include "shell/menu.h"
 #include "window_fixture.h"
 
@@ -21,6 +22,9 @@ QStringList entry_captions(MenuItem parent) {
   for (const MenuEntry& entry : menu_entries()) {
     if (entry.parent == parent) texts << QString::fromUtf8(entry.caption);
   }
+  // The rungs of the ladder follow LEVEL4 in the level menu.
+  if (parent == MenuItem::LEVEL)
+    for (const char* caption : LADDER_CAPTIONS) texts << QString::fromUtf8(caption);
   return texts;
 }
 
@@ -70,6 +74,20 @@ TEST_F(MenuBarTest, CheckMarksFollowTheGameAfterEveryChoice) {
   choose(MenuItem::RENGA);
   EXPECT_TRUE(window->action(MenuItem::RENGA)->isChecked());
   expect_mirrored();
+}
+
+// A rung chosen takes LEVEL4's check mark, and LEVEL4 takes it back.
+TEST_F(MenuBarTest, TheRungsOfTheLadderFollowTheGameBesideLevel4) {
+  QMenu* levels = window->action(MenuItem::LEVEL)->menu();
+  QAction* rung = levels->findChild<QAction*>(QStringLiteral("LADDER2"));
+  ASSERT_NE(rung, nullptr);
+  rung->trigger();
+  EXPECT_TRUE(rung->isChecked());
+  EXPECT_FALSE(window->action(MenuItem::LEVEL4)->isChecked());
+  EXPECT_EQ(game->com.ladder_rung, 2);
+  choose(MenuItem::LEVEL4);
+  EXPECT_FALSE(rung->isChecked());
+  EXPECT_TRUE(window->action(MenuItem::LEVEL4)->isChecked());
 }
 
 TEST_F(MenuBarTest, OpeningTheMatchMenuClosesTheRecordPanel) {

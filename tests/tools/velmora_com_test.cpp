@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "elo_fit.h"
 #include "fit_chances.h"
 #include "match.h"
 #include "notation/move_line.h"
@@ -196,6 +197,74 @@ TEST(EloLine, GivesBothEndsOfTheIntervalAndNoNegativeZero) {
   for (const auto& row : rows)
     EXPECT_EQ(format_elo(estimate_elo(row.wins, row.draws, row.losses)), row.line)
         << row.wins << " " << row.draws << " " << row.losses;
+}
+
+// Along a chain of pairs the likeliest Elo numbers are the pairs' own
+// differences (with the drawn game each pair counts), added up from the
+// first player; the intervals grow along the chain and shrink with games.
+TEST(LadderFit, AlongAChainTheNumbersAddUpThePairsAndTheirIntervalsGrow) {
+  const auto difference = [](double points, double games) { return 400 * std::log10(points / (games - points)); };
+  const std::vector<PairResult> pairs{{1, 0, 25, 10, 5}, {2, 1, 10, 0, 30}, {3, 2, 40, 20, 40}};
+  const std::vector<FittedElo> fitted = fit_ladder(4, pairs);
+  ASSERT_EQ(fitted.size(), 4u);
+  EXPECT_EQ(fitted[0].elo, 0);
+  EXPECT_NEAR(fitted[1].elo, difference(30.5, 41), 0.01);
+  EXPECT_NEAR(fitted[2].elo - fitted[1].elo, difference(10.5, 41), 0.01);
+  EXPECT_NEAR(fitted[3].elo - fitted[2].elo, 0, 0.01);
+  EXPECT_LT(fitted[1].margin, fitted[2].margin);
+  EXPECT_LT(fitted[2].margin, fitted[3].margin);
+  // The first pair's interval: 1.96 over the root of the information.
+  const double p = 30.5 / 41, slope = std::log(10.0) / 400;
+  EXPECT_NEAR(fitted[1].margin, 1.959964 / std::sqrt(slope * slope * 41 * p * (1 - p)), 0.01);
+  // A pair won every time still has a finite number; a loop of pairs is fitted together.
+  const std::vector<FittedElo> swept = fit_ladder(3, {{1, 0, 10, 0, 0}, {2, 1, 5, 0, 5}, {2, 0, 8, 0, 2}});
+  EXPECT_TRUE(std::isfinite(swept[1].elo) && swept[1].elo > 200);
+  EXPECT_GT(swept[2].elo, swept[1].elo - 150);
+}
+
+// The sequential test's ratio: the exact likelihood ratio is close to the
+// normal approximation where that holds, and its sign follows the score.
+TEST(SequentialTest, TheRatioFollowsTheScoreAndMatchesTheNormalApproximation) {
+  SequentialTest test{0, 20, {10, 40, 90, 45, 15}};
+  double n = 0, mean = 0, square = 0;
+  for (int i = 0; i < 5; ++i)
+    n += test.pairs[i], mean += test.pairs[i] * i / 4.0, square += test.pairs[i] * i * i / 16.0;
+  mean /= n;
+  const double variance = square / n - mean * mean;
+  const auto s = [](double elo) { return 1 / (1 + std::pow(10, -elo / 400)); };
+  const double normal = n * (s(20) - s(0)) * (2 * mean - s(0) - s(20)) / (2 * variance);
+  EXPECT_NEAR(test.llr(), normal, 0.05 * std::abs(normal) + 0.05);
+  EXPECT_NEAR(SequentialTest::upper_bound(), std::log(19.0), 1e-12);
+  EXPECT_NEAR(SequentialTest::lower_bound(), -std::log(19.0), 1e-12);
+  const struct {
+    std::array<int, 5> pairs;
+    bool above, below;
+  } rows[] = {
+      {{0, 2, 10, 30, 20}, true, false},  // A clearly better: H1
+      {{5, 20, 50, 20, 5}, false, true},  // even: H0
+      {{0, 0, 0, 0, 1}, false, false},    // one pair won: too soon to tell
+  };
+  for (const auto& row : rows) {
+    const SequentialTest t{0, 50, row.pairs};
+    EXPECT_EQ(t.llr() >= SequentialTest::upper_bound(), row.above) << t.llr();
+    EXPECT_EQ(t.llr() <= SequentialTest::lower_bound(), row.below) << t.llr();
+  }
+}
+
+TEST(VelmoraCom, TheMatchTakesRungsAndStopsWhenTheSequentialTestDecides) {
+  const ComRun rungs = run_com("--match rung2 3 --games 2 --seed 3");
+  EXPECT_EQ(rungs.status, 0) << rungs.err;
+  EXPECT_NE(rungs.out.find("level rung2 against level 3, 2 games"), std::string::npos) << rungs.out;
+  const ComRun even = run_com("--match 3 3 --games 400 --seed 2 --sprt 150 300");
+  EXPECT_EQ(even.status, 0) << even.err;
+  EXPECT_NE(even.out.find("sprt: H0 accepted"), std::string::npos) << even.out;
+  EXPECT_EQ(even.out.find("400 games"), std::string::npos) << "stopped before the end";
+  for (const char* refused : {"--match 4x 3 --games 2", "--match 3 3 --games 2 --sprt 5 0", "--sprt 0 5 --soak 1",
+                              "--ladder --match 3 3 --games 2", "--top-games 2 --soak 1"}) {
+    const ComRun run = run_com(refused);
+    EXPECT_EQ(run.status, 2) << refused;
+    EXPECT_EQ(run.out, "") << refused;
+  }
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 // with --puzzles RECORD… it prints the training positions of the records.
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <iostream>
 #include <optional>
 #include <string>
@@ -17,7 +18,9 @@
 #include <thread>
 
 #include "com_protocol.h"
+#include "computer/ladder.h"
 #include "fit_chances.h"
+#include "ladder_run.h"
 #include "match.h"
 #include "puzzles.h"
 #include "review_record.h"
@@ -30,11 +33,20 @@ const char* const USAGE =
     "usage: velmora-com            (positions on standard input)\n"
     "       velmora-com --selfplay N [--seed S]\n"
     "       velmora-com --soak GAMES [--seed S]\n"
-    "       velmora-com --match LEVEL_A LEVEL_B --games N [--seed S] [--movetime MS | --tc CONTROL]\n"
+    "       velmora-com --match A B --games N [--seed S] [--movetime MS | --tc CONTROL] [--sprt ELO0 ELO1]\n"
+    "       velmora-com --ladder [--games N] [--top-games M] [--seed S] [--movetime MS]\n"
     "       velmora-com --fit-chances GAMES [--seed S] [--movetime MS] [--records DIR]\n"
     "       velmora-com --review RECORD.棋譜 [--movetime MS | --nodes N] [--threads T]\n"
     "       velmora-com --puzzles RECORD.棋譜… [--movetime MS | --nodes N] [--threads T] [--army main|chess]\n"
     "       velmora-com --help | --version\n";
+
+// The names of the ladder's rungs, weakest first.
+std::string rung_names() {
+  std::string names;
+  for (const velmora::LadderRung& rung : velmora::LADDER_RUNGS)
+    names += (names.empty() ? "" : ", ") + std::string(rung.name);
+  return names;
+}
 
 int help() {
   std::cout << USAGE
@@ -53,6 +65,15 @@ int help() {
                "--tc CONTROL plays the match under a time control for both armies, written\n"
                "sudden:SECONDS, fischer:SECONDS+INCREMENT or byoyomi:SECONDS+BYOYOMI[xPERIODS];\n"
                "level 4 then manages its own time, and a side whose flag falls loses on time.\n"
+               "A and B may also be rungs of the ladder between level 3 and level 4, by name\n"
+            << "(" << rung_names()
+            << "): level 4 held to a depth, with a seeded die among\n"
+               "the moves within its margin of the best. --sprt ELO0 ELO1 stops the match\n"
+               "after the pair of games with which the sequential test (pentanomial,\n"
+               "alpha = beta = 0.05) accepts that A is ELO0 or ELO1 Elo better, and says which.\n"
+               "--ladder plays every neighbouring pair of levels 1, 2, 3, the rungs and level 4\n"
+               "(N games a pair, default 20; M for the top rung against level 4, default 4)\n"
+               "and fits one Elo number to each, level 1 at 0, with 95 % intervals.\n"
                "--records DIR saves every game of --match or --fit-chances there as a record.\n"
                "--fit-chances GAMES plays level 4 against itself and fits the scale of the curve\n"
                "that turns its scores into winning chances to the games' results.\n"
@@ -86,7 +107,9 @@ constexpr NumberOption MOVETIME{"--movetime", 1, 3000};
 constexpr NumberOption LEVEL{"--match", 1, 4};
 constexpr NumberOption NODES{"--nodes", 1, 1'000'000'000};
 constexpr NumberOption THREADS{"--threads", 1, 256};
+constexpr NumberOption TOP_GAMES{"--top-games", 0, 1'000'000};
 constexpr long long REVIEW_MOVETIME_MS = 100;
+constexpr double MOST_SPRT_ELO = 1000;
 
 // The number of `text` when it is a whole decimal number within the option's
 // range; otherwise the reason, for the error line.
@@ -101,6 +124,46 @@ std::optional<long long> read_number(const char* text, const NumberOption& optio
            std::to_string(option.most) +
            (text == nullptr ? ", and none was given" : ", not '" + std::string(digits) + "'");
   return std::nullopt;
+}
+
+// A player of --match: a level 1-4, or a rung of the ladder by its name.
+bool read_player(const char* text, velmora::MatchOptions& options, bool first, std::string& reason) {
+  int& level = first ? options.level_a : options.level_b;
+  int& rung = first ? options.rung_a : options.rung_b;
+  const std::string_view name = text == nullptr ? "" : text;
+  if (const std::optional<int> number = velmora::ladder_rung_named(name)) {
+    level = velmora::STRONG_LEVEL;
+    rung = *number;
+    return true;
+  }
+  const std::optional<long long> number = read_number(text, LEVEL, reason);
+  if (!number) {
+    reason = "--match takes two players, each a level from 1 to 4 or a rung (" + rung_names() + "), not '" +
+             std::string(name) + "'";
+    return false;
+  }
+  level = static_cast<int>(*number);
+  rung = 0;
+  return true;
+}
+
+// The two Elo numbers of --sprt, the first below the second.
+bool read_sprt(int argc, char** argv, int& i, velmora::MatchOptions& options, std::string& reason) {
+  double elo[2] = {0, 0};
+  for (double& e : elo) {
+    const std::string_view text = ++i < argc ? argv[i] : "";
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), e);
+    if (text.empty() || error != std::errc{} || end != text.data() + text.size() || std::abs(e) > MOST_SPRT_ELO) {
+      reason = "--sprt takes two Elo numbers from -1000 to 1000, not '" + std::string(text) + "'";
+      return false;
+    }
+  }
+  if (elo[0] >= elo[1]) {
+    reason = "--sprt takes ELO0 below ELO1";
+    return false;
+  }
+  options.sprt = velmora::SequentialTest{elo[0], elo[1]};
+  return true;
 }
 
 // Position lines longer than this are refused unread: the 299 characters of
@@ -129,7 +192,8 @@ int main(int argc, char** argv) {
   if (argc == 1) return answer_lines();
   long long positions = -1, games = -1, seed = 1, match_games = -1, movetime = -1, nodes = 0;
   long long threads = std::max(1u, std::thread::hardware_concurrency());
-  bool match = false;
+  bool match = false, ladder = false;
+  long long top_games = -1;
   std::optional<std::string> review;
   std::vector<std::string> puzzles;
   std::optional<velmora::TrainingArmy> army;
@@ -188,11 +252,16 @@ int main(int argc, char** argv) {
       options.level_a = options.level_b = 4;
       fit = true;
     } else if (arg == "--match") {
-      long long a = 0, b = 0;
-      taken = take(i, LEVEL, a) && take(i, LEVEL, b);
-      options.level_a = static_cast<int>(a);
-      options.level_b = static_cast<int>(b);
+      taken = read_player(i + 1 < argc ? argv[i + 1] : nullptr, options, true, reason) &&
+              read_player(i + 2 < argc ? argv[i + 2] : nullptr, options, false, reason);
+      i += 2;
       match = true;
+    } else if (arg == "--sprt") {
+      taken = read_sprt(argc, argv, i, options, reason);
+    } else if (arg == "--ladder") {
+      ladder = true;
+    } else if (arg == "--top-games") {
+      taken = take(i, TOP_GAMES, top_games);
     } else {
       return refuse("bad argument '" + arg + "'");
     }
@@ -227,6 +296,17 @@ int main(int argc, char** argv) {
   if (options.control.kind != velmora::TimeKind::None && (!match || movetime != -1))
     return refuse("--tc goes with --match, without --movetime");
   if (movetime < 0) movetime = 1000;
+  if (options.sprt && !match) return refuse("--sprt goes with --match");
+  if (top_games >= 0 && !ladder) return refuse("--top-games goes with --ladder");
+  if (ladder) {
+    if (match || fit || positions >= 0 || games >= 0) return refuse("--ladder goes alone with its options");
+    velmora::LadderOptions ladder_options;
+    if (match_games > 0) ladder_options.games = static_cast<int>(match_games);
+    if (top_games >= 0) ladder_options.top_games = static_cast<int>(top_games);
+    ladder_options.seed = static_cast<unsigned>(seed);
+    ladder_options.movetime_ms = static_cast<int>(movetime);
+    return velmora::run_ladder(ladder_options, std::cout, std::cerr) ? 0 : 1;
+  }
   if (match || fit) {
     if (positions >= 0 || games >= 0) return refuse("--match goes without --selfplay and --soak");
     if (match && fit) return refuse("--fit-chances goes without --match");

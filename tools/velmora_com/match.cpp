@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "computer/ladder.h"
 #include "computer/strong_player.h"
 #include "match_clock.h"
 #include "notation/record_format.h"
@@ -34,11 +35,14 @@ struct Opening {
 
 enum class Verdict { WinA, Draw, LossA, Refused };
 
-// One player: a level of the computer, with its own table for level 4.
+// One player: a level of the computer or a rung of the ladder, with its own
+// table for level 4 and the seed of a rung's die for the game.
 struct MatchLevel {
   int level;
+  int rung;
   std::unique_ptr<Engine> engine;
-  explicit MatchLevel(int l) : level(l), engine(l == STRONG_LEVEL ? std::make_unique<Engine>() : nullptr) {}
+  std::uint64_t seed = 0;
+  MatchLevel(int l, int r) : level(l), rung(r), engine(l == STRONG_LEVEL ? std::make_unique<Engine>() : nullptr) {}
 };
 
 // A game as the window would hold it: the main army moved first from the
@@ -126,9 +130,16 @@ class MatchGame {
   std::vector<std::uint64_t> hashes_;
 };
 
-// The move of `player` in the game; none when it has none. Level 4 adds its
-// score of the position to `scores`.
-std::optional<Candidate> choose(MatchLevel& player, const MatchGame& game, double seconds, ScoredGame& scored) {
+// The move of `player` in the game; none when it has none. Level 4 thinks
+// `seconds`, a rung only as long under a time control (`timed`); level 4 adds
+// its score of the position to `scores`.
+std::optional<Candidate> choose(MatchLevel& player, const MatchGame& game, double seconds, bool timed,
+                                ScoredGame& scored) {
+  if (const std::optional<LadderRung> rung = ladder_rung(player.rung)) {
+    StrongRoot root{SearchPosition(game.setup()), game.earlier()};
+    return ladder_search(root, *player.engine, *rung, player.seed, nullptr,
+                         timed ? std::optional<double>(seconds) : std::nullopt);
+  }
   if (player.engine) {
     StrongRoot root{SearchPosition(game.setup()), game.earlier()};
     SearchLimits limits;
@@ -206,18 +217,19 @@ GameOutcome play_game(const Opening& opening, MatchLevel& main_army, MatchLevel&
     const int army = side < 0 ? MAIN_ARMY : CHESS_ARMY;  // the main army stands at the bottom
     const double seconds = clock.timed() ? clock.thinking_budget(army) : options.movetime_ms / 1000.0;
     clock.start_turn();
-    const std::optional<Candidate> chosen = choose(player, game, seconds, scored);
+    const std::optional<Candidate> chosen = choose(player, game, seconds, clock.timed(), scored);
     if (!clock.end_turn(army)) {
-      report << "match: level " << player.level << " lost on time: " << clock.last_turn() << " s of "
-             << clock.last_allowance() << " s (planned " << seconds << " s)\n";
+      report << "match: " << player_name(player.level, player.rung) << " lost on time: " << clock.last_turn()
+             << " s of " << clock.last_allowance() << " s (planned " << seconds << " s)\n";
       return ended(won_by(-side), -side, ON_TIME);
     }
     if (!chosen) return ended(won_by(-side), -side, "no move left");
     const Candidate& move = *chosen;
     if (!game.play(move, king_taken, fault)) {
-      report << "match: level " << player.level << " played " << move.named_source().x << ',' << move.named_source().y
-             << " -> " << move.to.x << ',' << move.to.y << " (" << move.starting << " -> " << move.final_code
-             << "): " << fault << "\nposition before the move (" << (side < 0 ? "own" : "enemy") << " side to move):\n"
+      report << "match: " << player_name(player.level, player.rung) << " played " << move.named_source().x << ','
+             << move.named_source().y << " -> " << move.to.x << ',' << move.to.y << " (" << move.starting << " -> "
+             << move.final_code << "): " << fault << "\nposition before the move (" << (side < 0 ? "own" : "enemy")
+             << " side to move):\n"
              << format_position_line(game.position()) << '\n';
       outcome.result = Verdict::Refused;
       return outcome;
@@ -233,7 +245,7 @@ GameOutcome play_game(const Opening& opening, MatchLevel& main_army, MatchLevel&
 // when it cannot be written.
 bool save_game(const std::string& folder, int number, const MatchOptions& options, bool a_is_main,
                const MoveList& moves, std::ostream& report) {
-  const std::string a = "level " + std::to_string(options.level_a), b = "level " + std::to_string(options.level_b);
+  const std::string a = player_name(options.level_a, options.rung_a), b = player_name(options.level_b, options.rung_b);
   SaveNotes notes;
   const std::string bytes = format_record("velmora-com match game " + std::to_string(number), a_is_main ? b : a,
                                           a_is_main ? a : b, moves, moves.record_length, notes);
@@ -251,6 +263,8 @@ double elo_of(double score) {
   return -400.0 * std::log10(1.0 / score - 1.0);
 }
 
+}  // namespace
+
 std::string signed_elo(double elo) {
   if (std::isinf(elo)) return elo > 0 ? "+inf" : "-inf";
   const long rounded = std::lround(elo);
@@ -258,8 +272,6 @@ std::string signed_elo(double elo) {
   if (rounded > 0) text.insert(text.begin(), '+');
   return text;
 }
-
-}  // namespace
 
 EloEstimate estimate_elo(int wins, int draws, int losses) {
   const double n = wins + draws + losses;
@@ -275,15 +287,49 @@ std::string format_elo(const EloEstimate& elo) {
   return signed_elo(elo.difference) + " (95 %: " + signed_elo(elo.lower) + " to " + signed_elo(elo.upper) + ")";
 }
 
+std::string player_name(int level, int rung) {
+  if (const std::optional<LadderRung> r = ladder_rung(rung)) return std::string("level ") + r->name;
+  return "level " + std::to_string(level);
+}
+
+namespace {
+
+// After each pair of games: the test's ratio and bounds, and whether it
+// accepted a hypothesis (told on `out`).
+bool sequential_test_decides(SequentialTest& test, int pair_points, std::ostream& out) {
+  ++test.pairs[pair_points];
+  const double llr = test.llr();
+  out << "sprt: LLR " << std::fixed << std::setprecision(2) << llr << " (" << SequentialTest::lower_bound() << ", "
+      << SequentialTest::upper_bound() << ")\n"
+      << std::defaultfloat << std::setprecision(6);
+  if (llr >= SequentialTest::upper_bound()) {
+    out << "sprt: H1 accepted: A is " << test.elo1 << " Elo better rather than " << test.elo0 << "\n";
+    return true;
+  }
+  if (llr <= SequentialTest::lower_bound()) {
+    out << "sprt: H0 accepted: A is " << test.elo0 << " Elo better rather than " << test.elo1 << "\n";
+    return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 bool run_match(const MatchOptions& options, std::ostream& out, std::ostream& report) {
   std::mt19937 rng(options.seed);
-  MatchLevel a(options.level_a), b(options.level_b);
-  int wins = 0, draws = 0, losses = 0;
+  MatchLevel a(options.level_a, options.rung_a), b(options.level_b, options.rung_b);
+  const std::string name_a = player_name(a.level, a.rung), name_b = player_name(b.level, b.rung);
+  std::optional<SequentialTest> test = options.sprt;
+  int wins = 0, draws = 0, losses = 0, pair_points = 0;
   int a_lost_on_time = 0, b_lost_on_time = 0;
+  bool decided = false;
   Opening opening;
   for (int game = 0; game < options.games; ++game) {
     const bool a_is_main = game % 2 == 0;
     if (a_is_main) opening = make_opening(rng);
+    // Each game's die of a rung is its own, drawn from the match's seed.
+    a.seed = (std::uint64_t{options.seed} << 32) + 2 * game;
+    b.seed = a.seed + 1;
     const GameOutcome outcome = play_game(opening, a_is_main ? a : b, a_is_main ? b : a, a_is_main, options, report);
     if (outcome.result == Verdict::Refused) return false;
     if (options.scored) options.scored->push_back(outcome.scored);
@@ -299,25 +345,32 @@ bool run_match(const MatchOptions& options, std::ostream& out, std::ostream& rep
     const char* result = outcome.result == Verdict::WinA    ? "A wins"
                          : outcome.result == Verdict::LossA ? "B wins"
                                                             : "draw";
-    out << "game " << game + 1 << ": A (level " << options.level_a << ") plays the "
-        << (a_is_main ? "main army" : "chess army") << (opening.nippon ? ", 日本" : ", 韓国")
-        << (opening.drops ? ", chess drops" : "") << ": " << result << " (" << outcome.how << ") after "
-        << outcome.plies << " moves\n"
+    out << "game " << game + 1 << ": A (" << name_a << ") plays the " << (a_is_main ? "main army" : "chess army")
+        << (opening.nippon ? ", 日本" : ", 韓国") << (opening.drops ? ", chess drops" : "") << ": " << result << " ("
+        << outcome.how << ") after " << outcome.plies << " moves\n"
         << std::flush;
+    pair_points += outcome.result == Verdict::WinA ? 2 : outcome.result == Verdict::Draw ? 1 : 0;
+    if (!a_is_main) {
+      decided = test && sequential_test_decides(*test, pair_points, out);
+      if (decided) break;
+      pair_points = 0;
+    }
   }
+  if (options.tally) *options.tally = {options.tally->first, options.tally->second, wins, draws, losses};
   const EloEstimate elo = estimate_elo(wins, draws, losses);
   const int n = wins + draws + losses;
-  out << "level " << options.level_a << " against level " << options.level_b << ", " << n << " games";
+  out << name_a << " against " << name_b << ", " << n << " games";
   const bool timed = options.control.kind != TimeKind::None;
   if (timed)
     out << " (" << format_time_control(options.control) << ")";
-  else if (options.level_a == STRONG_LEVEL || options.level_b == STRONG_LEVEL)
+  else if ((a.level == STRONG_LEVEL && a.rung == 0) || (b.level == STRONG_LEVEL && b.rung == 0))
     out << " (level 4 at " << options.movetime_ms << " ms a move)";
-  out << ": " << wins << " wins, " << draws << " draws, " << losses << " losses of level " << options.level_a
-      << "; score " << std::fixed << std::setprecision(1) << (n ? 100.0 * (wins + 0.5 * draws) / n : 0.0)
-      << " %; Elo difference " << format_elo(elo);
+  out << ": " << wins << " wins, " << draws << " draws, " << losses << " losses of " << name_a << "; score "
+      << std::fixed << std::setprecision(1) << (n ? 100.0 * (wins + 0.5 * draws) / n : 0.0) << " %; Elo difference "
+      << format_elo(elo);
   if (timed) out << "; lost on time: A " << a_lost_on_time << ", B " << b_lost_on_time;
   out << "\n";
+  if (test && !decided) out << "sprt: no hypothesis accepted within " << n << " games\n";
   return true;
 }
 

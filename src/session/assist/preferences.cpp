@@ -5,6 +5,7 @@
 
 #include "assist/time_controls.h"
 #include "com/levels.h"
+#include "computer/ladder.h"
 #include "computer/strong_player.h"
 #include "text/shown.h"
 #include "text/text_files.h"
@@ -25,6 +26,7 @@ constexpr std::size_t MAX_FOLDER_BYTES = 4096;
 
 // The computer's level, kept apart from the other keys.
 constexpr const char* KEY_LEVEL = "level";
+constexpr const char* KEY_LADDER_RUNG = "ladder_rung";
 constexpr const char* KEY_LANGUAGE = "language";
 // The teaching game, written only while it is on.
 constexpr const char* KEY_TEACHING = "teaching";
@@ -33,9 +35,15 @@ void take_level(const std::string& value, int& level) {
   if (value.size() == 1 && value[0] >= '1' && value[0] < '1' + STRONG_LEVEL) level = value[0] - '0';
 }
 
+void take_rung(const std::string& value, int& rung) {
+  if (value.size() == 1 && value[0] >= '1' && value[0] < '1' + LADDER_RUNG_COUNT) rung = value[0] - '0';
+}
+
 std::string level_line(const AssistState& assist) {
   if (assist.computer_level == 0) return "";
-  return std::string(KEY_LEVEL) + "=" + std::to_string(assist.computer_level) + "\n";
+  const std::string rung =
+      assist.ladder_rung == 0 ? "" : std::string(KEY_LADDER_RUNG) + "=" + std::to_string(assist.ladder_rung) + "\n";
+  return std::string(KEY_LEVEL) + "=" + std::to_string(assist.computer_level) + "\n" + rung;
 }
 
 void take_language(const std::string& value, std::string& language) {
@@ -73,6 +81,7 @@ void apply_line(const std::string& line, AssistState& assist) {
   if (key == KEY_PICTURE_FOLDER) assist.picture_folder = value;
   if (key == KEY_TEXT_FOLDER) assist.text_folder = value;
   if (key == KEY_LEVEL) take_level(value, assist.computer_level);
+  if (key == KEY_LADDER_RUNG) take_rung(value, assist.ladder_rung);
   if (key == KEY_LANGUAGE) take_language(value, assist.language);
   if (key == KEY_TEACHING) take_on_off(value, assist.teaching_game);
   take_time_control(key, value, assist.time_controls);
@@ -113,11 +122,14 @@ void read_preferences(Game& g) {
   if (!file.error()) apply_lines(file.stream(), g.assist);
   if (g.assist.computer_level != 0) レベル_設定(g, g.assist.computer_level);
   use_time_controls_read(g);
+  if (g.assist.computer_level == STRONG_LEVEL) g.com.ladder_rung = g.assist.ladder_rung;
 }
 
 void remember_level(Game& g) {
-  if (g.assist.computer_level == g.com.com_level) return;
+  const int rung = g.com.com_level == STRONG_LEVEL ? g.com.ladder_rung : 0;
+  if (g.assist.computer_level == g.com.com_level && g.assist.ladder_rung == rung) return;
   g.assist.computer_level = g.com.com_level;
+  g.assist.ladder_rung = rung;
   write_preferences(g);
 }
 

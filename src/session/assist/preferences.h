@@ -1,8 +1,9 @@
 // The preferences of the menu 表示, kept in a file of their own beside the
 // settings file ("velmora-view.ini", UTF-8, one "key=value" a line): whether
 // the move list panel is shown, the loudness of the sound effects, and the
-// folders the exports were last saved in, the computer's level last chosen,
-// the window's language and whether the teaching game is on.
+// folders the exports were last saved in, the computer's level (and rung of
+// the ladder beside LEVEL4) last chosen, the window's language and whether
+// the teaching game is on.
 // Velmora.ini stays exactly as the option menus write it.
 #pragma once
 
@@ -23,7 +24,8 @@ void parse_preferences(const std::string& text, AssistState& assist);
 // At start-up: reads the file of the working directory when there is one,
 // and checks and plays the level it names.
 void read_preferences(Game& g);
-// After a LEVEL1–4 click: the level is kept for the next run.
+// After a LEVEL1–4 click or a rung's: the level, and the rung with level 4,
+// are kept for the next run.
 void remember_level(Game& g);
 // After every change; a failed write is told once a run.
 void write_preferences(Game& g);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <memory>
 
+#include "com/ladder_rungs.h"
 #include "computer/evaluation.h"
 #include "computer/probes.h"
 #include "computer/strong_player.h"
@@ -64,18 +65,9 @@ class SearchingComputer final : public ComputerPlayer {
   ComAnswer think(Game& g) const override { return searched(com_search(g)); }
 };
 
-// Level 4: its engine, off the window's thread. A move the rules would
-// refuse, or a search that failed, is never played: the search of the other
-// levels answers instead.
+// Level 4: its engine, off the window's thread.
 class StrongComputer final : public ComputerPlayer {
-  ComAnswer think(Game& g) const override {
-    g.com.board_before_com = g.pos.board;
-    g.ports.screen.refresh();
-    const ComAnswer answer = strong_turn(g);
-    if (!answer && answer.error() != NoComMove::Failed) return answer;  // no move, or stopped
-    if (answer && rules_allow(g.pos, *answer, +1)) return answer;
-    return searched(com_search(g));
-  }
+  ComAnswer think(Game& g) const override { return engine_turn(g, strong_turn); }
 };
 
 }  // namespace
@@ -85,11 +77,23 @@ ComAnswer searched(const std::optional<Candidate>& move) {
   return *move;
 }
 
+ComAnswer engine_turn(Game& g, const std::function<ComAnswer(Game&)>& turn) {
+  g.com.board_before_com = g.pos.board;
+  g.ports.screen.refresh();
+  const ComAnswer answer = turn(g);
+  if (!answer && answer.error() != NoComMove::Failed) return answer;  // no move, or stopped
+  if (answer && rules_allow(g.pos, *answer, +1)) return answer;
+  return searched(com_search(g));
+}
+
 ComAnswer strong_search_aside(Clock& clock, StrongRoot& root, Engine& engine, const SearchLimits& limits) {
+  return search_aside(clock, [&](const std::atomic<bool>& stop) { return strong_search(root, engine, limits, &stop); });
+}
+
+ComAnswer search_aside(Clock& clock, const std::function<std::optional<Candidate>(const std::atomic<bool>&)>& search) {
   std::optional<Candidate> found;
   try {
-    const bool finished =
-        clock.run_aside([&](const std::atomic<bool>& stop) { found = strong_search(root, engine, limits, &stop); });
+    const bool finished = clock.run_aside([&](const std::atomic<bool>& stop) { found = search(stop); });
     if (!finished) return Failure{NoComMove::Stopped};
   } catch (...) {  // whatever went wrong, the game goes on with the other levels' search
     return Failure{NoComMove::Failed};
@@ -165,6 +169,7 @@ void ComputerPlayer::refused(Game& g) const { stop_thinking(g); }
 const ComputerPlayer& computer_player(const Game& g) {
   static const SearchingComputer searching;
   static const StrongComputer strong;
+  if (playing_rung(g)) return ladder_player();
   if (g.com.com_level == STRONG_LEVEL) return strong;
   return searching;
 }

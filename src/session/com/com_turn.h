@@ -1,6 +1,8 @@
 // The computer's turn: levels 1-3 and level 4 as players of the match.
 #pragma once
 
+#include <functional>
+
 #include "computer/analysis_position.h"
 #include "computer/candidate_search.h"
 #include "computer/strong_player.h"
@@ -22,6 +24,16 @@ using ComAnswer = Result<Candidate, NoComMove>;
 
 // A search's move as the computer's answer: None when the side has no move.
 ComAnswer searched(const std::optional<Candidate>& move);
+
+// A search off the window's thread through the Clock port: its move, None
+// when it found none, Stopped when the window stopped it, Failed when it
+// threw.
+ComAnswer search_aside(Clock& clock, const std::function<std::optional<Candidate>(const std::atomic<bool>&)>& search);
+
+// The turn of a player on level 4's engine: `turn` searches. A move the
+// rules would refuse, or a search that failed, is never played: the search
+// of the other levels answers instead.
+ComAnswer engine_turn(Game& g, const std::function<ComAnswer(Game&)>& turn);
 
 // Level 4's search of `root` with `engine`, off the window's thread through
 // the Clock port.

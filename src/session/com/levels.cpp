@@ -65,6 +65,7 @@ void level_click(Game& g, int level) {
   for (int x = -2; x <= 0; ++x) 描画_絵(g, g.view.current_background, x, 0);
   for (int x = 1; x <= 3; ++x) 描画_絵(g, g.view.current_background, x, -1);
   レベル_設定(g, level);
+  g.com.ladder_rung = 0;  // a rung chosen beside LEVEL4 gives way
 }
 
 void handicap_click(Game& g, bool up) {

@@ -43,6 +43,8 @@ struct AssistState {
   // The computer's level as last chosen (LEVEL1–4), played again after a
   // restart; 0 while none has been chosen.
   int computer_level = 0;
+  // The rung of the ladder chosen beside LEVEL4, kept with the level; 0: none.
+  int ladder_rung = 0;
   // The window's language as last chosen under 表示 → 言語: "ja" or "en";
   // empty while none has been chosen (the window is then Japanese).
   std::string language;

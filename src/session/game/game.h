@@ -39,6 +39,9 @@ struct ComState : ComAnalysis {
   // most 3 seconds a move).
   std::shared_ptr<Engine> strong_engine;
   SearchLimits strong_limits;
+  // The rung of the ladder between level 3 and level 4 (computer/ladder.h)
+  // that plays while the level is 4; 0: full level 4.
+  int ladder_rung = 0;
 };
 
 // The person's mouse selection.

@@ -57,7 +57,7 @@ bool menu_checked(const Game& g, MenuItem item) {
     case M::LEVEL1: return m.LEVEL1;
     case M::LEVEL2: return m.LEVEL2;
     case M::LEVEL3: return m.LEVEL3;
-    case M::LEVEL4: return m.LEVEL4;
+    case M::LEVEL4: return m.LEVEL4 && g.com.ladder_rung == 0;  // not while a rung beside it plays
     case M::MIDORI: return m.MIDORI;
     case M::TATAMI: return m.TATAMI;
     case M::TAKE: return m.TAKE;
