@@ -56,6 +56,26 @@ TEST(LadderSearch, ASeedPlaysItsMoveAgainWhileSeedsVaryAmongNearEqualMoves) {
   }
 }
 
+// Under a time control a turn out of time chooses among the moves it has
+// read: with no time left only the first is read, so every seed plays it
+// (with time, the seeds vary among the opening's near-equal moves).
+TEST(LadderSearch, ATurnOutOfTimeChoosesAmongTheMovesRead) {
+  PositionSetup opening;
+  opening.board = starting_board(true);
+  std::set<std::array<int, 4>> played;
+  for (std::uint64_t seed = 0; seed < 8; ++seed) {
+    StrongRoot root{SearchPosition(opening), {}};
+    Engine engine(1);
+    const std::optional<Candidate> move = ladder_search(root, engine, LADDER_RUNGS.back(), seed, nullptr, 0.0);
+    ASSERT_TRUE(move.has_value());
+    Position pos;
+    pos.board = opening.board;
+    EXPECT_TRUE(rules_allow(pos, *move, root.position.side_to_move()));
+    played.insert({move->source_cell().x, move->source_cell().y, move->to.x, move->to.y});
+  }
+  EXPECT_EQ(played.size(), 1u);
+}
+
 TEST(LadderSearch, RungsAreFoundByNumberAndName) {
   EXPECT_FALSE(ladder_rung(0));
   EXPECT_FALSE(ladder_rung(LADDER_RUNG_COUNT + 1));
