@@ -21,6 +21,7 @@ namespace velmora {
 namespace {
 
 inline constexpr int MAX_PLIES_PER_GAME = 300;  // then the game is a draw
+inline constexpr const char* AT_THE_MOVE_CAP = "300 moves";  // how such a game ended
 inline constexpr unsigned MIN_OPENING_PLIES = 2;
 inline constexpr unsigned MAX_OPENING_PLIES = 6;
 inline constexpr const char* ON_TIME = "on time";
@@ -238,7 +239,7 @@ GameOutcome play_game(const Opening& opening, MatchLevel& main_army, MatchLevel&
   }
   report << "match: the position at the move cap (" << (game.side() < 0 ? "own" : "enemy") << " side to move):\n"
          << format_position_line(game.position()) << '\n';
-  return ended(Verdict::Draw, 0, "move cap");
+  return ended(Verdict::Draw, 0, AT_THE_MOVE_CAP);
 }
 
 // Saves the game as "game-N.棋譜" in the folder; false (told on `report`)
