@@ -170,11 +170,14 @@ void ViewMenu::add_training() {
     return std::chrono::duration_cast<std::chrono::seconds>(std::chrono::system_clock::now().time_since_epoch())
         .count();
   };
-  training_dock_ = new TrainingDock(window_, training_);
   QAction* training = menu_->addAction(QString());
   set_shown_text(training, TRAINING_TITLE);
   training->setObjectName(QStringLiteral("TRAINING"));
-  connect(training, &QAction::triggered, this, [this] { training_dock_->open(); });
+  // The panel is made when first opened: the window starts without its cost.
+  connect(training, &QAction::triggered, this, [this] {
+    if (training_dock_ == nullptr) training_dock_ = new TrainingDock(window_, training_);
+    training_dock_->open();
+  });
   QAction* teaching = menu_->addAction(QString());
   set_shown_text(teaching, TEACHING_TITLE);
   teaching->setObjectName(QStringLiteral("TEACHING"));

@@ -45,8 +45,9 @@ void TeachingGame::persons_move_played(Game& g, const Position& before, const Ca
   stop_ = false;
   played_ = move;
   pending_ = true;
+  if (!engine_) engine_ = std::make_unique<Engine>();
   judge_ = std::thread([this, setup_before, setup_after] {
-    judgement_ = judge_played_move(engine_, setup_before, setup_after, limits_, stop_);
+    judgement_ = judge_played_move(*engine_, setup_before, setup_after, limits_, stop_);
   });
 }
 

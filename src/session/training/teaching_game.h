@@ -8,6 +8,7 @@
 #pragma once
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 #include "game/game.h"
@@ -38,7 +39,9 @@ class TeachingGame final : public MatchWatcher {
   void offer(Game& g);
 
   SearchLimits limits_;
-  Engine engine_;
+  // Made for the first judgement: its table is large, and a window whose
+  // player never takes the option never needs it.
+  std::unique_ptr<Engine> engine_;
   std::thread judge_;
   std::atomic<bool> stop_{false};
   MoveJudgement judgement_;
