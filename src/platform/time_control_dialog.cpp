@@ -6,6 +6,7 @@
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QSpinBox>
 
 #include "platform/language.h"
@@ -73,6 +74,9 @@ class ControlRow {
     auto* box = new QDoubleSpinBox(&dialog);
     box->setRange(0, MAX_CONTROL_SECONDS);
     box->setDecimals(1);
+    // Seconds are written "1.5" in both of the window's languages, whatever
+    // the desktop's own way of writing numbers.
+    box->setLocale(QLocale::c());
     box->setValue(seconds);
     return box;
   }
