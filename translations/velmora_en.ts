@@ -1178,6 +1178,10 @@
         <source></source>
         <translation>Time controls...</translation>
     </message>
+    <message id="制限なし">
+        <source></source>
+        <translation>None</translation>
+    </message>
     <message id="切れ負け">
         <source></source>
         <translation>Sudden death</translation>

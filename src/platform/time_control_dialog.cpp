@@ -19,7 +19,7 @@ constexpr struct {
   TimeKind kind;
   const char* caption;
 } KINDS[] = {
-    {TimeKind::None, QT_TRID_NOOP("なし")},
+    {TimeKind::None, QT_TRID_NOOP("制限なし")},
     {TimeKind::Sudden, QT_TRID_NOOP("切れ負け")},
     {TimeKind::Fischer, QT_TRID_NOOP("フィッシャー")},
     {TimeKind::Byoyomi, QT_TRID_NOOP("秒読み")},
