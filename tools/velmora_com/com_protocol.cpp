@@ -179,13 +179,9 @@ Result<AnalysisPosition, LineError> parse_position_line(const std::string& line)
 }
 
 std::string format_position_line(const AnalysisPosition& p) {
-  HistorySlot slot;
-  slot.board = p.board;
-  slot.hand_own = p.hand_own;
-  slot.hand_enemy = p.hand_enemy;
-  SaveNotes notes;
-  return format_move_line(slot, notes) + " level=" + std::to_string(p.level) + " drops=" + (p.drops ? "1" : "0") +
-         " last=" + std::to_string(p.last.x) + "," + std::to_string(p.last.y) + "," + std::to_string(p.last_code);
+  return format_position_move_line(p.board, p.hand_own, p.hand_enemy) + " level=" + std::to_string(p.level) +
+         " drops=" + (p.drops ? "1" : "0") + " last=" + std::to_string(p.last.x) + "," + std::to_string(p.last.y) +
+         "," + std::to_string(p.last_code);
 }
 
 std::string format_score(Tenths score) {

@@ -108,6 +108,15 @@ class FieldReader {
 
 }  // namespace
 
+std::string format_position_move_line(const Board& board, const Hand& hand_own, const Hand& hand_enemy) {
+  HistorySlot slot;
+  slot.board = board;
+  slot.hand_own = hand_own;
+  slot.hand_enemy = hand_enemy;
+  SaveNotes notes;
+  return format_move_line(slot, notes);
+}
+
 std::string format_move_line(const HistorySlot& slot, SaveNotes& notes) {
   std::string line;
   line.reserve(MOVE_LINE_LENGTH);

@@ -40,6 +40,8 @@ struct SaveNotes {
 
 // The 299 characters of a move line for `slot`.
 std::string format_move_line(const HistorySlot& slot, SaveNotes& notes);
+// The move line of a position alone: its board and hands, no move, no clock.
+std::string format_position_move_line(const Board& board, const Hand& hand_own, const Hand& hand_enemy);
 
 // The first place where a line differs from what the writer writes.
 struct MoveLineFault {

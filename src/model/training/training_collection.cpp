@@ -206,12 +206,7 @@ Result<TrainingCollection, CollectionError> parse_collection(std::string_view te
 }
 
 std::string record_line_of(const PositionSetup& p) {
-  HistorySlot slot;
-  slot.board = p.board;
-  slot.hand_own = p.hand_own;
-  slot.hand_enemy = p.hand_enemy;
-  SaveNotes notes;
-  return format_move_line(slot, notes);
+  return format_position_move_line(p.board, p.hand_own, p.hand_enemy);
 }
 
 std::string move_field(SearchMove m) {
