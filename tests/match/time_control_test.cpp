@@ -139,6 +139,21 @@ TEST_F(TimeControlTest, TheComputersTimeEndsWithItsAnswer) {
   EXPECT_EQ(army_time(MAIN_ARMY), (ArmyTime{296, 0}));
 }
 
+// Reading the message that opens a match costs the side to move no time,
+// against the computer and between two people.
+TEST_F(TimeControlTest, TheTimeBeginsWhenTheOpeningMessageIsClosed) {
+  play_under("sudden:60", "sudden:60");
+  t.fakes.dialogs.on_box = [this](const ShownBox&) { t.fakes.clock.now += 20; };
+  for (const MenuItem start : {MenuItem::START2, MenuItem::MATCH_MAN}) {
+    t.fakes.dialogs.boxes.clear();
+    choose(start);
+    ASSERT_EQ(box_texts().size(), 1u);
+    t.fakes.clock.now += 5;  // five seconds after the message was closed
+    on_timer(g);
+    EXPECT_EQ(clock_texts().back(), "00:00:55") << box_texts()[0];
+  }
+}
+
 // Under no control nothing changes: the clocks measure, the kept match is
 // of version 1 and the preferences name no control.
 TEST_F(TimeControlTest, NoControlKeepsTheClocksMeasuring) {

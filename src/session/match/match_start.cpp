@@ -35,6 +35,7 @@ void match_man_click(Game& g) {
   g.record_mode = false;
   take_turn_from_list(g.pos);
   announce_army_to_move(g, " ");
+  if (match_timed(g)) start_turn_time(g);  // reading whose move it is costs no time
   g.resume_pending = false;
 }
 
@@ -55,6 +56,7 @@ void start2_click(Game& g) {
   g.resume_pending = false;
   if (side_to_move(g.pos) == Side::Own) {
     show_message(g, SHOWN("MANの番です"), " ");
+    if (match_timed(g)) start_turn_time(g);  // reading the message costs no time
   } else if (side_to_move(g.pos) == Side::Enemy) {
     ask_player_soon(g);
   }
