@@ -20,7 +20,7 @@
 namespace velmora {
 namespace {
 
-inline constexpr int MAX_PLIES_PER_GAME = 300;  // then the game is a draw
+inline constexpr int MAX_PLIES_PER_GAME = 300;               // then the game is a draw
 inline constexpr const char* AT_THE_MOVE_CAP = "300 moves";  // how such a game ended
 inline constexpr unsigned MIN_OPENING_PLIES = 2;
 inline constexpr unsigned MAX_OPENING_PLIES = 6;
@@ -159,14 +159,7 @@ std::optional<Candidate> choose(MatchLevel& player, const MatchGame& game, doubl
 // A random move that keeps the mover's king, or none.
 std::optional<Candidate> random_move(const MatchGame& game, std::mt19937& rng) {
   SearchPosition p(game.setup());
-  SearchMoveList all;
-  p.generate(all);
-  std::vector<SearchMove> safe;
-  for (int i = 0; i < all.size; ++i) {
-    p.make(all.moves[i]);
-    if (!p.can_take_king()) safe.push_back(all.moves[i]);
-    p.unmake();
-  }
+  const std::vector<SearchMove> safe = moves_keeping_the_king(p);
   if (safe.empty()) return std::nullopt;
   return candidate_of(safe[rng() % safe.size()]);
 }

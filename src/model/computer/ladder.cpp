@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "engine/hashing.h"
+
 namespace velmora {
 namespace {
 
@@ -27,17 +29,11 @@ struct RootMove {
   int score = 0;
 };
 
-// The moves of the side to move that keep its king.
-std::vector<RootMove> moves_keeping_the_king(SearchPosition& p) {
-  SearchMoveList all;
-  p.generate(all);
-  std::vector<RootMove> kept;
-  for (int i = 0; i < all.size; ++i) {
-    p.make(all.moves[i]);
-    if (!p.can_take_king()) kept.push_back({all.moves[i]});
-    p.unmake();
-  }
-  return kept;
+// The moves of the side to move that keep its king, not read yet.
+std::vector<RootMove> root_moves(SearchPosition& p) {
+  std::vector<RootMove> moves;
+  for (const SearchMove& move : moves_keeping_the_king(p)) moves.push_back({move});
+  return moves;
 }
 
 std::optional<SearchMove> king_capture(SearchPosition& p) {
@@ -96,11 +92,7 @@ bool read_moves(StrongRoot& root, Engine& engine, std::vector<RootMove>& moves, 
 
 // A number drawn from the seed and the position alone.
 std::uint64_t die(std::uint64_t seed, std::uint64_t position) {
-  std::uint64_t z = seed ^ position;
-  z += 0x9e3779b97f4a7c15ULL;
-  z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-  z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-  return z ^ (z >> 31);
+  return split_mix((seed ^ position) + 0x9e3779b97f4a7c15ULL);
 }
 
 }  // namespace
@@ -120,7 +112,7 @@ std::optional<Candidate> ladder_search(StrongRoot& root, Engine& engine, const L
                                        const std::atomic<bool>* stop, std::optional<double> seconds) {
   SearchPosition& p = root.position;
   if (const std::optional<SearchMove> take = king_capture(p)) return candidate_of(*take);
-  std::vector<RootMove> moves = moves_keeping_the_king(p);
+  std::vector<RootMove> moves = root_moves(p);
   if (moves.empty()) return strong_search(root, engine, SearchLimits{}, stop);  // lost whatever it plays
   std::vector<std::uint64_t> before_reply = root.earlier;
   before_reply.push_back(p.hash());

@@ -11,12 +11,7 @@ namespace {
 constexpr ZobristKeys make_keys() {
   ZobristKeys keys;
   std::uint64_t state = 0x9e3779b97f4a7c15ULL;
-  auto next = [&state] {
-    std::uint64_t z = (state += 0x9e3779b97f4a7c15ULL);
-    z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
-    z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
-    return z ^ (z >> 31);
-  };
+  auto next = [&state] { return split_mix(state += 0x9e3779b97f4a7c15ULL); };
   for (auto& per_code : keys.piece)
     for (auto& key : per_code) key = next();
   for (auto& per_side : keys.hand)

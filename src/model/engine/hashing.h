@@ -11,6 +11,14 @@
 
 namespace velmora {
 
+// SplitMix64's mixing of one number into a well-spread other: the step of
+// the sequence the keys are drawn from, and a die drawn from a position.
+constexpr std::uint64_t split_mix(std::uint64_t z) {
+  z = (z ^ (z >> 30)) * 0xbf58476d1ce4e5b9ULL;
+  z = (z ^ (z >> 27)) * 0x94d049bb133111ebULL;
+  return z ^ (z >> 31);
+}
+
 // More of one kind than a hand can hold: counts beyond it are not kept.
 inline constexpr int MAX_HAND_COUNT = 48;
 

@@ -216,4 +216,16 @@ PositionSetup SearchPosition::setup() const {
   return s;
 }
 
+std::vector<SearchMove> moves_keeping_the_king(SearchPosition& p) {
+  SearchMoveList all;
+  p.generate(all);
+  std::vector<SearchMove> kept;
+  for (int i = 0; i < all.size; ++i) {
+    p.make(all.moves[i]);
+    if (!p.can_take_king()) kept.push_back(all.moves[i]);
+    p.unmake();
+  }
+  return kept;
+}
+
 }  // namespace velmora

@@ -149,4 +149,8 @@ class SearchPosition {
   std::vector<Undo> undo_;
 };
 
+// The moves of the side to move that do not leave its king to be taken, in
+// the order of their generation.
+std::vector<SearchMove> moves_keeping_the_king(SearchPosition& p);
+
 }  // namespace velmora
