@@ -52,6 +52,7 @@ void play_on(Game& g) {
 }  // namespace
 
 void take_back(Game& g) {
+  if (g.network) return g.network->take_back_asked(g);  // the other player is asked
   const int moves = match_running(g) ? moves_to_take_back(g) : 0;
   if (moves == 0) return play_refusal(g);
   for (int i = 0; i < moves; ++i) replay_click(g);
@@ -60,7 +61,8 @@ void take_back(Game& g) {
 }
 
 void take_back_redo(Game& g) {
-  const int moves = match_running(g) ? moves_to_redo(g) : 0;
+  // Over the network a take-back is agreed by both players and stays.
+  const int moves = match_running(g) && !g.network ? moves_to_redo(g) : 0;
   if (moves == 0) return play_refusal(g);
   for (int i = 0; i < moves; ++i) after_click(g);
   play_on(g);

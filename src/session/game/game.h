@@ -12,6 +12,7 @@
 #include "computer/com_analysis.h"
 #include "engine/search.h"
 #include "game/assist_state.h"
+#include "game/network_side.h"
 #include "game/resume_state.h"
 #include "game/timing_state.h"
 #include "influence/maps.h"
@@ -157,6 +158,11 @@ struct Game {
   AssistState assist;  // take-back, move list panel, hint, export, volume
   ResumeState resume;  // the running match kept for 前回の対局を再開
   TimingState timing;  // the time controls
+  // The match played over the network, while one is on; not owned.
+  NetworkSide* network = nullptr;
+  // The move list was played over the network: a record of it is written
+  // with the main army at the bottom, the same file on both machines.
+  bool list_from_network = false;
 
   // The program's working directory: Velmora.ini and the wave files are
   // looked up there by their bare names.

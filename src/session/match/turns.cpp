@@ -74,12 +74,18 @@ class PersonAtBoard final : public Player {
 
 const Player& player_of(const Game& g, Side side) {
   static const PersonAtBoard person;
+  if (g.network) {
+    if (side == g.network->remote_side()) return g.network->remote_player();
+    if (const Player* local = g.network->local_player()) return *local;
+    return person;
+  }
   if (side == Side::Enemy && g.game_mode == MODE_COM) return computer_player(g);
   return person;
 }
 
 void play_persons_move(Game& g, const Candidate& move) {
   if (g.assist.answer_taker) return g.assist.answer_taker(g, move);
+  if (g.network && side_of_code(move.final_code) == g.network->remote_side()) return play_refusal(g);
   if (answered_after_flag(g)) return;
   MatchWatcher* watcher = g.game_mode == MODE_COM ? g.assist.watcher : nullptr;
   const std::optional<Position> before = watcher ? std::optional<Position>(g.pos) : std::nullopt;

@@ -38,6 +38,32 @@ void place_window(Game& g) {
   if (g.ports.screen.window_rect().top != KEEP_PLACE_TOP) g.ports.screen.set_window_rect(WINDOW_PLACE);
 }
 
+// The commands that would change the match, its position or its rules on one
+// machine only: over the network both boards must stay one match.
+bool changes_the_match(MenuItem item) {
+  using M = MenuItem;
+  switch (item) {
+    case M::MATCH_MAN:
+    case M::START2:
+    case M::CANCEL:
+    case M::REVERSE:
+    case M::REPLAY:
+    case M::AFTER:
+    case M::LBEL_UP:
+    case M::LEBEL_DOWN:
+    case M::KIFU_READ:
+    case M::CHESS_MOCHIKOMA:
+    case M::NIPPON:
+    case M::KANKOKU: return true;
+    default: return false;
+  }
+}
+
+void refuse_during_network_match(Game& g) {
+  play_refusal(g);
+  show_message(g, SHOWN("ネット対局中はできません"), SHOWN("ネット対局"));
+}
+
 }  // namespace
 
 void on_window_load(Game& g, int window_handle) {
@@ -87,6 +113,7 @@ void on_timer(Game& g) {
 
 void on_record_file_clicked(Game& g, const std::string& folder, const std::string& file_name) {
   if (g.program_ended) return;
+  if (g.network) return refuse_during_network_match(g);
   record_file_click(g, folder, file_name);
 }
 
@@ -97,6 +124,7 @@ void on_record_save_clicked(Game& g) {
 
 void on_menu(Game& g, MenuItem item) {
   if (g.program_ended) return;
+  if (g.network && changes_the_match(item)) return refuse_during_network_match(g);
   using M = MenuItem;
   switch (item) {
     // Opening the menus 対局 and 局面 closes the record-file panel.

@@ -3,6 +3,7 @@
 #include <variant>
 #include <vector>
 
+#include "network/wire_move.h"
 #include "notation/record_format.h"
 #include "record/replay.h"
 #include "review/record_game.h"
@@ -94,6 +95,20 @@ void kifu_write_click(Game& g) {
   描画_棋譜_IO(g, RecordPanelMode::Write);
 }
 
+std::string record_bytes(const Game& g, const RecordFields& fields, SaveNotes& notes) {
+  const MoveList& list = g.pos.history;
+  const int length = list.record_length;
+  // The names go top line first: the chess army (後手) sits on top unless
+  // the board has been flipped.
+  if (g.pos.chess_sign == +1) return format_record(fields.title, fields.second, fields.first, list, length, notes);
+  if (!g.list_from_network) return format_record(fields.title, fields.first, fields.second, list, length, notes);
+  // A match played over the network is written as the main army's player
+  // sees it, so that both machines write the same file.
+  MoveList turned = list;
+  for (int n = 0; n <= length; ++n) turned.slot(n) = turned_slot(list.slot(n));
+  return format_record(fields.title, fields.second, fields.first, turned, length, notes);
+}
+
 void record_save_click(Game& g) {
   Dialogs& dialogs = g.ports.dialogs;
   const RecordFields fields = dialogs.record_fields();
@@ -105,13 +120,8 @@ void record_save_click(Game& g) {
     return show_message(g, SHOWN("手数が多すぎて保存できません"), TITLE_SAVE, Icon::Exclamation);
   if (!replacement_accepted(g, fields)) return;  // the fields stay for the user to correct
 
-  // The names go top line first: the chess army (後手) sits on top unless
-  // the board has been flipped.
-  const bool chess_on_top = g.pos.chess_sign == +1;
   SaveNotes notes;
-  const std::string bytes =
-      format_record(fields.title, chess_on_top ? fields.second : fields.first,
-                    chess_on_top ? fields.first : fields.second, g.pos.history, g.pos.history.record_length, notes);
+  const std::string bytes = record_bytes(g, fields, notes);
   const std::string path = in_folder(dialogs.record_folder(), fields.file_name + RECORD_EXTENSION);
   if (const Result<void, std::error_code> written = replace_file(path, bytes); !written)
     return show_message(g, SHOWN("棋譜ﾌｧｲﾙを書き込めません") "\n" + path + "\n" + reason_text(written.error()),

@@ -23,6 +23,9 @@ void kifu_read_click(Game& g);
 void kifu_write_click(Game& g);
 // Command1 ("RETURN"): saves the move list under the panel's folder and file name.
 void record_save_click(Game& g);
+// The bytes of the record of the move list with the names of `fields`, as
+// the save writes them.
+std::string record_bytes(const Game& g, const RecordFields& fields, SaveNotes& notes);
 // File1 click: loads folder/file_name.
 void record_file_click(Game& g, const std::string& folder, const std::string& file_name);
 // The start of a record as the window takes it: the one its first move

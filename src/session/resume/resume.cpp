@@ -181,7 +181,7 @@ void restore_saved_match(Game& g, const SavedMatch& m) {
 }
 
 void resume_match_click(Game& g) {
-  if (!g.resume.offered) return play_refusal(g);
+  if (!g.resume.offered || g.network) return play_refusal(g);
   const std::string path = match_file_path(g);
   const Result<std::string, std::error_code> text = read_whole_file(path, MAX_MATCH_FILE_BYTES);
   const MatchFileResult read = text ? read_saved_match(*text) : Failure{MatchFileFault{reason_text(text.error())}};

@@ -14,6 +14,7 @@ void note_match_result(Game& g, const std::string& winner) {
 }
 
 void 終了(Game& g, const std::string& winner) {
+  if (g.network) g.network->match_ending(g);
   note_match_result(g, winner);
   show_message(g, fill(PHRASE_WINS, winner), SHOWN("終了"));
   if (g.ports.dialogs.message_box(SHOWN("続けますか？"), SHOWN("再ゲーム"), Buttons::YesNo, Icon::None) ==

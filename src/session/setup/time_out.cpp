@@ -18,7 +18,10 @@ std::string player_on(const Game& g, Side side) {
   return army_of(g.pos, side) == MAIN_ARMY ? SHOWN("先手") : SHOWN("後手");
 }
 
+}  // namespace
+
 void lose_on_time(Game& g, Side loser) {
+  if (g.network) g.network->lost_on_time(g, loser);
   g.timing.turn_clock_stopped = true;  // the clock stands at the fallen flag
   g.clock.timer1_enabled = false;
   show_clocks(g);
@@ -28,8 +31,6 @@ void lose_on_time(Game& g, Side loser) {
   g.timing.turn_clock_stopped = false;
   g.timing.lost_on_time = name;  // the list the match ended on names it
 }
-
-}  // namespace
 
 bool answered_after_flag(Game& g) {
   if (!match_timed(g)) return false;

@@ -12,6 +12,10 @@ namespace velmora {
 // (told, and the match ended, here).
 [[nodiscard]] bool answered_after_flag(Game& g);
 
+// The flag of `loser` has fallen: it loses on time now, told, and the match
+// ended.
+void lose_on_time(Game& g, Side loser);
+
 // Once the event in which a clock's flag fell is over: the side to move loses
 // on time, when its flag is down still (a take-back in between gives it time again).
 void end_on_time_if_due(Game& g);

@@ -55,7 +55,9 @@ void watch_time_left(Game& g, Side mover) {
     g.timing.warned = true;
     play_other(g);
   }
-  if (flag_fallen_now(g)) g.timing.time_out_due = true;
+  // The flag of a side played on another machine is judged there, which
+  // tells when it falls.
+  if (flag_fallen_now(g) && !(g.network && g.network->remote_side() == mover)) g.timing.time_out_due = true;
 }
 
 }  // namespace

@@ -70,6 +70,7 @@ MoveReport play_move(Game& g, const Candidate& move) {
   if (first_move) keep_start(g);
   const MoveReport report = play_move(g.pos, g.maps, move);
   if (!report.played) return report;
+  if (first_move) g.list_from_network = g.network != nullptr;
   g.assist.list_chess_drops = g.menu.CHESS_MOCHIKOMA || (!first_move && g.assist.list_chess_drops);
   g.resume.move_played = true;
   show(g, report);
@@ -87,6 +88,7 @@ bool play_players_move(Game& g, const Player& player, const Candidate& move) {
     player.refused(g);
     return false;
   }
+  if (g.network) g.network->move_played(g, move);
   player.after_move(g, move);
   return true;
 }
