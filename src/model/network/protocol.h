@@ -118,6 +118,10 @@ struct TakeBackAnswer {
 struct ResignMessage {
   bool operator==(const ResignMessage&) const = default;
 };
+// "FLAG": the sender's flag has fallen: it loses the match on time.
+struct FlagMessage {
+  bool operator==(const FlagMessage&) const = default;
+};
 // "CHAT text": a short line for the other player.
 struct ChatMessage {
   std::string text;
@@ -133,7 +137,7 @@ struct ByeMessage {
 };
 
 using Message = std::variant<HelloMessage, JoinMessage, AcceptMessage, RefuseMessage, MoveMessage, TakeBackRequest,
-                             TakeBackAnswer, ResignMessage, ChatMessage, PingMessage, ByeMessage>;
+                             TakeBackAnswer, ResignMessage, FlagMessage, ChatMessage, PingMessage, ByeMessage>;
 
 // Why a line is refused.
 enum class ProtocolFault {

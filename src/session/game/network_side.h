@@ -19,6 +19,9 @@ class NetworkSide {
   virtual const Player& remote_player() const = 0;
   // The player of this machine's side: none for the person at the board.
   virtual const Player* local_player() const = 0;
+  // Whether a move of this machine's side is taken now: the link is up, the
+  // match runs and this side is to move.
+  virtual bool moves_here_now(const Game& g) const = 0;
   // A move has been played on the board (by either side), before what its
   // player shows after it (the end of the match included).
   virtual void move_played(Game& g, const Candidate& move) = 0;

@@ -213,7 +213,7 @@ void on_mouse_down(Game& g, int button, int /*shift*/, double x_twips, double y_
   }
   take_turn_from_list(g.pos);
   // Over the network the other machine's side is moved there, never here.
-  if (g.network && side_to_move(g.pos) == g.network->remote_side()) return play_refusal(g);
+  if (g.network && !g.network->moves_here_now(g)) return play_refusal(g);
   if (!resume_match(g)) return;
   if (on_board(x, y))
     board_click(g, button, x, y);

@@ -85,7 +85,7 @@ const Player& player_of(const Game& g, Side side) {
 
 void play_persons_move(Game& g, const Candidate& move) {
   if (g.assist.answer_taker) return g.assist.answer_taker(g, move);
-  if (g.network && side_of_code(move.final_code) == g.network->remote_side()) return play_refusal(g);
+  if (g.network && !g.network->moves_here_now(g)) return play_refusal(g);
   if (answered_after_flag(g)) return;
   MatchWatcher* watcher = g.game_mode == MODE_COM ? g.assist.watcher : nullptr;
   const std::optional<Position> before = watcher ? std::optional<Position>(g.pos) : std::nullopt;

@@ -16,6 +16,7 @@
 #include "view/board_view.h"
 #include "view/clocks.h"
 #include "view/sound_effects.h"
+#include "view/texts.h"
 
 namespace velmora {
 namespace {

@@ -35,6 +35,14 @@ class Link {
 
 enum class NetworkRole { Host, Joiner };
 
+// A line of the match's log: a text of the game (SHOWN, put into the
+// window's language at its edge), or a chat line of a player, shown as typed.
+struct NetworkNote {
+  std::string text;
+  std::string player;  // who wrote a chat line; empty for a text of the game
+  bool chat = false;
+};
+
 enum class NetworkStage {
   Waiting,  // no connection yet (the host listens, the joiner connects)
   Greeting, // connected: hellos, the request and the answer
@@ -79,13 +87,14 @@ class NetworkMatch final : public NetworkSide, private Player {
   NetworkStage stage() const { return stage_; }
   bool linked() const { return link_ != nullptr; }
   const std::string& other_name() const { return other_name_; }
-  // What the other player said and what happened, one line each, oldest first.
-  const std::vector<std::string>& log() const { return log_; }
+  // What the other player said and what happened, oldest first.
+  const std::vector<NetworkNote>& log() const { return log_; }
 
   // NetworkSide
   Side remote_side() const override { return remote_side_; }
   const Player& remote_player() const override { return *this; }
   const Player* local_player() const override { return local_; }
+  bool moves_here_now(const Game& g) const override;
   void move_played(Game& g, const Candidate& move) override;
   void lost_on_time(Game& g, Side loser) override;
   void match_ending(Game& g) override;
@@ -116,9 +125,9 @@ class NetworkMatch final : public NetworkSide, private Player {
   void take_back_to(int move_number);
   void pause_clocks();
   void resume_clocks(double turn_seconds);
-  void end_connection(const std::string& why, NetworkStage then);
-  void fail(const std::string& why);
-  void note(const std::string& line);
+  void end_connection(const char* why, NetworkStage then);
+  void fail(const char* why);
+  void note(const char* shown_text);
   void attach();
   void detach();
 
@@ -133,10 +142,12 @@ class NetworkMatch final : public NetworkSide, private Player {
   double last_received_ = 0, last_sent_ = 0, now_ = 0;
   bool hello_heard_ = false;
   std::string other_name_;
-  std::vector<std::string> log_;
+  std::vector<NetworkNote> log_;
   // The joiner's: the ACCEPT heard and the MOVE lines of its list so far.
   AcceptMessage accepted_;
   std::vector<MoveMessage> list_;
+  // The other machine's move being played, with its clocks.
+  MoveMessage incoming_;
   // The move number this side asked to take the match back to; -1: none.
   int take_back_asked_ = -1;
   // A move of the other machine is being played: it is not sent back.

@@ -106,6 +106,9 @@ class Screen {
   // A move has just been listed while the event goes on: a panel listing the
   // moves shows it now (see assist/move_list_panel.h for what changed).
   virtual void move_list_changed() = 0;
+  // A match over the network has changed its stage or its log: a panel
+  // showing it shows it now.
+  virtual void network_changed() {}
 };
 
 enum class Buttons { Ok, YesNo };
