@@ -6,7 +6,7 @@
 
 # The tiers of each layer, earliest first; folders of one tier are separated
 # by commas.
-set(model_tiers "base" "text" "rules" "notation,influence,engine,clock" "computer,review" "training")
+set(model_tiers "base" "text" "rules" "notation,influence,engine,clock" "computer,review" "training,network")
 set(session_tiers "ports" "game" "timing" "view" "setup" "record" "com" "shell" "match" "assist" "resume" "training")
 
 set(faults "")
