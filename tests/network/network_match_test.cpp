@@ -1,15 +1,16 @@
 // Two game windows in one process play over a link that hands each line to
 // the other side once the running event is over, as a connection does.
+#include "network/network_match.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <memory>
 
-#include "com/levels.h"
 #include "com/com_turn.h"
+#include "com/levels.h"
 #include "match/match_fixture.h"
 #include "match/turns.h"
-#include "network/network_match.h"
 #include "network/wire_move.h"
 #include "record/record_files.h"
 
@@ -43,15 +44,16 @@ struct Window {
     match.reset();
     std::filesystem::remove_all(dir);
   }
-  // Delivers what arrived; the link closed by either side is lost here too.
-  bool deliver() {
+  // Delivers what arrived, asking the player due after each line (or not);
+  // the link closed by either side is lost here too.
+  bool deliver(bool ask = true) {
     bool any = false;
     while (!end.inbox.empty() && end.open) {
       const std::string line = end.inbox.front();
       end.inbox.pop_front();
       match->received(line, t.fakes.clock.now);
       any = true;
-      if (turn_due(g)) on_turn_due(g);
+      if (ask && turn_due(g)) on_turn_due(g);
     }
     if (match->linked() && (!end.open || !end.other->open)) match->link_lost();
     return any;
@@ -76,16 +78,17 @@ class NetworkMatchTest : public ::testing::Test {
     host_new_match(host.g, MatchSettings{}, host_player ? Side::Enemy : Side::Own);
     host.match = std::make_unique<NetworkMatch>(host.g, NetworkRole::Host, "host", host_player);
     joiner.match = std::make_unique<NetworkMatch>(joiner.g, NetworkRole::Joiner, "joiner", joiner_player);
-    connect();
+    connect(host_player == nullptr);
   }
-  void connect() {
+  // Connects the two; two computers are left to take their turns one by one.
+  void connect(bool settle_now = true) {
     host.end = PipeEnd{};
     joiner.end = PipeEnd{};
     host.end.other = &joiner.end;
     joiner.end.other = &host.end;
     host.match->connected(host.end, 0);
     joiner.match->connected(joiner.end, 0);
-    settle();
+    if (settle_now) settle();
   }
   void settle() {
     while (host.deliver() | joiner.deliver()) {
@@ -105,8 +108,11 @@ class NetworkMatchTest : public ::testing::Test {
   void expect_same_match() {
     EXPECT_EQ(main_view(host.g), main_view(joiner.g));
     EXPECT_EQ(host.g.pos.move_number, joiner.g.pos.move_number);
-    for (int n = 0; n <= host.g.pos.move_number; ++n)
-      EXPECT_EQ(host.g.pos.history.slot(n), turned_slot(joiner.g.pos.history.slot(n))) << "slot " << n;
+    for (int n = 0; n <= host.g.pos.move_number; ++n) {
+      HistorySlot seen_there = turned_slot(joiner.g.pos.history.slot(n));
+      if (n == 0) seen_there.move_code = host.g.pos.history.slot(0).move_code;  // the start's mark, not a move
+      EXPECT_EQ(host.g.pos.history.slot(n), seen_there) << "slot " << n;
+    }
   }
 };
 
@@ -129,17 +135,25 @@ TEST_F(NetworkMatchTest, EachWindowShowsItsOwnArmyAtTheBottomAndMovesCrossTheLin
   expect_same_match();
 }
 
-TEST_F(NetworkMatchTest, TwoComputersPlayToTheEndAndWriteTheSameRecord) {
-  レベル_設定(host.g, 1);
+// Computers of levels 1-3 may repeat moves for ever: after 60 moves the host resigns.
+TEST_F(NetworkMatchTest, TwoComputersPlayUntilOneResignsAndWriteTheSameRecord) {
+  レベル_設定(host.g, 3);
   レベル_設定(joiner.g, 1);
+  host.t.fakes.dialogs.yes_no_answers = {Answer::No};  // no new game after the match
+  joiner.t.fakes.dialogs.yes_no_answers = {Answer::No};
   open(&computer_player(host.g), &computer_player(joiner.g));
-  for (int i = 0; i < 2000 && host.match->stage() == NetworkStage::Playing; ++i) {
-    if (turn_due(host.g)) on_turn_due(host.g);
-    settle();
+  while (host.match->stage() != NetworkStage::Ended) {
+    host.deliver(false);
+    if (host.g.pos.move_number >= 60 && host.match->moves_here_now(host.g))
+      host.match->resign();  // on its own turn, so that no move is on its way
+    else if (turn_due(host.g))
+      on_turn_due(host.g);
+    joiner.deliver();
   }
+  settle();
   EXPECT_EQ(host.match->stage(), NetworkStage::Ended);
   EXPECT_EQ(joiner.match->stage(), NetworkStage::Ended);
-  ASSERT_GT(host.g.pos.history.record_length, 10);
+  ASSERT_GE(joiner.g.pos.history.record_length, 60);
   SaveNotes notes;
   const RecordFields fields{"net", "title", "main", "chess"};
   EXPECT_EQ(record_bytes(host.g, fields, notes), record_bytes(joiner.g, fields, notes));
@@ -148,8 +162,8 @@ TEST_F(NetworkMatchTest, TwoComputersPlayToTheEndAndWriteTheSameRecord) {
 // Lines of a stranger: each ends the connection and leaves the board as it was.
 TEST_F(NetworkMatchTest, AFaultyLineIsRefusedWithoutAChange) {
   const std::string too_long(MAX_PROTOCOL_LINE + 10, 'A');
-  for (const std::string& line : std::vector<std::string>{"MOVE 1 77 74 -3 -3 0 0", "MOVE 1 52 53 4 4 0 0",
-                                                          "HELLO?", too_long, "VELMORA 2 9.9"}) {
+  for (const std::string& line : std::vector<std::string>{"MOVE 1 77 74 -3 -3 0 0", "MOVE 1 52 53 4 4 0 0", "HELLO?",
+                                                          too_long, "VELMORA 2 9.9"}) {
     SCOPED_TRACE(line.substr(0, 30));
     Window h, j;
     host_new_match(h.g, MatchSettings{}, Side::Own);
@@ -210,6 +224,29 @@ TEST_F(NetworkMatchTest, AnAgreedTakeBackReturnsBothBoardsAndARefusedOneChangesN
   settle();
   EXPECT_EQ(host.g.pos.move_number, 1);
   expect_same_match();
+}
+
+// Each machine judges the flag of its own side and tells the other.
+TEST_F(NetworkMatchTest, TheFlagFallsOnTheMachineWhoseClockRanOut) {
+  MatchSettings timed;
+  timed.main_control = TimeControl{TimeKind::Sudden, 5};
+  timed.chess_control = TimeControl{TimeKind::Sudden, 5};
+  host_new_match(host.g, timed, Side::Own);
+  host.match = std::make_unique<NetworkMatch>(host.g, NetworkRole::Host, "host");
+  joiner.match = std::make_unique<NetworkMatch>(joiner.g, NetworkRole::Joiner, "joiner");
+  connect();
+  joiner.t.fakes.clock.now += 60;  // the joiner's view of the host's clock runs out first
+  on_timer(joiner.g);
+  if (turn_due(joiner.g)) on_turn_due(joiner.g);
+  EXPECT_EQ(joiner.match->stage(), NetworkStage::Playing);
+
+  host.t.fakes.clock.now += 6;
+  on_timer(host.g);
+  if (turn_due(host.g)) on_turn_due(host.g);
+  settle();
+  EXPECT_EQ(host.match->stage(), NetworkStage::Ended);
+  EXPECT_EQ(joiner.match->stage(), NetworkStage::Ended);
+  EXPECT_EQ(joiner.g.timing.lost_on_time, "先手");
 }
 
 TEST_F(NetworkMatchTest, CommandsThatWouldPartTheBoardsAreRefused) {

@@ -172,7 +172,9 @@ void NetworkMatch::tick(double now) {
 }
 
 void NetworkMatch::resign() {
-  if (stage_ != NetworkStage::Playing || !side_to_move(g_.pos)) return play_refusal(g_);
+  // On this side's turn only: no move of the other side is then on its way,
+  // and both lists end at the same move.
+  if (!moves_here_now(g_)) return play_refusal(g_);
   send(ResignMessage{});
   end_told_ = true;
   終了(g_, army_name(g_.pos, remote_side_));
@@ -264,17 +266,28 @@ void NetworkMatch::handle(const Message& message) {
   std::visit(
       [this](const auto& m) {
         using M = std::decay_t<decltype(m)>;
-        if constexpr (std::is_same_v<M, HelloMessage>) hello(m);
-        else if constexpr (std::is_same_v<M, JoinMessage>) join(m);
-        else if constexpr (std::is_same_v<M, AcceptMessage>) accept(m);
-        else if constexpr (std::is_same_v<M, RefuseMessage>) refuse(m);
-        else if constexpr (std::is_same_v<M, MoveMessage>) move(m);
-        else if constexpr (std::is_same_v<M, TakeBackRequest>) take_back_request(m);
-        else if constexpr (std::is_same_v<M, TakeBackAnswer>) take_back_answer(m);
-        else if constexpr (std::is_same_v<M, ResignMessage>) other_resigned();
-        else if constexpr (std::is_same_v<M, FlagMessage>) other_flag_fell();
-        else if constexpr (std::is_same_v<M, ChatMessage>) log_.push_back({m.text, other_name_, true});
-        else if constexpr (std::is_same_v<M, ByeMessage>) end_connection(SHOWN("相手がネット対局をやめました"), NetworkStage::Ended);
+        if constexpr (std::is_same_v<M, HelloMessage>)
+          hello(m);
+        else if constexpr (std::is_same_v<M, JoinMessage>)
+          join(m);
+        else if constexpr (std::is_same_v<M, AcceptMessage>)
+          accept(m);
+        else if constexpr (std::is_same_v<M, RefuseMessage>)
+          refuse(m);
+        else if constexpr (std::is_same_v<M, MoveMessage>)
+          move(m);
+        else if constexpr (std::is_same_v<M, TakeBackRequest>)
+          take_back_request(m);
+        else if constexpr (std::is_same_v<M, TakeBackAnswer>)
+          take_back_answer(m);
+        else if constexpr (std::is_same_v<M, ResignMessage>)
+          other_resigned();
+        else if constexpr (std::is_same_v<M, FlagMessage>)
+          other_flag_fell();
+        else if constexpr (std::is_same_v<M, ChatMessage>)
+          log_.push_back({m.text, other_name_, true});
+        else if constexpr (std::is_same_v<M, ByeMessage>)
+          end_connection(SHOWN("相手がネット対局をやめました"), NetworkStage::Ended);
         // a keep-alive needs nothing more than its arrival
       },
       message);
@@ -314,6 +327,7 @@ void NetworkMatch::send_match() {
   stage_ = NetworkStage::Playing;
   resume_clocks(turn);
   note(SHOWN("対局が始まりました"));
+  ask_player_soon(g_);  // the side to move is asked, here or there
 }
 
 void NetworkMatch::accept(const AcceptMessage& m) {
@@ -371,6 +385,7 @@ void NetworkMatch::set_up_joined_match() {
   const TimingState timing_before = g_.timing;
   const bool local_main = accepted_.settings.joiner_plays_main;
   set_up_start(g_, accepted_.settings, (remote_side_ == Side::Enemy) == local_main);
+  start_turns(g_);
   stage_ = NetworkStage::Playing;  // the moves of the list are the other machine's, whoever made them
   for (const MoveMessage& m : list_) {
     if (play_remote(m)) continue;
@@ -383,7 +398,6 @@ void NetworkMatch::set_up_joined_match() {
   }
   list_.clear();
   g_.list_from_network = true;
-  start_turns(g_);
   resume_clocks(accepted_.turn_seconds);
   note(SHOWN("対局が始まりました"));
   ask_player_soon(g_);

@@ -44,11 +44,11 @@ struct NetworkNote {
 };
 
 enum class NetworkStage {
-  Waiting,  // no connection yet (the host listens, the joiner connects)
-  Greeting, // connected: hellos, the request and the answer
-  Playing,  // the match runs
-  Dropped,  // the line dropped in the match: the clocks stand, a join continues it
-  Ended     // the match ended, was refused or left: nothing more is sent
+  Waiting,   // no connection yet (the host listens, the joiner connects)
+  Greeting,  // connected: hellos, the request and the answer
+  Playing,   // the match runs
+  Dropped,   // the line dropped in the match: the clocks stand, a join continues it
+  Ended      // the match ended, was refused or left: nothing more is sent
 };
 
 class NetworkMatch final : public NetworkSide, private Player {
@@ -78,7 +78,8 @@ class NetworkMatch final : public NetworkSide, private Player {
   // the line dropped (the link is then closed and link_lost follows).
   void tick(double now);
 
-  // The person's commands: 投了, a chat line, leaving the match.
+  // The person's commands: 投了 (on this side's turn), a chat line, leaving
+  // the match.
   void resign();
   void chat(const std::string& text);
   void leave();
@@ -159,9 +160,9 @@ class NetworkMatch final : public NetworkSide, private Player {
 };
 
 // The host's new match: the starting position with the army of `host_side`
-// (the person's: the own side at the bottom) on that side, the line-up and ﾁｪｽ側持駒OK as chosen (for this match: the settings
-// file is not written), the time controls of both armies, ready for the
-// main army's first move. No message is shown.
+// (the person's: the own side at the bottom) on that side, the line-up and ﾁｪｽ側持駒OK as chosen (for this match: the
+// settings file is not written), the time controls of both armies, ready for the main army's first move. No message is
+// shown.
 void host_new_match(Game& g, const MatchSettings& settings, Side host_side = Side::Own);
 
 }  // namespace velmora

@@ -83,6 +83,22 @@ void tell_what_was_fitted(Game& g, const SaveNotes& notes) {
     show_message(g, SHOWN("99999秒を超える所有時間は99999秒として書き込みました"), TITLE_SAVE, Icon::Exclamation);
 }
 
+// Whether the chess army sits at the bottom of the list's start.
+bool chess_at_bottom_of(const MoveList& list) {
+  Position start;
+  start.board = list.slot(0).board;
+  調査_先手後手(start);
+  return start.chess_sign == -1;
+}
+
+// The record of the list turned round: the main army at the bottom.
+std::string turned_record(const RecordFields& fields, const MoveList& list, SaveNotes& notes) {
+  const int length = list.record_length;
+  MoveList turned = list;
+  for (int n = 0; n <= length; ++n) turned.slot(n) = turned_slot(list.slot(n));
+  return format_record(fields.title, fields.second, fields.first, turned, length, notes);
+}
+
 }  // namespace
 
 void kifu_read_click(Game& g) {
@@ -98,15 +114,13 @@ void kifu_write_click(Game& g) {
 std::string record_bytes(const Game& g, const RecordFields& fields, SaveNotes& notes) {
   const MoveList& list = g.pos.history;
   const int length = list.record_length;
+  // A match played over the network is written as the main army's player
+  // sees it, so that both machines write the same file.
+  if (g.list_from_network && chess_at_bottom_of(list)) return turned_record(fields, list, notes);
   // The names go top line first: the chess army (後手) sits on top unless
   // the board has been flipped.
   if (g.pos.chess_sign == +1) return format_record(fields.title, fields.second, fields.first, list, length, notes);
-  if (!g.list_from_network) return format_record(fields.title, fields.first, fields.second, list, length, notes);
-  // A match played over the network is written as the main army's player
-  // sees it, so that both machines write the same file.
-  MoveList turned = list;
-  for (int n = 0; n <= length; ++n) turned.slot(n) = turned_slot(list.slot(n));
-  return format_record(fields.title, fields.second, fields.first, turned, length, notes);
+  return format_record(fields.title, fields.first, fields.second, list, length, notes);
 }
 
 void record_save_click(Game& g) {
