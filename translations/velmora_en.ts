@@ -1230,5 +1230,89 @@
         <source></source>
         <translation>LEVEL4 · 1 dan</translation>
     </message>
+    <message id="ネット対局中はできません">
+        <source></source>
+        <translation>Not during a network match</translation>
+    </message>
+    <message id="ネット対局">
+        <source></source>
+        <translation>Network match</translation>
+    </message>
+    <message id="相手の版が違います">
+        <source></source>
+        <translation>The other player's game speaks another version</translation>
+    </message>
+    <message id="相手から正しくない通信が届きました">
+        <source></source>
+        <translation>The other player's game sent a line that is not right</translation>
+    </message>
+    <message id="接続が切れました。時計は止まっています">
+        <source></source>
+        <translation>The connection was lost. The clocks are stopped</translation>
+    </message>
+    <message id="ネット対局をやめました">
+        <source></source>
+        <translation>You left the network match</translation>
+    </message>
+    <message id="対局が終わりました">
+        <source></source>
+        <translation>The match is over</translation>
+    </message>
+    <message id="待ったを申し込みました">
+        <source></source>
+        <translation>You asked to take back a move</translation>
+    </message>
+    <message id="相手がネット対局をやめました">
+        <source></source>
+        <translation>The other player left the network match</translation>
+    </message>
+    <message id="対局の申し込みがあります。受けますか？">
+        <source></source>
+        <translation>A player asks to join your match. Accept?</translation>
+    </message>
+    <message id="申し込みを断りました">
+        <source></source>
+        <translation>You turned the request down</translation>
+    </message>
+    <message id="盤上の対局の手順が読めません">
+        <source></source>
+        <translation>The moves of the match on the board cannot be followed</translation>
+    </message>
+    <message id="対局が始まりました">
+        <source></source>
+        <translation>The match has begun</translation>
+    </message>
+    <message id="相手は対局中です">
+        <source></source>
+        <translation>The host is already playing a match</translation>
+    </message>
+    <message id="申し込みは断られました">
+        <source></source>
+        <translation>The host turned your request down</translation>
+    </message>
+    <message id="相手の手順が合いません">
+        <source></source>
+        <translation>The other player's moves do not match this board</translation>
+    </message>
+    <message id="相手から規則にない手が届きました">
+        <source></source>
+        <translation>The other player's game sent a move the rules do not allow</translation>
+    </message>
+    <message id="待ったを求められています。受けますか？">
+        <source></source>
+        <translation>The other player asks to take back a move. Agree?</translation>
+    </message>
+    <message id="待ったは断られました">
+        <source></source>
+        <translation>Your take-back was turned down</translation>
+    </message>
+    <message id="待ったで手を戻しました">
+        <source></source>
+        <translation>The move was taken back</translation>
+    </message>
+    <message id="相手が投了しました">
+        <source></source>
+        <translation>The other player resigned</translation>
+    </message>
 </context>
 </TS>

@@ -3,10 +3,10 @@
 #include <variant>
 #include <vector>
 
-#include "network/wire_move.h"
 #include "notation/record_format.h"
 #include "record/replay.h"
 #include "review/record_game.h"
+#include "rules/move_list.h"
 #include "rules/turn_order.h"
 #include "setup/new_game.h"
 #include "text/shift_jis.h"
@@ -95,7 +95,7 @@ bool chess_at_bottom_of(const MoveList& list) {
 std::string turned_record(const RecordFields& fields, const MoveList& list, SaveNotes& notes) {
   const int length = list.record_length;
   MoveList turned = list;
-  for (int n = 0; n <= length; ++n) turned.slot(n) = turned_slot(list.slot(n));
+  for (int n = 0; n <= length; ++n) turn_slot(turned.slot(n));
   return format_record(fields.title, fields.second, fields.first, turned, length, notes);
 }
 
