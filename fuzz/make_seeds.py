@@ -149,6 +149,17 @@ def match_file(positions, mode="people", level=3, nation="nippon", drops="off", 
     return ("\n".join(lines) + "\n" + ending).encode("utf-8")
 
 
+def network_seeds():
+    # The first byte cuts the rest into arrivals (here of 8 and of 64 bytes).
+    host = ["VELMORA 1 1.0", "ACCEPT main kankoku drops byoyomi:600+30x3 fischer:60+2.5 2 3.25 ｽﾐｽ  2",
+            "MOVE 1 77 76 -1 -1 12.5 0", "MOVE 2 33 34 4 4 12.5 3.007", "CHAT よろしく", "PING"]
+    joiner = ["VELMORA 1 1.0", "JOIN 山田 太郎", "MOVE 3 *12 55 -22 -22 20 3.007", "TAKEBACK 2",
+              "TAKEBACK-YES 2", "REFUSE busy", "RESIGN", "BYE"]
+    write("network_protocol", "host", b"\x07" + "\n".join(host).encode("utf-8") + b"\n")
+    write("network_protocol", "joiner", b"\x3f" + "\r\n".join(joiner).encode("utf-8") + b"\r\n")
+    write("network_protocol", "refused", b"\x00" + b"VELMORA 2 9\nMOVE 0 07 76 0 0 nan 0\nCHAT \xff\n" + b"a" * 420)
+
+
 def match_file_seeds():
     positions = [line[:299] for line in (ROOT / "tests/data/golden/positions.txt").read_text().splitlines()]
     write("match_file", "two_people", match_file(positions[:3]))
@@ -167,3 +178,4 @@ shift_jis_seeds()
 settings_seeds()
 wave_seeds()
 window_seeds()
+network_seeds()

@@ -123,6 +123,7 @@ TEST(TimeControlText, ReadsAndWritesEveryKind) {
       {"fischer:60+0", {TimeKind::Fischer, 60, 0, 0, 1}},
       {"byoyomi:0+1", {TimeKind::Byoyomi, 0, 0, 1, 1}},
       {"byoyomi:600+30x3", {TimeKind::Byoyomi, 600, 0, 30, 3}},
+      {"fischer:100000+20", {TimeKind::Fischer, 100000, 20, 0, 1}},
   };
   for (const auto& row : rows) {
     EXPECT_EQ(control_of(row.text), row.control) << row.text;

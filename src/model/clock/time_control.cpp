@@ -44,9 +44,11 @@ std::string quoted(std::string_view text, std::string_view what) {
   return q;
 }
 
+// The shortest digits that read back as `seconds`, never with an exponent:
+// "1e+05" would split at its '+' as the increment does.
 std::string seconds_text(double seconds) {
-  char digits[32];
-  return std::string(digits, std::to_chars(digits, digits + sizeof digits, seconds).ptr);
+  char digits[400];
+  return std::string(digits, std::to_chars(digits, digits + sizeof digits, seconds, std::chars_format::fixed).ptr);
 }
 
 // Reads text as a number of seconds in [least, MAX_CONTROL_SECONDS].

@@ -40,6 +40,8 @@ inline constexpr std::size_t MAX_NAME_BYTES = 40;
 inline constexpr std::size_t MAX_VERSION_BYTES = 20;
 // The most moves a match list may carry (as a record may hold).
 inline constexpr int MAX_NETWORK_MOVES = 20000;
+// The most seconds a clock total or a turn on the wire may hold.
+inline constexpr double MAX_WIRE_SECONDS = 2 * MAX_CONTROL_SECONDS;
 // A side sends a keep-alive after this many seconds without a line, and
 // takes the line for dropped after this many seconds without one.
 inline constexpr double KEEP_ALIVE_SECONDS = 5;
@@ -52,7 +54,8 @@ struct HelloMessage {
   bool operator==(const HelloMessage&) const = default;
 };
 
-// "JOIN name": the joining side asks to play (the name may be empty).
+// "JOIN name": the joining side asks to play; the name is the rest of the
+// line ("JOIN" alone when it is empty).
 struct JoinMessage {
   std::string name;
   bool operator==(const JoinMessage&) const = default;
@@ -68,11 +71,13 @@ struct MatchSettings {
   bool operator==(const MatchSettings&) const = default;
 };
 
-// "ACCEPT main|chess nippon|kankoku drops|nodrops CONTROL CONTROL name moves
-// turn_seconds": the host accepts, with the settings, its player's name, the
-// number of MOVE lines of the match so far that follow at once (0 for a new
-// match), and the seconds the side to move has already spent on its running
-// turn (a match continued after the line dropped).
+// "ACCEPT main|chess nippon|kankoku drops|nodrops CONTROL CONTROL moves
+// turn_seconds name": the host accepts, with the settings (the joiner's army
+// first, then the main army's control and the chess army's), the number of
+// MOVE lines of the match so far that follow at once (0 for a new match), the
+// seconds the side to move has already spent on its running turn (a match
+// continued after the line dropped) and its player's name, which is the rest
+// of the line and may hold spaces (none, and no space before it, when empty).
 struct AcceptMessage {
   MatchSettings settings;
   std::string name;
@@ -122,7 +127,8 @@ struct ResignMessage {
 struct FlagMessage {
   bool operator==(const FlagMessage&) const = default;
 };
-// "CHAT text": a short line for the other player.
+// "CHAT text": a short line for the other player; the text is the rest of
+// the line ("CHAT" alone when it is empty).
 struct ChatMessage {
   std::string text;
   bool operator==(const ChatMessage&) const = default;
@@ -149,7 +155,9 @@ enum class ProtocolFault {
 };
 
 // The line of a message, without the line feed. Texts too long are cut at
-// a character boundary, line breaks in them become spaces.
+// a character boundary, control characters (line breaks among them) become
+// spaces and bytes that are not UTF-8 become U+FFFD; seconds are kept within
+// 0..MAX_WIRE_SECONDS and rounded to thousandths.
 std::string format_message(const Message& message);
 
 // Reads one line (without its line feed). A hello whose protocol is not

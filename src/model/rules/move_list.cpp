@@ -21,15 +21,17 @@ void 手順保存(Position& pos, const ListedMove& move) {
   pos.history.set_length(n);
 }
 
+void turn_slot(HistorySlot& slot) {
+  slot.board = turned_board(slot.board);
+  std::swap(slot.hand_own, slot.hand_enemy);
+  std::swap(slot.clock_own_before, slot.clock_enemy_before);
+  std::swap(slot.clock_own_after, slot.clock_enemy_after);
+  if (on_board(slot.move_to)) slot.move_to = turned_cell(slot.move_to);
+  slot.move_code = -slot.move_code;
+}
+
 void turn_move_list(MoveList& list) {
-  for (HistorySlot& slot : list.slots) {
-    slot.board = turned_board(slot.board);
-    std::swap(slot.hand_own, slot.hand_enemy);
-    std::swap(slot.clock_own_before, slot.clock_enemy_before);
-    std::swap(slot.clock_own_after, slot.clock_enemy_after);
-    if (on_board(slot.move_to)) slot.move_to = turned_cell(slot.move_to);
-    slot.move_code = -slot.move_code;
-  }
+  for (HistorySlot& slot : list.slots) turn_slot(slot);
   list.note_written({0, static_cast<int>(list.slots.size()) - 1});
   list.turned = !list.turned;
 }

@@ -20,6 +20,9 @@ struct ListedMove {
 // match that ended on the list no longer does.
 void 手順保存(Position& pos, const ListedMove& move);
 
+// Turns one slot round with the board, as turn_move_list turns each.
+void turn_slot(HistorySlot& slot);
+
 // Turns every position of the list round with the board: each board turned
 // by 180 degrees, each slot's two hands and two pairs of clock values
 // exchanged (each army keeps its pieces and its time), each destination
