@@ -1230,25 +1230,105 @@
         <source></source>
         <translation>LEVEL4 · 1 dan</translation>
     </message>
-    <message id="ネット対局中はできません">
+    <message id="待機中">
         <source></source>
-        <translation>Not during a network match</translation>
+        <translation>Waiting</translation>
+    </message>
+    <message id="接続中">
+        <source></source>
+        <translation>Connecting</translation>
+    </message>
+    <message id="対局中">
+        <source></source>
+        <translation>Playing</translation>
+    </message>
+    <message id="切断">
+        <source></source>
+        <translation>Disconnected</translation>
     </message>
     <message id="ネット対局">
         <source></source>
         <translation>Network match</translation>
     </message>
+    <message id="対局を開く...">
+        <source></source>
+        <translation>Host a match...</translation>
+    </message>
+    <message id="対局に参加...">
+        <source></source>
+        <translation>Join a match...</translation>
+    </message>
+    <message id="再接続">
+        <source></source>
+        <translation>Rejoin</translation>
+    </message>
+    <message id="投了">
+        <source></source>
+        <translation>Resign</translation>
+    </message>
+    <message id="ネット対局をやめる">
+        <source></source>
+        <translation>Leave the network match</translation>
+    </message>
+    <message id="対局を開く">
+        <source></source>
+        <translation>Host a match</translation>
+    </message>
+    <message id="あなたの軍">
+        <source></source>
+        <translation>Your army</translation>
+    </message>
+    <message id="並び">
+        <source></source>
+        <translation>Line-up</translation>
+    </message>
+    <message id="ポート">
+        <source></source>
+        <translation>Port</translation>
+    </message>
+    <message id="この機械のアドレス">
+        <source></source>
+        <translation>This machine&apos;s addresses</translation>
+    </message>
+    <message id="あなたの名前">
+        <source></source>
+        <translation>Your name</translation>
+    </message>
+    <message id="盤上の対局を続ける">
+        <source></source>
+        <translation>Continue the match on the board</translation>
+    </message>
+    <message id="対局に参加">
+        <source></source>
+        <translation>Join a match</translation>
+    </message>
+    <message id="アドレス">
+        <source></source>
+        <translation>Address</translation>
+    </message>
+    <message id="見つかった対局">
+        <source></source>
+        <translation>Hosts found</translation>
+    </message>
+    <message id="相手">
+        <source></source>
+        <translation>Opponent</translation>
+    </message>
+    <message id="ネット対局中はできません">
+        <source></source>
+        <translation>Not during a network match</translation>
+    </message>
     <message id="相手の版が違います">
         <source></source>
-        <translation>The other player's game speaks another version</translation>
+        <translation>The other player runs another version</translation>
     </message>
     <message id="相手から正しくない通信が届きました">
         <source></source>
-        <translation>The other player's game sent a line that is not right</translation>
+        <translation>The other machine sent a line that is not right</translation>
     </message>
     <message id="接続が切れました。時計は止まっています">
         <source></source>
-        <translation>The connection was lost. The clocks are stopped</translation>
+        <translation>The connection dropped. The clocks are stopped</translation>
     </message>
     <message id="ネット対局をやめました">
         <source></source>
@@ -1256,11 +1336,11 @@
     </message>
     <message id="対局が終わりました">
         <source></source>
-        <translation>The match is over</translation>
+        <translation>The match has ended</translation>
     </message>
     <message id="待ったを申し込みました">
         <source></source>
-        <translation>You asked to take back a move</translation>
+        <translation>You asked to take back</translation>
     </message>
     <message id="相手がネット対局をやめました">
         <source></source>
@@ -1268,15 +1348,15 @@
     </message>
     <message id="対局の申し込みがあります。受けますか？">
         <source></source>
-        <translation>A player asks to join your match. Accept?</translation>
+        <translation>A player asks for a match. Accept?</translation>
     </message>
     <message id="申し込みを断りました">
         <source></source>
-        <translation>You turned the request down</translation>
+        <translation>You declined the request</translation>
     </message>
     <message id="盤上の対局の手順が読めません">
         <source></source>
-        <translation>The moves of the match on the board cannot be followed</translation>
+        <translation>The moves of the match on the board cannot be read</translation>
     </message>
     <message id="対局が始まりました">
         <source></source>
@@ -1284,31 +1364,31 @@
     </message>
     <message id="相手は対局中です">
         <source></source>
-        <translation>The host is already playing a match</translation>
+        <translation>The host is playing another match</translation>
     </message>
     <message id="申し込みは断られました">
         <source></source>
-        <translation>The host turned your request down</translation>
+        <translation>The request was declined</translation>
     </message>
     <message id="相手の手順が合いません">
         <source></source>
-        <translation>The other player's moves do not match this board</translation>
+        <translation>The other machine&apos;s moves do not agree</translation>
     </message>
     <message id="相手から規則にない手が届きました">
         <source></source>
-        <translation>The other player's game sent a move the rules do not allow</translation>
+        <translation>The other machine sent a move the rules do not allow</translation>
     </message>
     <message id="待ったを求められています。受けますか？">
         <source></source>
-        <translation>The other player asks to take back a move. Agree?</translation>
+        <translation>The other player asks to take back. Accept?</translation>
     </message>
     <message id="待ったは断られました">
         <source></source>
-        <translation>Your take-back was turned down</translation>
+        <translation>The take-back was declined</translation>
     </message>
     <message id="待ったで手を戻しました">
         <source></source>
-        <translation>The move was taken back</translation>
+        <translation>Moves taken back</translation>
     </message>
     <message id="相手が投了しました">
         <source></source>

@@ -42,7 +42,8 @@ DesktopGame::DesktopGame(const QString& working_directory, DisplayScale display,
       dialogs_(window_, scale_),
       clock_(window_),
       game_(Ports{screen_, dialogs_, sound_, clock_}),
-      view_menu_(window_, screen_, game_) {
+      view_menu_(window_, screen_, game_),
+      network_menu_(window_, view_menu_.menu(), game_) {
   game_.working_directory = working_directory.toStdString();
   game_.sound_directory = sound_directory.toStdString();
   dialogs_.set_home_page_handler([this] { homepage_click(game_); });

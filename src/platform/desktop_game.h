@@ -6,6 +6,7 @@
 
 #include "game/game.h"
 #include "platform/main_window.h"
+#include "platform/network_menu.h"
 #include "platform/qt_clock.h"
 #include "platform/qt_dialogs.h"
 #include "platform/qt_screen.h"
@@ -63,6 +64,7 @@ class DesktopGame {
   Game& game() { return game_; }
   QtScreen& screen() { return screen_; }
   ViewMenu& view_menu() { return view_menu_; }
+  NetworkMenu& network_menu() { return network_menu_; }
 
  private:
   TwipScale scale_;
@@ -73,6 +75,8 @@ class DesktopGame {
   QtClock clock_;
   Game game_;
   ViewMenu view_menu_;
+  // 表示 → ネット対局, after the other items of 表示.
+  NetworkMenu network_menu_;
 };
 
 }  // namespace velmora::platform

@@ -68,6 +68,9 @@ class MainWindow : public QMainWindow {
 
   QSize sizeHint() const override;
 
+  // An event of the game is running (within one of its waits or boxes).
+  bool in_event() const { return event_depth_ > 0; }
+
   // Shows what the running event has changed so far: the drawing, the board's
   // description for a screen reader, the check marks and, through
   // changes_shown, what follows the game beside it. Done

@@ -1,8 +1,11 @@
 // velmora-com run as a program: numbers out of range are refused with a clear
 // error, an input line of any length is read in bounded memory, and the Elo
 // line gives both ends of its interval.
+#include <arpa/inet.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -271,6 +274,39 @@ TEST(VelmoraCom, TheMatchTakesRungsAndStopsWhenTheSequentialTestDecides) {
     EXPECT_EQ(run.status, 2) << refused;
     EXPECT_EQ(run.out, "") << refused;
   }
+}
+
+// A port no program listens on now (the system's choice for port 0).
+int free_port() {
+  const int s = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t length = sizeof address;
+  bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
+  getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
+  close(s);
+  return ntohs(address.sin_port);
+}
+
+TEST(VelmoraCom, AHostAndAJoinerPlayOneMatchAndWriteTheSameRecord) {
+  const std::string folder = ::testing::TempDir() + "velmora_network_" + std::to_string(getpid());
+  const std::string port = std::to_string(free_port());
+  const std::string com = VELMORA_COM;
+  // The joiner tries again until the host listens.
+  const std::string script = "mkdir -p " + folder + " && cd " + folder + " && (" + com + " --host " + port +
+                             " --army chess --records . >host.out 2>&1; echo $? >host.status) & " + com +
+                             " --join 127.0.0.1:" + port + " --records " + folder + " >join.out 2>&1; echo $? >" +
+                             folder + "/join.status; wait";
+  ASSERT_EQ(std::system(("timeout 120 sh -c '" + script + "'").c_str()), 0);
+  EXPECT_EQ(file_text(folder + "/host.status"), "0\n") << file_text(folder + "/host.out");
+  EXPECT_EQ(file_text(folder + "/join.status"), "0\n") << file_text(folder + "/join.out");
+  const std::string host = file_text(folder + "/network-host.棋譜");
+  EXPECT_FALSE(host.empty());
+  EXPECT_EQ(host, file_text(folder + "/network-join.棋譜"));
+  for (const char* refused :
+       {"--join 127.0.0.1", "--join 127.0.0.1:0", "--host 70000", "--join h:1 --army main", "--level 2 --soak 1"})
+    EXPECT_EQ(run_com(refused).status, 2) << refused;
 }
 
 }  // namespace

@@ -26,6 +26,9 @@
 #include "review_record.h"
 #include "selfplay.h"
 #include "text/text_files.h"
+#ifdef VELMORA_NETWORK
+#include "network_play.h"
+#endif
 
 namespace {
 
@@ -38,6 +41,8 @@ const char* const USAGE =
     "       velmora-com --fit-chances GAMES [--seed S] [--movetime MS] [--records DIR]\n"
     "       velmora-com --review RECORD.棋譜 [--movetime MS | --nodes N] [--threads T]\n"
     "       velmora-com --puzzles RECORD.棋譜… [--movetime MS | --nodes N] [--threads T] [--army main|chess]\n"
+    "       velmora-com --host PORT [--level N] [--army main|chess] [--tc CONTROL] [--records DIR]\n"
+    "       velmora-com --join HOST:PORT [--level N] [--records DIR]\n"
     "       velmora-com --help | --version\n";
 
 // The names of the ladder's rungs, weakest first.
@@ -85,7 +90,17 @@ int help() {
                "before its moves marked ? or ?? whose better move leads every other by 0.10 of the\n"
                "winning chances (searched four times as long): a line each, separated by tabs,\n"
                "the record, the move number, the record line of the position, the answer and its\n"
-               "lead; --army takes only the mistakes of the main or the chess army.\n";
+               "lead; --army takes only the mistakes of the main or the chess army.\n"
+               "--host PORT waits on the TCP port (7650 is the game's) for a player on another\n"
+               "machine (the window's ネット対局 or velmora-com --join) and plays the match\n"
+               "with the computer of level N (1-4, default 1); --army is the army of the\n"
+               "host's computer (default main), --tc both armies' time control. --join\n"
+               "HOST:PORT connects to such a host, and again after the line dropped. Both\n"
+               "print a line per move (\"move N here|there SECONDS\", when it was played\n"
+               "here or heard from there), end with status 0 once the match has ended\n"
+               "(a king taken, 投了, a flag; at 400 moves the host's computer resigns) and\n"
+               "with --records DIR write its record as network-host.棋譜 or network-join.棋譜,\n"
+               "the same bytes on both machines.\n";
   return 0;
 }
 
@@ -108,6 +123,8 @@ constexpr NumberOption LEVEL{"--match", 1, 4};
 constexpr NumberOption NODES{"--nodes", 1, 1'000'000'000};
 constexpr NumberOption THREADS{"--threads", 1, 256};
 constexpr NumberOption TOP_GAMES{"--top-games", 0, 1'000'000};
+constexpr NumberOption NETWORK_LEVEL{"--level", 1, 4};
+constexpr NumberOption PORT{"--host", 0, 65535};
 constexpr long long REVIEW_MOVETIME_MS = 100;
 constexpr double MOST_SPRT_ELO = 1000;
 
@@ -186,6 +203,37 @@ int answer_lines() {
   return 0;
 }
 
+// --host PORT / --join HOST:PORT: the match over the network.
+int play_over_network(bool host, const std::string& where, long long level,
+                      const std::optional<velmora::TrainingArmy>& army, const velmora::MatchOptions& match,
+                      std::string& reason) {
+#ifdef VELMORA_NETWORK
+  velmora::NetworkPlayOptions options;
+  options.host = host;
+  std::string port = where;
+  if (!host) {
+    const std::size_t colon = where.rfind(':');
+    if (colon == std::string::npos || colon == 0) return refuse("--join takes HOST:PORT, not '" + where + "'");
+    options.address = where.substr(0, colon);
+    port = where.substr(colon + 1);
+    if (army || match.control.kind != velmora::TimeKind::None)
+      return refuse("--army and --tc go with --host: the host chooses the match");
+  }
+  const std::optional<long long> number = read_number(port.c_str(), PORT, reason);
+  if (!number || (!host && *number == 0))
+    return refuse(host ? reason : "--join takes a port from 1 to 65535, not '" + port + "'");
+  options.port = static_cast<int>(*number);
+  options.level = level > 0 ? static_cast<int>(level) : 1;
+  options.host_plays_main = army.value_or(velmora::TrainingArmy::Main) != velmora::TrainingArmy::Chess;
+  options.control = match.control;
+  options.records_folder = match.records_folder;
+  return velmora::play_network_match(options, std::cout, std::cerr) ? 0 : 1;
+#else
+  (void)host, (void)where, (void)level, (void)army, (void)match, (void)reason;
+  return refuse("this velmora-com was built without Qt's network module");
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -198,6 +246,13 @@ int main(int argc, char** argv) {
   std::vector<std::string> puzzles;
   std::optional<velmora::TrainingArmy> army;
   bool fit = false;
+  // --host PORT or --join HOST:PORT, and --level.
+  struct NetworkMode {
+    bool host;
+    std::string where;
+  };
+  std::optional<NetworkMode> network;
+  long long network_level = -1;
   velmora::MatchOptions options;
   std::string reason;
   // The value after option i (nullptr when none), read within the option's range.
@@ -258,6 +313,11 @@ int main(int argc, char** argv) {
       match = true;
     } else if (arg == "--sprt") {
       taken = read_sprt(argc, argv, i, options, reason);
+    } else if (arg == "--host" || arg == "--join") {
+      if (network) return refuse("--host and --join go alone");
+      network = NetworkMode{arg == "--host", i + 1 < argc ? argv[++i] : ""};
+    } else if (arg == "--level") {
+      taken = take(i, NETWORK_LEVEL, network_level);
     } else if (arg == "--ladder") {
       ladder = true;
     } else if (arg == "--top-games") {
@@ -271,6 +331,8 @@ int main(int argc, char** argv) {
   const auto review_limits = [&] {
     return velmora::ReviewLimits{(movetime > 0 ? movetime : REVIEW_MOVETIME_MS) / 1000.0, nodes};
   };
+  if (network) return play_over_network(network->host, network->where, network_level, army, options, reason);
+  if (network_level >= 0) return refuse("--level goes with --host or --join");
   if (army && puzzles.empty()) return refuse("--army goes with --puzzles");
   if (!puzzles.empty()) {
     if (review || match || positions >= 0 || games >= 0)

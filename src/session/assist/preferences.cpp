@@ -28,6 +28,11 @@ constexpr std::size_t MAX_FOLDER_BYTES = 4096;
 constexpr const char* KEY_LEVEL = "level";
 constexpr const char* KEY_LADDER_RUNG = "ladder_rung";
 constexpr const char* KEY_LANGUAGE = "language";
+// The join dialog of a match over the network, written once it was used.
+constexpr const char* KEY_NETWORK_ADDRESS = "network_address";
+constexpr const char* KEY_NETWORK_PORT = "network_port";
+constexpr const char* KEY_NETWORK_NAME = "network_name";
+constexpr std::size_t MAX_NETWORK_TEXT_BYTES = 255;
 // The teaching game, written only while it is on.
 constexpr const char* KEY_TEACHING = "teaching";
 
@@ -70,6 +75,25 @@ void take_percent(const std::string& value, int& percent) {
     percent = parsed;
 }
 
+void take_port(const std::string& value, int& port) {
+  int parsed = 0;
+  const auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), parsed);
+  if (error == std::errc{} && end == value.data() + value.size() && parsed >= 1 && parsed <= 65535) port = parsed;
+}
+
+void take_text(const std::string& value, std::string& text) {
+  if (value.size() <= MAX_NETWORK_TEXT_BYTES) text = value;
+}
+
+std::string network_lines(const AssistState& assist) {
+  const auto line = [](const char* key, const std::string& value) {
+    return value.empty() ? std::string() : std::string(key) + "=" + value + "\n";
+  };
+  return line(KEY_NETWORK_ADDRESS, assist.network_address) +
+         line(KEY_NETWORK_PORT, assist.network_port > 0 ? std::to_string(assist.network_port) : "") +
+         line(KEY_NETWORK_NAME, assist.network_name);
+}
+
 void apply_line(const std::string& line, AssistState& assist) {
   const std::size_t equals = line.find('=');
   if (equals == std::string::npos) return;
@@ -84,6 +108,9 @@ void apply_line(const std::string& line, AssistState& assist) {
   if (key == KEY_LADDER_RUNG) take_rung(value, assist.ladder_rung);
   if (key == KEY_LANGUAGE) take_language(value, assist.language);
   if (key == KEY_TEACHING) take_on_off(value, assist.teaching_game);
+  if (key == KEY_NETWORK_ADDRESS) take_text(value, assist.network_address);
+  if (key == KEY_NETWORK_PORT) take_port(value, assist.network_port);
+  if (key == KEY_NETWORK_NAME) take_text(value, assist.network_name);
   take_time_control(key, value, assist.time_controls);
 }
 
@@ -109,7 +136,8 @@ std::string format_preferences(const AssistState& assist) {
          std::to_string(assist.effect_volume) + "\n" + KEY_MUTED + "=" + on_off(assist.effects_muted) + "\n" +
          folder_line(KEY_PICTURE_FOLDER, assist.picture_folder) + folder_line(KEY_TEXT_FOLDER, assist.text_folder) +
          level_line(assist) + language_line(assist) +
-         (assist.teaching_game ? std::string(KEY_TEACHING) + "=on\n" : "") + time_control_lines(assist.time_controls);
+         (assist.teaching_game ? std::string(KEY_TEACHING) + "=on\n" : "") + time_control_lines(assist.time_controls) +
+         network_lines(assist);
 }
 
 void parse_preferences(const std::string& text, AssistState& assist) {

@@ -6,8 +6,8 @@
 #include <functional>
 #include <string>
 
-#include "game/match_watcher.h"
 #include "clock/army_clocks.h"
+#include "game/match_watcher.h"
 #include "review/game_review.h"
 #include "rules/candidate.h"
 
@@ -68,6 +68,10 @@ struct AssistState {
   // against the computer. Not owned.
   MatchWatcher* watcher = nullptr;
   bool teaching_game = false;  // the option, kept in the preferences
+  // The join dialog's last address, port (0: the game's own) and name of a
+  // match over the network.
+  std::string network_address, network_name;
+  int network_port = 0;
 };
 
 }  // namespace velmora

@@ -1,5 +1,6 @@
 // Silent ports for the headless tools and benchmarks: nothing is drawn or
-// played, every message box answers OK (Yes to a question), time stands still.
+// played, every message box answers OK (Yes to a question, unless told to
+// answer No), time stands still.
 #pragma once
 
 #include "ports/ports.h"
@@ -25,8 +26,10 @@ class NullScreen final : public Screen {
 class NullDialogs final : public Dialogs {
  public:
   Answer message_box(const std::string&, const std::string&, Buttons b, Icon) override {
-    return b == Buttons::YesNo ? Answer::Yes : Answer::Ok;
+    return b == Buttons::YesNo ? question_answer : Answer::Ok;
   }
+  // What a question (Yes or No) is answered.
+  Answer question_answer = Answer::Yes;
   int promotion_dialog(Side, int, int) override { return 0; }
   void show_promotion_display(int, int) override {}
   void press_promotion_display(int) override {}
