@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace velmora;
   using fuzz::require;
   const std::string_view input = fuzz::bytes(data, size);
-  LineReader reader;
+  ConnectionLines reader;
   // The first byte cuts the rest into arrivals of that many bytes.
   const std::size_t arrival = input.empty() ? 1 : static_cast<unsigned char>(input[0]) % 64 + 1;
   for (std::size_t at = input.empty() ? 0 : 1; at < input.size(); at += arrival) {

@@ -110,14 +110,14 @@ TEST(ProtocolLines, RefusesEveryLineThatIsNoMessage) {
   }
 }
 
-std::vector<std::string> lines_of(LineReader& reader) {
+std::vector<std::string> lines_of(ConnectionLines& reader) {
   std::vector<std::string> lines;
   while (auto line = reader.next_line()) lines.push_back(*line);
   return lines;
 }
 
 TEST(ProtocolLineReader, GathersLinesAsTheyArrive) {
-  LineReader reader;
+  ConnectionLines reader;
   reader.add("PI");
   EXPECT_EQ(lines_of(reader), std::vector<std::string>{});
   reader.add("NG\r\nBY");
@@ -132,7 +132,7 @@ TEST(ProtocolLineReader, GathersLinesAsTheyArrive) {
 
 TEST(ProtocolLineReader, ALineTooLongEndsTheConnection) {
   for (const char* end : {"", "\n"}) {
-    LineReader reader;
+    ConnectionLines reader;
     reader.add("PING\n" + std::string(MAX_PROTOCOL_LINE, 'a'));
     reader.add(std::string("b") + end + "PING\n");
     EXPECT_TRUE(reader.faulty()) << end;

@@ -3,8 +3,6 @@
 #include <QCoreApplication>
 #include <QTime>
 #include <chrono>
-#include <cstdio>
-#include <fstream>
 #include <iomanip>
 
 #include "com/com_turn.h"
@@ -15,6 +13,7 @@
 #include "network_computer.h"
 #include "record/record_files.h"
 #include "rules/turn_order.h"
+#include "text/text_files.h"
 
 namespace velmora {
 namespace {
@@ -27,18 +26,9 @@ constexpr int JOIN_ATTEMPTS = 40;
 constexpr int LAST_LINES_MS = 300;
 constexpr int TIMER1_MS = 50;
 
-// Writes the file under a temporary name and renames it into place. (The
-// game's replace_file lives beside a LineReader of its own, which the
-// protocol's would meet here.)
+// Writes the record whole, by the atomic replace of the game's own files.
 bool write_whole_file(const std::string& path, const std::string& bytes, std::ostream& report) {
-  const std::string temporary = path + ".tmp";
-  {
-    std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (out && std::rename(temporary.c_str(), path.c_str()) == 0) return true;
-  }
-  std::remove(temporary.c_str());
+  if (replace_file(path, bytes)) return true;
   report << "velmora-com: cannot write " << path << '\n';
   return false;
 }
@@ -75,8 +65,15 @@ void NetworkComputer::run(const platform::GameEvent& event) {
   event(game_);
   tell_moves("there");
   // The host's match begins (or goes on after a drop) with nobody asked:
-  // the computer is asked whenever its side is to move between events.
-  if (match_->moves_here_now(game_) && !game_.program_ended) ask_player_soon(game_);
+  // the computer is asked whenever its side is to move between events. A
+  // match this long is given up by the host's computer, on its own turn, so
+  // that both lists end at the same move.
+  if (match_->moves_here_now(game_) && !game_.program_ended) {
+    if (match_->role() == NetworkRole::Host && game_.pos.move_number >= MOST_NETWORK_PLIES)
+      match_->resign();
+    else
+      ask_player_soon(game_);
+  }
   while (turn_due(game_)) on_turn_due(game_);
   tell_moves("here");
   if (moves_log_ != nullptr)
@@ -85,10 +82,6 @@ void NetworkComputer::run(const platform::GameEvent& event) {
       *moves_log_ << (note.chat ? "chat " + note.player + ": " : std::string("log: ")) << note.text << '\n'
                   << std::flush;
     }
-  const bool playing = match_->stage() == NetworkStage::Playing;
-  if (playing && match_->role() == NetworkRole::Host && game_.pos.move_number >= MOST_NETWORK_PLIES &&
-      side_to_move(game_.pos))
-    match_->resign();
   if (!ended_told_ && match_->stage() == NetworkStage::Ended) {
     ended_told_ = true;
     Q_EMIT ended();

@@ -301,7 +301,7 @@ Result<Message, ProtocolFault> parse_message(std::string_view line) {
   return Failure{ProtocolFault::Unknown};
 }
 
-void LineReader::add(std::string_view bytes) {
+void ConnectionLines::add(std::string_view bytes) {
   // A line may hold MAX_PROTOCOL_LINE bytes and the carriage return that
   // may end it.
   const auto too_long = [](std::string_view line) {
@@ -327,7 +327,7 @@ void LineReader::add(std::string_view bytes) {
   if (faulty_) std::string().swap(pending_);
 }
 
-std::optional<std::string> LineReader::next_line() {
+std::optional<std::string> ConnectionLines::next_line() {
   const std::size_t end = pending_.find('\n');
   if (faulty_ || end == std::string::npos) return std::nullopt;
   std::string line = pending_.substr(0, end);

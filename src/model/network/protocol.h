@@ -167,7 +167,7 @@ Result<Message, ProtocolFault> parse_message(std::string_view line);
 // Gathers the bytes of a connection into lines. It never holds more than
 // MAX_PROTOCOL_LINE bytes of an unfinished line: past that the connection is
 // faulty for good and gives no more lines.
-class LineReader {
+class ConnectionLines {
  public:
   // Adds bytes as they arrived.
   void add(std::string_view bytes);

@@ -123,7 +123,7 @@ void NetworkMatch::connected(Link& link, double now) {
   if (stage_ == NetworkStage::Ended) return link.close();
   link_ = &link;
   now_ = last_received_ = now;
-  reader_ = LineReader{};
+  reader_ = ConnectionLines{};
   hello_heard_ = false;
   stage_ = NetworkStage::Greeting;
   send(HelloMessage{PROTOCOL_VERSION, VELMORA_PROGRAM_VERSION});

@@ -139,7 +139,7 @@ class NetworkMatch final : public NetworkSide, private Player {
   Side remote_side_;
   NetworkStage stage_ = NetworkStage::Waiting;
   Link* link_ = nullptr;
-  LineReader reader_;
+  ConnectionLines reader_;
   double last_received_ = 0, last_sent_ = 0, now_ = 0;
   bool hello_heard_ = false;
   std::string other_name_;
