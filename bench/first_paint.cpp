@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "platform/desktop_game.h"
+#include "platform/pictures.h"
 
 namespace {
 
@@ -26,9 +27,12 @@ class QuitAtFirstPaint : public QObject {
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  // As the game's main() does.
+  const velmora::platform::DisplayScale display = velmora::platform::display_scale_for_primary_screen();
+  velmora::platform::begin_raw_pictures(display.image_scale());
   velmora::platform::use_japanese_font();
   velmora::platform::use_qt_translations();
-  velmora::platform::DesktopGame game(QDir::currentPath(), velmora::platform::display_scale_for_primary_screen());
+  velmora::platform::DesktopGame game(QDir::currentPath(), display);
   QuitAtFirstPaint quit;
   game.window().canvas().installEventFilter(&quit);
   game.open();

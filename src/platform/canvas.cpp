@@ -1,10 +1,14 @@
 #include "platform/canvas.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <QMouseEvent>
 #include <QPaintEngine>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "platform/look.h"
 #include "rules/pieces.h"
@@ -15,6 +19,18 @@ namespace velmora::platform {
 namespace {
 
 constexpr PaletteColour WINDOW_BACK_COLOUR = PaletteColour::Green;
+
+// A new backing store lies in memory shared with the window system that the
+// process has not touched yet: painting it would bring it in page by page,
+// thousands of faults on a large screen. The rows `rows` of it are brought
+// in at one go instead (a wish: painting brings in whatever is left).
+void take_in_rows(const QImage& store, int first_row, int rows) {
+  const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const auto start = reinterpret_cast<std::uintptr_t>(store.constScanLine(first_row)) / page * page;
+  const auto end = reinterpret_cast<std::uintptr_t>(store.constScanLine(first_row + rows - 1)) +
+                   static_cast<std::uintptr_t>(store.bytesPerLine());
+  (void)madvise(reinterpret_cast<void*>(start), end - start, MADV_POPULATE_WRITE);
+}
 
 int button_number(Qt::MouseButton button) { return button == Qt::RightButton ? 2 : 1; }
 
@@ -141,6 +157,11 @@ bool Canvas::paint_in_store(QPainter& painter) {
   const QPoint origin(static_cast<int>(std::lround(corner.x())), static_cast<int>(std::lround(corner.y())));
   const QRect place = QRect(origin, drawing_.size()) & store->rect();
   if (place.topLeft() != origin) return false;
+  if (store->constBits() != store_taken_in_) {
+    store_taken_in_ = store->constBits();
+    const QRect rows = repainted.boundingRect() & store->rect();
+    if (!rows.isEmpty()) take_in_rows(*store, rows.top(), rows.height());
+  }
   // The store's own pixels, not a copy: it is not shared while it is painted on.
   auto* pixels = const_cast<uchar*>(store->constBits()) + origin.y() * store->bytesPerLine() + origin.x() * 4;
   QImage part(pixels, place.width(), place.height(), store->bytesPerLine(), store->format());

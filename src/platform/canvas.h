@@ -77,6 +77,8 @@ class Canvas : public QWidget {
   Drawing drawing_;
   int margin_picture_ = -1;
   QImage margin_tile_;  // one cell of it; null: the window's background colour
+  // The backing store whose pages were brought in at one go.
+  const uchar* store_taken_in_ = nullptr;
   bool dropping_presses_ = false;
   QRect unshown_;  // widget pixels drawn on and not yet painted
 };

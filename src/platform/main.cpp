@@ -11,6 +11,7 @@
 #include "platform/game_folders.h"
 #include "platform/language.h"
 #include "platform/picture_command.h"
+#include "platform/pictures.h"
 
 using namespace velmora::platform;
 
@@ -55,11 +56,15 @@ int main(int argc, char** argv) {
     return 2;
   }
   if (const auto language = language_of_code(line.language)) choose_language_for_run(*language);
+  // The first paint's pictures are scaled on another core while the fonts
+  // are found and the window is built.
+  const DisplayScale display = display_scale_for_primary_screen();
+  begin_raw_pictures(display.image_scale());
   use_japanese_font();
   use_qt_translations();
   use_game_icon();
   const GameFolders folders = folders_of_this_run();
-  DesktopGame game(folders.working, display_scale_for_primary_screen(), folders.sounds);
+  DesktopGame game(folders.working, display, folders.sounds);
   // Logging out or closing the terminal ends the game as closing its window
   // does: the running match is kept.
   const EndSignals end_signals([&game] { game.window().end_by_signal(); });

@@ -51,6 +51,18 @@ QFont zoomed_font(double zoom) {
   return font;
 }
 
+// The menu bar reads the icon of its extension button (shown where the menus
+// do not fit) while it is made. Reading a picture file, Qt loads every
+// picture-format plugin to learn its format, though the icon is Qt's own PNG,
+// which Qt reads itself: the bar is made while no plugin folder is searched,
+// and the folders are searched again at once, for every picture read later.
+void make_menu_bar_without_plugins(QMainWindow& window) {
+  const QStringList plugin_folders = QCoreApplication::libraryPaths();
+  QCoreApplication::setLibraryPaths({});
+  (void)window.menuBar();
+  QCoreApplication::setLibraryPaths(plugin_folders);
+}
+
 // Opening these menus is an event of its own: it closes the record-file panel.
 bool reports_opening(MenuItem item) {
   return item == MenuItem::TAIKYOKU || item == MenuItem::STOP || item == MenuItem::OPTION;
@@ -66,6 +78,7 @@ MainWindow::MainWindow(TwipScale scale, double render_scale, const QString& reco
   setWindowTitle(QStringLiteral("Velmora"));
   setFont(zoomed_font(scale.zoom));
   setCentralWidget(canvas_);
+  make_menu_bar_without_plugins(*this);
   build_menus();
   timer1_.setInterval(TIMER1_INTERVAL_MS);
   place_check_.setInterval(PLACE_CHECK_INTERVAL_MS);

@@ -94,12 +94,9 @@ void release_raw_pixels(int rendering) {
   if (first < end) (void)madvise(reinterpret_cast<void*>(first), end - first, MADV_DONTNEED);
 }
 
-}  // namespace
-
-void PictureBook::make_raw_pictures_aside() {
-  const int rendering = rendering_for_scale(render_scale_);
-  if (rendering == render_scale_ || made_aside_.valid()) return;
-  made_aside_ = std::async(std::launch::async, [rendering, render_scale = render_scale_] {
+std::future<std::map<QString, QImage>> raw_pictures_scaled_aside(double render_scale) {
+  const int rendering = rendering_for_scale(render_scale);
+  return std::async(std::launch::async, [rendering, render_scale] {
     std::map<QString, QImage> made;
     for (const RawPicture& raw : raw_pictures()) {
       if (raw.rendering != rendering) continue;
@@ -109,6 +106,37 @@ void PictureBook::make_raw_pictures_aside() {
     release_raw_pixels(rendering);
     return made;
   });
+}
+
+// Those begun by begin_raw_pictures, until a PictureBook of their scale takes them.
+struct BegunPictures {
+  double render_scale = 0;
+  std::future<std::map<QString, QImage>> made;
+};
+
+BegunPictures& begun_pictures() {
+  static BegunPictures begun;
+  return begun;
+}
+
+bool scaled_from_rendering(double render_scale) { return rendering_for_scale(render_scale) != render_scale; }
+
+}  // namespace
+
+void begin_raw_pictures(double render_scale) {
+  BegunPictures& begun = begun_pictures();
+  if (!scaled_from_rendering(render_scale) || begun.made.valid()) return;
+  begun = BegunPictures{render_scale, raw_pictures_scaled_aside(render_scale)};
+}
+
+void PictureBook::make_raw_pictures_aside() {
+  if (!scaled_from_rendering(render_scale_) || made_aside_.valid()) return;
+  BegunPictures& begun = begun_pictures();
+  if (begun.made.valid() && begun.render_scale == render_scale_) {
+    made_aside_ = std::move(begun.made);
+    return;
+  }
+  made_aside_ = raw_pictures_scaled_aside(render_scale_);
 }
 
 const QImage& PictureBook::picture(int number, int shade) {

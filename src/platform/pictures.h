@@ -34,6 +34,12 @@ QImage named_picture_for(const QString& name, double zoom, const QWidget& widget
 // title or a background tile) in shade 0 or 1; empty when it has no picture.
 QString picture_resource_name(int number, int shade);
 
+// Begins scaling the pictures kept as raw pixels for a canvas of
+// `render_scale` on a thread of its own at once, before the window exists:
+// the program calls it as soon as it knows its screen, and the canvas's
+// PictureBook of that scale takes them over (see make_raw_pictures_aside).
+void begin_raw_pictures(double render_scale);
+
 // Pictures by number at the canvas's render scale, taken from the closest
 // rendering (enlarged or reduced only when there is none of that scale),
 // each made when it is first drawn and kept.
@@ -43,7 +49,8 @@ class PictureBook {
 
   // Where the pictures are scaled, scales those kept as raw pixels (the
   // first paint's) on a thread of their own, so that the window thread
-  // finds them made when it first draws them.
+  // finds them made when it first draws them; those begun for its scale by
+  // begin_raw_pictures are taken over instead.
   void make_raw_pictures_aside();
 
   // A null image for a number with no picture.

@@ -1,6 +1,9 @@
 // The menu bar is built from the game's menu table and mirrors its check marks.
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyle>
+#include <QToolButton>
 
 #include "com/ladder_rungs.h"
 #include "shell/menu.h"
@@ -29,6 +32,18 @@ QStringList entry_captions(MenuItem parent) {
 }
 
 using MenuBarTest = WindowTest;
+
+// The bar is made while no plugin folder is searched: its extension button
+// still has the style's icon, and the folders are searched again afterwards.
+TEST_F(MenuBarTest, ExtensionButtonHasTheStylesIconAndThePluginFoldersComeBack) {
+  QMenuBar* bar = window->menuBar();
+  const auto* button = bar->findChild<QToolButton*>(QStringLiteral("qt_menubar_ext_button"));
+  ASSERT_NE(button, nullptr);
+  const QIcon style_icon = bar->style()->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton, nullptr, bar);
+  ASSERT_FALSE(button->icon().isNull());
+  for (const int size : {16, 32}) EXPECT_EQ(button->icon().pixmap(size).toImage(), style_icon.pixmap(size).toImage());
+  EXPECT_FALSE(QCoreApplication::libraryPaths().isEmpty());
+}
 
 TEST_F(MenuBarTest, BarHoldsTheMenusAndTheFiveCommandsInOrder) {
   const QStringList bar = captions(window->menuBar()->actions());

@@ -40,17 +40,27 @@ TEST(RawPicturesTest, AreThePixelsOfTheirFilesInEveryRendering) {
     for (int rendering = 1; rendering <= FINEST_RENDERING; ++rendering) EXPECT_TRUE(kept.count({name, rendering}));
 }
 
-// Picture numbers -27..36 in both shades, as the window draws them at scales
-// that take the pictures from a rendering as they are and that scale them.
+// Picture numbers -27..36 in both shades, from a book that made them aside
+// and from one that makes them on the window thread.
+void expect_made_as_on_the_window_thread(double scale) {
+  SCOPED_TRACE(scale);
+  PictureBook aside(scale);
+  aside.make_raw_pictures_aside();
+  PictureBook own(scale);
+  for (int number = -27; number <= 36; ++number)
+    for (int shade = 0; shade <= 1; ++shade) EXPECT_EQ(aside.picture(number, shade), own.picture(number, shade));
+}
+
+// At scales that take the pictures from a rendering as they are and that scale them.
 TEST(RawPicturesTest, AreMadeAsideAsTheWindowThreadMakesThem) {
-  for (const double scale : {1.0, 1.5, 2.0, 3.5}) {
-    SCOPED_TRACE(scale);
-    PictureBook aside(scale);
-    aside.make_raw_pictures_aside();
-    PictureBook own(scale);
-    for (int number = -27; number <= 36; ++number)
-      for (int shade = 0; shade <= 1; ++shade) EXPECT_EQ(aside.picture(number, shade), own.picture(number, shade));
-  }
+  for (const double scale : {1.0, 1.5, 2.0, 3.5}) expect_made_as_on_the_window_thread(scale);
+}
+
+// Those begun before the window exists are taken over by the book of their
+// scale alone; a book of another scale makes its own.
+TEST(RawPicturesTest, BegunBeforeTheWindowAreTheBookOfTheirScale) {
+  begin_raw_pictures(2.5);
+  for (const double scale : {1.5, 2.5}) expect_made_as_on_the_window_thread(scale);
 }
 
 }  // namespace
