@@ -2,9 +2,10 @@
 // level 4's engine held to a fixed depth. It reads every move two plies deep
 // (the move, the reply and the captures after it), its best few again as deep
 // as the rung reads, and plays one of the moves within the rung's margin of
-// the best, drawn by a seeded die: the lower rungs, with a wide margin, give
-// away a pawn or two now and then as a learner does; the higher ones only
-// vary among near-equal moves. The strength of a rung rests on its depth and
+// the best, drawn by a seeded die: the lowest rung, with the widest margin,
+// gives away up to four pawns' worth now and then as a learner does; each
+// rung above reads deeper or gives away less, and the two highest only vary
+// among near-equal moves. The strength of a rung rests on its depth and
 // margin alone, never on the time it is given, so a faster engine plays the
 // rung as before.
 #pragma once
@@ -29,10 +30,10 @@ struct LadderRung {
 // Weakest first; the rung's number in the menu and the preferences is its
 // place here, counted from 1.
 inline constexpr std::array LADDER_RUNGS{
-    LadderRung{"rung1", 2, 0, 250},
+    LadderRung{"rung1", 2, 0, 375},
     LadderRung{"rung2", 2, 0, 100},
-    LadderRung{"rung3", 3, 8, 30},
-    LadderRung{"rung4", 4, 8, 15},
+    LadderRung{"rung3", 4, 8, 15},
+    LadderRung{"rung4", 6, 8, 10},
 };
 inline constexpr int LADDER_RUNG_COUNT = static_cast<int>(LADDER_RUNGS.size());
 
