@@ -291,6 +291,8 @@ void NetworkMenu::build_panel() {
   other_ = new QLabel(body);
   log_ = new QListWidget(body);
   log_->setObjectName(QStringLiteral("NETWORK_LOG"));
+  log_->setWordWrap(true);  // a long line of the log wraps in the panel's width
+  log_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   chat_ = new QLineEdit(body);
   chat_->setObjectName(QStringLiteral("NETWORK_CHAT"));
   chat_->setMaxLength(static_cast<int>(MAX_CHAT_BYTES) / 3);
