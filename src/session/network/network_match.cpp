@@ -25,7 +25,6 @@ namespace velmora {
 namespace {
 
 constexpr const char* TITLE_NETWORK = SHOWN("ネット対局");
-constexpr double SECONDS_PER_DAY = 86400;
 
 // The clock total after a move of the army on one side of the window.
 double& clock_after(HistorySlot& slot, const Position& pos, bool main_army) {
@@ -459,10 +458,9 @@ void NetworkMatch::pause_clocks() {
 }
 
 void NetworkMatch::resume_clocks(double turn_seconds) {
-  start_turn_clock(g_);
-  g_.clock.turn_elapsed = turn_seconds;
-  g_.clock.turn_start_time -= turn_seconds;
-  if (g_.clock.turn_start_time < 0) g_.clock.turn_start_time += SECONDS_PER_DAY;
+  // The turn goes on with the time it had run, as after stepping through the list.
+  g_.clock.left_turn_elapsed = turn_seconds;
+  resume_turn_clock(g_);
   paused_turn_ = -1;
 }
 
